@@ -1,0 +1,24 @@
+#pragma once
+
+// Writing files so that a failure never leaves one half-written: each file goes to a
+// temporary file in its own directory, is flushed to disk and only then renamed over the
+// old one. A failure removes the temporary files and throws WriteFailed or FileAccess
+// naming the file.
+#include <filesystem>
+#include <span>
+#include <string_view>
+
+namespace fontedit::files {
+
+struct FileContent {
+    std::filesystem::path path;
+    std::string_view bytes;
+};
+
+void writeFileAtomically(const std::filesystem::path& path, std::string_view bytes);
+
+// Writes and flushes every temporary file before renaming any, so that a write failure
+// leaves all the old files as they were, not a new one beside an old one.
+void writeFilesAtomically(std::span<const FileContent> files);
+
+}  // namespace fontedit::files

@@ -1,0 +1,55 @@
+#include "files/cp932.h"
+
+#include <iconv.h>
+
+#include <cerrno>
+#include <memory>
+#include <system_error>
+
+#include "state/failure.h"
+
+namespace fontedit::files {
+namespace {
+
+struct IconvCloser {
+    void operator()(iconv_t converter) const { iconv_close(converter); }
+};
+using Converter = std::unique_ptr<std::remove_pointer_t<iconv_t>, IconvCloser>;
+
+// The name "CP932" rather than "SHIFT_JIS": only CP932 holds characters such as "①" and "～"
+// that Japanese Windows files carry.
+std::string convert(const char* to, const char* from, std::string_view input, state::Cause cause,
+                    const std::string& subject) {
+    const Converter converter(iconv_open(to, from));
+    if (converter.get() == reinterpret_cast<iconv_t>(-1)) {
+        throw std::system_error(errno, std::generic_category(),
+                                std::string("iconv ") + from + " -> " + to);
+    }
+    std::string output(input.size() * 2 + 16, '\0');
+    char* in = const_cast<char*>(input.data());
+    std::size_t inLeft = input.size();
+    std::size_t done = 0;
+    while (inLeft > 0) {
+        char* out = output.data() + done;
+        std::size_t outLeft = output.size() - done;
+        const std::size_t result = iconv(converter.get(), &in, &inLeft, &out, &outLeft);
+        done = output.size() - outLeft;
+        if (result != static_cast<std::size_t>(-1)) break;
+        if (errno != E2BIG) throw state::Failure(cause, subject);
+        output.resize(output.size() * 2);
+    }
+    output.resize(done);
+    return output;
+}
+
+}  // namespace
+
+std::string toCp932(std::string_view utf8, const std::string& what) {
+    return convert("CP932", "UTF-8", utf8, state::Cause::NotRepresentable, what);
+}
+
+std::string fromCp932(std::string_view bytes, const std::string& fileName) {
+    return convert("UTF-8", "CP932", bytes, state::Cause::InvalidCp932, fileName);
+}
+
+}  // namespace fontedit::files

@@ -1,0 +1,36 @@
+#include "files/font_data.h"
+
+#include "files/cp932.h"
+
+namespace fontedit::files {
+
+FontData fontData(const state::FontTable& font, const state::LabelTable& labels) {
+    FontData data;
+    for (int code = 0; code < state::kSavedCodes; ++code) {
+        for (int column = 1; column <= state::kGlyphColumns; ++column) {
+            data.cells[code][column - 1] = font.cell(code, column);
+        }
+        data.labels[code] = labels.label(code);
+    }
+    return data;
+}
+
+void storeFontData(const FontData& data, state::FontTable& font, state::LabelTable& labels) {
+    for (int code = 0; code < state::kSavedCodes; ++code) {
+        for (int column = 1; column <= state::kGlyphColumns; ++column) {
+            font.setCell(code, column, data.cells[code][column - 1]);
+        }
+        labels.setLabel(code, data.labels[code]);
+    }
+}
+
+std::string encodedCell(const FontData& data, int code, int column) {
+    return toCp932(data.cells[code][column - 1],
+                   "コード " + std::to_string(code) + " の第 " + std::to_string(column) + " 列");
+}
+
+std::string encodedLabel(const FontData& data, int code) {
+    return toCp932(data.labels[code], "コード " + std::to_string(code) + " のラベル");
+}
+
+}  // namespace fontedit::files

@@ -1,0 +1,34 @@
+#include "files/header_export.h"
+
+#include "files/atomic_file.h"
+#include "files/cp932.h"
+#include "files/line_ends.h"
+#include "state/conversions.h"
+
+namespace fontedit::files {
+
+std::string headerBytes(const FontData& data) {
+    std::string bytes = "const unsigned char Font[96][5] =";
+    bytes += kLineEnd;
+    bytes += "{";
+    bytes += kLineEnd;
+    for (int code = 0; code < state::kSavedCodes; ++code) {
+        bytes += "    { ";
+        for (int column = 1; column <= state::kGlyphColumns; ++column) {
+            if (column > 1) bytes += ", ";
+            bytes += "0x" + encodedCell(data, code, column);
+        }
+        bytes += " }, // " + encodedLabel(data, code) + " " + state::rowNumberText(code);
+        bytes += kLineEnd;
+    }
+    bytes +=
+        toCp932("}  // 最後の行のコンマ消す．最初のフォント数は手作業で処理！！", kHeaderFileName);
+    bytes += kLineEnd;
+    return bytes;
+}
+
+void exportHeader(const state::EditorState& state, const std::filesystem::path& dir) {
+    writeFileAtomically(dir / kHeaderFileName, headerBytes(fontData(state.font, state.labels)));
+}
+
+}  // namespace fontedit::files

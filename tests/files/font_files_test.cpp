@@ -1,0 +1,216 @@
+#include "files/font_files.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "files/cp932.h"
+#include "state/failure.h"
+#include "test_support.h"
+
+namespace fontedit::files {
+namespace {
+
+using state::Cause;
+
+std::string repeat(const std::string& line, int times) {
+    std::string text;
+    while (times-- > 0) text += line;
+    return text;
+}
+
+// Labels and cells that a field reader alone would shift, split or trim.
+FontData awkwardFont() {
+    const char* labels[] = {" ", ",", "\"", "  lead", "a, \"b\", c", "あ①～", "", "trail "};
+    const char* cells[] = {"7C", "7f", "", "1FF00", "FFFF ", "0"};
+    FontData data;
+    for (int code = 0; code < state::kSavedCodes; ++code) {
+        for (int column = 0; column < state::kGlyphColumns; ++column) {
+            data.cells[code][column] = cells[(code + column) % std::size(cells)];
+        }
+        data.labels[code] = labels[code % std::size(labels)];
+    }
+    return data;
+}
+
+// An editor whose every cell 0-100 x 0-8 and label holds text of its own.
+void fillTables(editing::Editor& editor) {
+    for (int code = 0; code < state::kCodeCount; ++code) {
+        for (int column = 0; column < state::kTableColumns; ++column) {
+            editor.state().font.setCell(code, column, std::to_string(code * 10 + column));
+        }
+        editor.state().labels.setLabel(code, "old" + std::to_string(code));
+    }
+}
+
+// Per code its nine cells, then its label.
+std::vector<std::string> contents(const state::FontTable& font, const state::LabelTable& labels) {
+    std::vector<std::string> texts;
+    for (int code = 0; code < state::kCodeCount; ++code) {
+        for (int column = 0; column < state::kTableColumns; ++column) {
+            texts.push_back(font.cell(code, column));
+        }
+        texts.push_back(labels.label(code));
+    }
+    return texts;
+}
+
+std::vector<std::string> contents(const editing::Editor& editor) {
+    return contents(editor.state().font, editor.state().labels);
+}
+
+// The tables of `editor` as they are once `data` is stored into them.
+std::vector<std::string> loaded(const editing::Editor& editor, const FontData& data) {
+    state::FontTable font = editor.state().font;
+    state::LabelTable labels = editor.state().labels;
+    storeFontData(data, font, labels);
+    return contents(font, labels);
+}
+
+TEST(SaveFont, WritesBothFilesByteForByte) {
+    TempDir dir;
+    editing::Editor editor;
+    saveFont(editor.state(), dir.path());
+    EXPECT_EQ(readBytes(dir / kFontFileName), repeat(", , , , \r\n", 96));
+    EXPECT_EQ(readBytes(dir / kLabelFileName), repeat("\r\n", 96));
+
+    editor.togglePixel(2, 0);
+    editor.state().font.setCell(1, 1, "7C");
+    editor.state().labels.setLabel(1, "あ");
+    saveFont(editor.state(), dir.path());
+    EXPECT_EQ(readBytes(dir / kFontFileName),
+              ", 1, , , \r\n7C, , , , \r\n" + repeat(", , , , \r\n", 94));
+    EXPECT_EQ(readBytes(dir / kLabelFileName), "\r\n\x82\xA0\r\n" + repeat("\r\n", 94));
+}
+
+TEST(ParseFontFiles, ReadsEveryLayoutOfTheSameFields) {
+    const FontData font = awkwardFont();
+    const std::string fontBytes = fontFileBytes(font);
+    const std::string labelBytes = labelFileBytes(font);
+    std::string oneFieldLines;
+    for (const auto& cells : font.cells) {
+        for (const std::string& cell : cells) oneFieldLines += cell + "\r\n";
+    }
+    auto withLineEnd = [](const std::string& text, const char* lineEnd) {
+        std::string changed;
+        for (char ch : text) {
+            if (ch == '\n') changed += lineEnd;
+            if (ch != '\n' && ch != '\r') changed += ch;
+        }
+        return changed;
+    };
+    const std::pair<std::string, std::string> cases[] = {
+        {fontBytes, labelBytes},
+        {oneFieldLines, labelBytes},
+        {fontBytes + "1, 2\r\n\x80\r\n", labelBytes + "more\r\n\x80\r\n"},
+        {withLineEnd(fontBytes, "\n"), withLineEnd(labelBytes, "\n")},
+        {withLineEnd(fontBytes, "\r"), withLineEnd(labelBytes, "\r")},
+        {fontBytes.substr(0, fontBytes.size() - 2), labelBytes.substr(0, labelBytes.size() - 2)},
+    };
+    for (const auto& [fontFile, labelFile] : cases) {
+        const FontData parsed = parseFontFiles(fontFile, labelFile);
+        EXPECT_EQ(parsed.cells, font.cells) << fontFile;
+        EXPECT_EQ(parsed.labels, font.labels) << labelFile;
+    }
+}
+
+TEST(ReadFont, LoadsCodes0To95ThenShowsTheGlyphOfTheCodeField) {
+    TempDir dir;
+    editing::Editor saver;
+    storeFontData(awkwardFont(), saver.state().font, saver.state().labels);
+    saveFont(saver.state(), dir.path());
+    // -1: loading succeeds, showing the glyph fails
+    const std::pair<const char*, int> cases[] = {{"10", 10}, {"abc", 0}, {"100", 100}, {"-1", -1}};
+    for (const auto& [code, shown] : cases) {
+        editing::Editor editor;
+        fillTables(editor);
+        const std::vector<std::string> expected = loaded(editor, awkwardFont());
+        editor.state().codeField().setText(code);
+        if (shown < 0) {
+            expectFailure([&] { readFont(editor, dir.path()); }, Cause::CodeOutOfRange, "-1");
+        } else {
+            readFont(editor, dir.path());
+            EXPECT_EQ(editor.state().columnField(3).text(), expected[shown * 10 + 3]);
+            EXPECT_EQ(editor.state().labelField().text(), expected[shown * 10 + 9]);
+        }
+        EXPECT_EQ(contents(editor), expected) << code;
+    }
+}
+
+TEST(ReadFont, FailsWithoutTouchingTheEditor) {
+    const std::string fontBytes = repeat("1, 2, 3, 4, 5\r\n", 96);
+    const std::string labelBytes = repeat("L\r\n", 96);
+    struct Case {
+        std::string fontBytes;  // "-" for no file, "/" for a directory
+        std::string labelBytes;
+        Cause cause;
+        std::string subject;
+    };
+    const Case cases[] = {
+        {repeat("1, 2, 3, 4, 5\r\n", 95), labelBytes, Cause::PastEndOfFile, kFontFileName},
+        {fontBytes, repeat("L\r\n", 95), Cause::PastEndOfFile, kLabelFileName},
+        {"-", labelBytes, Cause::FileNotFound, kFontFileName},
+        {fontBytes, "-", Cause::FileNotFound, kLabelFileName},
+        {"/", labelBytes, Cause::FileAccess, kFontFileName},
+        {repeat("1, 2, 3, 4, 5\r\n", 4) + "1, \x82\r\n" + fontBytes, labelBytes,
+         Cause::InvalidCp932, "fntdat.txt の 5 行目"},
+        {fontBytes, repeat("L\r\n", 6) + "\xFD\r\n" + labelBytes, Cause::InvalidCp932,
+         "mojidat.txt の 7 行目"},
+    };
+    for (const auto& c : cases) {
+        TempDir dir;
+        for (const auto& [name, bytes] :
+             {std::pair{kFontFileName, c.fontBytes}, std::pair{kLabelFileName, c.labelBytes}}) {
+            if (bytes == "/") std::filesystem::create_directory(dir / name);
+            if (bytes != "-" && bytes != "/") writeBytes(dir / name, bytes);
+        }
+        editing::Editor editor;
+        fillTables(editor);
+        const std::vector<std::string> before = contents(editor);
+        expectFailure([&] { readFont(editor, dir.path()); }, c.cause, c.subject);
+        EXPECT_EQ(contents(editor), before) << c.subject;
+        EXPECT_EQ(editor.state().columnField(1).text(), "0");
+    }
+}
+
+TEST(SaveFont, FailsWithoutChangingAnyOldFile) {
+    struct Case {
+        std::string_view directory;  // a directory standing in place of this file
+        int code;
+        const char* label;
+        const char* cell;
+        Cause cause;
+        std::string subject;
+    };
+    const Case cases[] = {
+        {kLabelFileName, 0, "", "", Cause::FileAccess, kLabelFileName},
+        {kFontFileName, 0, "", "", Cause::FileAccess, kFontFileName},
+        {"", 95, "€", "", Cause::NotRepresentable, "コード 95 のラベル"},
+        {"", 12, "a😀", "", Cause::NotRepresentable, "コード 12 のラベル"},
+        {"", 40, "", "€", Cause::NotRepresentable, "コード 40 の第 3 列"},
+    };
+    for (const auto& c : cases) {
+        TempDir dir;
+        auto oldFile = [&](const char* name) {
+            return c.directory == name ? dir / name / "inside" : dir / name;
+        };
+        for (const char* name : {kFontFileName, kLabelFileName}) {
+            if (c.directory == name) std::filesystem::create_directory(dir / name);
+            writeBytes(oldFile(name), "old");
+        }
+        editing::Editor editor;
+        editor.state().labels.setLabel(c.code, c.label);
+        editor.state().font.setCell(c.code, 3, c.cell);
+        expectFailure([&] { saveFont(editor.state(), dir.path()); }, c.cause, c.subject);
+        for (const char* name : {kFontFileName, kLabelFileName}) {
+            EXPECT_EQ(readBytes(oldFile(name)), "old");
+        }
+        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 2);
+    }
+    expectFailure([] { saveFont(editing::Editor().state(), "/nonexistent/fontedit"); },
+                  Cause::FileAccess, kFontFileName);
+}
+
+}  // namespace
+}  // namespace fontedit::files
