@@ -1,0 +1,27 @@
+#pragma once
+
+// A pixel of the glyph grid: a captionless push button that paints its own face in the lit
+// colour or the button-face colour, so no style can tint or shade it.
+#include <QAbstractButton>
+
+namespace fontedit::window {
+
+class PixelButton : public QAbstractButton {
+    Q_OBJECT
+
+public:
+    explicit PixelButton(QWidget* parent = nullptr);
+
+    bool isLit() const { return lit_; }
+    void setLit(bool lit);
+    // The colour the face shows now.
+    QColor faceColour() const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    bool lit_ = false;
+};
+
+}  // namespace fontedit::window
