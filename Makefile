@@ -1,7 +1,7 @@
 BUILD_DIR := build
 CMAKE_FLAGS ?=
 
-.PHONY: all build packages configure test run clean
+.PHONY: all build packages configure test run package clean
 
 all: build
 
@@ -17,8 +17,13 @@ build: configure
 test: build
 	@ctest --test-dir $(BUILD_DIR) --output-on-failure
 
+# The editor works in its working directory: run/, seeded with the sample font when missing.
 run: build
-	$(BUILD_DIR)/bin/fontedit
+	@test -d run || cp -R examples/ascii run
+	cd run && $(abspath $(BUILD_DIR))/bin/fontedit
+
+package: build
+	@cmake --build $(BUILD_DIR) --target package
 
 clean:
 	rm -rf $(BUILD_DIR)

@@ -1,0 +1,82 @@
+#include "cli/messages.h"
+
+namespace fontedit::cli {
+namespace {
+
+using state::Cause;
+
+bool namesFile(Cause cause) {
+    switch (cause) {
+        case Cause::FileNotFound:
+        case Cause::WriteFailed:
+        case Cause::PastEndOfFile:
+        case Cause::FileAccess:
+        case Cause::InvalidCp932:
+            return true;
+        case Cause::Overflow:
+        case Cause::CodeOutOfRange:
+        case Cause::NotRepresentable:
+            return false;
+    }
+    return false;
+}
+
+// The editor names a place in a file in Japanese, "fntdat.txt の 3 行目"; the CLI says
+// "fntdat.txt:3". Other subjects are values or file names and stay as they are.
+std::string englishPlace(const std::string& subject) {
+    const std::string of = " の ", line = " 行目";
+    const std::size_t split = subject.rfind(of);
+    if (split == std::string::npos || !subject.ends_with(line)) return subject;
+    const std::size_t number = split + of.size();
+    return subject.substr(0, split) + ':' +
+           subject.substr(number, subject.size() - line.size() - number);
+}
+
+}  // namespace
+
+std::string englishMessage(const state::Failure& failure) {
+    const std::string subject = englishPlace(failure.subject());
+    switch (failure.cause()) {
+        case Cause::Overflow:
+            return "number out of range: " + subject;
+        case Cause::CodeOutOfRange:
+            return "code " + subject + " is not in 0-100";
+        case Cause::FileNotFound:
+            return subject + ": no such file";
+        case Cause::WriteFailed:
+            return subject + ": cannot write the file";
+        case Cause::PastEndOfFile:
+            return subject + ": the file ends before all 96 glyphs are read";
+        case Cause::FileAccess:
+            return subject + ": cannot access the file";
+        case Cause::InvalidCp932:
+            return subject + ": holds bytes that are not CP932";
+        case Cause::NotRepresentable:
+            return subject + ": holds a character that CP932 cannot represent";
+    }
+    return failure.description();
+}
+
+void inDirectory(const std::filesystem::path& dir, const std::function<void()>& action) {
+    try {
+        action();
+    } catch (const state::Failure& failure) {
+        if (!namesFile(failure.cause())) throw;
+        throw state::Failure(failure.cause(), displayPath(dir, failure.subject()));
+    }
+}
+
+std::string cellPlace(int code, int column) {
+    return "code " + std::to_string(code) + " column " + std::to_string(column);
+}
+
+std::string labelPlace(int code) {
+    return "label of code " + std::to_string(code);
+}
+
+std::string displayPath(const std::filesystem::path& dir, const std::string& name) {
+    if (dir.empty() || dir == ".") return name;
+    return (dir / name).string();
+}
+
+}  // namespace fontedit::cli

@@ -1,0 +1,33 @@
+#pragma once
+
+// What fontedit-cli tells the user on standard error, in English.
+#include <filesystem>
+#include <functional>
+#include <stdexcept>
+#include <string>
+
+#include "state/failure.h"
+
+namespace fontedit::cli {
+
+// A fault in the user's files found by the CLI itself; reported with exit status 1.
+class InputError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// The English counterpart of the editor's Japanese description.
+std::string englishMessage(const state::Failure& failure);
+
+// The editor's file actions name a file without its directory; a failure of `action` that
+// names a file is thrown again with the file's place in `dir`.
+void inDirectory(const std::filesystem::path& dir, const std::function<void()>& action);
+
+// The places the CLI names in its messages.
+std::string cellPlace(int code, int column);
+std::string labelPlace(int code);
+
+// "dir/name", or the bare name for the working directory.
+std::string displayPath(const std::filesystem::path& dir, const std::string& name);
+
+}  // namespace fontedit::cli

@@ -1,0 +1,114 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <limits>
+#include <optional>
+
+#include "cli_process.h"
+#include "files/font_files.h"
+#include "files/line_ends.h"
+#include "test_support.h"
+
+namespace fontedit::cli {
+namespace {
+
+using files::kFontFileName;
+using files::kLabelFileName;
+
+// Line `line` (1-based) of `file` replaced or added, or with no text, the file cut before it.
+struct Edit {
+    const char* file;
+    std::size_t line;
+    std::optional<std::string> text;
+};
+
+void applyEdit(const std::filesystem::path& dir, const Edit& edit) {
+    const std::string bytes = files::readBytes(dir / edit.file);
+    const auto views = files::splitLines(bytes, std::numeric_limits<std::size_t>::max());
+    std::vector<std::string> lines(views.begin(), views.end());
+    if (!edit.text) {
+        lines.resize(edit.line - 1);
+    } else {
+        lines.resize(std::max(lines.size(), edit.line));
+        lines[edit.line - 1] = *edit.text;
+    }
+    std::string edited;
+    for (const std::string& line : lines) edited += line + "\r\n";
+    files::writeBytes(dir / edit.file, edited);
+}
+
+TEST(CliCheck, AcceptsTheSampleFont) {
+    const CliResult result = runCli({"check", sampleFontDir().string()});
+    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(result.err, "");
+    EXPECT_EQ(result.out, "");
+}
+
+TEST(CliCheck, FindsEachKindOfFaultWithItsLine) {
+    struct Case {
+        std::vector<Edit> edits;
+        std::vector<std::string> reports;  // each "file:line: message"; none when sound
+    };
+    const Case cases[] = {
+        {{{kFontFileName, 34, "7C, 12, 1G, 12, 7C"}},
+         {"fntdat.txt:34: code 33 column 3: \"1G\" is not a hexadecimal byte of one or two "
+          "digits"}},
+        {{{kFontFileName, 2, "0, 0, 100, 0, "}},
+         {"fntdat.txt:2: code 1 column 3: \"100\" is not a hexadecimal byte of one or two digits",
+          "fntdat.txt:2: code 1 column 5: \"\" is not a hexadecimal byte of one or two digits"}},
+        {{{kFontFileName, 10, "0, \x82, 0, 0, 0"}},
+         {"fntdat.txt:10: code 9 column 2: holds bytes that are not CP932"}},
+        {{{kLabelFileName, 50, "\x81"}, {kLabelFileName, 60, "\xA0"}},
+         {"mojidat.txt:50: label of code 49: holds bytes that are not CP932",
+          "mojidat.txt:60: label of code 59: holds bytes that are not CP932"}},
+        {{{kLabelFileName, 96, std::nullopt}},
+         {"mojidat.txt:96: missing: the file has 95 lines, 96 are needed"}},
+        {{{kFontFileName, 96, std::nullopt}},
+         {"fntdat.txt:96: missing: the file has 95 lines, 96 are needed"}},
+        {{{kFontFileName, 96, "55, AA, 55, AA"}},
+         {"fntdat.txt:96: the file ends after 479 of 480 cells"}},
+        // Sound: lower-case hex, quoted cells, Japanese labels, lines the editor never reads.
+        {{{kFontFileName, 3, "7f, \"5F\", 0, 0, a"},
+          {kLabelFileName, 5, "\x82\xA0\x87\x40"},
+          {kFontFileName, 97, "\xFF"},
+          {kLabelFileName, 97, "\xFF"}},
+         {}},
+    };
+    for (const Case& c : cases) {
+        const files::TempDir work;
+        copySampleFont(work.path());
+        for (const Edit& edit : c.edits) applyEdit(work.path(), edit);
+        const CliResult result = runCli({"check", work.path().string()});
+        std::string expected;
+        for (const std::string& report : c.reports) {
+            expected += "fontedit-cli: " + (work.path() / report).string() + '\n';
+        }
+        if (!c.reports.empty()) {
+            expected += "fontedit-cli: " + std::to_string(c.reports.size()) +
+                        (c.reports.size() == 1 ? " fault" : " faults") + " found\n";
+        }
+        EXPECT_EQ(result.err, expected);
+        EXPECT_EQ(result.status, c.reports.empty() ? 0 : 1) << expected;
+    }
+}
+
+TEST(CliCheck, ReportsAMissingFileAndStillChecksTheOther) {
+    const files::TempDir work;
+    copySampleFont(work.path());
+    std::filesystem::remove(work / kLabelFileName);
+    applyEdit(work.path(), {kFontFileName, 1, "G, 0, 0, 0, 0"});
+    const CliResult result = runCli({"check", work.path().string()});
+    EXPECT_EQ(result.status, 1);
+    const std::string dir = work.path().string() + '/';
+    EXPECT_EQ(result.err,
+              "fontedit-cli: " + dir +
+                  "fntdat.txt:1: code 0 column 1: \"G\" is not a hexadecimal byte of one or two "
+                  "digits\n"
+                  "fontedit-cli: " +
+                  dir +
+                  "mojidat.txt: no such file\n"
+                  "fontedit-cli: 2 faults found\n");
+}
+
+}  // namespace
+}  // namespace fontedit::cli
