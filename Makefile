@@ -1,7 +1,7 @@
 BUILD_DIR := build
 CMAKE_FLAGS ?=
 
-.PHONY: all build packages configure test run package clean
+.PHONY: all build packages configure test fuzz run package clean
 
 all: build
 
@@ -16,6 +16,13 @@ build: configure
 
 test: build
 	@ctest --test-dir $(BUILD_DIR) --output-on-failure
+	@tools/run-sanitized-tests
+	@tools/fuzz 20
+
+# Runs every fuzz target for FUZZ_SECONDS from its seed corpus.
+FUZZ_SECONDS ?= 60
+fuzz: packages
+	@tools/fuzz $(FUZZ_SECONDS)
 
 # The editor works in its working directory: run/, seeded with the sample font when missing.
 run: build
@@ -26,4 +33,4 @@ package: build
 	@cmake --build $(BUILD_DIR) --target package
 
 clean:
-	rm -rf $(BUILD_DIR)
+	rm -rf $(BUILD_DIR) build-asan build-fuzz

@@ -1,0 +1,135 @@
+// Arbitrary bytes as "fntdat.txt" and "mojidat.txt": Read either loads them or fails with a
+// documented cause and leaves the tables as they were.
+#include <fuzzer/FuzzedDataProvider.h>
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+#include "carried_texts.h"
+#include "check.h"
+#include "editing/editor.h"
+#include "files/font_files.h"
+#include "scratch_directory.h"
+#include "state/conversions.h"
+#include "state/failure.h"
+
+namespace fontedit::fuzz {
+namespace {
+
+using state::Cause;
+using state::Failure;
+
+// Every cell and label distinct, so that a partial load cannot go unnoticed.
+void fillTables(state::EditorState& state) {
+    for (int code = 0; code < state::kCodeCount; ++code) {
+        for (int column = 0; column < state::kTableColumns; ++column) {
+            state.font.setCell(code, column, state::hexText(code * 16 + column));
+        }
+        state.labels.setLabel(code, "L" + std::to_string(code));
+    }
+}
+
+bool tablesUntouched(const state::EditorState& state, bool exceptLoadedPart) {
+    for (int code = 0; code < state::kCodeCount; ++code) {
+        for (int column = 0; column < state::kTableColumns; ++column) {
+            const bool loaded =
+                code < state::kSavedCodes && column >= 1 && column <= state::kGlyphColumns;
+            if (loaded && exceptLoadedPart) continue;
+            if (state.font.cell(code, column) != state::hexText(code * 16 + column)) return false;
+        }
+        const bool loaded = code < state::kSavedCodes;
+        if (!(loaded && exceptLoadedPart) &&
+            state.labels.label(code) != "L" + std::to_string(code)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool holds(const state::EditorState& state, const files::FontData& data) {
+    const files::FontData held = files::fontData(state.font, state.labels);
+    return held.cells == data.cells && held.labels == data.labels;
+}
+
+// Texts loaded from CP932 always have an exact CP932 form, so only the field rules matter.
+bool survivesTheFiles(const files::FontData& data) {
+    for (const auto& cells : data.cells) {
+        for (const std::string& cell : cells) {
+            if (movesLaterCells(cell) || startsWithBlank(cell)) return false;
+        }
+    }
+    return true;
+}
+
+// What Read would give, or the failure it would end with.
+struct Parsed {
+    files::FontData data;
+    int failure = 0;
+};
+
+Parsed parse(const std::string& fontBytes, const std::string& labelBytes) {
+    Parsed parsed;
+    try {
+        parsed.data = files::parseFontFiles(fontBytes, labelBytes);
+    } catch (const Failure& failure) {
+        require(failure.cause() == Cause::PastEndOfFile || failure.cause() == Cause::InvalidCp932,
+                "the files fail only by ending early or by bytes that are not CP932");
+        parsed.failure = failure.number();
+    }
+    return parsed;
+}
+
+// Loaded texts come from CP932, so they always encode again, and those the format carries
+// come back the same from a second round.
+void checkWrittenAgain(const files::FontData& data) {
+    const std::string fontBytes = files::fontFileBytes(data);
+    const std::string labelBytes = files::labelFileBytes(data);
+    const Parsed again = parse(fontBytes, labelBytes);
+    require(again.failure == 0, "a font written from loaded files loads again");
+    if (!survivesTheFiles(data)) return;
+    require(again.data.cells == data.cells && again.data.labels == data.labels,
+            "a font written from loaded files loads the same");
+}
+
+void checkRead(const ScratchDirectory& dir, const std::string& fontBytes,
+               const std::string& labelBytes, const Parsed& expected) {
+    dir.put(files::kFontFileName, fontBytes);
+    dir.put(files::kLabelFileName, labelBytes);
+    editing::Editor editor;
+    fillTables(editor.state());
+    int failure = 0;
+    try {
+        files::readFont(editor, dir.path());
+    } catch (const Failure& caught) {
+        failure = caught.number();
+    }
+    require(failure == expected.failure, "Read fails exactly when the bytes do not load");
+    if (failure != 0) {
+        require(tablesUntouched(editor.state(), false), "a failed Read leaves the tables alone");
+        return;
+    }
+    require(tablesUntouched(editor.state(), true), "Read leaves codes 96-100 and columns 0, 6-8");
+    require(holds(editor.state(), expected.data), "Read stores what the files hold");
+    for (int column = 1; column <= state::kGlyphColumns; ++column) {
+        require(editor.state().columnField(column).text() == expected.data.cells[0][column - 1],
+                "Read shows the glyph of the current code");
+    }
+    require(editor.state().labelField().text() == expected.data.labels[0],
+            "Read shows the label of the current code");
+}
+
+}  // namespace
+}  // namespace fontedit::fuzz
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    using namespace fontedit;
+    static const fuzz::ScratchDirectory dir;
+    FuzzedDataProvider input(data, size);
+    const std::string fontBytes = input.ConsumeRandomLengthString();
+    const std::string labelBytes = input.ConsumeRemainingBytesAsString();
+    const fuzz::Parsed parsed = fuzz::parse(fontBytes, labelBytes);
+    if (parsed.failure == 0) fuzz::checkWrittenAgain(parsed.data);
+    fuzz::checkRead(dir, fontBytes, labelBytes, parsed);
+    return 0;
+}
