@@ -17,16 +17,6 @@ bool survivesCp932(const std::string& text) {
     }
 }
 
-bool hasLineEnd(const std::string& text) {
-    return text.find_first_of("\r\n") != std::string::npos;
-}
-
-bool movesLaterCells(const std::string& cell) {
-    const std::size_t first = cell.find_first_not_of(' ');
-    return hasLineEnd(cell) || cell.find(',') != std::string::npos ||
-           (first != std::string::npos && cell[first] == '"');
-}
-
 bool startsWithBlank(const std::string& text) {
     return !text.empty() && text[0] == ' ';
 }

@@ -13,6 +13,7 @@
 #include "carried_texts.h"
 #include "check.h"
 #include "editing/editor.h"
+#include "files/font_data.h"
 #include "files/font_files.h"
 #include "files/header_export.h"
 #include "files/read_file.h"
@@ -41,7 +42,8 @@ bool allowed(Action action, Cause cause) {
     switch (action) {
         case Action::Save:
         case Action::Export:
-            return among({Cause::NotRepresentable, Cause::WriteFailed, Cause::FileAccess});
+            return among({Cause::NotRepresentable, Cause::MovesLaterTexts, Cause::WriteFailed,
+                          Cause::FileAccess});
         case Action::Read:
             return among({Cause::FileNotFound, Cause::FileAccess, Cause::PastEndOfFile,
                           Cause::InvalidCp932, Cause::CodeOutOfRange, Cause::Overflow});
@@ -225,34 +227,20 @@ private:
     }
 
     void checkSaved() {
+        // Save refuses any text that would move the ones after it, so every text keeps its
+        // place and Read gives each back unless CP932 or a leading blank changes it.
         const files::FontData saved = files::fontData(editor_.state().font, editor_.state().labels);
-        bool cellsInPlace = true;
-        for (const auto& cells : saved.cells) {
-            for (const std::string& cell : cells)
-                cellsInPlace = cellsInPlace && !movesLaterCells(cell);
-        }
-        files::FontData loaded;
-        try {
-            loaded = files::loadFontFiles(dir_.path());
-        } catch (const Failure& failure) {
-            // A quotation mark that opens a cell may run to the end of the file.
-            require(failure.cause() == Cause::PastEndOfFile && !cellsInPlace,
-                    "what Save wrote reads back");
-            return;
-        }
-        cellsInPlace = true;
-        bool labelsInPlace = true;
+        const files::FontData loaded = files::loadFontFiles(dir_.path());
         for (int code = 0; code < state::kSavedCodes; ++code) {
             for (int column = 0; column < state::kGlyphColumns; ++column) {
                 const std::string& cell = saved.cells[code][column];
-                cellsInPlace = cellsInPlace && !movesLaterCells(cell);
-                if (cellsInPlace && !startsWithBlank(cell) && survivesCp932(cell)) {
+                require(files::keepsItsPlaceAsCell(cell), "Save writes only cells in place");
+                if (!startsWithBlank(cell) && survivesCp932(cell)) {
                     require(loaded.cells[code][column] == cell, "Save then Read keeps a cell");
                 }
             }
             const std::string& label = saved.labels[code];
-            labelsInPlace = labelsInPlace && !hasLineEnd(label);
-            if (labelsInPlace && survivesCp932(label)) {
+            if (survivesCp932(label)) {
                 require(loaded.labels[code] == label, "Save then Read keeps a label");
             }
         }

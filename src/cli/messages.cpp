@@ -16,6 +16,7 @@ bool namesFile(Cause cause) {
         case Cause::Overflow:
         case Cause::CodeOutOfRange:
         case Cause::NotRepresentable:
+        case Cause::MovesLaterTexts:
             return false;
     }
     return false;
@@ -53,6 +54,8 @@ std::string englishMessage(const state::Failure& failure) {
             return subject + ": holds bytes that are not CP932";
         case Cause::NotRepresentable:
             return subject + ": holds a character that CP932 cannot represent";
+        case Cause::MovesLaterTexts:
+            return subject + ": holds a comma, a line end or an opening quotation mark";
     }
     return failure.description();
 }

@@ -24,13 +24,30 @@ void storeFontData(const FontData& data, state::FontTable& font, state::LabelTab
     }
 }
 
+bool keepsItsPlaceAsLabel(std::string_view label) {
+    return label.find_first_of("\r\n") == std::string_view::npos;
+}
+
+bool keepsItsPlaceAsCell(std::string_view cell) {
+    const std::size_t first = cell.find_first_not_of(' ');
+    const bool opensQuoted = first != std::string_view::npos && cell[first] == '"';
+    return keepsItsPlaceAsLabel(cell) && cell.find(',') == std::string_view::npos && !opensQuoted;
+}
+
+std::string cellPlace(int code, int column) {
+    return "コード " + std::to_string(code) + " の第 " + std::to_string(column) + " 列";
+}
+
+std::string labelPlace(int code) {
+    return "コード " + std::to_string(code) + " のラベル";
+}
+
 std::string encodedCell(const FontData& data, int code, int column) {
-    return toCp932(data.cells[code][column - 1],
-                   "コード " + std::to_string(code) + " の第 " + std::to_string(column) + " 列");
+    return toCp932(data.cells[code][column - 1], cellPlace(code, column));
 }
 
 std::string encodedLabel(const FontData& data, int code) {
-    return toCp932(data.labels[code], "コード " + std::to_string(code) + " のラベル");
+    return toCp932(data.labels[code], labelPlace(code));
 }
 
 }  // namespace fontedit::files

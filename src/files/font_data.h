@@ -4,6 +4,7 @@
 // Files are built from and parsed into this copy, so a failure never touches the tables.
 #include <array>
 #include <string>
+#include <string_view>
 
 #include "state/tables.h"
 
@@ -18,6 +19,16 @@ struct FontData {
 FontData fontData(const state::FontTable& font, const state::LabelTable& labels);
 // Replaces codes 0-95 of both tables; codes 96-100 and the other columns stay as they are.
 void storeFontData(const FontData& data, state::FontTable& font, state::LabelTable& labels);
+
+// Whether Read gives a text back in its own place. A cell holding a comma or a line end, or
+// opening with a quotation mark, splits or joins fields; a label holding a line end splits a
+// line; either way every text after it would move.
+bool keepsItsPlaceAsCell(std::string_view cell);
+bool keepsItsPlaceAsLabel(std::string_view label);
+
+// Where a cell or label stands, in the words of a failure: "コード 12 の第 3 列".
+std::string cellPlace(int code, int column);
+std::string labelPlace(int code);
 
 // The CP932 bytes of one cell or label; the failure names the code and the column or label.
 std::string encodedCell(const FontData& data, int code, int column);

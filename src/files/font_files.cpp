@@ -19,6 +19,12 @@ std::string placeInFile(const char* fileName, int line) {
     return std::string(fileName) + " の " + std::to_string(line) + " 行目";
 }
 
+// Refused rather than written: Read would shift every text after it and the font on disk
+// would come back scrambled, or not at all.
+void requireInPlace(bool inPlace, const std::string& place) {
+    if (!inPlace) throw Failure(Cause::MovesLaterTexts, place);
+}
+
 }  // namespace
 
 std::string fontFileBytes(const FontData& data) {
@@ -26,6 +32,8 @@ std::string fontFileBytes(const FontData& data) {
     for (int code = 0; code < state::kSavedCodes; ++code) {
         for (int column = 1; column <= state::kGlyphColumns; ++column) {
             if (column > 1) bytes += ", ";
+            requireInPlace(keepsItsPlaceAsCell(data.cells[code][column - 1]),
+                           cellPlace(code, column));
             bytes += encodedCell(data, code, column);
         }
         bytes += kLineEnd;
@@ -36,6 +44,7 @@ std::string fontFileBytes(const FontData& data) {
 std::string labelFileBytes(const FontData& data) {
     std::string bytes;
     for (int code = 0; code < state::kSavedCodes; ++code) {
+        requireInPlace(keepsItsPlaceAsLabel(data.labels[code]), labelPlace(code));
         bytes += encodedLabel(data, code);
         bytes += kLineEnd;
     }

@@ -23,6 +23,9 @@ std::string describe(Cause cause, const std::string& subject) {
             return "ファイル " + subject + " に CP932 として読めないバイトがあります";
         case Cause::NotRepresentable:
             return subject + " に CP932 で書けない文字があります";
+        case Cause::MovesLaterTexts:
+            return subject +
+                   " にコンマ、改行または先頭の二重引用符があり、保存すると後の値がずれます";
     }
     return subject;
 }

@@ -18,6 +18,7 @@ enum class Cause : int {
     FileAccess = 75,
     InvalidCp932 = 1001,
     NotRepresentable = 1002,
+    MovesLaterTexts = 1003,
 };
 
 class Failure : public std::runtime_error {

@@ -189,6 +189,12 @@ TEST(SaveFont, FailsWithoutChangingAnyOldFile) {
         {"", 95, "€", "", Cause::NotRepresentable, "コード 95 のラベル"},
         {"", 12, "a😀", "", Cause::NotRepresentable, "コード 12 のラベル"},
         {"", 40, "", "€", Cause::NotRepresentable, "コード 40 の第 3 列"},
+        // Texts that Read would not give back in their place, shifting everything after them.
+        {"", 7, "", "\"", Cause::MovesLaterTexts, "コード 7 の第 3 列"},
+        {"", 8, "", "  \"7F\"", Cause::MovesLaterTexts, "コード 8 の第 3 列"},
+        {"", 9, "", "1,2", Cause::MovesLaterTexts, "コード 9 の第 3 列"},
+        {"", 10, "", "7F\n", Cause::MovesLaterTexts, "コード 10 の第 3 列"},
+        {"", 11, "a\r\nb", "", Cause::MovesLaterTexts, "コード 11 のラベル"},
     };
     for (const auto& c : cases) {
         TempDir dir;
