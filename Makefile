@@ -1,7 +1,7 @@
 BUILD_DIR := build
 CMAKE_FLAGS ?=
 
-.PHONY: all build packages configure test fuzz run package clean
+.PHONY: all build packages configure test fuzz bench run package clean
 
 all: build
 
@@ -24,6 +24,16 @@ FUZZ_SECONDS ?= 60
 fuzz: packages
 	@tools/fuzz $(FUZZ_SECONDS)
 
+# Start-up, memory and latency against a bare Qt window, in Release, headless; one table.
+# -O2, as Debian builds its packages.
+BENCH_CXX_FLAGS := -O2 -DNDEBUG
+bench: packages
+	@cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DFONTEDIT_BENCH=ON \
+		"-DCMAKE_CXX_FLAGS_RELEASE=$(BENCH_CXX_FLAGS)" >/dev/null
+	@cmake --build build-bench --target bench-programs >build-bench/build.log 2>&1 \
+		|| { cat build-bench/build.log; exit 1; }
+	@bench/run build-bench
+
 # The editor works in its working directory: run/, seeded with the sample font when missing.
 run: build
 	@test -d run || cp -R examples/ascii run
@@ -33,4 +43,4 @@ package: build
 	@cmake --build $(BUILD_DIR) --target package
 
 clean:
-	rm -rf $(BUILD_DIR) build-asan build-fuzz
+	rm -rf $(BUILD_DIR) build-asan build-fuzz build-bench

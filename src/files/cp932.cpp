@@ -18,13 +18,19 @@ using Converter = std::unique_ptr<std::remove_pointer_t<iconv_t>, IconvCloser>;
 
 // The name "CP932" rather than "SHIFT_JIS": only CP932 holds characters such as "①" and "～"
 // that Japanese Windows files carry.
-std::string convert(const char* to, const char* from, std::string_view input, state::Cause cause,
-                    const std::string& subject) {
-    const Converter converter(iconv_open(to, from));
+Converter openConverter(const char* to, const char* from) {
+    Converter converter(iconv_open(to, from));
     if (converter.get() == reinterpret_cast<iconv_t>(-1)) {
         throw std::system_error(errno, std::generic_category(),
                                 std::string("iconv ") + from + " -> " + to);
     }
+    return converter;
+}
+
+std::string convert(const Converter& converter, std::string_view input, state::Cause cause,
+                    const std::string& subject) {
+    // A conversion that failed half-way leaves its shift state behind.
+    iconv(converter.get(), nullptr, nullptr, nullptr, nullptr);
     std::string output(input.size() * 2 + 16, '\0');
     char* in = const_cast<char*>(input.data());
     std::size_t inLeft = input.size();
@@ -45,11 +51,15 @@ std::string convert(const char* to, const char* from, std::string_view input, st
 }  // namespace
 
 std::string toCp932(std::string_view utf8, const std::string& what) {
-    return convert("CP932", "UTF-8", utf8, state::Cause::NotRepresentable, what);
+    // Opening a converter costs far more than converting a short text, and Save and Export
+    // convert every cell and label one by one, so each direction opens its converter once.
+    thread_local const Converter converter = openConverter("CP932", "UTF-8");
+    return convert(converter, utf8, state::Cause::NotRepresentable, what);
 }
 
 std::string fromCp932(std::string_view bytes, const std::string& fileName) {
-    return convert("UTF-8", "CP932", bytes, state::Cause::InvalidCp932, fileName);
+    thread_local const Converter converter = openConverter("UTF-8", "CP932");
+    return convert(converter, bytes, state::Cause::InvalidCp932, fileName);
 }
 
 }  // namespace fontedit::files

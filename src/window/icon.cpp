@@ -1,5 +1,8 @@
 #include "window/icon.h"
 
+#include <QImageReader>
+#include <QPixmap>
+
 // The images live in a static library, whose resource table the linker keeps only when
 // something refers to it; Q_INIT_RESOURCE is that reference and must stand outside a namespace.
 static void loadIconResources() {
@@ -7,14 +10,24 @@ static void loadIconResources() {
 }
 
 namespace fontedit::window {
+namespace {
+
+// Named and not detected, the format goes straight to Qt's own XPM reader; a reader left to
+// detect it loads every image format plugin first, which costs start-up time and memory.
+QPixmap xpmImage(const QString& name) {
+    QImageReader reader(QStringLiteral(":/icons/") + name, "xpm");
+    reader.setAutoDetectImageFormat(false);
+    return QPixmap::fromImage(reader.read());
+}
+
+}  // namespace
 
 QIcon programIcon() {
     loadIconResources();
-    // Sizes given up front, so nothing is decoded until the window system asks for a picture.
     QIcon icon;
-    icon.addFile(QStringLiteral(":/icons/fontedit-32x32-16.xpm"), QSize(32, 32));
-    icon.addFile(QStringLiteral(":/icons/fontedit-32x32-2.xpm"), QSize(32, 32));
-    icon.addFile(QStringLiteral(":/icons/fontedit-16x16-16.xpm"), QSize(16, 16));
+    icon.addPixmap(xpmImage(QStringLiteral("fontedit-32x32-16.xpm")));
+    icon.addPixmap(xpmImage(QStringLiteral("fontedit-32x32-2.xpm")));
+    icon.addPixmap(xpmImage(QStringLiteral("fontedit-16x16-16.xpm")));
     return icon;
 }
 

@@ -1,0 +1,19 @@
+#pragma once
+
+// One run of each timed user action on the window; each returns the median of its actions in
+// microseconds.
+#include "bench/latency/widget_driver.h"
+
+namespace fontedit::bench {
+
+// Draws and labels all 96 glyphs by typing, then goes back to code 0. Untimed.
+void typeFullFont(WidgetDriver& driver);
+
+// Clicks each of the 40 pixels twice, lighting and clearing it.
+double toggleRun(WidgetDriver& driver);
+// Steps with "→" from code 0 through code 95.
+double showGlyphRun(WidgetDriver& driver);
+// Types "f" at the end of Text1 and deletes it again, 20 times.
+double keystrokeRun(WidgetDriver& driver);
+
+}  // namespace fontedit::bench

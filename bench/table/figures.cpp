@@ -1,0 +1,32 @@
+#include "bench/table/figures.h"
+
+#include <array>
+
+namespace fontedit::bench {
+
+namespace {
+
+const std::array<Figure, 13> kFigures = {{
+    {"startup", "Start-up, exec to window mapped", "ms", 1, TargetKind::RatioAtMost, 1.05},
+    {"first-paint", "Start-up, exec to first paint", "ms", 1, TargetKind::None, 0},
+    {"peak-rss", "Peak RSS after first paint", "MiB", 1, TargetKind::RatioAtMost, 1.05},
+    {"toggle", "Pixel toggle, window repainted", "µs", 1, TargetKind::AtMost, 100},
+    {"show-glyph", "ShowGlyph by Next, window repainted", "µs", 1, TargetKind::AtMost, 300},
+    {"keystroke", "Keystroke in a column field, window repainted", "µs", 1, TargetKind::AtMost,
+     100},
+    {"core-toggle", "Core: pixel toggle", "µs", 3, TargetKind::None, 0},
+    {"core-show-glyph", "Core: ShowGlyph", "µs", 3, TargetKind::None, 0},
+    {"core-save", "Core: Save, tmpfs", "µs", 1, TargetKind::None, 0},
+    {"core-read", "Core: Read, tmpfs", "µs", 1, TargetKind::None, 0},
+    {"core-export", "Core: Export, tmpfs", "µs", 1, TargetKind::None, 0},
+    {"core-all", "Core: Save + Read + Export, tmpfs", "µs", 1, TargetKind::AtMost, 1000},
+    {"core-all-disk", "Core: Save + Read + Export, disk with fsync", "µs", 1, TargetKind::None, 0},
+}};
+
+}  // namespace
+
+std::span<const Figure> figures() {
+    return kFigures;
+}
+
+}  // namespace fontedit::bench

@@ -1,0 +1,93 @@
+// Reads the samples of every measuring program ("FIGURE PROGRAM VALUE" a line) on standard
+// input and prints one Markdown table: median and min-max per program, the editor's ratio to
+// the baseline, and whether each target is met.
+#include <cstdio>
+#include <iostream>
+#include <map>
+#include <sstream>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "bench/common/summary.h"
+#include "bench/table/figures.h"
+
+namespace {
+
+using fontedit::bench::Figure;
+using fontedit::bench::Summary;
+using fontedit::bench::TargetKind;
+
+constexpr const char* kEditor = "fontedit";
+constexpr const char* kBaseline = "baseline";
+
+using Samples = std::map<std::pair<std::string, std::string>, std::vector<double>>;
+
+Samples readSamples(std::istream& in) {
+    Samples samples;
+    for (std::string line; std::getline(in, line);) {
+        std::istringstream fields(line);
+        std::string figure, program;
+        double value = 0;
+        if (fields >> figure >> program >> value) samples[{figure, program}].push_back(value);
+    }
+    return samples;
+}
+
+std::string number(double value, int decimals) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.*f", decimals, value);
+    return text;
+}
+
+std::string cell(const Summary& summary, int decimals) {
+    if (summary.count == 0) return "—";
+    return number(summary.median, decimals) + " (" + number(summary.min, decimals) + "–" +
+           number(summary.max, decimals) + ")";
+}
+
+std::string targetText(const Figure& figure) {
+    switch (figure.target) {
+        case TargetKind::RatioAtMost:
+            return "≤ " + number(figure.limit, 2) + " × baseline";
+        case TargetKind::AtMost:
+            return "≤ " + number(figure.limit, 0) + " " + figure.unit;
+        case TargetKind::None:
+            break;
+    }
+    return "";
+}
+
+}  // namespace
+
+int main() {
+    const Samples samples = readSamples(std::cin);
+    std::printf(
+        "| Figure | Unit | fontedit median (min–max) | baseline median (min–max) | "
+        "Ratio | Runs | Target | Met |\n");
+    std::printf("|---|---|---|---|---|---|---|---|\n");
+    for (const Figure& figure : fontedit::bench::figures()) {
+        const auto find = [&](const char* program) {
+            const auto found = samples.find({figure.key, program});
+            return found == samples.end() ? Summary{} : fontedit::bench::summarise(found->second);
+        };
+        const Summary editor = find(kEditor);
+        const Summary baseline = find(kBaseline);
+        std::string ratio, met;
+        if (editor.count > 0 && baseline.count > 0) {
+            ratio = number(editor.median / baseline.median, 3);
+        }
+        if (editor.count == 0) {
+            met = figure.target == TargetKind::None ? "" : "not measured";
+        } else if (figure.target == TargetKind::AtMost) {
+            met = editor.median <= figure.limit ? "yes" : "**no**";
+        } else if (figure.target == TargetKind::RatioAtMost && !ratio.empty()) {
+            met = editor.median / baseline.median <= figure.limit ? "yes" : "**no**";
+        }
+        std::printf("| %s | %s | %s | %s | %s | %d | %s | %s |\n", figure.title.c_str(),
+                    figure.unit.c_str(), cell(editor, figure.decimals).c_str(),
+                    cell(baseline, figure.decimals).c_str(), ratio.c_str(), editor.count,
+                    targetText(figure).c_str(), met.c_str());
+    }
+    return 0;
+}
