@@ -13,9 +13,17 @@ Editor::Editor() {
     state_.labelField().setChangeAction([this] { storeLabel(state_); });
 }
 
-void Editor::togglePixel(int column, int row) { editing::togglePixel(state_, column, row); }
-void Editor::previous() { editing::previous(state_); }
-void Editor::next() { editing::next(state_); }
-void Editor::showGlyph() { editing::showGlyph(state_); }
+void Editor::togglePixel(int column, int row) {
+    editing::togglePixel(state_, column, row);
+}
+void Editor::previous() {
+    editing::previous(state_);
+}
+void Editor::next() {
+    editing::next(state_);
+}
+void Editor::showGlyph() {
+    editing::showGlyph(state_);
+}
 
 }  // namespace fontedit::editing

@@ -23,7 +23,7 @@ std::string nameOf(const std::filesystem::path& path) {
 
 // A file beside the target that no other writer uses; removed unless it was renamed.
 class TemporaryFile {
-  public:
+public:
     explicit TemporaryFile(const std::filesystem::path& target) : target_(target) {
         static unsigned counter = 0;
         for (int attempt = 0; attempt < 100 && fd_ < 0; ++attempt) {
@@ -70,7 +70,7 @@ class TemporaryFile {
         renamed_ = true;
     }
 
-  private:
+private:
     std::filesystem::path target_;
     std::filesystem::path path_;
     int fd_ = -1;

@@ -12,7 +12,7 @@
 namespace fontedit::files {
 
 class FieldReader {
-  public:
+public:
     explicit FieldReader(std::string_view text) : text_(text) {}
 
     // True when no field is left; a comma always promises one more, possibly empty, field.
@@ -22,7 +22,7 @@ class FieldReader {
     // The 1-based line where the last field started.
     int line() const { return fieldLine_; }
 
-  private:
+private:
     void skipBlanks();
     std::string quoted();
     std::string unquoted();

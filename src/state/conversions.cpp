@@ -53,7 +53,9 @@ double readRadixInteger(std::string_view text, int radix) {
 // exponent only when at least one digit follows its letter and sign.
 std::size_t decimalLength(std::string_view text) {
     std::size_t pos = 0;
-    auto isDigit = [&](std::size_t at) { return at < text.size() && text[at] >= '0' && text[at] <= '9'; };
+    auto isDigit = [&](std::size_t at) {
+        return at < text.size() && text[at] >= '0' && text[at] <= '9';
+    };
     if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) ++pos;
     std::size_t mantissaDigits = 0;
     while (isDigit(pos)) ++pos, ++mantissaDigits;
@@ -92,7 +94,9 @@ std::string generalText(double number) {
 
 }  // namespace
 
-double columnValue(std::string_view text) { return readRadixInteger(withoutBlanks(text), 16); }
+double columnValue(std::string_view text) {
+    return readRadixInteger(withoutBlanks(text), 16);
+}
 
 double codeNumber(std::string_view text) {
     std::string compact = withoutBlanks(text);
@@ -128,7 +132,9 @@ std::int32_t wholeNumber(double number) {
     return static_cast<std::int32_t>(rounded);
 }
 
-double powerOfTwo(int row) { return std::pow(2.0, row); }
+double powerOfTwo(int row) {
+    return std::pow(2.0, row);
+}
 
 bool bitTest(int row, double columnValue) {
     return (wholeNumber(powerOfTwo(row)) & wholeNumber(columnValue)) != 0;
@@ -143,7 +149,9 @@ std::string hexText(double number) {
     return buffer;
 }
 
-std::string codeText(double number) { return number == 0 ? "0" : generalText(number); }
+std::string codeText(double number) {
+    return number == 0 ? "0" : generalText(number);
+}
 
 std::string rowNumberText(std::int32_t code) {
     return code < 0 ? std::to_string(code) : " " + std::to_string(code);

@@ -10,13 +10,20 @@ namespace fontedit::state {
 
 std::string_view fieldName(FieldId id) {
     switch (id) {
-        case FieldId::Text1: return "Text1";
-        case FieldId::Text2: return "Text2";
-        case FieldId::Text3: return "Text3";
-        case FieldId::Text4: return "Text4";
-        case FieldId::Text5: return "Text5";
-        case FieldId::Text9: return "Text9";
-        case FieldId::Text10: return "Text10";
+        case FieldId::Text1:
+            return "Text1";
+        case FieldId::Text2:
+            return "Text2";
+        case FieldId::Text3:
+            return "Text3";
+        case FieldId::Text4:
+            return "Text4";
+        case FieldId::Text5:
+            return "Text5";
+        case FieldId::Text9:
+            return "Text9";
+        case FieldId::Text10:
+            return "Text10";
     }
     return {};
 }
@@ -27,9 +34,12 @@ TextField& EditorState::field(FieldId id) {
 
 const TextField& EditorState::field(FieldId id) const {
     switch (id) {
-        case FieldId::Text9: return code_;
-        case FieldId::Text10: return label_;
-        default: return columns_[static_cast<int>(id)];
+        case FieldId::Text9:
+            return code_;
+        case FieldId::Text10:
+            return label_;
+        default:
+            return columns_[static_cast<int>(id)];
     }
 }
 

@@ -13,10 +13,9 @@ namespace fontedit::state {
 
 // The fields by their control names.
 enum class FieldId { Text1, Text2, Text3, Text4, Text5, Text9, Text10 };
-inline constexpr std::array<FieldId, 7> kAllFields = {FieldId::Text1, FieldId::Text2,
-                                                      FieldId::Text3, FieldId::Text4,
-                                                      FieldId::Text5, FieldId::Text9,
-                                                      FieldId::Text10};
+inline constexpr std::array<FieldId, 7> kAllFields = {
+    FieldId::Text1, FieldId::Text2, FieldId::Text3, FieldId::Text4,
+    FieldId::Text5, FieldId::Text9, FieldId::Text10};
 std::string_view fieldName(FieldId id);
 
 class EditorState {

@@ -51,9 +51,9 @@ TEST(PixelToggle, FlipsOneBitOfTheTextOnShow) {
         const char* after;
     };
     const Case cases[] = {
-        {"7f", 0, "7E"},  {"7E", 7, "FE"},   {"", 3, "8"},      {"1FF", 0, "1FE"},
-        {"FFFF", 0, "FFFE"}, {"8000", 0, "8001"}, {"G1", 2, "4"}, {"FFFFFFFF", 7, "FF7F"},
-        {"1", 0, "0"},
+        {"7f", 0, "7E"},   {"7E", 7, "FE"},         {"", 3, "8"},
+        {"1FF", 0, "1FE"}, {"FFFF", 0, "FFFE"},     {"8000", 0, "8001"},
+        {"G1", 2, "4"},    {"FFFFFFFF", 7, "FF7F"}, {"1", 0, "0"},
     };
     for (const auto& c : cases) {
         Editor editor;
@@ -89,7 +89,7 @@ TEST(PixelToggle, StoresUnderARetypedCodeFromTheTextStillOnShow) {
 
 TEST(ColumnRefresh, TypedTextColoursTheRowsAndIsStoredVerbatim) {
     const std::pair<const char*, const char*> cases[] = {
-        {"7f", "#######."}, {"G1", "........"}, {"", "........"},
+        {"7f", "#######."},  {"G1", "........"},   {"", "........"},
         {"1FF", "########"}, {"FFFF", "########"}, {"80", ".......#"},
     };
     for (const auto& [text, rows] : cases) {

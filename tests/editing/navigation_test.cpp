@@ -39,9 +39,9 @@ TEST(Navigation, StepsThroughCodesAndShowsEachGlyph) {
         int shown;
     };
     const Case cases[] = {
-        {"0", false, "0", 0},     {"95", true, "95", 95},   {"10", true, "11", 11},
-        {"10", false, "9", 9},    {"abc", false, "abc", 0}, {"abc", true, "1", 1},
-        {"2.5", true, "3.5", 4},  {"94.5", true, "95.5", 96}, {"101", false, "100", 100},
+        {"0", false, "0", 0},      {"95", true, "95", 95},     {"10", true, "11", 11},
+        {"10", false, "9", 9},     {"abc", false, "abc", 0},   {"abc", true, "1", 1},
+        {"2.5", true, "3.5", 4},   {"94.5", true, "95.5", 96}, {"101", false, "100", 100},
         {"0.5", false, "-0.5", 0}, {"&H10", true, "17", 17},
     };
     for (const auto& c : cases) {

@@ -12,7 +12,7 @@ namespace fontedit::files {
 
 // A new directory under the system's temporary directory, removed with all it holds.
 class TempDir {
-  public:
+public:
     TempDir();
     TempDir(const TempDir&) = delete;
     TempDir& operator=(const TempDir&) = delete;
@@ -21,7 +21,7 @@ class TempDir {
     const std::filesystem::path& path() const { return path_; }
     std::filesystem::path operator/(const std::string& name) const { return path_ / name; }
 
-  private:
+private:
     std::filesystem::path path_;
 };
 

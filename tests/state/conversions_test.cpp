@@ -17,23 +17,37 @@ struct TextToNumber {
 
 TEST(ColumnValue, ReadsHexLikeTheClassicReader) {
     const TextToNumber cases[] = {
-        {"", 0},          {"G", 0},           {"G1", 0},          {"&H1", 0},
-        {"1G", 1},        {"7f", 127},        {"7F", 127},        {"0", 0},
-        {"FF", 255},      {"7FFF", 32767},    {"8000", -32768},   {"FFFF", -1},
-        {"10000", 65536}, {"1FF00", 130816},  {"0FFFF", 65535},   {"7FFFFFFF", 2147483647},
-        {"80000000", -2147483648.0},          {"FFFFFFFF", -1},   {" 7F", 127},
-        {"7 F", 127},     {"123456789", static_cast<double>(0x23456789)},
+        {"", 0},
+        {"G", 0},
+        {"G1", 0},
+        {"&H1", 0},
+        {"1G", 1},
+        {"7f", 127},
+        {"7F", 127},
+        {"0", 0},
+        {"FF", 255},
+        {"7FFF", 32767},
+        {"8000", -32768},
+        {"FFFF", -1},
+        {"10000", 65536},
+        {"1FF00", 130816},
+        {"0FFFF", 65535},
+        {"7FFFFFFF", 2147483647},
+        {"80000000", -2147483648.0},
+        {"FFFFFFFF", -1},
+        {" 7F", 127},
+        {"7 F", 127},
+        {"123456789", static_cast<double>(0x23456789)},
     };
     for (const auto& c : cases) EXPECT_EQ(columnValue(c.text), c.number) << '"' << c.text << '"';
 }
 
 TEST(CodeNumber, ReadsDecimalWithPrefixesAndExponents) {
     const TextToNumber cases[] = {
-        {"7", 7},       {"2.5", 2.5},    {"abc", 0},     {"", 0},        {"12abc", 12},
-        {" 12", 12},    {"1e1", 10},     {"1D2", 100},   {"1e", 1},      {"1e+", 1},
-        {"-3", -3},     {"+4", 4},       {".5", 0.5},    {"-", 0},       {".", 0},
-        {"&H10", 16},   {"&hFFFF", -1},  {"&O17", 15},   {"&o177777", -1}, {"&", 0},
-        {"3.5.1", 3.5}, {"1e-400", 0},   {"94.5", 94.5}, {"- 2", -2},
+        {"7", 7},         {"2.5", 2.5}, {"abc", 0},     {"", 0},       {"12abc", 12},  {" 12", 12},
+        {"1e1", 10},      {"1D2", 100}, {"1e", 1},      {"1e+", 1},    {"-3", -3},     {"+4", 4},
+        {".5", 0.5},      {"-", 0},     {".", 0},       {"&H10", 16},  {"&hFFFF", -1}, {"&O17", 15},
+        {"&o177777", -1}, {"&", 0},     {"3.5.1", 3.5}, {"1e-400", 0}, {"94.5", 94.5}, {"- 2", -2},
     };
     for (const auto& c : cases) EXPECT_EQ(codeNumber(c.text), c.number) << '"' << c.text << '"';
 }
@@ -50,15 +64,24 @@ TEST(CodeNumber, FailsWithOverflowBeyondADouble) {
 
 TEST(WholeNumber, RoundsHalfToEven) {
     const std::pair<double, int> cases[] = {
-        {0.5, 0},  {1.5, 2},   {2.5, 2},         {3.5, 4},          {-0.5, 0},
-        {-1.5, -2}, {2.49, 2}, {2.51, 3},        {2147483647.0, 2147483647},
-        {-2147483648.0, -2147483647 - 1},          {2147483647.4, 2147483647},
+        {0.5, 0},
+        {1.5, 2},
+        {2.5, 2},
+        {3.5, 4},
+        {-0.5, 0},
+        {-1.5, -2},
+        {2.49, 2},
+        {2.51, 3},
+        {2147483647.0, 2147483647},
+        {-2147483648.0, -2147483647 - 1},
+        {2147483647.4, 2147483647},
     };
     for (const auto& [number, whole] : cases) EXPECT_EQ(wholeNumber(number), whole) << number;
 }
 
 TEST(WholeNumber, FailsOutsideThe32BitRange) {
-    for (double number : {2147483647.5, 2147483648.0, -2147483649.0, 1e10, double(NAN), double(INFINITY)}) {
+    for (double number :
+         {2147483647.5, 2147483648.0, -2147483649.0, 1e10, double(NAN), double(INFINITY)}) {
         EXPECT_THROW(wholeNumber(number), Failure) << number;
     }
 }
@@ -75,9 +98,17 @@ TEST(BitTest, LightsTheRowsOfTheColumnByte) {
 
 TEST(HexText, WritesUpperCaseWithoutLeadingZeros) {
     const std::pair<double, const char*> cases[] = {
-        {0, "0"},       {126, "7E"},     {255, "FF"},        {256, "100"},
-        {130816, "1FF00"}, {-1, "FFFF"}, {-2, "FFFE"},       {-32768, "8000"},
-        {-32769, "FFFF7FFF"}, {2.5, "2"}, {-2147483648.0, "80000000"},
+        {0, "0"},
+        {126, "7E"},
+        {255, "FF"},
+        {256, "100"},
+        {130816, "1FF00"},
+        {-1, "FFFF"},
+        {-2, "FFFE"},
+        {-32768, "8000"},
+        {-32769, "FFFF7FFF"},
+        {2.5, "2"},
+        {-2147483648.0, "80000000"},
     };
     for (const auto& [number, text] : cases) EXPECT_EQ(hexText(number), text) << number;
     EXPECT_THROW(hexText(4294967296.0), Failure);
@@ -85,9 +116,11 @@ TEST(HexText, WritesUpperCaseWithoutLeadingZeros) {
 
 TEST(CodeText, WritesTheShortestGeneralForm) {
     const std::pair<double, const char*> cases[] = {
-        {1, "1"},   {3.5, "3.5"},       {-2, "-2"},  {0, "0"},  {-0.0, "0"},
-        {95.5, "95.5"}, {100, "100"}, {0.1 + 0.2, "0.3"}, {1e15, "1E+15"},
-        {123456789012345, "123456789012345"},
+        {1, "1"},        {3.5, "3.5"},
+        {-2, "-2"},      {0, "0"},
+        {-0.0, "0"},     {95.5, "95.5"},
+        {100, "100"},    {0.1 + 0.2, "0.3"},
+        {1e15, "1E+15"}, {123456789012345, "123456789012345"},
     };
     for (const auto& [number, text] : cases) EXPECT_EQ(codeText(number), text) << number;
 }
