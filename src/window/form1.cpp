@@ -23,9 +23,9 @@ QString qtText(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-QRect pixelRect(const ControlSpec& spec) {
-    return {spec.left / kTwipsPerPixel, spec.top / kTwipsPerPixel, spec.width / kTwipsPerPixel,
-            spec.height / kTwipsPerPixel};
+QRect pixelRect(const ControlSpec& control) {
+    return {control.left / kTwipsPerPixel, control.top / kTwipsPerPixel,
+            control.width / kTwipsPerPixel, control.height / kTwipsPerPixel};
 }
 
 state::FieldId fieldOf(std::string_view name) {
@@ -59,59 +59,61 @@ Form1::Form1(QWidget* parent) : QWidget(parent) {
     // Qt's tab order is the order of creation, so the controls are made in their tab order.
     std::vector<ControlSpec> byTabIndex(formControls().begin(), formControls().end());
     std::ranges::sort(byTabIndex, {}, &ControlSpec::tabIndex);
-    for (const ControlSpec& spec : byTabIndex) createControl(spec);
+    for (const ControlSpec& control : byTabIndex) createControl(control);
 
     editor_.state().pixels.addObserver(
         [this](int column, int row, state::PixelColour colour) { showPixel(column, row, colour); });
     pixels_[0][0]->setFocus();
 }
 
-void Form1::createControl(const ControlSpec& spec) {
-    switch (spec.kind) {
+void Form1::createControl(const ControlSpec& control) {
+    switch (control.kind) {
         case ControlKind::Label: {
-            auto* label = new QLabel(qtText(spec.caption), this);
-            label->setObjectName(qtText(spec.name));
-            label->setGeometry(pixelRect(spec));
+            auto* label = new QLabel(qtText(control.caption), this);
+            label->setObjectName(qtText(control.name));
+            label->setGeometry(pixelRect(control));
             break;
         }
         case ControlKind::TextField:
-            createTextField(spec);
+            createTextField(control);
             break;
         case ControlKind::Button:
-            createButton(spec);
+            createButton(control);
             break;
         case ControlKind::PixelButton:
-            createPixelButton(spec);
+            createPixelButton(control);
             break;
     }
 }
 
-void Form1::createTextField(const ControlSpec& spec) {
-    const state::FieldId id = fieldOf(spec.name);
+void Form1::createTextField(const ControlSpec& control) {
+    const state::FieldId id = fieldOf(control.name);
     state::TextField& field = editor_.state().field(id);
     auto* edit = new QLineEdit(QString::fromStdString(field.text()), this);
-    edit->setObjectName(qtText(spec.name));
-    edit->setGeometry(pixelRect(spec));
+    edit->setObjectName(qtText(control.name));
+    edit->setGeometry(pixelRect(control));
     field.addObserver([edit](const std::string& text) { showText(edit, text); });
     connect(edit, &QLineEdit::textEdited, this, [this, id](const QString& text) {
         guard([this, id, &text] { editor_.state().field(id).setText(text.toStdString()); });
     });
 }
 
-void Form1::createPixelButton(const ControlSpec& spec) {
+void Form1::createPixelButton(const ControlSpec& control) {
     auto* button = new PixelButton(this);
-    button->setObjectName(qtText(spec.name));
-    button->setProperty("Index", spec.row);
-    button->setAccessibleName(QStringLiteral("列 %1 行 %2").arg(spec.column).arg(spec.row));
-    button->setGeometry(pixelRect(spec));
-    button->setLit(editor_.state().pixels.colour(spec.column, spec.row) == state::PixelColour::Lit);
-    connect(button, &QAbstractButton::clicked, this, [this, column = spec.column, row = spec.row] {
-        guard([this, column, row] { editor_.togglePixel(column, row); });
-    });
-    pixels_[spec.column - 1][spec.row] = button;
+    button->setObjectName(qtText(control.name));
+    button->setProperty("Index", control.row);
+    button->setAccessibleName(QStringLiteral("列 %1 行 %2").arg(control.column).arg(control.row));
+    button->setGeometry(pixelRect(control));
+    button->setLit(editor_.state().pixels.colour(control.column, control.row) ==
+                   state::PixelColour::Lit);
+    connect(button, &QAbstractButton::clicked, this,
+            [this, column = control.column, row = control.row] {
+                guard([this, column, row] { editor_.togglePixel(column, row); });
+            });
+    pixels_[control.column - 1][control.row] = button;
 }
 
-void Form1::createButton(const ControlSpec& spec) {
+void Form1::createButton(const ControlSpec& control) {
     static constexpr std::array<ButtonAction, 6> kActions = {{
         {"Command9", &Form1::onPreviousClicked},
         {"Command10", &Form1::onNextClicked},
@@ -120,10 +122,10 @@ void Form1::createButton(const ControlSpec& spec) {
         {"Command13", &Form1::onExitClicked},
         {"Command14", &Form1::onExportClicked},
     }};
-    auto* button = new WrappingButton(qtText(spec.caption), this);
-    button->setObjectName(qtText(spec.name));
-    button->setGeometry(pixelRect(spec));
-    const Action action = std::ranges::find(kActions, spec.name, &ButtonAction::name)->action;
+    auto* button = new WrappingButton(qtText(control.caption), this);
+    button->setObjectName(qtText(control.name));
+    button->setGeometry(pixelRect(control));
+    const Action action = std::ranges::find(kActions, control.name, &ButtonAction::name)->action;
     connect(button, &QAbstractButton::clicked, this,
             [this, action] { guard([this, action] { (this->*action)(); }); });
 }

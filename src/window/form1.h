@@ -37,10 +37,10 @@ private slots:
     void onExitClicked();
 
 private:
-    void createControl(const ControlSpec& spec);
-    void createTextField(const ControlSpec& spec);
-    void createPixelButton(const ControlSpec& spec);
-    void createButton(const ControlSpec& spec);
+    void createControl(const ControlSpec& control);
+    void createTextField(const ControlSpec& control);
+    void createPixelButton(const ControlSpec& control);
+    void createButton(const ControlSpec& control);
     void showPixel(int column, int row, state::PixelColour colour);
     // Runs one user action; a failure is reported and the window carries on.
     void guard(const std::function<void()>& action);
