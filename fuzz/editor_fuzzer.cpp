@@ -17,15 +17,16 @@
 #include "files/font_files.h"
 #include "files/header_export.h"
 #include "files/read_file.h"
-#include "scratch_directory.h"
 #include "state/conversions.h"
 #include "state/failure.h"
+#include "support/scratch_directory.h"
 
 namespace fontedit::fuzz {
 namespace {
 
 using state::Cause;
 using state::Failure;
+using support::ScratchDirectory;
 
 enum class Action { Type, Key, Click, Previous, Next, Save, Read, Export, PutFile, Block, Count };
 
@@ -311,7 +312,7 @@ private:
 }  // namespace fontedit::fuzz
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static const fontedit::fuzz::ScratchDirectory dir;
+    static const fontedit::support::ScratchDirectory dir;
     fontedit::fuzz::ActionScript script(data, size);
     fontedit::fuzz::Session(dir).run(script);
     return 0;

@@ -10,15 +10,16 @@
 #include "check.h"
 #include "editing/editor.h"
 #include "files/font_files.h"
-#include "scratch_directory.h"
 #include "state/conversions.h"
 #include "state/failure.h"
+#include "support/scratch_directory.h"
 
 namespace fontedit::fuzz {
 namespace {
 
 using state::Cause;
 using state::Failure;
+using support::ScratchDirectory;
 
 // Every cell and label distinct, so that a partial load cannot go unnoticed.
 void fillTables(state::EditorState& state) {
@@ -142,7 +143,7 @@ void checkRead(const ScratchDirectory& dir, const std::string& fontBytes,
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace fontedit;
-    static const fuzz::ScratchDirectory dir;
+    static const support::ScratchDirectory dir;
     FuzzedDataProvider input(data, size);
     const std::string fontBytes = input.ConsumeRandomLengthString();
     const std::string labelBytes = input.ConsumeRemainingBytesAsString();

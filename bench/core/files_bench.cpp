@@ -4,9 +4,9 @@
 
 #include "bench/core/full_font.h"
 #include "bench/core/runs.h"
-#include "bench/core/scratch_dir.h"
 #include "files/font_files.h"
 #include "files/header_export.h"
+#include "support/scratch_directory.h"
 
 namespace fontedit::bench {
 
@@ -19,7 +19,7 @@ const std::filesystem::path kMemoryDir = "/dev/shm";
 void fileStep(benchmark::State& run, Step step, const std::filesystem::path& parent) {
     editing::Editor editor;
     drawFullFont(editor);
-    const ScratchDir dir(parent);
+    const support::ScratchDirectory dir(parent);
     files::saveFont(editor.state(), dir.path());
     for (auto _ : run) {
         if (step == Step::Save || step == Step::All) files::saveFont(editor.state(), dir.path());

@@ -75,7 +75,7 @@ TEST(CliCheck, FindsEachKindOfFaultWithItsLine) {
          {}},
     };
     for (const Case& c : cases) {
-        const files::TempDir work;
+        const files::ScratchDirectory work;
         copySampleFont(work.path());
         for (const Edit& edit : c.edits) applyEdit(work.path(), edit);
         const CliResult result = runCli({"check", work.path().string()});
@@ -93,7 +93,7 @@ TEST(CliCheck, FindsEachKindOfFaultWithItsLine) {
 }
 
 TEST(CliCheck, ReportsAMissingFileAndStillChecksTheOther) {
-    const files::TempDir work;
+    const files::ScratchDirectory work;
     copySampleFont(work.path());
     std::filesystem::remove(work / kLabelFileName);
     applyEdit(work.path(), {kFontFileName, 1, "G, 0, 0, 0, 0"});

@@ -14,7 +14,7 @@ extern char** environ;
 namespace fontedit::cli {
 
 CliResult runCli(const std::vector<std::string>& args) {
-    const files::TempDir capture;
+    const files::ScratchDirectory capture;
     const std::string outPath = (capture / "out").string();
     const std::string errPath = (capture / "err").string();
     posix_spawn_file_actions_t actions;

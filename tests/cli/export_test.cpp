@@ -10,13 +10,13 @@ namespace fontedit::cli {
 namespace {
 
 using files::readBytes;
-using files::TempDir;
+using files::ScratchDirectory;
 
 // "読出し" then "Cヘッダ生成" in the editor itself.
 std::string editorExport(const std::filesystem::path& fontDir) {
     editing::Editor editor;
     files::readFont(editor, fontDir);
-    const TempDir out;
+    const ScratchDirectory out;
     files::exportHeader(editor.state(), out.path());
     return readBytes(out / files::kHeaderFileName);
 }
@@ -26,7 +26,7 @@ TEST(CliExport, WritesTheEditorsHeaderByteForByte) {
     ASSERT_NE(expected.find("    { 0x7C, 0x12, 0x11, 0x12, 0x7C }, // A  33\r\n"),
               std::string::npos);
 
-    const TempDir work;
+    const ScratchDirectory work;
     copySampleFont(work.path());
     const std::string dir = work.path().string();
     const std::string file = (work / "elsewhere.h").string();
@@ -67,7 +67,7 @@ TEST(CliExport, FaultyFilesExitOneWithAnEnglishMessage) {
          files::kFontFileName, ": no such file"},
     };
     for (const Case& c : cases) {
-        const TempDir work;
+        const ScratchDirectory work;
         copySampleFont(work.path());
         c.apply(work.path());
         const CliResult result = runCli({"export", work.path().string()});

@@ -10,7 +10,7 @@ namespace fontedit::cli {
 namespace {
 
 using files::readBytes;
-using files::TempDir;
+using files::ScratchDirectory;
 
 // A 256-character table of the sample font as a firmware source would hold it: one row of
 // braces per character, the printable ones from the sample, the others a pattern of their own;
@@ -37,7 +37,7 @@ std::string characterTable() {
 }
 
 TEST(CliImport, ACharacterTableAtTheAsciiOffsetGivesTheSampleFont) {
-    const TempDir work;
+    const ScratchDirectory work;
     files::writeBytes(work / "font.c", characterTable());
     const std::string source = (work / "font.c").string();
     const std::string dir = work.path().string();
@@ -92,7 +92,7 @@ TEST(CliImport, RefusesSourcesThatHoldNoFontTable) {
          ": the list holds 3 values; 480 from offset 5 need 485"},
     };
     for (const Case& c : cases) {
-        const TempDir work;
+        const ScratchDirectory work;
         files::writeBytes(work / "font.c", c.source);
         std::vector<std::string> args{"import", (work / "font.c").string(), work.path().string()};
         args.insert(args.end(), c.options.begin(), c.options.end());
@@ -104,7 +104,7 @@ TEST(CliImport, RefusesSourcesThatHoldNoFontTable) {
 }
 
 TEST(CliImport, RefusesValuesBeyondAByteAmongThoseTaken) {
-    const TempDir work;
+    const ScratchDirectory work;
     std::string source = "int a[] = {\n256,\n";
     for (int i = 0; i < 480; ++i) source += "255,";
     files::writeBytes(work / "font.c", source + "\n300 };");

@@ -51,7 +51,7 @@ TEST(BadFontFile, FailsWithItsCauseAndLoadsNothing) {
         {"binary", noise(65536), Cause::InvalidCp932, "fntdat.txt の 2 行目"},
     };
     for (const auto& c : cases) {
-        TempDir dir;
+        ScratchDirectory dir;
         writeBytes(dir / kFontFileName, c.fontBytes);
         writeBytes(dir / kLabelFileName, kGoodLabels);
         editing::Editor editor;
@@ -65,7 +65,7 @@ TEST(BadFontFile, FailsWithItsCauseAndLoadsNothing) {
 
 TEST(BadFontFile, HugeFileLoadsItsFirstFields) {
     // 16 MiB past the 96th line, ending in bytes that are not CP932: never looked at.
-    TempDir dir;
+    ScratchDirectory dir;
     writeBytes(dir / kFontFileName,
                kGoodFont + lines("FF, FF, FF, FF, FF\r\n", 16 << 20 >> 5) + "\xFF\xFF");
     writeBytes(dir / kLabelFileName, kGoodLabels + lines("more\r\n", 1 << 16));
@@ -76,7 +76,7 @@ TEST(BadFontFile, HugeFileLoadsItsFirstFields) {
 }
 
 TEST(BadPlace, NoFileCanGoUnderAPlainFile) {
-    TempDir dir;
+    ScratchDirectory dir;
     writeBytes(dir / "plain", "old");
     const auto place = dir / "plain";
     editing::Editor editor;
@@ -87,7 +87,7 @@ TEST(BadPlace, NoFileCanGoUnderAPlainFile) {
 }
 
 TEST(BadText, BytesThatAreNotUtf8AreNeverWritten) {
-    TempDir dir;
+    ScratchDirectory dir;
     editing::Editor editor;
     editor.state().labels.setLabel(3, "a\xC3");
     expectFailure([&] { saveFont(editor.state(), dir.path()); }, Cause::NotRepresentable,

@@ -69,7 +69,7 @@ std::vector<std::string> loaded(const editing::Editor& editor, const FontData& d
 }
 
 TEST(SaveFont, WritesBothFilesByteForByte) {
-    TempDir dir;
+    ScratchDirectory dir;
     editing::Editor editor;
     saveFont(editor.state(), dir.path());
     EXPECT_EQ(readBytes(dir / kFontFileName), repeat(", , , , \r\n", 96));
@@ -116,7 +116,7 @@ TEST(ParseFontFiles, ReadsEveryLayoutOfTheSameFields) {
 }
 
 TEST(ReadFont, LoadsCodes0To95ThenShowsTheGlyphOfTheCodeField) {
-    TempDir dir;
+    ScratchDirectory dir;
     editing::Editor saver;
     storeFontData(awkwardFont(), saver.state().font, saver.state().labels);
     saveFont(saver.state(), dir.path());
@@ -159,7 +159,7 @@ TEST(ReadFont, FailsWithoutTouchingTheEditor) {
          "mojidat.txt の 7 行目"},
     };
     for (const auto& c : cases) {
-        TempDir dir;
+        ScratchDirectory dir;
         for (const auto& [name, bytes] :
              {std::pair{kFontFileName, c.fontBytes}, std::pair{kLabelFileName, c.labelBytes}}) {
             if (bytes == "/") std::filesystem::create_directory(dir / name);
@@ -197,7 +197,7 @@ TEST(SaveFont, FailsWithoutChangingAnyOldFile) {
         {"", 11, "a\r\nb", "", Cause::MovesLaterTexts, "コード 11 のラベル"},
     };
     for (const auto& c : cases) {
-        TempDir dir;
+        ScratchDirectory dir;
         auto oldFile = [&](const char* name) {
             return c.directory == name ? dir / name / "inside" : dir / name;
         };

@@ -19,7 +19,7 @@ TEST(ExportHeader, WritesANeverEditedFontByteForByte) {
         "}  // \x8d\xc5\x8c\xe3\x82\xcc\x8d\x73\x82\xcc\x83\x52\x83\x93\x83\x7d\x8f\xc1\x82\xb7"
         "\x81\x44\x8d\xc5\x8f\x89\x82\xcc\x83\x74\x83\x48\x83\x93\x83\x67\x90\x94\x82\xcd\x8e\xe8"
         "\x8d\xec\x8b\xc6\x82\xc5\x8f\x88\x97\x9d\x81\x49\x81\x49\r\n";
-    TempDir dir;
+    ScratchDirectory dir;
     editing::Editor editor;
     for (int code = 96; code <= 100; ++code) editor.state().font.setCell(code, 1, "7F");
     exportHeader(editor.state(), dir.path());
@@ -50,7 +50,7 @@ TEST(HeaderBytes, WritesCellsAndLabelsAsTheyStand) {
 }
 
 TEST(ExportHeader, FailsWithoutChangingTheOldFile) {
-    TempDir dir;
+    ScratchDirectory dir;
     writeBytes(dir / kHeaderFileName, "old");
     editing::Editor editor;
     editor.state().labels.setLabel(7, "😀");

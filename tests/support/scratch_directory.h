@@ -1,0 +1,34 @@
+#pragma once
+
+// A directory of its own for tests, fuzzers and benchmarks that read and write real files,
+// removed with everything in it at the end; and whole-file reads and writes.
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace fontedit::support {
+
+class ScratchDirectory {
+public:
+    explicit ScratchDirectory(
+        const std::filesystem::path& parent = std::filesystem::temp_directory_path());
+    ScratchDirectory(const ScratchDirectory&) = delete;
+    ScratchDirectory& operator=(const ScratchDirectory&) = delete;
+    ~ScratchDirectory();
+
+    const std::filesystem::path& path() const { return path_; }
+    std::filesystem::path operator/(const std::string& name) const { return path_ / name; }
+
+    // Empties the directory, whatever stands in it.
+    void clear() const;
+    // Writes a file of the directory, replacing whatever stands under that name.
+    void put(const std::string& name, std::string_view bytes) const;
+
+private:
+    std::filesystem::path path_;
+};
+
+std::string readBytes(const std::filesystem::path& path);
+void writeBytes(const std::filesystem::path& path, std::string_view bytes);
+
+}  // namespace fontedit::support
