@@ -7,26 +7,19 @@
 #include <algorithm>
 #include <exception>
 #include <filesystem>
+#include <utility>
 #include <vector>
 
 #include "files/font_files.h"
 #include "files/header_export.h"
 #include "state/failure.h"
+#include "window/caption_font.h"
 #include "window/icon.h"
 #include "window/pixel_button.h"
 #include "window/wrapping_button.h"
 
 namespace fontedit::window {
 namespace {
-
-QString qtText(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-QRect pixelRect(const ControlSpec& control) {
-    return {control.left / kTwipsPerPixel, control.top / kTwipsPerPixel,
-            control.width / kTwipsPerPixel, control.height / kTwipsPerPixel};
-}
 
 state::FieldId fieldOf(std::string_view name) {
     return *std::ranges::find(state::kAllFields, name, state::fieldName);
@@ -51,10 +44,13 @@ struct ButtonAction {
 
 }  // namespace
 
-Form1::Form1(QWidget* parent) : QWidget(parent) {
+Form1::Form1(std::filesystem::path directory, QWidget* parent)
+    : QWidget(parent), directory_(std::move(directory)) {
     setWindowTitle(qtText(kFormCaption));
     setWindowIcon(programIcon());
     setFixedSize(kClientWidthTwips / kTwipsPerPixel, kClientHeightTwips / kTwipsPerPixel);
+    // Set before the controls exist, so that they take it on as they are made.
+    setFont(captionFont(*style()));
 
     // Qt's tab order is the order of creation, so the controls are made in their tab order.
     std::vector<ControlSpec> byTabIndex(formControls().begin(), formControls().end());
@@ -110,6 +106,10 @@ void Form1::createPixelButton(const ControlSpec& control) {
             [this, column = control.column, row = control.row] {
                 guard([this, column, row] { editor_.togglePixel(column, row); });
             });
+    connect(button, &PixelButton::focusStepRequested, this,
+            [this, column = control.column, row = control.row](int columns, int rows) {
+                focusPixel(column + columns, row + rows);
+            });
     pixels_[control.column - 1][control.row] = button;
 }
 
@@ -134,21 +134,27 @@ void Form1::showPixel(int column, int row, state::PixelColour colour) {
     pixels_[column - 1][row]->setLit(colour == state::PixelColour::Lit);
 }
 
+void Form1::focusPixel(int column, int row) {
+    pixels_[std::clamp(column, 1, state::kGlyphColumns) - 1]
+           [std::clamp(row, 0, state::kGlyphRows - 1)]
+               ->setFocus(Qt::OtherFocusReason);
+}
+
 void Form1::onPreviousClicked() {
     editor_.previous();
 }
 void Form1::onNextClicked() {
     editor_.next();
 }
-// The font files live in the working directory, as the program has no file dialog.
+// The font files live in the directory the program was started on, as it has no file dialog.
 void Form1::onReadClicked() {
-    files::readFont(editor_, std::filesystem::current_path());
+    files::readFont(editor_, directory_);
 }
 void Form1::onSaveClicked() {
-    files::saveFont(editor_.state(), std::filesystem::current_path());
+    files::saveFont(editor_.state(), directory_);
 }
 void Form1::onExportClicked() {
-    files::exportHeader(editor_.state(), std::filesystem::current_path());
+    files::exportHeader(editor_.state(), directory_);
 }
 // Ends the program at once: nothing is saved and nothing is asked.
 void Form1::onExitClicked() {

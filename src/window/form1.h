@@ -4,6 +4,7 @@
 // colours into widgets and hands every user event to the editor; no editing rule lives here.
 #include <QWidget>
 #include <array>
+#include <filesystem>
 #include <functional>
 
 #include "editing/editor.h"
@@ -22,9 +23,11 @@ public:
     // Shows the text of a failed action to the user.
     using Reporter = std::function<void(const QString& message)>;
 
-    explicit Form1(QWidget* parent = nullptr);
+    // The font files live in `directory`.
+    explicit Form1(std::filesystem::path directory, QWidget* parent = nullptr);
 
     const editing::Editor& editor() const { return editor_; }
+    const std::filesystem::path& directory() const { return directory_; }
     // Replaces the message box, so a test can see a report without a modal loop.
     void setReporter(Reporter reporter) { reporter_ = std::move(reporter); }
 
@@ -42,10 +45,13 @@ private:
     void createPixelButton(const ControlSpec& control);
     void createButton(const ControlSpec& control);
     void showPixel(int column, int row, state::PixelColour colour);
+    // Moves the focus to the pixel at (column, row), held inside the grid.
+    void focusPixel(int column, int row);
     // Runs one user action; a failure is reported and the window carries on.
     void guard(const std::function<void()>& action);
     void report(const QString& message);
 
+    std::filesystem::path directory_;
     editing::Editor editor_;
     Reporter reporter_;
     std::array<std::array<PixelButton*, state::kGlyphRows>, state::kGlyphColumns> pixels_{};

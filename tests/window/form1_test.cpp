@@ -21,6 +21,7 @@ class Form1Test : public QObject {
     Q_OBJECT
 
 private:
+    QTemporaryDir directory_;
     std::unique_ptr<Form1> form_;
     QStringList reports_;
 
@@ -57,7 +58,7 @@ private slots:
 
     void init() {
         reports_.clear();
-        form_ = std::make_unique<Form1>();
+        form_ = std::make_unique<Form1>(directory_.path().toStdString());
         form_->setReporter([this](const QString& message) { reports_ << message; });
         form_->show();
         QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
@@ -117,6 +118,61 @@ private slots:
         QCOMPARE(field("Text4")->cursorPosition(), typed.size());
     }
 
+    // The arrow keys walk the grid and stop at its edges; Tab keeps the designed order.
+    void keysMoveTheFocusAcrossTheGrid_data() {
+        QTest::addColumn<QPoint>("from");
+        QTest::addColumn<QList<int>>("keys");
+        QTest::addColumn<QPoint>("to");
+        const QList<int> down3{Qt::Key_Down, Qt::Key_Down, Qt::Key_Down};
+        QTest::newRow("right") << QPoint(1, 0) << QList<int>{Qt::Key_Right} << QPoint(2, 0);
+        QTest::newRow("down") << QPoint(3, 2) << QList<int>{Qt::Key_Down} << QPoint(3, 3);
+        QTest::newRow("left") << QPoint(3, 2) << QList<int>{Qt::Key_Left} << QPoint(2, 2);
+        QTest::newRow("up") << QPoint(3, 2) << QList<int>{Qt::Key_Up} << QPoint(3, 1);
+        QTest::newRow("left edge") << QPoint(1, 4) << QList<int>{Qt::Key_Left} << QPoint(1, 4);
+        QTest::newRow("top edge") << QPoint(4, 0) << QList<int>{Qt::Key_Up} << QPoint(4, 0);
+        QTest::newRow("right edge") << QPoint(5, 3) << QList<int>{Qt::Key_Right} << QPoint(5, 3);
+        QTest::newRow("bottom edge") << QPoint(2, 6) << down3 << QPoint(2, 7);
+        QTest::newRow("tab") << QPoint(2, 1) << QList<int>{Qt::Key_Tab} << QPoint(3, 0);
+        QTest::newRow("shift+tab") << QPoint(1, 1) << QList<int>{Qt::Key_Backtab} << QPoint(5, 0);
+    }
+
+    void keysMoveTheFocusAcrossTheGrid() {
+        QFETCH(QPoint, from);
+        QFETCH(QList<int>, keys);
+        QFETCH(QPoint, to);
+        pixel(from.x(), from.y())->setFocus();
+        for (int key : keys) QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
+        QCOMPARE(QApplication::focusWidget(), pixel(to.x(), to.y()));
+        QCOMPARE(litRows(1) | litRows(2) | litRows(3) | litRows(4) | litRows(5), 0);
+    }
+
+    // A ring marks the focused pixel, lit or not, and leaves the middle of its face alone.
+    void focusRingKeepsTheFaceColour_data() {
+        QTest::addColumn<bool>("lit");
+        QTest::newRow("unlit") << false;
+        QTest::newRow("lit") << true;
+    }
+
+    void focusRingKeepsTheFaceColour() {
+        QFETCH(bool, lit);
+        PixelButton* focused = pixel(2, 1);
+        if (lit) QTest::mouseClick(focused, Qt::LeftButton);
+        // Reached by the keyboard, as the styles' focus frames only show then.
+        pixel(2, 0)->setFocus();
+        QTest::keyClick(pixel(2, 0), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), focused);
+        const QImage image = focused->grab().toImage();
+        const QColor face = lit ? QColor(255, 8, 0) : focused->palette().color(QPalette::Button);
+        const QPoint centre = image.rect().center();
+        QCOMPARE(image.pixelColor(centre), face);
+        int ringPixels = 0;
+        for (int x = 0; x < centre.x(); ++x) {
+            ringPixels +=
+                image.pixelColor(x, centre.y()) == focused->palette().color(QPalette::Highlight);
+        }
+        QVERIFY(ringPixels > 0);
+    }
+
     void arrowsShowTheGlyph() {
         QTest::mouseClick(pixel(1, 3), Qt::LeftButton);
         QTest::mouseClick(button("Command10"), Qt::LeftButton);
@@ -154,11 +210,11 @@ private slots:
         QCOMPARE(cell(0, 3), "5");
     }
 
-    void fileButtonsSaveReadAndExportInTheWorkingDirectory() {
-        QTemporaryDir dir;
+    // The files go to the window's directory, never to the working directory.
+    void fileButtonsSaveReadAndExportInTheirDirectory() {
+        const QTemporaryDir& dir = directory_;
         QVERIFY(dir.isValid());
-        const QString previous = QDir::currentPath();
-        QVERIFY(QDir::setCurrent(dir.path()));
+        QVERIFY(QDir::currentPath() != dir.path());
 
         QTest::mouseClick(pixel(2, 0), Qt::LeftButton);
         // Japanese text arrives from the input method as a committed string.
@@ -187,7 +243,7 @@ private slots:
         QVERIFY(QFile::remove(dir.filePath(QStringLiteral("mojidat.txt"))));
         QTest::mouseClick(button("Command11"), Qt::LeftButton);
         QCOMPARE(reports_, QStringList{"エラー 53: ファイル mojidat.txt が見つかりません"});
-        QVERIFY(QDir::setCurrent(previous));
+        QVERIFY(!QFile::exists(QStringLiteral("fntdat.txt")));
     }
 
     void endsWithStatus0_data() {
