@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
+#include <filesystem>
 
 #include "bench/latency/latency_runs.h"
 #include "window/form1.h"
@@ -24,7 +25,8 @@ int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
     QApplication::setStyle(QStringLiteral("Fusion"));
-    fontedit::window::Form1 form;
+    // The editor touches no file here; the working directory is the bench run's own.
+    fontedit::window::Form1 form(std::filesystem::current_path());
     form.setReporter([](const QString& message) {
         std::fprintf(stderr, "unexpected failure: %s\n", qPrintable(message));
         std::exit(1);

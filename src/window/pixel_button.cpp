@@ -38,7 +38,8 @@ void PixelButton::paintEvent(QPaintEvent*) {
     if (hasFocus()) {
         // An outline only: the styles' focus frames fill the face with a translucent tint.
         const int edge = kFocusInset + kFocusWidth / 2;
-        painter.setPen(QPen(palette().color(QPalette::Highlight), kFocusWidth));
+        painter.setPen(QPen(palette().color(QPalette::Highlight), kFocusWidth, Qt::SolidLine,
+                            Qt::SquareCap, Qt::MiterJoin));
         painter.setBrush(Qt::NoBrush);
         painter.drawRect(QRectF(rect()).adjusted(edge, edge, -edge, -edge));
     }

@@ -1,7 +1,9 @@
 #!/bin/sh
-# The editor on a real X server of its own: clicks a diagonal of pixels with real mouse events,
-# checks on screen that each lit button shows exactly RGB(255, 8, 0) and an unclicked one does
-# not, types a label, clicks 保存 and then 終了 and expects the process to end with status 0.
+# The editor on a real X server of its own, started on a directory from elsewhere: clicks a
+# diagonal of pixels with real mouse events, checks on screen that each lit button shows exactly
+# RGB(255, 8, 0) and an unclicked one does not, walks the grid with the arrow keys and Tab and
+# checks that the focused lit pixel keeps that colour at its centre, types a label, clicks 保存
+# and then 終了 and expects the process to end with status 0.
 # A second run clicks 読出し and must show the same glyph and label again.
 # Usage: real_window_test.sh FONTEDIT [SCREENSHOT.png]  (the screenshot is taken before 終了)
 set -eu
@@ -59,7 +61,8 @@ pixel_centre() {
 }
 
 start_editor() {
-    QT_QPA_PLATFORM=xcb "$program" &
+    # The font's directory is the argument; the working directory is elsewhere.
+    (cd / && QT_QPA_PLATFORM=xcb exec "$program" "$workdir") &
     pid=$!
     poll find_window || fail "no window appeared"
     [ "$(xdotool getwindowname "$window")" = "8x8フォントエディタ" ] || fail "wrong window caption"
@@ -99,6 +102,14 @@ expect_diagonal_lit() {
     [ "$(colour_at $(pixel_centre 5 7))" != "#FF0800" ] || fail "an unclicked pixel is lit"
 }
 
+# Whether pixel (column, row) shows the focus ring: the left side of the ring, 4 pixels in,
+# differs from the middle of the face.
+has_focus_ring() {
+    # shellcheck disable=SC2046
+    set -- $(pixel_centre "$1" "$2")
+    [ "$(colour_at $(($1 - 8)) "$2")" != "$(colour_at "$1" "$2")" ]
+}
+
 # The label field, 25 x 25 pixels at (320, 16), as an image to compare between runs.
 label_image() {
     import -window "$window" -crop 25x25+320+16 +repage "$workdir/$1.png"
@@ -111,6 +122,18 @@ echo "$diagonal" | while read -r pixel; do
     xdotool mousemove --window "$window" $(pixel_centre $pixel) click 1
 done
 expect_diagonal_lit
+
+# The last click left the focus on pixel (5, 4); five steps left and five up, the last ones
+# against the edges, end on (1, 0).
+xdotool key Left Left Left Left Left Up Up Up Up Up
+poll has_focus_ring 1 0 || fail "the arrow keys did not bring the focus to pixel 1 0"
+! has_focus_ring 5 4 || fail "pixel 5 4 still shows the focus ring"
+# Tab follows the designed order, (1, 0) (2, 0) (2, 1), and the ring leaves the lit face alone.
+xdotool key Tab Tab
+poll has_focus_ring 2 1 || fail "Tab did not bring the focus to pixel 2 1"
+# shellcheck disable=SC2046
+[ "$(colour_at $(pixel_centre 2 1))" = "#FF0800" ] ||
+    fail "the focused lit pixel shows $(colour_at $(pixel_centre 2 1)) at its centre"
 
 xdotool mousemove --window "$window" 332 28 click 1
 xdotool type --delay 50 "A"
