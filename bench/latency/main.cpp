@@ -14,6 +14,7 @@
 
 #include "bench/latency/latency_runs.h"
 #include "window/form1.h"
+#include "window/look.h"
 
 int main(int argc, char* argv[]) {
     if (argc != 3) {
@@ -24,7 +25,7 @@ int main(int argc, char* argv[]) {
     const int warmUps = std::atoi(argv[2]);
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
-    QApplication::setStyle(QStringLiteral("Fusion"));
+    fontedit::window::pinLook();
     // The editor touches no file here; the working directory is the bench run's own.
     fontedit::window::Form1 form(std::filesystem::current_path());
     form.setReporter([](const QString& message) {

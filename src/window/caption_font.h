@@ -1,6 +1,6 @@
 #pragma once
 
-// The window's font: the desktop's Japanese sans-serif, at the largest size up to the 9 points
+// The program's font: the desktop's Japanese sans-serif, at the largest size up to the 9 points
 // at 96 dpi the layout was drawn for at which every caption and field text fits its fixed box.
 #include <QFont>
 #include <QRect>

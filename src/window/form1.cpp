@@ -13,7 +13,6 @@
 #include "files/font_files.h"
 #include "files/header_export.h"
 #include "state/failure.h"
-#include "window/caption_font.h"
 #include "window/icon.h"
 #include "window/pixel_button.h"
 #include "window/wrapping_button.h"
@@ -49,8 +48,6 @@ Form1::Form1(std::filesystem::path directory, QWidget* parent)
     setWindowTitle(qtText(kFormCaption));
     setWindowIcon(programIcon());
     setFixedSize(kClientWidthTwips / kTwipsPerPixel, kClientHeightTwips / kTwipsPerPixel);
-    // Set before the controls exist, so that they take it on as they are made.
-    setFont(captionFont(*style()));
 
     // Qt's tab order is the order of creation, so the controls are made in their tab order.
     std::vector<ControlSpec> byTabIndex(formControls().begin(), formControls().end());

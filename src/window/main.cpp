@@ -4,6 +4,7 @@
 #include "window/command_line.h"
 #include "window/display_probe.h"
 #include "window/form1.h"
+#include "window/look.h"
 
 int main(int argc, char* argv[]) {
     QStringList arguments;
@@ -18,8 +19,7 @@ int main(int argc, char* argv[]) {
     }
 
     QApplication app(argc, argv);
-    // Pinned so that a desktop theme cannot restyle the window.
-    QApplication::setStyle(QStringLiteral("Fusion"));
+    fontedit::window::pinLook();
     fontedit::window::Form1 form(options.directory);
     form.show();
     return QApplication::exec();

@@ -12,6 +12,7 @@
 #include <memory>
 
 #include "window/form1.h"
+#include "window/look.h"
 #include "window/pixel_button.h"
 
 using fontedit::window::Form1;
@@ -54,7 +55,7 @@ private:
     }
 
 private slots:
-    void initTestCase() { QApplication::setStyle(QStringLiteral("Fusion")); }
+    void initTestCase() { fontedit::window::pinLook(); }
 
     void init() {
         reports_.clear();

@@ -13,6 +13,7 @@
 
 #include "window/form1.h"
 #include "window/icon.h"
+#include "window/look.h"
 
 using fontedit::window::Form1;
 
@@ -103,6 +104,19 @@ int inkPixels(const QImage& image) {
     return ink;
 }
 
+// The rows free of ink above the first and below the last row that has some.
+std::pair<int, int> marginsAboveAndBelowInk(const QImage& image) {
+    int first = image.height(), last = -1;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (qGray(image.pixel(x, y)) >= 100) continue;
+            first = std::min(first, y);
+            last = y;
+        }
+    }
+    return {first, image.height() - 1 - last};
+}
+
 int distinctOpaqueColours(const QImage& image) {
     QSet<QRgb> colours;
     for (int y = 0; y < image.height(); ++y) {
@@ -119,7 +133,7 @@ class LayoutTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { QApplication::setStyle(QStringLiteral("Fusion")); }
+    void initTestCase() { fontedit::window::pinLook(); }
 
     void controls_data() {
         QTest::addColumn<QString>("name");
@@ -222,6 +236,13 @@ private slots:
             roomy.copy(QRectF(QPointF(0, 20) * ratio, box.size() * ratio).toRect());
         QCOMPARE(inkPixels(roomy), inkPixels(inBox));
         QCOMPARE(inkPixels(shown), inkPixels(inBox));
+        if (qobject_cast<QLineEdit*>(widget) != nullptr) {
+            // Capitals and digits, with nothing below the line, have their middle within a
+            // pixel of the field's.
+            const auto [above, below] = marginsAboveAndBelowInk(shown);
+            QVERIFY2(qAbs(above - below) <= 2 * ratio,
+                     qPrintable(QStringLiteral("%1 rows above, %2 below").arg(above).arg(below)));
+        }
     }
 
     void icon_data() {
