@@ -33,6 +33,19 @@ pixel_centre() {
     echo $((16 + 32 * ($1 - 1) + 12)) $((16 + 32 * $2 + 12))
 }
 
+# 終了 ends the program by itself, with status 0.
+click_exit() {
+    click_at_twips 4320 4200
+    # A watchdog ends the wait if the program does not end by itself.
+    (sleep 10 && kill "$pid") 2>/dev/null &
+    watchdog=$!
+    status=0
+    wait "$pid" || status=$?
+    pid=""
+    kill "$watchdog" 2>/dev/null || fail "the program did not end after 終了"
+    [ "$status" -eq 0 ] || fail "exit status $status"
+}
+
 diagonal="1 0
 2 1
 3 2

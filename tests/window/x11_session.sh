@@ -44,16 +44,3 @@ start_editor() {
 click_at_twips() {
     xdotool mousemove --window "$window" $(($1 / 15 + 28)) $(($2 / 15 + 12)) click 1
 }
-
-# 終了 ends the program by itself, with status 0.
-click_exit() {
-    click_at_twips 4320 4200
-    # A watchdog ends the wait if the program does not end by itself.
-    (sleep 10 && kill "$pid") 2>/dev/null &
-    watchdog=$!
-    status=0
-    wait "$pid" || status=$?
-    pid=""
-    kill "$watchdog" 2>/dev/null || fail "the program did not end after 終了"
-    [ "$status" -eq 0 ] || fail "exit status $status"
-}
