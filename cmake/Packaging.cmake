@@ -5,7 +5,7 @@
 include(GNUInstallDirs)
 find_program(GZIP_PROGRAM gzip REQUIRED)
 
-# The address example.org stands for is no one's: whoever publishes the package sets theirs.
+# example.org is reserved and reaches no one: whoever publishes the package sets an address.
 set(FONTEDIT_PACKAGE_MAINTAINER "fontedit maintainers <fontedit@example.org>"
     CACHE STRING "Maintainer field of the Debian package and its changelog")
 
