@@ -19,6 +19,8 @@ int main(int argc, char* argv[]) {
     }
 
     QApplication app(argc, argv);
+    // Desktops find the menu entry, and with it the icon, by this name (Wayland's app id).
+    QGuiApplication::setDesktopFileName(QStringLiteral(FONTEDIT_APP_ID));
     fontedit::window::pinLook();
     fontedit::window::Form1 form(options.directory);
     form.show();
