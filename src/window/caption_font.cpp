@@ -7,6 +7,7 @@
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QStyleOptionFrame>
+#include <algorithm>
 #include <memory>
 
 namespace fontedit::window {
@@ -64,10 +65,23 @@ bool fitsAt(const QFont& font, const QStyle& style) {
 
 }  // namespace
 
+// The largest size at which every label's caption fits in one line as Japanese text, one em a
+// character. Starting there spares loading the font at a size that cannot fit, which is much
+// of the time a size costs; the measuring below still decides.
+int largestFullWidthSize() {
+    int size = kDesignPixelSize;
+    for (const ControlSpec& control : formControls()) {
+        if (control.kind != ControlKind::Label) continue;
+        const auto characters = static_cast<int>(qtText(control.caption).size());
+        size = std::min(size, pixelRect(control).width() / characters);
+    }
+    return size;
+}
+
 QFont captionFont(const QStyle& style) {
     QFont font = QApplication::font();
     if (const QString family = japaneseSansSerif(); !family.isEmpty()) font.setFamilies({family});
-    font.setPixelSize(kDesignPixelSize);
+    font.setPixelSize(largestFullWidthSize());
     while (font.pixelSize() > kSmallestPixelSize && !fitsAt(font, style)) {
         font.setPixelSize(font.pixelSize() - 1);
     }
