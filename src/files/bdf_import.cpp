@@ -68,6 +68,7 @@ public:
         if (found_.none()) throw Failure(Cause::NoGlyphInRange, {.value = std::to_string(first_)});
         for (int code = 0; code < state::kSavedCodes; ++code) {
             if (!found_[code]) {
+                setGlyph(font_.data, code, {});
                 font_.notes.push_back({.kind = ImportNote::Kind::EncodingMissing,
                                        .code = static_cast<int>(first_ + code)});
             }
