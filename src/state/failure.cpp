@@ -26,6 +26,8 @@ std::string describe(Cause cause, const std::string& subject) {
         case Cause::MovesLaterTexts:
             return subject +
                    " にコンマ、改行または先頭の二重引用符があり、保存すると後の値がずれます";
+        case Cause::NotAGlyph:
+            return "貼り付けるテキストが 16 進数 5 バイト（例: 7C 12 11 12 7C）ではありません";
     }
     return subject;
 }

@@ -19,6 +19,7 @@ enum class Cause : int {
     InvalidCp932 = 1001,
     NotRepresentable = 1002,
     MovesLaterTexts = 1003,
+    NotAGlyph = 1004,
 };
 
 class Failure : public std::runtime_error {
