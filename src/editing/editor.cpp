@@ -1,5 +1,9 @@
 #include "editing/editor.h"
 
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+
 #include "editing/column_editing.h"
 #include "editing/navigation.h"
 #include "state/conversions.h"
@@ -32,7 +36,7 @@ Editor::Step::~Step() {
 void Editor::closeStep() {
     history_.end(state_.font, state_.labels);
     typing_.reset();
-    dragLights_.reset();
+    drag_.reset();
 }
 
 void Editor::beginStep() {
@@ -60,13 +64,25 @@ void Editor::startDrag(int column, int row) {
     closeStep();
     beginStep();
     editing::togglePixel(state_, column, row);
-    dragLights_ = columnBit(column, row);
+    drag_ = Drag{columnBit(column, row), column, row};
 }
 
 void Editor::dragOver(int column, int row) {
-    if (dragLights_ && columnBit(column, row) != *dragLights_) {
-        editing::togglePixel(state_, column, row);
+    if (!drag_) return;
+    const int fromColumn = drag_->column;
+    const int fromRow = drag_->row;
+    const int steps = std::max(std::abs(column - fromColumn), std::abs(row - fromRow));
+    for (int step = 1; step <= steps; ++step) {
+        const double share = static_cast<double>(step) / steps;
+        paint(fromColumn + static_cast<int>(std::lround((column - fromColumn) * share)),
+              fromRow + static_cast<int>(std::lround((row - fromRow) * share)));
     }
+    drag_->column = column;
+    drag_->row = row;
+}
+
+void Editor::paint(int column, int row) {
+    if (columnBit(column, row) != drag_->lights) editing::togglePixel(state_, column, row);
 }
 
 void Editor::endDrag() {

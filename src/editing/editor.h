@@ -26,7 +26,8 @@ public:
 
     void togglePixel(int column, int row);
     // A press toggles its pixel; moving over other pixels with the button held sets each to
-    // the state the first one got, through the same toggle. The whole drag is one step.
+    // the state the first one got, through the same toggle, and so does every pixel on the
+    // line from the last one, which a fast move skips. The whole drag is one step.
     void startDrag(int column, int row);
     void dragOver(int column, int row);
     void endDrag();
@@ -76,14 +77,18 @@ private:
     // The current code, or nothing where the code field names none.
     std::optional<int> validCode() const;
     bool columnBit(int column, int row) const;
+    void paint(int column, int row);
     void show(int code);
 
     state::EditorState state_;
     History history_;
     SavedCopy saved_;
     std::optional<state::FieldId> typing_;
-    // While a drag runs: whether it lights or clears.
-    std::optional<bool> dragLights_;
+    struct Drag {
+        bool lights;      // or clears
+        int column, row;  // where it was last
+    };
+    std::optional<Drag> drag_;
     std::string shownCode_ = state_.codeField().text();
 };
 

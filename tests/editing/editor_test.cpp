@@ -77,9 +77,9 @@ TEST(Drag, SetsEachPixelToTheStateTheFirstOneGot) {
         const char* column1;
         const char* column2;
     };
-    // Column 1 starts as "F0", column 2 as "0"; the drag moves over (1, 1), (1, 4), (1, 0),
-    // (2, 0) and (2, 4).
-    const Case cases[] = {{1, 0, "F3", "11"}, {1, 5, "C0", "0"}, {2, 7, "F3", "91"}};
+    // Column 1 starts as "F0", column 2 as "0"; the drag moves to (1, 1), (1, 4), (1, 0),
+    // (2, 0) and (2, 4), painting every pixel on its way.
+    const Case cases[] = {{1, 0, "FF", "1F"}, {1, 5, "C0", "0"}, {2, 7, "FF", "FF"}};
     for (const auto& c : cases) {
         Editor editor;
         auto& state = editor.state();
