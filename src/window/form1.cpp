@@ -330,14 +330,17 @@ void Form1::pasteGlyph() {
     editor_.paste(QGuiApplication::clipboard()->text().toStdString());
 }
 
-// Ctrl+Z and the redo keys reach the editor's history from a text field too, instead of the
-// field's own, which knows nothing of the tables.
+// The window's shortcuts (undo, redo, the buttons') win over a text field's own key bindings:
+// Ctrl+Z reaches the editor's history instead of the field's, which knows nothing of the tables,
+// and Ctrl+E exports instead of moving to the end of the line.
 bool Form1::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::ShortcutOverride) {
         const QKeySequence pressed(static_cast<QKeyEvent*>(event)->keyCombination());
-        if (undo_->shortcuts().contains(pressed) || redo_->shortcuts().contains(pressed)) {
-            event->ignore();
-            return true;
+        for (const QAction* action : actions()) {
+            if (action->shortcuts().contains(pressed)) {
+                event->ignore();
+                return true;
+            }
         }
     }
     return QWidget::eventFilter(watched, event);

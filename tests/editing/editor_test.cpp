@@ -33,9 +33,7 @@ TEST(CodeEdit, AChangedValidCodeShowsItsGlyphWhenEditingFinishes) {
         SCOPED_TRACE(c.typed);
         Editor editor;
         auto& state = editor.state();
-        fillFont(state);
-        state.codeField().setText("33");
-        editor.showGlyph();
+        showFilledFont(editor, "33");
         // Changed behind the fields' back: a glyph shown again shows it.
         state.font.setCell(33, 1, "AA");
 
@@ -61,9 +59,7 @@ TEST(CodeEdit, AChangedValidCodeShowsItsGlyphWhenEditingFinishes) {
 TEST(CodeEdit, EditsAfterATypedCodeGoToItsOwnGlyph) {
     Editor editor;
     auto& state = editor.state();
-    fillFont(state);
-    state.codeField().setText("33");
-    editor.showGlyph();
+    showFilledFont(editor, "33");
     editor.type(FieldId::Text9, "5");
     editor.finishEditing(FieldId::Text9);
     editor.togglePixel(1, 0);

@@ -17,6 +17,12 @@ void fillFont(state::EditorState& state) {
     }
 }
 
+void showFilledFont(Editor& editor, const char* code) {
+    fillFont(editor.state());
+    editor.state().codeField().setText(code);
+    editor.showGlyph();
+}
+
 void expectShowing(const state::EditorState& state, int code) {
     for (int column = 1; column <= state::kGlyphColumns; ++column) {
         EXPECT_EQ(state.columnField(column).text(), state::hexText(code + column)) << code;

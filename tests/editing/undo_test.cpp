@@ -9,23 +9,14 @@
 #include "editing/editor.h"
 #include "filled_font.h"
 #include "state/conversions.h"
+#include "support/table_texts.h"
 
 namespace fontedit::editing {
 namespace {
 
 using state::FieldId;
 
-// Every cell (columns 0-8) and label of every code.
-std::vector<std::string> tables(const state::EditorState& state) {
-    std::vector<std::string> texts;
-    for (int code = 0; code < state::kCodeCount; ++code) {
-        for (int column = 0; column < state::kTableColumns; ++column) {
-            texts.push_back(state.font.cell(code, column));
-        }
-        texts.push_back(state.labels.label(code));
-    }
-    return texts;
-}
+using support::tableTexts;
 
 TEST(Undo, EachChangeIsOneStepThatRestoresTheTablesAndShowsItsGlyph) {
     struct Case {
@@ -71,27 +62,25 @@ TEST(Undo, EachChangeIsOneStepThatRestoresTheTablesAndShowsItsGlyph) {
         SCOPED_TRACE(c.name);
         Editor editor;
         auto& state = editor.state();
-        fillFont(state);
-        state.codeField().setText("7");
-        editor.showGlyph();
-        const auto before = tables(state);
+        showFilledFont(editor, "7");
+        const auto before = tableTexts(state);
 
         c.change(editor);
-        const auto after = tables(state);
+        const auto after = tableTexts(state);
         EXPECT_NE(after, before);
         editor.next();
 
         editor.undo();
-        EXPECT_EQ(tables(state), before);
+        EXPECT_EQ(tableTexts(state), before);
         EXPECT_EQ(state.codeField().text(), "7");
         expectShowing(state, 7);
         editor.next();
         editor.redo();
-        EXPECT_EQ(tables(state), after);
+        EXPECT_EQ(tableTexts(state), after);
         EXPECT_EQ(state.codeField().text(), "7");
         EXPECT_EQ(state.columnField(3).text(), state.font.cell(7, 3));
         editor.undo();
-        EXPECT_EQ(tables(state), before);
+        EXPECT_EQ(tableTexts(state), before);
     }
 }
 
