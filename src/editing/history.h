@@ -20,7 +20,6 @@ public:
     // Starts collecting a step. `code` is the glyph to show when the step is undone or redone;
     // -1 takes the code of its first change.
     void begin(int code);
-    bool isOpen() const { return open_; }
     // A cell (column 0-8) or label is about to change. Outside an open step this opens one.
     void noteCell(int code, int column, const std::string& before);
     void noteLabel(int code, const std::string& before);
