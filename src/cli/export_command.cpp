@@ -10,13 +10,12 @@
 namespace fontedit::cli {
 
 void exportCommand(const CommandLine& line) {
-    files::FontData data;
-    inDirectory(line.dir, [&] { data = files::loadFontFiles(line.dir); });
+    const files::FontData data = files::loadFontFiles(line.dir);
     if (!line.output) {
         // The editor's own export, from tables filled as its Read fills them.
         state::EditorState state;
         files::storeFontData(data, state.font, state.labels);
-        inDirectory(line.dir, [&] { files::exportHeader(state, line.dir); });
+        files::exportHeader(state, line.dir);
         return;
     }
     const std::string bytes = files::headerBytes(data);
@@ -26,7 +25,7 @@ void exportCommand(const CommandLine& line) {
         return;
     }
     const std::filesystem::path output(*line.output);
-    inDirectory(output.parent_path(), [&] { files::writeFileAtomically(output, bytes); });
+    files::writeFileAtomically(output, bytes);
 }
 
 }  // namespace fontedit::cli

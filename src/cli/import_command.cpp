@@ -13,6 +13,8 @@ constexpr std::size_t kGlyphBytes = state::kGlyphColumns;
 constexpr std::size_t kFontBytes = state::kSavedCodes * kGlyphBytes;
 // A table indexed by character code holds the printable characters from 0x20 on.
 constexpr std::size_t kAsciiOffset = 0x20 * kGlyphBytes;
+// Font tables are kilobytes; a source of many tables and much else still fits.
+constexpr std::size_t kMostSourceBytes = 64 << 20;
 
 std::string asciiLabel(int code) {
     const char character = static_cast<char>(0x20 + code);
@@ -29,9 +31,7 @@ void refuseToOverwrite(const std::filesystem::path& dir) {
 }
 
 std::vector<IntegerConstant> readTable(const std::filesystem::path& source) {
-    std::string bytes;
-    inDirectory(source.parent_path(), [&] { bytes = files::readWholeFile(source); });
-    return firstIntegerList(bytes, source.string());
+    return firstIntegerList(files::readWholeFile(source, kMostSourceBytes), source.string());
 }
 
 }  // namespace
@@ -58,7 +58,7 @@ void importCommand(const CommandLine& line) {
         if (line.offset == kAsciiOffset) state.labels.setLabel(code, asciiLabel(code));
     }
     if (!line.force) refuseToOverwrite(line.dir);
-    inDirectory(line.dir, [&] { files::saveFont(state, line.dir); });
+    files::saveFont(state, line.dir);
 }
 
 }  // namespace fontedit::cli

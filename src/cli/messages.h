@@ -2,7 +2,6 @@
 
 // What fontedit-cli tells the user on standard error, in English.
 #include <filesystem>
-#include <functional>
 #include <stdexcept>
 #include <string>
 
@@ -16,12 +15,8 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-// The English counterpart of the editor's Japanese description.
+// "file:line: what", with every byte that came from input escaped.
 std::string englishMessage(const state::Failure& failure);
-
-// The editor's file actions name a file without its directory; a failure of `action` that
-// names a file is thrown again with the file's place in `dir`.
-void inDirectory(const std::filesystem::path& dir, const std::function<void()>& action);
 
 // The places the CLI names in its messages.
 std::string cellPlace(int code, int column);

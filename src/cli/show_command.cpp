@@ -51,8 +51,7 @@ void printSheet(const files::FontData& data) {
 }  // namespace
 
 void showCommand(const CommandLine& line) {
-    files::FontData data;
-    inDirectory(line.dir, [&] { data = files::loadFontFiles(line.dir); });
+    const files::FontData data = files::loadFontFiles(line.dir);
     if (line.codes.empty()) {
         printSheet(data);
         return;

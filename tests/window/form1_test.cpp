@@ -237,7 +237,10 @@ private slots:
 
         QVERIFY(QFile::remove(dir.filePath(QStringLiteral("mojidat.txt"))));
         QTest::mouseClick(button("Command11"), Qt::LeftButton);
-        QCOMPARE(reports_, QStringList{"エラー 53: ファイル mojidat.txt が見つかりません"});
+        QCOMPARE(reports_,
+                 QStringList{QStringLiteral(
+                                 "エラー 53: フォルダ %1 のファイル mojidat.txt が見つかりません")
+                                 .arg(QDir::currentPath())});
         QVERIFY(QDir::setCurrent(previous));
     }
 
@@ -454,7 +457,7 @@ private slots:
         QGuiApplication::clipboard()->setText(QStringLiteral("7F 09 09 09"));
         pressKeys(QKeySequence(Qt::CTRL | Qt::Key_V));
         QCOMPARE(reports_.size(), 1);
-        QVERIFY(reports_[0].startsWith(QStringLiteral("エラー 1004: ")));
+        QVERIFY(reports_[0].startsWith(QStringLiteral("エラー 1005: ")));
         QCOMPARE(columnTexts(), (QStringList{"0", "0", "0", "0", "0"}));
     }
 
