@@ -2,7 +2,7 @@
 # The editor on a real X server of its own: clicks a diagonal of pixels with real mouse events,
 # checks on screen that each lit button shows exactly RGB(255, 8, 0) and an unclicked one does
 # not, types a label and clicks 保存. Ctrl+Z takes back a click, a drag paints down a column,
-# and a code typed with Return shows its glyph. 終了 with the drag unsaved asks: Escape stays
+# a code typed with Return shows its glyph, and Ctrl+E exports from the code field. 終了 with the drag unsaved asks: Escape stays
 # and writes nothing, Return saves and ends the process with status 0. A second run clicks
 # 読出し, must show the same glyph and label again, and ends at 終了 without a question.
 # Usage: real_window_test.sh FONTEDIT [SCREENSHOT.png]  (the screenshot is taken before 終了)
@@ -190,6 +190,9 @@ expect_unlit 3 4
 show_code 0
 expect_pixel 1 0 "#FF0800"
 expect_pixel 3 7 "#FF0800"
+# The button's shortcut wins over the code field's own binding of Ctrl+E (end of line).
+xdotool key ctrl+e
+poll test -f font.h || fail "Ctrl+E in the code field wrote no font.h"
 [ -z "$screenshot" ] || import -window "$window" "$screenshot"
 
 exit_answering Escape
