@@ -3,7 +3,7 @@
 //
 //   fontedit-latency RUNS WARM-UPS
 //
-// Prints "toggle|show-glyph|keystroke fontedit MICROSECONDS", one line per run, each the
+// Prints "toggle|show-glyph|keystroke|undo fontedit MICROSECONDS", one line per run, each the
 // median of that run's actions; the actions of different kinds take turns run by run.
 #include <QApplication>
 #include <QTest>
@@ -45,9 +45,12 @@ int main(int argc, char* argv[]) {
             const double toggle = fontedit::bench::toggleRun(driver);
             const double showGlyph = fontedit::bench::showGlyphRun(driver);
             const double keystroke = fontedit::bench::keystrokeRun(driver);
+            const double undo = fontedit::bench::undoRun(driver);
             if (run < warmUps) continue;
-            std::printf("toggle fontedit %.3f\nshow-glyph fontedit %.3f\nkeystroke fontedit %.3f\n",
-                        toggle, showGlyph, keystroke);
+            std::printf(
+                "toggle fontedit %.3f\nshow-glyph fontedit %.3f\nkeystroke fontedit %.3f\n"
+                "undo fontedit %.3f\n",
+                toggle, showGlyph, keystroke, undo);
         }
     } catch (const std::exception& failure) {
         std::fprintf(stderr, "%s: %s\n", argv[0], failure.what());
