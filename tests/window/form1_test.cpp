@@ -518,7 +518,7 @@ private slots:
         QGuiApplication::clipboard()->setText(QStringLiteral("7F 09 09 09"));
         pressKeys(QKeySequence(Qt::CTRL | Qt::Key_V));
         QCOMPARE(reports_.size(), 1);
-        QVERIFY(reports_[0].startsWith(QStringLiteral("エラー 1301: ")));
+        QVERIFY(reports_[0].startsWith(QStringLiteral("エラー 1400: ")));
         QCOMPARE(columnTexts(), (QStringList{"0", "0", "0", "0", "0"}));
     }
 
