@@ -176,18 +176,11 @@ void Form1::onNextClicked() {
 }
 // The font files live in the directory the program was started on, as it has no file dialog.
 void Form1::onReadClicked() {
-<<<<<<< HEAD
+    if (editor_.hasUnsavedChanges() && ask(kReadQuestion) != 0) return;
     files::readFont(editor_, directory_);
 }
 void Form1::onSaveClicked() {
-    files::saveFont(editor_.state(), directory_);
-=======
-    if (editor_.hasUnsavedChanges() && ask(kReadQuestion) != 0) return;
-    files::readFont(editor_, std::filesystem::current_path());
-}
-void Form1::onSaveClicked() {
-    files::saveFont(editor_, std::filesystem::current_path());
->>>>>>> undo
+    files::saveFont(editor_, directory_);
 }
 void Form1::onExportClicked() {
     files::exportHeader(editor_.state(), directory_);

@@ -29,13 +29,9 @@ public:
     // Shows the text of a failed action to the user.
     using Reporter = std::function<void(const QString& message)>;
 
-<<<<<<< HEAD
     // The font files live in `directory`.
     explicit Form1(std::filesystem::path directory, QWidget* parent = nullptr);
-=======
-    explicit Form1(QWidget* parent = nullptr);
     ~Form1() override;
->>>>>>> undo
 
     const editing::Editor& editor() const { return editor_; }
     const std::filesystem::path& directory() const { return directory_; }
@@ -62,16 +58,11 @@ private:
     void createPixelButton(const ControlSpec& control);
     void createButton(const ControlSpec& control);
     void showPixel(int column, int row, state::PixelColour colour);
-<<<<<<< HEAD
     // Moves the focus to the pixel at (column, row), held inside the grid.
     void focusPixel(int column, int row);
-    // Runs one user action; a failure is reported and the window carries on.
-    void guard(const std::function<void()>& action);
-=======
     // Runs one user action; a failure is reported and the window carries on. Returns whether
     // the action ran to its end.
     bool guard(const std::function<void()>& action);
->>>>>>> undo
     void report(const QString& message);
     int ask(const Question& question);
     // With unsaved changes, asks whether to save them first; false keeps the program running.

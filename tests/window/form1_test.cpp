@@ -28,7 +28,8 @@ class Form1Test : public QObject {
     Q_OBJECT
 
 private:
-    QTemporaryDir directory_;
+    // A fresh one for each test function.
+    std::unique_ptr<QTemporaryDir> directory_;
     std::unique_ptr<Form1> form_;
     QStringList reports_;
     // The questions asked, and the answer each gets.
@@ -67,13 +68,16 @@ private slots:
     void initTestCase() { fontedit::window::pinLook(); }
 
     void init() {
+        directory_ = std::make_unique<QTemporaryDir>();
+        openForm();
+    }
+
+private:
+    // A new window on the test's directory, as a new start of the program.
+    void openForm() {
         reports_.clear();
-<<<<<<< HEAD
-        form_ = std::make_unique<Form1>(directory_.path().toStdString());
-=======
         questions_.clear();
-        form_ = std::make_unique<Form1>();
->>>>>>> undo
+        form_ = std::make_unique<Form1>(directory_->path().toStdString());
         form_->setReporter([this](const QString& message) { reports_ << message; });
         form_->setAsker([this](const Question& question) {
             questions_ << question;
@@ -84,6 +88,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(form_.get()));
     }
 
+private slots:
     // Runs the event loop until the program exits; -1 when it is still running after a second.
     static int statusAfter(const std::function<void()>& action) {
         QTimer::singleShot(0, action);
@@ -268,7 +273,7 @@ private slots:
 
     // The files go to the window's directory, never to the working directory.
     void fileButtonsSaveReadAndExportInTheirDirectory() {
-        const QTemporaryDir& dir = directory_;
+        const QTemporaryDir& dir = *directory_;
         QVERIFY(dir.isValid());
         QVERIFY(QDir::currentPath() != dir.path());
 
@@ -288,7 +293,7 @@ private slots:
         QCOMPARE(labels.readLine(), QByteArray("\x82\xa0\r\n"));
         QVERIFY(QFile::exists(dir.filePath(QStringLiteral("font.h"))));
 
-        init();
+        openForm();
         QTest::mouseClick(button("Command11"), Qt::LeftButton);
         QVERIFY(reports_.isEmpty());
         QCOMPARE(field("Text2")->text(), QStringLiteral("1"));
@@ -351,9 +356,7 @@ private slots:
         QFETCH(bool, saveFails);
         QFETCH(int, status);
         QFETCH(bool, saved);
-        QTemporaryDir dir;
-        const QString previous = QDir::currentPath();
-        QVERIFY(QDir::setCurrent(dir.path()));
+        const QTemporaryDir& dir = *directory_;
         if (saveFails) QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("fntdat.txt")));
         if (answer >= 0) QTest::mouseClick(pixel(2, 0), Qt::LeftButton);
         answer_ = answer;
@@ -363,7 +366,6 @@ private slots:
             if (how == "close") form_->close();
             if (how == "Ctrl+Q") pressKeys(QKeySequence(Qt::CTRL | Qt::Key_Q));
         });
-        QVERIFY(QDir::setCurrent(previous));
         QCOMPARE(ended, status);
         QCOMPARE(form_->isVisible(), status != 0 || how != "close");
         QCOMPARE(QFileInfo(dir.filePath(QStringLiteral("fntdat.txt"))).isFile(), saved);
@@ -388,15 +390,11 @@ private slots:
     void readAsksBeforeDroppingUnsavedWork() {
         QFETCH(int, answer);
         QFETCH(bool, read);
-        QTemporaryDir dir;
-        const QString previous = QDir::currentPath();
-        QVERIFY(QDir::setCurrent(dir.path()));
         QTest::mouseClick(pixel(2, 0), Qt::LeftButton);
         QTest::mouseClick(button("Command12"), Qt::LeftButton);
         if (answer >= 0) QTest::mouseClick(pixel(3, 0), Qt::LeftButton);
         answer_ = answer;
         QTest::mouseClick(button("Command11"), Qt::LeftButton);
-        QVERIFY(QDir::setCurrent(previous));
         QVERIFY(reports_.isEmpty());
         QCOMPARE(cell(0, 3), read ? "" : "1");
         QCOMPARE(questions_.size(), answer >= 0 ? 1 : 0);
@@ -543,9 +541,6 @@ private slots:
         QFETCH(QString, tooltip);
         QCOMPARE(button(qPrintable(name))->toolTip(), tooltip);
         if (keys.isEmpty()) return;
-        QTemporaryDir dir;
-        const QString previous = QDir::currentPath();
-        QVERIFY(QDir::setCurrent(dir.path()));
         QTest::mouseClick(button("Command12"), Qt::LeftButton);
         int clicks = 0;
         connect(button(qPrintable(name)), &QAbstractButton::clicked, [&clicks] { ++clicks; });
@@ -553,7 +548,6 @@ private slots:
         field("Text10")->setFocus();
         pressKeys(keys);
         pressKeys(keys);
-        QVERIFY(QDir::setCurrent(previous));
         QCOMPARE(clicks, 2);
         QVERIFY(reports_.isEmpty());
     }
