@@ -12,11 +12,14 @@ bool namesFile(Cause cause) {
         case Cause::PastEndOfFile:
         case Cause::FileAccess:
         case Cause::InvalidCp932:
+        case Cause::FileTooLarge:
             return true;
         case Cause::Overflow:
         case Cause::CodeOutOfRange:
         case Cause::NotRepresentable:
         case Cause::MovesLaterTexts:
+        case Cause::CellNotAByte:
+        case Cause::NoGlyphForCharacter:
             return false;
     }
     return false;
@@ -56,6 +59,15 @@ std::string englishMessage(const state::Failure& failure) {
             return subject + ": holds a character that CP932 cannot represent";
         case Cause::MovesLaterTexts:
             return subject + ": holds a comma, a line end or an opening quotation mark";
+        case Cause::FileTooLarge:
+            return subject + ": the file is too large";
+        case Cause::CellNotAByte:
+            return cellPlace(*failure.facts().code, *failure.facts().column) + ": \"" +
+                   state::escapedBytes(failure.facts().value) +
+                   "\" is not a byte of one or two hexadecimal digits";
+        case Cause::NoGlyphForCharacter:
+            return "no glyph for the character \"" + state::escapedBytes(failure.facts().value) +
+                   "\"";
     }
     return failure.description();
 }
@@ -67,6 +79,35 @@ void inDirectory(const std::filesystem::path& dir, const std::function<void()>& 
         if (!namesFile(failure.cause())) throw;
         throw state::Failure(failure.cause(), displayPath(dir, failure.subject()));
     }
+}
+
+void inFile(const std::string& file, const std::function<void()>& action) {
+    try {
+        action();
+    } catch (state::Failure& failure) {
+        if (failure.facts().file.empty()) failure.facts().file = file;
+        throw;
+    }
+}
+
+std::string englishNote(const std::string& file, const files::ImportNote& note) {
+    using Kind = files::ImportNote::Kind;
+    const std::string name = "'" + state::escapedBytes(note.name) + "'";
+    const std::string place = file + (note.line > 0 ? ":" + std::to_string(note.line) : "") + ": ";
+    switch (note.kind) {
+        case Kind::ArrayTaken:
+            return place + "took the array " + name;
+        case Kind::GlyphsFilled:
+            return place + "the table ends early; the last " + std::to_string(note.count) +
+                   (note.count == 1 ? " glyph is" : " glyphs are") + " left empty";
+        case Kind::EncodingMissing:
+            return place + "no glyph at ENCODING " + std::to_string(note.code.value_or(0)) +
+                   "; its glyph is left empty";
+        case Kind::GlyphCropped:
+            return place + "glyph " + name + " (ENCODING " + std::to_string(note.code.value_or(0)) +
+                   ") was cut to 5 x 8 dots";
+    }
+    return place + name;
 }
 
 std::string cellPlace(int code, int column) {

@@ -6,6 +6,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "files/font_import.h"
 #include "state/failure.h"
 
 namespace fontedit::cli {
@@ -22,6 +23,13 @@ std::string englishMessage(const state::Failure& failure);
 // The editor's file actions name a file without its directory; a failure of `action` that
 // names a file is thrown again with the file's place in `dir`.
 void inDirectory(const std::filesystem::path& dir, const std::function<void()>& action);
+
+// A failure of `action` that names no file is thrown again naming `file`, for the formats
+// that read bytes without knowing where they came from.
+void inFile(const std::string& file, const std::function<void()>& action);
+
+// "file:line: what" for a note of an import that succeeded.
+std::string englishNote(const std::string& file, const files::ImportNote& note);
 
 // The places the CLI names in its messages.
 std::string cellPlace(int code, int column);

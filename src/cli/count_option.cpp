@@ -1,0 +1,44 @@
+#include "cli/count_option.h"
+
+#include <charconv>
+#include <limits>
+
+namespace fontedit::cli {
+
+std::optional<std::size_t> parseCount(std::string_view text) {
+    int base = 10;
+    if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) {
+        text.remove_prefix(2);
+        base = 16;
+    }
+    std::size_t value = 0;
+    const auto result = std::from_chars(text.data(), text.data() + text.size(), value, base);
+    if (text.empty() || result.ec != std::errc() || result.ptr != text.data() + text.size()) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+CLI::Validator countUpTo(std::size_t largest) {
+    return CLI::Validator(
+        [largest](const std::string& text) -> std::string {
+            const auto count = parseCount(text);
+            if (!count) return "'" + text + "' is not a number";
+            if (*count > largest) {
+                return "'" + text + "' is more than " + std::to_string(largest);
+            }
+            return {};
+        },
+        largest == std::numeric_limits<std::size_t>::max() ? "" : "0-" + std::to_string(largest));
+}
+
+CLI::Option* addCountOption(CLI::App& command, const std::string& name,
+                            std::optional<std::size_t>& target, std::size_t largest,
+                            const std::string& description) {
+    return command
+        .add_option_function<std::string>(
+            name, [&target](const std::string& text) { target = parseCount(text); }, description)
+        ->check(countUpTo(largest));
+}
+
+}  // namespace fontedit::cli
