@@ -1,9 +1,8 @@
-#include <map>
 #include <memory>
 
 #include "cli/commands.h"
-#include "cli/count_option.h"
 #include "cli/messages.h"
+#include "cli/option_values.h"
 #include "cli/output.h"
 #include "files/bdf_export.h"
 #include "files/c_source_export.h"
@@ -15,6 +14,7 @@
 namespace fontedit::cli {
 namespace {
 
+// In the order of the words of --format.
 enum class Format { Header, C, Bdf, Bin };
 
 struct ExportOptions {
@@ -78,13 +78,11 @@ void addExportCommand(CLI::App& app) {
         "export",
         "Write the font of DIR for other programs, by default as DIR/font.h exactly as "
         "the editor's export does.");
-    const std::map<std::string, Format> formats = {
-        {"header", Format::Header}, {"c", Format::C}, {"bdf", Format::Bdf}, {"bin", Format::Bin}};
     command
         ->add_option("--format", options->format,
                      "header: the editor's font.h, to be finished by hand; c: a C source that "
                      "compiles as it stands; bdf: a BDF 2.1 font; bin: the 480 column bytes")
-        ->transform(CLI::CheckedTransformer(formats))
+        ->transform(oneOf({"header", "c", "bdf", "bin"}))
         ->option_text("FORMAT");
     command
         ->add_option("-o,--output", options->output,
@@ -103,16 +101,13 @@ void addExportCommand(CLI::App& app) {
     CLI::Option* progmem =
         command->add_flag("--progmem", options->c.progmem,
                           "c: put the table in program memory (PROGMEM) when built for AVR");
-    const std::map<std::string, files::CSourceOptions::Layout> layouts = {
-        {"columns", files::CSourceOptions::Layout::Columns},
-        {"rows", files::CSourceOptions::Layout::Rows}};
     CLI::Option* layout =
         command
             ->add_option("--layout", options->c.layout,
                          "c: columns ([96][5], a byte per column) or rows ([96][8], a byte per "
                          "dot row, top first, bit 4 the left column, as a character LCD's "
                          "CGRAM takes)")
-            ->transform(CLI::CheckedTransformer(layouts))
+            ->transform(oneOf({"columns", "rows"}))
             ->option_text("LAYOUT");
     CLI::Option* msbTop = command->add_flag("--msb-top", options->c.msbTop,
                                             "c, column layout: bit 7 is the top dot, not bit 0");

@@ -1,10 +1,9 @@
 #include <iostream>
-#include <map>
 #include <memory>
 
 #include "cli/commands.h"
-#include "cli/count_option.h"
 #include "cli/messages.h"
+#include "cli/option_values.h"
 #include "files/font_files.h"
 #include "files/font_import.h"
 #include "files/read_file.h"
@@ -63,12 +62,10 @@ void addImportCommand(CLI::App& app) {
         "import",
         "Take a font from a C table or a BDF font in FILE and write it as the font files of DIR, "
         "creating DIR when missing.");
-    const std::map<std::string, files::ImportFormat> formats = {{"c", files::ImportFormat::C},
-                                                                {"bdf", files::ImportFormat::Bdf}};
     command
         ->add_option("--format", options->format,
                      "c or bdf; by default bdf when FILE starts with STARTFONT, else c")
-        ->transform(CLI::CheckedTransformer(formats))
+        ->transform(oneOf({"c", "bdf"}))
         ->option_text("FORMAT");
     command
         ->add_option("--array", options->import.array,

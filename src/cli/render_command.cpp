@@ -1,8 +1,8 @@
 #include <memory>
 
 #include "cli/commands.h"
-#include "cli/count_option.h"
 #include "cli/messages.h"
+#include "cli/option_values.h"
 #include "cli/output.h"
 #include "files/font_files.h"
 #include "files/png_render.h"

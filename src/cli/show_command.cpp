@@ -2,9 +2,9 @@
 #include <memory>
 
 #include "cli/commands.h"
-#include "cli/count_option.h"
 #include "cli/glyph_art.h"
 #include "cli/messages.h"
+#include "cli/option_values.h"
 #include "cli/text_width.h"
 #include "files/font_files.h"
 

@@ -1,5 +1,6 @@
-#include "cli/count_option.h"
+#include "cli/option_values.h"
 
+#include <algorithm>
 #include <charconv>
 #include <limits>
 
@@ -39,6 +40,19 @@ CLI::Option* addCountOption(CLI::App& command, const std::string& name,
         .add_option_function<std::string>(
             name, [&target](const std::string& text) { target = parseCount(text); }, description)
         ->check(countUpTo(largest));
+}
+
+CLI::Validator oneOf(const std::vector<std::string>& words) {
+    std::string list;
+    for (const std::string& word : words) list += (list.empty() ? "" : ", ") + word;
+    return CLI::Validator(
+        [words, list](std::string& text) -> std::string {
+            const auto found = std::find(words.begin(), words.end(), text);
+            if (found == words.end()) return "'" + text + "' is none of " + list;
+            text = std::to_string(found - words.begin());
+            return {};
+        },
+        "");
 }
 
 }  // namespace fontedit::cli
