@@ -68,7 +68,7 @@ std::vector<std::string> tables(const state::EditorState& state) {
 // What a file holds, or "<none>" when no regular file stands there.
 std::string fileBytes(const std::filesystem::path& path) {
     if (!std::filesystem::is_regular_file(path)) return "<none>";
-    return files::readWholeFile(path);
+    return files::readWholeFile(path, std::size_t{1} << 20);
 }
 
 class Session {

@@ -57,13 +57,12 @@ std::string exportedBytes(const files::FontData& data, const ExportOptions& opti
 
 void run(const ExportOptions& options) {
     const std::filesystem::path dir(options.dir);
-    files::FontData data;
-    inDirectory(dir, [&] { data = files::loadFontFiles(dir); });
+    const files::FontData data = files::loadFontFiles(dir);
     if (options.format == Format::Header && !options.output) {
         // The editor's own export, from tables filled as its Read fills them.
         state::EditorState state;
         files::storeFontData(data, state.font, state.labels);
-        inDirectory(dir, [&] { files::exportHeader(state, dir); });
+        files::exportHeader(state, dir);
         return;
     }
     const std::string bytes = exportedBytes(data, options);

@@ -12,6 +12,9 @@
 namespace fontedit::cli {
 namespace {
 
+// Font tables are kilobytes; a source of many tables and much else still fits.
+constexpr std::size_t kMostSourceBytes = 64 << 20;
+
 struct ImportOptions {
     std::string source;
     std::string dir = ".";
@@ -32,8 +35,7 @@ void refuseToOverwrite(const std::filesystem::path& dir) {
 
 void run(ImportOptions options) {
     const std::filesystem::path source(options.source);
-    std::string bytes;
-    inDirectory(source.parent_path(), [&] { bytes = files::readWholeFile(source); });
+    const std::string bytes = files::readWholeFile(source, kMostSourceBytes);
     if (options.first) options.import.first = static_cast<int>(*options.first);
     const files::ImportFormat format = options.format.value_or(files::detectFormat(bytes));
     files::ImportedFont font;
@@ -51,7 +53,7 @@ void run(ImportOptions options) {
     if (error) throw InputError(options.dir + ": cannot create the directory: " + error.message());
     state::EditorState state;
     files::storeFontData(font.data, state.font, state.labels);
-    inDirectory(dir, [&] { files::saveFont(state, dir); });
+    files::saveFont(state, dir);
 }
 
 }  // namespace

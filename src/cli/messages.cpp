@@ -1,84 +1,69 @@
 #include "cli/messages.h"
 
+#include <cstring>
+
 namespace fontedit::cli {
 namespace {
 
 using state::Cause;
 
-bool namesFile(Cause cause) {
-    switch (cause) {
-        case Cause::FileNotFound:
-        case Cause::WriteFailed:
-        case Cause::PastEndOfFile:
-        case Cause::FileAccess:
-        case Cause::InvalidCp932:
-        case Cause::FileTooLarge:
-            return true;
-        case Cause::Overflow:
-        case Cause::CodeOutOfRange:
-        case Cause::NotRepresentable:
-        case Cause::MovesLaterTexts:
-        case Cause::CellNotAByte:
-        case Cause::NoGlyphForCharacter:
-            return false;
-    }
-    return false;
+// "dir/fntdat.txt:12: " or "fntdat.txt: ", or nothing when the failure names no file.
+std::string fileOf(const state::Facts& facts) {
+    if (facts.file.empty()) return {};
+    std::string place =
+        state::escapedBytes(std::filesystem::path(facts.file).lexically_normal().string());
+    if (facts.line > 0) place += ':' + std::to_string(facts.line);
+    return place + ": ";
 }
 
-// The editor names a place in a file in Japanese, "fntdat.txt の 3 行目"; the CLI says
-// "fntdat.txt:3". Other subjects are values or file names and stay as they are.
-std::string englishPlace(const std::string& subject) {
-    const std::string of = " の ", line = " 行目";
-    const std::size_t split = subject.rfind(of);
-    if (split == std::string::npos || !subject.ends_with(line)) return subject;
-    const std::size_t number = split + of.size();
-    return subject.substr(0, split) + ':' +
-           subject.substr(number, subject.size() - line.size() - number);
+std::string placeOf(const state::Facts& facts) {
+    const int code = facts.code.value_or(0);
+    return facts.column ? cellPlace(code, *facts.column) : labelPlace(code);
+}
+
+std::string reasonOf(const state::Facts& facts) {
+    if (facts.error == 0) return {};
+    return std::string(" (") + std::strerror(facts.error) + ')';
+}
+
+std::string what(const state::Failure& failure) {
+    const state::Facts& facts = failure.facts();
+    switch (failure.cause()) {
+        case Cause::Overflow:
+            return "number out of range: " + state::escapedBytes(facts.value);
+        case Cause::CodeOutOfRange:
+            return "code " + std::to_string(facts.code.value_or(0)) + " is not in 0-100";
+        case Cause::FileNotFound:
+            return "no such file";
+        case Cause::WriteFailed:
+            return "cannot write the file" + reasonOf(facts);
+        case Cause::PastEndOfFile:
+            return "the file ends before all 96 glyphs are read";
+        case Cause::PermissionDenied:
+            return "the file is read-only; it was not replaced" + reasonOf(facts);
+        case Cause::FileAccess:
+            return "cannot access the file" + reasonOf(facts);
+        case Cause::InvalidCp932:
+            return "holds bytes that are not CP932: \"" + state::escapedBytes(facts.value) + '"';
+        case Cause::NotRepresentable:
+            return placeOf(facts) + ": holds a character that CP932 cannot represent";
+        case Cause::MovesLaterTexts:
+            return placeOf(facts) + ": holds a comma, a line end or an opening quotation mark";
+        case Cause::FileTooLarge:
+            return "the file is too large";
+        case Cause::CellNotAByte:
+            return placeOf(facts) + ": \"" + state::escapedBytes(facts.value) +
+                   "\" is not a byte of one or two hexadecimal digits";
+        case Cause::NoGlyphForCharacter:
+            return "no glyph for the character \"" + state::escapedBytes(facts.value) + '"';
+    }
+    return "failure " + std::to_string(failure.number());
 }
 
 }  // namespace
 
 std::string englishMessage(const state::Failure& failure) {
-    const std::string subject = englishPlace(failure.subject());
-    switch (failure.cause()) {
-        case Cause::Overflow:
-            return "number out of range: " + subject;
-        case Cause::CodeOutOfRange:
-            return "code " + subject + " is not in 0-100";
-        case Cause::FileNotFound:
-            return subject + ": no such file";
-        case Cause::WriteFailed:
-            return subject + ": cannot write the file";
-        case Cause::PastEndOfFile:
-            return subject + ": the file ends before all 96 glyphs are read";
-        case Cause::FileAccess:
-            return subject + ": cannot access the file";
-        case Cause::InvalidCp932:
-            return subject + ": holds bytes that are not CP932";
-        case Cause::NotRepresentable:
-            return subject + ": holds a character that CP932 cannot represent";
-        case Cause::MovesLaterTexts:
-            return subject + ": holds a comma, a line end or an opening quotation mark";
-        case Cause::FileTooLarge:
-            return subject + ": the file is too large";
-        case Cause::CellNotAByte:
-            return cellPlace(*failure.facts().code, *failure.facts().column) + ": \"" +
-                   state::escapedBytes(failure.facts().value) +
-                   "\" is not a byte of one or two hexadecimal digits";
-        case Cause::NoGlyphForCharacter:
-            return "no glyph for the character \"" + state::escapedBytes(failure.facts().value) +
-                   "\"";
-    }
-    return failure.description();
-}
-
-void inDirectory(const std::filesystem::path& dir, const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const state::Failure& failure) {
-        if (!namesFile(failure.cause())) throw;
-        throw state::Failure(failure.cause(), displayPath(dir, failure.subject()));
-    }
+    return fileOf(failure.facts()) + what(failure);
 }
 
 void inFile(const std::string& file, const std::function<void()>& action) {
@@ -93,7 +78,8 @@ void inFile(const std::string& file, const std::function<void()>& action) {
 std::string englishNote(const std::string& file, const files::ImportNote& note) {
     using Kind = files::ImportNote::Kind;
     const std::string name = "'" + state::escapedBytes(note.name) + "'";
-    const std::string place = file + (note.line > 0 ? ":" + std::to_string(note.line) : "") + ": ";
+    const std::string code = std::to_string(note.code.value_or(0));
+    const std::string place = fileOf({.file = file, .line = note.line});
     switch (note.kind) {
         case Kind::ArrayTaken:
             return place + "took the array " + name;
@@ -101,11 +87,9 @@ std::string englishNote(const std::string& file, const files::ImportNote& note) 
             return place + "the table ends early; the last " + std::to_string(note.count) +
                    (note.count == 1 ? " glyph is" : " glyphs are") + " left empty";
         case Kind::EncodingMissing:
-            return place + "no glyph at ENCODING " + std::to_string(note.code.value_or(0)) +
-                   "; its glyph is left empty";
+            return place + "no glyph at ENCODING " + code + "; its glyph is left empty";
         case Kind::GlyphCropped:
-            return place + "glyph " + name + " (ENCODING " + std::to_string(note.code.value_or(0)) +
-                   ") was cut to 5 x 8 dots";
+            return place + "glyph " + name + " (ENCODING " + code + ") was cut to 5 x 8 dots";
     }
     return place + name;
 }

@@ -17,12 +17,8 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-// The English counterpart of the editor's Japanese description.
+// "file:line: what", with every byte that came from input escaped.
 std::string englishMessage(const state::Failure& failure);
-
-// The editor's file actions name a file without its directory; a failure of `action` that
-// names a file is thrown again with the file's place in `dir`.
-void inDirectory(const std::filesystem::path& dir, const std::function<void()>& action);
 
 // A failure of `action` that names no file is thrown again naming `file`, for the formats
 // that read bytes without knowing where they came from.

@@ -1,6 +1,5 @@
 #include "cli/output.h"
 
-#include <filesystem>
 #include <iostream>
 
 #include "cli/messages.h"
@@ -14,8 +13,7 @@ void writeOutput(const std::string& target, std::string_view bytes) {
         if (!std::cout.flush()) throw InputError("cannot write to standard output");
         return;
     }
-    const std::filesystem::path path(target);
-    inDirectory(path.parent_path(), [&] { files::writeFileAtomically(path, bytes); });
+    files::writeFileAtomically(target, bytes);
 }
 
 }  // namespace fontedit::cli

@@ -19,8 +19,7 @@ struct RenderOptions {
 
 void run(const RenderOptions& options) {
     const std::filesystem::path dir(options.dir);
-    files::FontData data;
-    inDirectory(dir, [&] { data = files::loadFontFiles(dir); });
+    const files::FontData data = files::loadFontFiles(dir);
     const int scale = static_cast<int>(options.scale.value_or(files::kDefaultScale));
     writeOutput(options.output, options.text ? files::textPng(data, *options.text, scale)
                                              : files::sheetPng(data, scale));

@@ -72,8 +72,7 @@ ShowOptions showOptions(const std::vector<std::string>& operands) {
 }
 
 void run(const ShowOptions& options) {
-    files::FontData data;
-    inDirectory(options.dir, [&] { data = files::loadFontFiles(options.dir); });
+    const files::FontData data = files::loadFontFiles(options.dir);
     if (options.codes.empty()) {
         printSheet(data);
         return;

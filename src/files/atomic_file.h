@@ -2,8 +2,9 @@
 
 // Writing files so that a failure never leaves one half-written: each file goes to a
 // temporary file in its own directory, is flushed to disk and only then renamed over the
-// old one. A failure removes the temporary files and throws WriteFailed or FileAccess
-// naming the file.
+// old one. The new file keeps the old one's permission bits, a symbolic link is followed so
+// that the link stays and its target gets the content, and a file the user may not write
+// is not replaced. A failure removes the temporary files and names the file.
 #include <filesystem>
 #include <span>
 #include <string_view>
@@ -17,8 +18,8 @@ struct FileContent {
 
 void writeFileAtomically(const std::filesystem::path& path, std::string_view bytes);
 
-// Writes and flushes every temporary file before renaming any, so that a write failure
-// leaves all the old files as they were, not a new one beside an old one.
+// Checks every target and writes and flushes every temporary file before renaming any, so
+// that a failure leaves all the old files as they were, not a new one beside an old one.
 void writeFilesAtomically(std::span<const FileContent> files);
 
 }  // namespace fontedit::files

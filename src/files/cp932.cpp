@@ -28,7 +28,7 @@ Converter openConverter(const char* to, const char* from) {
 }
 
 std::string convert(const Converter& converter, std::string_view input, state::Cause cause,
-                    const std::string& subject) {
+                    state::Facts& where) {
     // A conversion that failed half-way leaves its shift state behind.
     iconv(converter.get(), nullptr, nullptr, nullptr, nullptr);
     std::string output(input.size() * 2 + 16, '\0');
@@ -41,7 +41,10 @@ std::string convert(const Converter& converter, std::string_view input, state::C
         const std::size_t result = iconv(converter.get(), &in, &inLeft, &out, &outLeft);
         done = output.size() - outLeft;
         if (result != static_cast<std::size_t>(-1)) break;
-        if (errno != E2BIG) throw state::Failure(cause, subject);
+        if (errno != E2BIG) {
+            where.value = std::string(input);
+            throw state::Failure(cause, std::move(where));
+        }
         output.resize(output.size() * 2);
     }
     output.resize(done);
@@ -50,16 +53,16 @@ std::string convert(const Converter& converter, std::string_view input, state::C
 
 }  // namespace
 
-std::string toCp932(std::string_view utf8, const std::string& what) {
+std::string toCp932(std::string_view utf8, state::Facts where) {
     // Opening a converter costs far more than converting a short text, and Save and Export
     // convert every cell and label one by one, so each direction opens its converter once.
     thread_local const Converter converter = openConverter("CP932", "UTF-8");
-    return convert(converter, utf8, state::Cause::NotRepresentable, what);
+    return convert(converter, utf8, state::Cause::NotRepresentable, where);
 }
 
-std::string fromCp932(std::string_view bytes, const std::string& fileName) {
+std::string fromCp932(std::string_view bytes, state::Facts where) {
     thread_local const Converter converter = openConverter("UTF-8", "CP932");
-    return convert(converter, bytes, state::Cause::InvalidCp932, fileName);
+    return convert(converter, bytes, state::Cause::InvalidCp932, where);
 }
 
 }  // namespace fontedit::files

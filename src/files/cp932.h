@@ -4,13 +4,16 @@
 #include <string>
 #include <string_view>
 
+#include "state/failure.h"
+
 namespace fontedit::files {
 
-// Fails with NotRepresentable, naming `what` (the text's place, e.g. "コード 12 のラベル"),
-// when CP932 has no code for a character, so that nothing is ever written as "?".
-std::string toCp932(std::string_view utf8, const std::string& what);
+// Fails with NotRepresentable when CP932 has no code for a character, so that nothing is ever
+// written as "?"; `where` names the text's place (its code and column) and gets the text.
+std::string toCp932(std::string_view utf8, state::Facts where = {});
 
-// Fails with InvalidCp932, naming `fileName`, on bytes that are not CP932.
-std::string fromCp932(std::string_view bytes, const std::string& fileName);
+// Fails with InvalidCp932 on bytes that are not CP932; `where` names the file and line and
+// gets the bytes.
+std::string fromCp932(std::string_view bytes, state::Facts where = {});
 
 }  // namespace fontedit::files

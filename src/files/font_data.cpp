@@ -34,12 +34,12 @@ bool keepsItsPlaceAsCell(std::string_view cell) {
     return keepsItsPlaceAsLabel(cell) && cell.find(',') == std::string_view::npos && !opensQuoted;
 }
 
-std::string cellPlace(int code, int column) {
-    return "コード " + std::to_string(code) + " の第 " + std::to_string(column) + " 列";
+state::Facts cellPlace(int code, int column) {
+    return {.code = code, .column = column};
 }
 
-std::string labelPlace(int code) {
-    return "コード " + std::to_string(code) + " のラベル";
+state::Facts labelPlace(int code) {
+    return {.code = code};
 }
 
 std::string encodedCell(const FontData& data, int code, int column) {

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "state/failure.h"
 #include "state/tables.h"
 
 namespace fontedit::files {
@@ -26,9 +27,9 @@ void storeFontData(const FontData& data, state::FontTable& font, state::LabelTab
 bool keepsItsPlaceAsCell(std::string_view cell);
 bool keepsItsPlaceAsLabel(std::string_view label);
 
-// Where a cell or label stands, in the words of a failure: "コード 12 の第 3 列".
-std::string cellPlace(int code, int column);
-std::string labelPlace(int code);
+// Where a cell or label stands, as the facts of a failure.
+state::Facts cellPlace(int code, int column);
+state::Facts labelPlace(int code);
 
 // The CP932 bytes of one cell or label; the failure names the code and the column or label.
 std::string encodedCell(const FontData& data, int code, int column);

@@ -15,14 +15,23 @@ namespace {
 using state::Cause;
 using state::Failure;
 
-std::string placeInFile(const char* fileName, int line) {
-    return std::string(fileName) + " の " + std::to_string(line) + " 行目";
-}
+// A font file is a few kilobytes; only the first 96 lines are ever read, so a huge file
+// need not be held whole, only as far as those lines reach.
+constexpr std::size_t kFontFileLimit = 1 << 20;
 
 // Refused rather than written: Read would shift every text after it and the font on disk
 // would come back scrambled, or not at all.
-void requireInPlace(bool inPlace, const std::string& place) {
-    if (!inPlace) throw Failure(Cause::MovesLaterTexts, place);
+void requireInPlace(bool inPlace, state::Facts place, std::string_view text) {
+    if (!inPlace) {
+        place.value = std::string(text);
+        throw Failure(Cause::MovesLaterTexts, std::move(place));
+    }
+}
+
+// The parser names the file alone; the caller knows the folder it lies in.
+void nameFolder(Failure& failure, const std::filesystem::path& dir) {
+    std::string& file = failure.facts().file;
+    if (file == kFontFileName || file == kLabelFileName) file = (dir / file).string();
 }
 
 }  // namespace
@@ -32,8 +41,8 @@ std::string fontFileBytes(const FontData& data) {
     for (int code = 0; code < state::kSavedCodes; ++code) {
         for (int column = 1; column <= state::kGlyphColumns; ++column) {
             if (column > 1) bytes += ", ";
-            requireInPlace(keepsItsPlaceAsCell(data.cells[code][column - 1]),
-                           cellPlace(code, column));
+            const std::string& cell = data.cells[code][column - 1];
+            requireInPlace(keepsItsPlaceAsCell(cell), cellPlace(code, column), cell);
             bytes += encodedCell(data, code, column);
         }
         bytes += kLineEnd;
@@ -44,7 +53,8 @@ std::string fontFileBytes(const FontData& data) {
 std::string labelFileBytes(const FontData& data) {
     std::string bytes;
     for (int code = 0; code < state::kSavedCodes; ++code) {
-        requireInPlace(keepsItsPlaceAsLabel(data.labels[code]), labelPlace(code));
+        requireInPlace(keepsItsPlaceAsLabel(data.labels[code]), labelPlace(code),
+                       data.labels[code]);
         bytes += encodedLabel(data, code);
         bytes += kLineEnd;
     }
@@ -60,21 +70,38 @@ FontData parseFontFiles(std::string_view fontBytes, std::string_view labelBytes)
     for (auto& cells : data.cells) {
         for (std::string& cell : cells) {
             const std::optional<std::string> field = fields.next();
-            if (!field) throw Failure(Cause::PastEndOfFile, kFontFileName);
-            cell = fromCp932(*field, placeInFile(kFontFileName, fields.line()));
+            if (!field) throw Failure(Cause::PastEndOfFile, {.file = kFontFileName});
+            cell = fromCp932(*field, {.file = kFontFileName, .line = fields.line()});
         }
     }
     const auto lines = splitLines(labelBytes, state::kSavedCodes);
-    if (lines.size() < state::kSavedCodes) throw Failure(Cause::PastEndOfFile, kLabelFileName);
+    if (lines.size() < state::kSavedCodes) {
+        throw Failure(Cause::PastEndOfFile, {.file = kLabelFileName});
+    }
     for (int code = 0; code < state::kSavedCodes; ++code) {
-        data.labels[code] = fromCp932(lines[code], placeInFile(kLabelFileName, code + 1));
+        data.labels[code] = fromCp932(lines[code], {.file = kLabelFileName, .line = code + 1});
     }
     return data;
 }
 
 FontData loadFontFiles(const std::filesystem::path& dir) {
-    const std::string fontBytes = readWholeFile(dir / kFontFileName);
-    return parseFontFiles(fontBytes, readWholeFile(dir / kLabelFileName));
+    FileStart font = readFileStart(dir / kFontFileName, kFontFileLimit);
+    FileStart labels = readFileStart(dir / kLabelFileName, kFontFileLimit);
+    // A file cut at the limit loses its last, partial line, so that no text is read cut.
+    for (FileStart* file : {&font, &labels}) {
+        if (!file->whole) file->bytes.resize(file->bytes.find_last_of("\r\n") + 1);
+    }
+    try {
+        return parseFontFiles(font.bytes, labels.bytes);
+    } catch (Failure& failure) {
+        // A cut file that runs out of fields is too large, not too short.
+        const bool cut = failure.facts().file == kFontFileName ? !font.whole : !labels.whole;
+        if (failure.cause() == Cause::PastEndOfFile && cut) {
+            failure = Failure(Cause::FileTooLarge, {.file = failure.facts().file});
+        }
+        nameFolder(failure, dir);
+        throw;
+    }
 }
 
 void saveFont(const state::EditorState& state, const std::filesystem::path& dir) {

@@ -21,8 +21,7 @@ std::string headerBytes(const FontData& data) {
         bytes += " }, // " + encodedLabel(data, code) + " " + state::rowNumberText(code);
         bytes += kLineEnd;
     }
-    bytes +=
-        toCp932("}  // 最後の行のコンマ消す．最初のフォント数は手作業で処理！！", kHeaderFileName);
+    bytes += toCp932("}  // 最後の行のコンマ消す．最初のフォント数は手作業で処理！！");
     bytes += kLineEnd;
     return bytes;
 }

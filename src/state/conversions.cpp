@@ -119,7 +119,7 @@ double codeNumber(std::string_view text) {
         if (exponent != std::string::npos && number.find('-', exponent) != std::string::npos) {
             return 0;
         }
-        throw Failure(Cause::Overflow, std::string(text));
+        throw Failure(Cause::Overflow, {.value = std::string(text)});
     }
     return value;
 }
@@ -127,7 +127,7 @@ double codeNumber(std::string_view text) {
 std::int32_t wholeNumber(double number) {
     const double rounded = std::nearbyint(number);
     if (!(rounded >= -2147483648.0 && rounded <= 2147483647.0)) {
-        throw Failure(Cause::Overflow, generalText(number));
+        throw Failure(Cause::Overflow, {.value = generalText(number)});
     }
     return static_cast<std::int32_t>(rounded);
 }

@@ -1,6 +1,5 @@
 #include "state/failure.h"
 
-#include <cstdint>
 #include <cstdio>
 
 namespace fontedit::state {
@@ -37,9 +36,6 @@ std::size_t printableUtf8Length(std::string_view bytes, std::size_t pos) {
 
 }  // namespace
 
-Failure::Failure(Cause cause, std::string subject)
-    : std::runtime_error(describe(cause, subject)), cause_(cause), subject_(std::move(subject)) {}
-
 Failure::Failure(Cause cause, Facts facts)
     : std::runtime_error("fontedit failure " + std::to_string(static_cast<int>(cause))),
       cause_(cause),
@@ -62,35 +58,6 @@ std::string escapedBytes(std::string_view bytes) {
         }
     }
     return escaped;
-}
-
-std::string describe(Cause cause, const std::string& subject) {
-    switch (cause) {
-        case Cause::Overflow:
-            return "オーバーフローしました（" + subject + "）";
-        case Cause::CodeOutOfRange:
-            return "コード " + subject + " は 0～100 の範囲にありません";
-        case Cause::FileNotFound:
-            return "ファイル " + subject + " が見つかりません";
-        case Cause::WriteFailed:
-            return "ファイル " + subject + " に書き込めません";
-        case Cause::PastEndOfFile:
-            return "ファイル " + subject + " が途中で終わっています";
-        case Cause::FileAccess:
-            return "ファイル " + subject + " を開けません";
-        case Cause::InvalidCp932:
-            return "ファイル " + subject + " に CP932 として読めないバイトがあります";
-        case Cause::NotRepresentable:
-            return subject + " に CP932 で書けない文字があります";
-        case Cause::MovesLaterTexts:
-            return subject +
-                   " にコンマ、改行または先頭の二重引用符があり、保存すると後の値がずれます";
-        case Cause::FileTooLarge:
-        case Cause::CellNotAByte:
-        case Cause::NoGlyphForCharacter:
-            break;
-    }
-    return subject;
 }
 
 }  // namespace fontedit::state

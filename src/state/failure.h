@@ -1,7 +1,7 @@
 #pragma once
 
-// Every failure of an action: a stable number the window reports and the tests assert on,
-// and a description of what went wrong.
+// Every failure of an action: a stable cause the window and the CLI word for their readers
+// and the tests assert on, and the typed facts of what went wrong. No sentence is built here.
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -10,13 +10,14 @@
 namespace fontedit::state {
 
 // The numbers follow the classic BASIC runtime errors where one fits, so that users who
-// know those numbers recognise them; the encoding causes have numbers of their own.
+// know those numbers recognise them; the others have numbers of their own, grouped by area.
 enum class Cause : int {
     Overflow = 6,
     CodeOutOfRange = 9,
     FileNotFound = 53,
     WriteFailed = 61,
     PastEndOfFile = 62,
+    PermissionDenied = 70,
     FileAccess = 75,
     InvalidCp932 = 1001,
     NotRepresentable = 1002,
@@ -41,15 +42,10 @@ struct Facts {
 
 class Failure : public std::runtime_error {
 public:
-    // `subject` names what failed (a value, a code, a file) without any wording around it.
-    Failure(Cause cause, std::string subject);
     Failure(Cause cause, Facts facts);
 
     Cause cause() const { return cause_; }
     int number() const { return static_cast<int>(cause_); }
-    const std::string& subject() const { return subject_; }
-    // The Japanese description shown to the user; what() returns the same text.
-    std::string description() const { return what(); }
     const Facts& facts() const { return facts_; }
     // A layer that knows more than the thrower, such as the folder a file lies in, adds it
     // before passing the failure on.
@@ -57,15 +53,11 @@ public:
 
 private:
     Cause cause_;
-    std::string subject_;
     Facts facts_;
 };
 
 // Bytes shown in a message: printable ASCII and valid UTF-8 as they are, a backslash as
 // "\\", every other byte as "\xNN", so that no input can reach a terminal or a dialog raw.
 std::string escapedBytes(std::string_view bytes);
-
-// The Japanese sentence for a cause and its subject.
-std::string describe(Cause cause, const std::string& subject);
 
 }  // namespace fontedit::state

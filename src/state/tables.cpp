@@ -16,7 +16,7 @@ void checkColumn(int column) {
 }  // namespace
 
 void checkCode(int code) {
-    if (code < 0 || code >= kCodeCount) throw Failure(Cause::CodeOutOfRange, std::to_string(code));
+    if (code < 0 || code >= kCodeCount) throw Failure(Cause::CodeOutOfRange, {.code = code});
 }
 
 const std::string& FontTable::cell(int code, int column) const {

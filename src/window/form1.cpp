@@ -12,6 +12,7 @@
 #include "files/font_files.h"
 #include "files/header_export.h"
 #include "state/failure.h"
+#include "window/failure_message.h"
 #include "window/icon.h"
 #include "window/pixel_button.h"
 #include "window/wrapping_button.h"
@@ -159,9 +160,7 @@ void Form1::guard(const std::function<void()>& action) {
     try {
         action();
     } catch (const state::Failure& failure) {
-        report(QStringLiteral("エラー %1: %2")
-                   .arg(failure.number())
-                   .arg(QString::fromStdString(failure.description())));
+        report(failureMessage(failure));
     } catch (const std::exception& error) {
         report(QStringLiteral("エラー: %1").arg(QString::fromLocal8Bit(error.what())));
     }

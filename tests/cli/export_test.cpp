@@ -58,7 +58,7 @@ TEST(CliExport, FaultyFilesExitOneWithAnEnglishMessage) {
     const Case cases[] = {
         {"bytes that are not CP932 in a cell",
          [](const Path& dir) { files::writeBytes(dir / files::kFontFileName, "0, \x82, 0\r\n"); },
-         files::kFontFileName, ":1: holds bytes that are not CP932"},
+         files::kFontFileName, ":1: holds bytes that are not CP932: \"\\x82\""},
         {"a short label file",
          [](const Path& dir) { files::writeBytes(dir / files::kLabelFileName, "A\r\nB\r\n"); },
          files::kLabelFileName, ": the file ends before all 96 glyphs are read"},

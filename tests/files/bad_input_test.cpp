@@ -41,14 +41,20 @@ TEST(BadFontFile, FailsWithItsCauseAndLoadsNothing) {
         const char* what;
         std::string fontBytes;
         Cause cause;
-        std::string subject;
+        state::Facts where;
     };
     const Case cases[] = {
-        {"empty", "", Cause::PastEndOfFile, kFontFileName},
-        {"only NUL bytes", std::string(4096, '\0'), Cause::PastEndOfFile, kFontFileName},
-        {"cut in the last line", kGoodFont.substr(0, kGoodFont.size() - 6), Cause::PastEndOfFile,
-         kFontFileName},
-        {"binary", noise(65536), Cause::InvalidCp932, "fntdat.txt の 2 行目"},
+        {"empty", "", Cause::PastEndOfFile, {.file = kFontFileName}},
+        {"only NUL bytes", std::string(4096, '\0'), Cause::PastEndOfFile, {.file = kFontFileName}},
+        {"cut in the last line",
+         kGoodFont.substr(0, kGoodFont.size() - 6),
+         Cause::PastEndOfFile,
+         {.file = kFontFileName}},
+        {"binary", noise(65536), Cause::InvalidCp932, {.file = kFontFileName, .line = 2}},
+        {"one line past the limit",
+         std::string(2 << 20, 'F'),
+         Cause::FileTooLarge,
+         {.file = kFontFileName}},
     };
     for (const auto& c : cases) {
         ScratchDirectory dir;
@@ -57,7 +63,7 @@ TEST(BadFontFile, FailsWithItsCauseAndLoadsNothing) {
         editing::Editor editor;
         editor.state().font.setCell(95, 5, "kept");
         editor.state().labels.setLabel(0, "kept");
-        expectFailure([&] { readFont(editor, dir.path()); }, c.cause, c.subject);
+        expectFailure([&] { readFont(editor, dir.path()); }, c.cause, c.where);
         EXPECT_EQ(editor.state().font.cell(95, 5), "kept") << c.what;
         EXPECT_EQ(editor.state().labels.label(0), "kept") << c.what;
     }
@@ -80,9 +86,11 @@ TEST(BadPlace, NoFileCanGoUnderAPlainFile) {
     writeBytes(dir / "plain", "old");
     const auto place = dir / "plain";
     editing::Editor editor;
-    expectFailure([&] { saveFont(editor.state(), place); }, Cause::FileAccess, kFontFileName);
-    expectFailure([&] { exportHeader(editor.state(), place); }, Cause::FileAccess, kHeaderFileName);
-    expectFailure([&] { readFont(editor, place); }, Cause::FileNotFound, kFontFileName);
+    expectFailure([&] { saveFont(editor.state(), place); }, Cause::FileAccess,
+                  {.file = kFontFileName});
+    expectFailure([&] { exportHeader(editor.state(), place); }, Cause::FileAccess,
+                  {.file = kHeaderFileName});
+    expectFailure([&] { readFont(editor, place); }, Cause::FileNotFound, {.file = kFontFileName});
     EXPECT_EQ(readBytes(place), "old");
 }
 
@@ -91,11 +99,11 @@ TEST(BadText, BytesThatAreNotUtf8AreNeverWritten) {
     editing::Editor editor;
     editor.state().labels.setLabel(3, "a\xC3");
     expectFailure([&] { saveFont(editor.state(), dir.path()); }, Cause::NotRepresentable,
-                  "コード 3 のラベル");
+                  {.code = 3});
     editor.state().labels.setLabel(3, "");
     editor.state().font.setCell(4, 2, "\xFF");
     expectFailure([&] { exportHeader(editor.state(), dir.path()); }, Cause::NotRepresentable,
-                  "コード 4 の第 2 列");
+                  {.code = 4, .column = 2});
     EXPECT_TRUE(std::filesystem::is_empty(dir.path()));
 }
 

@@ -128,7 +128,8 @@ TEST(ReadFont, LoadsCodes0To95ThenShowsTheGlyphOfTheCodeField) {
         const std::vector<std::string> expected = loaded(editor, awkwardFont());
         editor.state().codeField().setText(code);
         if (shown < 0) {
-            expectFailure([&] { readFont(editor, dir.path()); }, Cause::CodeOutOfRange, "-1");
+            expectFailure([&] { readFont(editor, dir.path()); }, Cause::CodeOutOfRange,
+                          {.code = -1});
         } else {
             readFont(editor, dir.path());
             EXPECT_EQ(editor.state().columnField(3).text(), expected[shown * 10 + 3]);
@@ -145,18 +146,25 @@ TEST(ReadFont, FailsWithoutTouchingTheEditor) {
         std::string fontBytes;  // "-" for no file, "/" for a directory
         std::string labelBytes;
         Cause cause;
-        std::string subject;
+        state::Facts where;
     };
     const Case cases[] = {
-        {repeat("1, 2, 3, 4, 5\r\n", 95), labelBytes, Cause::PastEndOfFile, kFontFileName},
-        {fontBytes, repeat("L\r\n", 95), Cause::PastEndOfFile, kLabelFileName},
-        {"-", labelBytes, Cause::FileNotFound, kFontFileName},
-        {fontBytes, "-", Cause::FileNotFound, kLabelFileName},
-        {"/", labelBytes, Cause::FileAccess, kFontFileName},
-        {repeat("1, 2, 3, 4, 5\r\n", 4) + "1, \x82\r\n" + fontBytes, labelBytes,
-         Cause::InvalidCp932, "fntdat.txt の 5 行目"},
-        {fontBytes, repeat("L\r\n", 6) + "\xFD\r\n" + labelBytes, Cause::InvalidCp932,
-         "mojidat.txt の 7 行目"},
+        {repeat("1, 2, 3, 4, 5\r\n", 95),
+         labelBytes,
+         Cause::PastEndOfFile,
+         {.file = kFontFileName}},
+        {fontBytes, repeat("L\r\n", 95), Cause::PastEndOfFile, {.file = kLabelFileName}},
+        {"-", labelBytes, Cause::FileNotFound, {.file = kFontFileName}},
+        {fontBytes, "-", Cause::FileNotFound, {.file = kLabelFileName}},
+        {"/", labelBytes, Cause::FileAccess, {.file = kFontFileName}},
+        {repeat("1, 2, 3, 4, 5\r\n", 4) + "1, \x82\r\n" + fontBytes,
+         labelBytes,
+         Cause::InvalidCp932,
+         {.file = kFontFileName, .line = 5}},
+        {fontBytes,
+         repeat("L\r\n", 6) + "\xFD\r\n" + labelBytes,
+         Cause::InvalidCp932,
+         {.file = kLabelFileName, .line = 7}},
     };
     for (const auto& c : cases) {
         ScratchDirectory dir;
@@ -168,8 +176,8 @@ TEST(ReadFont, FailsWithoutTouchingTheEditor) {
         editing::Editor editor;
         fillTables(editor);
         const std::vector<std::string> before = contents(editor);
-        expectFailure([&] { readFont(editor, dir.path()); }, c.cause, c.subject);
-        EXPECT_EQ(contents(editor), before) << c.subject;
+        expectFailure([&] { readFont(editor, dir.path()); }, c.cause, c.where);
+        EXPECT_EQ(contents(editor), before) << static_cast<int>(c.cause);
         EXPECT_EQ(editor.state().columnField(1).text(), "0");
     }
 }
@@ -181,20 +189,20 @@ TEST(SaveFont, FailsWithoutChangingAnyOldFile) {
         const char* label;
         const char* cell;
         Cause cause;
-        std::string subject;
+        state::Facts where;
     };
     const Case cases[] = {
-        {kLabelFileName, 0, "", "", Cause::FileAccess, kLabelFileName},
-        {kFontFileName, 0, "", "", Cause::FileAccess, kFontFileName},
-        {"", 95, "€", "", Cause::NotRepresentable, "コード 95 のラベル"},
-        {"", 12, "a😀", "", Cause::NotRepresentable, "コード 12 のラベル"},
-        {"", 40, "", "€", Cause::NotRepresentable, "コード 40 の第 3 列"},
+        {kLabelFileName, 0, "", "", Cause::FileAccess, {.file = kLabelFileName}},
+        {kFontFileName, 0, "", "", Cause::FileAccess, {.file = kFontFileName}},
+        {"", 95, "€", "", Cause::NotRepresentable, {.code = 95}},
+        {"", 12, "a😀", "", Cause::NotRepresentable, {.code = 12}},
+        {"", 40, "", "€", Cause::NotRepresentable, {.code = 40, .column = 3}},
         // Texts that Read would not give back in their place, shifting everything after them.
-        {"", 7, "", "\"", Cause::MovesLaterTexts, "コード 7 の第 3 列"},
-        {"", 8, "", "  \"7F\"", Cause::MovesLaterTexts, "コード 8 の第 3 列"},
-        {"", 9, "", "1,2", Cause::MovesLaterTexts, "コード 9 の第 3 列"},
-        {"", 10, "", "7F\n", Cause::MovesLaterTexts, "コード 10 の第 3 列"},
-        {"", 11, "a\r\nb", "", Cause::MovesLaterTexts, "コード 11 のラベル"},
+        {"", 7, "", "\"", Cause::MovesLaterTexts, {.code = 7, .column = 3}},
+        {"", 8, "", "  \"7F\"", Cause::MovesLaterTexts, {.code = 8, .column = 3}},
+        {"", 9, "", "1,2", Cause::MovesLaterTexts, {.code = 9, .column = 3}},
+        {"", 10, "", "7F\n", Cause::MovesLaterTexts, {.code = 10, .column = 3}},
+        {"", 11, "a\r\nb", "", Cause::MovesLaterTexts, {.code = 11}},
     };
     for (const auto& c : cases) {
         ScratchDirectory dir;
@@ -208,14 +216,14 @@ TEST(SaveFont, FailsWithoutChangingAnyOldFile) {
         editing::Editor editor;
         editor.state().labels.setLabel(c.code, c.label);
         editor.state().font.setCell(c.code, 3, c.cell);
-        expectFailure([&] { saveFont(editor.state(), dir.path()); }, c.cause, c.subject);
+        expectFailure([&] { saveFont(editor.state(), dir.path()); }, c.cause, c.where);
         for (const char* name : {kFontFileName, kLabelFileName}) {
             EXPECT_EQ(readBytes(oldFile(name)), "old");
         }
         EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 2);
     }
     expectFailure([] { saveFont(editing::Editor().state(), "/nonexistent/fontedit"); },
-                  Cause::FileAccess, kFontFileName);
+                  Cause::FileAccess, {.file = kFontFileName});
 }
 
 }  // namespace

@@ -55,13 +55,13 @@ TEST(ExportHeader, FailsWithoutChangingTheOldFile) {
     editing::Editor editor;
     editor.state().labels.setLabel(7, "😀");
     expectFailure([&] { exportHeader(editor.state(), dir.path()); }, state::Cause::NotRepresentable,
-                  "コード 7 のラベル");
+                  {.code = 7});
     EXPECT_EQ(readBytes(dir / kHeaderFileName), "old");
 
     std::filesystem::remove(dir / kHeaderFileName);
     std::filesystem::create_directory(dir / kHeaderFileName);
     expectFailure([&] { exportHeader(editing::Editor().state(), dir.path()); },
-                  state::Cause::FileAccess, kHeaderFileName);
+                  state::Cause::FileAccess, {.file = kHeaderFileName});
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
 }
 

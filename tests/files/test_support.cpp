@@ -5,13 +5,20 @@
 namespace fontedit::files {
 
 void expectFailure(const std::function<void()>& action, state::Cause cause,
-                   const std::string& subject) {
+                   const state::Facts& expected) {
+    const std::string where = expected.file + ':' + std::to_string(expected.line) + " code " +
+                              std::to_string(expected.code.value_or(-1)) + " column " +
+                              std::to_string(expected.column.value_or(-1));
     try {
         action();
-        ADD_FAILURE() << "no failure; expected one on " << subject;
+        ADD_FAILURE() << "no failure; expected one at " << where;
     } catch (const state::Failure& failure) {
-        EXPECT_EQ(failure.cause(), cause) << failure.what();
-        EXPECT_EQ(failure.subject(), subject);
+        const state::Facts& facts = failure.facts();
+        EXPECT_EQ(failure.cause(), cause) << where;
+        EXPECT_EQ(std::filesystem::path(facts.file).filename(), expected.file) << where;
+        EXPECT_EQ(facts.line, expected.line) << where;
+        EXPECT_EQ(facts.code, expected.code) << where;
+        EXPECT_EQ(facts.column, expected.column) << where;
     }
 }
 

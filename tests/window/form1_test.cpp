@@ -186,7 +186,10 @@ private slots:
 
         QVERIFY(QFile::remove(dir.filePath(QStringLiteral("mojidat.txt"))));
         QTest::mouseClick(button("Command11"), Qt::LeftButton);
-        QCOMPARE(reports_, QStringList{"エラー 53: ファイル mojidat.txt が見つかりません"});
+        QCOMPARE(reports_,
+                 QStringList{QStringLiteral(
+                                 "エラー 53: フォルダ %1 のファイル mojidat.txt が見つかりません")
+                                 .arg(QDir::currentPath())});
         QVERIFY(QDir::setCurrent(previous));
     }
 

@@ -1,0 +1,13 @@
+#pragma once
+
+// A failed action in the words the window shows: "エラー N: " and a Japanese sentence built
+// from the failure's facts, naming the folder of a file.
+#include <QString>
+
+#include "state/failure.h"
+
+namespace fontedit::window {
+
+QString failureMessage(const state::Failure& failure);
+
+}  // namespace fontedit::window
