@@ -43,11 +43,11 @@ void run(ImportOptions options) {
         font = format == files::ImportFormat::Bdf ? files::importBdf(bytes, options.import)
                                                   : files::importCTable(bytes, options.import);
     });
+    const std::filesystem::path dir(options.dir);
+    if (!options.force) refuseToOverwrite(dir);
     for (const files::ImportNote& note : font.notes) {
         std::cerr << "fontedit-cli: " << englishNote(options.source, note) << '\n';
     }
-    const std::filesystem::path dir(options.dir);
-    if (!options.force) refuseToOverwrite(dir);
     std::error_code error;
     std::filesystem::create_directories(dir, error);
     if (error) throw InputError(options.dir + ": cannot create the directory: " + error.message());

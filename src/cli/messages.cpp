@@ -21,6 +21,11 @@ std::string placeOf(const state::Facts& facts) {
     return facts.column ? cellPlace(code, *facts.column) : labelPlace(code);
 }
 
+// Text from the input in quotation marks, escaped.
+std::string quoted(const std::string& value) {
+    return '"' + state::escapedBytes(value) + '"';
+}
+
 std::string reasonOf(const state::Facts& facts) {
     if (facts.error == 0) return {};
     return std::string(" (") + std::strerror(facts.error) + ')';
@@ -44,18 +49,65 @@ std::string what(const state::Failure& failure) {
         case Cause::FileAccess:
             return "cannot access the file" + reasonOf(facts);
         case Cause::InvalidCp932:
-            return "holds bytes that are not CP932: \"" + state::escapedBytes(facts.value) + '"';
+            return "holds bytes that are not CP932: " + quoted(facts.value);
         case Cause::NotRepresentable:
             return placeOf(facts) + ": holds a character that CP932 cannot represent";
         case Cause::MovesLaterTexts:
             return placeOf(facts) + ": holds a comma, a line end or an opening quotation mark";
         case Cause::FileTooLarge:
             return "the file is too large";
+        case Cause::NoArray:
+            return "no brace-enclosed list found";
+        case Cause::ArrayNotFound:
+            return "no array is called " + quoted(facts.value);
+        case Cause::ArrayWidth:
+            return "the array is " + state::escapedBytes(facts.value) +
+                   " columns wide; a font of 5 columns is needed";
+        case Cause::NoFontArray:
+            return "no array fits a font 5 columns wide; name one with --array";
+        case Cause::NotAConstant:
+            return quoted(facts.value) + " is not an integer constant";
+        case Cause::NotAByte:
+            return quoted(facts.value) + " is not a byte";
+        case Cause::ConditionalInList:
+            return quoted(facts.value) +
+                   " stands inside the list; preprocess the file first, as with 'cpp -P'";
+        case Cause::ListNotClosed:
+            return "the list opened here is never closed";
+        case Cause::CommentNotClosed:
+            return "the comment opened here is never closed";
+        case Cause::PartialGlyph:
+            return "the array ends inside a glyph, after " + state::escapedBytes(facts.value) +
+                   " values";
+        case Cause::OffsetPastEnd:
+            return "the offset lies past the " + state::escapedBytes(facts.value) +
+                   " values of the array";
+        case Cause::RowTooLong:
+            return "a row is longer than the array is wide: " + quoted(facts.value);
+        case Cause::IfNotClosed:
+            return "the '#if 0' here has no '#endif'";
+        case Cause::NotBdf:
+            return "not a BDF font: the first line is " + quoted(facts.value);
+        case Cause::BdfSyntax:
+            return "a number is missing or malformed in " + quoted(facts.value);
+        case Cause::GlyphTooLarge:
+            return "glyph " + quoted(facts.value) +
+                   " has dots outside the 5 x 8 cell; --crop cuts it to the cell";
+        case Cause::BitmapRow:
+            return quoted(facts.value) + " is not a bitmap row as wide as the glyph";
+        case Cause::BdfNotClosed:
+            return "glyph " + quoted(facts.value) + " has no ENDCHAR";
+        case Cause::DuplicateEncoding:
+            return "glyph " + quoted(facts.value) + " takes glyph " +
+                   std::to_string(facts.code.value_or(0)) + " a second time";
+        case Cause::NoGlyphInRange:
+            return "no glyph has one of the 96 encodings from " + state::escapedBytes(facts.value) +
+                   "; choose the first with --first";
         case Cause::CellNotAByte:
-            return placeOf(facts) + ": \"" + state::escapedBytes(facts.value) +
-                   "\" is not a byte of one or two hexadecimal digits";
+            return placeOf(facts) + ": " + quoted(facts.value) +
+                   " is not a byte of one or two hexadecimal digits";
         case Cause::NoGlyphForCharacter:
-            return "no glyph for the character \"" + state::escapedBytes(facts.value) + '"';
+            return "no glyph for the character " + quoted(facts.value);
     }
     return "failure " + std::to_string(failure.number());
 }

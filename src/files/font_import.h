@@ -13,10 +13,10 @@
 namespace fontedit::files {
 
 struct ImportOptions {
-    std::optional<std::string> array;   // C: the array to take, by name
-    std::optional<std::size_t> offset;  // C: index of the first value taken
+    std::optional<std::string> array{};   // C: the array to take, by name
+    std::optional<std::size_t> offset{};  // C: index of the first value taken
     // The character code of glyph 0, for the labels; BDF: the ENCODING of glyph 0 (default 32).
-    std::optional<int> first;
+    std::optional<int> first{};
     bool crop = false;  // BDF: cut glyphs larger than the 5x8 cell instead of refusing them
 };
 
@@ -34,10 +34,10 @@ struct ImportNote {
         GlyphCropped,     // BDF: glyph `name` (ENCODING `code`) was cut to the cell
     };
     Kind kind;
-    std::string name;
+    std::string name{};
     int line = 0;
     int count = 0;
-    std::optional<int> code;
+    std::optional<int> code{};
 };
 
 struct ImportedFont {
