@@ -65,7 +65,9 @@ void run(const ExportOptions& options) {
         files::exportHeader(state, dir);
         return;
     }
-    const std::string bytes = exportedBytes(data, options);
+    // A cell that is not a byte is a fault of the font file.
+    std::string bytes;
+    inFile((dir / files::kFontFileName).string(), [&] { bytes = exportedBytes(data, options); });
     writeOutput(options.output.value_or((dir / defaultFileName(options.format)).string()), bytes);
 }
 

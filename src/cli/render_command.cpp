@@ -21,8 +21,12 @@ void run(const RenderOptions& options) {
     const std::filesystem::path dir(options.dir);
     const files::FontData data = files::loadFontFiles(dir);
     const int scale = static_cast<int>(options.scale.value_or(files::kDefaultScale));
-    writeOutput(options.output, options.text ? files::textPng(data, *options.text, scale)
-                                             : files::sheetPng(data, scale));
+    std::string png;
+    inFile((dir / files::kFontFileName).string(), [&] {
+        png = options.text ? files::textPng(data, *options.text, scale)
+                           : files::sheetPng(data, scale);
+    });
+    writeOutput(options.output, png);
 }
 
 }  // namespace
