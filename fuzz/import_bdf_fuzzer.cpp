@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "check.h"
@@ -18,7 +19,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (choices & 1) options.first = input.ConsumeIntegralInRange<int>(-100, 0x11000);
     options.crop = choices & 2;
     const std::string bytes = input.ConsumeRemainingBytesAsString();
-    files::ImportedFont font;
+    std::optional<files::ImportedFont> font;
     try {
         font = files::importBdf(bytes, options);
     } catch (const state::Failure& failure) {
@@ -27,13 +28,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                       "with crop no glyph is too large");
         return 0;
     }
-    fuzz::checkImportedFont(font);
+    fuzz::checkImportedFont(*font);
     const int first = options.first.value_or(32);
-    for (const files::ImportNote& note : font.notes) {
+    for (const files::ImportNote& note : font->notes) {
         fuzz::require(note.code && *note.code >= first && *note.code < first + state::kSavedCodes,
                       "a note names an encoding in the range taken");
         if (note.kind == files::ImportNote::Kind::EncodingMissing) {
-            for (const std::string& cell : font.data.cells[*note.code - first]) {
+            for (const std::string& cell : font->data.cells[*note.code - first]) {
                 fuzz::require(cell == "0", "a missing encoding gives an empty glyph");
             }
         }

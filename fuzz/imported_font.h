@@ -11,7 +11,7 @@ namespace fontedit::fuzz {
 void checkImportFailure(const state::Failure& failure, int first, int last);
 
 // 96 glyphs of byte cells as the editor writes them, and labels the font files hold: Save
-// writes the font and Read gives the same back.
+// writes them and Read gives them back the same.
 void checkImportedFont(const files::ImportedFont& font);
 
 }  // namespace fontedit::fuzz

@@ -1,6 +1,7 @@
 #include <algorithm>
 #include <bitset>
 #include <charconv>
+#include <iterator>
 #include <string>
 
 #include "files/font_import.h"
@@ -66,16 +67,18 @@ public:
             }
         }
         if (found_.none()) throw Failure(Cause::NoGlyphInRange, {.value = std::to_string(first_)});
+        ImportedFont font;
+        font.notes = std::move(notes_);
         for (int code = 0; code < state::kSavedCodes; ++code) {
+            setGlyph(font.data, code, columns_[code]);
             if (!found_[code]) {
-                setGlyph(font_.data, code, {});
-                font_.notes.push_back({.kind = ImportNote::Kind::EncodingMissing,
-                                       .code = static_cast<int>(first_ + code)});
+                font.notes.push_back({.kind = ImportNote::Kind::EncodingMissing,
+                                      .code = static_cast<int>(first_ + code)});
             }
             const long long character = first_ + code;
-            font_.data.labels[code] = character < 0x80 || unicode() ? labelForCode(character) : "";
+            font.data.labels[code] = character < 0x80 || unicode() ? labelForCode(character) : "";
         }
-        return std::move(font_);
+        return font;
     }
 
 private:
@@ -243,13 +246,13 @@ private:
                           {.line = glyph.line, .code = code, .value = glyph.name});
         }
         if (glyph.outside) {
-            font_.notes.push_back({.kind = ImportNote::Kind::GlyphCropped,
-                                   .name = glyph.name,
-                                   .line = glyph.line,
-                                   .code = static_cast<int>(*glyph.encoding)});
+            notes_.push_back({.kind = ImportNote::Kind::GlyphCropped,
+                              .name = glyph.name,
+                              .line = glyph.line,
+                              .code = static_cast<int>(*glyph.encoding)});
         }
         found_[code] = true;
-        setGlyph(font_.data, code, glyph.columns);
+        std::copy(std::begin(glyph.columns), std::end(glyph.columns), columns_[code]);
     }
 
     std::string_view bytes_;
@@ -263,7 +266,8 @@ private:
     std::optional<long long> ascent_, descent_;
     std::string registry_, charsetEncoding_;
     std::bitset<state::kSavedCodes> found_;
-    ImportedFont font_;
+    std::uint8_t columns_[state::kSavedCodes][state::kGlyphColumns] = {};
+    std::vector<ImportNote> notes_;  // of cropped glyphs, in the order of the file
 };
 
 }  // namespace

@@ -245,6 +245,7 @@ private:
     List list(std::size_t open, std::optional<std::uint64_t> width) const {
         List result;
         result.end = listEnd(open);
+        result.values.reserve((result.end - open) / 2 + 1);
         int depth = 0;
         std::size_t rowStart = 0;
         for (std::size_t at = open; at < result.end && !result.problem;) {

@@ -108,7 +108,7 @@ private:
         const int line = line_;
         atLineStart_ = false;
         const CToken::Kind kind = skipToken();
-        return {kind, source_.substr(start, pos_ - start), line};
+        return {source_.substr(start, pos_ - start), line, kind};
     }
 
     CToken::Kind skipToken() {
@@ -212,7 +212,7 @@ private:
         } else if (skipDepth_ == 0 && name == "elif") {
             skipping_ = false;
             openIfs_.push_back(false);
-            result_.tokens.push_back({CToken::Kind::Conditional, text, line});
+            result_.tokens.push_back({text, line, CToken::Kind::Conditional});
         }
     }
 
@@ -226,7 +226,7 @@ private:
         } else if (name == "endif" && !openIfs_.empty()) {
             openIfs_.pop_back();
         }
-        result_.tokens.push_back({CToken::Kind::Conditional, text, line});
+        result_.tokens.push_back({text, line, CToken::Kind::Conditional});
     }
 
     void define(std::string_view text, std::size_t at) {

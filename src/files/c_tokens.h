@@ -11,10 +11,17 @@
 namespace fontedit::files {
 
 struct CToken {
-    enum class Kind { Identifier, Number, Character, String, Punctuator, Conditional };
-    Kind kind;
+    enum class Kind : std::uint8_t {
+        Identifier,
+        Number,
+        Character,
+        String,
+        Punctuator,
+        Conditional
+    };
     std::string_view text;  // for a conditional, its directive line
     int line;               // 1-based
+    Kind kind;
     bool is(char p) const { return kind == Kind::Punctuator && text == std::string_view(&p, 1); }
 };
 

@@ -6,6 +6,8 @@
 #include <vector>
 
 #include "files/font_import.h"
+#include "files/header_export.h"
+#include "state/conversions.h"
 #include "state/failure.h"
 
 namespace fontedit::files {
@@ -387,6 +389,23 @@ TEST(CTableImport, LabelsTheCharactersTheGlyphsDraw) {
         const ImportedFont font = importCTable(c.source, c.options());
         for (const auto& [code, label] : c.labels) EXPECT_EQ(font.data.labels[code], label) << code;
     }
+}
+
+// The window's "font.h" is a C table too, with labels in comments and a Japanese note after
+// the list; every byte of it comes back.
+TEST(CTableImport, ReadsTheEditorsOwnHeaderBack) {
+    FontData written;
+    const char* labels[] = {"{", "*/", "\\", ",", "ソ", "/*"};
+    for (int code = 0; code < state::kSavedCodes; ++code) {
+        for (int column = 0; column < state::kGlyphColumns; ++column) {
+            written.cells[code][column] = state::hexText((code * 7 + column * 53) % 256);
+        }
+        written.labels[code] = labels[code % 6];
+    }
+    const ImportedFont font = importCTable(headerBytes(written), {});
+    EXPECT_EQ(font.data.cells, written.cells);
+    ASSERT_EQ(font.notes.size(), 1u);
+    EXPECT_EQ(font.notes[0].name, "Font");
 }
 
 }  // namespace
