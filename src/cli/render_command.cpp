@@ -10,6 +10,9 @@
 namespace fontedit::cli {
 namespace {
 
+// PNG allows wider images, but one this wide is already hundreds of megabytes in memory.
+constexpr std::size_t kWidestImage = 1 << 20;
+
 struct RenderOptions {
     std::optional<std::string> text;  // the whole font as a sheet when not given
     std::optional<std::size_t> scale;
@@ -59,7 +62,15 @@ void addRenderCommand(CLI::App& app) {
         ->type_name("FILE")
         ->required();
     command->add_option("DIR", options->dir, "the font's directory (default .)")->type_name("");
-    command->callback([options] { run(*options); });
+    command->callback([options] {
+        const std::size_t scale = options->scale.value_or(files::kDefaultScale);
+        // Counting bytes, not characters, errs on the safe side.
+        if (options->text && options->text->size() * 6 * scale > kWidestImage) {
+            throw CLI::ValidationError("--text", "the image would be wider than " +
+                                                     std::to_string(kWidestImage) + " pixels");
+        }
+        run(*options);
+    });
 }
 
 }  // namespace fontedit::cli

@@ -40,6 +40,9 @@ TEST(CliUsage, WrongUsageExitsTwoNamingTheCommand) {
          "--first: '0xFFFF' is more than 65440"},
         {{"render", "."}, " render", "--output is required"},
         {{"render", "-o", "x.png", "--scale", "0"}, " render", "--scale: the scale is 0"},
+        {{"render", "-o", "x.png", "--scale", "64", "--text", std::string(3000, 'a')},
+         " render",
+         "--text: the image would be wider than 1048576 pixels"},
     };
     for (const Case& c : cases) {
         const CliResult result = runCli(c.args);
