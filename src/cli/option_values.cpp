@@ -20,26 +20,31 @@ std::optional<std::size_t> parseCount(std::string_view text) {
     return value;
 }
 
-CLI::Validator countUpTo(std::size_t largest) {
+namespace {
+
+CLI::Validator countBetween(std::size_t smallest, std::size_t largest) {
     return CLI::Validator(
-        [largest](const std::string& text) -> std::string {
+        [smallest, largest](const std::string& text) -> std::string {
             const auto count = parseCount(text);
             if (!count) return "'" + text + "' is not a number";
-            if (*count > largest) {
-                return "'" + text + "' is more than " + std::to_string(largest);
-            }
+            if (*count < smallest) return "'" + text + "' is less than " + std::to_string(smallest);
+            if (*count > largest) return "'" + text + "' is more than " + std::to_string(largest);
             return {};
         },
-        largest == std::numeric_limits<std::size_t>::max() ? "" : "0-" + std::to_string(largest));
+        largest == std::numeric_limits<std::size_t>::max()
+            ? ""
+            : std::to_string(smallest) + "-" + std::to_string(largest));
 }
+
+}  // namespace
 
 CLI::Option* addCountOption(CLI::App& command, const std::string& name,
                             std::optional<std::size_t>& target, std::size_t largest,
-                            const std::string& description) {
+                            const std::string& description, std::size_t smallest) {
     return command
         .add_option_function<std::string>(
             name, [&target](const std::string& text) { target = parseCount(text); }, description)
-        ->check(countUpTo(largest));
+        ->check(countBetween(smallest, largest));
 }
 
 CLI::Validator oneOf(const std::vector<std::string>& words) {

@@ -13,13 +13,11 @@ namespace fontedit::cli {
 
 std::optional<std::size_t> parseCount(std::string_view text);
 
-// Accepts what parseCount reads and is at most `largest`.
-CLI::Validator countUpTo(std::size_t largest);
-
-// An option whose value parseCount reads into `target`.
+// An option whose value parseCount reads into `target`; one outside smallest-largest is a
+// usage error.
 CLI::Option* addCountOption(CLI::App& command, const std::string& name,
                             std::optional<std::size_t>& target, std::size_t largest,
-                            const std::string& description);
+                            const std::string& description, std::size_t smallest = 0);
 
 // Accepts only one of `words` and turns it into its index there, for an enum option whose
 // values are listed in the same order; the message of a usage error lists the words.

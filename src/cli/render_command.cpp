@@ -51,13 +51,8 @@ void addRenderCommand(CLI::App& app) {
             ""))
         ->type_name("TEXT");
     addCountOption(*command, "--scale", options->scale, files::kLargestScale,
-                   "pixels per dot on each side (default 4)")
-        ->type_name("N")
-        ->check(CLI::Validator(
-            [](const std::string& text) {
-                return parseCount(text) == 0 ? std::string("the scale is 0") : std::string();
-            },
-            ""));
+                   "pixels per dot on each side (default 4)", 1)
+        ->type_name("N");
     command->add_option("-o,--output", options->output, "the PNG file, - for standard output")
         ->type_name("FILE")
         ->required();

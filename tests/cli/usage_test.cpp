@@ -39,7 +39,7 @@ TEST(CliUsage, WrongUsageExitsTwoNamingTheCommand) {
          " export",
          "--first: '0xFFFF' is more than 65440"},
         {{"render", "."}, " render", "--output is required"},
-        {{"render", "-o", "x.png", "--scale", "0"}, " render", "--scale: the scale is 0"},
+        {{"render", "-o", "x.png", "--scale", "0"}, " render", "--scale: '0' is less than 1"},
         {{"render", "-o", "x.png", "--scale", "64", "--text", std::string(3000, 'a')},
          " render",
          "--text: the image would be wider than 1048576 pixels"},
