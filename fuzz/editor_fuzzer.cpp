@@ -20,6 +20,7 @@
 #include "state/conversions.h"
 #include "state/failure.h"
 #include "support/scratch_directory.h"
+#include "support/table_texts.h"
 
 namespace fontedit::fuzz {
 namespace {
@@ -53,18 +54,6 @@ bool allowed(Action action, Cause cause) {
     }
 }
 
-// Every cell (codes 0-100, columns 0-8) and every label, in one list.
-std::vector<std::string> tables(const state::EditorState& state) {
-    std::vector<std::string> texts;
-    for (int code = 0; code < state::kCodeCount; ++code) {
-        for (int column = 0; column < state::kTableColumns; ++column) {
-            texts.push_back(state.font.cell(code, column));
-        }
-        texts.push_back(state.labels.label(code));
-    }
-    return texts;
-}
-
 // What a file holds, or "<none>" when no regular file stands there.
 std::string fileBytes(const std::filesystem::path& path) {
     if (!std::filesystem::is_regular_file(path)) return "<none>";
@@ -90,7 +79,7 @@ private:
         std::vector<std::string> tablesBefore;
         std::array<std::string, 2> filesBefore;
         if (action == Action::Save || action == Action::Read || action == Action::Export) {
-            tablesBefore = tables(state);
+            tablesBefore = support::tableTexts(state);
         }
         if (action == Action::Save) filesBefore = savedFiles();
 
@@ -119,11 +108,11 @@ private:
                 checkRead(failed, failure, tablesBefore);
                 break;
             case Action::Save:
-                require(tables(state) == tablesBefore, "Save changes no table");
+                require(support::tableTexts(state) == tablesBefore, "Save changes no table");
                 failed ? checkFilesKept(filesBefore) : checkSaved();
                 break;
             case Action::Export:
-                require(tables(state) == tablesBefore, "Export changes no table");
+                require(support::tableTexts(state) == tablesBefore, "Export changes no table");
                 if (!failed) checkExported();
                 break;
             default:
@@ -217,7 +206,7 @@ private:
         const bool failedToLoad =
             failed && failure != Cause::CodeOutOfRange && failure != Cause::Overflow;
         if (failedToLoad) {
-            require(tables(editor_.state()) == tablesBefore, "a Read that fails loads nothing");
+            require(support::tableTexts(editor_.state()) == tablesBefore, "a Read that fails loads nothing");
             return;
         }
         const files::FontData loaded = files::loadFontFiles(dir_.path());

@@ -108,6 +108,9 @@ std::string what(const state::Failure& failure) {
                    " is not a byte of one or two hexadecimal digits";
         case Cause::NoGlyphForCharacter:
             return "no glyph for the character " + quoted(facts.value);
+        case Cause::NotAGlyph:
+            return "not five hex bytes such as \"7C 12 11 12 7C\": \"" +
+                   state::escapedBytes(facts.value) + '"';
     }
     return "failure " + std::to_string(failure.number());
 }

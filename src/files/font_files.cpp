@@ -113,10 +113,16 @@ void saveFont(const state::EditorState& state, const std::filesystem::path& dir)
     writeFilesAtomically(files);
 }
 
+void saveFont(editing::Editor& editor, const std::filesystem::path& dir) {
+    saveFont(editor.state(), dir);
+    editor.markSaved();
+}
+
 void readFont(editing::Editor& editor, const std::filesystem::path& dir) {
     const FontData data = loadFontFiles(dir);
-    storeFontData(data, editor.state().font, editor.state().labels);
-    editor.showGlyph();
+    editor.read([&data](state::FontTable& font, state::LabelTable& labels) {
+        storeFontData(data, font, labels);
+    });
 }
 
 }  // namespace fontedit::files

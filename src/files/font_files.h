@@ -26,8 +26,11 @@ FontData loadFontFiles(const std::filesystem::path& dir);
 
 // "保存": encodes both files before writing either, then writes them atomically.
 void saveFont(const state::EditorState& state, const std::filesystem::path& dir);
-// "読出し": loads and checks both files, then stores codes 0-95 and shows the current code's
-// glyph, which may still fail on the code field after the tables were loaded.
+// The same for the editor, whose tables then count as saved.
+void saveFont(editing::Editor& editor, const std::filesystem::path& dir);
+// "読出し": loads and checks both files, then stores codes 0-95 as one undo step, counts them
+// as saved and shows the current code's glyph, which may still fail on the code field after
+// the tables were loaded.
 void readFont(editing::Editor& editor, const std::filesystem::path& dir);
 
 }  // namespace fontedit::files

@@ -46,8 +46,10 @@ enum class Cause : int {
     DuplicateEncoding = 1206,  // glyph `value` on `line` takes glyph `code` a second time
     NoGlyphInRange = 1207,     // no glyph is encoded from `value` to `value` + 95
     // Exporting and rendering.
-    CellNotAByte = 1300,
-    NoGlyphForCharacter = 1301,
+    CellNotAByte = 1300,         // the cell at `code`, `column` holds `value`, not a byte
+    NoGlyphForCharacter = 1301,  // no glyph is labelled `value` or has its ASCII code
+    // Pasting a glyph into the grid.
+    NotAGlyph = 1400,  // `value` is not five hex bytes
 };
 
 // What a failure is about. Each cause fills the facts it has and leaves the rest empty.

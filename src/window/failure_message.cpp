@@ -135,10 +135,14 @@ QString sentence(const state::Failure& failure) {
                    QStringLiteral(" に ENCODING %1 からの 96 文字のグリフがありません")
                        .arg(text(facts.value));
         case Cause::CellNotAByte:
-            return placeOf(facts) + QStringLiteral(" の「%1」は 1～2 桁の 16 進数ではありません")
-                                        .arg(valueOf(facts));
+            return placeOf(facts) +
+                   QStringLiteral(" の %1 は 1～2 桁の 16 進数ではありません").arg(valueOf(facts));
         case Cause::NoGlyphForCharacter:
-            return QStringLiteral("文字「%1」のグリフがありません").arg(valueOf(facts));
+            return QStringLiteral("文字 %1 のグリフがありません").arg(valueOf(facts));
+        // The pasted text itself is left out: a clipboard can hold a whole page.
+        case Cause::NotAGlyph:
+            return QStringLiteral(
+                "貼り付けるテキストが 16 進数 5 バイト（例: 7C 12 11 12 7C）ではありません");
     }
     return QStringLiteral("処理に失敗しました");
 }
