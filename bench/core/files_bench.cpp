@@ -5,9 +5,13 @@
 
 #include "bench/core/full_font.h"
 #include "bench/core/runs.h"
+#include "files/bdf_export.h"
+#include "files/c_source_export.h"
+#include "files/font_bytes.h"
 #include "files/font_files.h"
 #include "files/font_import.h"
 #include "files/header_export.h"
+#include "files/png_render.h"
 #include "support/scratch_directory.h"
 
 namespace fontedit::bench {
@@ -41,27 +45,41 @@ BENCHMARK_CAPTURE(fileStep, disk, Step::All, std::filesystem::current_path())
     ->Name("core-all-disk")
     ->Apply(asRuns);
 
-// The font as a BDF font of 5x8 glyphs with a one-dot descent, one bitmap row per dot row.
-std::string bdfBytes(const files::FontData& data) {
-    std::string bdf =
-        "STARTFONT 2.1\nFONT bench\nSIZE 8 75 75\nFONTBOUNDINGBOX 5 8 0 -1\n"
-        "STARTPROPERTIES 2\nFONT_ASCENT 7\nFONT_DESCENT 1\nENDPROPERTIES\nCHARS 96\n";
-    for (int code = 0; code < state::kSavedCodes; ++code) {
-        bdf += "STARTCHAR c" + std::to_string(code) + "\nENCODING " + std::to_string(32 + code) +
-               "\nSWIDTH 600 0\nDWIDTH 6 0\nBBX 5 8 0 -1\nBITMAP\n";
-        for (int row = 0; row < state::kGlyphRows; ++row) {
-            unsigned bits = 0;
-            for (int column = 0; column < state::kGlyphColumns; ++column) {
-                const unsigned long byte = std::stoul(data.cells[code][column], nullptr, 16);
-                if (byte >> row & 1) bits |= 0x80u >> column;
-            }
-            static const char kHex[] = "0123456789ABCDEF";
-            bdf += {kHex[bits >> 4], kHex[bits & 15], '\n'};
+enum class Format { Header, C, Bdf, Bin, Png };
+
+// A whole font exported in memory, in each format the CLI writes.
+void exportStep(benchmark::State& run, Format format) {
+    editing::Editor editor;
+    drawFullFont(editor);
+    const files::FontData data = files::fontData(editor.state().font, editor.state().labels);
+    for (auto _ : run) {
+        std::string bytes;
+        switch (format) {
+            case Format::Header:
+                bytes = files::headerBytes(data);
+                break;
+            case Format::C:
+                bytes = files::cSourceBytes(data, {});
+                break;
+            case Format::Bdf:
+                bytes = files::bdfBytes(data);
+                break;
+            case Format::Bin:
+                bytes = files::binaryBytes(data);
+                break;
+            case Format::Png:
+                bytes = files::sheetPng(data);
+                break;
         }
-        bdf += "ENDCHAR\n";
+        benchmark::DoNotOptimize(bytes);
     }
-    return bdf + "ENDFONT\n";
 }
+
+BENCHMARK_CAPTURE(exportStep, header, Format::Header)->Name("core-export-header")->Apply(asRuns);
+BENCHMARK_CAPTURE(exportStep, c, Format::C)->Name("core-export-c")->Apply(asRuns);
+BENCHMARK_CAPTURE(exportStep, bdf, Format::Bdf)->Name("core-export-bdf")->Apply(asRuns);
+BENCHMARK_CAPTURE(exportStep, bin, Format::Bin)->Name("core-export-bin")->Apply(asRuns);
+BENCHMARK_CAPTURE(exportStep, png, Format::Png)->Name("core-render-sheet")->Apply(asRuns);
 
 // A whole font imported in memory: the editor's own "font.h" as a C table, and the same
 // glyphs as a BDF font.
@@ -70,7 +88,7 @@ void importStep(benchmark::State& run, files::ImportFormat format) {
     drawFullFont(editor);
     const files::FontData data = files::fontData(editor.state().font, editor.state().labels);
     const bool c = format == files::ImportFormat::C;
-    const std::string bytes = c ? files::headerBytes(data) : bdfBytes(data);
+    const std::string bytes = c ? files::headerBytes(data) : files::bdfBytes(data);
     for (auto _ : run) {
         files::ImportedFont font = c ? files::importCTable(bytes, {}) : files::importBdf(bytes, {});
         benchmark::DoNotOptimize(font);

@@ -1,10 +1,12 @@
 #include <iostream>
 #include <limits>
+#include <memory>
 
 #include "cli/commands.h"
 #include "cli/messages.h"
 #include "files/cp932.h"
 #include "files/field_reader.h"
+#include "files/font_bytes.h"
 #include "files/font_files.h"
 #include "files/line_ends.h"
 #include "files/read_file.h"
@@ -42,9 +44,15 @@ bool isCp932(std::string_view bytes) {
     }
 }
 
+// What export and render take as a byte, and not left empty.
 bool isHexByte(std::string_view cell) {
-    if (cell.empty() || cell.size() > 2) return false;
-    return cell.find_first_not_of("0123456789ABCDEFabcdef") == std::string_view::npos;
+    if (cell.find_first_not_of(' ') == std::string_view::npos) return false;
+    try {
+        files::cellByte(cell, 0, 1);
+        return true;
+    } catch (const state::Failure&) {
+        return false;
+    }
 }
 
 void reportTooShort(std::size_t lineCount, const std::string& file, FaultReport& report) {
@@ -74,9 +82,9 @@ void checkFontFile(std::string_view bytes, const std::string& file, FaultReport&
         if (!isCp932(*cell)) {
             report.add(file, reader.line(), place + ": holds bytes that are not CP932");
         } else if (!isHexByte(*cell)) {
-            report.add(
-                file, reader.line(),
-                place + ": \"" + *cell + "\" is not a hexadecimal byte of one or two digits");
+            report.add(file, reader.line(),
+                       place + ": \"" + state::escapedBytes(*cell) +
+                           "\" is not a hexadecimal byte of one or two digits");
         }
     }
 }
@@ -106,20 +114,30 @@ void checkFile(const std::filesystem::path& dir, const char* name, FaultReport& 
     checkBytes(bytes, displayPath(dir, name), report);
 }
 
-}  // namespace
-
-bool checkCommand(const CommandLine& line) {
+bool check(const std::filesystem::path& dir) {
     FaultReport report;
-    checkFile(line.dir, files::kFontFileName, report, checkFontFile);
-    checkFile(line.dir, files::kLabelFileName, report, checkLabelFile);
+    checkFile(dir, files::kFontFileName, report, checkFontFile);
+    checkFile(dir, files::kLabelFileName, report, checkLabelFile);
     if (report.count() == 0) {
         // Whatever the checks above missed, the editor's own Read must accept the files.
-        files::loadFontFiles(line.dir);
+        files::loadFontFiles(dir);
         return true;
     }
     std::cerr << "fontedit-cli: " << report.count() << (report.count() == 1 ? " fault" : " faults")
               << " found\n";
     return false;
+}
+
+}  // namespace
+
+void addCheckCommand(CLI::App& app) {
+    auto dir = std::make_shared<std::string>(".");
+    CLI::App* command = app.add_subcommand(
+        "check", "Report every fault of the font files of DIR with file and line.");
+    command->add_option("DIR", *dir, "the font's directory (default .)")->type_name("");
+    command->callback([dir] {
+        if (!check(*dir)) throw CLI::RuntimeError(1);
+    });
 }
 
 }  // namespace fontedit::cli

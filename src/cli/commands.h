@@ -1,14 +1,16 @@
 #pragma once
 
-// The subcommands of fontedit-cli. Each fails with state::Failure or InputError.
-#include "cli/command_line.h"
+// The subcommands of fontedit-cli, each declared on the program's CLI11 app with its own
+// options. A command's callback does the work and fails with state::Failure or InputError;
+// one that ends with faults already reported throws CLI::RuntimeError(1).
+#include <CLI/CLI.hpp>
 
 namespace fontedit::cli {
 
-void exportCommand(const CommandLine& line);
-void showCommand(const CommandLine& line);
-// Reports every fault on standard error; true when there was none.
-bool checkCommand(const CommandLine& line);
-void importCommand(const CommandLine& line);
+void addExportCommand(CLI::App& app);
+void addRenderCommand(CLI::App& app);
+void addShowCommand(CLI::App& app);
+void addCheckCommand(CLI::App& app);
+void addImportCommand(CLI::App& app);
 
 }  // namespace fontedit::cli

@@ -1,31 +1,136 @@
-#include <iostream>
+#include <memory>
 
 #include "cli/commands.h"
 #include "cli/messages.h"
-#include "files/atomic_file.h"
+#include "cli/option_values.h"
+#include "cli/output.h"
+#include "files/bdf_export.h"
+#include "files/c_source_export.h"
+#include "files/font_bytes.h"
 #include "files/font_files.h"
 #include "files/header_export.h"
 #include "state/editor_state.h"
 
 namespace fontedit::cli {
+namespace {
 
-void exportCommand(const CommandLine& line) {
-    const files::FontData data = files::loadFontFiles(line.dir);
-    if (!line.output) {
+// In the order of the words of --format.
+enum class Format { Header, C, Bdf, Bin };
+
+struct ExportOptions {
+    Format format = Format::Header;
+    std::optional<std::string> output;
+    std::string dir = ".";
+    files::CSourceOptions c;
+    std::optional<std::size_t> first;
+};
+
+// The file each format writes into DIR when no -o is given.
+std::string defaultFileName(Format format) {
+    switch (format) {
+        case Format::Header:
+            return files::kHeaderFileName;
+        case Format::C:
+            return "font.c";
+        case Format::Bdf:
+            return "font.bdf";
+        case Format::Bin:
+            return "font.bin";
+    }
+    return {};
+}
+
+std::string exportedBytes(const files::FontData& data, const ExportOptions& options) {
+    switch (options.format) {
+        case Format::Header:
+            return files::headerBytes(data);
+        case Format::C:
+            return files::cSourceBytes(data, options.c);
+        case Format::Bdf:
+            return files::bdfBytes(
+                data, static_cast<int>(options.first.value_or(files::kDefaultFirstEncoding)));
+        case Format::Bin:
+            return files::binaryBytes(data);
+    }
+    return {};
+}
+
+void run(const ExportOptions& options) {
+    const std::filesystem::path dir(options.dir);
+    const files::FontData data = files::loadFontFiles(dir);
+    if (options.format == Format::Header && !options.output) {
         // The editor's own export, from tables filled as its Read fills them.
         state::EditorState state;
         files::storeFontData(data, state.font, state.labels);
-        files::exportHeader(state, line.dir);
+        files::exportHeader(state, dir);
         return;
     }
-    const std::string bytes = files::headerBytes(data);
-    if (*line.output == "-") {
-        std::cout.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        if (!std::cout.flush()) throw InputError("cannot write to standard output");
-        return;
-    }
-    const std::filesystem::path output(*line.output);
-    files::writeFileAtomically(output, bytes);
+    // A cell that is not a byte is a fault of the font file.
+    std::string bytes;
+    inFile((dir / files::kFontFileName).string(), [&] { bytes = exportedBytes(data, options); });
+    writeOutput(options.output.value_or((dir / defaultFileName(options.format)).string()), bytes);
+}
+
+}  // namespace
+
+void addExportCommand(CLI::App& app) {
+    auto options = std::make_shared<ExportOptions>();
+    CLI::App* command = app.add_subcommand(
+        "export",
+        "Write the font of DIR for other programs, by default as DIR/font.h exactly as "
+        "the editor's export does.");
+    command
+        ->add_option("--format", options->format,
+                     "header: the editor's font.h, to be finished by hand; c: a C source that "
+                     "compiles as it stands; bdf: a BDF 2.1 font; bin: the 480 column bytes")
+        ->transform(oneOf({"header", "c", "bdf", "bin"}))
+        ->option_text("FORMAT");
+    command
+        ->add_option("-o,--output", options->output,
+                     "the file to write, - for standard output; by default DIR/font.h, "
+                     "DIR/font.c, DIR/font.bdf or DIR/font.bin")
+        ->type_name("FILE");
+    CLI::Option* name =
+        command->add_option("--name", options->c.name, "c: the table's name (default Font)")
+            ->check(CLI::Validator(
+                [](const std::string& text) {
+                    return files::isCIdentifier(text) ? std::string()
+                                                      : "'" + text + "' is not a C identifier";
+                },
+                ""))
+            ->type_name("NAME");
+    CLI::Option* progmem =
+        command->add_flag("--progmem", options->c.progmem,
+                          "c: put the table in program memory (PROGMEM) when built for AVR");
+    CLI::Option* layout =
+        command
+            ->add_option("--layout", options->c.layout,
+                         "c: columns ([96][5], a byte per column) or rows ([96][8], a byte per "
+                         "dot row, top first, bit 4 the left column, as a character LCD's "
+                         "CGRAM takes)")
+            ->transform(oneOf({"columns", "rows"}))
+            ->option_text("LAYOUT");
+    CLI::Option* msbTop = command->add_flag("--msb-top", options->c.msbTop,
+                                            "c, column layout: bit 7 is the top dot, not bit 0");
+    CLI::Option* first =
+        addCountOption(*command, "--first", options->first, files::kLastFirstEncoding,
+                       "bdf: the ENCODING of glyph 0 (default 32)")
+            ->type_name("CODE");
+    command->add_option("DIR", options->dir, "the font's directory (default .)")->type_name("");
+    command->callback([options, name, progmem, layout, msbTop, first] {
+        for (CLI::Option* cOnly : {name, progmem, layout, msbTop}) {
+            if (cOnly->count() > 0 && options->format != Format::C) {
+                throw CLI::ValidationError(cOnly->get_name(), "applies only to --format c");
+            }
+        }
+        if (first->count() > 0 && options->format != Format::Bdf) {
+            throw CLI::ValidationError(first->get_name(), "applies only to --format bdf");
+        }
+        if (msbTop->count() > 0 && options->c.layout == files::CSourceOptions::Layout::Rows) {
+            throw CLI::ValidationError("--msb-top", "applies only to the column layout");
+        }
+        run(*options);
+    });
 }
 
 }  // namespace fontedit::cli

@@ -1,25 +1,28 @@
-#include "cli/c_integer_list.h"
+#include <iostream>
+#include <memory>
+
 #include "cli/commands.h"
 #include "cli/messages.h"
+#include "cli/option_values.h"
 #include "files/font_files.h"
+#include "files/font_import.h"
 #include "files/read_file.h"
-#include "state/conversions.h"
 #include "state/editor_state.h"
 
 namespace fontedit::cli {
 namespace {
 
-constexpr std::size_t kGlyphBytes = state::kGlyphColumns;
-constexpr std::size_t kFontBytes = state::kSavedCodes * kGlyphBytes;
-// A table indexed by character code holds the printable characters from 0x20 on.
-constexpr std::size_t kAsciiOffset = 0x20 * kGlyphBytes;
 // Font tables are kilobytes; a source of many tables and much else still fits.
 constexpr std::size_t kMostSourceBytes = 64 << 20;
 
-std::string asciiLabel(int code) {
-    const char character = static_cast<char>(0x20 + code);
-    return character == 0x7F ? "DEL" : std::string(1, character);
-}
+struct ImportOptions {
+    std::string source;
+    std::string dir = ".";
+    std::optional<files::ImportFormat> format;  // read from the content when not given
+    files::ImportOptions import;
+    std::optional<std::size_t> first;
+    bool force = false;
+};
 
 void refuseToOverwrite(const std::filesystem::path& dir) {
     for (const char* name : {files::kFontFileName, files::kLabelFileName}) {
@@ -30,35 +33,62 @@ void refuseToOverwrite(const std::filesystem::path& dir) {
     }
 }
 
-std::vector<IntegerConstant> readTable(const std::filesystem::path& source) {
-    return firstIntegerList(files::readWholeFile(source, kMostSourceBytes), source.string());
+void run(ImportOptions options) {
+    const std::filesystem::path source(options.source);
+    const std::string bytes = files::readWholeFile(source, kMostSourceBytes);
+    if (options.first) options.import.first = static_cast<int>(*options.first);
+    const files::ImportFormat format = options.format.value_or(files::detectFormat(bytes));
+    files::ImportedFont font;
+    inFile(options.source, [&] {
+        font = format == files::ImportFormat::Bdf ? files::importBdf(bytes, options.import)
+                                                  : files::importCTable(bytes, options.import);
+    });
+    const std::filesystem::path dir(options.dir);
+    if (!options.force) refuseToOverwrite(dir);
+    for (const files::ImportNote& note : font.notes) {
+        std::cerr << "fontedit-cli: " << englishNote(options.source, note) << '\n';
+    }
+    std::error_code error;
+    std::filesystem::create_directories(dir, error);
+    if (error) throw InputError(options.dir + ": cannot create the directory: " + error.message());
+    state::EditorState state;
+    files::storeFontData(font.data, state.font, state.labels);
+    files::saveFont(state, dir);
 }
 
 }  // namespace
 
-void importCommand(const CommandLine& line) {
-    const std::vector<IntegerConstant> table = readTable(line.source);
-    const std::string name = line.source.string();
-    if (line.offset > table.size() || table.size() - line.offset < kFontBytes) {
-        throw InputError(name + ": the list holds " + std::to_string(table.size()) + " values; " +
-                         std::to_string(kFontBytes) + " from offset " +
-                         std::to_string(line.offset) + " need " +
-                         std::to_string(line.offset + kFontBytes));
-    }
-    state::EditorState state;
-    for (int code = 0; code < state::kSavedCodes; ++code) {
-        for (int column = 1; column <= state::kGlyphColumns; ++column) {
-            const IntegerConstant& byte = table[line.offset + code * kGlyphBytes + column - 1];
-            if (byte.value > 0xFF) {
-                throw InputError(name + ':' + std::to_string(byte.line) + ": " +
-                                 std::to_string(byte.value) + " is not a byte");
-            }
-            state.font.setCell(code, column, state::hexText(static_cast<double>(byte.value)));
-        }
-        if (line.offset == kAsciiOffset) state.labels.setLabel(code, asciiLabel(code));
-    }
-    if (!line.force) refuseToOverwrite(line.dir);
-    files::saveFont(state, line.dir);
+void addImportCommand(CLI::App& app) {
+    auto options = std::make_shared<ImportOptions>();
+    CLI::App* command = app.add_subcommand(
+        "import",
+        "Take a font from a C table or a BDF font in FILE and write it as the font files of DIR, "
+        "creating DIR when missing.");
+    command
+        ->add_option("--format", options->format,
+                     "c or bdf; by default bdf when FILE starts with STARTFONT, else c")
+        ->transform(oneOf({"c", "bdf"}))
+        ->option_text("FORMAT");
+    command
+        ->add_option("--array", options->import.array,
+                     "c: the array to take, by name; by default the first that fits a font "
+                     "5 columns wide")
+        ->type_name("NAME");
+    addCountOption(*command, "--offset", options->import.offset,
+                   std::numeric_limits<std::size_t>::max(), "c: the index of the first value taken")
+        ->type_name("N");
+    addCountOption(*command, "--first", options->first, 0x10FFFF,
+                   "the character code of glyph 0, for the labels; bdf: the ENCODING taken as "
+                   "glyph 0 (default 32)")
+        ->type_name("CODE");
+    command->add_flag("--crop", options->import.crop,
+                      "bdf: cut glyphs larger than 5 x 8 to the cell instead of refusing them");
+    command->add_flag("-f,--force", options->force, "replace existing font files in DIR");
+    command->add_option("FILE", options->source, "the C source or BDF font")
+        ->required()
+        ->type_name("");
+    command->add_option("DIR", options->dir, "the font's directory (default .)")->type_name("");
+    command->callback([options] { run(*options); });
 }
 
 }  // namespace fontedit::cli

@@ -1,7 +1,6 @@
 // fontedit-cli: the editor's font files for scripts and builds, through the editor's own code.
 #include <iostream>
 
-#include "cli/command_line.h"
 #include "cli/commands.h"
 #include "cli/messages.h"
 
@@ -9,38 +8,60 @@ namespace {
 
 using namespace fontedit::cli;
 
-int run(const CommandLine& line) {
-    switch (line.command) {
-        case Command::Help:
-            std::cout << usageText();
-            return 0;
-        case Command::Version:
-            std::cout << "fontedit-cli " FONTEDIT_VERSION "\n";
-            return 0;
-        case Command::Export:
-            exportCommand(line);
-            return 0;
-        case Command::Show:
-            showCommand(line);
-            return 0;
-        case Command::Check:
-            return checkCommand(line) ? 0 : 1;
-        case Command::Import:
-            importCommand(line);
-            return 0;
+constexpr const char* kFooter =
+    R"(DIR is the directory of the font files "fntdat.txt" and "mojidat.txt"; it defaults to
+the working directory. Numbers are decimal, or hexadecimal after "0x".
+Run 'fontedit-cli COMMAND --help' for the options of a command.
+
+Exit status: 0 on success, 1 when the input is faulty, 2 on wrong usage.)";
+
+// The command the user was giving when the parser stopped, for the message of a usage error.
+std::string commandName(const CLI::App& app) {
+    std::string name = app.get_name();
+    for (const CLI::App* command = &app; !command->get_subcommands().empty();) {
+        command = command->get_subcommands().back();
+        name += ' ' + command->get_name();
     }
-    return 1;
+    return name;
+}
+
+// CLI11 reports a word that names no command only as a missing command; `first` is the
+// first argument, if any.
+std::string usageMessage(const CLI::App& app, const CLI::ParseError& error, const char* first) {
+    if (!app.get_subcommands().empty() || first == nullptr) return error.what();
+    const std::string word = first;
+    return (word.starts_with("-") ? "unknown option '" : "unknown command '") + word + "'";
+}
+
+int usageError(const CLI::App& app, const CLI::ParseError& error, const char* first) {
+    const std::string command = commandName(app);
+    std::cerr << command << ": " << usageMessage(app, error, first) << "\nRun '" << command
+              << " --help' for more information.\n";
+    return 2;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
+    CLI::App app("Works on the font files of the 5 x 8 bitmap font editor fontedit.",
+                 "fontedit-cli");
+    app.footer(kFooter);
+    app.set_version_flag("--version", "fontedit-cli " FONTEDIT_VERSION);
+    app.require_subcommand(1);
+    addExportCommand(app);
+    addRenderCommand(app);
+    addShowCommand(app);
+    addCheckCommand(app);
+    addImportCommand(app);
     try {
-        return run(parseCommandLine(std::vector<std::string>(argv + 1, argv + argc)));
-    } catch (const UsageError& error) {
-        std::cerr << "fontedit-cli: " << error.what()
-                  << "\nTry 'fontedit-cli --help' for more information.\n";
-        return 2;
+        app.parse(argc, argv);
+        return 0;
+    } catch (const CLI::Success& done) {
+        return app.exit(done);
+    } catch (const CLI::RuntimeError& faultsReported) {
+        return faultsReported.get_exit_code();
+    } catch (const CLI::ParseError& error) {
+        return usageError(app, error, argc > 1 ? argv[1] : nullptr);
     } catch (const fontedit::state::Failure& failure) {
         std::cerr << "fontedit-cli: " << englishMessage(failure) << '\n';
         return 1;

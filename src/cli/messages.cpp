@@ -21,6 +21,11 @@ std::string placeOf(const state::Facts& facts) {
     return facts.column ? cellPlace(code, *facts.column) : labelPlace(code);
 }
 
+// Text from the input in quotation marks, escaped.
+std::string quoted(const std::string& value) {
+    return '"' + state::escapedBytes(value) + '"';
+}
+
 std::string reasonOf(const state::Facts& facts) {
     if (facts.error == 0) return {};
     return std::string(" (") + std::strerror(facts.error) + ')';
@@ -44,13 +49,65 @@ std::string what(const state::Failure& failure) {
         case Cause::FileAccess:
             return "cannot access the file" + reasonOf(facts);
         case Cause::InvalidCp932:
-            return "holds bytes that are not CP932: \"" + state::escapedBytes(facts.value) + '"';
+            return "holds bytes that are not CP932: " + quoted(facts.value);
         case Cause::NotRepresentable:
             return placeOf(facts) + ": holds a character that CP932 cannot represent";
         case Cause::MovesLaterTexts:
             return placeOf(facts) + ": holds a comma, a line end or an opening quotation mark";
         case Cause::FileTooLarge:
             return "the file is too large";
+        case Cause::NoArray:
+            return "no brace-enclosed list found";
+        case Cause::ArrayNotFound:
+            return "no array is called " + quoted(facts.value);
+        case Cause::ArrayWidth:
+            return "the array is " + state::escapedBytes(facts.value) +
+                   " columns wide; a font of 5 columns is needed";
+        case Cause::NoFontArray:
+            return "no array fits a font 5 columns wide; name one with --array";
+        case Cause::NotAConstant:
+            return quoted(facts.value) + " is not an integer constant";
+        case Cause::NotAByte:
+            return quoted(facts.value) + " is not a byte";
+        case Cause::ConditionalInList:
+            return quoted(facts.value) +
+                   " stands inside the list; preprocess the file first, as with 'cpp -P'";
+        case Cause::ListNotClosed:
+            return "the list opened here is never closed";
+        case Cause::CommentNotClosed:
+            return "the comment opened here is never closed";
+        case Cause::PartialGlyph:
+            return "the array ends inside a glyph, after " + state::escapedBytes(facts.value) +
+                   " values";
+        case Cause::OffsetPastEnd:
+            return "the offset lies past the " + state::escapedBytes(facts.value) +
+                   " values of the array";
+        case Cause::RowTooLong:
+            return "a row is longer than the array is wide: " + quoted(facts.value);
+        case Cause::IfNotClosed:
+            return "the '#if 0' here has no '#endif'";
+        case Cause::NotBdf:
+            return "not a BDF font: the first line is " + quoted(facts.value);
+        case Cause::BdfSyntax:
+            return "a number is missing or malformed in " + quoted(facts.value);
+        case Cause::GlyphTooLarge:
+            return "glyph " + quoted(facts.value) +
+                   " has dots outside the 5 x 8 cell; --crop cuts it to the cell";
+        case Cause::BitmapRow:
+            return quoted(facts.value) + " is not a bitmap row as wide as the glyph";
+        case Cause::BdfNotClosed:
+            return "glyph " + quoted(facts.value) + " has no ENDCHAR";
+        case Cause::DuplicateEncoding:
+            return "glyph " + quoted(facts.value) + " takes glyph " +
+                   std::to_string(facts.code.value_or(0)) + " a second time";
+        case Cause::NoGlyphInRange:
+            return "no glyph has one of the 96 encodings from " + state::escapedBytes(facts.value) +
+                   "; choose the first with --first";
+        case Cause::CellNotAByte:
+            return placeOf(facts) + ": " + quoted(facts.value) +
+                   " is not a byte of one or two hexadecimal digits";
+        case Cause::NoGlyphForCharacter:
+            return "no glyph for the character " + quoted(facts.value);
         case Cause::NotAGlyph:
             return "not five hex bytes such as \"7C 12 11 12 7C\": \"" +
                    state::escapedBytes(facts.value) + '"';
@@ -62,6 +119,34 @@ std::string what(const state::Failure& failure) {
 
 std::string englishMessage(const state::Failure& failure) {
     return fileOf(failure.facts()) + what(failure);
+}
+
+void inFile(const std::string& file, const std::function<void()>& action) {
+    try {
+        action();
+    } catch (state::Failure& failure) {
+        if (failure.facts().file.empty()) failure.facts().file = file;
+        throw;
+    }
+}
+
+std::string englishNote(const std::string& file, const files::ImportNote& note) {
+    using Kind = files::ImportNote::Kind;
+    const std::string name = "'" + state::escapedBytes(note.name) + "'";
+    const std::string code = std::to_string(note.code.value_or(0));
+    const std::string place = fileOf({.file = file, .line = note.line});
+    switch (note.kind) {
+        case Kind::ArrayTaken:
+            return place + "took the array " + name;
+        case Kind::GlyphsFilled:
+            return place + "the table ends early; the last " + std::to_string(note.count) +
+                   (note.count == 1 ? " glyph is" : " glyphs are") + " left empty";
+        case Kind::EncodingMissing:
+            return place + "no glyph at ENCODING " + code + "; its glyph is left empty";
+        case Kind::GlyphCropped:
+            return place + "glyph " + name + " (ENCODING " + code + ") was cut to 5 x 8 dots";
+    }
+    return place + name;
 }
 
 std::string cellPlace(int code, int column) {

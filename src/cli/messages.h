@@ -2,9 +2,11 @@
 
 // What fontedit-cli tells the user on standard error, in English.
 #include <filesystem>
+#include <functional>
 #include <stdexcept>
 #include <string>
 
+#include "files/font_import.h"
 #include "state/failure.h"
 
 namespace fontedit::cli {
@@ -17,6 +19,13 @@ public:
 
 // "file:line: what", with every byte that came from input escaped.
 std::string englishMessage(const state::Failure& failure);
+
+// A failure of `action` that names no file is thrown again naming `file`, for the formats
+// that read bytes without knowing where they came from.
+void inFile(const std::string& file, const std::function<void()>& action);
+
+// "file:line: what" for a note of an import that succeeded.
+std::string englishNote(const std::string& file, const files::ImportNote& note);
 
 // The places the CLI names in its messages.
 std::string cellPlace(int code, int column);

@@ -1,8 +1,10 @@
 #include <iostream>
+#include <memory>
 
 #include "cli/commands.h"
 #include "cli/glyph_art.h"
 #include "cli/messages.h"
+#include "cli/option_values.h"
 #include "cli/text_width.h"
 #include "files/font_files.h"
 
@@ -48,18 +50,52 @@ void printSheet(const files::FontData& data) {
     }
 }
 
-}  // namespace
+struct ShowOptions {
+    std::filesystem::path dir = ".";
+    std::vector<int> codes;  // none for the whole font
+};
 
-void showCommand(const CommandLine& line) {
-    const files::FontData data = files::loadFontFiles(line.dir);
-    if (line.codes.empty()) {
+// The directory may be left out before the codes; a directory named like a number is then
+// written "./12".
+ShowOptions showOptions(const std::vector<std::string>& operands) {
+    ShowOptions options;
+    auto operand = operands.begin();
+    if (operand != operands.end() && !parseCount(*operand)) options.dir = *operand++;
+    for (; operand != operands.end(); ++operand) {
+        const auto code = parseCount(*operand);
+        if (!code || *code >= static_cast<std::size_t>(state::kSavedCodes)) {
+            throw CLI::ValidationError("CODE", "'" + *operand + "' is not a glyph code 0-95");
+        }
+        options.codes.push_back(static_cast<int>(*code));
+    }
+    return options;
+}
+
+void run(const ShowOptions& options) {
+    const files::FontData data = files::loadFontFiles(options.dir);
+    if (options.codes.empty()) {
         printSheet(data);
         return;
     }
-    for (std::size_t i = 0; i < line.codes.size(); ++i) {
+    for (std::size_t i = 0; i < options.codes.size(); ++i) {
         if (i > 0) std::cout << '\n';
-        printGlyph(data, line.codes[i]);
+        printGlyph(data, options.codes[i]);
     }
+}
+
+}  // namespace
+
+void addShowCommand(CLI::App& app) {
+    auto operands = std::make_shared<std::vector<std::string>>();
+    CLI::App* command = app.add_subcommand(
+        "show",
+        "Print glyphs as text art with code, label and column bytes; with no CODE, the "
+        "whole font as a sheet.");
+    command
+        ->add_option("DIR/CODE", *operands,
+                     "the font's directory (default .), then glyph codes 0-95")
+        ->type_name("");
+    command->callback([operands] { run(showOptions(*operands)); });
 }
 
 }  // namespace fontedit::cli

@@ -45,6 +45,9 @@ enum class Cause : int {
     BdfNotClosed = 1205,       // glyph `value` from line `line` has no ENDCHAR
     DuplicateEncoding = 1206,  // glyph `value` on `line` takes glyph `code` a second time
     NoGlyphInRange = 1207,     // no glyph is encoded from `value` to `value` + 95
+    // Exporting and rendering.
+    CellNotAByte = 1300,         // the cell at `code`, `column` holds `value`, not a byte
+    NoGlyphForCharacter = 1301,  // no glyph is labelled `value` or has its ASCII code
     // Pasting a glyph into the grid.
     NotAGlyph = 1400,  // `value` is not five hex bytes
 };

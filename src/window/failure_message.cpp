@@ -134,6 +134,11 @@ QString sentence(const state::Failure& failure) {
             return fileOf(facts) +
                    QStringLiteral(" に ENCODING %1 からの 96 文字のグリフがありません")
                        .arg(text(facts.value));
+        case Cause::CellNotAByte:
+            return placeOf(facts) +
+                   QStringLiteral(" の %1 は 1～2 桁の 16 進数ではありません").arg(valueOf(facts));
+        case Cause::NoGlyphForCharacter:
+            return QStringLiteral("文字 %1 のグリフがありません").arg(valueOf(facts));
         // The pasted text itself is left out: a clipboard can hold a whole page.
         case Cause::NotAGlyph:
             return QStringLiteral(

@@ -67,6 +67,12 @@ TEST(CliCheck, FindsEachKindOfFaultWithItsLine) {
          {"fntdat.txt:96: missing: the file has 95 lines, 96 are needed"}},
         {{{kFontFileName, 96, "55, AA, 55, AA"}},
          {"fntdat.txt:96: the file ends after 479 of 480 cells"}},
+        // Bytes of the file reach the terminal escaped.
+        {{{kFontFileName, 5, std::string("\x1B[2J\x07, 0, \0, 0, 0", 17)}},
+         {"fntdat.txt:5: code 4 column 1: \"\\x1B[2J\\x07\" is not a hexadecimal byte of one or "
+          "two digits",
+          "fntdat.txt:5: code 4 column 3: \"\\x00\" is not a hexadecimal byte of one or two "
+          "digits"}},
         // Sound: lower-case hex, quoted cells, Japanese labels, lines the editor never reads.
         {{{kFontFileName, 3, "7f, \"5F\", 0, 0, a"},
           {kLabelFileName, 5, "\x82\xA0\x87\x40"},
@@ -108,6 +114,20 @@ TEST(CliCheck, ReportsAMissingFileAndStillChecksTheOther) {
                   dir +
                   "mojidat.txt: no such file\n"
                   "fontedit-cli: 2 faults found\n");
+}
+
+// However many faults a binary file holds, no raw control byte reaches the terminal.
+TEST(CliCheck, EscapesEveryByteOfABinaryFile) {
+    const files::ScratchDirectory work;
+    for (const char* name : {kFontFileName, kLabelFileName}) {
+        std::filesystem::copy_file(FONTEDIT_CLI, work / name);
+    }
+    const CliResult result = runCli({"check", work.path().string()});
+    EXPECT_EQ(result.status, 1);
+    EXPECT_GT(result.err.size(), 100u);
+    for (const char byte : result.err) {
+        EXPECT_TRUE(byte == '\n' || (byte >= 0x20 && byte < 0x7F)) << static_cast<int>(byte);
+    }
 }
 
 }  // namespace

@@ -2,6 +2,9 @@
 
 #include "cli_process.h"
 #include "editing/editor.h"
+#include "files/bdf_export.h"
+#include "files/c_source_export.h"
+#include "files/font_bytes.h"
 #include "files/font_files.h"
 #include "files/header_export.h"
 #include "test_support.h"
@@ -47,6 +50,37 @@ TEST(CliExport, WritesTheEditorsHeaderByteForByte) {
     }
 }
 
+// Each format goes to its own file in DIR, to -o FILE or to standard output, as the format
+// itself writes it.
+TEST(CliExport, WritesEachFormatWhereItIsTold) {
+    const ScratchDirectory work;
+    copySampleFont(work.path());
+    const std::string dir = work.path().string();
+    const files::FontData sample = files::loadFontFiles(sampleFontDir());
+    const std::string file = (work / "lcd.h").string();
+    struct Case {
+        std::vector<std::string> args;
+        std::filesystem::path written;  // empty: standard output
+        std::string expected;
+    };
+    const Case cases[] = {
+        {{"export", "--format", "c", dir}, work / "font.c", files::cSourceBytes(sample, {})},
+        {{"export", "--format=c", "--name", "lcd", "--layout", "rows", "--progmem", "-o", file,
+          dir},
+         file,
+         files::cSourceBytes(sample, {"lcd", files::CSourceOptions::Layout::Rows, false, true})},
+        {{"export", "--format", "bdf", "--first", "0x20", dir},
+         work / "font.bdf",
+         files::bdfBytes(sample)},
+        {{"export", "--format", "bin", "-o", "-", dir}, {}, files::binaryBytes(sample)},
+    };
+    for (const Case& c : cases) {
+        const CliResult result = runCli(c.args);
+        EXPECT_EQ(result.status, 0) << c.args[2] << ": " << result.err;
+        EXPECT_EQ(c.written.empty() ? result.out : readBytes(c.written), c.expected) << c.args[2];
+    }
+}
+
 TEST(CliExport, FaultyFilesExitOneWithAnEnglishMessage) {
     using Path = std::filesystem::path;
     struct Case {
@@ -54,6 +88,7 @@ TEST(CliExport, FaultyFilesExitOneWithAnEnglishMessage) {
         void (*apply)(const Path& dir);
         const char* file;
         std::string message;
+        std::vector<std::string> options = {};
     };
     const Case cases[] = {
         {"bytes that are not CP932 in a cell",
@@ -65,17 +100,61 @@ TEST(CliExport, FaultyFilesExitOneWithAnEnglishMessage) {
         {"no font file",
          [](const Path& dir) { std::filesystem::remove(dir / files::kFontFileName); },
          files::kFontFileName, ": no such file"},
+        {"a cell that is not a byte",
+         [](const Path& dir) {
+             std::string font = files::readBytes(dir / files::kFontFileName);
+             font.replace(font.find("0, 0, 5F"), 8, "0, 0, 1FF");
+             files::writeBytes(dir / files::kFontFileName, font);
+         },
+         files::kFontFileName,
+         ": code 1 column 3: \"1FF\" is not a byte of one or two hexadecimal digits",
+         {"--format", "c"}},
     };
     for (const Case& c : cases) {
         const ScratchDirectory work;
         copySampleFont(work.path());
         c.apply(work.path());
-        const CliResult result = runCli({"export", work.path().string()});
+        std::vector<std::string> args = c.options;
+        args.insert(args.begin(), "export");
+        args.push_back(work.path().string());
+        const CliResult result = runCli(args);
         EXPECT_EQ(result.status, 1) << c.change;
         EXPECT_EQ(result.err, "fontedit-cli: " + (work / c.file).string() + c.message + "\n")
             << c.change;
         EXPECT_FALSE(std::filesystem::exists(work / files::kHeaderFileName)) << c.change;
+        EXPECT_FALSE(std::filesystem::exists(work / "font.c")) << c.change;
     }
+}
+
+// Width and height from the PNG header.
+std::pair<unsigned, unsigned> pngSize(const std::string& png) {
+    const auto word = [&](std::size_t at) {
+        unsigned value = 0;
+        for (std::size_t i = at; i < at + 4; ++i)
+            value = value << 8 | static_cast<unsigned char>(png[i]);
+        return value;
+    };
+    if (png.size() < 24 || png.compare(1, 3, "PNG") != 0) return {0, 0};
+    return {word(16), word(20)};
+}
+
+TEST(CliRender, WritesAPngOfTheTextOrTheSheet) {
+    const ScratchDirectory work;
+    copySampleFont(work.path());
+    const std::string dir = work.path().string();
+    const CliResult text =
+        runCli({"render", "--text", "Hi!", "-o", (work / "hi.png").string(), dir});
+    EXPECT_EQ(text.status, 0) << text.err;
+    EXPECT_EQ(pngSize(readBytes(work / "hi.png")), std::make_pair((6u * 3 - 1) * 4, 8u * 4));
+    const CliResult sheet = runCli({"render", "--scale", "2", "-o", "-", dir});
+    EXPECT_EQ(sheet.status, 0) << sheet.err;
+    EXPECT_EQ(pngSize(sheet.out), std::make_pair(2 * (16 * 7u + 2), 2 * (6 * 10u + 2)));
+
+    const CliResult missing = runCli({"render", "--text", "a\x1B", "-o", "-", dir});
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_EQ(missing.out, "");
+    EXPECT_EQ(missing.err, "fontedit-cli: " + (work / files::kFontFileName).string() +
+                               ": no glyph for the character \"\\x1B\"\n");
 }
 
 TEST(CliShow, DrawsGlyphsWithCodeLabelAndColumnBytes) {

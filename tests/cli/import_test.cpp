@@ -64,32 +64,56 @@ TEST(CliImport, ACharacterTableAtTheAsciiOffsetGivesTheSampleFont) {
 
     const CliResult forced = runCli({"import", "--force", "--offset=0", source, dir});
     EXPECT_EQ(forced.status, 0) << forced.err;
+    EXPECT_EQ(forced.err, "fontedit-cli: " + source + ":3: took the array 'font'\n");
     const std::string fonts = readBytes(work / files::kFontFileName);
     EXPECT_EQ(fonts.substr(0, fonts.find('\n') + 1), "0, 1, 2, 3, 4\r\n");
-    std::string emptyLabels;
-    for (int code = 0; code < 96; ++code) emptyLabels += "\r\n";
-    EXPECT_EQ(readBytes(work / files::kLabelFileName), emptyLabels);
+}
+
+// A short table fills the rest with empty glyphs, and the directory is made where it is missing.
+TEST(CliImport, CreatesTheDirectoryAndSaysWhatItFilled) {
+    const ScratchDirectory work;
+    files::writeBytes(work / "font.c",
+                      "const unsigned char f[][5] = {\n{1,2,3,4,5},\n{6,7,8,9,10}};");
+    const std::string source = (work / "font.c").string();
+    const CliResult result = runCli({"import", source, (work / "a" / "b").string()});
+    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(result.err, "fontedit-cli: " + source + ":1: took the array 'f'\n" +
+                              "fontedit-cli: " + source +
+                              ": the table ends early; the last 94 glyphs are left empty\n");
+    const std::string fonts = readBytes(work / "a" / "b" / files::kFontFileName);
+    EXPECT_EQ(fonts.substr(0, 45), "1, 2, 3, 4, 5\r\n6, 7, 8, 9, A\r\n0, 0, 0, 0, 0\r\n");
 }
 
 TEST(CliImport, RefusesSourcesThatHoldNoFontTable) {
     struct Case {
-        const char* source;
+        std::string source;
         std::vector<std::string> options;
         std::string message;  // after "fontedit-cli: font.c"
     };
     const Case cases[] = {
         {"int x = 0;\n", {}, ": no brace-enclosed list found"},
-        {"char s[] = \"{\"; /* { */ // {\nint a[] = {\n 1, 2,\n FOO };",
-         {},
-         ":4: 'FOO' is not an integer constant"},
-        {"int a[] = { 1, -2 };", {}, ":1: '-' is not an integer constant"},
-        {"int a[] = { 0x1G };", {}, ":1: '0x1G' is not an integer constant"},
-        {"int a[] = { 1, 2,\n 3, ", {}, ":2: the list opened on line 1 is never closed"},
-        {"int a[] = { 1 /* 2,\n 3 };", {}, ":1: the comment is never closed"},
-        {"int a[] = { 1, 2, 3 };", {}, ": the list holds 3 values; 480 from offset 0 need 480"},
+        {"int a[] = { 1, 2, 3 };", {"--array", "b"}, ": no array is called \"b\""},
         {"int a[] = { 1, 2, 3 };",
-         {"--offset", "5"},
-         ": the list holds 3 values; 480 from offset 5 need 485"},
+         {"--array", "a"},
+         ":1: the array ends inside a glyph, after 3 values"},
+        {"unsigned char f[][6] = {\n{1,2,3,4,5,6}};",
+         {},
+         ":1: the array is 6 columns wide; a font of 5 columns is needed"},
+        {"unsigned char f[][5] = {\n{1,2,3,4,5},\n{1,2,3,4,0x1FF}};",
+         {},
+         ":3: \"0x1FF\" is not a byte"},
+        {"unsigned char f[][5] = {\n{1,2,3,4,5},\n#ifdef X\n{1,2,3,4,5},\n#endif\n};",
+         {},
+         ":3: \"#ifdef X\" stands inside the list; preprocess the file first, as with 'cpp -P'"},
+        {"unsigned char f[][5] = {\n{1,2,3,\x1B[31m,5}};",
+         {"--array", "f"},
+         ":2: \"\\x1B[31m\" is not an integer constant"},
+        {std::string("ELF\x7F\x01\x00\x07{\x00}", 10),
+         {},
+         ": no array fits a font 5 columns wide; name one with --array"},
+        {"STARTFONT 2.1\nCHARS 0\nENDFONT\n",
+         {},
+         ": no glyph has one of the 96 encodings from 32; choose the first with --first"},
     };
     for (const Case& c : cases) {
         const ScratchDirectory work;
@@ -101,19 +125,6 @@ TEST(CliImport, RefusesSourcesThatHoldNoFontTable) {
         EXPECT_EQ(result.err, "fontedit-cli: " + (work / "font.c").string() + c.message + "\n");
         EXPECT_FALSE(std::filesystem::exists(work / files::kFontFileName)) << c.source;
     }
-}
-
-TEST(CliImport, RefusesValuesBeyondAByteAmongThoseTaken) {
-    const ScratchDirectory work;
-    std::string source = "int a[] = {\n256,\n";
-    for (int i = 0; i < 480; ++i) source += "255,";
-    files::writeBytes(work / "font.c", source + "\n300 };");
-    const std::string file = (work / "font.c").string();
-    EXPECT_EQ(runCli({"import", "--offset", "1", file, work.path().string()}).status, 0);
-
-    const CliResult result = runCli({"import", "--force", file, work.path().string()});
-    EXPECT_EQ(result.status, 1);
-    EXPECT_EQ(result.err, "fontedit-cli: " + file + ":2: 256 is not a byte\n");
 }
 
 }  // namespace

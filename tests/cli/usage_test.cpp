@@ -5,48 +5,81 @@
 namespace fontedit::cli {
 namespace {
 
-TEST(CliUsage, WrongUsageExitsTwoWithAMessage) {
+TEST(CliUsage, WrongUsageExitsTwoNamingTheCommand) {
     struct Case {
         std::vector<std::string> args;
+        std::string command;  // as the message names it
         std::string message;
     };
     const Case cases[] = {
-        {{}, "no command given"},
-        {{"frobnicate"}, "unknown command 'frobnicate'"},
-        {{"-x"}, "unknown option '-x'"},
-        {{"export", "--bogus"}, "unknown option '--bogus'"},
-        {{"export", "a", "b"}, "export takes no operand 'b'"},
-        {{"check", "-o", "x"}, "check takes no option '-o'"},
-        {{"show", "--force"}, "show takes no option '--force'"},
-        {{"export", "-o"}, "option '-o' needs a value"},
-        {{"import"}, "import needs a file"},
-        {{"import", "f.c", "--offset"}, "option '--offset' needs a value"},
-        {{"import", "f.c", "--offset", "-1"}, "offset '-1' is not a number"},
-        {{"import", "f.c", "--offset=0x"}, "offset '0x' is not a number"},
-        {{"import", "f.c", "--force=yes"}, "option '--force' takes no value"},
-        {{"show", ".", "96"}, "'96' is not a glyph code 0-95"},
-        {{"show", "33", "A"}, "'A' is not a glyph code 0-95"},
+        {{}, "", "A subcommand is required"},
+        {{"frobnicate"}, "", "unknown command 'frobnicate'"},
+        {{"-x"}, "", "unknown option '-x'"},
+        {{"export", "--bogus"}, " export", "The following argument was not expected: --bogus"},
+        {{"export", "a", "b"}, " export", "The following argument was not expected: b"},
+        {{"check", "-o", "x"}, " check", "The following argument was not expected: -o"},
+        {{"show", "--force"}, " show", "The following argument was not expected: --force"},
+        {{"import"}, " import", "FILE is required"},
+        {{"import", "f.c", "--offset", "-1"}, " import", "--offset: '-1' is not a number"},
+        {{"import", "f.c", "--offset=0x"}, " import", "--offset: '0x' is not a number"},
+        {{"import", "f.c", "--format", "pdf"}, " import", "--format: 'pdf' is none of c, bdf"},
+        {{"show", ".", "96"}, " show", "CODE: '96' is not a glyph code 0-95"},
+        {{"show", "33", "A"}, " show", "CODE: 'A' is not a glyph code 0-95"},
+        {{"export", "--name", "my font", "--format", "c"},
+         " export",
+         "--name: 'my font' is not a C identifier"},
+        {{"export", "--progmem"}, " export", "--progmem: applies only to --format c"},
+        {{"export", "--format", "c", "--first", "0"},
+         " export",
+         "--first: applies only to --format bdf"},
+        {{"export", "--format", "c", "--layout", "rows", "--msb-top"},
+         " export",
+         "--msb-top: applies only to the column layout"},
+        {{"export", "--format", "bdf", "--first", "0xFFFF"},
+         " export",
+         "--first: '0xFFFF' is more than 65440"},
+        {{"render", "."}, " render", "--output is required"},
+        {{"render", "-o", "x.png", "--scale", "0"}, " render", "--scale: '0' is less than 1"},
+        {{"render", "-o", "x.png", "--scale", "64", "--text", std::string(3000, 'a')},
+         " render",
+         "--text: the image would be wider than 1048576 pixels"},
     };
     for (const Case& c : cases) {
         const CliResult result = runCli(c.args);
         EXPECT_EQ(result.status, 2) << c.message;
-        EXPECT_EQ(result.err, "fontedit-cli: " + c.message +
-                                  "\nTry 'fontedit-cli --help' for more information.\n");
+        EXPECT_EQ(result.err, "fontedit-cli" + c.command + ": " + c.message +
+                                  "\nRun 'fontedit-cli" + c.command +
+                                  " --help' for more information.\n");
         EXPECT_EQ(result.out, "");
     }
 }
 
-TEST(CliUsage, HelpAndVersionGoToStandardOutput) {
-    const CliResult help = runCli({"export", "--help"});
+TEST(CliUsage, HelpOnEveryCommandAndVersionGoToStandardOutput) {
+    const CliResult help = runCli({"-h"});
     EXPECT_EQ(help.status, 0);
-    EXPECT_EQ(help.out.rfind("Usage: fontedit-cli COMMAND", 0), 0u) << help.out;
-    for (const char* command : {"export [", "show [", "check [", "import ["}) {
-        EXPECT_NE(help.out.find(command), std::string::npos) << command;
+    for (const char* command : {"export", "render", "show", "check", "import"}) {
+        EXPECT_NE(help.out.find("\n  " + std::string(command) + " "), std::string::npos) << command;
+        for (const char* flag : {"-h", "--help"}) {
+            const CliResult commandHelp = runCli({command, "x", flag});
+            EXPECT_EQ(commandHelp.status, 0) << command;
+            EXPECT_EQ(commandHelp.err, "") << command;
+            EXPECT_NE(commandHelp.out.find("Usage: fontedit-cli " + std::string(command) + " ["),
+                      std::string::npos)
+                << commandHelp.out;
+        }
     }
     const CliResult version = runCli({"--version"});
     EXPECT_EQ(version.status, 0);
     EXPECT_EQ(version.out, "fontedit-cli " FONTEDIT_VERSION "\n");
     EXPECT_EQ(help.err + version.err, "");
+}
+
+// After "--" every argument is an operand, even one that looks like an option.
+TEST(CliUsage, DoubleDashEndsTheOptions) {
+    const CliResult result = runCli({"show", "--", "--help"});
+    EXPECT_EQ(result.status, 1);
+    EXPECT_EQ(result.out, "");
+    EXPECT_EQ(result.err, "fontedit-cli: --help/fntdat.txt: no such file\n");
 }
 
 }  // namespace
