@@ -34,6 +34,11 @@ void nameFolder(Failure& failure, const std::filesystem::path& dir) {
     if (file == kFontFileName || file == kLabelFileName) file = (dir / file).string();
 }
 
+void showLoadedFont(editing::Editor& editor, const FontData& data) {
+    storeFontData(data, editor.state().font, editor.state().labels);
+    editor.showGlyph();
+}
+
 }  // namespace
 
 std::string fontFileBytes(const FontData& data) {
@@ -104,19 +109,24 @@ FontData loadFontFiles(const std::filesystem::path& dir) {
     }
 }
 
-void saveFont(const state::EditorState& state, const std::filesystem::path& dir) {
+FontFiles saveFont(const state::EditorState& state) {
     const FontData data = fontData(state.font, state.labels);
-    const std::string fontBytes = fontFileBytes(data);
-    const std::string labelBytes = labelFileBytes(data);
-    const std::array<FileContent, 2> files{FileContent{dir / kFontFileName, fontBytes},
-                                           FileContent{dir / kLabelFileName, labelBytes}};
+    return {fontFileBytes(data), labelFileBytes(data)};
+}
+
+void saveFont(const state::EditorState& state, const std::filesystem::path& dir) {
+    const FontFiles bytes = saveFont(state);
+    const std::array<FileContent, 2> files{FileContent{dir / kFontFileName, bytes.font},
+                                           FileContent{dir / kLabelFileName, bytes.labels}};
     writeFilesAtomically(files);
 }
 
+void readFont(editing::Editor& editor, const FontFiles& files) {
+    showLoadedFont(editor, parseFontFiles(files.font, files.labels));
+}
+
 void readFont(editing::Editor& editor, const std::filesystem::path& dir) {
-    const FontData data = loadFontFiles(dir);
-    storeFontData(data, editor.state().font, editor.state().labels);
-    editor.showGlyph();
+    showLoadedFont(editor, loadFontFiles(dir));
 }
 
 }  // namespace fontedit::files
