@@ -1,7 +1,7 @@
 BUILD_DIR := build
 CMAKE_FLAGS ?=
 
-.PHONY: all build packages configure test fuzz bench run package clean
+.PHONY: all build packages configure test fuzz bench run screenshots package clean
 
 all: build
 
@@ -38,6 +38,10 @@ bench: packages
 run: build
 	@test -d run || cp -R examples/ascii run
 	cd run && $(abspath $(BUILD_DIR))/bin/fontedit
+
+# The pictures of docs/: the real window under Xvfb and a sheet rendered by fontedit-cli.
+screenshots: build
+	@tools/screenshots $(BUILD_DIR) docs
 
 package: build
 	@cmake --build $(BUILD_DIR) --target package

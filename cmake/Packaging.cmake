@@ -1,24 +1,50 @@
 # The Debian package: `cpack` in the build directory (`make package`) wraps what
-# `cmake --install` installs - fontedit, fontedit-cli, the .desktop file and the icons -
-# under /usr in fontedit_<version>_<arch>.deb. Library dependencies come from dpkg-shlibdeps.
-set(FONTEDIT_MAINTAINER "fontedit maintainers <fontedit@localhost>"
-    CACHE STRING "Maintainer field of the Debian package")
+# `cmake --install` installs - the two programs, their manual pages, the menu entry, the
+# metainfo, the icons, the sample fonts and the package's documentation - under /usr in
+# fontedit_<version>_<arch>.deb. Library dependencies come from dpkg-shlibdeps.
+include(GNUInstallDirs)
+find_program(GZIP_PROGRAM gzip REQUIRED)
+
+# example.org is reserved and reaches no one: whoever publishes the package sets an address.
+set(FONTEDIT_PACKAGE_MAINTAINER "fontedit maintainers <fontedit@example.org>"
+    CACHE STRING "Maintainer field of the Debian package and its changelog")
+
+# Debian keeps a native package's changelog as changelog.gz beside the copyright file.
+set(changelog ${CMAKE_BINARY_DIR}/packaging/changelog)
+configure_file(${PROJECT_SOURCE_DIR}/data/debian/changelog.in ${changelog} @ONLY)
+add_custom_command(OUTPUT ${changelog}.gz
+  COMMAND ${GZIP_PROGRAM} -9nkf ${changelog}
+  DEPENDS ${changelog}
+  VERBATIM)
+add_custom_target(package_changelog ALL DEPENDS ${changelog}.gz)
+install(FILES ${PROJECT_SOURCE_DIR}/data/debian/copyright ${PROJECT_SOURCE_DIR}/README.md
+              ${changelog}.gz
+        DESTINATION ${CMAKE_INSTALL_DOCDIR})
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME fontedit)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
-set(CPACK_PACKAGE_CONTACT "${FONTEDIT_MAINTAINER}")
+set(CPACK_PACKAGE_CONTACT "${FONTEDIT_PACKAGE_MAINTAINER}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${PROJECT_DESCRIPTION}")
 set(CPACK_PACKAGE_DESCRIPTION
-    "A Japanese-captioned editor for a 96-glyph 5 x 8 bitmap font for small dot-matrix displays, \
-kept in two CP932 text files and exported as a C table, with fontedit-cli to export, show, \
-check and import fonts from scripts.")
+    "An editor for a font of 96 glyphs, each 5 dots wide and 8 dots high and
+stored as five column bytes, as character LCDs and LED matrices driven by a
+microcontroller take them. Draw a glyph with the mouse or type its bytes,
+label it, and keep the font in two CP932 text files. The window speaks
+Japanese.
+
+The companion fontedit-cli exports the font as a C header, a C source that
+compiles as it stands, BDF or raw bytes, imports C tables and BDF fonts,
+checks and shows fonts, and renders them to PNG.")
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://github.com/fontedit/fontedit)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION graphics)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# The window's captions are Japanese; without a font that has the glyphs they show as boxes.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-ipafont-gothic | fonts-noto-cjk")
+# Added to what dpkg-shlibdeps finds. The window's captions are Japanese and show as boxes
+# without a font that has their glyphs; Qt opens no window without its platform plugins,
+# which the Qt libraries only recommend.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-ipafont-gothic | fonts-noto-cjk, qt6-qpa-plugins")
 
 include(CPack)

@@ -5,13 +5,8 @@
 # A second run clicks 読出し and must show the same glyph and label again.
 # Usage: real_window_test.sh FONTEDIT [SCREENSHOT.png]  (the screenshot is taken before 終了)
 set -eu
-
-if [ -z "${FONTEDIT_ON_XVFB:-}" ]; then
-    export FONTEDIT_ON_XVFB=1
-    # Without -noreset the server resets whenever its last client leaves, and a connection
-    # made during the reset is refused.
-    exec xvfb-run -a -s "-screen 0 640x480x24 -noreset" "$0" "$@"
-fi
+. "$(dirname "$0")/x11_session.sh"
+on_own_x_server "$0" "$@"
 
 program=$(realpath "$1")
 screenshot=${2:+$(realpath -m "$2")}
@@ -22,26 +17,6 @@ cleanup() {
     rm -rf "$workdir"
 }
 trap cleanup EXIT
-
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
-
-# Runs "$@" every 0.1 s until it succeeds; gives up after 10 s.
-poll() {
-    tries=100
-    until "$@"; do
-        tries=$((tries - 1))
-        [ "$tries" -gt 0 ] || return 1
-        sleep 0.1
-    done
-}
-
-find_window() {
-    window=$(xdotool search --onlyvisible --pid "$pid" 2>/dev/null | head -n 1)
-    [ -n "$window" ]
-}
 
 # The colour at a point of the window, as #RRGGBB.
 colour_at() {
@@ -56,18 +31,6 @@ is_colour() {
 # Pixel (column, row) has its centre at 240 + 480 * index twips plus half of 375, over 15.
 pixel_centre() {
     echo $((16 + 32 * ($1 - 1) + 12)) $((16 + 32 * $2 + 12))
-}
-
-start_editor() {
-    QT_QPA_PLATFORM=xcb "$program" &
-    pid=$!
-    poll find_window || fail "no window appeared"
-    [ "$(xdotool getwindowname "$window")" = "8x8フォントエディタ" ] || fail "wrong window caption"
-}
-
-# Clicks a button by its left and top in twips; buttons are 57 pixels wide, at least 25 high.
-click_at_twips() {
-    xdotool mousemove --window "$window" $(($1 / 15 + 28)) $(($2 / 15 + 12)) click 1
 }
 
 # 終了 ends the program by itself, with status 0.
