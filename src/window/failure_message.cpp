@@ -28,6 +28,15 @@ QString placeOf(const state::Facts& facts) {
     return code + QStringLiteral(" の第 %1 列").arg(*facts.column);
 }
 
+// "フォルダ … のファイル font.c の 12 行目の "0x100"": where an import met the text at fault.
+QString lineOf(const state::Facts& facts) {
+    return fileOf(facts) + QStringLiteral(" の %1 行目").arg(facts.line);
+}
+
+QString valueOf(const state::Facts& facts) {
+    return QStringLiteral("「%1」").arg(text(state::escapedBytes(facts.value)));
+}
+
 // The system's own reason, where there is one.
 QString reasonOf(const state::Facts& facts) {
     if (facts.error == 0) return {};
@@ -65,6 +74,66 @@ QString sentence(const state::Failure& failure) {
                        " にコンマ、改行または先頭の二重引用符があり、保存すると後の値がずれます");
         case Cause::FileTooLarge:
             return fileOf(facts) + QStringLiteral(" が大きすぎます");
+        case Cause::NoArray:
+            return fileOf(facts) + QStringLiteral(" に配列がありません");
+        case Cause::ArrayNotFound:
+            return fileOf(facts) + QStringLiteral(" に配列 %1 がありません").arg(valueOf(facts));
+        case Cause::ArrayWidth:
+            return lineOf(facts) + QStringLiteral("の配列は幅 %1 で、5 列のフォントではありません")
+                                       .arg(text(facts.value));
+        case Cause::NoFontArray:
+            return fileOf(facts) + QStringLiteral(" に 5 列のフォントに合う配列がありません");
+        case Cause::NotAConstant:
+            return lineOf(facts) +
+                   QStringLiteral("の %1 は整数の定数ではありません").arg(valueOf(facts));
+        case Cause::NotAByte:
+            return lineOf(facts) +
+                   QStringLiteral("の %1 は 0xFF を超えています").arg(valueOf(facts));
+        case Cause::ConditionalInList:
+            return lineOf(facts) +
+                   QStringLiteral("の %1 はリストの中の条件です。cpp -P で前処理してください")
+                       .arg(valueOf(facts));
+        case Cause::ListNotClosed:
+            return lineOf(facts) + QStringLiteral("で始まるリストが閉じていません");
+        case Cause::CommentNotClosed:
+            return lineOf(facts) + QStringLiteral("で始まるコメントが閉じていません");
+        case Cause::PartialGlyph:
+            return lineOf(facts) +
+                   QStringLiteral("の配列は %1 個の値でグリフの途中で終わっています")
+                       .arg(text(facts.value));
+        case Cause::OffsetPastEnd:
+            return lineOf(facts) +
+                   QStringLiteral("の配列は %1 個の値しかなく、オフセットがその先にあります")
+                       .arg(text(facts.value));
+        case Cause::RowTooLong:
+            return lineOf(facts) +
+                   QStringLiteral("の行は配列の幅より長く、%1 が余ります").arg(valueOf(facts));
+        case Cause::IfNotClosed:
+            return lineOf(facts) + QStringLiteral("の #if 0 に #endif がありません");
+        case Cause::NotBdf:
+            return fileOf(facts) + QStringLiteral(" は BDF フォントではありません");
+        case Cause::BdfSyntax:
+            return lineOf(facts) +
+                   QStringLiteral("の %1 の数値が正しくありません").arg(valueOf(facts));
+        case Cause::GlyphTooLarge:
+            return lineOf(facts) +
+                   QStringLiteral("のグリフ %1 は 5×8 のセルに収まりません").arg(valueOf(facts));
+        case Cause::BitmapRow:
+            return lineOf(facts) +
+                   QStringLiteral("の %1 はグリフの幅のビットマップ行ではありません")
+                       .arg(valueOf(facts));
+        case Cause::BdfNotClosed:
+            return lineOf(facts) +
+                   QStringLiteral("のグリフ %1 に ENDCHAR がありません").arg(valueOf(facts));
+        case Cause::DuplicateEncoding:
+            return lineOf(facts) +
+                   QStringLiteral("のグリフ %1 はコード %2 のグリフと同じ ENCODING です")
+                       .arg(valueOf(facts))
+                       .arg(facts.code.value_or(0));
+        case Cause::NoGlyphInRange:
+            return fileOf(facts) +
+                   QStringLiteral(" に ENCODING %1 からの 96 文字のグリフがありません")
+                       .arg(text(facts.value));
     }
     return QStringLiteral("処理に失敗しました");
 }

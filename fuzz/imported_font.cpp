@@ -1,0 +1,42 @@
+#include "imported_font.h"
+
+#include <algorithm>
+
+#include "carried_texts.h"
+#include "check.h"
+#include "files/font_data.h"
+
+namespace fontedit::fuzz {
+namespace {
+
+// One or two upper-case hex digits with no leading zero, as hexText writes 0-255.
+bool isByteCell(const std::string& cell) {
+    const auto isDigit = [](char ch) {
+        return (ch >= '0' && ch <= '9') || (ch >= 'A' && ch <= 'F');
+    };
+    if (cell.empty() || cell.size() > 2 || !std::all_of(cell.begin(), cell.end(), isDigit)) {
+        return false;
+    }
+    return cell.size() == 1 || cell[0] != '0';
+}
+
+}  // namespace
+
+void checkImportFailure(const state::Failure& failure, int first, int last) {
+    require(failure.number() >= first && failure.number() <= last,
+            "an import fails only with a cause of its own format");
+}
+
+void checkImportedFont(const files::ImportedFont& font) {
+    for (const auto& cells : font.data.cells) {
+        for (const std::string& cell : cells) {
+            require(isByteCell(cell), "every imported cell is a byte as the editor writes it");
+        }
+    }
+    for (const std::string& label : font.data.labels) {
+        require(files::keepsItsPlaceAsLabel(label) && survivesCp932(label),
+                "every imported label comes back the same through Save and Read");
+    }
+}
+
+}  // namespace fontedit::fuzz

@@ -1,0 +1,17 @@
+#pragma once
+
+// What holds for every font an import accepts, and for every failure it ends with, whatever
+// the format.
+#include "files/font_import.h"
+#include "state/failure.h"
+
+namespace fontedit::fuzz {
+
+// A failure of an import is one of its format's own causes, numbered from `first` to `last`.
+void checkImportFailure(const state::Failure& failure, int first, int last);
+
+// 96 glyphs of byte cells as the editor writes them, and labels the font files hold: Save
+// writes them and Read gives them back the same.
+void checkImportedFont(const files::ImportedFont& font);
+
+}  // namespace fontedit::fuzz
