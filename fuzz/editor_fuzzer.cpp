@@ -7,8 +7,8 @@
 #include <cstddef>
 #include <cstdint>
 #include <initializer_list>
-#include <optional>
 #include <string>
+#include <vector>
 
 #include "action_script.h"
 #include "carried_texts.h"
@@ -19,6 +19,7 @@
 #include "files/header_export.h"
 #include "state/conversions.h"
 #include "state/failure.h"
+#include "support/table_texts.h"
 
 namespace fontedit::fuzz {
 namespace {
@@ -55,22 +56,6 @@ bool allowed(Action action, Cause cause) {
     }
 }
 
-// Both tables as they stood before a Read, to tell whether it loaded anything.
-struct Tables {
-    state::FontTable font;
-    state::LabelTable labels;
-
-    bool heldBy(const state::EditorState& state) const {
-        for (int code = 0; code < state::kCodeCount; ++code) {
-            for (int column = 0; column < state::kTableColumns; ++column) {
-                if (state.font.cell(code, column) != font.cell(code, column)) return false;
-            }
-            if (state.labels.label(code) != labels.label(code)) return false;
-        }
-        return true;
-    }
-};
-
 class Session {
 public:
     void run(ActionScript& script) {
@@ -85,8 +70,8 @@ private:
         const std::string codeBefore = state.codeField().text();
         // Taken only for Read, as it costs more than most actions; Save and Export see the
         // state only as const.
-        std::optional<Tables> tablesBefore;
-        if (action == Action::Read) tablesBefore = Tables{state.font, state.labels};
+        std::vector<std::string> tablesBefore;
+        if (action == Action::Read) tablesBefore = support::tableTexts(state);
 
         Cause failure{};
         bool failed = false;
@@ -110,7 +95,7 @@ private:
                 failed ? unsync() : syncAll();
                 break;
             case Action::Read:
-                checkRead(failed, failure, *tablesBefore);
+                checkRead(failed, failure, tablesBefore);
                 break;
             case Action::Save:
                 if (!failed) checkSaved();
@@ -191,11 +176,12 @@ private:
         labelSynced_ = true;
     }
 
-    void checkRead(bool failed, Cause failure, const Tables& tablesBefore) {
+    void checkRead(bool failed, Cause failure, const std::vector<std::string>& tablesBefore) {
         const bool failedToLoad =
             failed && failure != Cause::CodeOutOfRange && failure != Cause::Overflow;
         if (failedToLoad) {
-            require(tablesBefore.heldBy(editor_.state()), "a Read that fails loads nothing");
+            require(support::tableTexts(editor_.state()) == tablesBefore,
+                    "a Read that fails loads nothing");
             return;
         }
         const files::FontData loaded = files::parseFontFiles(files_.font, files_.labels);

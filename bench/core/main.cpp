@@ -1,14 +1,17 @@
-// The editor's core without a window, under Google Benchmark; the samples go to standard output
-// in the table printer's form.
+// The editor's core without a window, under Google Benchmark, and the heap of a full undo
+// history; the samples go to standard output in the table printer's form.
 #include <benchmark/benchmark.h>
 
+#include "bench/core/runs.h"
 #include "bench/core/sample_reporter.h"
+#include "bench/core/undo_memory.h"
 
 int main(int argc, char* argv[]) {
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 2;
     fontedit::bench::SampleReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
+    fontedit::bench::reportUndoMemory(fontedit::bench::kRuns);
     benchmark::Shutdown();
     return 0;
 }

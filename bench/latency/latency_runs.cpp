@@ -38,8 +38,8 @@ double toggleRun(WidgetDriver& driver) {
     for (int pass = 0; pass < 2; ++pass) {
         for (int row = 0; row < state::kGlyphRows; ++row) {
             for (int column = 1; column <= state::kGlyphColumns; ++column) {
-                times.push_back(
-                    driver.timeClick(driver.button(QStringLiteral("Command%1").arg(column), row)));
+                times.push_back(driver.timePixelClick(
+                    driver.button(QStringLiteral("Command%1").arg(column), row)));
             }
         }
     }
@@ -61,8 +61,21 @@ double keystrokeRun(WidgetDriver& driver) {
     field->end(false);
     std::vector<double> times;
     for (int pair = 0; pair < kPairs; ++pair) {
-        times.push_back(driver.timeKey(field, Qt::Key_F));
-        times.push_back(driver.timeKey(field, Qt::Key_Backspace));
+        times.push_back(driver.timeKeys(field, QKeySequence(Qt::Key_F)));
+        times.push_back(driver.timeKeys(field, QKeySequence(Qt::Key_Backspace)));
+    }
+    return summarise(times).median;
+}
+
+double undoRun(WidgetDriver& driver) {
+    const QKeySequence undo(Qt::CTRL | Qt::Key_Z);
+    std::vector<double> times;
+    for (int row = 0; row < state::kGlyphRows; ++row) {
+        for (int column = 1; column <= state::kGlyphColumns; ++column) {
+            QAbstractButton* pixel = driver.button(QStringLiteral("Command%1").arg(column), row);
+            driver.timePixelClick(pixel);
+            times.push_back(driver.timeKeys(pixel, undo));
+        }
     }
     return summarise(times).median;
 }

@@ -15,5 +15,7 @@ double toggleRun(WidgetDriver& driver);
 double showGlyphRun(WidgetDriver& driver);
 // Types "f" at the end of Text1 and deletes it again, 20 times.
 double keystrokeRun(WidgetDriver& driver);
+// Clicks each of the 40 pixels, untimed, and takes each click back with Ctrl+Z.
+double undoRun(WidgetDriver& driver);
 
 }  // namespace fontedit::bench

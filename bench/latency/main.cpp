@@ -3,16 +3,18 @@
 //
 //   fontedit-latency RUNS WARM-UPS
 //
-// Prints "toggle|show-glyph|keystroke fontedit MICROSECONDS", one line per run, each the
+// Prints "toggle|show-glyph|keystroke|undo fontedit MICROSECONDS", one line per run, each the
 // median of that run's actions; the actions of different kinds take turns run by run.
 #include <QApplication>
 #include <QTest>
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
+#include <filesystem>
 
 #include "bench/latency/latency_runs.h"
 #include "window/form1.h"
+#include "window/look.h"
 
 int main(int argc, char* argv[]) {
     if (argc != 3) {
@@ -23,8 +25,9 @@ int main(int argc, char* argv[]) {
     const int warmUps = std::atoi(argv[2]);
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
-    QApplication::setStyle(QStringLiteral("Fusion"));
-    fontedit::window::Form1 form;
+    fontedit::window::pinLook();
+    // The editor touches no file here; the working directory is the bench run's own.
+    fontedit::window::Form1 form(std::filesystem::current_path());
     form.setReporter([](const QString& message) {
         std::fprintf(stderr, "unexpected failure: %s\n", qPrintable(message));
         std::exit(1);
@@ -42,9 +45,12 @@ int main(int argc, char* argv[]) {
             const double toggle = fontedit::bench::toggleRun(driver);
             const double showGlyph = fontedit::bench::showGlyphRun(driver);
             const double keystroke = fontedit::bench::keystrokeRun(driver);
+            const double undo = fontedit::bench::undoRun(driver);
             if (run < warmUps) continue;
-            std::printf("toggle fontedit %.3f\nshow-glyph fontedit %.3f\nkeystroke fontedit %.3f\n",
-                        toggle, showGlyph, keystroke);
+            std::printf(
+                "toggle fontedit %.3f\nshow-glyph fontedit %.3f\nkeystroke fontedit %.3f\n"
+                "undo fontedit %.3f\n",
+                toggle, showGlyph, keystroke, undo);
         }
     } catch (const std::exception& failure) {
         std::fprintf(stderr, "%s: %s\n", argv[0], failure.what());

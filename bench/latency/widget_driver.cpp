@@ -50,8 +50,15 @@ double WidgetDriver::timeClick(QAbstractButton* button) {
     return timed([button] { QTest::mouseRelease(button, Qt::LeftButton); });
 }
 
-double WidgetDriver::timeKey(QLineEdit* field, int key) {
-    return timed([field, key] { QTest::keyClick(field, static_cast<Qt::Key>(key)); });
+double WidgetDriver::timeKeys(QWidget* focused, const QKeySequence& keys) {
+    return timed([focused, &keys] { QTest::keySequence(focused, keys); });
+}
+
+double WidgetDriver::timePixelClick(QAbstractButton* pixel) {
+    return timed([pixel] {
+        QTest::mousePress(pixel, Qt::LeftButton);
+        QTest::mouseRelease(pixel, Qt::LeftButton);
+    });
 }
 
 }  // namespace fontedit::bench

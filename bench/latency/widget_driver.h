@@ -2,6 +2,7 @@
 
 // Drives the real window as a user does, with mouse and key events, and times one user action
 // from its first event to the end of the repaint it caused.
+#include <QKeySequence>
 #include <QString>
 
 #include "bench/latency/paint_counter.h"
@@ -25,7 +26,9 @@ public:
     // Microseconds from the event that makes the window act (the release of a click, the
     // press of a key) to the end of the repaint; throws if nothing was repainted.
     double timeClick(QAbstractButton* button);
-    double timeKey(QLineEdit* field, int key);
+    double timeKeys(QWidget* focused, const QKeySequence& keys);
+    // A pixel acts on the press and ends its undo step on the release: both are timed.
+    double timePixelClick(QAbstractButton* pixel);
 
 private:
     template <typename Action>

@@ -6,7 +6,7 @@ namespace fontedit::bench {
 
 namespace {
 
-const std::array<Figure, 15> kFigures = {{
+const std::array<Figure, 19> kFigures = {{
     {"startup", "Start-up, exec to window mapped", "ms", 1, TargetKind::RatioAtMost, 1.05},
     {"first-paint", "Start-up, exec to first paint", "ms", 1, TargetKind::None, 0},
     {"peak-rss", "Peak RSS after first paint", "MiB", 1, TargetKind::RatioAtMost, 1.05},
@@ -14,8 +14,12 @@ const std::array<Figure, 15> kFigures = {{
     {"show-glyph", "ShowGlyph by Next, window repainted", "µs", 1, TargetKind::AtMost, 300},
     {"keystroke", "Keystroke in a column field, window repainted", "µs", 1, TargetKind::AtMost,
      100},
+    {"undo", "Undo of a toggle by Ctrl+Z, window repainted", "µs", 1, TargetKind::AtMost, 300},
     {"core-toggle", "Core: pixel toggle", "µs", 3, TargetKind::None, 0},
     {"core-show-glyph", "Core: ShowGlyph", "µs", 3, TargetKind::None, 0},
+    {"core-keystroke", "Core: keystroke in a column field", "µs", 3, TargetKind::None, 0},
+    {"core-undo", "Core: undo of a toggle", "µs", 3, TargetKind::AtMost, 300},
+    {"undo-memory", "Undo history of 10,000 steps, heap", "MiB", 2, TargetKind::AtMost, 2},
     {"core-save", "Core: Save, tmpfs", "µs", 1, TargetKind::None, 0},
     {"core-read", "Core: Read, tmpfs", "µs", 1, TargetKind::None, 0},
     {"core-export", "Core: Export, tmpfs", "µs", 1, TargetKind::None, 0},

@@ -51,6 +51,9 @@ std::string what(const state::Failure& failure) {
             return placeOf(facts) + ": holds a comma, a line end or an opening quotation mark";
         case Cause::FileTooLarge:
             return "the file is too large";
+        case Cause::NotAGlyph:
+            return "not five hex bytes such as \"7C 12 11 12 7C\": \"" +
+                   state::escapedBytes(facts.value) + '"';
     }
     return "failure " + std::to_string(failure.number());
 }

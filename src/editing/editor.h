@@ -1,7 +1,16 @@
 #pragma once
 
-// The editor as a whole: its state with the editing rules bound to the fields' changes.
-// The window and the file actions drive it; it runs the same with or without a window.
+// The editor as a whole: its state with the editing rules bound to the fields' changes, the
+// undo history and what was last saved. The window and the file actions drive it; it runs the
+// same with or without a window. Each user action below is one undo step.
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "editing/grid_commands.h"
+#include "editing/history.h"
+#include "editing/saved_copy.h"
 #include "state/editor_state.h"
 
 namespace fontedit::editing {
@@ -16,12 +25,71 @@ public:
     const state::EditorState& state() const { return state_; }
 
     void togglePixel(int column, int row);
+    // A press toggles its pixel; moving over other pixels with the button held sets each to
+    // the state the first one got, through the same toggle, and so does every pixel on the
+    // line from the last one, which a fast move skips. The whole drag is one step.
+    void startDrag(int column, int row);
+    void dragOver(int column, int row);
+    void endDrag();
+    // A run of keystrokes in one field is one step.
+    void type(state::FieldId id, std::string text);
+    // Return in a field, or the focus leaving it, ends its run of keystrokes. A code field
+    // whose text changed since its glyph was shown and names a valid code shows that glyph,
+    // so that edits are always stored under the glyph on show.
+    void finishEditing(state::FieldId id);
+
     void previous();
     void next();
     void showGlyph();
 
+    void apply(GridCommand command);
+    // Fails with NotAGlyph, changing nothing, unless the text reads as a glyph.
+    void paste(std::string_view text);
+    std::string copyText() const;
+
+    // Read: `store` replaces the tables as one step, the tables as it leaves them count as
+    // saved, and the current glyph is shown.
+    void read(const std::function<void(state::FontTable&, state::LabelTable&)>& store);
+    void markSaved();
+    // Whether the saved part of the tables differs from what was last read or saved.
+    bool hasUnsavedChanges() const;
+
+    // Both restore the tables and show the glyph the step changed.
+    void undo();
+    void redo();
+
 private:
+    // Opens a step for one action and closes it when the action ends, even by a failure.
+    class Step {
+    public:
+        explicit Step(Editor& editor);
+        Step(const Step&) = delete;
+        Step& operator=(const Step&) = delete;
+        ~Step();
+
+    private:
+        Editor& editor_;
+    };
+
+    // Closes the step still open from a run of keystrokes or a drag.
+    void closeStep();
+    void beginStep();
+    // The current code, or nothing where the code field names none.
+    std::optional<int> validCode() const;
+    bool columnBit(int column, int row) const;
+    void paint(int column, int row);
+    void show(int code);
+
     state::EditorState state_;
+    History history_;
+    SavedCopy saved_;
+    std::optional<state::FieldId> typing_;
+    struct Drag {
+        bool lights;      // or clears
+        int column, row;  // where it was last
+    };
+    std::optional<Drag> drag_;
+    std::string shownCode_ = state_.codeField().text();
 };
 
 }  // namespace fontedit::editing

@@ -34,9 +34,10 @@ void nameFolder(Failure& failure, const std::filesystem::path& dir) {
     if (file == kFontFileName || file == kLabelFileName) file = (dir / file).string();
 }
 
-void showLoadedFont(editing::Editor& editor, const FontData& data) {
-    storeFontData(data, editor.state().font, editor.state().labels);
-    editor.showGlyph();
+void storeLoadedFont(editing::Editor& editor, const FontData& data) {
+    editor.read([&data](state::FontTable& font, state::LabelTable& labels) {
+        storeFontData(data, font, labels);
+    });
 }
 
 }  // namespace
@@ -121,12 +122,17 @@ void saveFont(const state::EditorState& state, const std::filesystem::path& dir)
     writeFilesAtomically(files);
 }
 
+void saveFont(editing::Editor& editor, const std::filesystem::path& dir) {
+    saveFont(editor.state(), dir);
+    editor.markSaved();
+}
+
 void readFont(editing::Editor& editor, const FontFiles& files) {
-    showLoadedFont(editor, parseFontFiles(files.font, files.labels));
+    storeLoadedFont(editor, parseFontFiles(files.font, files.labels));
 }
 
 void readFont(editing::Editor& editor, const std::filesystem::path& dir) {
-    showLoadedFont(editor, loadFontFiles(dir));
+    storeLoadedFont(editor, loadFontFiles(dir));
 }
 
 }  // namespace fontedit::files

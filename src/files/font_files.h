@@ -34,9 +34,11 @@ struct FontFiles {
 // form only encodes them, for a caller that keeps the files elsewhere.
 FontFiles saveFont(const state::EditorState& state);
 void saveFont(const state::EditorState& state, const std::filesystem::path& dir);
-// "読出し": loads and checks both files, then stores codes 0-95 and shows the current code's
-// glyph, which may still fail on the code field after the tables were loaded. The first form
-// reads files already in memory.
+// The same for the editor, whose tables then count as saved.
+void saveFont(editing::Editor& editor, const std::filesystem::path& dir);
+// "読出し": loads and checks both files, then stores codes 0-95 as one undo step, counts them
+// as saved and shows the current code's glyph, which may still fail on the code field after
+// the tables were loaded. The first form reads files already in memory.
 void readFont(editing::Editor& editor, const FontFiles& files);
 void readFont(editing::Editor& editor, const std::filesystem::path& dir);
 

@@ -45,6 +45,8 @@ enum class Cause : int {
     BdfNotClosed = 1205,       // glyph `value` from line `line` has no ENDCHAR
     DuplicateEncoding = 1206,  // glyph `value` on `line` takes glyph `code` a second time
     NoGlyphInRange = 1207,     // no glyph is encoded from `value` to `value` + 95
+    // Pasting a glyph into the grid.
+    NotAGlyph = 1400,  // `value` is not five hex bytes
 };
 
 // What a failure is about. Each cause fills the facts it has and leaves the rest empty.

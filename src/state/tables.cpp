@@ -28,7 +28,10 @@ const std::string& FontTable::cell(int code, int column) const {
 void FontTable::setCell(int code, int column, std::string text) {
     checkCode(code);
     checkColumn(column);
-    cells_[code][column] = std::move(text);
+    std::string& cell = cells_[code][column];
+    if (text == cell) return;
+    for (const Observer& observer : observers_) observer(code, column, cell);
+    cell = std::move(text);
 }
 
 const std::string& LabelTable::label(int code) const {
@@ -38,7 +41,10 @@ const std::string& LabelTable::label(int code) const {
 
 void LabelTable::setLabel(int code, std::string text) {
     checkCode(code);
-    labels_[code] = std::move(text);
+    std::string& label = labels_[code];
+    if (text == label) return;
+    for (const Observer& observer : observers_) observer(code, label);
+    label = std::move(text);
 }
 
 }  // namespace fontedit::state

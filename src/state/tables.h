@@ -3,7 +3,9 @@
 // The glyph table and the label table: every value is the text the user typed, never
 // normalised. Access outside the code range fails with the code in the description.
 #include <array>
+#include <functional>
 #include <string>
+#include <vector>
 
 namespace fontedit::state {
 
@@ -15,20 +17,32 @@ inline constexpr int kGlyphRows = 8;
 
 class FontTable {
 public:
+    // Told before a write replaces a cell with a different text, with the text it replaces.
+    using Observer = std::function<void(int code, int column, const std::string& before)>;
+
     const std::string& cell(int code, int column) const;
     void setCell(int code, int column, std::string text);
 
+    void addObserver(Observer observer) { observers_.push_back(std::move(observer)); }
+
 private:
     std::array<std::array<std::string, kTableColumns>, kCodeCount> cells_;
+    std::vector<Observer> observers_;
 };
 
 class LabelTable {
 public:
+    // Told before a write replaces a label with a different text, with the text it replaces.
+    using Observer = std::function<void(int code, const std::string& before)>;
+
     const std::string& label(int code) const;
     void setLabel(int code, std::string text);
 
+    void addObserver(Observer observer) { observers_.push_back(std::move(observer)); }
+
 private:
     std::array<std::string, kCodeCount> labels_;
+    std::vector<Observer> observers_;
 };
 
 // Fails unless 0 <= code <= 100.

@@ -134,6 +134,10 @@ QString sentence(const state::Failure& failure) {
             return fileOf(facts) +
                    QStringLiteral(" に ENCODING %1 からの 96 文字のグリフがありません")
                        .arg(text(facts.value));
+        // The pasted text itself is left out: a clipboard can hold a whole page.
+        case Cause::NotAGlyph:
+            return QStringLiteral(
+                "貼り付けるテキストが 16 進数 5 バイト（例: 7C 12 11 12 7C）ではありません");
     }
     return QStringLiteral("処理に失敗しました");
 }

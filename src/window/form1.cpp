@@ -1,12 +1,19 @@
 #include "window/form1.h"
 
+#include <QAction>
+#include <QClipboard>
+#include <QCloseEvent>
 #include <QCoreApplication>
+#include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <algorithm>
 #include <exception>
 #include <filesystem>
+#include <utility>
 #include <vector>
 
 #include "files/font_files.h"
@@ -15,19 +22,11 @@
 #include "window/failure_message.h"
 #include "window/icon.h"
 #include "window/pixel_button.h"
+#include "window/pixel_grid_events.h"
 #include "window/wrapping_button.h"
 
 namespace fontedit::window {
 namespace {
-
-QString qtText(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-QRect pixelRect(const ControlSpec& control) {
-    return {control.left / kTwipsPerPixel, control.top / kTwipsPerPixel,
-            control.width / kTwipsPerPixel, control.height / kTwipsPerPixel};
-}
 
 state::FieldId fieldOf(std::string_view name) {
     return *std::ranges::find(state::kAllFields, name, state::fieldName);
@@ -48,14 +47,28 @@ using Action = void (Form1::*)();
 struct ButtonAction {
     std::string_view name;
     Action action;
+    QKeySequence shortcut;
 };
+
+const Question kExitQuestion{
+    QStringLiteral("保存されていない変更があります。終了する前に保存しますか？"),
+    {QStringLiteral("保存"), QStringLiteral("破棄"), QStringLiteral("キャンセル")},
+    0,
+    2};
+const Question kReadQuestion{
+    QStringLiteral("保存されていない変更があります。変更を破棄してファイルから読み出しますか？"),
+    {QStringLiteral("読出し"), QStringLiteral("キャンセル")},
+    1,
+    1};
 
 }  // namespace
 
-Form1::Form1(QWidget* parent) : QWidget(parent) {
+Form1::Form1(std::filesystem::path directory, QWidget* parent)
+    : QWidget(parent), directory_(std::move(directory)) {
     setWindowTitle(qtText(kFormCaption));
     setWindowIcon(programIcon());
     setFixedSize(kClientWidthTwips / kTwipsPerPixel, kClientHeightTwips / kTwipsPerPixel);
+    createEditActions();
 
     // Qt's tab order is the order of creation, so the controls are made in their tab order.
     std::vector<ControlSpec> byTabIndex(formControls().begin(), formControls().end());
@@ -65,6 +78,11 @@ Form1::Form1(QWidget* parent) : QWidget(parent) {
     editor_.state().pixels.addObserver(
         [this](int column, int row, state::PixelColour colour) { showPixel(column, row, colour); });
     pixels_[0][0]->setFocus();
+}
+
+// A field with the focus finishes its editing when it is destroyed, after the editor.
+Form1::~Form1() {
+    for (QLineEdit* edit : findChildren<QLineEdit*>()) edit->disconnect(this);
 }
 
 void Form1::createControl(const ControlSpec& control) {
@@ -95,8 +113,11 @@ void Form1::createTextField(const ControlSpec& control) {
     edit->setGeometry(pixelRect(control));
     field.addObserver([edit](const std::string& text) { showText(edit, text); });
     connect(edit, &QLineEdit::textEdited, this, [this, id](const QString& text) {
-        guard([this, id, &text] { editor_.state().field(id).setText(text.toStdString()); });
+        guard([this, id, &text] { editor_.type(id, text.toStdString()); });
     });
+    connect(edit, &QLineEdit::editingFinished, this,
+            [this, id] { guard([this, id] { editor_.finishEditing(id); }); });
+    edit->installEventFilter(this);
 }
 
 void Form1::createPixelButton(const ControlSpec& control) {
@@ -111,28 +132,40 @@ void Form1::createPixelButton(const ControlSpec& control) {
             [this, column = control.column, row = control.row] {
                 guard([this, column, row] { editor_.togglePixel(column, row); });
             });
+    connect(button, &PixelButton::focusStepRequested, this,
+            [this, column = control.column, row = control.row](int columns, int rows) {
+                focusPixel(column + columns, row + rows);
+            });
     pixels_[control.column - 1][control.row] = button;
+    watchPixel(button);
 }
 
 void Form1::createButton(const ControlSpec& control) {
-    static constexpr std::array<ButtonAction, 6> kActions = {{
-        {"Command9", &Form1::onPreviousClicked},
-        {"Command10", &Form1::onNextClicked},
-        {"Command11", &Form1::onReadClicked},
-        {"Command12", &Form1::onSaveClicked},
-        {"Command13", &Form1::onExitClicked},
-        {"Command14", &Form1::onExportClicked},
+    static const std::array<ButtonAction, 6> kActions = {{
+        {"Command9", &Form1::onPreviousClicked, QKeySequence(Qt::Key_PageUp)},
+        {"Command10", &Form1::onNextClicked, QKeySequence(Qt::Key_PageDown)},
+        {"Command11", &Form1::onReadClicked, QKeySequence(Qt::CTRL | Qt::Key_O)},
+        {"Command12", &Form1::onSaveClicked, QKeySequence(Qt::CTRL | Qt::Key_S)},
+        {"Command13", &Form1::onExitClicked, QKeySequence(Qt::CTRL | Qt::Key_Q)},
+        {"Command14", &Form1::onExportClicked, QKeySequence(Qt::CTRL | Qt::Key_E)},
     }};
     auto* button = new WrappingButton(qtText(control.caption), this);
     button->setObjectName(qtText(control.name));
     button->setGeometry(pixelRect(control));
-    const Action action = std::ranges::find(kActions, control.name, &ButtonAction::name)->action;
+    const ButtonAction& bound = *std::ranges::find(kActions, control.name, &ButtonAction::name);
     connect(button, &QAbstractButton::clicked, this,
-            [this, action] { guard([this, action] { (this->*action)(); }); });
+            [this, action = bound.action] { guard([this, action] { (this->*action)(); }); });
+    addButtonShortcut(button, bound.shortcut);
 }
 
 void Form1::showPixel(int column, int row, state::PixelColour colour) {
     pixels_[column - 1][row]->setLit(colour == state::PixelColour::Lit);
+}
+
+void Form1::focusPixel(int column, int row) {
+    pixels_[std::clamp(column, 1, state::kGlyphColumns) - 1]
+           [std::clamp(row, 0, state::kGlyphRows - 1)]
+               ->setFocus(Qt::OtherFocusReason);
 }
 
 void Form1::onPreviousClicked() {
@@ -141,29 +174,54 @@ void Form1::onPreviousClicked() {
 void Form1::onNextClicked() {
     editor_.next();
 }
-// The font files live in the working directory, as the program has no file dialog.
+// The font files live in the directory the program was started on, as it has no file dialog.
 void Form1::onReadClicked() {
+<<<<<<< HEAD
+    files::readFont(editor_, directory_);
+}
+void Form1::onSaveClicked() {
+    files::saveFont(editor_.state(), directory_);
+=======
+    if (editor_.hasUnsavedChanges() && ask(kReadQuestion) != 0) return;
     files::readFont(editor_, std::filesystem::current_path());
 }
 void Form1::onSaveClicked() {
-    files::saveFont(editor_.state(), std::filesystem::current_path());
+    files::saveFont(editor_, std::filesystem::current_path());
+>>>>>>> undo
 }
 void Form1::onExportClicked() {
-    files::exportHeader(editor_.state(), std::filesystem::current_path());
+    files::exportHeader(editor_.state(), directory_);
 }
-// Ends the program at once: nothing is saved and nothing is asked.
 void Form1::onExitClicked() {
-    QCoreApplication::exit(0);
+    if (mayEnd()) QCoreApplication::exit(0);
 }
 
-void Form1::guard(const std::function<void()>& action) {
+void Form1::closeEvent(QCloseEvent* event) {
+    if (!mayEnd()) event->ignore();
+}
+
+bool Form1::mayEnd() {
+    if (!editor_.hasUnsavedChanges()) return true;
+    switch (ask(kExitQuestion)) {
+        case 0:
+            return guard([this] { onSaveClicked(); });
+        case 1:
+            return true;
+        default:
+            return false;
+    }
+}
+
+bool Form1::guard(const std::function<void()>& action) {
     try {
         action();
+        return true;
     } catch (const state::Failure& failure) {
         report(failureMessage(failure));
     } catch (const std::exception& error) {
         report(QStringLiteral("エラー: %1").arg(QString::fromLocal8Bit(error.what())));
     }
+    return false;
 }
 
 void Form1::report(const QString& message) {
@@ -172,6 +230,129 @@ void Form1::report(const QString& message) {
         return;
     }
     QMessageBox::critical(this, windowTitle(), message);
+}
+
+int Form1::ask(const Question& question) {
+    return asker_ ? asker_(question) : askInMessageBox(this, question);
+}
+
+// Undo and redo work anywhere in the window; the grid commands while a pixel has the focus,
+// and from the grid's context menu.
+void Form1::createEditActions() {
+    undo_ = createAction(QStringLiteral("元に戻す"), {QKeySequence(Qt::CTRL | Qt::Key_Z)},
+                         [this] { editor_.undo(); });
+    redo_ = createAction(
+        QStringLiteral("やり直し"),
+        {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)},
+        [this] { editor_.redo(); });
+    addActions({undo_, redo_});
+
+    using editing::GridCommand;
+    const auto command = [this](GridCommand command) {
+        return [this, command] { editor_.apply(command); };
+    };
+    gridActions_ = {
+        createAction(QStringLiteral("コピー"), {QKeySequence(Qt::CTRL | Qt::Key_C)},
+                     [this] { copyGlyph(); }),
+        createAction(QStringLiteral("貼り付け"), {QKeySequence(Qt::CTRL | Qt::Key_V)},
+                     [this] { pasteGlyph(); }),
+        createAction(QStringLiteral("消去"), {QKeySequence(Qt::Key_Delete)},
+                     command(GridCommand::Clear)),
+        createAction(QStringLiteral("白黒反転"), {QKeySequence(Qt::CTRL | Qt::Key_I)},
+                     command(GridCommand::Invert)),
+        createAction(QStringLiteral("上へずらす"), {QKeySequence(Qt::SHIFT | Qt::Key_Up)},
+                     command(GridCommand::ShiftUp)),
+        createAction(QStringLiteral("下へずらす"), {QKeySequence(Qt::SHIFT | Qt::Key_Down)},
+                     command(GridCommand::ShiftDown)),
+        createAction(QStringLiteral("左へずらす"), {QKeySequence(Qt::SHIFT | Qt::Key_Left)},
+                     command(GridCommand::ShiftLeft)),
+        createAction(QStringLiteral("右へずらす"), {QKeySequence(Qt::SHIFT | Qt::Key_Right)},
+                     command(GridCommand::ShiftRight)),
+        createAction(QStringLiteral("左右反転"), {QKeySequence(Qt::CTRL | Qt::Key_M)},
+                     command(GridCommand::MirrorLeftRight)),
+    };
+    for (QAction* action : gridActions_) action->setShortcutContext(Qt::WidgetShortcut);
+    gridEvents_ = new PixelGridEvents(
+        *this, [this](QWidget* widget) { return pixelPlace(widget).has_value(); },
+        {.press =
+             [this](QWidget* pixel) {
+                 guard([this, place = *pixelPlace(pixel)] {
+                     editor_.startDrag(place.first, place.second);
+                 });
+             },
+         .over =
+             [this](QWidget* pixel) {
+                 guard([this, place = *pixelPlace(pixel)] {
+                     editor_.dragOver(place.first, place.second);
+                 });
+             },
+         .release = [this] { editor_.endDrag(); },
+         .menu = [this](const QPoint& position) { showGridMenu(position); }});
+}
+
+QAction* Form1::createAction(const QString& text, const QList<QKeySequence>& shortcuts,
+                             const std::function<void()>& action) {
+    auto* created = new QAction(text, this);
+    created->setShortcuts(shortcuts);
+    connect(created, &QAction::triggered, this, [this, action] { guard(action); });
+    return created;
+}
+
+// A button's shortcut clicks it at once; QAbstractButton's own would wait for an animation
+// and swallow a key held down.
+void Form1::addButtonShortcut(QAbstractButton* button, const QKeySequence& shortcut) {
+    auto* click = new QAction(button->text(), this);
+    click->setShortcut(shortcut);
+    connect(click, &QAction::triggered, button, &QAbstractButton::click);
+    addAction(click);
+    button->setToolTip(
+        QStringLiteral("%1 (%2)").arg(button->text(), shortcut.toString(QKeySequence::NativeText)));
+}
+
+void Form1::watchPixel(QWidget* pixel) {
+    gridEvents_->watch(pixel);
+    pixel->addActions(gridActions_);
+}
+
+void Form1::showGridMenu(const QPoint& globalPosition) {
+    QMenu menu(this);
+    menu.addActions({undo_, redo_});
+    menu.addSeparator();
+    menu.addActions(gridActions_);
+    menu.exec(globalPosition);
+}
+
+std::optional<std::pair<int, int>> Form1::pixelPlace(const QWidget* widget) const {
+    for (int column = 1; column <= state::kGlyphColumns; ++column) {
+        for (int row = 0; row < state::kGlyphRows; ++row) {
+            if (pixels_[column - 1][row] == widget) return std::pair{column, row};
+        }
+    }
+    return std::nullopt;
+}
+
+void Form1::copyGlyph() {
+    QGuiApplication::clipboard()->setText(QString::fromStdString(editor_.copyText()));
+}
+
+void Form1::pasteGlyph() {
+    editor_.paste(QGuiApplication::clipboard()->text().toStdString());
+}
+
+// The window's shortcuts (undo, redo, the buttons') win over a text field's own key bindings:
+// Ctrl+Z reaches the editor's history instead of the field's, which knows nothing of the tables,
+// and Ctrl+E exports instead of moving to the end of the line.
+bool Form1::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::ShortcutOverride) {
+        const QKeySequence pressed(static_cast<QKeyEvent*>(event)->keyCombination());
+        for (const QAction* action : actions()) {
+            if (action->shortcuts().contains(pressed)) {
+                event->ignore();
+                return true;
+            }
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 }  // namespace fontedit::window

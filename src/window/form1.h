@@ -4,16 +4,23 @@
 // colours into widgets and hands every user event to the editor; no editing rule lives here.
 #include <QWidget>
 #include <array>
+#include <filesystem>
 #include <functional>
+#include <optional>
+#include <utility>
 
 #include "editing/editor.h"
 #include "window/layout.h"
+#include "window/question.h"
 
+class QAbstractButton;
+class QAction;
 class QLineEdit;
 
 namespace fontedit::window {
 
 class PixelButton;
+class PixelGridEvents;
 
 class Form1 : public QWidget {
     Q_OBJECT
@@ -22,11 +29,24 @@ public:
     // Shows the text of a failed action to the user.
     using Reporter = std::function<void(const QString& message)>;
 
+<<<<<<< HEAD
+    // The font files live in `directory`.
+    explicit Form1(std::filesystem::path directory, QWidget* parent = nullptr);
+=======
     explicit Form1(QWidget* parent = nullptr);
+    ~Form1() override;
+>>>>>>> undo
 
     const editing::Editor& editor() const { return editor_; }
+    const std::filesystem::path& directory() const { return directory_; }
     // Replaces the message box, so a test can see a report without a modal loop.
     void setReporter(Reporter reporter) { reporter_ = std::move(reporter); }
+    // Replaces the modal questions before unsaved work is dropped, likewise.
+    void setAsker(Asker asker) { asker_ = std::move(asker); }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private slots:
     void onPreviousClicked();
@@ -42,12 +62,41 @@ private:
     void createPixelButton(const ControlSpec& control);
     void createButton(const ControlSpec& control);
     void showPixel(int column, int row, state::PixelColour colour);
+<<<<<<< HEAD
+    // Moves the focus to the pixel at (column, row), held inside the grid.
+    void focusPixel(int column, int row);
     // Runs one user action; a failure is reported and the window carries on.
     void guard(const std::function<void()>& action);
+=======
+    // Runs one user action; a failure is reported and the window carries on. Returns whether
+    // the action ran to its end.
+    bool guard(const std::function<void()>& action);
+>>>>>>> undo
     void report(const QString& message);
+    int ask(const Question& question);
+    // With unsaved changes, asks whether to save them first; false keeps the program running.
+    bool mayEnd();
 
+    void createEditActions();
+    QAction* createAction(const QString& text, const QList<QKeySequence>& shortcuts,
+                          const std::function<void()>& action);
+    void addButtonShortcut(QAbstractButton* button, const QKeySequence& shortcut);
+    void watchPixel(QWidget* pixel);
+    void showGridMenu(const QPoint& globalPosition);
+    // Column 1-5 and row 0-7 of a pixel button; nothing for any other widget.
+    std::optional<std::pair<int, int>> pixelPlace(const QWidget* widget) const;
+    void copyGlyph();
+    void pasteGlyph();
+
+    std::filesystem::path directory_;
     editing::Editor editor_;
     Reporter reporter_;
+    Asker asker_;
+    QAction* undo_ = nullptr;
+    QAction* redo_ = nullptr;
+    // Undo and redo first, then the grid commands.
+    QList<QAction*> gridActions_;
+    PixelGridEvents* gridEvents_ = nullptr;
     std::array<std::array<PixelButton*, state::kGlyphRows>, state::kGlyphColumns> pixels_{};
 };
 

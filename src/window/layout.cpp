@@ -67,4 +67,13 @@ std::span<const ControlSpec> formControls() {
     return kControls;
 }
 
+QRect pixelRect(const ControlSpec& control) {
+    return {control.left / kTwipsPerPixel, control.top / kTwipsPerPixel,
+            control.width / kTwipsPerPixel, control.height / kTwipsPerPixel};
+}
+
+QString qtText(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
 }  // namespace fontedit::window

@@ -1,6 +1,8 @@
 #pragma once
 
 // The controls of Form1 as the design lays them out: one row per control, in twips.
+#include <QRect>
+#include <QString>
 #include <span>
 #include <string_view>
 
@@ -27,5 +29,10 @@ struct ControlSpec {
 
 // Every control of Form1: the 40 pixel buttons and the 16 others.
 std::span<const ControlSpec> formControls();
+
+// A control's place and size in pixels at 96 dots per inch.
+QRect pixelRect(const ControlSpec& control);
+// A caption or name of the layout as Qt text.
+QString qtText(std::string_view text);
 
 }  // namespace fontedit::window

@@ -1,14 +1,28 @@
 #include <QApplication>
+#include <cstdio>
 
+#include "window/command_line.h"
+#include "window/display_probe.h"
 #include "window/form1.h"
+#include "window/look.h"
 
 int main(int argc, char* argv[]) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+    const auto read = fontedit::window::readCommandLine(arguments);
+    if (const int* status = std::get_if<int>(&read)) return *status;
+    const auto& options = std::get<fontedit::window::StartOptions>(read);
+    if (!fontedit::window::hasDisplay(
+            fontedit::window::displaySettings(options.platform, options.display))) {
+        std::fputs("fontedit: no display to show the window on\n", stderr);
+        return 1;
+    }
+
     QApplication app(argc, argv);
     // Desktops find the menu entry, and with it the icon, by this name (Wayland's app id).
     QGuiApplication::setDesktopFileName(QStringLiteral(FONTEDIT_APP_ID));
-    // Pinned so that a desktop theme cannot restyle the window.
-    QApplication::setStyle(QStringLiteral("Fusion"));
-    fontedit::window::Form1 form;
+    fontedit::window::pinLook();
+    fontedit::window::Form1 form(options.directory);
     form.show();
     return QApplication::exec();
 }

@@ -17,8 +17,13 @@ public:
     // The colour the face shows now.
     QColor faceColour() const;
 
+signals:
+    // An arrow key asks for the focus to move this many columns and rows across the grid.
+    void focusStepRequested(int columns, int rows);
+
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     bool lit_ = false;

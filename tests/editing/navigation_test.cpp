@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "editing/editor.h"
+#include "filled_font.h"
 #include "state/conversions.h"
 #include "state/failure.h"
 
@@ -13,23 +14,6 @@ namespace fontedit::editing {
 namespace {
 
 using state::PixelColour;
-
-// Fills every code with distinct column texts and labels, as a loaded font would be.
-void fillFont(state::EditorState& state) {
-    for (int code = 0; code < state::kCodeCount; ++code) {
-        for (int column = 1; column <= state::kGlyphColumns; ++column) {
-            state.font.setCell(code, column, state::hexText(code + column));
-        }
-        state.labels.setLabel(code, "L" + std::to_string(code));
-    }
-}
-
-void expectShowing(const state::EditorState& state, int code) {
-    for (int column = 1; column <= state::kGlyphColumns; ++column) {
-        EXPECT_EQ(state.columnField(column).text(), state::hexText(code + column)) << code;
-    }
-    EXPECT_EQ(state.labelField().text(), "L" + std::to_string(code));
-}
 
 TEST(Navigation, StepsThroughCodesAndShowsEachGlyph) {
     struct Case {

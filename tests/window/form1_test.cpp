@@ -2,27 +2,38 @@
 // what the editor changes shows in the widgets.
 #include <QAbstractButton>
 #include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QInputMethodEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <functional>
 #include <memory>
 
 #include "window/form1.h"
+#include "window/look.h"
 #include "window/pixel_button.h"
 
 using fontedit::window::Form1;
 using fontedit::window::PixelButton;
+using fontedit::window::Question;
 
 class Form1Test : public QObject {
     Q_OBJECT
 
 private:
+    QTemporaryDir directory_;
     std::unique_ptr<Form1> form_;
     QStringList reports_;
+    // The questions asked, and the answer each gets.
+    QList<Question> questions_;
+    int answer_ = 0;
 
     QLineEdit* field(const char* name) const {
         return form_->findChild<QLineEdit*>(QString::fromLatin1(name));
@@ -53,14 +64,60 @@ private:
     }
 
 private slots:
-    void initTestCase() { QApplication::setStyle(QStringLiteral("Fusion")); }
+    void initTestCase() { fontedit::window::pinLook(); }
 
     void init() {
         reports_.clear();
+<<<<<<< HEAD
+        form_ = std::make_unique<Form1>(directory_.path().toStdString());
+=======
+        questions_.clear();
         form_ = std::make_unique<Form1>();
+>>>>>>> undo
         form_->setReporter([this](const QString& message) { reports_ << message; });
+        form_->setAsker([this](const Question& question) {
+            questions_ << question;
+            return answer_;
+        });
         form_->show();
-        QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
+        form_->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(form_.get()));
+    }
+
+    // Runs the event loop until the program exits; -1 when it is still running after a second.
+    static int statusAfter(const std::function<void()>& action) {
+        QTimer::singleShot(0, action);
+        QTimer running;
+        connect(&running, &QTimer::timeout, [] { QCoreApplication::exit(-1); });
+        running.start(1000);
+        return QApplication::exec();
+    }
+    static void pressKeys(const QKeySequence& keys) {
+        QTest::keySequence(QApplication::focusWidget(), keys);
+    }
+    QStringList columnTexts() const {
+        QStringList texts;
+        for (const char* name : {"Text1", "Text2", "Text3", "Text4", "Text5"}) {
+            texts << field(name)->text();
+        }
+        return texts;
+    }
+    // Chooses an entry of the context menu once it is open.
+    static void chooseFromMenu(const QString& entry) {
+        QTimer::singleShot(0, [entry] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            QVERIFY(menu);
+            for (QAction* action : menu->actions()) {
+                if (action->text() == entry) action->trigger();
+            }
+            menu->close();
+        });
+    }
+    // Back from a menu, the window is active again and the pixel has the focus.
+    void refocus(PixelButton* focused) {
+        form_->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(form_.get()));
+        focused->setFocus();
     }
 
     void startState() {
@@ -117,6 +174,61 @@ private slots:
         QCOMPARE(field("Text4")->cursorPosition(), typed.size());
     }
 
+    // The arrow keys walk the grid and stop at its edges; Tab keeps the designed order.
+    void keysMoveTheFocusAcrossTheGrid_data() {
+        QTest::addColumn<QPoint>("from");
+        QTest::addColumn<QList<int>>("keys");
+        QTest::addColumn<QPoint>("to");
+        const QList<int> down3{Qt::Key_Down, Qt::Key_Down, Qt::Key_Down};
+        QTest::newRow("right") << QPoint(1, 0) << QList<int>{Qt::Key_Right} << QPoint(2, 0);
+        QTest::newRow("down") << QPoint(3, 2) << QList<int>{Qt::Key_Down} << QPoint(3, 3);
+        QTest::newRow("left") << QPoint(3, 2) << QList<int>{Qt::Key_Left} << QPoint(2, 2);
+        QTest::newRow("up") << QPoint(3, 2) << QList<int>{Qt::Key_Up} << QPoint(3, 1);
+        QTest::newRow("left edge") << QPoint(1, 4) << QList<int>{Qt::Key_Left} << QPoint(1, 4);
+        QTest::newRow("top edge") << QPoint(4, 0) << QList<int>{Qt::Key_Up} << QPoint(4, 0);
+        QTest::newRow("right edge") << QPoint(5, 3) << QList<int>{Qt::Key_Right} << QPoint(5, 3);
+        QTest::newRow("bottom edge") << QPoint(2, 6) << down3 << QPoint(2, 7);
+        QTest::newRow("tab") << QPoint(2, 1) << QList<int>{Qt::Key_Tab} << QPoint(3, 0);
+        QTest::newRow("shift+tab") << QPoint(1, 1) << QList<int>{Qt::Key_Backtab} << QPoint(5, 0);
+    }
+
+    void keysMoveTheFocusAcrossTheGrid() {
+        QFETCH(QPoint, from);
+        QFETCH(QList<int>, keys);
+        QFETCH(QPoint, to);
+        pixel(from.x(), from.y())->setFocus();
+        for (int key : keys) QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
+        QCOMPARE(QApplication::focusWidget(), pixel(to.x(), to.y()));
+        QCOMPARE(litRows(1) | litRows(2) | litRows(3) | litRows(4) | litRows(5), 0);
+    }
+
+    // A ring marks the focused pixel, lit or not, and leaves the middle of its face alone.
+    void focusRingKeepsTheFaceColour_data() {
+        QTest::addColumn<bool>("lit");
+        QTest::newRow("unlit") << false;
+        QTest::newRow("lit") << true;
+    }
+
+    void focusRingKeepsTheFaceColour() {
+        QFETCH(bool, lit);
+        PixelButton* focused = pixel(2, 1);
+        if (lit) QTest::mouseClick(focused, Qt::LeftButton);
+        // Reached by the keyboard, as the styles' focus frames only show then.
+        pixel(2, 0)->setFocus();
+        QTest::keyClick(pixel(2, 0), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), focused);
+        const QImage image = focused->grab().toImage();
+        const QColor face = lit ? QColor(255, 8, 0) : focused->palette().color(QPalette::Button);
+        const QPoint centre = image.rect().center();
+        QCOMPARE(image.pixelColor(centre), face);
+        int ringPixels = 0;
+        for (int x = 0; x < centre.x(); ++x) {
+            ringPixels +=
+                image.pixelColor(x, centre.y()) == focused->palette().color(QPalette::Highlight);
+        }
+        QVERIFY(ringPixels > 0);
+    }
+
     void arrowsShowTheGlyph() {
         QTest::mouseClick(pixel(1, 3), Qt::LeftButton);
         QTest::mouseClick(button("Command10"), Qt::LeftButton);
@@ -154,11 +266,11 @@ private slots:
         QCOMPARE(cell(0, 3), "5");
     }
 
-    void fileButtonsSaveReadAndExportInTheWorkingDirectory() {
-        QTemporaryDir dir;
+    // The files go to the window's directory, never to the working directory.
+    void fileButtonsSaveReadAndExportInTheirDirectory() {
+        const QTemporaryDir& dir = directory_;
         QVERIFY(dir.isValid());
-        const QString previous = QDir::currentPath();
-        QVERIFY(QDir::setCurrent(dir.path()));
+        QVERIFY(QDir::currentPath() != dir.path());
 
         QTest::mouseClick(pixel(2, 0), Qt::LeftButton);
         // Japanese text arrives from the input method as a committed string.
@@ -189,29 +301,261 @@ private slots:
         QCOMPARE(reports_,
                  QStringList{QStringLiteral(
                                  "エラー 53: フォルダ %1 のファイル mojidat.txt が見つかりません")
-                                 .arg(QDir::currentPath())});
-        QVERIFY(QDir::setCurrent(previous));
+                                 .arg(dir.path())});
+        QVERIFY(!QFile::exists(QStringLiteral("fntdat.txt")));
+    }
+
+    void typedCodeShowsItsGlyph_data() {
+        QTest::addColumn<int>("finishKey");  // 0: the focus leaves for the pixel clicked
+        QTest::newRow("Return") << int(Qt::Key_Return);
+        QTest::newRow("Enter") << int(Qt::Key_Enter);
+        QTest::newRow("focus leaves") << 0;
+    }
+
+    void typedCodeShowsItsGlyph() {
+        QFETCH(int, finishKey);
+        QTest::mouseClick(pixel(1, 0), Qt::LeftButton);
+        field("Text9")->setFocus();
+        retype("Text9", QStringLiteral("5"));
+        if (finishKey != 0) {
+            QTest::keyClick(field("Text9"), Qt::Key(finishKey));
+            QCOMPARE(field("Text1")->text(), QString());
+        }
+        QTest::mouseClick(pixel(1, 0), Qt::LeftButton);
+        QCOMPARE(cell(5, 1), "1");
+        QCOMPARE(cell(0, 1), "1");
+        QVERIFY(reports_.isEmpty());
     }
 
     void endsWithStatus0_data() {
-        QTest::addColumn<bool>("exitButton");
-        QTest::newRow("終了") << true;
-        QTest::newRow("window closed") << false;
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<int>("answer");  // -1: nothing unsaved, nothing asked
+        QTest::addColumn<bool>("saveFails");
+        QTest::addColumn<int>("status");  // -1: still running
+        QTest::addColumn<bool>("saved");
+        QTest::newRow("終了") << "終了" << -1 << false << 0 << false;
+        QTest::newRow("window closed") << "close" << -1 << false << 0 << false;
+        QTest::newRow("Ctrl+Q") << "Ctrl+Q" << -1 << false << 0 << false;
+        QTest::newRow("終了, 保存") << "終了" << 0 << false << 0 << true;
+        QTest::newRow("window closed, 保存") << "close" << 0 << false << 0 << true;
+        QTest::newRow("Ctrl+Q, 破棄") << "Ctrl+Q" << 1 << false << 0 << false;
+        QTest::newRow("window closed, 破棄") << "close" << 1 << false << 0 << false;
+        QTest::newRow("終了, キャンセル") << "終了" << 2 << false << -1 << false;
+        QTest::newRow("window closed, キャンセル") << "close" << 2 << false << -1 << false;
+        QTest::newRow("終了, 保存 fails") << "終了" << 0 << true << -1 << false;
     }
 
     void endsWithStatus0() {
-        QFETCH(bool, exitButton);
-        QTimer::singleShot(0, form_.get(), [this, exitButton] {
-            if (exitButton) {
-                button("Command13")->click();
-            } else {
-                form_->close();
-            }
+        QFETCH(QString, how);
+        QFETCH(int, answer);
+        QFETCH(bool, saveFails);
+        QFETCH(int, status);
+        QFETCH(bool, saved);
+        QTemporaryDir dir;
+        const QString previous = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(dir.path()));
+        if (saveFails) QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("fntdat.txt")));
+        if (answer >= 0) QTest::mouseClick(pixel(2, 0), Qt::LeftButton);
+        answer_ = answer;
+
+        const int ended = statusAfter([this, how] {
+            if (how == "終了") button("Command13")->click();
+            if (how == "close") form_->close();
+            if (how == "Ctrl+Q") pressKeys(QKeySequence(Qt::CTRL | Qt::Key_Q));
         });
-        QTimer stuck;
-        connect(&stuck, &QTimer::timeout, [] { QCoreApplication::exit(1); });
-        stuck.start(5000);
-        QCOMPARE(QApplication::exec(), 0);
+        QVERIFY(QDir::setCurrent(previous));
+        QCOMPARE(ended, status);
+        QCOMPARE(form_->isVisible(), status != 0 || how != "close");
+        QCOMPARE(QFileInfo(dir.filePath(QStringLiteral("fntdat.txt"))).isFile(), saved);
+        QCOMPARE(reports_.size(), saveFails ? 1 : 0);
+        QCOMPARE(questions_.size(), answer >= 0 ? 1 : 0);
+        if (answer >= 0) {
+            const QStringList answers{"保存", "破棄", "キャンセル"};
+            QCOMPARE(questions_[0].answers, answers);
+            QCOMPARE(questions_[0].returnAnswer, 0);
+            QCOMPARE(questions_[0].escapeAnswer, 2);
+        }
+    }
+
+    void readAsksBeforeDroppingUnsavedWork_data() {
+        QTest::addColumn<int>("answer");  // -1: nothing unsaved, nothing asked
+        QTest::addColumn<bool>("read");
+        QTest::newRow("nothing unsaved") << -1 << true;
+        QTest::newRow("読出し") << 0 << true;
+        QTest::newRow("キャンセル") << 1 << false;
+    }
+
+    void readAsksBeforeDroppingUnsavedWork() {
+        QFETCH(int, answer);
+        QFETCH(bool, read);
+        QTemporaryDir dir;
+        const QString previous = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(dir.path()));
+        QTest::mouseClick(pixel(2, 0), Qt::LeftButton);
+        QTest::mouseClick(button("Command12"), Qt::LeftButton);
+        if (answer >= 0) QTest::mouseClick(pixel(3, 0), Qt::LeftButton);
+        answer_ = answer;
+        QTest::mouseClick(button("Command11"), Qt::LeftButton);
+        QVERIFY(QDir::setCurrent(previous));
+        QVERIFY(reports_.isEmpty());
+        QCOMPARE(cell(0, 3), read ? "" : "1");
+        QCOMPARE(questions_.size(), answer >= 0 ? 1 : 0);
+        if (answer >= 0) {
+            QCOMPARE(questions_[0].answers, (QStringList{"読出し", "キャンセル"}));
+            QCOMPARE(questions_[0].escapeAnswer, 1);
+        }
+    }
+
+    void undoAndRedoByKeys_data() {
+        QTest::addColumn<bool>("inField");
+        QTest::addColumn<QKeySequence>("redo");
+        QTest::newRow("grid, Ctrl+Y") << false << QKeySequence(Qt::CTRL | Qt::Key_Y);
+        QTest::newRow("field, Ctrl+Shift+Z")
+            << true << QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z);
+    }
+
+    void undoAndRedoByKeys() {
+        QFETCH(bool, inField);
+        QFETCH(QKeySequence, redo);
+        QTest::mouseClick(pixel(2, 0), Qt::LeftButton);
+        field("Text4")->setFocus();
+        retype("Text4", QStringLiteral("7f"));
+        (inField ? static_cast<QWidget*>(field("Text4")) : pixel(1, 0))->setFocus();
+        const QKeySequence undo(Qt::CTRL | Qt::Key_Z);
+        pressKeys(undo);
+        QCOMPARE(cell(0, 4), std::string());
+        QCOMPARE(cell(0, 2), "1");
+        QCOMPARE(field("Text4")->text(), QString());
+        pressKeys(undo);
+        QCOMPARE(cell(0, 2), std::string());
+        QCOMPARE(litRows(2), 0);
+        pressKeys(redo);
+        QCOMPARE(cell(0, 2), "1");
+        QCOMPARE(litRows(2), 0b1);
+        QCOMPARE(field("Text9")->text(), QStringLiteral("0"));
+    }
+
+    void dragPaintsAsOneUndoStep() {
+        QTest::mousePress(pixel(2, 0), Qt::LeftButton);
+        for (PixelButton* over : {pixel(2, 1), pixel(2, 2), pixel(3, 2)}) QTest::mouseMove(over);
+        QTest::mouseRelease(pixel(3, 2), Qt::LeftButton);
+        QCOMPARE(columnTexts(), (QStringList{"0", "7", "4", "0", "0"}));
+        QTest::mousePress(pixel(2, 1), Qt::LeftButton);
+        for (PixelButton* over : {pixel(2, 2), pixel(3, 2), pixel(3, 3)}) QTest::mouseMove(over);
+        QTest::mouseRelease(pixel(3, 3), Qt::LeftButton);
+        QCOMPARE(columnTexts(), (QStringList{"0", "1", "0", "0", "0"}));
+        QCOMPARE(litRows(3), 0);
+        pressKeys(QKeySequence(Qt::CTRL | Qt::Key_Z));
+        QCOMPARE(cell(0, 2), "7");
+        QCOMPARE(cell(0, 3), "4");
+        QCOMPARE(litRows(2), 0b111);
+    }
+
+    void gridCommands_data() {
+        QTest::addColumn<QString>("menuEntry");
+        QTest::addColumn<QKeySequence>("keys");
+        QTest::addColumn<QStringList>("columns");
+        const QStringList pasted{"7F", "9", "9", "9", "6"};
+        QTest::newRow("paste") << "貼り付け" << QKeySequence() << pasted;
+        QTest::newRow("clear") << "消去" << QKeySequence(Qt::Key_Delete)
+                               << QStringList{"0", "0", "0", "0", "0"};
+        QTest::newRow("invert") << "白黒反転" << QKeySequence(Qt::CTRL | Qt::Key_I)
+                                << QStringList{"80", "F6", "F6", "F6", "F9"};
+        QTest::newRow("up") << "上へずらす" << QKeySequence(Qt::SHIFT | Qt::Key_Up)
+                            << QStringList{"3F", "4", "4", "4", "3"};
+        QTest::newRow("down") << "下へずらす" << QKeySequence(Qt::SHIFT | Qt::Key_Down)
+                              << QStringList{"FE", "12", "12", "12", "C"};
+        QTest::newRow("left") << "左へずらす" << QKeySequence(Qt::SHIFT | Qt::Key_Left)
+                              << QStringList{"9", "9", "9", "6", "0"};
+        QTest::newRow("right") << "右へずらす" << QKeySequence(Qt::SHIFT | Qt::Key_Right)
+                               << QStringList{"0", "7F", "9", "9", "9"};
+        QTest::newRow("mirror") << "左右反転" << QKeySequence(Qt::CTRL | Qt::Key_M)
+                                << QStringList{"6", "9", "9", "9", "7F"};
+    }
+
+    // Each command by its shortcut on the focused grid, then again from the context menu, as
+    // the right button and the Menu key raise it, after undoing it.
+    void gridCommands() {
+        QFETCH(QString, menuEntry);
+        QFETCH(QKeySequence, keys);
+        QFETCH(QStringList, columns);
+        QGuiApplication::clipboard()->setText(
+            QStringLiteral("{ 0x7F, 0x09, 0x09, 0x09, 0x06 }, // P"));
+        pixel(3, 3)->setFocus();
+        pressKeys(QKeySequence(Qt::CTRL | Qt::Key_V));
+        const QStringList before = columnTexts();
+        const QKeySequence undo(Qt::CTRL | Qt::Key_Z);
+        if (!keys.isEmpty()) {
+            pressKeys(keys);
+            QCOMPARE(columnTexts(), columns);
+            pressKeys(undo);
+            QCOMPARE(columnTexts(), before);
+        }
+        chooseFromMenu(menuEntry);
+        QContextMenuEvent rightClick(QContextMenuEvent::Mouse, QPoint(4, 4),
+                                     pixel(2, 5)->mapToGlobal(QPoint(4, 4)));
+        QApplication::sendEvent(pixel(2, 5), &rightClick);
+        QCOMPARE(columnTexts(), columns);
+        for (int column = 1; column <= 5; ++column) {
+            QCOMPARE(QString::fromStdString(cell(0, column)), columns[column - 1]);
+        }
+        refocus(pixel(3, 3));
+        pressKeys(undo);
+        chooseFromMenu(menuEntry);
+        QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, QPoint(12, 12),
+                                  pixel(3, 3)->mapToGlobal(QPoint(12, 12)));
+        QApplication::sendEvent(QApplication::focusWidget(), &menuKey);
+        QCOMPARE(columnTexts(), columns);
+        refocus(pixel(3, 3));
+        pressKeys(QKeySequence(Qt::CTRL | Qt::Key_C));
+        QStringList copied;
+        for (const QString& column : columns) copied << column.rightJustified(2, u'0');
+        QCOMPARE(QGuiApplication::clipboard()->text(), copied.join(u' '));
+        QVERIFY(reports_.isEmpty());
+    }
+
+    void pasteRefusesWhatIsNotAGlyph() {
+        QGuiApplication::clipboard()->setText(QStringLiteral("7F 09 09 09"));
+        pressKeys(QKeySequence(Qt::CTRL | Qt::Key_V));
+        QCOMPARE(reports_.size(), 1);
+        QVERIFY(reports_[0].startsWith(QStringLiteral("エラー 1400: ")));
+        QCOMPARE(columnTexts(), (QStringList{"0", "0", "0", "0", "0"}));
+    }
+
+    void buttonShortcutsShowInTooltips_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QKeySequence>("keys");
+        QTest::addColumn<QString>("tooltip");
+        QTest::newRow("←") << "Command9" << QKeySequence(Qt::Key_PageUp) << "← (PgUp)";
+        QTest::newRow("→") << "Command10" << QKeySequence(Qt::Key_PageDown) << "→ (PgDown)";
+        QTest::newRow("読出し") << "Command11" << QKeySequence(Qt::CTRL | Qt::Key_O)
+                                << "読出し (Ctrl+O)";
+        QTest::newRow("保存") << "Command12" << QKeySequence(Qt::CTRL | Qt::Key_S)
+                              << "保存 (Ctrl+S)";
+        QTest::newRow("Cヘッダ生成")
+            << "Command14" << QKeySequence(Qt::CTRL | Qt::Key_E) << "Cヘッダ生成 (Ctrl+E)";
+        QTest::newRow("終了") << "Command13" << QKeySequence() << "終了 (Ctrl+Q)";
+    }
+
+    void buttonShortcutsShowInTooltips() {
+        QFETCH(QString, name);
+        QFETCH(QKeySequence, keys);
+        QFETCH(QString, tooltip);
+        QCOMPARE(button(qPrintable(name))->toolTip(), tooltip);
+        if (keys.isEmpty()) return;
+        QTemporaryDir dir;
+        const QString previous = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(dir.path()));
+        QTest::mouseClick(button("Command12"), Qt::LeftButton);
+        int clicks = 0;
+        connect(button(qPrintable(name)), &QAbstractButton::clicked, [&clicks] { ++clicks; });
+        // From a text field too, and a key held down clicks each time it repeats.
+        field("Text10")->setFocus();
+        pressKeys(keys);
+        pressKeys(keys);
+        QVERIFY(QDir::setCurrent(previous));
+        QCOMPARE(clicks, 2);
+        QVERIFY(reports_.isEmpty());
     }
 };
 

@@ -5,12 +5,15 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QPainter>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QSet>
 #include <QTest>
 
 #include "window/form1.h"
 #include "window/icon.h"
+#include "window/look.h"
 
 using fontedit::window::Form1;
 
@@ -92,6 +95,28 @@ QString focusName(const QWidget* widget) {
                            : widget->objectName();
 }
 
+// Pixels dark enough to be text: the faces, frames and bevels of Fusion are all lighter.
+int inkPixels(const QImage& image) {
+    int ink = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) ink += qGray(image.pixel(x, y)) < 100;
+    }
+    return ink;
+}
+
+// The rows free of ink above the first and below the last row that has some.
+std::pair<int, int> marginsAboveAndBelowInk(const QImage& image) {
+    int first = image.height(), last = -1;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (qGray(image.pixel(x, y)) >= 100) continue;
+            first = std::min(first, y);
+            last = y;
+        }
+    }
+    return {first, image.height() - 1 - last};
+}
+
 int distinctOpaqueColours(const QImage& image) {
     QSet<QRgb> colours;
     for (int y = 0; y < image.height(); ++y) {
@@ -108,7 +133,7 @@ class LayoutTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { QApplication::setStyle(QStringLiteral("Fusion")); }
+    void initTestCase() { fontedit::window::pinLook(); }
 
     void controls_data() {
         QTest::addColumn<QString>("name");
@@ -137,7 +162,7 @@ private slots:
         QFETCH(QString, kind);
         QFETCH(QString, caption);
         QFETCH(QRect, geometry);
-        Form1 form;
+        Form1 form(std::filesystem::current_path());
         const QWidget* widget = control(form, name, index);
         QVERIFY2(widget != nullptr, "missing or not unique");
         QVERIFY(widget->inherits(qPrintable(kind)));
@@ -150,7 +175,7 @@ private slots:
     }
 
     void tabOrder() {
-        Form1 form;
+        Form1 form(std::filesystem::current_path());
         QStringList actual;
         QWidget* widget = control(form, QStringLiteral("Command1"), 0);
         do {
@@ -161,7 +186,7 @@ private slots:
     }
 
     void frame() {
-        Form1 form;
+        Form1 form(std::filesystem::current_path());
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
         QCOMPARE(form.windowTitle(), QStringLiteral("8x8フォントエディタ"));
@@ -169,6 +194,55 @@ private slots:
         QCOMPARE(form.minimumSize(), form.maximumSize());
         QVERIFY(form.findChildren<QMenuBar*>().isEmpty());
         QCOMPARE(form.focusWidget(), control(form, QStringLiteral("Command1"), 0));
+    }
+
+    // Every caption and the widest text of each field shows whole on the window, nothing
+    // clipped by its own box or hidden under a neighbour.
+    void textsShowWhole_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("text");
+        for (const Row& row : kOtherControls) {
+            QString text = QString::fromUtf8(row.caption);
+            if (QLatin1String(row.kind) == QLatin1String("QLineEdit")) {
+                text = row.name == QByteArray("Text10")  ? QStringLiteral("DEL")
+                       : row.name == QByteArray("Text9") ? QStringLiteral("100")
+                                                         : QStringLiteral("FF");
+            }
+            QTest::newRow(row.name) << QString::fromUtf8(row.name) << text;
+        }
+    }
+
+    void textsShowWhole() {
+        QFETCH(QString, name);
+        QFETCH(QString, text);
+        Form1 form(std::filesystem::current_path());
+        QWidget* widget = control(form, name, -1);
+        if (auto* edit = qobject_cast<QLineEdit*>(widget)) edit->setText(text);
+        // Flat, the face is one colour whatever the button's height; the text stays in place.
+        auto* button = qobject_cast<QPushButton*>(widget);
+        if (button != nullptr) button->setFlat(true);
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        const QRect box = widget->geometry();
+        // As the window shows it, neighbours included.
+        const QImage shown = form.grab(box).toImage();
+        // The same control alone with room to spare: 20 pixels above and below, where text
+        // centred vertically moves by exactly 20, and 40 to the right of left-aligned text.
+        // Buttons keep their width, so a caption too wide for one shows as more lines.
+        widget->setGeometry(box.adjusted(0, -20, button != nullptr ? 0 : 40, 20));
+        const QImage roomy = widget->grab().toImage();
+        const qreal ratio = roomy.devicePixelRatio();
+        const QImage inBox =
+            roomy.copy(QRectF(QPointF(0, 20) * ratio, box.size() * ratio).toRect());
+        QCOMPARE(inkPixels(roomy), inkPixels(inBox));
+        QCOMPARE(inkPixels(shown), inkPixels(inBox));
+        if (qobject_cast<QLineEdit*>(widget) != nullptr) {
+            // Capitals and digits, with nothing below the line, have their middle within a
+            // pixel of the field's.
+            const auto [above, below] = marginsAboveAndBelowInk(shown);
+            QVERIFY2(qAbs(above - below) <= 2 * ratio,
+                     qPrintable(QStringLiteral("%1 rows above, %2 below").arg(above).arg(below)));
+        }
     }
 
     void icon_data() {

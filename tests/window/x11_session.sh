@@ -32,9 +32,9 @@ find_window() {
     [ -n "$window" ]
 }
 
-# Starts the editor in the working directory and waits for its window.
+# Starts the editor with the arguments given, if any, and waits for its window.
 start_editor() {
-    QT_QPA_PLATFORM=xcb "$program" &
+    QT_QPA_PLATFORM=xcb "$program" "$@" &
     pid=$!
     poll find_window || fail "no window appeared"
     [ "$(xdotool getwindowname "$window")" = "8x8フォントエディタ" ] || fail "wrong window caption"

@@ -1,0 +1,135 @@
+#include "editing/grid_commands.h"
+
+#include <algorithm>
+#include <cstdio>
+
+#include "state/conversions.h"
+
+namespace fontedit::editing {
+namespace {
+
+bool isBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+}
+
+std::string_view trimmed(std::string_view text) {
+    while (!text.empty() && isBlank(text.front())) text.remove_prefix(1);
+    while (!text.empty() && isBlank(text.back())) text.remove_suffix(1);
+    return text;
+}
+
+int hexDigit(char c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    return -1;
+}
+
+// One byte at the front of `text`, which it then leaves behind.
+std::optional<std::uint8_t> takeByte(std::string_view& text) {
+    if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) {
+        text.remove_prefix(2);
+    }
+    int value = 0;
+    std::size_t digits = 0;
+    for (; digits < text.size() && hexDigit(text[digits]) >= 0; ++digits) {
+        value = value * 16 + hexDigit(text[digits]);
+        if (value > 0xFF) return std::nullopt;
+    }
+    if (digits == 0) return std::nullopt;
+    text.remove_prefix(digits);
+    return static_cast<std::uint8_t>(value);
+}
+
+// The list inside the braces of a C table row "{ 0x7C, ... }, // A", or the text itself.
+std::optional<std::string_view> glyphList(std::string_view text) {
+    text = trimmed(text.substr(0, text.find("//")));
+    if (text.ends_with(',')) text = trimmed(text.substr(0, text.size() - 1));
+    if (!text.starts_with('{')) return text;
+    if (!text.ends_with('}')) return std::nullopt;
+    return text.substr(1, text.size() - 2);
+}
+
+}  // namespace
+
+GlyphBytes shownGlyph(const state::EditorState& state) {
+    GlyphBytes glyph{};
+    for (int column = 1; column <= state::kGlyphColumns; ++column) {
+        const double value = state::columnValue(state.columnField(column).text());
+        for (int row = 0; row < state::kGlyphRows; ++row) {
+            if (state::bitTest(row, value)) glyph[column - 1] |= 1 << row;
+        }
+    }
+    return glyph;
+}
+
+GlyphBytes transformed(const GlyphBytes& glyph, GridCommand command) {
+    GlyphBytes result{};
+    switch (command) {
+        case GridCommand::Clear:
+            break;
+        case GridCommand::Invert:
+            std::ranges::transform(glyph, result.begin(),
+                                   [](std::uint8_t column) { return ~column & 0xFF; });
+            break;
+        // Bit 0 is the top row.
+        case GridCommand::ShiftUp:
+            std::ranges::transform(glyph, result.begin(),
+                                   [](std::uint8_t column) { return column >> 1; });
+            break;
+        case GridCommand::ShiftDown:
+            std::ranges::transform(glyph, result.begin(),
+                                   [](std::uint8_t column) { return (column << 1) & 0xFF; });
+            break;
+        case GridCommand::ShiftLeft:
+            std::copy(glyph.begin() + 1, glyph.end(), result.begin());
+            break;
+        case GridCommand::ShiftRight:
+            std::copy(glyph.begin(), glyph.end() - 1, result.begin() + 1);
+            break;
+        case GridCommand::MirrorLeftRight:
+            std::ranges::reverse_copy(glyph, result.begin());
+            break;
+    }
+    return result;
+}
+
+std::string glyphText(const GlyphBytes& glyph) {
+    std::string text;
+    for (std::uint8_t column : glyph) {
+        char digits[3];
+        std::snprintf(digits, sizeof digits, "%02X", column);
+        if (!text.empty()) text += ' ';
+        text += digits;
+    }
+    return text;
+}
+
+std::optional<GlyphBytes> parseGlyphText(std::string_view text) {
+    std::optional<std::string_view> list = glyphList(text);
+    if (!list) return std::nullopt;
+    std::string_view rest = *list;
+    GlyphBytes glyph{};
+    std::size_t count = 0;
+    for (;;) {
+        rest = trimmed(rest);
+        if (rest.empty()) break;
+        if (count == glyph.size()) return std::nullopt;
+        const std::optional<std::uint8_t> byte = takeByte(rest);
+        if (!byte) return std::nullopt;
+        glyph[count++] = *byte;
+        // A byte's digits end at a blank, a comma or a character no byte starts with.
+        rest = trimmed(rest);
+        if (rest.starts_with(',')) rest.remove_prefix(1);
+    }
+    if (count != glyph.size()) return std::nullopt;
+    return glyph;
+}
+
+void writeGlyph(state::EditorState& state, const GlyphBytes& glyph) {
+    for (int column = 1; column <= state::kGlyphColumns; ++column) {
+        state.columnField(column).setText(state::hexText(glyph[column - 1]));
+    }
+}
+
+}  // namespace fontedit::editing

@@ -1,0 +1,39 @@
+#pragma once
+
+// The commands on the whole glyph grid: copy and paste as text, clear, invert, shift and
+// mirror. They work on the glyph as its pixels show it, five bytes with column 1 first.
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "state/editor_state.h"
+
+namespace fontedit::editing {
+
+using GlyphBytes = std::array<std::uint8_t, state::kGlyphColumns>;
+
+enum class GridCommand {
+    Clear,
+    Invert,
+    ShiftUp,
+    ShiftDown,
+    ShiftLeft,
+    ShiftRight,
+    MirrorLeftRight,
+};
+
+// The eight rows of each column field's value.
+GlyphBytes shownGlyph(const state::EditorState& state);
+// Dots shifted off the grid are lost.
+GlyphBytes transformed(const GlyphBytes& glyph, GridCommand command);
+// Two hex digits a byte, separated by blanks: "7C 12 11 12 7C".
+std::string glyphText(const GlyphBytes& glyph);
+// Five hex bytes separated by blanks or commas, each with or without "0x"; braces around
+// them, a trailing comma and a "//" comment are allowed, so a row of a C table reads.
+std::optional<GlyphBytes> parseGlyphText(std::string_view text);
+// Writes the bytes into the column fields, whose change actions recolour and store them.
+void writeGlyph(state::EditorState& state, const GlyphBytes& glyph);
+
+}  // namespace fontedit::editing

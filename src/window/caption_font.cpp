@@ -1,0 +1,112 @@
+#include "window/caption_font.h"
+
+#include <fontconfig/fontconfig.h>
+
+#include <QApplication>
+#include <QFontMetrics>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QStyleOptionFrame>
+#include <algorithm>
+#include <memory>
+
+namespace fontedit::window {
+namespace {
+
+// 9 points at 96 dots per inch; sizes in pixels keep the text in step with the layout, which is
+// in pixels too, whatever dpi the screen reports.
+constexpr int kDesignPixelSize = 12;
+constexpr int kSmallestPixelSize = 6;
+// QLineEdit keeps this much room inside its contents on each side; Qt fixes it, no style does.
+constexpr int kFieldMarginX = 2, kFieldMarginY = 1;
+
+using Pattern = std::unique_ptr<FcPattern, decltype(&FcPatternDestroy)>;
+
+// The family the desktop shows Japanese sans-serif text in. Asked for the language, so that
+// kana, kanji and Latin letters all come from one font and no fallback is searched for.
+QString japaneseSansSerif() {
+    const Pattern pattern(FcNameParse(reinterpret_cast<const FcChar8*>("sans-serif:lang=ja")),
+                          &FcPatternDestroy);
+    if (!pattern) return {};
+    FcConfigSubstitute(nullptr, pattern.get(), FcMatchPattern);
+    FcDefaultSubstitute(pattern.get());
+    FcResult result = FcResultNoMatch;
+    const Pattern match(FcFontMatch(nullptr, pattern.get(), &result), &FcPatternDestroy);
+    FcChar8* family = nullptr;
+    if (!match || FcPatternGetString(match.get(), FC_FAMILY, 0, &family) != FcResultMatch) {
+        return {};
+    }
+    return QString::fromUtf8(reinterpret_cast<const char*>(family));
+}
+
+// The widest text a control must show whole.
+QString widestText(const ControlSpec& control) {
+    if (control.kind != ControlKind::TextField) return qtText(control.caption);
+    if (control.name == "Text10") return qtText(kWidestLabel);
+    if (control.name == "Text9") return qtText(kWidestCode);
+    return qtText(kWidestByte);
+}
+
+bool fitsAt(const QFont& font, const QStyle& style) {
+    const QFontMetrics metrics(font);
+    for (const ControlSpec& control : formControls()) {
+        if (control.kind == ControlKind::PixelButton) continue;
+        const QRect area = textArea(style, control.kind, pixelRect(control));
+        // Buttons wrap their captions onto further lines; labels and fields keep one line.
+        const int flags = control.kind == ControlKind::Button ? Qt::TextWordWrap : 0;
+        const QRect needed = metrics.boundingRect(area, flags, widestText(control));
+        if (needed.width() > area.width() || metrics.height() > area.height() ||
+            (flags != 0 && needed.height() > area.height())) {
+            return false;
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
+// The largest size at which every label's caption fits in one line as Japanese text, one em a
+// character. Starting there spares loading the font at a size that cannot fit, which is much
+// of the time a size costs; the measuring below still decides.
+int largestFullWidthSize() {
+    int size = kDesignPixelSize;
+    for (const ControlSpec& control : formControls()) {
+        if (control.kind != ControlKind::Label) continue;
+        const auto characters = static_cast<int>(qtText(control.caption).size());
+        size = std::min(size, pixelRect(control).width() / characters);
+    }
+    return size;
+}
+
+QFont captionFont(const QStyle& style) {
+    QFont font = QApplication::font();
+    if (const QString family = japaneseSansSerif(); !family.isEmpty()) font.setFamilies({family});
+    font.setPixelSize(largestFullWidthSize());
+    while (font.pixelSize() > kSmallestPixelSize && !fitsAt(font, style)) {
+        font.setPixelSize(font.pixelSize() - 1);
+    }
+    return font;
+}
+
+QRect textArea(const QStyle& style, ControlKind kind, const QRect& box) {
+    switch (kind) {
+        case ControlKind::Button: {
+            QStyleOptionButton option;
+            option.rect = box;
+            return style.subElementRect(QStyle::SE_PushButtonContents, &option);
+        }
+        case ControlKind::TextField: {
+            QStyleOptionFrame option;
+            option.rect = box;
+            option.lineWidth = style.pixelMetric(QStyle::PM_DefaultFrameWidth, &option);
+            return style.subElementRect(QStyle::SE_LineEditContents, &option)
+                .adjusted(kFieldMarginX, kFieldMarginY, -kFieldMarginX, -kFieldMarginY);
+        }
+        case ControlKind::Label:
+        case ControlKind::PixelButton:
+            break;
+    }
+    return box;
+}
+
+}  // namespace fontedit::window

@@ -1,0 +1,23 @@
+#pragma once
+
+// The editor's command line, read before the window system is touched, so that help, the
+// version and a wrong directory need no display.
+#include <QStringList>
+#include <filesystem>
+#include <variant>
+
+namespace fontedit::window {
+
+struct StartOptions {
+    // Where the three font files live.
+    std::filesystem::path directory;
+    // What -platform and -display name, empty when not given; Qt reads them again itself.
+    QString platform;
+    QString display;
+};
+
+// The options to start with, or the exit status when the program has already done what was
+// asked (help, version) or must not start (wrong usage, status 2; the message is printed).
+std::variant<StartOptions, int> readCommandLine(const QStringList& arguments);
+
+}  // namespace fontedit::window

@@ -1,0 +1,27 @@
+#include "window/question.h"
+
+#include <QMessageBox>
+#include <QPushButton>
+#include <vector>
+
+namespace fontedit::window {
+
+int askInMessageBox(QWidget* window, const Question& question) {
+    QMessageBox box(QMessageBox::Question, window->windowTitle(), question.text,
+                    QMessageBox::NoButton, window);
+    std::vector<QPushButton*> buttons;
+    for (int index = 0; index < question.answers.size(); ++index) {
+        const QMessageBox::ButtonRole role =
+            index == question.escapeAnswer ? QMessageBox::RejectRole : QMessageBox::AcceptRole;
+        buttons.push_back(box.addButton(question.answers[index], role));
+    }
+    box.setDefaultButton(buttons[question.returnAnswer]);
+    box.setEscapeButton(buttons[question.escapeAnswer]);
+    box.exec();
+    for (std::size_t index = 0; index < buttons.size(); ++index) {
+        if (box.clickedButton() == buttons[index]) return static_cast<int>(index);
+    }
+    return question.escapeAnswer;
+}
+
+}  // namespace fontedit::window

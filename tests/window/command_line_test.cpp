@@ -1,0 +1,124 @@
+// The program's command line and start-up checks, run as a user runs them: the exit status
+// and what is printed, before any window could open.
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "window/display_probe.h"
+
+using fontedit::window::DisplaySettings;
+
+class CommandLineTest : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir scratch_;
+
+private slots:
+    void initTestCase() {
+        QVERIFY(scratch_.isValid());
+        QFile file(scratch_.filePath(QStringLiteral("fntdat.txt")));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+    }
+
+    void exitStatus_data() {
+        QTest::addColumn<QStringList>("arguments");
+        // Added to an environment without DISPLAY, WAYLAND_DISPLAY and QT_QPA_PLATFORM.
+        QTest::addColumn<QStringList>("environment");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("stdoutStart");
+        QTest::addColumn<QString>("stderrLine");
+        const QString file = scratch_.filePath(QStringLiteral("fntdat.txt"));
+        const QStringList x11{QStringLiteral("DISPLAY=:99")};
+        QTest::newRow("--help") << QStringList{"--help"} << QStringList{} << 0
+                                << "Usage: fontedit [options] [DIR]\n"
+                                << QString();
+        QTest::newRow("--version")
+            << QStringList{"--version"} << QStringList{} << 0 << "fontedit " << QString();
+        QTest::newRow("missing directory")
+            << QStringList{"/nonexistent/fontedit"} << x11 << 2 << QString()
+            << "fontedit: '/nonexistent/fontedit': no such directory";
+        QTest::newRow("file as directory")
+            << QStringList{file} << x11 << 2 << QString()
+            << QStringLiteral("fontedit: '%1': not a directory").arg(file);
+        QTest::newRow("missing directory, no display")
+            << QStringList{"/nonexistent/fontedit"} << QStringList{} << 2 << QString()
+            << "fontedit: '/nonexistent/fontedit': no such directory";
+        QTest::newRow("two directories") << QStringList{"/", "/"} << x11 << 2 << QString()
+                                         << "fontedit: more than one directory given";
+        QTest::newRow("unknown option") << QStringList{"--frobnicate"} << x11 << 2 << QString()
+                                        << "fontedit: Unknown option 'frobnicate'.";
+        const QString noDisplay = QStringLiteral("fontedit: no display to show the window on");
+        QTest::newRow("no display")
+            << QStringList{} << QStringList{} << 1 << QString() << noDisplay;
+        QTest::newRow("xcb without DISPLAY")
+            << QStringList{scratch_.path()} << QStringList{"QT_QPA_PLATFORM=xcb"} << 1 << QString()
+            << noDisplay;
+        QTest::newRow("-platform wayland without WAYLAND_DISPLAY")
+            << QStringList{"-platform", "wayland"} << x11 << 1 << QString() << noDisplay;
+    }
+
+    void exitStatus() {
+        QFETCH(QStringList, arguments);
+        QFETCH(QStringList, environment);
+        QFETCH(int, status);
+        QFETCH(QString, stdoutStart);
+        QFETCH(QString, stderrLine);
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+            env.remove(QString::fromLatin1(name));
+        }
+        for (const QString& setting : environment) {
+            env.insert(setting.section(u'=', 0, 0), setting.section(u'=', 1));
+        }
+        QProcess program;
+        program.setProcessEnvironment(env);
+        program.start(QStringLiteral(FONTEDIT_PROGRAM), arguments);
+        QVERIFY(program.waitForFinished(10000));
+        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(program.exitCode(), status);
+        const QString out = QString::fromLocal8Bit(program.readAllStandardOutput());
+        const QString err = QString::fromLocal8Bit(program.readAllStandardError());
+        QVERIFY2(out.startsWith(stdoutStart), qPrintable(out));
+        QCOMPARE(out.isEmpty(), stdoutStart.isEmpty());
+        QCOMPARE(err, stderrLine.isEmpty() ? QString() : stderrLine + u'\n');
+    }
+
+    // Qt tries the plugins of a list in turn, so one usable plugin is enough.
+    void displayFromPlatformList_data() {
+        QTest::addColumn<QString>("platform");
+        QTest::addColumn<QString>("xDisplay");
+        QTest::addColumn<QString>("waylandDisplay");
+        QTest::addColumn<bool>("found");
+        QTest::newRow("default, X") << ""
+                                    << ":0"
+                                    << "" << true;
+        QTest::newRow("default, Wayland") << ""
+                                          << ""
+                                          << "wayland-0" << true;
+        QTest::newRow("wayland;xcb, X") << "wayland;xcb"
+                                        << ":0"
+                                        << "" << true;
+        QTest::newRow("wayland, X only") << "wayland"
+                                         << ":0"
+                                         << "" << false;
+        QTest::newRow("xcb with arguments") << "xcb:nogl"
+                                            << ":0"
+                                            << "" << true;
+        QTest::newRow("offscreen") << "offscreen"
+                                   << ""
+                                   << "" << true;
+    }
+
+    void displayFromPlatformList() {
+        QFETCH(QString, platform);
+        QFETCH(QString, xDisplay);
+        QFETCH(QString, waylandDisplay);
+        QFETCH(bool, found);
+        QCOMPARE(fontedit::window::hasDisplay(DisplaySettings{platform, xDisplay, waylandDisplay}),
+                 found);
+    }
+};
+
+QTEST_GUILESS_MAIN(CommandLineTest)
+#include "command_line_test.moc"
