@@ -1,5 +1,5 @@
-// Arbitrary bytes as "fntdat.txt" and "mojidat.txt": Read either loads them or fails with a
-// documented cause and leaves the tables as they were.
+// Arbitrary bytes as "fntdat.txt" and "mojidat.txt", held in memory: Read either loads them or
+// fails with a documented cause and leaves the tables as they were.
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <cstddef>
@@ -12,38 +12,42 @@
 #include "files/font_files.h"
 #include "state/conversions.h"
 #include "state/failure.h"
-#include "support/scratch_directory.h"
 
 namespace fontedit::fuzz {
 namespace {
 
 using state::Cause;
 using state::Failure;
-using support::ScratchDirectory;
 
-// Every cell and label distinct, so that a partial load cannot go unnoticed.
-void fillTables(state::EditorState& state) {
-    for (int code = 0; code < state::kCodeCount; ++code) {
-        for (int column = 0; column < state::kTableColumns; ++column) {
-            state.font.setCell(code, column, state::hexText(code * 16 + column));
+// Every cell and label distinct, so that a partial load cannot go unnoticed; built once, as
+// every run starts from them.
+struct FilledTables {
+    state::FontTable font;
+    state::LabelTable labels;
+
+    FilledTables() {
+        for (int code = 0; code < state::kCodeCount; ++code) {
+            for (int column = 0; column < state::kTableColumns; ++column) {
+                font.setCell(code, column, state::hexText(code * 16 + column));
+            }
+            labels.setLabel(code, "L" + std::to_string(code));
         }
-        state.labels.setLabel(code, "L" + std::to_string(code));
     }
+};
+
+const FilledTables& filled() {
+    static const FilledTables tables;
+    return tables;
 }
 
 bool tablesUntouched(const state::EditorState& state, bool exceptLoadedPart) {
     for (int code = 0; code < state::kCodeCount; ++code) {
+        const bool loadedCode = exceptLoadedPart && code < state::kSavedCodes;
         for (int column = 0; column < state::kTableColumns; ++column) {
-            const bool loaded =
-                code < state::kSavedCodes && column >= 1 && column <= state::kGlyphColumns;
-            if (loaded && exceptLoadedPart) continue;
-            if (state.font.cell(code, column) != state::hexText(code * 16 + column)) return false;
+            if (loadedCode && column >= 1 && column <= state::kGlyphColumns) continue;
+            if (state.font.cell(code, column) != filled().font.cell(code, column)) return false;
         }
-        const bool loaded = code < state::kSavedCodes;
-        if (!(loaded && exceptLoadedPart) &&
-            state.labels.label(code) != "L" + std::to_string(code)) {
-            return false;
-        }
+        if (!loadedCode && state.labels.label(code) != filled().labels.label(code)) return false;
     }
     return true;
 }
@@ -111,15 +115,13 @@ void checkWrittenAgain(const files::FontData& data) {
             "a font written from loaded files loads the same");
 }
 
-void checkRead(const ScratchDirectory& dir, const std::string& fontBytes,
-               const std::string& labelBytes, const Parsed& expected) {
-    dir.put(files::kFontFileName, fontBytes);
-    dir.put(files::kLabelFileName, labelBytes);
+void checkRead(const files::FontFiles& bytes, const Parsed& expected) {
     editing::Editor editor;
-    fillTables(editor.state());
+    editor.state().font = filled().font;
+    editor.state().labels = filled().labels;
     int failure = 0;
     try {
-        files::readFont(editor, dir.path());
+        files::readFont(editor, bytes);
     } catch (const Failure& caught) {
         failure = caught.number();
     }
@@ -143,12 +145,12 @@ void checkRead(const ScratchDirectory& dir, const std::string& fontBytes,
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace fontedit;
-    static const support::ScratchDirectory dir;
     FuzzedDataProvider input(data, size);
-    const std::string fontBytes = input.ConsumeRandomLengthString();
-    const std::string labelBytes = input.ConsumeRemainingBytesAsString();
-    const fuzz::Parsed parsed = fuzz::parse(fontBytes, labelBytes);
+    files::FontFiles bytes;
+    bytes.font = input.ConsumeRandomLengthString();
+    bytes.labels = input.ConsumeRemainingBytesAsString();
+    const fuzz::Parsed parsed = fuzz::parse(bytes.font, bytes.labels);
     if (parsed.failure == 0) fuzz::checkWrittenAgain(parsed.data);
-    fuzz::checkRead(dir, fontBytes, labelBytes, parsed);
+    fuzz::checkRead(bytes, parsed);
     return 0;
 }

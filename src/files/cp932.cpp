@@ -2,6 +2,7 @@
 
 #include <iconv.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <memory>
 #include <system_error>
@@ -27,8 +28,16 @@ Converter openConverter(const char* to, const char* from) {
     return converter;
 }
 
+// Both encodings share ASCII byte for byte.
+bool isAscii(std::string_view text) {
+    return std::all_of(text.begin(), text.end(),
+                       [](char byte) { return static_cast<unsigned char>(byte) < 0x80; });
+}
+
 std::string convert(const Converter& converter, std::string_view input, state::Cause cause,
                     state::Facts& where) {
+    // Most fonts are ASCII throughout, and iconv costs far more than a copy.
+    if (isAscii(input)) return std::string(input);
     // A conversion that failed half-way leaves its shift state behind.
     iconv(converter.get(), nullptr, nullptr, nullptr, nullptr);
     std::string output(input.size() * 2 + 16, '\0');

@@ -41,7 +41,7 @@ std::string FieldReader::unquoted() {
 }
 
 void FieldReader::skipToFieldEnd() {
-    while (pos_ < text_.size() && text_[pos_] != ',' && lineEndLength(text_, pos_) == 0) ++pos_;
+    pos_ = std::min(text_.find_first_of(",\r\n", pos_), text_.size());
 }
 
 void FieldReader::closeField() {

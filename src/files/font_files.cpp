@@ -34,6 +34,12 @@ void nameFolder(Failure& failure, const std::filesystem::path& dir) {
     if (file == kFontFileName || file == kLabelFileName) file = (dir / file).string();
 }
 
+void storeLoadedFont(editing::Editor& editor, const FontData& data) {
+    editor.read([&data](state::FontTable& font, state::LabelTable& labels) {
+        storeFontData(data, font, labels);
+    });
+}
+
 }  // namespace
 
 std::string fontFileBytes(const FontData& data) {
@@ -104,12 +110,15 @@ FontData loadFontFiles(const std::filesystem::path& dir) {
     }
 }
 
-void saveFont(const state::EditorState& state, const std::filesystem::path& dir) {
+FontFiles saveFont(const state::EditorState& state) {
     const FontData data = fontData(state.font, state.labels);
-    const std::string fontBytes = fontFileBytes(data);
-    const std::string labelBytes = labelFileBytes(data);
-    const std::array<FileContent, 2> files{FileContent{dir / kFontFileName, fontBytes},
-                                           FileContent{dir / kLabelFileName, labelBytes}};
+    return {fontFileBytes(data), labelFileBytes(data)};
+}
+
+void saveFont(const state::EditorState& state, const std::filesystem::path& dir) {
+    const FontFiles bytes = saveFont(state);
+    const std::array<FileContent, 2> files{FileContent{dir / kFontFileName, bytes.font},
+                                           FileContent{dir / kLabelFileName, bytes.labels}};
     writeFilesAtomically(files);
 }
 
@@ -118,11 +127,12 @@ void saveFont(editing::Editor& editor, const std::filesystem::path& dir) {
     editor.markSaved();
 }
 
+void readFont(editing::Editor& editor, const FontFiles& files) {
+    storeLoadedFont(editor, parseFontFiles(files.font, files.labels));
+}
+
 void readFont(editing::Editor& editor, const std::filesystem::path& dir) {
-    const FontData data = loadFontFiles(dir);
-    editor.read([&data](state::FontTable& font, state::LabelTable& labels) {
-        storeFontData(data, font, labels);
-    });
+    storeLoadedFont(editor, loadFontFiles(dir));
 }
 
 }  // namespace fontedit::files

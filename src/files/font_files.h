@@ -24,13 +24,22 @@ std::string labelFileBytes(const FontData& data);
 FontData parseFontFiles(std::string_view fontBytes, std::string_view labelBytes);
 FontData loadFontFiles(const std::filesystem::path& dir);
 
-// "保存": encodes both files before writing either, then writes them atomically.
+// The bytes of both files, as Save writes them.
+struct FontFiles {
+    std::string font;
+    std::string labels;
+};
+
+// "保存": encodes both files before writing either, then writes them atomically. The first
+// form only encodes them, for a caller that keeps the files elsewhere.
+FontFiles saveFont(const state::EditorState& state);
 void saveFont(const state::EditorState& state, const std::filesystem::path& dir);
 // The same for the editor, whose tables then count as saved.
 void saveFont(editing::Editor& editor, const std::filesystem::path& dir);
 // "読出し": loads and checks both files, then stores codes 0-95 as one undo step, counts them
 // as saved and shows the current code's glyph, which may still fail on the code field after
-// the tables were loaded.
+// the tables were loaded. The first form reads files already in memory.
+void readFont(editing::Editor& editor, const FontFiles& files);
 void readFont(editing::Editor& editor, const std::filesystem::path& dir);
 
 }  // namespace fontedit::files

@@ -1,5 +1,7 @@
 #include "files/line_ends.h"
 
+#include <algorithm>
+
 namespace fontedit::files {
 
 std::size_t lineEndLength(std::string_view text, std::size_t pos) {
@@ -13,8 +15,7 @@ std::vector<std::string_view> splitLines(std::string_view text, std::size_t most
     std::vector<std::string_view> lines;
     std::size_t start = 0;
     while (lines.size() < most && start < text.size()) {
-        std::size_t end = start;
-        while (end < text.size() && lineEndLength(text, end) == 0) ++end;
+        const std::size_t end = std::min(text.find_first_of("\r\n", start), text.size());
         lines.push_back(text.substr(start, end - start));
         start = end + lineEndLength(text, end);
     }

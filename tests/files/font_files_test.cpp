@@ -82,6 +82,7 @@ TEST(SaveFont, WritesBothFilesByteForByte) {
     EXPECT_EQ(readBytes(dir / kFontFileName),
               ", 1, , , \r\n7C, , , , \r\n" + repeat(", , , , \r\n", 94));
     EXPECT_EQ(readBytes(dir / kLabelFileName), "\r\n\x82\xA0\r\n" + repeat("\r\n", 94));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 2);
 }
 
 TEST(ParseFontFiles, ReadsEveryLayoutOfTheSameFields) {
