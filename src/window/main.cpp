@@ -13,7 +13,8 @@ int main(int argc, char* argv[]) {
     if (const int* status = std::get_if<int>(&read)) return *status;
     const auto& options = std::get<fontedit::window::StartOptions>(read);
     if (!fontedit::window::hasDisplay(
-            fontedit::window::displaySettings(options.platform, options.display))) {
+            fontedit::window::displaySettings(options.platform, options.display),
+            fontedit::window::xServerAnswers)) {
         std::fputs("fontedit: no display to show the window on\n", stderr);
         return 1;
     }
