@@ -6,7 +6,7 @@ namespace fontedit::bench {
 
 namespace {
 
-const std::array<Figure, 19> kFigures = {{
+const std::array<Figure, 24> kFigures = {{
     {"startup", "Start-up, exec to window mapped", "ms", 1, TargetKind::RatioAtMost, 1.05},
     {"first-paint", "Start-up, exec to first paint", "ms", 1, TargetKind::None, 0},
     {"peak-rss", "Peak RSS after first paint", "MiB", 1, TargetKind::RatioAtMost, 1.05},
@@ -25,6 +25,11 @@ const std::array<Figure, 19> kFigures = {{
     {"core-export", "Core: Export, tmpfs", "µs", 1, TargetKind::None, 0},
     {"core-all", "Core: Save + Read + Export, tmpfs", "µs", 1, TargetKind::AtMost, 1000},
     {"core-all-disk", "Core: Save + Read + Export, disk with fsync", "µs", 1, TargetKind::None, 0},
+    {"core-export-header", "Core: export as font.h, in memory", "µs", 1, TargetKind::AtMost, 1000},
+    {"core-export-c", "Core: export as C source, in memory", "µs", 1, TargetKind::AtMost, 1000},
+    {"core-export-bdf", "Core: export as BDF, in memory", "µs", 1, TargetKind::AtMost, 1000},
+    {"core-export-bin", "Core: export as raw bytes, in memory", "µs", 1, TargetKind::AtMost, 1000},
+    {"core-render-sheet", "Core: render the sheet as PNG, in memory", "µs", 1, TargetKind::None, 0},
     {"core-import-c", "Core: import a C table", "µs", 1, TargetKind::AtMost, 1000},
     {"core-import-bdf", "Core: import a BDF font", "µs", 1, TargetKind::AtMost, 1000},
 }};
