@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <memory>
@@ -134,7 +135,14 @@ void writeFilesAtomically(std::span<const FileContent> files) {
     }
     for (std::size_t i = 0; i < files.size(); ++i) temporaries[i]->write(files[i].bytes);
     for (const auto& temporary : temporaries) temporary->commit();
-    for (const auto& temporary : temporaries) syncDirectory(*temporary);
+    // The font's two files share one folder, which needs flushing once.
+    std::vector<std::filesystem::path> synced;
+    for (const auto& temporary : temporaries) {
+        const std::filesystem::path dir = temporary->target().parent_path();
+        if (std::ranges::find(synced, dir) != synced.end()) continue;
+        syncDirectory(*temporary);
+        synced.push_back(dir);
+    }
 }
 
 }  // namespace fontedit::files
