@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "files/cp932.h"
+#include "formats/cp932.h"
 #include "state/failure.h"
 
 namespace fontedit::fuzz {
@@ -11,7 +11,7 @@ bool survivesCp932(const std::string& text) {
     // Plain ASCII always does; skipping iconv for it keeps the fuzzers fast.
     if (std::all_of(text.begin(), text.end(), [](char ch) { return ch >= 0; })) return true;
     try {
-        return files::fromCp932(files::toCp932(text)) == text;
+        return formats::fromCp932(formats::toCp932(text)) == text;
     } catch (const state::Failure&) {
         return false;
     }

@@ -2,7 +2,7 @@
 // checked after every one of them.
 // The first byte of each step picks the action, the bytes after it its arguments. Save, Read
 // and Export use the files' bytes in memory, so that a run takes microseconds rather than a
-// file system's time; writing and reading real files is tested in tests/files.
+// file system's time; writing and reading real files is tested in tests/document.
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -13,10 +13,11 @@
 #include "action_script.h"
 #include "carried_texts.h"
 #include "check.h"
+#include "document/font_document.h"
 #include "editing/editor.h"
-#include "files/font_data.h"
-#include "files/font_files.h"
-#include "files/header_export.h"
+#include "formats/font_data.h"
+#include "formats/font_files.h"
+#include "formats/header_export.h"
 #include "state/conversions.h"
 #include "state/failure.h"
 #include "support/table_texts.h"
@@ -141,14 +142,14 @@ private:
                 editor_.next();
                 break;
             case Action::Save:
-                files_ = files::saveFont(state);
+                files_ = formats::fontFiles(formats::fontData(state.font, state.labels));
                 break;
             case Action::Read:
-                files::readFont(editor_, files_);
+                document::FontDocument(editor_, {}).read(files_);
                 break;
             case Action::Export:
                 // Export writes these bytes and nothing else; only its failures matter here.
-                files::headerBytes(files::fontData(state.font, state.labels));
+                formats::headerBytes(formats::fontData(state.font, state.labels));
                 break;
             case Action::PutFile:
                 (script.choose(2) == 0 ? files_.font : files_.labels) = script.text();
@@ -184,8 +185,9 @@ private:
                     "a Read that fails loads nothing");
             return;
         }
-        const files::FontData loaded = files::parseFontFiles(files_.font, files_.labels);
-        const files::FontData held = files::fontData(editor_.state().font, editor_.state().labels);
+        const formats::FontData loaded = formats::parseFontFiles(files_.font, files_.labels);
+        const formats::FontData held =
+            formats::fontData(editor_.state().font, editor_.state().labels);
         require(held.cells == loaded.cells && held.labels == loaded.labels,
                 "Read stores what the files hold");
         failed ? unsync() : syncAll();
@@ -194,12 +196,13 @@ private:
     void checkSaved() {
         // Save refuses any text that would move the ones after it, so every text keeps its
         // place and Read gives each back unless CP932 or a leading blank changes it.
-        const files::FontData saved = files::fontData(editor_.state().font, editor_.state().labels);
-        const files::FontData loaded = files::parseFontFiles(files_.font, files_.labels);
+        const formats::FontData saved =
+            formats::fontData(editor_.state().font, editor_.state().labels);
+        const formats::FontData loaded = formats::parseFontFiles(files_.font, files_.labels);
         for (int code = 0; code < state::kSavedCodes; ++code) {
             for (int column = 0; column < state::kGlyphColumns; ++column) {
                 const std::string& cell = saved.cells[code][column];
-                require(files::keepsItsPlaceAsCell(cell), "Save writes only cells in place");
+                require(formats::keepsItsPlaceAsCell(cell), "Save writes only cells in place");
                 if (!startsWithBlank(cell) && survivesCp932(cell)) {
                     require(loaded.cells[code][column] == cell, "Save then Read keeps a cell");
                 }
@@ -243,7 +246,7 @@ private:
     }
 
     // The files Save writes and Read reads; empty until saved or dropped in.
-    files::FontFiles files_;
+    formats::FontFiles files_;
     editing::Editor editor_;
     std::array<bool, state::kGlyphColumns> synced_{};
     bool labelSynced_ = false;

@@ -8,30 +8,30 @@
 #include <string>
 
 #include "check.h"
-#include "files/font_import.h"
+#include "formats/font_import.h"
 #include "imported_font.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace fontedit;
     FuzzedDataProvider input(data, size);
-    files::ImportOptions options;
+    formats::ImportOptions options;
     const std::uint8_t choices = input.ConsumeIntegral<std::uint8_t>();
     if (choices & 1) options.offset = input.ConsumeIntegralInRange<std::size_t>(0, 1400);
     if (choices & 2) options.first = input.ConsumeIntegralInRange<int>(-100, 0x11000);
     if (choices & 4) options.array = input.ConsumeRandomLengthString(8);
     const std::string source = input.ConsumeRemainingBytesAsString();
-    std::optional<files::ImportedFont> font;
+    std::optional<formats::ImportedFont> font;
     try {
-        font = files::importCTable(source, options);
+        font = formats::importCTable(source, options);
     } catch (const state::Failure& failure) {
         fuzz::checkImportFailure(failure, 1100, 1199);
         return 0;
     }
     fuzz::checkImportedFont(*font);
     int named = 0;
-    for (const files::ImportNote& note : font->notes) {
-        named += note.kind == files::ImportNote::Kind::ArrayTaken;
-        if (note.kind == files::ImportNote::Kind::GlyphsFilled) {
+    for (const formats::ImportNote& note : font->notes) {
+        named += note.kind == formats::ImportNote::Kind::ArrayTaken;
+        if (note.kind == formats::ImportNote::Kind::GlyphsFilled) {
             fuzz::require(note.count > 0 && note.count < state::kSavedCodes,
                           "a table fills at most 95 glyphs");
             fuzz::require(font->data.cells[state::kSavedCodes - 1][0] == "0",

@@ -4,7 +4,7 @@
 
 #include "carried_texts.h"
 #include "check.h"
-#include "files/font_data.h"
+#include "formats/font_data.h"
 
 namespace fontedit::fuzz {
 namespace {
@@ -27,14 +27,14 @@ void checkImportFailure(const state::Failure& failure, int first, int last) {
             "an import fails only with a cause of its own format");
 }
 
-void checkImportedFont(const files::ImportedFont& font) {
+void checkImportedFont(const formats::ImportedFont& font) {
     for (const auto& cells : font.data.cells) {
         for (const std::string& cell : cells) {
             require(isByteCell(cell), "every imported cell is a byte as the editor writes it");
         }
     }
     for (const std::string& label : font.data.labels) {
-        require(files::keepsItsPlaceAsLabel(label) && survivesCp932(label),
+        require(formats::keepsItsPlaceAsLabel(label) && survivesCp932(label),
                 "every imported label comes back the same through Save and Read");
     }
 }

@@ -2,7 +2,7 @@
 
 // What holds for every font an import accepts, and for every failure it ends with, whatever
 // the format.
-#include "files/font_import.h"
+#include "formats/font_import.h"
 #include "state/failure.h"
 
 namespace fontedit::fuzz {
@@ -12,6 +12,6 @@ void checkImportFailure(const state::Failure& failure, int first, int last);
 
 // 96 glyphs of byte cells as the editor writes them, and labels the font files hold: Save
 // writes them and Read gives them back the same.
-void checkImportedFont(const files::ImportedFont& font);
+void checkImportedFont(const formats::ImportedFont& font);
 
 }  // namespace fontedit::fuzz

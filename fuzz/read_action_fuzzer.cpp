@@ -10,7 +10,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace fontedit;
     FuzzedDataProvider input(data, size);
-    files::FontFiles bytes;
+    formats::FontFiles bytes;
     bytes.font = input.ConsumeRandomLengthString();
     bytes.labels = input.ConsumeRemainingBytesAsString();
     fuzz::checkRead(bytes, fuzz::parse(bytes.font, bytes.labels));

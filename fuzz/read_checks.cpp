@@ -2,6 +2,7 @@
 
 #include "carried_texts.h"
 #include "check.h"
+#include "document/font_document.h"
 #include "editing/editor.h"
 #include "state/conversions.h"
 #include "state/failure.h"
@@ -48,24 +49,24 @@ bool tablesUntouched(const state::EditorState& state, bool exceptLoadedPart) {
     return true;
 }
 
-bool holds(const state::EditorState& state, const files::FontData& data) {
-    const files::FontData held = files::fontData(state.font, state.labels);
+bool holds(const state::EditorState& state, const formats::FontData& data) {
+    const formats::FontData held = formats::fontData(state.font, state.labels);
     return held.cells == data.cells && held.labels == data.labels;
 }
 
 // Whether every cell stays in its place through Save and Read; a quoted field can load a
 // cell that holds a comma, which Save then refuses.
-bool everyCellKeepsItsPlace(const files::FontData& data) {
+bool everyCellKeepsItsPlace(const formats::FontData& data) {
     for (const auto& cells : data.cells) {
         for (const std::string& cell : cells) {
-            if (!files::keepsItsPlaceAsCell(cell)) return false;
+            if (!formats::keepsItsPlaceAsCell(cell)) return false;
         }
     }
     return true;
 }
 
 // Texts loaded from CP932 always have an exact CP932 form, so only a leading blank is lost.
-bool survivesTheFiles(const files::FontData& data) {
+bool survivesTheFiles(const formats::FontData& data) {
     for (const auto& cells : data.cells) {
         for (const std::string& cell : cells) {
             if (startsWithBlank(cell)) return false;
@@ -79,7 +80,7 @@ bool survivesTheFiles(const files::FontData& data) {
 Parsed parse(const std::string& fontBytes, const std::string& labelBytes) {
     Parsed parsed;
     try {
-        parsed.data = files::parseFontFiles(fontBytes, labelBytes);
+        parsed.data = formats::parseFontFiles(fontBytes, labelBytes);
     } catch (const Failure& failure) {
         require(failure.cause() == Cause::PastEndOfFile || failure.cause() == Cause::InvalidCp932,
                 "the files fail only by ending early or by bytes that are not CP932");
@@ -90,30 +91,30 @@ Parsed parse(const std::string& fontBytes, const std::string& labelBytes) {
 
 // Loaded texts come from CP932, so they always encode again unless a cell would move the
 // ones after it, and those the format carries come back the same from a second round.
-void checkWrittenAgain(const files::FontData& data) {
+void checkWrittenAgain(const formats::FontData& data) {
     std::string fontBytes;
     try {
-        fontBytes = files::fontFileBytes(data);
+        fontBytes = formats::fontFileBytes(data);
     } catch (const Failure& failure) {
         require(failure.cause() == Cause::MovesLaterTexts && !everyCellKeepsItsPlace(data),
                 "a font written from loaded files fails only for a cell that would move others");
         return;
     }
     require(everyCellKeepsItsPlace(data), "a cell that would move others is never written");
-    const Parsed again = parse(fontBytes, files::labelFileBytes(data));
+    const Parsed again = parse(fontBytes, formats::labelFileBytes(data));
     require(again.failure == 0, "a font written from loaded files loads again");
     if (!survivesTheFiles(data)) return;
     require(again.data.cells == data.cells && again.data.labels == data.labels,
             "a font written from loaded files loads the same");
 }
 
-void checkRead(const files::FontFiles& bytes, const Parsed& expected) {
+void checkRead(const formats::FontFiles& bytes, const Parsed& expected) {
     editing::Editor editor;
     editor.state().font = filled().font;
     editor.state().labels = filled().labels;
     int failure = 0;
     try {
-        files::readFont(editor, bytes);
+        document::FontDocument(editor, {}).read(bytes);
     } catch (const Failure& caught) {
         failure = caught.number();
     }

@@ -5,13 +5,14 @@
 
 #include "bench/core/full_font.h"
 #include "bench/core/runs.h"
-#include "files/bdf_export.h"
-#include "files/c_source_export.h"
-#include "files/font_bytes.h"
-#include "files/font_files.h"
-#include "files/font_import.h"
-#include "files/header_export.h"
-#include "files/png_render.h"
+#include "document/font_document.h"
+#include "formats/bdf_export.h"
+#include "formats/c_source_export.h"
+#include "formats/font_bytes.h"
+#include "formats/font_files.h"
+#include "formats/font_import.h"
+#include "formats/header_export.h"
+#include "formats/png_render.h"
 #include "support/scratch_directory.h"
 
 namespace fontedit::bench {
@@ -26,12 +27,13 @@ void fileStep(benchmark::State& run, Step step, const std::filesystem::path& par
     editing::Editor editor;
     drawFullFont(editor);
     const support::ScratchDirectory dir(parent);
-    files::saveFont(editor.state(), dir.path());
+    document::FontDocument document(editor, dir.path());
+    document.save();
     for (auto _ : run) {
-        if (step == Step::Save || step == Step::All) files::saveFont(editor.state(), dir.path());
-        if (step == Step::Read || step == Step::All) files::readFont(editor, dir.path());
+        if (step == Step::Save || step == Step::All) document.save();
+        if (step == Step::Read || step == Step::All) document.read();
         if (step == Step::Export || step == Step::All) {
-            files::exportHeader(editor.state(), dir.path());
+            document.exportHeader();
         }
     }
 }
@@ -51,24 +53,24 @@ enum class Format { Header, C, Bdf, Bin, Png };
 void exportStep(benchmark::State& run, Format format) {
     editing::Editor editor;
     drawFullFont(editor);
-    const files::FontData data = files::fontData(editor.state().font, editor.state().labels);
+    const formats::FontData data = formats::fontData(editor.state().font, editor.state().labels);
     for (auto _ : run) {
         std::string bytes;
         switch (format) {
             case Format::Header:
-                bytes = files::headerBytes(data);
+                bytes = formats::headerBytes(data);
                 break;
             case Format::C:
-                bytes = files::cSourceBytes(data, {});
+                bytes = formats::cSourceBytes(data, {});
                 break;
             case Format::Bdf:
-                bytes = files::bdfBytes(data);
+                bytes = formats::bdfBytes(data);
                 break;
             case Format::Bin:
-                bytes = files::binaryBytes(data);
+                bytes = formats::binaryBytes(data);
                 break;
             case Format::Png:
-                bytes = files::sheetPng(data);
+                bytes = formats::sheetPng(data);
                 break;
         }
         benchmark::DoNotOptimize(bytes);
@@ -83,20 +85,21 @@ BENCHMARK_CAPTURE(exportStep, png, Format::Png)->Name("core-render-sheet")->Appl
 
 // A whole font imported in memory: the editor's own "font.h" as a C table, and the same
 // glyphs as a BDF font.
-void importStep(benchmark::State& run, files::ImportFormat format) {
+void importStep(benchmark::State& run, formats::ImportFormat format) {
     editing::Editor editor;
     drawFullFont(editor);
-    const files::FontData data = files::fontData(editor.state().font, editor.state().labels);
-    const bool c = format == files::ImportFormat::C;
-    const std::string bytes = c ? files::headerBytes(data) : files::bdfBytes(data);
+    const formats::FontData data = formats::fontData(editor.state().font, editor.state().labels);
+    const bool c = format == formats::ImportFormat::C;
+    const std::string bytes = c ? formats::headerBytes(data) : formats::bdfBytes(data);
     for (auto _ : run) {
-        files::ImportedFont font = c ? files::importCTable(bytes, {}) : files::importBdf(bytes, {});
+        formats::ImportedFont font =
+            c ? formats::importCTable(bytes, {}) : formats::importBdf(bytes, {});
         benchmark::DoNotOptimize(font);
     }
 }
 
-BENCHMARK_CAPTURE(importStep, c, files::ImportFormat::C)->Name("core-import-c")->Apply(asRuns);
-BENCHMARK_CAPTURE(importStep, bdf, files::ImportFormat::Bdf)
+BENCHMARK_CAPTURE(importStep, c, formats::ImportFormat::C)->Name("core-import-c")->Apply(asRuns);
+BENCHMARK_CAPTURE(importStep, bdf, formats::ImportFormat::Bdf)
     ->Name("core-import-bdf")
     ->Apply(asRuns);
 

@@ -4,12 +4,13 @@
 
 #include "cli/commands.h"
 #include "cli/messages.h"
-#include "files/cp932.h"
-#include "files/field_reader.h"
-#include "files/font_bytes.h"
-#include "files/font_files.h"
-#include "files/line_ends.h"
-#include "files/read_file.h"
+#include "folder/font_folder.h"
+#include "formats/cp932.h"
+#include "formats/field_reader.h"
+#include "formats/font_bytes.h"
+#include "formats/font_files.h"
+#include "formats/line_ends.h"
+#include "storage/read_file.h"
 
 namespace fontedit::cli {
 namespace {
@@ -37,7 +38,7 @@ private:
 
 bool isCp932(std::string_view bytes) {
     try {
-        files::fromCp932(bytes);
+        formats::fromCp932(bytes);
         return true;
     } catch (const state::Failure&) {
         return false;
@@ -48,7 +49,7 @@ bool isCp932(std::string_view bytes) {
 bool isHexByte(std::string_view cell) {
     if (cell.find_first_not_of(' ') == std::string_view::npos) return false;
     try {
-        files::cellByte(cell, 0, 1);
+        formats::cellByte(cell, 0, 1);
         return true;
     } catch (const state::Failure&) {
         return false;
@@ -63,11 +64,11 @@ void reportTooShort(std::size_t lineCount, const std::string& file, FaultReport&
 // The cells are read field by field, as the editor reads them, whatever the line structure;
 // what stands after the 480th is never read.
 void checkFontFile(std::string_view bytes, const std::string& file, FaultReport& report) {
-    files::FieldReader reader(bytes);
+    formats::FieldReader reader(bytes);
     for (int index = 0; index < kCells; ++index) {
         const std::optional<std::string> cell = reader.next();
         if (!cell) {
-            const std::size_t lineCount = files::splitLines(bytes, kAllLines).size();
+            const std::size_t lineCount = formats::splitLines(bytes, kAllLines).size();
             if (lineCount < state::kSavedCodes) {
                 reportTooShort(lineCount, file, report);
             } else {
@@ -91,7 +92,7 @@ void checkFontFile(std::string_view bytes, const std::string& file, FaultReport&
 
 // One label a line, as the editor reads them; lines after the 96th are never read.
 void checkLabelFile(std::string_view bytes, const std::string& file, FaultReport& report) {
-    const std::vector<std::string_view> lines = files::splitLines(bytes, state::kSavedCodes);
+    const std::vector<std::string_view> lines = formats::splitLines(bytes, state::kSavedCodes);
     for (std::size_t code = 0; code < lines.size(); ++code) {
         if (!isCp932(lines[code])) {
             report.add(file, static_cast<int>(code + 1),
@@ -106,7 +107,7 @@ void checkFile(const std::filesystem::path& dir, const char* name, FaultReport& 
                void (*checkBytes)(std::string_view, const std::string&, FaultReport&)) {
     std::string bytes;
     try {
-        bytes = files::readFileStart(dir / name, kMostCheckedBytes).bytes;
+        bytes = storage::readFileStart(dir / name, kMostCheckedBytes).bytes;
     } catch (const state::Failure& failure) {
         report.add(englishMessage(failure));
         return;
@@ -116,11 +117,11 @@ void checkFile(const std::filesystem::path& dir, const char* name, FaultReport& 
 
 bool check(const std::filesystem::path& dir) {
     FaultReport report;
-    checkFile(dir, files::kFontFileName, report, checkFontFile);
-    checkFile(dir, files::kLabelFileName, report, checkLabelFile);
+    checkFile(dir, formats::kFontFileName, report, checkFontFile);
+    checkFile(dir, formats::kLabelFileName, report, checkLabelFile);
     if (report.count() == 0) {
         // Whatever the checks above missed, the editor's own Read must accept the files.
-        files::loadFontFiles(dir);
+        folder::loadFont(dir);
         return true;
     }
     std::cerr << "fontedit-cli: " << report.count() << (report.count() == 1 ? " fault" : " faults")

@@ -4,12 +4,12 @@
 #include "cli/messages.h"
 #include "cli/option_values.h"
 #include "cli/output.h"
-#include "files/bdf_export.h"
-#include "files/c_source_export.h"
-#include "files/font_bytes.h"
-#include "files/font_files.h"
-#include "files/header_export.h"
-#include "state/editor_state.h"
+#include "folder/font_folder.h"
+#include "formats/bdf_export.h"
+#include "formats/c_source_export.h"
+#include "formats/font_bytes.h"
+#include "formats/font_files.h"
+#include "formats/header_export.h"
 
 namespace fontedit::cli {
 namespace {
@@ -21,7 +21,7 @@ struct ExportOptions {
     Format format = Format::Header;
     std::optional<std::string> output;
     std::string dir = ".";
-    files::CSourceOptions c;
+    formats::CSourceOptions c;
     std::optional<std::size_t> first;
 };
 
@@ -29,7 +29,7 @@ struct ExportOptions {
 std::string defaultFileName(Format format) {
     switch (format) {
         case Format::Header:
-            return files::kHeaderFileName;
+            return formats::kHeaderFileName;
         case Format::C:
             return "font.c";
         case Format::Bdf:
@@ -40,34 +40,32 @@ std::string defaultFileName(Format format) {
     return {};
 }
 
-std::string exportedBytes(const files::FontData& data, const ExportOptions& options) {
+std::string exportedBytes(const formats::FontData& data, const ExportOptions& options) {
     switch (options.format) {
         case Format::Header:
-            return files::headerBytes(data);
+            return formats::headerBytes(data);
         case Format::C:
-            return files::cSourceBytes(data, options.c);
+            return formats::cSourceBytes(data, options.c);
         case Format::Bdf:
-            return files::bdfBytes(
-                data, static_cast<int>(options.first.value_or(files::kDefaultFirstEncoding)));
+            return formats::bdfBytes(
+                data, static_cast<int>(options.first.value_or(formats::kDefaultFirstEncoding)));
         case Format::Bin:
-            return files::binaryBytes(data);
+            return formats::binaryBytes(data);
     }
     return {};
 }
 
 void run(const ExportOptions& options) {
     const std::filesystem::path dir(options.dir);
-    const files::FontData data = files::loadFontFiles(dir);
+    const formats::FontData data = folder::loadFont(dir);
     if (options.format == Format::Header && !options.output) {
-        // The editor's own export, from tables filled as its Read fills them.
-        state::EditorState state;
-        files::storeFontData(data, state.font, state.labels);
-        files::exportHeader(state, dir);
+        // The editor's own export, written as it writes it.
+        folder::exportHeader(data, dir);
         return;
     }
     // A cell that is not a byte is a fault of the font file.
     std::string bytes;
-    inFile((dir / files::kFontFileName).string(), [&] { bytes = exportedBytes(data, options); });
+    inFile((dir / formats::kFontFileName).string(), [&] { bytes = exportedBytes(data, options); });
     writeOutput(options.output.value_or((dir / defaultFileName(options.format)).string()), bytes);
 }
 
@@ -94,8 +92,8 @@ void addExportCommand(CLI::App& app) {
         command->add_option("--name", options->c.name, "c: the table's name (default Font)")
             ->check(CLI::Validator(
                 [](const std::string& text) {
-                    return files::isCIdentifier(text) ? std::string()
-                                                      : "'" + text + "' is not a C identifier";
+                    return formats::isCIdentifier(text) ? std::string()
+                                                        : "'" + text + "' is not a C identifier";
                 },
                 ""))
             ->type_name("NAME");
@@ -113,7 +111,7 @@ void addExportCommand(CLI::App& app) {
     CLI::Option* msbTop = command->add_flag("--msb-top", options->c.msbTop,
                                             "c, column layout: bit 7 is the top dot, not bit 0");
     CLI::Option* first =
-        addCountOption(*command, "--first", options->first, files::kLastFirstEncoding,
+        addCountOption(*command, "--first", options->first, formats::kLastFirstEncoding,
                        "bdf: the ENCODING of glyph 0 (default 32)")
             ->type_name("CODE");
     command->add_option("DIR", options->dir, "the font's directory (default .)")->type_name("");
@@ -126,7 +124,7 @@ void addExportCommand(CLI::App& app) {
         if (first->count() > 0 && options->format != Format::Bdf) {
             throw CLI::ValidationError(first->get_name(), "applies only to --format bdf");
         }
-        if (msbTop->count() > 0 && options->c.layout == files::CSourceOptions::Layout::Rows) {
+        if (msbTop->count() > 0 && options->c.layout == formats::CSourceOptions::Layout::Rows) {
             throw CLI::ValidationError("--msb-top", "applies only to the column layout");
         }
         run(*options);

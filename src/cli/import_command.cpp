@@ -4,10 +4,10 @@
 #include "cli/commands.h"
 #include "cli/messages.h"
 #include "cli/option_values.h"
-#include "files/font_files.h"
-#include "files/font_import.h"
-#include "files/read_file.h"
-#include "state/editor_state.h"
+#include "folder/font_folder.h"
+#include "formats/font_files.h"
+#include "formats/font_import.h"
+#include "storage/read_file.h"
 
 namespace fontedit::cli {
 namespace {
@@ -18,14 +18,14 @@ constexpr std::size_t kMostSourceBytes = 64 << 20;
 struct ImportOptions {
     std::string source;
     std::string dir = ".";
-    std::optional<files::ImportFormat> format;  // read from the content when not given
-    files::ImportOptions import;
+    std::optional<formats::ImportFormat> format;  // read from the content when not given
+    formats::ImportOptions import;
     std::optional<std::size_t> first;
     bool force = false;
 };
 
 void refuseToOverwrite(const std::filesystem::path& dir) {
-    for (const char* name : {files::kFontFileName, files::kLabelFileName}) {
+    for (const char* name : {formats::kFontFileName, formats::kLabelFileName}) {
         if (std::filesystem::exists(dir / name)) {
             throw InputError(displayPath(dir, name) +
                              " exists; use --force to replace the font files");
@@ -35,25 +35,23 @@ void refuseToOverwrite(const std::filesystem::path& dir) {
 
 void run(ImportOptions options) {
     const std::filesystem::path source(options.source);
-    const std::string bytes = files::readWholeFile(source, kMostSourceBytes);
+    const std::string bytes = storage::readWholeFile(source, kMostSourceBytes);
     if (options.first) options.import.first = static_cast<int>(*options.first);
-    const files::ImportFormat format = options.format.value_or(files::detectFormat(bytes));
-    files::ImportedFont font;
+    const formats::ImportFormat format = options.format.value_or(formats::detectFormat(bytes));
+    formats::ImportedFont font;
     inFile(options.source, [&] {
-        font = format == files::ImportFormat::Bdf ? files::importBdf(bytes, options.import)
-                                                  : files::importCTable(bytes, options.import);
+        font = format == formats::ImportFormat::Bdf ? formats::importBdf(bytes, options.import)
+                                                    : formats::importCTable(bytes, options.import);
     });
     const std::filesystem::path dir(options.dir);
     if (!options.force) refuseToOverwrite(dir);
-    for (const files::ImportNote& note : font.notes) {
+    for (const formats::ImportNote& note : font.notes) {
         std::cerr << "fontedit-cli: " << englishNote(options.source, note) << '\n';
     }
     std::error_code error;
     std::filesystem::create_directories(dir, error);
     if (error) throw InputError(options.dir + ": cannot create the directory: " + error.message());
-    state::EditorState state;
-    files::storeFontData(font.data, state.font, state.labels);
-    files::saveFont(state, dir);
+    folder::saveFont(font.data, dir);
 }
 
 }  // namespace

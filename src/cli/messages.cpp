@@ -130,8 +130,8 @@ void inFile(const std::string& file, const std::function<void()>& action) {
     }
 }
 
-std::string englishNote(const std::string& file, const files::ImportNote& note) {
-    using Kind = files::ImportNote::Kind;
+std::string englishNote(const std::string& file, const formats::ImportNote& note) {
+    using Kind = formats::ImportNote::Kind;
     const std::string name = "'" + state::escapedBytes(note.name) + "'";
     const std::string code = std::to_string(note.code.value_or(0));
     const std::string place = fileOf({.file = file, .line = note.line});

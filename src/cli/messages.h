@@ -6,7 +6,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "files/font_import.h"
+#include "formats/font_import.h"
 #include "state/failure.h"
 
 namespace fontedit::cli {
@@ -25,7 +25,7 @@ std::string englishMessage(const state::Failure& failure);
 void inFile(const std::string& file, const std::function<void()>& action);
 
 // "file:line: what" for a note of an import that succeeded.
-std::string englishNote(const std::string& file, const files::ImportNote& note);
+std::string englishNote(const std::string& file, const formats::ImportNote& note);
 
 // The places the CLI names in its messages.
 std::string cellPlace(int code, int column);

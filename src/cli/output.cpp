@@ -3,7 +3,7 @@
 #include <iostream>
 
 #include "cli/messages.h"
-#include "files/atomic_file.h"
+#include "storage/atomic_file.h"
 
 namespace fontedit::cli {
 
@@ -13,7 +13,7 @@ void writeOutput(const std::string& target, std::string_view bytes) {
         if (!std::cout.flush()) throw InputError("cannot write to standard output");
         return;
     }
-    files::writeFileAtomically(target, bytes);
+    storage::writeFileAtomically(target, bytes);
 }
 
 }  // namespace fontedit::cli

@@ -4,8 +4,9 @@
 #include "cli/messages.h"
 #include "cli/option_values.h"
 #include "cli/output.h"
-#include "files/font_files.h"
-#include "files/png_render.h"
+#include "folder/font_folder.h"
+#include "formats/font_files.h"
+#include "formats/png_render.h"
 
 namespace fontedit::cli {
 namespace {
@@ -22,12 +23,12 @@ struct RenderOptions {
 
 void run(const RenderOptions& options) {
     const std::filesystem::path dir(options.dir);
-    const files::FontData data = files::loadFontFiles(dir);
-    const int scale = static_cast<int>(options.scale.value_or(files::kDefaultScale));
+    const formats::FontData data = folder::loadFont(dir);
+    const int scale = static_cast<int>(options.scale.value_or(formats::kDefaultScale));
     std::string png;
-    inFile((dir / files::kFontFileName).string(), [&] {
-        png = options.text ? files::textPng(data, *options.text, scale)
-                           : files::sheetPng(data, scale);
+    inFile((dir / formats::kFontFileName).string(), [&] {
+        png = options.text ? formats::textPng(data, *options.text, scale)
+                           : formats::sheetPng(data, scale);
     });
     writeOutput(options.output, png);
 }
@@ -50,7 +51,7 @@ void addRenderCommand(CLI::App& app) {
             },
             ""))
         ->type_name("TEXT");
-    addCountOption(*command, "--scale", options->scale, files::kLargestScale,
+    addCountOption(*command, "--scale", options->scale, formats::kLargestScale,
                    "pixels per dot on each side (default 4)", 1)
         ->type_name("N");
     command->add_option("-o,--output", options->output, "the PNG file, - for standard output")
@@ -58,7 +59,7 @@ void addRenderCommand(CLI::App& app) {
         ->required();
     command->add_option("DIR", options->dir, "the font's directory (default .)")->type_name("");
     command->callback([options] {
-        const std::size_t scale = options->scale.value_or(files::kDefaultScale);
+        const std::size_t scale = options->scale.value_or(formats::kDefaultScale);
         // Counting bytes, not characters, errs on the safe side.
         if (options->text && options->text->size() * 6 * scale > kWidestImage) {
             throw CLI::ValidationError("--text", "the image would be wider than " +

@@ -6,7 +6,8 @@
 #include "cli/messages.h"
 #include "cli/option_values.h"
 #include "cli/text_width.h"
-#include "files/font_files.h"
+#include "folder/font_folder.h"
+#include "formats/font_files.h"
 
 namespace fontedit::cli {
 namespace {
@@ -15,7 +16,7 @@ namespace {
 constexpr int kSheetGlyphs = 10;
 constexpr int kSheetCell = 7;
 
-void printGlyph(const files::FontData& data, int code) {
+void printGlyph(const formats::FontData& data, int code) {
     const GlyphColumns& columns = data.cells[code];
     std::cout << code << " \"" << data.labels[code] << "\" ";
     for (std::size_t column = 0; column < columns.size(); ++column) {
@@ -30,7 +31,7 @@ std::string withoutTrailingBlanks(std::string text) {
     return text;
 }
 
-void printSheet(const files::FontData& data) {
+void printSheet(const formats::FontData& data) {
     for (int first = 0; first < state::kSavedCodes; first += kSheetGlyphs) {
         const int last = std::min(first + kSheetGlyphs, state::kSavedCodes);
         std::string header;
@@ -72,7 +73,7 @@ ShowOptions showOptions(const std::vector<std::string>& operands) {
 }
 
 void run(const ShowOptions& options) {
-    const files::FontData data = files::loadFontFiles(options.dir);
+    const formats::FontData data = folder::loadFont(options.dir);
     if (options.codes.empty()) {
         printSheet(data);
         return;

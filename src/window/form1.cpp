@@ -16,8 +16,6 @@
 #include <utility>
 #include <vector>
 
-#include "files/font_files.h"
-#include "files/header_export.h"
 #include "state/failure.h"
 #include "window/failure_message.h"
 #include "window/icon.h"
@@ -64,7 +62,7 @@ const Question kReadQuestion{
 }  // namespace
 
 Form1::Form1(std::filesystem::path directory, QWidget* parent)
-    : QWidget(parent), directory_(std::move(directory)) {
+    : QWidget(parent), document_(editor_, std::move(directory)) {
     setWindowTitle(qtText(kFormCaption));
     setWindowIcon(programIcon());
     setFixedSize(kClientWidthTwips / kTwipsPerPixel, kClientHeightTwips / kTwipsPerPixel);
@@ -177,13 +175,13 @@ void Form1::onNextClicked() {
 // The font files live in the directory the program was started on, as it has no file dialog.
 void Form1::onReadClicked() {
     if (editor_.hasUnsavedChanges() && ask(kReadQuestion) != 0) return;
-    files::readFont(editor_, directory_);
+    document_.read();
 }
 void Form1::onSaveClicked() {
-    files::saveFont(editor_, directory_);
+    document_.save();
 }
 void Form1::onExportClicked() {
-    files::exportHeader(editor_.state(), directory_);
+    document_.exportHeader();
 }
 void Form1::onExitClicked() {
     if (mayEnd()) QCoreApplication::exit(0);

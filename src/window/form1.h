@@ -9,6 +9,7 @@
 #include <optional>
 #include <utility>
 
+#include "document/font_document.h"
 #include "editing/editor.h"
 #include "window/layout.h"
 #include "window/question.h"
@@ -34,7 +35,7 @@ public:
     ~Form1() override;
 
     const editing::Editor& editor() const { return editor_; }
-    const std::filesystem::path& directory() const { return directory_; }
+    const std::filesystem::path& directory() const { return document_.directory(); }
     // Replaces the message box, so a test can see a report without a modal loop.
     void setReporter(Reporter reporter) { reporter_ = std::move(reporter); }
     // Replaces the modal questions before unsaved work is dropped, likewise.
@@ -79,8 +80,8 @@ private:
     void copyGlyph();
     void pasteGlyph();
 
-    std::filesystem::path directory_;
     editing::Editor editor_;
+    document::FontDocument document_;
     Reporter reporter_;
     Asker asker_;
     QAction* undo_ = nullptr;

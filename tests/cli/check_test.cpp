@@ -6,16 +6,17 @@
 #include <sstream>
 
 #include "cli_process.h"
-#include "files/font_files.h"
-#include "files/line_ends.h"
+#include "formats/font_files.h"
+#include "formats/line_ends.h"
 #include "state/failure.h"
-#include "test_support.h"
+#include "support/expect_failure.h"
+#include "support/scratch_directory.h"
 
 namespace fontedit::cli {
 namespace {
 
-using files::kFontFileName;
-using files::kLabelFileName;
+using formats::kFontFileName;
+using formats::kLabelFileName;
 
 // Line `line` (1-based) of `file` replaced or added, or with no text, the file cut before it.
 struct Edit {
@@ -25,8 +26,8 @@ struct Edit {
 };
 
 void applyEdit(const std::filesystem::path& dir, const Edit& edit) {
-    const std::string bytes = files::readBytes(dir / edit.file);
-    const auto views = files::splitLines(bytes, std::numeric_limits<std::size_t>::max());
+    const std::string bytes = support::readBytes(dir / edit.file);
+    const auto views = formats::splitLines(bytes, std::numeric_limits<std::size_t>::max());
     std::vector<std::string> lines(views.begin(), views.end());
     if (!edit.text) {
         lines.resize(edit.line - 1);
@@ -36,7 +37,7 @@ void applyEdit(const std::filesystem::path& dir, const Edit& edit) {
     }
     std::string edited;
     for (const std::string& line : lines) edited += line + "\r\n";
-    files::writeBytes(dir / edit.file, edited);
+    support::writeBytes(dir / edit.file, edited);
 }
 
 TEST(CliCheck, AcceptsTheSampleFont) {
@@ -83,7 +84,7 @@ TEST(CliCheck, FindsEachKindOfFaultWithItsLine) {
          {}},
     };
     for (const Case& c : cases) {
-        const files::ScratchDirectory work;
+        const support::ScratchDirectory work;
         copySampleFont(work.path());
         for (const Edit& edit : c.edits) applyEdit(work.path(), edit);
         const CliResult result = runCli({"check", work.path().string()});
@@ -101,7 +102,7 @@ TEST(CliCheck, FindsEachKindOfFaultWithItsLine) {
 }
 
 TEST(CliCheck, ReportsAMissingFileAndStillChecksTheOther) {
-    const files::ScratchDirectory work;
+    const support::ScratchDirectory work;
     copySampleFont(work.path());
     std::filesystem::remove(work / kLabelFileName);
     applyEdit(work.path(), {kFontFileName, 1, "G, 0, 0, 0, 0"});
@@ -121,7 +122,7 @@ TEST(CliCheck, ReportsAMissingFileAndStillChecksTheOther) {
 // However many faults a binary file holds, no raw control byte and nothing that is not UTF-8
 // reaches the terminal: every line is already as escaping leaves it, but for its backslashes.
 TEST(CliCheck, EscapesEveryByteOfABinaryFile) {
-    const files::ScratchDirectory work;
+    const support::ScratchDirectory work;
     for (const char* name : {kFontFileName, kLabelFileName}) {
         std::filesystem::copy_file(FONTEDIT_CLI, work / name);
     }

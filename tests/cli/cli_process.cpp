@@ -6,15 +6,16 @@
 
 #include <stdexcept>
 
-#include "files/font_files.h"
-#include "test_support.h"
+#include "formats/font_files.h"
+#include "support/expect_failure.h"
+#include "support/scratch_directory.h"
 
 extern char** environ;
 
 namespace fontedit::cli {
 
 CliResult runCli(const std::vector<std::string>& args) {
-    const files::ScratchDirectory capture;
+    const support::ScratchDirectory capture;
     const std::string outPath = (capture / "out").string();
     const std::string errPath = (capture / "err").string();
     posix_spawn_file_actions_t actions;
@@ -30,8 +31,8 @@ CliResult runCli(const std::vector<std::string>& args) {
     if (spawned != 0) throw std::runtime_error("cannot start " FONTEDIT_CLI);
     int status = 0;
     waitpid(pid, &status, 0);
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, files::readBytes(outPath),
-            files::readBytes(errPath)};
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, support::readBytes(outPath),
+            support::readBytes(errPath)};
 }
 
 std::filesystem::path sampleFontDir() {
@@ -39,7 +40,7 @@ std::filesystem::path sampleFontDir() {
 }
 
 void copySampleFont(const std::filesystem::path& dir) {
-    for (const char* name : {files::kFontFileName, files::kLabelFileName}) {
+    for (const char* name : {formats::kFontFileName, formats::kLabelFileName}) {
         std::filesystem::copy_file(sampleFontDir() / name, dir / name);
     }
 }

@@ -1,27 +1,30 @@
 #include <gtest/gtest.h>
 
 #include "cli_process.h"
+#include "document/font_document.h"
 #include "editing/editor.h"
-#include "files/bdf_export.h"
-#include "files/c_source_export.h"
-#include "files/font_bytes.h"
-#include "files/font_files.h"
-#include "files/header_export.h"
-#include "test_support.h"
+#include "folder/font_folder.h"
+#include "formats/bdf_export.h"
+#include "formats/c_source_export.h"
+#include "formats/font_bytes.h"
+#include "formats/font_files.h"
+#include "formats/header_export.h"
+#include "support/expect_failure.h"
+#include "support/scratch_directory.h"
 
 namespace fontedit::cli {
 namespace {
 
-using files::readBytes;
-using files::ScratchDirectory;
+using support::readBytes;
+using support::ScratchDirectory;
 
 // "読出し" then "Cヘッダ生成" in the editor itself.
 std::string editorExport(const std::filesystem::path& fontDir) {
     editing::Editor editor;
-    files::readFont(editor, fontDir);
+    document::FontDocument(editor, fontDir).read();
     const ScratchDirectory out;
-    files::exportHeader(editor.state(), out.path());
-    return readBytes(out / files::kHeaderFileName);
+    document::FontDocument(editor, out.path()).exportHeader();
+    return readBytes(out / formats::kHeaderFileName);
 }
 
 TEST(CliExport, WritesTheEditorsHeaderByteForByte) {
@@ -38,7 +41,7 @@ TEST(CliExport, WritesTheEditorsHeaderByteForByte) {
         std::filesystem::path written;  // empty: standard output
     };
     const Case cases[] = {
-        {{"export", dir}, work / files::kHeaderFileName},
+        {{"export", dir}, work / formats::kHeaderFileName},
         {{"export", "-o", file, dir}, file},
         {{"export", dir, "--output=-"}, {}},
     };
@@ -56,7 +59,7 @@ TEST(CliExport, WritesEachFormatWhereItIsTold) {
     const ScratchDirectory work;
     copySampleFont(work.path());
     const std::string dir = work.path().string();
-    const files::FontData sample = files::loadFontFiles(sampleFontDir());
+    const formats::FontData sample = folder::loadFont(sampleFontDir());
     const std::string file = (work / "lcd.h").string();
     struct Case {
         std::vector<std::string> args;
@@ -64,15 +67,16 @@ TEST(CliExport, WritesEachFormatWhereItIsTold) {
         std::string expected;
     };
     const Case cases[] = {
-        {{"export", "--format", "c", dir}, work / "font.c", files::cSourceBytes(sample, {})},
+        {{"export", "--format", "c", dir}, work / "font.c", formats::cSourceBytes(sample, {})},
         {{"export", "--format=c", "--name", "lcd", "--layout", "rows", "--progmem", "-o", file,
           dir},
          file,
-         files::cSourceBytes(sample, {"lcd", files::CSourceOptions::Layout::Rows, false, true})},
+         formats::cSourceBytes(sample,
+                               {"lcd", formats::CSourceOptions::Layout::Rows, false, true})},
         {{"export", "--format", "bdf", "--first", "0x20", dir},
          work / "font.bdf",
-         files::bdfBytes(sample)},
-        {{"export", "--format", "bin", "-o", "-", dir}, {}, files::binaryBytes(sample)},
+         formats::bdfBytes(sample)},
+        {{"export", "--format", "bin", "-o", "-", dir}, {}, formats::binaryBytes(sample)},
     };
     for (const Case& c : cases) {
         const CliResult result = runCli(c.args);
@@ -92,21 +96,23 @@ TEST(CliExport, FaultyFilesExitOneWithAnEnglishMessage) {
     };
     const Case cases[] = {
         {"bytes that are not CP932 in a cell",
-         [](const Path& dir) { files::writeBytes(dir / files::kFontFileName, "0, \x82, 0\r\n"); },
-         files::kFontFileName, ":1: holds bytes that are not CP932: \"\\x82\""},
+         [](const Path& dir) {
+             support::writeBytes(dir / formats::kFontFileName, "0, \x82, 0\r\n");
+         },
+         formats::kFontFileName, ":1: holds bytes that are not CP932: \"\\x82\""},
         {"a short label file",
-         [](const Path& dir) { files::writeBytes(dir / files::kLabelFileName, "A\r\nB\r\n"); },
-         files::kLabelFileName, ": the file ends before all 96 glyphs are read"},
+         [](const Path& dir) { support::writeBytes(dir / formats::kLabelFileName, "A\r\nB\r\n"); },
+         formats::kLabelFileName, ": the file ends before all 96 glyphs are read"},
         {"no font file",
-         [](const Path& dir) { std::filesystem::remove(dir / files::kFontFileName); },
-         files::kFontFileName, ": no such file"},
+         [](const Path& dir) { std::filesystem::remove(dir / formats::kFontFileName); },
+         formats::kFontFileName, ": no such file"},
         {"a cell that is not a byte",
          [](const Path& dir) {
-             std::string font = files::readBytes(dir / files::kFontFileName);
+             std::string font = support::readBytes(dir / formats::kFontFileName);
              font.replace(font.find("0, 0, 5F"), 8, "0, 0, 1FF");
-             files::writeBytes(dir / files::kFontFileName, font);
+             support::writeBytes(dir / formats::kFontFileName, font);
          },
-         files::kFontFileName,
+         formats::kFontFileName,
          ": code 1 column 3: \"1FF\" is not a byte of one or two hexadecimal digits",
          {"--format", "c"}},
     };
@@ -121,7 +127,7 @@ TEST(CliExport, FaultyFilesExitOneWithAnEnglishMessage) {
         EXPECT_EQ(result.status, 1) << c.change;
         EXPECT_EQ(result.err, "fontedit-cli: " + (work / c.file).string() + c.message + "\n")
             << c.change;
-        EXPECT_FALSE(std::filesystem::exists(work / files::kHeaderFileName)) << c.change;
+        EXPECT_FALSE(std::filesystem::exists(work / formats::kHeaderFileName)) << c.change;
         EXPECT_FALSE(std::filesystem::exists(work / "font.c")) << c.change;
     }
 }
@@ -153,7 +159,7 @@ TEST(CliRender, WritesAPngOfTheTextOrTheSheet) {
     const CliResult missing = runCli({"render", "--text", "a\x1B", "-o", "-", dir});
     EXPECT_EQ(missing.status, 1);
     EXPECT_EQ(missing.out, "");
-    EXPECT_EQ(missing.err, "fontedit-cli: " + (work / files::kFontFileName).string() +
+    EXPECT_EQ(missing.err, "fontedit-cli: " + (work / formats::kFontFileName).string() +
                                ": no glyph for the character \"\\x1B\"\n");
 }
 

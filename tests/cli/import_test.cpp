@@ -3,20 +3,22 @@
 #include <cstdio>
 
 #include "cli_process.h"
-#include "files/font_files.h"
-#include "test_support.h"
+#include "folder/font_folder.h"
+#include "formats/font_files.h"
+#include "support/expect_failure.h"
+#include "support/scratch_directory.h"
 
 namespace fontedit::cli {
 namespace {
 
-using files::readBytes;
-using files::ScratchDirectory;
+using support::readBytes;
+using support::ScratchDirectory;
 
 // A 256-character table of the sample font as a firmware source would hold it: one row of
 // braces per character, the printable ones from the sample, the others a pattern of their own;
 // constants in hex, decimal and octal, with comments of both kinds.
 std::string characterTable() {
-    const files::FontData sample = files::loadFontFiles(sampleFontDir());
+    const formats::FontData sample = folder::loadFont(sampleFontDir());
     std::string source =
         "#include <stdint.h>\n/* glyphs { 5 x 8 } */\nconst uint8_t font[256][5] = {\n";
     for (int character = 0; character < 256; ++character) {
@@ -38,13 +40,13 @@ std::string characterTable() {
 
 TEST(CliImport, ACharacterTableAtTheAsciiOffsetGivesTheSampleFont) {
     const ScratchDirectory work;
-    files::writeBytes(work / "font.c", characterTable());
+    support::writeBytes(work / "font.c", characterTable());
     const std::string source = (work / "font.c").string();
     const std::string dir = work.path().string();
 
     const CliResult imported = runCli({"import", "--offset", "0xA0", source, dir});
     ASSERT_EQ(imported.status, 0) << imported.err;
-    for (const char* name : {files::kFontFileName, files::kLabelFileName}) {
+    for (const char* name : {formats::kFontFileName, formats::kLabelFileName}) {
         EXPECT_EQ(readBytes(work / name), readBytes(sampleFontDir() / name)) << name;
     }
     const CliResult exported = runCli({"export", "-o", "-", dir});
@@ -55,32 +57,32 @@ TEST(CliImport, ACharacterTableAtTheAsciiOffsetGivesTheSampleFont) {
 
     // Another offset keeps the bytes but cannot name the characters; it replaces the old
     // files only when told to.
-    const std::string before = readBytes(work / files::kFontFileName);
+    const std::string before = readBytes(work / formats::kFontFileName);
     const CliResult refused = runCli({"import", source, dir, "--offset=0"});
     EXPECT_EQ(refused.status, 1);
-    EXPECT_EQ(refused.err, "fontedit-cli: " + (work / files::kFontFileName).string() +
+    EXPECT_EQ(refused.err, "fontedit-cli: " + (work / formats::kFontFileName).string() +
                                " exists; use --force to replace the font files\n");
-    EXPECT_EQ(readBytes(work / files::kFontFileName), before);
+    EXPECT_EQ(readBytes(work / formats::kFontFileName), before);
 
     const CliResult forced = runCli({"import", "--force", "--offset=0", source, dir});
     EXPECT_EQ(forced.status, 0) << forced.err;
     EXPECT_EQ(forced.err, "fontedit-cli: " + source + ":3: took the array 'font'\n");
-    const std::string fonts = readBytes(work / files::kFontFileName);
+    const std::string fonts = readBytes(work / formats::kFontFileName);
     EXPECT_EQ(fonts.substr(0, fonts.find('\n') + 1), "0, 1, 2, 3, 4\r\n");
 }
 
 // A short table fills the rest with empty glyphs, and the directory is made where it is missing.
 TEST(CliImport, CreatesTheDirectoryAndSaysWhatItFilled) {
     const ScratchDirectory work;
-    files::writeBytes(work / "font.c",
-                      "const unsigned char f[][5] = {\n{1,2,3,4,5},\n{6,7,8,9,10}};");
+    support::writeBytes(work / "font.c",
+                        "const unsigned char f[][5] = {\n{1,2,3,4,5},\n{6,7,8,9,10}};");
     const std::string source = (work / "font.c").string();
     const CliResult result = runCli({"import", source, (work / "a" / "b").string()});
     EXPECT_EQ(result.status, 0) << result.err;
     EXPECT_EQ(result.err, "fontedit-cli: " + source + ":1: took the array 'f'\n" +
                               "fontedit-cli: " + source +
                               ": the table ends early; the last 94 glyphs are left empty\n");
-    const std::string fonts = readBytes(work / "a" / "b" / files::kFontFileName);
+    const std::string fonts = readBytes(work / "a" / "b" / formats::kFontFileName);
     EXPECT_EQ(fonts.substr(0, 45), "1, 2, 3, 4, 5\r\n6, 7, 8, 9, A\r\n0, 0, 0, 0, 0\r\n");
 }
 
@@ -117,13 +119,13 @@ TEST(CliImport, RefusesSourcesThatHoldNoFontTable) {
     };
     for (const Case& c : cases) {
         const ScratchDirectory work;
-        files::writeBytes(work / "font.c", c.source);
+        support::writeBytes(work / "font.c", c.source);
         std::vector<std::string> args{"import", (work / "font.c").string(), work.path().string()};
         args.insert(args.end(), c.options.begin(), c.options.end());
         const CliResult result = runCli(args);
         EXPECT_EQ(result.status, 1) << c.source;
         EXPECT_EQ(result.err, "fontedit-cli: " + (work / "font.c").string() + c.message + "\n");
-        EXPECT_FALSE(std::filesystem::exists(work / files::kFontFileName)) << c.source;
+        EXPECT_FALSE(std::filesystem::exists(work / formats::kFontFileName)) << c.source;
     }
 }
 

@@ -1,0 +1,65 @@
+#include "folder/font_folder.h"
+
+#include <array>
+
+#include "formats/font_files.h"
+#include "formats/header_export.h"
+#include "state/failure.h"
+#include "storage/atomic_file.h"
+#include "storage/read_file.h"
+
+namespace fontedit::folder {
+namespace {
+
+using state::Cause;
+using state::Failure;
+
+// A font file is a few kilobytes; only the first 96 lines are ever read, so a huge file
+// need not be held whole, only as far as those lines reach.
+constexpr std::size_t kFontFileLimit = 1 << 20;
+
+// The parser names the file alone; the caller knows the folder it lies in.
+void nameFolder(Failure& failure, const std::filesystem::path& dir) {
+    std::string& file = failure.facts().file;
+    if (file == formats::kFontFileName || file == formats::kLabelFileName) {
+        file = (dir / file).string();
+    }
+}
+
+}  // namespace
+
+formats::FontData loadFont(const std::filesystem::path& dir) {
+    storage::FileStart font = storage::readFileStart(dir / formats::kFontFileName, kFontFileLimit);
+    storage::FileStart labels =
+        storage::readFileStart(dir / formats::kLabelFileName, kFontFileLimit);
+    // A file cut at the limit loses its last, partial line, so that no text is read cut.
+    for (storage::FileStart* file : {&font, &labels}) {
+        if (!file->whole) file->bytes.resize(file->bytes.find_last_of("\r\n") + 1);
+    }
+    try {
+        return formats::parseFontFiles(font.bytes, labels.bytes);
+    } catch (Failure& failure) {
+        // A cut file that runs out of fields is too large, not too short.
+        const bool cut =
+            failure.facts().file == formats::kFontFileName ? !font.whole : !labels.whole;
+        if (failure.cause() == Cause::PastEndOfFile && cut) {
+            failure = Failure(Cause::FileTooLarge, {.file = failure.facts().file});
+        }
+        nameFolder(failure, dir);
+        throw;
+    }
+}
+
+void saveFont(const formats::FontData& data, const std::filesystem::path& dir) {
+    const formats::FontFiles bytes = formats::fontFiles(data);
+    const std::array<storage::FileContent, 2> files{
+        storage::FileContent{dir / formats::kFontFileName, bytes.font},
+        storage::FileContent{dir / formats::kLabelFileName, bytes.labels}};
+    storage::writeFilesAtomically(files);
+}
+
+void exportHeader(const formats::FontData& data, const std::filesystem::path& dir) {
+    storage::writeFileAtomically(dir / formats::kHeaderFileName, formats::headerBytes(data));
+}
+
+}  // namespace fontedit::folder

@@ -1,0 +1,79 @@
+#include "formats/c_constants.h"
+
+#include <limits>
+#include <string>
+
+namespace fontedit::formats {
+namespace {
+
+int digitValue(char ch) {
+    if (ch >= '0' && ch <= '9') return ch - '0';
+    if (ch >= 'a' && ch <= 'z') return ch - 'a' + 10;
+    if (ch >= 'A' && ch <= 'Z') return ch - 'A' + 10;
+    return 99;
+}
+
+// Digits of `base` only, at least one; separators are already gone.
+std::optional<std::uint64_t> digitsValue(std::string_view digits, int base) {
+    if (digits.empty()) return std::nullopt;
+    std::uint64_t value = 0;
+    for (char ch : digits) {
+        const int digit = digitValue(ch);
+        if (digit >= base) return std::nullopt;
+        if (value > (std::numeric_limits<std::uint64_t>::max() - digit) / base) {
+            value = std::numeric_limits<std::uint64_t>::max();
+        } else {
+            value = value * base + digit;
+        }
+    }
+    return value;
+}
+
+}  // namespace
+
+std::optional<std::uint64_t> integerConstant(std::string_view token) {
+    std::string digits;
+    for (char ch : token) {
+        if (ch != '\'') digits += ch;
+    }
+    const std::size_t suffix = digits.find_last_not_of("uUlL") + 1;
+    std::string_view number(digits.data(), suffix);
+    if (number.empty() || digitValue(number[0]) > 9) return std::nullopt;
+    if (number.size() > 1 && number[0] == '0') {
+        const char prefix = number[1] | 0x20;
+        if (prefix == 'x') return digitsValue(number.substr(2), 16);
+        if (prefix == 'b') return digitsValue(number.substr(2), 2);
+        return digitsValue(number.substr(1), 8);
+    }
+    return digitsValue(number, 10);
+}
+
+std::optional<std::uint64_t> characterConstant(std::string_view token) {
+    if (token.size() < 3 || token.front() != '\'' || token.back() != '\'') return std::nullopt;
+    const std::string_view body = token.substr(1, token.size() - 2);
+    if (body[0] != '\\') {
+        if (body.size() != 1) return std::nullopt;
+        return static_cast<unsigned char>(body[0]);
+    }
+    if (body.size() < 2) return std::nullopt;
+    const std::string_view escape = body.substr(1);
+    if (escape[0] == 'x') return digitsValue(escape.substr(1), 16);
+    if (escape[0] >= '0' && escape[0] <= '7') {
+        return escape.size() <= 3 ? digitsValue(escape, 8) : std::nullopt;
+    }
+    if (escape.size() != 1) return std::nullopt;
+    constexpr std::string_view kNames = "abfnrtv\\'\"?";
+    constexpr unsigned char kValues[] = {7, 8, 12, 10, 13, 9, 11, '\\', '\'', '"', '?'};
+    const std::size_t at = kNames.find(escape[0]);
+    if (at == std::string_view::npos) return std::nullopt;
+    return kValues[at];
+}
+
+std::optional<std::uint64_t> arduinoBinary(std::string_view identifier) {
+    if (identifier.size() < 2 || identifier.size() > 9 || identifier[0] != 'B') {
+        return std::nullopt;
+    }
+    return digitsValue(identifier.substr(1), 2);
+}
+
+}  // namespace fontedit::formats

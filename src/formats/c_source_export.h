@@ -1,0 +1,28 @@
+#pragma once
+
+// "c": the font as a C source that compiles as it stands, in C99 and C++17, for firmware.
+// Bytes as "0x7C", each glyph's code and label in a comment, in UTF-8 with LF line ends.
+#include <string>
+
+#include "formats/font_data.h"
+
+namespace fontedit::formats {
+
+struct CSourceOptions {
+    enum class Layout {
+        Columns,  // [96][5]: a byte per column, bit 0 the top dot (bit 7 with msbTop)
+        Rows,     // [96][8]: a byte per dot row, top first, bit 4 the left column, bit 0 the right
+    };
+    std::string name = "Font";  // a C identifier
+    Layout layout = Layout::Columns;
+    bool msbTop = false;
+    bool progmem = false;  // PROGMEM and <avr/pgmspace.h> when built for AVR
+};
+
+// Fails with CellNotAByte on the first cell that is not a byte.
+std::string cSourceBytes(const FontData& data, const CSourceOptions& options);
+
+// Whether `name` is a C identifier: a letter or "_", then letters, digits and "_".
+bool isCIdentifier(std::string_view name);
+
+}  // namespace fontedit::formats

@@ -1,0 +1,259 @@
+#include "formats/c_tokens.h"
+
+#include <algorithm>
+
+#include "state/failure.h"
+
+namespace fontedit::formats {
+namespace {
+
+bool isDigit(char ch) {
+    return ch >= '0' && ch <= '9';
+}
+bool isIdentifierStart(char ch) {
+    return (ch >= 'a' && ch <= 'z') || (ch >= 'A' && ch <= 'Z') || ch == '_';
+}
+bool isIdentifierPart(char ch) {
+    return isIdentifierStart(ch) || isDigit(ch);
+}
+bool isBlank(char ch) {
+    return ch == ' ' || ch == '\t' || ch == '\r' || ch == '\f' || ch == '\v';
+}
+
+std::string_view trimmed(std::string_view text) {
+    while (!text.empty() && (isBlank(text.front()) || text.front() == '\n')) text.remove_prefix(1);
+    while (!text.empty() && (isBlank(text.back()) || text.back() == '\n')) text.remove_suffix(1);
+    return text;
+}
+
+// A directive's operand without a trailing comment or the parentheses around it.
+std::string_view operand(std::string_view text) {
+    text = trimmed(text.substr(0, std::min(text.find("//"), text.find("/*"))));
+    while (text.size() >= 2 && text.front() == '(' && text.back() == ')') {
+        text = trimmed(text.substr(1, text.size() - 2));
+    }
+    return text;
+}
+
+class Tokenizer {
+public:
+    // No source holds more tokens than bytes; reserving that spares the reallocations, which
+    // cost more than the memory when the source is a font table of some kilobytes.
+    explicit Tokenizer(std::string_view source) : source_(source) {
+        result_.tokens.reserve(source.size() + 1);
+    }
+
+    CTokens run() {
+        while (true) {
+            skipBlanksAndComments();
+            if (atEnd()) break;
+            if (peek() == '#' && atLineStart_) {
+                directive();
+            } else if (skipping_) {
+                skipToken();
+            } else {
+                result_.tokens.push_back(token());
+            }
+        }
+        if (skipping_) {
+            throw state::Failure(state::Cause::IfNotClosed, {.line = skipFrom_, .value = "#if 0"});
+        }
+        return std::move(result_);
+    }
+
+private:
+    bool atEnd() const { return pos_ >= source_.size(); }
+    char peek(std::size_t ahead = 0) const {
+        return pos_ + ahead < source_.size() ? source_[pos_ + ahead] : '\0';
+    }
+
+    void advance() {
+        if (source_[pos_] == '\n') {
+            ++line_;
+            atLineStart_ = true;
+        }
+        ++pos_;
+    }
+
+    // Also a backslash at the end of a line, which joins two lines into one. A directive
+    // ends at its line end, so it skips no line ends but those inside comments.
+    void skipBlanksAndComments(bool lineEnds = true) {
+        while (!atEnd()) {
+            const char ch = peek();
+            if (isBlank(ch) || (ch == '\n' && lineEnds)) {
+                advance();
+            } else if (ch == '\\' && (peek(1) == '\n' || (peek(1) == '\r' && peek(2) == '\n'))) {
+                pos_ += peek(1) == '\r' ? 2 : 1;
+                ++line_;
+                ++pos_;
+            } else if (ch == '/' && peek(1) == '/') {
+                while (!atEnd() && peek() != '\n') ++pos_;
+            } else if (ch == '/' && peek(1) == '*') {
+                const int openedOn = line_;
+                pos_ += 2;
+                while (!atEnd() && !(peek() == '*' && peek(1) == '/')) advance();
+                if (atEnd()) {
+                    throw state::Failure(state::Cause::CommentNotClosed,
+                                         {.line = openedOn, .value = "/*"});
+                }
+                pos_ += 2;
+            } else {
+                return;
+            }
+        }
+    }
+
+    CToken token() {
+        const std::size_t start = pos_;
+        const int line = line_;
+        atLineStart_ = false;
+        const CToken::Kind kind = skipToken();
+        return {source_.substr(start, pos_ - start), line, kind};
+    }
+
+    CToken::Kind skipToken() {
+        atLineStart_ = false;
+        const char ch = peek();
+        if (isDigit(ch) || (ch == '.' && isDigit(peek(1)))) {
+            skipNumber();
+            return CToken::Kind::Number;
+        }
+        if (isIdentifierStart(ch)) {
+            while (!atEnd() && isIdentifierPart(peek())) ++pos_;
+            return CToken::Kind::Identifier;
+        }
+        if (ch == '\'' || ch == '"') {
+            skipQuoted(ch);
+            return ch == '"' ? CToken::Kind::String : CToken::Kind::Character;
+        }
+        ++pos_;
+        return CToken::Kind::Punctuator;
+    }
+
+    // A preprocessing number: digits, letters, dots, exponent signs and digit separators.
+    void skipNumber() {
+        ++pos_;
+        while (!atEnd()) {
+            const char ch = peek();
+            if ((ch == '+' || ch == '-') && (source_[pos_ - 1] | 0x20) == 'e') {
+                ++pos_;
+            } else if (ch == '\'' && isIdentifierPart(peek(1))) {
+                pos_ += 2;
+            } else if (isIdentifierPart(ch) || ch == '.') {
+                ++pos_;
+            } else {
+                return;
+            }
+        }
+    }
+
+    // A literal ends at its closing quote or, unclosed, at the end of its line.
+    void skipQuoted(char quote) {
+        ++pos_;
+        while (!atEnd() && peek() != quote && peek() != '\n') {
+            if (peek() == '\\' && peek(1) != '\n') ++pos_;
+            ++pos_;
+        }
+        if (!atEnd() && peek() == quote) ++pos_;
+    }
+
+    // The directive's text, with comments and joined lines, up to the end of its line.
+    std::string_view directiveLine() {
+        const std::size_t start = pos_;
+        ++pos_;
+        while (!atEnd() && peek() != '\n') {
+            const std::size_t before = pos_;
+            skipBlanksAndComments(false);
+            if (pos_ != before) continue;
+            if (peek() == '\'' || peek() == '"') {
+                skipQuoted(peek());
+            } else {
+                ++pos_;
+            }
+        }
+        return trimmed(source_.substr(start, pos_ - start));
+    }
+
+    static std::string_view word(std::string_view text, std::size_t& at) {
+        while (at < text.size() && isBlank(text[at])) ++at;
+        const std::size_t start = at;
+        while (at < text.size() && isIdentifierPart(text[at])) ++at;
+        return text.substr(start, at - start);
+    }
+
+    void directive() {
+        const int line = line_;
+        const std::string_view text = directiveLine();
+        std::size_t at = 1;
+        const std::string_view name = word(text, at);
+        const bool opens = name == "if" || name == "ifdef" || name == "ifndef";
+        if (skipping_) {
+            skipped(name, opens, text, line);
+        } else if (name == "if" && operand(text.substr(at)) == "0") {
+            skipping_ = true;
+            skipDepth_ = 0;
+            skipFrom_ = line;
+        } else if (opens || name == "elif" || name == "else" || name == "endif") {
+            conditional(name, opens, text, line);
+        } else if (name == "define") {
+            define(text, at);
+        }
+    }
+
+    // Inside "#if 0": only the directive that ends the region counts.
+    void skipped(std::string_view name, bool opens, std::string_view text, int line) {
+        if (opens) {
+            ++skipDepth_;
+        } else if (name == "endif" && skipDepth_ > 0) {
+            --skipDepth_;
+        } else if (skipDepth_ == 0 && (name == "else" || name == "endif")) {
+            skipping_ = false;
+            if (name == "else") openIfs_.push_back(true);
+        } else if (skipDepth_ == 0 && name == "elif") {
+            skipping_ = false;
+            openIfs_.push_back(false);
+            result_.tokens.push_back({text, line, CToken::Kind::Conditional});
+        }
+    }
+
+    void conditional(std::string_view name, bool opens, std::string_view text, int line) {
+        if (opens) {
+            openIfs_.push_back(false);
+        } else if (name == "endif" && !openIfs_.empty() && openIfs_.back()) {
+            // The end of the "#else" part of an "#if 0", which is taken as it stands.
+            openIfs_.pop_back();
+            return;
+        } else if (name == "endif" && !openIfs_.empty()) {
+            openIfs_.pop_back();
+        }
+        result_.tokens.push_back({text, line, CToken::Kind::Conditional});
+    }
+
+    void define(std::string_view text, std::size_t at) {
+        const std::string_view name = word(text, at);
+        if (name.empty() || (at < text.size() && text[at] == '(')) return;
+        const std::string_view value = operand(text.substr(at));
+        if (!value.empty() && isDigit(value.front()) &&
+            value.find_first_of(" \t") == std::string_view::npos) {
+            result_.numberMacros[name] = value;
+        }
+    }
+
+    std::string_view source_;
+    std::size_t pos_ = 0;
+    int line_ = 1;
+    bool atLineStart_ = true;
+    bool skipping_ = false;
+    int skipDepth_ = 0;
+    int skipFrom_ = 0;
+    std::vector<bool> openIfs_;  // per open conditional: whether it is the "#else" of an "#if 0"
+    CTokens result_;
+};
+
+}  // namespace
+
+CTokens cTokens(std::string_view source) {
+    return Tokenizer(source).run();
+}
+
+}  // namespace fontedit::formats

@@ -1,0 +1,42 @@
+#include "formats/font_bytes.h"
+
+#include <charconv>
+
+#include "state/failure.h"
+
+namespace fontedit::formats {
+
+std::uint8_t cellByte(std::string_view cell, int code, int column) {
+    std::string digits;
+    for (const char c : cell) {
+        if (c != ' ') digits.push_back(c);
+    }
+    unsigned value = 0;
+    const char* end = digits.data() + digits.size();
+    const auto read = std::from_chars(digits.data(), end, value, 16);
+    if (digits.empty()) return 0;
+    if (digits.size() > 2 || read.ptr != end) {
+        throw state::Failure(state::Cause::CellNotAByte,
+                             {.code = code, .column = column, .value = std::string(cell)});
+    }
+    return static_cast<std::uint8_t>(value);
+}
+
+GlyphBytes glyphBytes(const FontData& data, int code) {
+    GlyphBytes bytes;
+    for (int column = 1; column <= state::kGlyphColumns; ++column) {
+        bytes[column - 1] = cellByte(data.cells[code][column - 1], code, column);
+    }
+    return bytes;
+}
+
+std::string binaryBytes(const FontData& data) {
+    std::string bytes;
+    for (int code = 0; code < state::kSavedCodes; ++code) {
+        for (const std::uint8_t byte : glyphBytes(data, code))
+            bytes.push_back(static_cast<char>(byte));
+    }
+    return bytes;
+}
+
+}  // namespace fontedit::formats

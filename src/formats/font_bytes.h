@@ -1,0 +1,29 @@
+#pragma once
+
+// The font as numbers for other programs: each cell read as one byte, bit 0 the top dot.
+// Every format that writes bytes rather than the cells' texts reads them through here.
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "formats/font_data.h"
+
+namespace fontedit::formats {
+
+using GlyphBytes = std::array<std::uint8_t, state::kGlyphColumns>;
+
+// One or two hex digits, either case, blanks ignored; an empty cell is 0. Any other text
+// fails with CellNotAByte naming the code, the column and the text.
+std::uint8_t cellByte(std::string_view cell, int code, int column);
+GlyphBytes glyphBytes(const FontData& data, int code);
+
+// Whether dot `row` (0 top, 7 bottom) of a column byte is lit.
+constexpr bool dotLit(std::uint8_t column, int row) {
+    return (column >> row & 1) != 0;
+}
+
+// "bin": the 480 column bytes, glyph by glyph, column 1 first.
+std::string binaryBytes(const FontData& data);
+
+}  // namespace fontedit::formats

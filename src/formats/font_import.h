@@ -1,0 +1,53 @@
+#pragma once
+
+// Fonts other programs wrote: a table of column bytes in C source, or a BDF font, turned into
+// the editor's font. Pure: bytes in, font out; the caller reads the file and words the notes.
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "formats/font_data.h"
+
+namespace fontedit::formats {
+
+struct ImportOptions {
+    std::optional<std::string> array{};   // C: the array to take, by name
+    std::optional<std::size_t> offset{};  // C: index of the first value taken
+    // The character code of glyph 0, for the labels; BDF: the ENCODING of glyph 0 (default 32).
+    std::optional<int> first{};
+    bool crop = false;  // BDF: cut glyphs larger than the 5x8 cell instead of refusing them
+};
+
+enum class ImportFormat { C, Bdf };
+
+// Read from the content: "STARTFONT" at the start means BDF, anything else C.
+ImportFormat detectFormat(std::string_view bytes);
+
+// Something the user should hear about an import that succeeded.
+struct ImportNote {
+    enum class Kind {
+        ArrayTaken,       // no array was named; `name` declared on `line` was taken
+        GlyphsFilled,     // the table ended early; the last `count` glyphs are empty
+        EncodingMissing,  // BDF: no glyph at ENCODING `code`; its glyph is empty
+        GlyphCropped,     // BDF: glyph `name` (ENCODING `code`) was cut to the cell
+    };
+    Kind kind;
+    std::string name{};
+    int line = 0;
+    int count = 0;
+    std::optional<int> code{};
+};
+
+struct ImportedFont {
+    FontData data;
+    std::vector<ImportNote> notes;
+};
+
+// Cells are written as the editor writes them ("7C", "0"); labels are the characters the
+// glyphs draw where that can be told, and always text the font files can hold.
+ImportedFont importCTable(std::string_view source, const ImportOptions& options);
+ImportedFont importBdf(std::string_view bytes, const ImportOptions& options);
+
+}  // namespace fontedit::formats

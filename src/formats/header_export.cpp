@@ -1,0 +1,28 @@
+#include "formats/header_export.h"
+
+#include "formats/cp932.h"
+#include "formats/line_ends.h"
+#include "state/conversions.h"
+
+namespace fontedit::formats {
+
+std::string headerBytes(const FontData& data) {
+    std::string bytes = "const unsigned char Font[96][5] =";
+    bytes += kLineEnd;
+    bytes += "{";
+    bytes += kLineEnd;
+    for (int code = 0; code < state::kSavedCodes; ++code) {
+        bytes += "    { ";
+        for (int column = 1; column <= state::kGlyphColumns; ++column) {
+            if (column > 1) bytes += ", ";
+            bytes += "0x" + encodedCell(data, code, column);
+        }
+        bytes += " }, // " + encodedLabel(data, code) + " " + state::rowNumberText(code);
+        bytes += kLineEnd;
+    }
+    bytes += toCp932("}  // 最後の行のコンマ消す．最初のフォント数は手作業で処理！！");
+    bytes += kLineEnd;
+    return bytes;
+}
+
+}  // namespace fontedit::formats

@@ -1,0 +1,15 @@
+#pragma once
+
+// "font.h": the font as a C table for another program, in CP932 with CRLF line ends. The
+// cells go in as they stand; the user finishes the file by hand, as its last line says.
+#include <string>
+
+#include "formats/font_data.h"
+
+namespace fontedit::formats {
+
+inline constexpr const char* kHeaderFileName = "font.h";
+
+std::string headerBytes(const FontData& data);
+
+}  // namespace fontedit::formats

@@ -1,0 +1,124 @@
+#include "formats/png_render.h"
+
+#include <png.h>
+
+#include <cstdint>
+#include <stdexcept>
+#include <vector>
+
+#include "formats/font_bytes.h"
+#include "state/failure.h"
+
+namespace fontedit::formats {
+namespace {
+
+constexpr int kCharacterPitch = state::kGlyphColumns + 1;
+constexpr int kSheetColumns = 16;
+constexpr int kSheetGap = 2;
+constexpr std::uint8_t kLit[3] = {255, 8, 0};
+
+// An RGB picture measured in dots, drawn white and then lit dot by dot.
+class Picture {
+public:
+    Picture(int widthDots, int heightDots, int scale)
+        : width_(widthDots * scale),
+          height_(heightDots * scale),
+          scale_(scale),
+          pixels_(static_cast<std::size_t>(width_) * height_ * 3, 0xFF) {}
+
+    void drawGlyph(const GlyphBytes& columns, int leftDot, int topDot) {
+        for (int column = 0; column < state::kGlyphColumns; ++column) {
+            for (int row = 0; row < state::kGlyphRows; ++row) {
+                if (dotLit(columns[column], row)) light(leftDot + column, topDot + row);
+            }
+        }
+    }
+
+    std::string png() const {
+        png_image image{};
+        image.version = PNG_IMAGE_VERSION;
+        image.width = static_cast<png_uint_32>(width_);
+        image.height = static_cast<png_uint_32>(height_);
+        image.format = PNG_FORMAT_RGB;
+        png_alloc_size_t size = 0;
+        if (png_image_write_get_memory_size(image, size, 0, pixels_.data(), 0, nullptr)) {
+            std::string bytes(size, '\0');
+            if (png_image_write_to_memory(&image, bytes.data(), &size, 0, pixels_.data(), 0,
+                                          nullptr)) {
+                bytes.resize(size);
+                return bytes;
+            }
+        }
+        throw std::runtime_error(std::string("cannot encode the PNG image: ") + image.message);
+    }
+
+private:
+    void light(int xDot, int yDot) {
+        for (int y = yDot * scale_; y < (yDot + 1) * scale_; ++y) {
+            for (int x = xDot * scale_; x < (xDot + 1) * scale_; ++x) {
+                std::uint8_t* pixel = &pixels_[(static_cast<std::size_t>(y) * width_ + x) * 3];
+                std::copy(std::begin(kLit), std::end(kLit), pixel);
+            }
+        }
+    }
+
+    int width_;
+    int height_;
+    int scale_;
+    std::vector<std::uint8_t> pixels_;
+};
+
+// The length of the UTF-8 character at `pos`; a byte that starts none stands alone.
+std::size_t characterLength(std::string_view text, std::size_t pos) {
+    const auto lead = static_cast<unsigned char>(text[pos]);
+    const std::size_t length = lead < 0xC0 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+    if (length > text.size() - pos) return 1;
+    for (std::size_t i = 1; i < length; ++i) {
+        if ((static_cast<unsigned char>(text[pos + i]) & 0xC0) != 0x80) return 1;
+    }
+    return length;
+}
+
+int glyphFor(const FontData& data, std::string_view character) {
+    for (int code = 0; code < state::kSavedCodes; ++code) {
+        if (data.labels[code] == character) return code;
+    }
+    const auto ascii = static_cast<unsigned char>(character[0]);
+    if (character.size() == 1 && ascii >= 0x20 && ascii < 0x20 + state::kSavedCodes) {
+        return ascii - 0x20;
+    }
+    throw state::Failure(state::Cause::NoGlyphForCharacter,
+                         state::Facts{.value = std::string(character)});
+}
+
+}  // namespace
+
+std::string textPng(const FontData& data, std::string_view text, int scale) {
+    if (text.empty()) throw std::invalid_argument("no text to render");
+    std::vector<int> codes;
+    for (std::size_t pos = 0; pos < text.size();) {
+        const std::size_t length = characterLength(text, pos);
+        codes.push_back(glyphFor(data, text.substr(pos, length)));
+        pos += length;
+    }
+    const int count = static_cast<int>(codes.size());
+    Picture picture(kCharacterPitch * count - 1, state::kGlyphRows, scale);
+    for (int i = 0; i < count; ++i) {
+        picture.drawGlyph(glyphBytes(data, codes[i]), i * kCharacterPitch, 0);
+    }
+    return picture.png();
+}
+
+std::string sheetPng(const FontData& data, int scale) {
+    constexpr int kRows = (state::kSavedCodes + kSheetColumns - 1) / kSheetColumns;
+    constexpr int kPitchX = state::kGlyphColumns + kSheetGap;
+    constexpr int kPitchY = state::kGlyphRows + kSheetGap;
+    Picture picture(kSheetColumns * kPitchX + kSheetGap, kRows * kPitchY + kSheetGap, scale);
+    for (int code = 0; code < state::kSavedCodes; ++code) {
+        picture.drawGlyph(glyphBytes(data, code), kSheetGap + code % kSheetColumns * kPitchX,
+                          kSheetGap + code / kSheetColumns * kPitchY);
+    }
+    return picture.png();
+}
+
+}  // namespace fontedit::formats

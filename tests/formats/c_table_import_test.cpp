@@ -1,0 +1,412 @@
+// C font tables as firmware sources write them: each accepted form gives the same glyph and
+// says which array it took; each refused form names its cause, line and the text at fault.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "formats/font_import.h"
+#include "formats/header_export.h"
+#include "state/conversions.h"
+#include "state/failure.h"
+
+namespace fontedit::formats {
+namespace {
+
+using state::Cause;
+using Cells = std::array<std::string, state::kGlyphColumns>;
+
+const Cells kO = {"3E", "41", "41", "41", "3E"};
+
+// The options of a case; an empty array name is none. ImportOptions itself in a table of cases
+// trips GCC's maybe-uninitialized warning on its optional string.
+struct Options {
+    std::string array{};
+    std::optional<std::size_t> offset{};
+    std::optional<int> first{};
+    ImportOptions operator()() const {
+        ImportOptions options{.offset = offset, .first = first};
+        if (!array.empty()) options.array = array;
+        return options;
+    }
+};
+
+// `glyphs` more glyphs of column bytes 1, 2, 3, 4, 5, as a list's inside.
+std::string moreGlyphs(int glyphs) {
+    std::string list;
+    for (int i = 0; i < glyphs; ++i) list += "1, 2, 3, 4, 5,\n";
+    return list;
+}
+
+TEST(CTableImport, TakesEveryFormFirmwareIsWrittenIn) {
+    struct Case {
+        const char* what;
+        std::string source;
+        Options options;
+        std::string taken;  // the array named in the note; empty when the user named one
+        int takenLine;
+        Cells glyph0;
+        int filled;
+    };
+    const Case cases[] = {
+        {"hex rows in nested braces, CRLF",
+         "const unsigned char font[96][5] = {\r\n  {0x3E, 0x41, 0x41, 0x41, 0x3E},\r\n};\r\n",
+         {},
+         "font",
+         1,
+         kO,
+         95},
+        {"decimal, octal, binary, suffixes and digit separators",
+         "unsigned char f[] = { 62, 0101, 0b1000001, 0x41UL, 0'76u };",
+         {},
+         "f",
+         1,
+         kO,
+         95},
+        {"casts and parentheses",
+         "const uint8_t f[] = {(uint8_t)0x3E, (unsigned char)(0x41), ((uint8_t)65), (0x41),\n"
+         "(const uint8_t)62};",
+         {},
+         "f",
+         1,
+         kO,
+         95},
+        {"character constants",
+         R"(char f[] = { '>', 'A', '\x41', '\101', '>' };)",
+         {},
+         "f",
+         1,
+         kO,
+         95},
+        {"Arduino binary constants",
+         "const byte f[][5] PROGMEM = {{B00111110, B1000001, B01000001, B1000001, B111110}};",
+         {},
+         "f",
+         1,
+         kO,
+         95},
+        {"comments holding braces and commas",
+         "/* { 1, 2 } */ char f[] = { // {\n 0x3E, /* }, */ 0x41, 0x41, 0x41, 0x3E };",
+         {},
+         "f",
+         1,
+         kO,
+         95},
+        {"a struct and a string before the array",
+         "struct Info { int w; char name[8]; } info = { 5, \"a{\" };\n"
+         "static const char *names[] = { \"x\" };\n"
+         "const unsigned char font[][5] = { {0x3E,0x41,0x41,0x41,0x3E} };",
+         {},
+         "font",
+         3,
+         kO,
+         95},
+        {"the font as the third of many arrays; a short byte list first",
+         "static const uint8_t init[] = { 0xAE, 0xD5, 0x80, 0xA8, 0x3F };\n"
+         "static const uint16_t wide[] = { 0x1234, 1, 2, 3, 4 };\n"
+         "const uint8_t glyphs[] = {\n0x3E, 0x41, 0x41, 0x41, 0x3E,\n" +
+             moreGlyphs(40) + "};",
+         {},
+         "glyphs",
+         3,
+         kO,
+         55},
+        {"a 6-wide array before the font is passed over",
+         "const unsigned char big[2][6] = {0};\n"
+         "const unsigned char font[][5] = { {0x3E,0x41,0x41,0x41,0x3E} };",
+         {},
+         "font",
+         2,
+         kO,
+         95},
+        {"#if 0 regions, in the list and around it",
+         "#if 0\nconst char old[] = {1,2,3,4,5};\n#endif\n"
+         "char f[] = {\n#if 0\n 9, 9, 9, 9, 9,\n#else\n 0x3E, 0x41,\n#endif\n"
+         "#if 0 /* off */\n#ifdef X\n 1, 2,\n#endif\n#endif\n 0x41, 0x41, 0x3E };",
+         {},
+         "f",
+         4,
+         kO,
+         95},
+        {"macros for the width and for values",
+         "#define GLYPH_WIDTH (5)\n#define EDGE 0x3E // left and right\n"
+         "const unsigned char f[][GLYPH_WIDTH] = {{EDGE, 0x41, 0x41, 0x41, EDGE}};",
+         {},
+         "f",
+         3,
+         kO,
+         95},
+        {"short rows are filled with zeros as C fills them",
+         "const unsigned char f[][5] = {{0x3E, 0x41, 0x41}, {1}};",
+         {},
+         "f",
+         1,
+         {"3E", "41", "41", "0", "0"},
+         94},
+        {"__attribute__ between the declarator and the list",
+         "const unsigned char f[] __attribute__((aligned(4))) = {0x3E,0x41,0x41,0x41,0x3E};",
+         {},
+         "f",
+         1,
+         kO,
+         95},
+        {"a list of its own in a file with no array",
+         "{0x3E, 0x41, 0x41, 0x41, 0x3E}",
+         {},
+         "",
+         1,
+         kO,
+         95},
+        {"--array picks the second array",
+         "const unsigned char a[][5] = {{1,2,3,4,5}};\nconst unsigned char b[][5] = "
+         "{{0x3E,0x41,0x41,0x41,0x3E}};",
+         {.array = "b"},
+         "",
+         0,
+         kO,
+         95},
+        {"--offset past a 6-byte header",
+         "const uint8_t System5x7[] = { 0, 0, 5, 7, 32, 96,\n0x3E,0x41,0x41,0x41,0x3E,\n" +
+             moreGlyphs(95) + "};",
+         {.offset = 6},
+         "System5x7",
+         1,
+         kO,
+         0},
+        {"more than 96 glyphs: the rest is left out",
+         "char f[] = {\n0x3E,0x41,0x41,0x41,0x3E,\n" + moreGlyphs(96) + "};",
+         {},
+         "f",
+         1,
+         kO,
+         0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const ImportedFont font = importCTable(c.source, c.options());
+        EXPECT_EQ(font.data.cells[0], c.glyph0);
+        std::vector<ImportNote> expected;
+        if (c.options.array.empty()) {
+            expected.push_back(
+                {.kind = ImportNote::Kind::ArrayTaken, .name = c.taken, .line = c.takenLine});
+        }
+        if (c.filled)
+            expected.push_back({.kind = ImportNote::Kind::GlyphsFilled, .count = c.filled});
+        ASSERT_EQ(font.notes.size(), expected.size());
+        for (std::size_t i = 0; i < expected.size(); ++i) {
+            EXPECT_EQ(font.notes[i].kind, expected[i].kind);
+            EXPECT_EQ(font.notes[i].name, expected[i].name);
+            EXPECT_EQ(font.notes[i].line, expected[i].line);
+            EXPECT_EQ(font.notes[i].count, expected[i].count);
+        }
+        for (int code = state::kSavedCodes - c.filled; code < state::kSavedCodes; ++code) {
+            EXPECT_EQ(font.data.cells[code], Cells({"0", "0", "0", "0", "0"})) << code;
+        }
+    }
+}
+
+TEST(CTableImport, RefusesWhatItCannotTakeWithTheLineAndText) {
+    struct Case {
+        const char* what;
+        std::string source;
+        Options options;
+        Cause cause;
+        int line;
+        std::string value;
+    };
+    const Case cases[] = {
+        {"a 6-wide array, guessed",
+         "const char x[] = {\"a\"};\nconst uint8_t f[96][6] = {0};",
+         {},
+         Cause::ArrayWidth,
+         2,
+         "6"},
+        {"a 6-wide array, named",
+         "const uint8_t f[96][6] = {0};",
+         {.array = "f"},
+         Cause::ArrayWidth,
+         1,
+         "6"},
+        {"rows of 8 through a macro",
+         "#define ROWS 8\nconst uint8_t f[][ROWS] = {{0}};",
+         {},
+         Cause::ArrayWidth,
+         2,
+         "8"},
+        {"#ifdef inside the list",
+         "char f[][5] = {\n{1,2,3,4,5},\n#ifdef BIG\n{1},\n#endif\n};",
+         {},
+         Cause::ConditionalInList,
+         3,
+         "#ifdef BIG"},
+        {"#else of an #if other than 0",
+         "char f[] = {\n#if WIDE\n1,\n#else\n2,\n#endif\n3,4,5};",
+         {},
+         Cause::ConditionalInList,
+         2,
+         "#if WIDE"},
+        {"a value above 0xFF",
+         "char f[][5] = {\n{1,2,3,4,5},\n{1,2,0x100,4,5}};",
+         {},
+         Cause::NotAByte,
+         3,
+         "0x100"},
+        {"a cast hiding a value above 0xFF",
+         "char f[] = {(uint8_t)0x13E, 1, 2, 3, 4};",
+         {.array = "f"},
+         Cause::NotAByte,
+         1,
+         "(uint8_t)0x13E"},
+        {"a character beyond a byte",
+         R"(char f[] = {'\x141', 1, 2, 3, 4};)",
+         {.array = "f"},
+         Cause::NotAByte,
+         1,
+         R"('\x141')"},
+        {"an expression",
+         "char f[][5] = {{0x3E | 1, 2, 3, 4, 5}};",
+         {},
+         Cause::NotAConstant,
+         1,
+         "0x3E | 1"},
+        {"an unknown name",
+         "char f[][5] = {{1, 2,\n  GLYPH_TOP, 4, 5}};",
+         {},
+         Cause::NotAConstant,
+         2,
+         "GLYPH_TOP"},
+        {"a negative number",
+         "char f[][5] = {{-1, 2, 3, 4, 5}};",
+         {},
+         Cause::NotAConstant,
+         1,
+         "-1"},
+        {"two characters in quotes",
+         "char f[][5] = {{'AB', 2, 3, 4, 5}};",
+         {},
+         Cause::NotAConstant,
+         1,
+         "'AB'"},
+        {"a B constant with a 2",
+         "char f[][5] = {{B012, 2, 3, 4, 5}};",
+         {},
+         Cause::NotAConstant,
+         1,
+         "B012"},
+        {"an octal 8", "char f[][5] = {{08, 2, 3, 4, 5}};", {}, Cause::NotAConstant, 1, "08"},
+        {"a fraction", "char f[][5] = {{1.5, 2, 3, 4, 5}};", {}, Cause::NotAConstant, 1, "1.5"},
+        {"strings in a named array",
+         "const char* f[] = {\"A\"};",
+         {.array = "f"},
+         Cause::NotAConstant,
+         1,
+         "\"A\""},
+        {"a list never closed", "int x;\nchar f[] = {\n1, 2, 3", {}, Cause::ListNotClosed, 2, "{"},
+        {"a comment never closed",
+         "char f[] = {1, 2, 3, 4, 5};\n/* end",
+         {},
+         Cause::CommentNotClosed,
+         2,
+         "/*"},
+        {"#if 0 never closed",
+         "#if 0\nchar f[] = {1, 2, 3, 4, 5};",
+         {},
+         Cause::IfNotClosed,
+         1,
+         "#if 0"},
+        {"no list at all", "int main(void);", {}, Cause::NoArray, 0, ""},
+        {"the named array missing",
+         "char f[] = {1, 2, 3, 4, 5};",
+         {.array = "font"},
+         Cause::ArrayNotFound,
+         0,
+         "font"},
+        {"no array that fits",
+         "const char* s[] = {\"a\"};\nint v[] = {1, 2, 3};",
+         {},
+         Cause::NoFontArray,
+         0,
+         ""},
+        {"a table ending inside a glyph",
+         "char f[] = {1, 2, 3, 4, 5, 6, 7};",
+         {.array = "f"},
+         Cause::PartialGlyph,
+         1,
+         "7"},
+        {"an offset past the values",
+         "char f[] = {\n1, 2, 3, 4, 5};",
+         {.array = "f", .offset = 5},
+         Cause::OffsetPastEnd,
+         1,
+         "5"},
+        {"a row longer than the array",
+         "char f[][5] = {\n{1, 2, 3, 4, 5, 6}};",
+         {},
+         Cause::RowTooLong,
+         2,
+         "6"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        try {
+            importCTable(c.source, c.options());
+            ADD_FAILURE() << "taken";
+        } catch (const state::Failure& failure) {
+            EXPECT_EQ(failure.cause(), c.cause);
+            EXPECT_EQ(failure.facts().line, c.line);
+            EXPECT_EQ(failure.facts().value, c.value);
+        }
+    }
+}
+
+// The characters the glyphs draw, from where the table starts; "DEL" for 0x7F; nothing for
+// codes the font files could not hold or give back.
+TEST(CTableImport, LabelsTheCharactersTheGlyphsDraw) {
+    const std::string table96 = "char f[] = {" + moreGlyphs(96) + "};";
+    const std::string table256 = "char f[] = {" + moreGlyphs(256) + "};";
+    struct Case {
+        const char* what;
+        const std::string& source;
+        Options options;
+        std::vector<std::pair<int, std::string>> labels;  // code, label
+    };
+    const Case cases[] = {
+        {"96 glyphs from the space", table96, {}, {{0, " "}, {33, "A"}, {94, "~"}, {95, "DEL"}}},
+        {"256 glyphs read at the space", table256, {.offset = 160}, {{0, " "}, {95, "DEL"}}},
+        {"256 glyphs from code 0", table256, {}, {{0, ""}, {31, ""}, {32, " "}, {65, "A"}}},
+        {"256 glyphs from 0xA0, Latin-1",
+         table256,
+         {.offset = 0xA0 * 5},
+         {{0, ""}, {5, ""}, {7, "§"}, {0x10, "°"}, {0x37, "×"}, {0x21, ""}, {0x5F, ""}}},
+        {"256 glyphs between two glyphs",
+         table256,
+         {.array = "f", .offset = 3},
+         {{0, ""}, {40, ""}}},
+        {"--first overrides the guess", table96, {.first = 0x41}, {{0, "A"}, {62, "DEL"}}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const ImportedFont font = importCTable(c.source, c.options());
+        for (const auto& [code, label] : c.labels) EXPECT_EQ(font.data.labels[code], label) << code;
+    }
+}
+
+// The window's "font.h" is a C table too, with labels in comments and a Japanese note after
+// the list; every byte of it comes back.
+TEST(CTableImport, ReadsTheEditorsOwnHeaderBack) {
+    FontData written;
+    const char* labels[] = {"{", "*/", "\\", ",", "ソ", "/*"};
+    for (int code = 0; code < state::kSavedCodes; ++code) {
+        for (int column = 0; column < state::kGlyphColumns; ++column) {
+            written.cells[code][column] = state::hexText((code * 7 + column * 53) % 256);
+        }
+        written.labels[code] = labels[code % 6];
+    }
+    const ImportedFont font = importCTable(headerBytes(written), {});
+    EXPECT_EQ(font.data.cells, written.cells);
+    ASSERT_EQ(font.notes.size(), 1u);
+    EXPECT_EQ(font.notes[0].name, "Font");
+}
+
+}  // namespace
+}  // namespace fontedit::formats

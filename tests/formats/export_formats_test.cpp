@@ -1,0 +1,256 @@
+#include <gtest/gtest.h>
+#include <png.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "formats/bdf_export.h"
+#include "formats/c_source_export.h"
+#include "formats/font_bytes.h"
+#include "formats/png_render.h"
+#include "support/expect_failure.h"
+#include "support/scratch_directory.h"
+
+namespace fontedit::formats {
+namespace {
+
+using support::expectFailure;
+using support::readBytes;
+using support::ScratchDirectory;
+using support::writeBytes;
+
+using Layout = CSourceOptions::Layout;
+
+// The byte each cell of patternFont() holds.
+unsigned patternByte(int code, int column) {
+    return (code * 37 + column * 11) & 0xFF;
+}
+
+// Every cell a different byte, written in the forms the editor accepts; labels that would
+// break a C comment if written as they stand.
+FontData patternFont() {
+    FontData data;
+    for (int code = 0; code < state::kSavedCodes; ++code) {
+        for (int column = 1; column <= 5; ++column) {
+            char text[8];
+            std::snprintf(text, sizeof text,
+                          code % 3 == 0   ? "%X"
+                          : code % 3 == 1 ? "%02x"
+                                          : " %X",
+                          patternByte(code, column));
+            data.cells[code][column - 1] = patternByte(code, column) == 0 ? "" : text;
+        }
+        data.labels[code] = std::string(1, static_cast<char>(0x20 + code));
+    }
+    data.labels[1] = "*/ x";
+    data.labels[2] = "end\\";
+    data.labels[3] = "two\nlines\r";
+    data.labels[4] = "/* nested";
+    data.labels[5] =
+        "\xE2\x80\xAE"
+        "rlo";
+    data.labels[6] = "\x1B[31m\x07";
+    data.labels[7] = "?\?/";
+    data.labels[8] = "\xFF\xFE";
+    data.labels[9] = "あ";
+    return data;
+}
+
+int run(const std::string& command) {
+    return std::system(command.c_str());
+}
+
+// What the layout makes of patternFont(): one line of hex bytes per glyph.
+std::string expectedTable(const CSourceOptions& options) {
+    std::string table;
+    char hex[8];
+    for (int code = 0; code < state::kSavedCodes; ++code) {
+        if (options.layout == Layout::Rows) {
+            for (int row = 0; row < 8; ++row) {
+                unsigned bits = 0;
+                for (int column = 1; column <= 5; ++column) {
+                    bits = bits << 1 | (patternByte(code, column) >> row & 1);
+                }
+                std::snprintf(hex, sizeof hex, "%02X ", bits);
+                table += hex;
+            }
+        } else {
+            for (int column = 1; column <= 5; ++column) {
+                unsigned byte = patternByte(code, column);
+                if (options.msbTop) {
+                    unsigned reversed = 0;
+                    for (int bit = 0; bit < 8; ++bit) reversed |= (byte >> bit & 1) << (7 - bit);
+                    byte = reversed;
+                }
+                std::snprintf(hex, sizeof hex, "%02X ", byte);
+                table += hex;
+            }
+        }
+        table += '\n';
+    }
+    return table;
+}
+
+// The C source compiles as it stands in C99 and C++17 with warnings as errors, and a program
+// built from it reads back every byte of the font.
+TEST(CSourceBytes, CompilesAndHoldsEveryByte) {
+    const CSourceOptions cases[] = {
+        {},
+        {"lcd_cgram", Layout::Rows, false, false},
+        {"Font", Layout::Columns, true, false},
+        {"font5x8", Layout::Columns, false, true},
+    };
+    const FontData data = patternFont();
+    for (const CSourceOptions& options : cases) {
+        const ScratchDirectory dir;
+        writeBytes(dir / "font.c", cSourceBytes(data, options));
+        const int width = options.layout == Layout::Rows ? 8 : 5;
+        writeBytes(dir / "print.c", "#include <stdio.h>\nextern const unsigned char " +
+                                        options.name + "[96][" + std::to_string(width) +
+                                        "];\nint main(void) {\n  for (int i = 0; i < 96; ++i) {\n"
+                                        "    for (int j = 0; j < " +
+                                        std::to_string(width) + "; ++j) printf(\"%02X \", " +
+                                        options.name +
+                                        "[i][j]);\n    printf(\"\\n\");\n  }\n  return 0;\n}\n");
+        const std::string at = dir.path().string() + '/';
+        const std::string strict = " -Wall -Wextra -Werror -pedantic ";
+        EXPECT_EQ(run("gcc -std=c99" + strict + at + "font.c " + at + "print.c -o " + at + "print"),
+                  0)
+            << options.name;
+        EXPECT_EQ(run("g++ -std=c++17 -x c++" + strict + "-c " + at + "font.c -o " + at + "font.o"),
+                  0)
+            << options.name;
+        EXPECT_EQ(run(at + "print > " + at + "table.txt"), 0) << options.name;
+        EXPECT_EQ(readBytes(dir / "table.txt"), expectedTable(options)) << options.name;
+    }
+}
+
+TEST(CSourceBytes, KeepsCodeAndLabelInTheRowsComment) {
+    const std::string source = cSourceBytes(patternFont(), {});
+    for (const char* row : {
+             "}, /* 0 \" \" */\n",
+             "}, /* 1 \"*\\x2F x\" */\n",
+             "}, /* 2 \"end\\\\\" */\n",
+             "}, /* 3 \"two\\x0Alines\\x0D\" */\n",
+             "}, /* 4 \"/\\x2A nested\" */\n",
+             "}, /* 5 \"\\u202Erlo\" */\n",
+             "}, /* 8 \"\\xFF\\xFE\" */\n",
+             "}, /* 9 \"あ\" */\n",
+             "}  /* 95 \"\\x7F\" */\n",
+         }) {
+        EXPECT_NE(source.find(row), std::string::npos) << row;
+    }
+}
+
+// Every format that writes bytes refuses a cell that is not one, naming code and column.
+TEST(FontBytes, RefuseCellsThatAreNotBytes) {
+    struct Case {
+        std::string cell;
+        std::function<void(const FontData&)> format;
+    };
+    const Case cases[] = {
+        {"G1", [](const FontData& data) { cSourceBytes(data, {}); }},
+        {"1FF", [](const FontData& data) { bdfBytes(data); }},
+        {"0x7", [](const FontData& data) { binaryBytes(data); }},
+        {"-1", [](const FontData& data) { sheetPng(data); }},
+    };
+    for (const Case& c : cases) {
+        FontData data = patternFont();
+        data.cells[42][3] = c.cell;
+        expectFailure([&] { c.format(data); }, state::Cause::CellNotAByte,
+                      {.code = 42, .column = 4});
+    }
+    EXPECT_EQ(cellByte(" 7 f", 0, 1), 0x7F);
+    EXPECT_EQ(binaryBytes(patternFont()).size(), 480u);
+}
+
+// bdftopcf accepts the font and pcf2bdf gives back the same bytes.
+TEST(BdfBytes, ComesBackUnchangedThroughPcf) {
+    FontData data = patternFont();
+    data.labels[33] = "A";
+    data.labels[34] = "A";
+    data.labels[35] = "char99";
+    for (const int first : {32, 0, 0x2500}) {
+        const ScratchDirectory dir;
+        const std::string bdf = bdfBytes(data, first);
+        writeBytes(dir / "font.bdf", bdf);
+        const std::string at = dir.path().string() + '/';
+        ASSERT_EQ(run("bdftopcf -o " + at + "font.pcf " + at + "font.bdf"), 0) << first;
+        ASSERT_EQ(run("pcf2bdf -o " + at + "back.bdf " + at + "font.pcf"), 0) << first;
+        EXPECT_EQ(readBytes(dir / "back.bdf"), bdf) << first;
+        const std::string second = "STARTCHAR A\nENCODING " + std::to_string(first + 33) + "\n";
+        const std::string clash = "STARTCHAR char" + std::to_string(first + 34) + "\n";
+        EXPECT_NE(bdf.find(second), std::string::npos) << first;
+        EXPECT_NE(bdf.find(clash), std::string::npos) << first;
+        EXPECT_EQ(bdf.find("STARTCHAR char99\n"), std::string::npos) << first;
+    }
+    // Column bytes 1, 0, 0x80, 0, 0xFF: the top dot of column 1, the bottom one (below the
+    // baseline) of column 3, all of column 5.
+    data.cells[0] = {"1", "", "80", "0", "FF"};
+    const std::string bdf = bdfBytes(data);
+    EXPECT_NE(bdf.find("BBX 5 8 0 -1\nBITMAP\n88\n08\n08\n08\n08\n08\n08\n28\nENDCHAR"),
+              std::string::npos);
+}
+
+struct Picture {
+    unsigned width = 0;
+    unsigned height = 0;
+    std::vector<unsigned char> rgb;
+
+    bool lit(unsigned x, unsigned y) const {
+        const unsigned char* pixel = &rgb[(y * width + x) * 3];
+        return pixel[0] == 255 && pixel[1] == 8 && pixel[2] == 0;
+    }
+};
+
+Picture decoded(const std::string& png) {
+    png_image image{};
+    image.version = PNG_IMAGE_VERSION;
+    EXPECT_TRUE(png_image_begin_read_from_memory(&image, png.data(), png.size()));
+    image.format = PNG_FORMAT_RGB;
+    Picture picture{image.width, image.height, std::vector<unsigned char>(PNG_IMAGE_SIZE(image))};
+    EXPECT_TRUE(png_image_finish_read(&image, nullptr, picture.rgb.data(), 0, nullptr));
+    return picture;
+}
+
+TEST(Render, DrawsTextAndTheSheetDotByDot) {
+    FontData data;
+    data.cells[33] = {"1", "", "", "", "80"};  // "A" by its ASCII code
+    data.cells[5] = {"", "", "FF", "", ""};
+    data.labels[5] = "é";  // by its label
+    const Picture text = decoded(textPng(data, "AéA", 3));
+    EXPECT_EQ(text.width, (6u * 3 - 1) * 3);
+    EXPECT_EQ(text.height, 8u * 3);
+    for (const auto& [x, y, lit] :
+         std::vector<std::tuple<unsigned, unsigned, bool>>{{0, 0, true},
+                                                           {2, 2, true},
+                                                           {3, 0, false},
+                                                           {12, 21, true},
+                                                           {14, 23, true},
+                                                           {15, 23, false},
+                                                           {15, 0, false},
+                                                           {24, 0, true},
+                                                           {24, 23, true},
+                                                           {23, 10, false},
+                                                           {18 + 6, 3, true},
+                                                           {0, 21, false}}) {
+        EXPECT_EQ(text.lit(x, y), lit) << x << ',' << y;
+    }
+    expectFailure([&] { textPng(data, "A\x1B"); }, state::Cause::NoGlyphForCharacter,
+                  {.value = "\x1B"});
+    expectFailure([&] { textPng(data, "ü"); }, state::Cause::NoGlyphForCharacter, {.value = "ü"});
+
+    const Picture sheet = decoded(sheetPng(data, 1));
+    EXPECT_EQ(sheet.width, 2 + 16 * 7u);
+    EXPECT_EQ(sheet.height, 2 + 6 * 10u);
+    // Glyph 33 stands in row 2, column 1 of the sheet: its dots at (9, 22) and (13, 29).
+    EXPECT_TRUE(sheet.lit(9, 22));
+    EXPECT_TRUE(sheet.lit(13, 29));
+    EXPECT_FALSE(sheet.lit(9, 23));
+    EXPECT_TRUE(sheet.lit(2 + 5 * 7 + 2, 2 + 7));
+}
+
+}  // namespace
+}  // namespace fontedit::formats

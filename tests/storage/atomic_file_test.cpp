@@ -1,0 +1,111 @@
+#include "storage/atomic_file.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include "support/expect_failure.h"
+#include "support/scratch_directory.h"
+
+namespace fontedit::storage {
+namespace {
+
+using support::expectFailure;
+using support::readBytes;
+using support::ScratchDirectory;
+using support::writeBytes;
+
+namespace fs = std::filesystem;
+
+mode_t modeOf(const fs::path& path) {
+    struct stat status {};
+    EXPECT_EQ(stat(path.c_str(), &status), 0) << path;
+    return status.st_mode & 07777;
+}
+
+TEST(ReplaceFile, KeepsWhatStoodInItsPlace) {
+    struct Case {
+        const char* what;
+        mode_t oldMode;  // 0: no old file
+        mode_t umask;
+        mode_t newMode;
+    };
+    const Case cases[] = {
+        {"private file", 0600, 022, 0600},
+        {"group-writable file", 0664, 077, 0664},
+        {"new file, umask 022", 0, 022, 0644},
+        {"new file, umask 077", 0, 077, 0600},
+    };
+    for (const Case& c : cases) {
+        ScratchDirectory dir;
+        if (c.oldMode != 0) {
+            writeBytes(dir / "font.h", "old");
+            fs::permissions(dir / "font.h", static_cast<fs::perms>(c.oldMode));
+        }
+        const mode_t saved = umask(c.umask);
+        writeFileAtomically(dir / "font.h", "new");
+        umask(saved);
+        EXPECT_EQ(readBytes(dir / "font.h"), "new") << c.what;
+        EXPECT_EQ(modeOf(dir / "font.h"), c.newMode) << c.what;
+    }
+}
+
+TEST(ReplaceFile, WritesThroughASymbolicLink) {
+    ScratchDirectory dir;
+    fs::create_directory(dir / "fonts");
+    writeBytes(dir / "fonts" / "real.txt", "old");
+    fs::create_symlink("fonts/real.txt", dir / "link.txt");
+    fs::create_symlink("link.txt", dir / "link-to-link.txt");
+    writeFileAtomically(dir / "link-to-link.txt", "new");
+    EXPECT_TRUE(fs::is_symlink(dir / "link.txt"));
+    EXPECT_TRUE(fs::is_symlink(dir / "link-to-link.txt"));
+    EXPECT_EQ(readBytes(dir / "fonts" / "real.txt"), "new");
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir / "fonts"), {}), 1);
+}
+
+// A read-only file is refused before anything is written. Root may write any file, so as
+// root the save runs as an unprivileged user in a child process.
+TEST(ReplaceFile, LeavesAReadOnlyFileAndItsNeighboursAlone) {
+    ScratchDirectory dir;
+    writeBytes(dir / "fntdat.txt", "old font");
+    writeBytes(dir / "mojidat.txt", "old labels");
+    fs::permissions(dir / "mojidat.txt", fs::perms::owner_read | fs::perms::group_read);
+    const std::array<FileContent, 2> files{FileContent{dir / "fntdat.txt", "new font"},
+                                           FileContent{dir / "mojidat.txt", "new labels"}};
+    auto save = [&] {
+        try {
+            writeFilesAtomically(files);
+            return 0;
+        } catch (const state::Failure& failure) {
+            return failure.number();
+        }
+    };
+    int number = 0;
+    if (geteuid() != 0) {
+        number = save();
+    } else {
+        constexpr uid_t kNobody = 65534;
+        ASSERT_EQ(chown(dir.path().c_str(), kNobody, kNobody), 0);
+        for (const char* name : {"fntdat.txt", "mojidat.txt"}) {
+            ASSERT_EQ(chown((dir / name).c_str(), kNobody, kNobody), 0);
+        }
+        const pid_t child = fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            const bool dropped = setgid(kNobody) == 0 && setuid(kNobody) == 0;
+            _exit(dropped ? save() % 256 : 255);
+        }
+        int status = 0;
+        ASSERT_EQ(waitpid(child, &status, 0), child);
+        ASSERT_TRUE(WIFEXITED(status));
+        number = WEXITSTATUS(status);
+    }
+    EXPECT_EQ(number, static_cast<int>(state::Cause::PermissionDenied));
+    EXPECT_EQ(readBytes(dir / "fntdat.txt"), "old font");
+    EXPECT_EQ(readBytes(dir / "mojidat.txt"), "old labels");
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), {}), 2);
+}
+
+}  // namespace
+}  // namespace fontedit::storage
