@@ -56,6 +56,8 @@ std::string what(const state::Failure& failure) {
             return placeOf(facts) + ": holds a comma, a line end or an opening quotation mark";
         case Cause::FileTooLarge:
             return "the file is too large";
+        case Cause::RecoveryDamaged:
+            return "not a recovery file this program wrote";
         case Cause::NoArray:
             return "no brace-enclosed list found";
         case Cause::ArrayNotFound:

@@ -1,14 +1,25 @@
 #include "document/font_document.h"
 
 #include "folder/font_folder.h"
+#include "formats/header_export.h"
 
 namespace fontedit::document {
+namespace {
+
+formats::FontData fontOf(const editing::Editor& editor) {
+    return formats::fontData(editor.state().font, editor.state().labels);
+}
+
+}  // namespace
 
 FontDocument::FontDocument(editing::Editor& editor, std::filesystem::path dir)
     : editor_(editor), dir_(std::move(dir)) {}
 
 void FontDocument::read() {
-    store(folder::loadFont(dir_));
+    folder::LoadedFont loaded = folder::loadFontFiles(dir_);
+    store(loaded.data);
+    remember(formats::kFontFileName, std::move(loaded.bytes.font));
+    remember(formats::kLabelFileName, std::move(loaded.bytes.labels));
 }
 
 void FontDocument::read(const formats::FontFiles& files) {
@@ -16,20 +27,55 @@ void FontDocument::read(const formats::FontFiles& files) {
 }
 
 void FontDocument::save() {
-    const state::EditorState& state = editor_.state();
-    folder::saveFont(formats::fontData(state.font, state.labels), dir_);
+    formats::FontFiles bytes = formats::fontFiles(fontOf(editor_));
+    folder::saveFont(bytes, dir_);
     editor_.markSaved();
+    remember(formats::kFontFileName, std::move(bytes.font));
+    remember(formats::kLabelFileName, std::move(bytes.labels));
 }
 
 void FontDocument::exportHeader() {
-    const state::EditorState& state = editor_.state();
-    folder::exportHeader(formats::fontData(state.font, state.labels), dir_);
+    std::string bytes = formats::headerBytes(fontOf(editor_));
+    folder::exportHeader(bytes, dir_);
+    remember(formats::kHeaderFileName, std::move(bytes));
+}
+
+std::vector<std::string> FontDocument::changedOnDisk(Write write) const {
+    const std::vector<std::string> names =
+        write == Write::Save
+            ? std::vector<std::string>{formats::kFontFileName, formats::kLabelFileName}
+            : std::vector<std::string>{formats::kHeaderFileName};
+    std::vector<std::string> changed;
+    for (const std::string& name : names) {
+        const auto known = known_.find(name);
+        if (known == known_.end()) continue;
+        const std::filesystem::path path = dir_ / name;
+        const std::optional<storage::FileIdentity> now = storage::identityOf(path);
+        if (!now || *now == known->second.identity) continue;
+        // Rewritten, perhaps with the same bytes: only other bytes count as a change.
+        try {
+            if (folder::fontFileStart(path) == known->second.bytes) continue;
+        } catch (const state::Failure&) {
+            // What can no longer be read is no longer what was known.
+        }
+        changed.push_back(name);
+    }
+    return changed;
 }
 
 void FontDocument::store(const formats::FontData& data) {
     editor_.read([&data](state::FontTable& font, state::LabelTable& labels) {
         formats::storeFontData(data, font, labels);
     });
+}
+
+void FontDocument::remember(const std::string& name, std::string bytes) {
+    const std::optional<storage::FileIdentity> identity = storage::identityOf(dir_ / name);
+    if (identity) {
+        known_[name] = {*identity, std::move(bytes)};
+    } else {
+        known_.erase(name);
+    }
 }
 
 }  // namespace fontedit::document

@@ -1,16 +1,23 @@
 #pragma once
 
 // The editor bound to its font's folder: "読出し", "保存" and "Cヘッダ生成" as the window
-// runs them.
+// runs them, and what the folder's files held when this document last read or wrote them, so
+// that a file another program or window changed since is not replaced unasked.
 #include <filesystem>
+#include <map>
+#include <string>
+#include <vector>
 
 #include "editing/editor.h"
 #include "formats/font_files.h"
+#include "storage/file_identity.h"
 
 namespace fontedit::document {
 
 class FontDocument {
 public:
+    enum class Write { Save, Export };
+
     FontDocument(editing::Editor& editor, std::filesystem::path dir);
 
     const std::filesystem::path& directory() const { return dir_; }
@@ -26,11 +33,23 @@ public:
     // "Cヘッダ生成": writes "font.h" and changes nothing else.
     void exportHeader();
 
+    // The names of the files that `write` would replace and that changed on disk since this
+    // document last read or wrote them. A file it never read or wrote is not among them, and
+    // neither is one that is gone, as replacing it loses nothing.
+    std::vector<std::string> changedOnDisk(Write write) const;
+
 private:
+    struct KnownFile {
+        storage::FileIdentity identity;
+        std::string bytes;
+    };
+
     void store(const formats::FontData& data);
+    void remember(const std::string& name, std::string bytes);
 
     editing::Editor& editor_;
     std::filesystem::path dir_;
+    std::map<std::string, KnownFile> known_;  // by file name
 };
 
 }  // namespace fontedit::document

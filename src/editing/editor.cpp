@@ -148,6 +148,16 @@ void Editor::read(const std::function<void(state::FontTable&, state::LabelTable&
     showGlyph();
 }
 
+void Editor::restore(const std::function<void(state::FontTable&, state::LabelTable&)>& store,
+                     std::string code) {
+    {
+        Step step(*this);
+        store(state_.font, state_.labels);
+    }
+    state_.codeField().setText(std::move(code));
+    if (validCode()) showGlyph();
+}
+
 void Editor::markSaved() {
     saved_.take(state_.font, state_.labels);
 }

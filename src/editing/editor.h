@@ -51,6 +51,10 @@ public:
     // saved, and the current glyph is shown.
     void read(const std::function<void(state::FontTable&, state::LabelTable&)>& store);
     void markSaved();
+    // Brings back work kept since the last save: `store` replaces the tables as one step, which
+    // stay unsaved, and the code field gets `code`, whose glyph is shown where it names one.
+    void restore(const std::function<void(state::FontTable&, state::LabelTable&)>& store,
+                 std::string code);
     // Whether the saved part of the tables differs from what was last read or saved.
     bool hasUnsavedChanges() const;
 

@@ -26,18 +26,26 @@ void nameFolder(Failure& failure, const std::filesystem::path& dir) {
     }
 }
 
+// At most the cap, and when the file goes on past it, only up to its last whole line, so
+// that no text is read cut.
+storage::FileStart readFontFile(const std::filesystem::path& path) {
+    storage::FileStart file = storage::readFileStart(path, kFontFileLimit);
+    if (!file.whole) file.bytes.resize(file.bytes.find_last_of("\r\n") + 1);
+    return file;
+}
+
 }  // namespace
 
 formats::FontData loadFont(const std::filesystem::path& dir) {
-    storage::FileStart font = storage::readFileStart(dir / formats::kFontFileName, kFontFileLimit);
-    storage::FileStart labels =
-        storage::readFileStart(dir / formats::kLabelFileName, kFontFileLimit);
-    // A file cut at the limit loses its last, partial line, so that no text is read cut.
-    for (storage::FileStart* file : {&font, &labels}) {
-        if (!file->whole) file->bytes.resize(file->bytes.find_last_of("\r\n") + 1);
-    }
+    return loadFontFiles(dir).data;
+}
+
+LoadedFont loadFontFiles(const std::filesystem::path& dir) {
+    storage::FileStart font = readFontFile(dir / formats::kFontFileName);
+    storage::FileStart labels = readFontFile(dir / formats::kLabelFileName);
     try {
-        return formats::parseFontFiles(font.bytes, labels.bytes);
+        formats::FontData data = formats::parseFontFiles(font.bytes, labels.bytes);
+        return {std::move(data), {std::move(font.bytes), std::move(labels.bytes)}};
     } catch (Failure& failure) {
         // A cut file that runs out of fields is too large, not too short.
         const bool cut =
@@ -51,7 +59,10 @@ formats::FontData loadFont(const std::filesystem::path& dir) {
 }
 
 void saveFont(const formats::FontData& data, const std::filesystem::path& dir) {
-    const formats::FontFiles bytes = formats::fontFiles(data);
+    saveFont(formats::fontFiles(data), dir);
+}
+
+void saveFont(const formats::FontFiles& bytes, const std::filesystem::path& dir) {
     const std::array<storage::FileContent, 2> files{
         storage::FileContent{dir / formats::kFontFileName, bytes.font},
         storage::FileContent{dir / formats::kLabelFileName, bytes.labels}};
@@ -59,7 +70,15 @@ void saveFont(const formats::FontData& data, const std::filesystem::path& dir) {
 }
 
 void exportHeader(const formats::FontData& data, const std::filesystem::path& dir) {
-    storage::writeFileAtomically(dir / formats::kHeaderFileName, formats::headerBytes(data));
+    exportHeader(formats::headerBytes(data), dir);
+}
+
+void exportHeader(std::string_view headerBytes, const std::filesystem::path& dir) {
+    storage::writeFileAtomically(dir / formats::kHeaderFileName, headerBytes);
+}
+
+std::string fontFileStart(const std::filesystem::path& path) {
+    return readFontFile(path).bytes;
 }
 
 }  // namespace fontedit::folder

@@ -4,17 +4,32 @@
 // atomically, and "font.h" written beside them.
 #include <filesystem>
 
+#include <string_view>
+
 #include "formats/font_data.h"
+#include "formats/font_files.h"
 
 namespace fontedit::folder {
 
+// The font and the bytes it was read from; a file cut at the cap is held only that far.
+struct LoadedFont {
+    formats::FontData data;
+    formats::FontFiles bytes;
+};
+
 // Reads and checks both files; a failure names the file with its folder.
 formats::FontData loadFont(const std::filesystem::path& dir);
+LoadedFont loadFontFiles(const std::filesystem::path& dir);
 
 // Encodes both files before writing either, then writes them atomically.
 void saveFont(const formats::FontData& data, const std::filesystem::path& dir);
+void saveFont(const formats::FontFiles& bytes, const std::filesystem::path& dir);
 
 // "Cヘッダ生成": writes the header atomically.
 void exportHeader(const formats::FontData& data, const std::filesystem::path& dir);
+void exportHeader(std::string_view headerBytes, const std::filesystem::path& dir);
+
+// What a font file at `path` holds now, as far as loadFontFiles reads it.
+std::string fontFileStart(const std::filesystem::path& path);
 
 }  // namespace fontedit::folder

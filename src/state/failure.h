@@ -23,6 +23,7 @@ enum class Cause : int {
     NotRepresentable = 1002,
     MovesLaterTexts = 1003,
     FileTooLarge = 1004,
+    RecoveryDamaged = 1005,  // the recovery file is not one this program wrote
     // Importing a font table from C source.
     NoArray = 1101,            // the source holds no brace-enclosed list
     ArrayNotFound = 1102,      // no array is called `value`

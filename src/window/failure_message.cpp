@@ -74,6 +74,8 @@ QString sentence(const state::Failure& failure) {
                        " にコンマ、改行または先頭の二重引用符があり、保存すると後の値がずれます");
         case Cause::FileTooLarge:
             return fileOf(facts) + QStringLiteral(" が大きすぎます");
+        case Cause::RecoveryDamaged:
+            return fileOf(facts) + QStringLiteral(" は復元ファイルとして読めません");
         case Cause::NoArray:
             return fileOf(facts) + QStringLiteral(" に配列がありません");
         case Cause::ArrayNotFound:

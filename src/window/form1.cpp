@@ -59,10 +59,35 @@ const Question kReadQuestion{
     1,
     1};
 
+Question overwriteQuestion(const std::filesystem::path& dir,
+                           const std::vector<std::string>& names) {
+    QStringList files;
+    for (const std::string& name : names) files << QString::fromStdString(name);
+    return {
+        QStringLiteral("フォルダ %1 のファイル %2 は、最後の読出しか保存の後にほかのプログラムで"
+                       "変更されています。上書きしますか？")
+            .arg(QString::fromStdString(state::escapedBytes(dir.string())),
+                 files.join(QStringLiteral("、"))),
+        {QStringLiteral("上書き"), QStringLiteral("キャンセル")},
+        1,
+        1};
+}
+
+Question recoveryQuestion(const std::filesystem::path& dir) {
+    return {QStringLiteral("フォルダ %1 のフォントに、保存されずに終わった変更が残っています。"
+                           "復元しますか？")
+                .arg(QString::fromStdString(state::escapedBytes(dir.string()))),
+            {QStringLiteral("復元"), QStringLiteral("破棄")},
+            0,
+            2};
+}
+
 }  // namespace
 
 Form1::Form1(std::filesystem::path directory, QWidget* parent)
-    : QWidget(parent), document_(editor_, std::move(directory)) {
+    : QWidget(parent),
+      document_(editor_, std::move(directory)),
+      recovery_(editor_, document_.directory(), this) {
     setWindowTitle(qtText(kFormCaption));
     setWindowIcon(programIcon());
     setFixedSize(kClientWidthTwips / kTwipsPerPixel, kClientHeightTwips / kTwipsPerPixel);
@@ -178,10 +203,33 @@ void Form1::onReadClicked() {
     document_.read();
 }
 void Form1::onSaveClicked() {
+    if (!mayReplace(document::FontDocument::Write::Save)) return;
     document_.save();
+    recovery_.settle();
 }
 void Form1::onExportClicked() {
+    if (!mayReplace(document::FontDocument::Write::Export)) return;
     document_.exportHeader();
+}
+
+bool Form1::mayReplace(document::FontDocument::Write write) {
+    const std::vector<std::string> changed = document_.changedOnDisk(write);
+    return changed.empty() || ask(overwriteQuestion(document_.directory(), changed)) == 0;
+}
+
+void Form1::offerRecovery() {
+    if (!recovery_.hasRecovery()) return;
+    switch (ask(recoveryQuestion(document_.directory()))) {
+        case 0:
+            if (!guard([this] { recovery_.restore(); })) recovery_.holdOff();
+            break;
+        case 1:
+            recovery_.discard();
+            break;
+        default:
+            recovery_.holdOff();
+            break;
+    }
 }
 void Form1::onExitClicked() {
     if (mayEnd()) QCoreApplication::exit(0);
@@ -192,11 +240,15 @@ void Form1::closeEvent(QCloseEvent* event) {
 }
 
 bool Form1::mayEnd() {
-    if (!editor_.hasUnsavedChanges()) return true;
+    if (!editor_.hasUnsavedChanges()) {
+        recovery_.settle();
+        return true;
+    }
     switch (ask(kExitQuestion)) {
         case 0:
-            return guard([this] { onSaveClicked(); });
+            return guard([this] { onSaveClicked(); }) && !editor_.hasUnsavedChanges();
         case 1:
+            recovery_.discard();
             return true;
         default:
             return false;

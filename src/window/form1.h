@@ -13,6 +13,7 @@
 #include "editing/editor.h"
 #include "window/layout.h"
 #include "window/question.h"
+#include "window/recovery_keeper.h"
 
 class QAbstractButton;
 class QAction;
@@ -40,6 +41,10 @@ public:
     void setReporter(Reporter reporter) { reporter_ = std::move(reporter); }
     // Replaces the modal questions before unsaved work is dropped, likewise.
     void setAsker(Asker asker) { asker_ = std::move(asker); }
+    // Where an earlier run left unsaved work, asks whether to bring it back.
+    void offerRecovery();
+    // Brings the recovery file up to date at once, as before the program is ended.
+    void settleRecovery() { recovery_.settle(); }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -68,6 +73,8 @@ private:
     int ask(const Question& question);
     // With unsaved changes, asks whether to save them first; false keeps the program running.
     bool mayEnd();
+    // Whether `write` may replace what it would replace: asks when another program changed it.
+    bool mayReplace(document::FontDocument::Write write);
 
     void createEditActions();
     QAction* createAction(const QString& text, const QList<QKeySequence>& shortcuts,
@@ -82,6 +89,7 @@ private:
 
     editing::Editor editor_;
     document::FontDocument document_;
+    RecoveryKeeper recovery_;
     Reporter reporter_;
     Asker asker_;
     QAction* undo_ = nullptr;

@@ -5,6 +5,7 @@
 #include "window/display_probe.h"
 #include "window/form1.h"
 #include "window/look.h"
+#include "window/termination_signals.h"
 
 int main(int argc, char* argv[]) {
     QStringList arguments;
@@ -24,6 +25,8 @@ int main(int argc, char* argv[]) {
     QGuiApplication::setDesktopFileName(QStringLiteral(FONTEDIT_APP_ID));
     fontedit::window::pinLook();
     fontedit::window::Form1 form(options.directory);
+    fontedit::window::runBeforeTermination(&form, [&form] { form.settleRecovery(); });
+    form.offerRecovery();
     form.show();
     return QApplication::exec();
 }

@@ -16,7 +16,13 @@ int askInMessageBox(QWidget* window, const Question& question) {
         buttons.push_back(box.addButton(question.answers[index], role));
     }
     box.setDefaultButton(buttons[question.returnAnswer]);
-    box.setEscapeButton(buttons[question.escapeAnswer]);
+    if (question.escapeAnswer < question.answers.size()) {
+        box.setEscapeButton(buttons[question.escapeAnswer]);
+    } else {
+        QAbstractButton* none = box.addButton(QMessageBox::Cancel);
+        none->hide();
+        box.setEscapeButton(none);
+    }
     box.exec();
     for (std::size_t index = 0; index < buttons.size(); ++index) {
         if (box.clickedButton() == buttons[index]) return static_cast<int>(index);

@@ -12,7 +12,9 @@ struct Question {
     QString text;
     QStringList answers;
     int returnAnswer;  // chosen by Return
-    int escapeAnswer;  // chosen by Escape and by closing the box
+    // Chosen by Escape and by closing the box; past the last answer, Escape closes the box
+    // without any of them.
+    int escapeAnswer;
 };
 
 // Asks and returns the index of the answer chosen.

@@ -1,0 +1,29 @@
+#pragma once
+
+// The recovery file: everything the editor holds, every code 0-100 with every cell as typed,
+// every label and the code field, so that a crash or a logout loses no unsaved work. Each
+// text is written with its length before it, so that any bytes come back exactly.
+#include <array>
+#include <string>
+#include <string_view>
+
+#include "state/tables.h"
+
+namespace fontedit::formats {
+
+struct EditorContent {
+    std::array<std::array<std::string, state::kTableColumns>, state::kCodeCount> cells;
+    std::array<std::string, state::kCodeCount> labels;
+    std::string code;  // the code field's text
+};
+
+EditorContent editorContent(const state::FontTable& font, const state::LabelTable& labels,
+                            std::string code);
+void storeEditorContent(const EditorContent& content, state::FontTable& font,
+                        state::LabelTable& labels);
+
+std::string recoveryBytes(const EditorContent& content);
+// Fails with RecoveryDamaged on anything recoveryBytes does not write.
+EditorContent parseRecovery(std::string_view bytes);
+
+}  // namespace fontedit::formats

@@ -1,0 +1,55 @@
+#include "window/recovery_keeper.h"
+
+#include <cstdio>
+#include <exception>
+
+namespace fontedit::window {
+namespace {
+
+constexpr int kQuietMilliseconds = 1000;
+
+}  // namespace
+
+RecoveryKeeper::RecoveryKeeper(editing::Editor& editor, const std::filesystem::path& fontDir,
+                               QObject* parent)
+    : QObject(parent), editor_(editor), file_(fontDir) {
+    timer_.setSingleShot(true);
+    timer_.setInterval(kQuietMilliseconds);
+    connect(&timer_, &QTimer::timeout, this, [this] { settle(); });
+    state::EditorState& state = editor_.state();
+    state.font.addObserver([this](int, int, const std::string&) { timer_.start(); });
+    state.labels.addObserver([this](int, const std::string&) { timer_.start(); });
+    state.codeField().addObserver([this](const std::string&) { timer_.start(); });
+}
+
+void RecoveryKeeper::restore() {
+    file_.restore(editor_);
+}
+
+void RecoveryKeeper::settle() {
+    timer_.stop();
+    if (!kept_) return;
+    try {
+        if (editor_.hasUnsavedChanges()) {
+            file_.write(editor_);
+        } else {
+            file_.remove();
+        }
+    } catch (const std::exception&) {
+        // A message box every second would stop the user's work; the terminal hears of it.
+        std::fprintf(stderr, "fontedit: cannot keep the recovery file %s\n", file_.path().c_str());
+    }
+}
+
+void RecoveryKeeper::discard() {
+    timer_.stop();
+    file_.remove();
+    kept_ = false;
+}
+
+void RecoveryKeeper::holdOff() {
+    timer_.stop();
+    kept_ = false;
+}
+
+}  // namespace fontedit::window
