@@ -1,0 +1,130 @@
+#!/bin/sh
+# Unsaved work on a real X server, where it can be lost: a window killed with SIGKILL after an
+# edit leaves a recovery file, and the next start asks first and, on Return, brings the edit
+# back as unsaved work; SIGTERM writes the file before the program ends, even within the second
+# the window waits after an edit. Two windows on one folder that save in turn: the second is
+# asked before it replaces what the first saved, and Escape writes nothing.
+# Usage: real_window_recovery_test.sh FONTEDIT
+set -eu
+. "$(dirname "$0")/x11_session.sh"
+on_own_x_server "$0" "$@"
+
+program=$(realpath "$1")
+workdir=$(mktemp -d)
+export XDG_STATE_HOME="$workdir/state"
+recovery_dir="$XDG_STATE_HOME/fontedit"
+font="$workdir/font"
+mkdir "$font"
+pid=""
+other=""
+cleanup() {
+    [ -n "$pid" ] && kill -9 "$pid" 2>/dev/null
+    [ -n "$other" ] && kill -9 "$other" 2>/dev/null
+    rm -rf "$workdir"
+}
+trap cleanup EXIT
+
+colour_at() {
+    import -window "$window" "$workdir/window.png"
+    convert "$workdir/window.png" -crop "1x1+$1+$2" -depth 8 txt:- | grep -o '#[0-9A-F]\{6\}'
+}
+pixel_lit() {
+    [ "$(colour_at $((16 + 32 * ($1 - 1) + 12)) $((16 + 32 * $2 + 12)))" = "#FF0800" ]
+}
+click_pixel() {
+    xdotool mousemove --window "$window" $((16 + 32 * ($1 - 1) + 12)) $((16 + 32 * $2 + 12)) click 1
+}
+has_recovery() {
+    [ -n "$(ls -A "$recovery_dir" 2>/dev/null)" ]
+}
+find_question() {
+    question=$(xdotool search --onlyvisible --pid "$pid" 2>/dev/null | grep -vx "$window" | head -n 1)
+    [ -n "$question" ]
+}
+any_window() {
+    question=$(xdotool search --onlyvisible --pid "$pid" 2>/dev/null | head -n 1)
+    [ -n "$question" ]
+}
+# Presses a key on the question at start until it has gone.
+answer_start() {
+    tries=20
+    while xdotool search --onlyvisible --pid "$pid" 2>/dev/null | grep -qx "$question"; do
+        xdotool windowfocus --sync "$question" key "$1" 2>/dev/null || true
+        tries=$((tries - 1))
+        [ "$tries" -gt 0 ] || fail "the question at start did not take $1"
+        sleep 0.5
+    done
+}
+# The editor's window, once the question at start has gone.
+find_editor() {
+    window=$(xdotool search --onlyvisible --pid "$pid" 2>/dev/null | grep -vx "$question" | head -n 1)
+    [ -n "$window" ]
+}
+ended() {
+    ! kill -0 "$pid" 2>/dev/null
+}
+
+# An edit, then SIGKILL: the recovery file is there within about a second.
+start_editor "$font"
+click_pixel 2 3
+poll has_recovery || fail "no recovery file after an edit"
+kill -9 "$pid"
+wait "$pid" 2>/dev/null || true
+
+# The next start asks before its window shows; Return restores the edit, unsaved.
+QT_QPA_PLATFORM=xcb "$program" "$font" &
+pid=$!
+poll any_window || fail "no question at start with a recovery file"
+answer_start Return
+poll find_editor || fail "no window after the question"
+poll pixel_lit 2 3 || fail "the restored edit is not shown"
+kill -TERM "$pid"
+poll ended || fail "SIGTERM did not end the program"
+has_recovery || fail "SIGTERM removed the recovery file of unsaved work"
+
+# Escape at the question starts as before and leaves the file alone; 破棄 would remove it.
+QT_QPA_PLATFORM=xcb "$program" "$font" &
+pid=$!
+poll any_window || fail "no question at the second start"
+answer_start Escape
+poll find_editor || fail "no window after Escape"
+pixel_lit 2 3 && fail "Escape restored the edit"
+has_recovery || fail "Escape removed the recovery file"
+kill -9 "$pid"
+wait "$pid" 2>/dev/null || true
+rm -rf "$recovery_dir"
+
+# SIGTERM right after an edit, before the window's quiet second has passed.
+start_editor "$font"
+click_pixel 1 1
+kill -TERM "$pid"
+poll ended || fail "SIGTERM did not end the program"
+has_recovery || fail "SIGTERM ended the program without writing the recovery file"
+rm -rf "$recovery_dir"
+
+# Two windows read the folder; the first saves an edit, then the second is asked.
+start_editor "$font"
+first=$window
+other=$pid
+click_at_twips 4320 2640
+poll test -f "$font/fntdat.txt" || fail "保存 wrote no fntdat.txt"
+start_editor "$font"
+click_at_twips 4320 2160
+# The windows lie on one another: each is raised before it is clicked.
+window=$first
+xdotool windowraise "$window"
+click_pixel 1 0
+click_at_twips 4320 2640
+poll grep -q "^1, " "$font/fntdat.txt" || fail "the first window did not save"
+saved=$(cat "$font/fntdat.txt")
+second_pid=$pid
+pid=$second_pid
+window=$(xdotool search --onlyvisible --pid "$pid" | head -n 1)
+xdotool windowraise "$window"
+click_pixel 5 7
+click_at_twips 4320 2640
+poll find_question || fail "the second window saved over the first one's work unasked"
+xdotool windowfocus --sync "$question" key Escape
+sleep 0.5
+[ "$(cat "$font/fntdat.txt")" = "$saved" ] || fail "Escape at the question wrote fntdat.txt"
+echo "PASS"
