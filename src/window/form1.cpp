@@ -48,22 +48,11 @@ struct ButtonAction {
     QKeySequence shortcut;
 };
 
-const Question kExitQuestion{
-    QStringLiteral("保存されていない変更があります。終了する前に保存しますか？"),
-    {QStringLiteral("保存"), QStringLiteral("破棄"), QStringLiteral("キャンセル")},
-    0,
-    2};
-const Question kReadQuestion{
-    QStringLiteral("保存されていない変更があります。変更を破棄してファイルから読み出しますか？"),
-    {QStringLiteral("読出し"), QStringLiteral("キャンセル")},
-    1,
-    1};
-
 }  // namespace
 
 Form1::Form1(std::filesystem::path directory, QWidget* parent)
     : QWidget(parent), document_(editor_, std::move(directory)) {
-    setWindowTitle(qtText(kFormCaption));
+    setWindowTitle(captionText(kFormCaption));
     setWindowIcon(programIcon());
     setFixedSize(kClientWidthTwips / kTwipsPerPixel, kClientHeightTwips / kTwipsPerPixel);
     createEditActions();
@@ -86,7 +75,7 @@ Form1::~Form1() {
 void Form1::createControl(const ControlSpec& control) {
     switch (control.kind) {
         case ControlKind::Label: {
-            auto* label = new QLabel(qtText(control.caption), this);
+            auto* label = new QLabel(captionText(control.caption), this);
             label->setObjectName(qtText(control.name));
             label->setGeometry(pixelRect(control));
             break;
@@ -122,7 +111,7 @@ void Form1::createPixelButton(const ControlSpec& control) {
     auto* button = new PixelButton(this);
     button->setObjectName(qtText(control.name));
     button->setProperty("Index", control.row);
-    button->setAccessibleName(QStringLiteral("列 %1 行 %2").arg(control.column).arg(control.row));
+    button->setAccessibleName(tr("列 %1 行 %2").arg(control.column).arg(control.row));
     button->setGeometry(pixelRect(control));
     button->setLit(editor_.state().pixels.colour(control.column, control.row) ==
                    state::PixelColour::Lit);
@@ -147,7 +136,7 @@ void Form1::createButton(const ControlSpec& control) {
         {"Command13", &Form1::onExitClicked, QKeySequence(Qt::CTRL | Qt::Key_Q)},
         {"Command14", &Form1::onExportClicked, QKeySequence(Qt::CTRL | Qt::Key_E)},
     }};
-    auto* button = new WrappingButton(qtText(control.caption), this);
+    auto* button = new WrappingButton(captionText(control.caption), this);
     button->setObjectName(qtText(control.name));
     button->setGeometry(pixelRect(control));
     const ButtonAction& bound = *std::ranges::find(kActions, control.name, &ButtonAction::name);
@@ -174,7 +163,12 @@ void Form1::onNextClicked() {
 }
 // The font files live in the directory the program was started on, as it has no file dialog.
 void Form1::onReadClicked() {
-    if (editor_.hasUnsavedChanges() && ask(kReadQuestion) != 0) return;
+    const Question discard{
+        tr("保存されていない変更があります。変更を破棄してファイルから読み出しますか？"),
+        {tr("読出し"), tr("キャンセル")},
+        1,
+        1};
+    if (editor_.hasUnsavedChanges() && ask(discard) != 0) return;
     document_.read();
 }
 void Form1::onSaveClicked() {
@@ -193,7 +187,11 @@ void Form1::closeEvent(QCloseEvent* event) {
 
 bool Form1::mayEnd() {
     if (!editor_.hasUnsavedChanges()) return true;
-    switch (ask(kExitQuestion)) {
+    const Question saveFirst{tr("保存されていない変更があります。終了する前に保存しますか？"),
+                             {tr("保存"), tr("破棄"), tr("キャンセル")},
+                             0,
+                             2};
+    switch (ask(saveFirst)) {
         case 0:
             return guard([this] { onSaveClicked(); });
         case 1:
@@ -210,7 +208,7 @@ bool Form1::guard(const std::function<void()>& action) {
     } catch (const state::Failure& failure) {
         report(failureMessage(failure));
     } catch (const std::exception& error) {
-        report(QStringLiteral("エラー: %1").arg(QString::fromLocal8Bit(error.what())));
+        report(tr("エラー: %1").arg(QString::fromLocal8Bit(error.what())));
     }
     return false;
 }
@@ -230,10 +228,10 @@ int Form1::ask(const Question& question) {
 // Undo and redo work anywhere in the window; the grid commands while a pixel has the focus,
 // and from the grid's context menu.
 void Form1::createEditActions() {
-    undo_ = createAction(QStringLiteral("元に戻す"), {QKeySequence(Qt::CTRL | Qt::Key_Z)},
+    undo_ = createAction(tr("元に戻す"), {QKeySequence(Qt::CTRL | Qt::Key_Z)},
                          [this] { editor_.undo(); });
     redo_ = createAction(
-        QStringLiteral("やり直し"),
+        tr("やり直し"),
         {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)},
         [this] { editor_.redo(); });
     addActions({undo_, redo_});
@@ -243,23 +241,21 @@ void Form1::createEditActions() {
         return [this, command] { editor_.apply(command); };
     };
     gridActions_ = {
-        createAction(QStringLiteral("コピー"), {QKeySequence(Qt::CTRL | Qt::Key_C)},
-                     [this] { copyGlyph(); }),
-        createAction(QStringLiteral("貼り付け"), {QKeySequence(Qt::CTRL | Qt::Key_V)},
+        createAction(tr("コピー"), {QKeySequence(Qt::CTRL | Qt::Key_C)}, [this] { copyGlyph(); }),
+        createAction(tr("貼り付け"), {QKeySequence(Qt::CTRL | Qt::Key_V)},
                      [this] { pasteGlyph(); }),
-        createAction(QStringLiteral("消去"), {QKeySequence(Qt::Key_Delete)},
-                     command(GridCommand::Clear)),
-        createAction(QStringLiteral("白黒反転"), {QKeySequence(Qt::CTRL | Qt::Key_I)},
+        createAction(tr("消去"), {QKeySequence(Qt::Key_Delete)}, command(GridCommand::Clear)),
+        createAction(tr("白黒反転"), {QKeySequence(Qt::CTRL | Qt::Key_I)},
                      command(GridCommand::Invert)),
-        createAction(QStringLiteral("上へずらす"), {QKeySequence(Qt::SHIFT | Qt::Key_Up)},
+        createAction(tr("上へずらす"), {QKeySequence(Qt::SHIFT | Qt::Key_Up)},
                      command(GridCommand::ShiftUp)),
-        createAction(QStringLiteral("下へずらす"), {QKeySequence(Qt::SHIFT | Qt::Key_Down)},
+        createAction(tr("下へずらす"), {QKeySequence(Qt::SHIFT | Qt::Key_Down)},
                      command(GridCommand::ShiftDown)),
-        createAction(QStringLiteral("左へずらす"), {QKeySequence(Qt::SHIFT | Qt::Key_Left)},
+        createAction(tr("左へずらす"), {QKeySequence(Qt::SHIFT | Qt::Key_Left)},
                      command(GridCommand::ShiftLeft)),
-        createAction(QStringLiteral("右へずらす"), {QKeySequence(Qt::SHIFT | Qt::Key_Right)},
+        createAction(tr("右へずらす"), {QKeySequence(Qt::SHIFT | Qt::Key_Right)},
                      command(GridCommand::ShiftRight)),
-        createAction(QStringLiteral("左右反転"), {QKeySequence(Qt::CTRL | Qt::Key_M)},
+        createAction(tr("左右反転"), {QKeySequence(Qt::CTRL | Qt::Key_M)},
                      command(GridCommand::MirrorLeftRight)),
     };
     for (QAction* action : gridActions_) action->setShortcutContext(Qt::WidgetShortcut);
