@@ -22,12 +22,8 @@ constexpr std::size_t kMostCheckedBytes = 1 << 20;
 
 class FaultReport {
 public:
-    void add(const std::string& file, int line, const std::string& message) {
-        std::cerr << "fontedit-cli: " << file << ':' << line << ": " << message << '\n';
-        ++count_;
-    }
-    void add(const std::string& message) {
-        std::cerr << "fontedit-cli: " << message << '\n';
+    void add(const state::Failure& failure) {
+        std::cerr << "fontedit-cli: " << englishMessage(failure) << '\n';
         ++count_;
     }
     int count() const { return count_; }
@@ -36,29 +32,27 @@ private:
     int count_ = 0;
 };
 
-bool isCp932(std::string_view bytes) {
-    try {
-        formats::fromCp932(bytes);
-        return true;
-    } catch (const state::Failure&) {
-        return false;
-    }
+void reportEnd(const std::string& file, std::size_t line, FaultReport& report) {
+    report.add(state::Failure(state::Cause::PastEndOfFile,
+                              {.file = file, .line = static_cast<int>(line)}));
 }
 
-// What export and render take as a byte, and not left empty.
-bool isHexByte(std::string_view cell) {
-    if (cell.find_first_not_of(' ') == std::string_view::npos) return false;
+// The first fault of a cell: bytes that are not CP932, or no byte as export and render read
+// it. An empty cell, which they read as 0, is a fault too.
+void checkCell(std::string_view cell, state::Facts where, FaultReport& report) {
     try {
-        formats::cellByte(cell, 0, 1);
-        return true;
-    } catch (const state::Failure&) {
-        return false;
+        formats::fromCp932(cell, where);
+        formats::cellByte(cell, *where.code, *where.column);
+    } catch (state::Failure& failure) {
+        failure.facts().file = where.file;
+        failure.facts().line = where.line;
+        report.add(failure);
+        return;
     }
-}
-
-void reportTooShort(std::size_t lineCount, const std::string& file, FaultReport& report) {
-    report.add(file, static_cast<int>(lineCount + 1),
-               "missing: the file has " + std::to_string(lineCount) + " lines, 96 are needed");
+    if (cell.find_first_not_of(' ') == std::string_view::npos) {
+        where.value = std::string(cell);
+        report.add(state::Failure(state::Cause::CellNotAByte, std::move(where)));
+    }
 }
 
 // The cells are read field by field, as the editor reads them, whatever the line structure;
@@ -69,24 +63,15 @@ void checkFontFile(std::string_view bytes, const std::string& file, FaultReport&
         const std::optional<std::string> cell = reader.next();
         if (!cell) {
             const std::size_t lineCount = formats::splitLines(bytes, kAllLines).size();
-            if (lineCount < state::kSavedCodes) {
-                reportTooShort(lineCount, file, report);
-            } else {
-                report.add(file, static_cast<int>(lineCount),
-                           "the file ends after " + std::to_string(index) + " of " +
-                               std::to_string(kCells) + " cells");
-            }
+            reportEnd(file, lineCount < state::kSavedCodes ? lineCount + 1 : lineCount, report);
             return;
         }
-        const std::string place =
-            cellPlace(index / state::kGlyphColumns, index % state::kGlyphColumns + 1);
-        if (!isCp932(*cell)) {
-            report.add(file, reader.line(), place + ": holds bytes that are not CP932");
-        } else if (!isHexByte(*cell)) {
-            report.add(file, reader.line(),
-                       place + ": \"" + state::escapedBytes(*cell) +
-                           "\" is not a hexadecimal byte of one or two digits");
-        }
+        checkCell(*cell,
+                  {.file = file,
+                   .line = reader.line(),
+                   .code = index / state::kGlyphColumns,
+                   .column = index % state::kGlyphColumns + 1},
+                  report);
     }
 }
 
@@ -94,12 +79,13 @@ void checkFontFile(std::string_view bytes, const std::string& file, FaultReport&
 void checkLabelFile(std::string_view bytes, const std::string& file, FaultReport& report) {
     const std::vector<std::string_view> lines = formats::splitLines(bytes, state::kSavedCodes);
     for (std::size_t code = 0; code < lines.size(); ++code) {
-        if (!isCp932(lines[code])) {
-            report.add(file, static_cast<int>(code + 1),
-                       labelPlace(static_cast<int>(code)) + ": holds bytes that are not CP932");
+        try {
+            formats::fromCp932(lines[code], {.file = file, .line = static_cast<int>(code + 1)});
+        } catch (const state::Failure& failure) {
+            report.add(failure);
         }
     }
-    if (lines.size() < state::kSavedCodes) reportTooShort(lines.size(), file, report);
+    if (lines.size() < state::kSavedCodes) reportEnd(file, lines.size() + 1, report);
 }
 
 // A missing file is one more fault; the other file is still checked.
@@ -109,7 +95,7 @@ void checkFile(const std::filesystem::path& dir, const char* name, FaultReport& 
     try {
         bytes = storage::readFileStart(dir / name, kMostCheckedBytes).bytes;
     } catch (const state::Failure& failure) {
-        report.add(englishMessage(failure));
+        report.add(failure);
         return;
     }
     checkBytes(bytes, displayPath(dir, name), report);

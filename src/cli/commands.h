@@ -1,7 +1,7 @@
 #pragma once
 
 // The subcommands of fontedit-cli, each declared on the program's CLI11 app with its own
-// options. A command's callback does the work and fails with state::Failure or InputError;
+// options. A command's callback does the work and fails with state::Failure;
 // one that ends with faults already reported throws CLI::RuntimeError(1).
 #include <CLI/CLI.hpp>
 

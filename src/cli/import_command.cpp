@@ -27,8 +27,7 @@ struct ImportOptions {
 void refuseToOverwrite(const std::filesystem::path& dir) {
     for (const char* name : {formats::kFontFileName, formats::kLabelFileName}) {
         if (std::filesystem::exists(dir / name)) {
-            throw InputError(displayPath(dir, name) +
-                             " exists; use --force to replace the font files");
+            throw state::Failure(state::Cause::FileExists, {.file = displayPath(dir, name)});
         }
     }
 }
@@ -50,7 +49,10 @@ void run(ImportOptions options) {
     }
     std::error_code error;
     std::filesystem::create_directories(dir, error);
-    if (error) throw InputError(options.dir + ": cannot create the directory: " + error.message());
+    if (error) {
+        throw state::Failure(state::Cause::DirectoryNotCreated,
+                             {.file = options.dir, .error = error.value()});
+    }
     folder::saveFont(font.data, dir);
 }
 

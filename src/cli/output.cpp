@@ -2,7 +2,7 @@
 
 #include <iostream>
 
-#include "cli/messages.h"
+#include "state/failure.h"
 #include "storage/atomic_file.h"
 
 namespace fontedit::cli {
@@ -10,7 +10,7 @@ namespace fontedit::cli {
 void writeOutput(const std::string& target, std::string_view bytes) {
     if (target == "-") {
         std::cout.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        if (!std::cout.flush()) throw InputError("cannot write to standard output");
+        if (!std::cout.flush()) throw state::Failure(state::Cause::StandardOutputFailed, {});
         return;
     }
     storage::writeFileAtomically(target, bytes);

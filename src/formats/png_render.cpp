@@ -3,7 +3,6 @@
 #include <png.h>
 
 #include <cstdint>
-#include <stdexcept>
 #include <vector>
 
 #include "formats/font_bytes.h"
@@ -49,7 +48,7 @@ public:
                 return bytes;
             }
         }
-        throw std::runtime_error(std::string("cannot encode the PNG image: ") + image.message);
+        throw state::Failure(state::Cause::PngNotEncoded, {.value = image.message});
     }
 
 private:

@@ -15,6 +15,7 @@ enum class Cause : int {
     Overflow = 6,
     CodeOutOfRange = 9,
     FileNotFound = 53,
+    FileExists = 58,  // `file` is there already and is not replaced without being told to
     WriteFailed = 61,
     PastEndOfFile = 62,
     PermissionDenied = 70,
@@ -49,8 +50,12 @@ enum class Cause : int {
     // Exporting and rendering.
     CellNotAByte = 1300,         // the cell at `code`, `column` holds `value`, not a byte
     NoGlyphForCharacter = 1301,  // no glyph is labelled `value` or has its ASCII code
+    PngNotEncoded = 1302,        // libpng refused to encode the image, saying `value`
     // Pasting a glyph into the grid.
     NotAGlyph = 1400,  // `value` is not five hex bytes
+    // The companion's own directories and streams.
+    DirectoryNotCreated = 1500,   // the directory `file` cannot be made, for `error`
+    StandardOutputFailed = 1501,  // what was made could not be written to standard output
 };
 
 // What a failure is about. Each cause fills the facts it has and leaves the rest empty.

@@ -41,7 +41,7 @@ QString japaneseSansSerif() {
 
 // The widest text a control must show whole.
 QString widestText(const ControlSpec& control) {
-    if (control.kind != ControlKind::TextField) return qtText(control.caption);
+    if (control.kind != ControlKind::TextField) return captionText(control.caption);
     if (control.name == "Text10") return qtText(kWidestLabel);
     if (control.name == "Text9") return qtText(kWidestCode);
     return qtText(kWidestByte);
@@ -72,7 +72,7 @@ int largestFullWidthSize() {
     int size = kDesignPixelSize;
     for (const ControlSpec& control : formControls()) {
         if (control.kind != ControlKind::Label) continue;
-        const auto characters = static_cast<int>(qtText(control.caption).size());
+        const auto characters = static_cast<int>(captionText(control.caption).size());
         size = std::min(size, pixelRect(control).width() / characters);
     }
     return size;

@@ -1,7 +1,7 @@
 #pragma once
 
-// A failed action in the words the window shows: "エラー N: " and a Japanese sentence built
-// from the failure's facts, naming the folder of a file.
+// A failed action in the words the window shows: "エラー N: " and the catalogue's sentence for
+// its cause in the window's language, naming the folder of a file.
 #include <QString>
 
 #include "state/failure.h"

@@ -48,47 +48,13 @@ struct ButtonAction {
     QKeySequence shortcut;
 };
 
-const Question kExitQuestion{
-    QStringLiteral("保存されていない変更があります。終了する前に保存しますか？"),
-    {QStringLiteral("保存"), QStringLiteral("破棄"), QStringLiteral("キャンセル")},
-    0,
-    2};
-const Question kReadQuestion{
-    QStringLiteral("保存されていない変更があります。変更を破棄してファイルから読み出しますか？"),
-    {QStringLiteral("読出し"), QStringLiteral("キャンセル")},
-    1,
-    1};
-
-Question overwriteQuestion(const std::filesystem::path& dir,
-                           const std::vector<std::string>& names) {
-    QStringList files;
-    for (const std::string& name : names) files << QString::fromStdString(name);
-    return {
-        QStringLiteral("フォルダ %1 のファイル %2 は、最後の読出しか保存の後にほかのプログラムで"
-                       "変更されています。上書きしますか？")
-            .arg(QString::fromStdString(state::escapedBytes(dir.string())),
-                 files.join(QStringLiteral("、"))),
-        {QStringLiteral("上書き"), QStringLiteral("キャンセル")},
-        1,
-        1};
-}
-
-Question recoveryQuestion(const std::filesystem::path& dir) {
-    return {QStringLiteral("フォルダ %1 のフォントに、保存されずに終わった変更が残っています。"
-                           "復元しますか？")
-                .arg(QString::fromStdString(state::escapedBytes(dir.string()))),
-            {QStringLiteral("復元"), QStringLiteral("破棄")},
-            0,
-            2};
-}
-
 }  // namespace
 
 Form1::Form1(std::filesystem::path directory, QWidget* parent)
     : QWidget(parent),
       document_(editor_, std::move(directory)),
       recovery_(editor_, document_.directory(), this) {
-    setWindowTitle(qtText(kFormCaption));
+    setWindowTitle(captionText(kFormCaption));
     setWindowIcon(programIcon());
     setFixedSize(kClientWidthTwips / kTwipsPerPixel, kClientHeightTwips / kTwipsPerPixel);
     createEditActions();
@@ -111,7 +77,7 @@ Form1::~Form1() {
 void Form1::createControl(const ControlSpec& control) {
     switch (control.kind) {
         case ControlKind::Label: {
-            auto* label = new QLabel(qtText(control.caption), this);
+            auto* label = new QLabel(captionText(control.caption), this);
             label->setObjectName(qtText(control.name));
             label->setGeometry(pixelRect(control));
             break;
@@ -147,7 +113,7 @@ void Form1::createPixelButton(const ControlSpec& control) {
     auto* button = new PixelButton(this);
     button->setObjectName(qtText(control.name));
     button->setProperty("Index", control.row);
-    button->setAccessibleName(QStringLiteral("列 %1 行 %2").arg(control.column).arg(control.row));
+    button->setAccessibleName(tr("列 %1 行 %2").arg(control.column).arg(control.row));
     button->setGeometry(pixelRect(control));
     button->setLit(editor_.state().pixels.colour(control.column, control.row) ==
                    state::PixelColour::Lit);
@@ -172,7 +138,7 @@ void Form1::createButton(const ControlSpec& control) {
         {"Command13", &Form1::onExitClicked, QKeySequence(Qt::CTRL | Qt::Key_Q)},
         {"Command14", &Form1::onExportClicked, QKeySequence(Qt::CTRL | Qt::Key_E)},
     }};
-    auto* button = new WrappingButton(qtText(control.caption), this);
+    auto* button = new WrappingButton(captionText(control.caption), this);
     button->setObjectName(qtText(control.name));
     button->setGeometry(pixelRect(control));
     const ButtonAction& bound = *std::ranges::find(kActions, control.name, &ButtonAction::name);
@@ -199,7 +165,12 @@ void Form1::onNextClicked() {
 }
 // The font files live in the directory the program was started on, as it has no file dialog.
 void Form1::onReadClicked() {
-    if (editor_.hasUnsavedChanges() && ask(kReadQuestion) != 0) return;
+    const Question discard{
+        tr("保存されていない変更があります。変更を破棄してファイルから読み出しますか？"),
+        {tr("読出し"), tr("キャンセル")},
+        1,
+        1};
+    if (editor_.hasUnsavedChanges() && ask(discard) != 0) return;
     document_.read();
 }
 void Form1::onSaveClicked() {
@@ -214,12 +185,29 @@ void Form1::onExportClicked() {
 
 bool Form1::mayReplace(document::FontDocument::Write write) {
     const std::vector<std::string> changed = document_.changedOnDisk(write);
-    return changed.empty() || ask(overwriteQuestion(document_.directory(), changed)) == 0;
+    if (changed.empty()) return true;
+    QStringList names;
+    for (const std::string& name : changed) names << QString::fromStdString(name);
+    const Question overwrite{
+        tr("フォルダ %1 のファイル %2 は、最後の読出しか保存の後にほかのプログラムで変更されて"
+           "います。上書きしますか？")
+            .arg(QString::fromStdString(state::escapedBytes(directory().string())),
+                 names.join(tr("、"))),
+        {tr("上書き"), tr("キャンセル")},
+        1,
+        1};
+    return ask(overwrite) == 0;
 }
 
 void Form1::offerRecovery() {
     if (!recovery_.hasRecovery()) return;
-    switch (ask(recoveryQuestion(document_.directory()))) {
+    const Question restore{
+        tr("フォルダ %1 のフォントに、保存されずに終わった変更が残っています。復元しますか？")
+            .arg(QString::fromStdString(state::escapedBytes(directory().string()))),
+        {tr("復元"), tr("破棄")},
+        0,
+        2};
+    switch (ask(restore)) {
         case 0:
             if (!guard([this] { recovery_.restore(); })) recovery_.holdOff();
             break;
@@ -244,7 +232,11 @@ bool Form1::mayEnd() {
         recovery_.settle();
         return true;
     }
-    switch (ask(kExitQuestion)) {
+    const Question saveFirst{tr("保存されていない変更があります。終了する前に保存しますか？"),
+                             {tr("保存"), tr("破棄"), tr("キャンセル")},
+                             0,
+                             2};
+    switch (ask(saveFirst)) {
         case 0:
             return guard([this] { onSaveClicked(); }) && !editor_.hasUnsavedChanges();
         case 1:
@@ -262,7 +254,7 @@ bool Form1::guard(const std::function<void()>& action) {
     } catch (const state::Failure& failure) {
         report(failureMessage(failure));
     } catch (const std::exception& error) {
-        report(QStringLiteral("エラー: %1").arg(QString::fromLocal8Bit(error.what())));
+        report(tr("エラー: %1").arg(QString::fromLocal8Bit(error.what())));
     }
     return false;
 }
@@ -282,10 +274,10 @@ int Form1::ask(const Question& question) {
 // Undo and redo work anywhere in the window; the grid commands while a pixel has the focus,
 // and from the grid's context menu.
 void Form1::createEditActions() {
-    undo_ = createAction(QStringLiteral("元に戻す"), {QKeySequence(Qt::CTRL | Qt::Key_Z)},
+    undo_ = createAction(tr("元に戻す"), {QKeySequence(Qt::CTRL | Qt::Key_Z)},
                          [this] { editor_.undo(); });
     redo_ = createAction(
-        QStringLiteral("やり直し"),
+        tr("やり直し"),
         {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)},
         [this] { editor_.redo(); });
     addActions({undo_, redo_});
@@ -295,23 +287,21 @@ void Form1::createEditActions() {
         return [this, command] { editor_.apply(command); };
     };
     gridActions_ = {
-        createAction(QStringLiteral("コピー"), {QKeySequence(Qt::CTRL | Qt::Key_C)},
-                     [this] { copyGlyph(); }),
-        createAction(QStringLiteral("貼り付け"), {QKeySequence(Qt::CTRL | Qt::Key_V)},
+        createAction(tr("コピー"), {QKeySequence(Qt::CTRL | Qt::Key_C)}, [this] { copyGlyph(); }),
+        createAction(tr("貼り付け"), {QKeySequence(Qt::CTRL | Qt::Key_V)},
                      [this] { pasteGlyph(); }),
-        createAction(QStringLiteral("消去"), {QKeySequence(Qt::Key_Delete)},
-                     command(GridCommand::Clear)),
-        createAction(QStringLiteral("白黒反転"), {QKeySequence(Qt::CTRL | Qt::Key_I)},
+        createAction(tr("消去"), {QKeySequence(Qt::Key_Delete)}, command(GridCommand::Clear)),
+        createAction(tr("白黒反転"), {QKeySequence(Qt::CTRL | Qt::Key_I)},
                      command(GridCommand::Invert)),
-        createAction(QStringLiteral("上へずらす"), {QKeySequence(Qt::SHIFT | Qt::Key_Up)},
+        createAction(tr("上へずらす"), {QKeySequence(Qt::SHIFT | Qt::Key_Up)},
                      command(GridCommand::ShiftUp)),
-        createAction(QStringLiteral("下へずらす"), {QKeySequence(Qt::SHIFT | Qt::Key_Down)},
+        createAction(tr("下へずらす"), {QKeySequence(Qt::SHIFT | Qt::Key_Down)},
                      command(GridCommand::ShiftDown)),
-        createAction(QStringLiteral("左へずらす"), {QKeySequence(Qt::SHIFT | Qt::Key_Left)},
+        createAction(tr("左へずらす"), {QKeySequence(Qt::SHIFT | Qt::Key_Left)},
                      command(GridCommand::ShiftLeft)),
-        createAction(QStringLiteral("右へずらす"), {QKeySequence(Qt::SHIFT | Qt::Key_Right)},
+        createAction(tr("右へずらす"), {QKeySequence(Qt::SHIFT | Qt::Key_Right)},
                      command(GridCommand::ShiftRight)),
-        createAction(QStringLiteral("左右反転"), {QKeySequence(Qt::CTRL | Qt::Key_M)},
+        createAction(tr("左右反転"), {QKeySequence(Qt::CTRL | Qt::Key_M)},
                      command(GridCommand::MirrorLeftRight)),
     };
     for (QAction* action : gridActions_) action->setShortcutContext(Qt::WidgetShortcut);

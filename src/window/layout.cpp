@@ -1,5 +1,7 @@
 #include "window/layout.h"
 
+#include <QCoreApplication>
+
 #include <array>
 #include <utility>
 
@@ -7,17 +9,22 @@ namespace fontedit::window {
 namespace {
 
 constexpr std::array<ControlSpec, 16> kOtherControls = {{
-    {"Label3", ControlKind::Label, "文字", 4320, 360, 495, 255, 54},
+    {"Label3", ControlKind::Label, QT_TRANSLATE_NOOP("Layout", "文字"), 4320, 360, 495, 255, 54},
     {"Text10", ControlKind::TextField, "", 4800, 240, 375, 375, 53},
-    {"Label1", ControlKind::Label, "コード", 4320, 840, 495, 255, 49},
+    {"Label1", ControlKind::Label, QT_TRANSLATE_NOOP("Layout", "コード"), 4320, 840, 495, 255, 49},
     {"Text9", ControlKind::TextField, "", 4800, 720, 375, 375, 48},
-    {"Command9", ControlKind::Button, "←", 4320, 1200, 375, 375, 40},
-    {"Command10", ControlKind::Button, "→", 4800, 1200, 375, 375, 41},
-    {"Label2", ControlKind::Label, "ファイル", 4320, 1920, 975, 255, 51},
-    {"Command11", ControlKind::Button, "読出し", 4320, 2160, 855, 375, 47},
-    {"Command12", ControlKind::Button, "保存", 4320, 2640, 855, 375, 50},
-    {"Command14", ControlKind::Button, "Cヘッダ生成", 4320, 3240, 855, 615, 55},
-    {"Command13", ControlKind::Button, "終了", 4320, 4200, 855, 375, 52},
+    {"Command9", ControlKind::Button, QT_TRANSLATE_NOOP("Layout", "←"), 4320, 1200, 375, 375, 40},
+    {"Command10", ControlKind::Button, QT_TRANSLATE_NOOP("Layout", "→"), 4800, 1200, 375, 375, 41},
+    {"Label2", ControlKind::Label, QT_TRANSLATE_NOOP("Layout", "ファイル"), 4320, 1920, 975, 255,
+     51},
+    {"Command11", ControlKind::Button, QT_TRANSLATE_NOOP("Layout", "読出し"), 4320, 2160, 855, 375,
+     47},
+    {"Command12", ControlKind::Button, QT_TRANSLATE_NOOP("Layout", "保存"), 4320, 2640, 855, 375,
+     50},
+    {"Command14", ControlKind::Button, QT_TRANSLATE_NOOP("Layout", "Cヘッダ生成"), 4320, 3240, 855,
+     615, 55},
+    {"Command13", ControlKind::Button, QT_TRANSLATE_NOOP("Layout", "終了"), 4320, 4200, 855, 375,
+     52},
     {"Text1", ControlKind::TextField, "", 240, 4320, 375, 270, 42},
     {"Text2", ControlKind::TextField, "", 720, 4320, 375, 270, 43},
     {"Text3", ControlKind::TextField, "", 1200, 4320, 375, 270, 44},
@@ -70,6 +77,10 @@ std::span<const ControlSpec> formControls() {
 QRect pixelRect(const ControlSpec& control) {
     return {control.left / kTwipsPerPixel, control.top / kTwipsPerPixel,
             control.width / kTwipsPerPixel, control.height / kTwipsPerPixel};
+}
+
+QString captionText(std::string_view caption) {
+    return QCoreApplication::translate("Layout", caption.data());
 }
 
 QString qtText(std::string_view text) {

@@ -11,14 +11,15 @@ namespace fontedit::window {
 inline constexpr int kTwipsPerPixel = 15;
 inline constexpr int kClientWidthTwips = 5610;
 inline constexpr int kClientHeightTwips = 4935;
-inline constexpr std::string_view kFormCaption = "8x8フォントエディタ";
+inline constexpr std::string_view kFormCaption = QT_TRANSLATE_NOOP("Layout", "8x8フォントエディタ");
 
 enum class ControlKind { Label, TextField, Button, PixelButton };
 
 struct ControlSpec {
     std::string_view name;
     ControlKind kind;
-    // Labels and buttons only; a text field shows the text of its editor field.
+    // Labels and buttons only, marked for lupdate in the context "Layout"; a text field shows
+    // the text of its editor field.
     std::string_view caption;
     int left, top, width, height;  // twips
     int tabIndex;
@@ -32,7 +33,9 @@ std::span<const ControlSpec> formControls();
 
 // A control's place and size in pixels at 96 dots per inch.
 QRect pixelRect(const ControlSpec& control);
-// A caption or name of the layout as Qt text.
+// A caption of the layout, or the window's title, in the window's language.
+QString captionText(std::string_view caption);
+// A name of the layout as Qt text.
 QString qtText(std::string_view text);
 
 }  // namespace fontedit::window

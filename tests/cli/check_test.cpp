@@ -54,27 +54,27 @@ TEST(CliCheck, FindsEachKindOfFaultWithItsLine) {
     };
     const Case cases[] = {
         {{{kFontFileName, 34, "7C, 12, 1G, 12, 7C"}},
-         {"fntdat.txt:34: code 33 column 3: \"1G\" is not a hexadecimal byte of one or two "
+         {"fntdat.txt:34: code 33 column 3: \"1G\" is not a byte of one or two hexadecimal "
           "digits"}},
         {{{kFontFileName, 2, "0, 0, 100, 0, "}},
-         {"fntdat.txt:2: code 1 column 3: \"100\" is not a hexadecimal byte of one or two digits",
-          "fntdat.txt:2: code 1 column 5: \"\" is not a hexadecimal byte of one or two digits"}},
+         {"fntdat.txt:2: code 1 column 3: \"100\" is not a byte of one or two hexadecimal digits",
+          "fntdat.txt:2: code 1 column 5: \"\" is not a byte of one or two hexadecimal digits"}},
         {{{kFontFileName, 10, "0, \x82, 0, 0, 0"}},
-         {"fntdat.txt:10: code 9 column 2: holds bytes that are not CP932"}},
+         {"fntdat.txt:10: holds bytes that are not CP932: \"\\x82\""}},
         {{{kLabelFileName, 50, "\x81"}, {kLabelFileName, 60, "\xA0"}},
-         {"mojidat.txt:50: label of code 49: holds bytes that are not CP932",
-          "mojidat.txt:60: label of code 59: holds bytes that are not CP932"}},
+         {"mojidat.txt:50: holds bytes that are not CP932: \"\\x81\"",
+          "mojidat.txt:60: holds bytes that are not CP932: \"\\xA0\""}},
         {{{kLabelFileName, 96, std::nullopt}},
-         {"mojidat.txt:96: missing: the file has 95 lines, 96 are needed"}},
+         {"mojidat.txt:96: the file ends before all 96 glyphs are read"}},
         {{{kFontFileName, 96, std::nullopt}},
-         {"fntdat.txt:96: missing: the file has 95 lines, 96 are needed"}},
+         {"fntdat.txt:96: the file ends before all 96 glyphs are read"}},
         {{{kFontFileName, 96, "55, AA, 55, AA"}},
-         {"fntdat.txt:96: the file ends after 479 of 480 cells"}},
+         {"fntdat.txt:96: the file ends before all 96 glyphs are read"}},
         // Bytes of the file reach the terminal escaped.
         {{{kFontFileName, 5, std::string("\x1B[2J\x07, 0, \0, 0, 0", 17)}},
-         {"fntdat.txt:5: code 4 column 1: \"\\x1B[2J\\x07\" is not a hexadecimal byte of one or "
-          "two digits",
-          "fntdat.txt:5: code 4 column 3: \"\\x00\" is not a hexadecimal byte of one or two "
+         {"fntdat.txt:5: code 4 column 1: \"\\x1B[2J\\x07\" is not a byte of one or two "
+          "hexadecimal digits",
+          "fntdat.txt:5: code 4 column 3: \"\\x00\" is not a byte of one or two hexadecimal "
           "digits"}},
         // Sound: lower-case hex, quoted cells, Japanese labels, lines the editor never reads.
         {{{kFontFileName, 3, "7f, \"5F\", 0, 0, a"},
@@ -111,7 +111,7 @@ TEST(CliCheck, ReportsAMissingFileAndStillChecksTheOther) {
     const std::string dir = work.path().string() + '/';
     EXPECT_EQ(result.err,
               "fontedit-cli: " + dir +
-                  "fntdat.txt:1: code 0 column 1: \"G\" is not a hexadecimal byte of one or two "
+                  "fntdat.txt:1: code 0 column 1: \"G\" is not a byte of one or two hexadecimal "
                   "digits\n"
                   "fontedit-cli: " +
                   dir +

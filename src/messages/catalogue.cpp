@@ -1,0 +1,188 @@
+#include "messages/catalogue.h"
+
+#include <iterator>
+
+// Marks the Japanese texts for lupdate, which reads this file; Qt itself is not needed here.
+#define QT_TRANSLATE_NOOP(context, text) text
+
+namespace fontedit::messages {
+
+using state::Cause;
+
+// One case a cause: the Japanese source text, then the English. A cause without its case
+// does not compile (-Wswitch).
+Wording wordingOf(Cause cause) {
+    switch (cause) {
+        case Cause::Overflow:
+            return {QT_TRANSLATE_NOOP("Failure", "オーバーフローしました（{value}）"),
+                    "number out of range: {value}"};
+        case Cause::CodeOutOfRange:
+            return {QT_TRANSLATE_NOOP("Failure", "コード {code} は 0～100 の範囲にありません"),
+                    "code {code} is not in 0-100"};
+        case Cause::FileNotFound:
+            return {QT_TRANSLATE_NOOP("Failure", "{file} が見つかりません"), "no such file"};
+        case Cause::FileExists:
+            return {
+                QT_TRANSLATE_NOOP("Failure",
+                                  "{file} が既にあります。置き換えるには --force を付けてください"),
+                "{file} exists; use --force to replace the font files"};
+        case Cause::WriteFailed:
+            return {QT_TRANSLATE_NOOP("Failure", "{file} に書き込めません{reason}"),
+                    "cannot write the file{reason}"};
+        case Cause::PastEndOfFile:
+            return {QT_TRANSLATE_NOOP("Failure", "{file} が途中で終わっています"),
+                    "the file ends before all 96 glyphs are read"};
+        case Cause::PermissionDenied:
+            return {QT_TRANSLATE_NOOP("Failure", "{file} は書き込みが許可されていません"),
+                    "the file is read-only; it was not replaced{reason}"};
+        case Cause::FileAccess:
+            return {QT_TRANSLATE_NOOP("Failure", "{file} を開けません{reason}"),
+                    "cannot access the file{reason}"};
+        case Cause::InvalidCp932:
+            return {QT_TRANSLATE_NOOP(
+                        "Failure", "{file} の {line} 行目に CP932 として読めないバイトがあります"),
+                    "holds bytes that are not CP932: \"{value}\""};
+        case Cause::NotRepresentable:
+            return {QT_TRANSLATE_NOOP("Failure", "{place} に CP932 で書けない文字があります"),
+                    "{place}: holds a character that CP932 cannot represent"};
+        case Cause::MovesLaterTexts:
+            return {QT_TRANSLATE_NOOP("Failure",
+                                      "{place} にコンマ、改行または先頭の二重引用符があり、"
+                                      "保存すると後の値がずれます"),
+                    "{place}: holds a comma, a line end or an opening quotation mark"};
+        case Cause::FileTooLarge:
+            return {QT_TRANSLATE_NOOP("Failure", "{file} が大きすぎます"), "the file is too large"};
+        case Cause::RecoveryDamaged:
+            return {QT_TRANSLATE_NOOP("Failure", "{file} は復元ファイルとして読めません"),
+                    "not a recovery file this program wrote"};
+        case Cause::NoArray:
+            return {QT_TRANSLATE_NOOP("Failure", "{file} に配列がありません"),
+                    "no brace-enclosed list found"};
+        case Cause::ArrayNotFound:
+            return {QT_TRANSLATE_NOOP("Failure", "{file} に配列「{value}」がありません"),
+                    "no array is called \"{value}\""};
+        case Cause::ArrayWidth:
+            return {QT_TRANSLATE_NOOP(
+                        "Failure",
+                        "{file} の {line} 行目の配列は幅 {value} で、5 列のフォントではありません"),
+                    "the array is {value} columns wide; a font of 5 columns is needed"};
+        case Cause::NoFontArray:
+            return {QT_TRANSLATE_NOOP("Failure", "{file} に 5 列のフォントに合う配列がありません"),
+                    "no array fits a font 5 columns wide; name one with --array"};
+        case Cause::NotAConstant:
+            return {QT_TRANSLATE_NOOP(
+                        "Failure", "{file} の {line} 行目の「{value}」は整数の定数ではありません"),
+                    "\"{value}\" is not an integer constant"};
+        case Cause::NotAByte:
+            return {QT_TRANSLATE_NOOP("Failure",
+                                      "{file} の {line} 行目の「{value}」は 0xFF を超えています"),
+                    "\"{value}\" is not a byte"};
+        case Cause::ConditionalInList:
+            return {QT_TRANSLATE_NOOP("Failure",
+                                      "{file} の {line} 行目の「{value}」はリストの中の条件です。"
+                                      "cpp -P で前処理してください"),
+                    "\"{value}\" stands inside the list; preprocess the file first, as with "
+                    "'cpp -P'"};
+        case Cause::ListNotClosed:
+            return {
+                QT_TRANSLATE_NOOP("Failure", "{file} の {line} 行目で始まるリストが閉じていません"),
+                "the list opened here is never closed"};
+        case Cause::CommentNotClosed:
+            return {QT_TRANSLATE_NOOP("Failure",
+                                      "{file} の {line} 行目で始まるコメントが閉じていません"),
+                    "the comment opened here is never closed"};
+        case Cause::PartialGlyph:
+            return {
+                QT_TRANSLATE_NOOP(
+                    "Failure",
+                    "{file} の {line} 行目の配列は {value} 個の値でグリフの途中で終わっています"),
+                "the array ends inside a glyph, after {value} values"};
+        case Cause::OffsetPastEnd:
+            return {QT_TRANSLATE_NOOP("Failure",
+                                      "{file} の {line} 行目の配列は {value} 個の値しかなく、"
+                                      "オフセットがその先にあります"),
+                    "the offset lies past the {value} values of the array"};
+        case Cause::RowTooLong:
+            return {QT_TRANSLATE_NOOP(
+                        "Failure",
+                        "{file} の {line} 行目の行は配列の幅より長く、「{value}」が余ります"),
+                    "a row is longer than the array is wide: \"{value}\""};
+        case Cause::IfNotClosed:
+            return {QT_TRANSLATE_NOOP("Failure",
+                                      "{file} の {line} 行目の #if 0 に #endif がありません"),
+                    "the '#if 0' here has no '#endif'"};
+        case Cause::NotBdf:
+            return {QT_TRANSLATE_NOOP("Failure", "{file} は BDF フォントではありません"),
+                    "not a BDF font: the first line is \"{value}\""};
+        case Cause::BdfSyntax:
+            return {QT_TRANSLATE_NOOP("Failure",
+                                      "{file} の {line} 行目の「{value}」の数値が正しくありません"),
+                    "a number is missing or malformed in \"{value}\""};
+        case Cause::GlyphTooLarge:
+            return {QT_TRANSLATE_NOOP(
+                        "Failure",
+                        "{file} の {line} 行目のグリフ「{value}」は 5×8 のセルに収まりません"),
+                    "glyph \"{value}\" has dots outside the 5 x 8 cell; --crop cuts it to the "
+                    "cell"};
+        case Cause::BitmapRow:
+            return {QT_TRANSLATE_NOOP("Failure",
+                                      "{file} の {line} 行目の「{value}」はグリフの幅の"
+                                      "ビットマップ行ではありません"),
+                    "\"{value}\" is not a bitmap row as wide as the glyph"};
+        case Cause::BdfNotClosed:
+            return {
+                QT_TRANSLATE_NOOP(
+                    "Failure", "{file} の {line} 行目のグリフ「{value}」に ENDCHAR がありません"),
+                "glyph \"{value}\" has no ENDCHAR"};
+        case Cause::DuplicateEncoding:
+            return {QT_TRANSLATE_NOOP("Failure",
+                                      "{file} の {line} 行目のグリフ「{value}」はコード {code} の"
+                                      "グリフと同じ ENCODING です"),
+                    "glyph \"{value}\" takes glyph {code} a second time"};
+        case Cause::NoGlyphInRange:
+            return {QT_TRANSLATE_NOOP(
+                        "Failure", "{file} に ENCODING {value} からの 96 文字のグリフがありません"),
+                    "no glyph has one of the 96 encodings from {value}; choose the first with "
+                    "--first"};
+        case Cause::CellNotAByte:
+            return {QT_TRANSLATE_NOOP("Failure",
+                                      "{place} の「{value}」は 1～2 桁の 16 進数ではありません"),
+                    "{place}: \"{value}\" is not a byte of one or two hexadecimal digits"};
+        case Cause::NoGlyphForCharacter:
+            return {QT_TRANSLATE_NOOP("Failure", "文字「{value}」のグリフがありません"),
+                    "no glyph for the character \"{value}\""};
+        case Cause::PngNotEncoded:
+            return {QT_TRANSLATE_NOOP("Failure", "PNG 画像を作れません（{value}）"),
+                    "cannot encode the PNG image: {value}"};
+        // The Japanese leaves the pasted text out: a clipboard can hold a whole page.
+        case Cause::NotAGlyph:
+            return {
+                QT_TRANSLATE_NOOP(
+                    "Failure",
+                    "貼り付けるテキストが 16 進数 5 バイト（例: 7C 12 11 12 7C）ではありません"),
+                "not five hex bytes such as \"7C 12 11 12 7C\": \"{value}\""};
+        case Cause::DirectoryNotCreated:
+            return {QT_TRANSLATE_NOOP("Failure", "フォルダ {path} を作れません{reason}"),
+                    "cannot create the directory: {error}"};
+        case Cause::StandardOutputFailed:
+            return {QT_TRANSLATE_NOOP("Failure", "標準出力に書き込めません"),
+                    "cannot write to standard output"};
+    }
+    return {QT_TRANSLATE_NOOP("Failure", "処理に失敗しました"), "the action failed"};
+}
+
+Wording wordingOf(Phrase phrase) {
+    // In the order of Phrase.
+    static constexpr Wording kPhrases[] = {
+        {QT_TRANSLATE_NOOP("Failure", "フォルダ {folder} のファイル {name}"), "{path}"},
+        {QT_TRANSLATE_NOOP("Failure", "ファイル {name}"), "{path}"},
+        {QT_TRANSLATE_NOOP("Failure", "コード {code} の第 {column} 列"),
+         "code {code} column {column}"},
+        {QT_TRANSLATE_NOOP("Failure", "コード {code} のラベル"), "label of code {code}"},
+        {QT_TRANSLATE_NOOP("Failure", "（{error}）"), " ({error})"},
+    };
+    static_assert(std::size(kPhrases) == static_cast<std::size_t>(Phrase::Reason) + 1);
+    return kPhrases[static_cast<std::size_t>(phrase)];
+}
+
+}  // namespace fontedit::messages

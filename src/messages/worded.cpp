@@ -1,0 +1,68 @@
+#include "messages/worded.h"
+
+#include <cstring>
+#include <filesystem>
+#include <optional>
+
+#include "messages/catalogue.h"
+
+namespace fontedit::messages {
+namespace {
+
+std::string phrase(Phrase which, const state::Facts& facts, const Language& language) {
+    return filled(language(wordingOf(which)), facts, language);
+}
+
+std::optional<std::string> fact(std::string_view name, const state::Facts& facts,
+                                const Language& language) {
+    const std::filesystem::path path(facts.file);
+    if (name == "file") {
+        return phrase(path.has_parent_path() ? Phrase::FileInFolder : Phrase::FileAlone, facts,
+                      language);
+    }
+    if (name == "path") return state::escapedBytes(path.lexically_normal().string());
+    if (name == "folder") return state::escapedBytes(path.parent_path().string());
+    if (name == "name") return state::escapedBytes(path.filename().string());
+    if (name == "line") return std::to_string(facts.line);
+    if (name == "code") return std::to_string(facts.code.value_or(0));
+    if (name == "column") return std::to_string(facts.column.value_or(0));
+    if (name == "value") return state::escapedBytes(facts.value);
+    if (name == "place")
+        return phrase(facts.column ? Phrase::Cell : Phrase::Label, facts, language);
+    if (name == "reason") {
+        return facts.error == 0 ? std::string() : phrase(Phrase::Reason, facts, language);
+    }
+    if (name == "error") return std::strerror(facts.error);
+    return std::nullopt;
+}
+
+}  // namespace
+
+std::string english(const Wording& wording) {
+    return wording.english;
+}
+
+std::string worded(const state::Failure& failure, const Language& language) {
+    return filled(language(wordingOf(failure.cause())), failure.facts(), language);
+}
+
+std::string filled(std::string_view text, const state::Facts& facts, const Language& language) {
+    std::string result;
+    std::size_t done = 0;
+    for (std::size_t open = text.find('{'); open != std::string_view::npos;
+         open = text.find('{', open + 1)) {
+        const std::size_t close = text.find('}', open);
+        if (close == std::string_view::npos) break;
+        const std::optional<std::string> value =
+            fact(text.substr(open + 1, close - open - 1), facts, language);
+        if (!value) continue;
+        result.append(text.substr(done, open - done));
+        result += *value;
+        done = close + 1;
+        open = close;
+    }
+    result.append(text.substr(done));
+    return result;
+}
+
+}  // namespace fontedit::messages
