@@ -31,6 +31,15 @@ std::string reasonOf(const state::Facts& facts) {
     return std::string(" (") + std::strerror(facts.error) + ')';
 }
 
+// "rows, bit 4 left, 8 bytes a glyph".
+std::string shapeWords(const formats::TableShape& shape) {
+    const bool rows = shape.layout == formats::TableShape::Layout::Rows;
+    std::string words = rows ? "rows, bit " : "columns, bit ";
+    words += shape.msbFirst ? "7" : rows ? "4" : "0";
+    words += rows ? " left, " : " top, ";
+    return words + std::to_string(shape.stride) + " bytes a glyph";
+}
+
 std::string what(const state::Failure& failure) {
     const state::Facts& facts = failure.facts();
     switch (failure.cause()) {
@@ -86,6 +95,18 @@ std::string what(const state::Failure& failure) {
             return "a row is longer than the array is wide: " + quoted(facts.value);
         case Cause::IfNotClosed:
             return "the '#if 0' here has no '#endif'";
+        case Cause::ShapeUnclear:
+            if (facts.value.empty()) {
+                return "no reading of the table as 5 x 8 glyphs keeps every dot; name its shape "
+                       "with --layout, --stride and --offset";
+            }
+            return "cannot tell how the table holds its glyphs; choose one of: " +
+                   state::escapedBytes(facts.value) + " (with --first for the first code)";
+        case Cause::VariableWidth:
+            return "the table gives each glyph a width of its own; only fonts of fixed width "
+                   "are read";
+        case Cause::IndexTooLarge:
+            return "the index " + quoted(facts.value) + " lies far past any font";
         case Cause::NotBdf:
             return "not a BDF font: the first line is " + quoted(facts.value);
         case Cause::BdfSyntax:
@@ -103,6 +124,10 @@ std::string what(const state::Failure& failure) {
         case Cause::NoGlyphInRange:
             return "no glyph has one of the 96 encodings from " + state::escapedBytes(facts.value) +
                    "; choose the first with --first";
+        case Cause::EncodingsElsewhere:
+            return "no glyph has one of the 96 encodings from " +
+                   std::to_string(facts.code.value_or(0)) + "; the font's run from " +
+                   state::escapedBytes(facts.value) + "; choose the first with --first";
         case Cause::CellNotAByte:
             return placeOf(facts) + ": " + quoted(facts.value) +
                    " is not a byte of one or two hexadecimal digits";
@@ -145,6 +170,9 @@ std::string englishNote(const std::string& file, const formats::ImportNote& note
             return place + "no glyph at ENCODING " + code + "; its glyph is left empty";
         case Kind::GlyphCropped:
             return place + "glyph " + name + " (ENCODING " + code + ") was cut to 5 x 8 dots";
+        case Kind::ShapeTaken:
+            return place + "took " + shapeWords(*note.shape) + " (" +
+                   formats::shapeOptions(*note.shape) + ")";
     }
     return place + name;
 }

@@ -110,6 +110,22 @@ QString sentence(const state::Failure& failure) {
                    QStringLiteral("の行は配列の幅より長く、%1 が余ります").arg(valueOf(facts));
         case Cause::IfNotClosed:
             return lineOf(facts) + QStringLiteral("の #if 0 に #endif がありません");
+        case Cause::ShapeUnclear:
+            if (facts.value.empty()) {
+                return lineOf(facts) +
+                       QStringLiteral("の表はどう読んでも 5×8 のグリフに収まりません");
+            }
+            return lineOf(facts) + QStringLiteral(
+                                       "の表のグリフの並びが決められません。次のどれかを指定して"
+                                       "ください: %1")
+                                       .arg(text(state::escapedBytes(facts.value)));
+        case Cause::VariableWidth:
+            return lineOf(facts) +
+                   QStringLiteral("の表はグリフごとに幅が違います。固定幅のフォントだけを読めます");
+        case Cause::IndexTooLarge:
+            return lineOf(facts) +
+                   QStringLiteral("の添字 %1 はフォントの範囲をはるかに超えています")
+                       .arg(valueOf(facts));
         case Cause::NotBdf:
             return fileOf(facts) + QStringLiteral(" は BDF フォントではありません");
         case Cause::BdfSyntax:
@@ -134,6 +150,12 @@ QString sentence(const state::Failure& failure) {
             return fileOf(facts) +
                    QStringLiteral(" に ENCODING %1 からの 96 文字のグリフがありません")
                        .arg(text(facts.value));
+        case Cause::EncodingsElsewhere:
+            return fileOf(facts) + QStringLiteral(
+                                       " に ENCODING %1 からの 96 文字のグリフがありません"
+                                       "（フォントの ENCODING は %2）")
+                                       .arg(facts.code.value_or(0))
+                                       .arg(text(facts.value));
         case Cause::CellNotAByte:
             return placeOf(facts) +
                    QStringLiteral(" の %1 は 1～2 桁の 16 進数ではありません").arg(valueOf(facts));

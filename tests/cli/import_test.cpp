@@ -66,7 +66,10 @@ TEST(CliImport, ACharacterTableAtTheAsciiOffsetGivesTheSampleFont) {
 
     const CliResult forced = runCli({"import", "--force", "--offset=0", source, dir});
     EXPECT_EQ(forced.status, 0) << forced.err;
-    EXPECT_EQ(forced.err, "fontedit-cli: " + source + ":3: took the array 'font'\n");
+    EXPECT_EQ(forced.err, "fontedit-cli: " + source +
+                              ":3: took the array 'font'\nfontedit-cli: " + source +
+                              ": took columns, bit 0 top, 5 bytes a glyph (--layout columns "
+                              "--stride 5)\n");
     const std::string fonts = readBytes(work / formats::kFontFileName);
     EXPECT_EQ(fonts.substr(0, fonts.find('\n') + 1), "0, 1, 2, 3, 4\r\n");
 }
@@ -77,7 +80,8 @@ TEST(CliImport, CreatesTheDirectoryAndSaysWhatItFilled) {
     support::writeBytes(work / "font.c",
                         "const unsigned char f[][5] = {\n{1,2,3,4,5},\n{6,7,8,9,10}};");
     const std::string source = (work / "font.c").string();
-    const CliResult result = runCli({"import", source, (work / "a" / "b").string()});
+    const CliResult result =
+        runCli({"import", "--layout", "columns", source, (work / "a" / "b").string()});
     EXPECT_EQ(result.status, 0) << result.err;
     EXPECT_EQ(result.err, "fontedit-cli: " + source + ":1: took the array 'f'\n" +
                               "fontedit-cli: " + source +
