@@ -102,7 +102,10 @@ private:
             if (candidate.width == kColumns || conditional) {
                 return taken(candidate, std::move(values), true);
             }
-            if (values.problem) continue;
+            if (values.problem) {
+                if (candidate.width && !otherWidth) otherWidth = &candidate;
+                continue;
+            }
             const GlyphTable table = tableOf(candidate, values);
             const std::size_t offset = options_.offset.value_or(0);
             if (candidate.width) {
