@@ -21,6 +21,9 @@ struct ImportOptions {
     std::optional<formats::ImportFormat> format;  // read from the content when not given
     formats::ImportOptions import;
     std::optional<std::size_t> first;
+    std::optional<std::size_t> stride;
+    bool msbTop = false;
+    bool msbLeft = false;
     bool force = false;
 };
 
@@ -36,11 +39,21 @@ void run(ImportOptions options) {
     const std::filesystem::path source(options.source);
     const std::string bytes = storage::readWholeFile(source, kMostSourceBytes);
     if (options.first) options.import.first = static_cast<int>(*options.first);
+    options.import.stride = options.stride;
     const formats::ImportFormat format = options.format.value_or(formats::detectFormat(bytes));
     formats::ImportedFont font;
     inFile(options.source, [&] {
-        font = format == formats::ImportFormat::Bdf ? formats::importBdf(bytes, options.import)
-                                                    : formats::importCTable(bytes, options.import);
+        switch (format) {
+            case formats::ImportFormat::Bdf:
+                font = formats::importBdf(bytes, options.import);
+                break;
+            case formats::ImportFormat::Bin:
+                font = formats::importBinary(bytes, options.import);
+                break;
+            case formats::ImportFormat::C:
+                font = formats::importCTable(bytes, options.import);
+                break;
+        }
     });
     const std::filesystem::path dir(options.dir);
     if (!options.force) refuseToOverwrite(dir);
@@ -56,39 +69,85 @@ void run(ImportOptions options) {
     folder::saveFont(font.data, dir);
 }
 
+// --msb-top and --msb-left name the layout as well as the bit order.
+void settleLayout(ImportOptions& options) {
+    using Layout = formats::TableShape::Layout;
+    if (options.msbTop && options.msbLeft) {
+        throw CLI::ValidationError("--msb-top", "and --msb-left exclude each other");
+    }
+    const std::optional<Layout> implied = options.msbTop    ? std::optional(Layout::Columns)
+                                          : options.msbLeft ? std::optional(Layout::Rows)
+                                                            : std::nullopt;
+    if (implied && options.import.layout && *options.import.layout != *implied) {
+        throw CLI::ValidationError(
+            options.msbTop ? "--msb-top" : "--msb-left",
+            options.msbTop ? "applies only to --layout columns" : "applies only to --layout rows");
+    }
+    if (implied) options.import.layout = implied;
+    options.import.msbFirst = options.msbTop || options.msbLeft;
+    const std::size_t least = options.import.layout == Layout::Rows ? 8 : 5;
+    if (options.stride && *options.stride < least) {
+        throw CLI::ValidationError(
+            "--stride", "must be at least " + std::to_string(least) + " bytes for this layout");
+    }
+}
+
 }  // namespace
 
 void addImportCommand(CLI::App& app) {
     auto options = std::make_shared<ImportOptions>();
     CLI::App* command = app.add_subcommand(
         "import",
-        "Take a font from a C table or a BDF font in FILE and write it as the font files of DIR, "
-        "creating DIR when missing.");
+        "Take a font from a C table, a BDF font or a binary table in FILE and write it as the "
+        "font files of DIR, creating DIR when missing.");
     command
         ->add_option("--format", options->format,
-                     "c or bdf; by default bdf when FILE starts with STARTFONT, else c")
-        ->transform(oneOf({"c", "bdf"}))
+                     "c, bdf or bin; by default bdf when FILE starts with STARTFONT, bin for the "
+                     "480 bytes export writes, else c. e.g. --format bin")
+        ->transform(oneOf({"c", "bdf", "bin"}))
         ->option_text("FORMAT");
     command
         ->add_option("--array", options->import.array,
-                     "c: the array to take, by name; by default the first that fits a font "
-                     "5 columns wide")
+                     "c: the array to take, by name; by default the first that fits a font. "
+                     "e.g. --array font5x7")
         ->type_name("NAME");
+    command
+        ->add_option("--layout", options->import.layout,
+                     "c, bin: columns (a byte per column, bit 0 the top dot) or rows (a byte per "
+                     "dot row, bit 4 the left dot); by default told from the file or guessed. "
+                     "e.g. --layout rows")
+        ->transform(oneOf({"columns", "rows"}))
+        ->option_text("LAYOUT");
+    command->add_flag("--msb-top", options->msbTop,
+                      "c, bin: columns whose top dot is bit 7. e.g. --msb-top");
+    command->add_flag("--msb-left", options->msbLeft,
+                      "c, bin: rows whose left dot is bit 7, not bit 4. e.g. --msb-left");
+    addCountOption(*command, "--stride", options->stride, 4096,
+                   "c, bin: bytes per glyph, when glyphs carry padding such as a blank "
+                   "spacer column. e.g. --stride 6",
+                   1)
+        ->type_name("N");
     addCountOption(*command, "--offset", options->import.offset,
-                   std::numeric_limits<std::size_t>::max(), "c: the index of the first value taken")
+                   std::numeric_limits<std::size_t>::max(),
+                   "c, bin: the index of the first value taken, past a header. e.g. --offset 6")
         ->type_name("N");
     addCountOption(*command, "--first", options->first, 0x10FFFF,
                    "the character code of glyph 0, for the labels; bdf: the ENCODING taken as "
-                   "glyph 0 (default 32)")
+                   "glyph 0 (default the first of exactly 96, else 32). e.g. --first 0x20")
         ->type_name("CODE");
     command->add_flag("--crop", options->import.crop,
-                      "bdf: cut glyphs larger than 5 x 8 to the cell instead of refusing them");
-    command->add_flag("-f,--force", options->force, "replace existing font files in DIR");
-    command->add_option("FILE", options->source, "the C source or BDF font")
+                      "bdf: cut glyphs larger than 5 x 8 to the cell instead of refusing them. "
+                      "e.g. --crop");
+    command->add_flag("-f,--force", options->force,
+                      "replace existing font files in DIR. e.g. --force");
+    command->add_option("FILE", options->source, "the C source, BDF font or binary table")
         ->required()
         ->type_name("");
     command->add_option("DIR", options->dir, "the font's directory (default .)")->type_name("");
-    command->callback([options] { run(*options); });
+    command->callback([options] {
+        settleLayout(*options);
+        run(*options);
+    });
 }
 
 }  // namespace fontedit::cli

@@ -13,6 +13,15 @@ std::string fileOf(const state::Facts& facts) {
                             messages::english);
 }
 
+// "rows, bit 4 left, 8 bytes a glyph".
+std::string shapeWords(const formats::TableShape& shape) {
+    const bool rows = shape.layout == formats::TableShape::Layout::Rows;
+    std::string words = rows ? "rows, bit " : "columns, bit ";
+    words += shape.msbFirst ? "7" : rows ? "4" : "0";
+    words += rows ? " left, " : " top, ";
+    return words + std::to_string(shape.stride) + " bytes a glyph";
+}
+
 }  // namespace
 
 // A sentence that names its file itself goes without the "file:" before it.
@@ -47,6 +56,9 @@ std::string englishNote(const std::string& file, const formats::ImportNote& note
             return place + "no glyph at ENCODING " + code + "; its glyph is left empty";
         case Kind::GlyphCropped:
             return place + "glyph " + name + " (ENCODING " + code + ") was cut to 5 x 8 dots";
+        case Kind::ShapeTaken:
+            return place + "took " + shapeWords(*note.shape) + " (" +
+                   formats::shapeOptions(*note.shape) + ")";
     }
     return place + name;
 }

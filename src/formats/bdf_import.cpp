@@ -4,6 +4,7 @@
 #include <iterator>
 #include <string>
 
+#include "formats/font_bytes.h"
 #include "formats/font_import.h"
 #include "formats/imported_glyphs.h"
 #include "state/failure.h"
@@ -49,7 +50,7 @@ public:
     BdfReader(std::string_view bytes, const ImportOptions& options)
         : bytes_(withoutByteOrderMark(bytes)),
           options_(options),
-          first_(options.first.value_or(kDefaultFirst)) {}
+          first_(options.first ? *options.first : onlyRun(bytes_).value_or(kDefaultFirst)) {}
 
     ImportedFont read() {
         while (nextLine() && text_.empty()) {
@@ -65,6 +66,11 @@ public:
             } else if (!cellAscent) {
                 header();
             }
+        }
+        if (found_.none() && lowest_) {
+            throw Failure(Cause::EncodingsElsewhere,
+                          {.code = static_cast<int>(first_),
+                           .value = std::to_string(*lowest_) + "-" + std::to_string(highest_)});
         }
         if (found_.none()) throw Failure(Cause::NoGlyphInRange, {.value = std::to_string(first_)});
         ImportedFont font;
@@ -187,6 +193,10 @@ private:
             if (key == "ENCODING") {
                 word();
                 glyph.encoding = number();
+                if (*glyph.encoding >= 0) {
+                    lowest_ = std::min(lowest_.value_or(*glyph.encoding), *glyph.encoding);
+                    highest_ = std::max(highest_, *glyph.encoding);
+                }
             } else if (key == "BBX") {
                 glyph.box = box();
             } else if (key == "BITMAP" && wanted(glyph)) {
@@ -194,6 +204,32 @@ private:
             }
         }
         if (wanted(glyph)) place(glyph);
+    }
+
+    // The first of exactly 96 consecutive encodings, when the font holds those and no other.
+    static std::optional<long long> onlyRun(std::string_view bytes) {
+        std::vector<long long> encodings;
+        for (std::size_t pos = 0; pos < bytes.size();) {
+            const std::size_t end = std::min(bytes.find('\n', pos), bytes.size());
+            const std::string_view line = trimmed(bytes.substr(pos, end - pos));
+            pos = end + 1;
+            if (!line.starts_with("ENCODING")) continue;
+            const std::string_view digits =
+                trimmed(line.substr(std::string_view("ENCODING").size()));
+            long long value = 0;
+            const auto [last, error] =
+                std::from_chars(digits.data(), digits.data() + digits.size(), value);
+            if (error != std::errc() || value < 0) continue;
+            encodings.push_back(value);
+            if (encodings.size() > state::kSavedCodes) return std::nullopt;
+        }
+        std::sort(encodings.begin(), encodings.end());
+        if (encodings.size() != state::kSavedCodes ||
+            std::adjacent_find(encodings.begin(), encodings.end()) != encodings.end() ||
+            encodings.back() - encodings.front() != state::kSavedCodes - 1) {
+            return std::nullopt;
+        }
+        return encodings.front();
     }
 
     bool wanted(const Glyph& glyph) const {
@@ -265,6 +301,8 @@ private:
     std::optional<Box> fontBox_;
     std::optional<long long> ascent_, descent_;
     std::string registry_, charsetEncoding_;
+    std::optional<long long> lowest_;  // of the encodings of every glyph, in range or not
+    long long highest_ = 0;
     std::bitset<state::kSavedCodes> found_;
     std::uint8_t columns_[state::kSavedCodes][state::kGlyphColumns] = {};
     std::vector<ImportNote> notes_;  // of cropped glyphs, in the order of the file
@@ -275,7 +313,9 @@ private:
 ImportFormat detectFormat(std::string_view bytes) {
     bytes = withoutByteOrderMark(bytes);
     bytes.remove_prefix(std::min(bytes.find_first_not_of(" \t\r\n"), bytes.size()));
-    return bytes.starts_with("STARTFONT") ? ImportFormat::Bdf : ImportFormat::C;
+    if (bytes.starts_with("STARTFONT")) return ImportFormat::Bdf;
+    const bool binary = bytes.size() == kBinaryFontBytes && bytes.find('\0') != bytes.npos;
+    return binary ? ImportFormat::Bin : ImportFormat::C;
 }
 
 ImportedFont importBdf(std::string_view bytes, const ImportOptions& options) {

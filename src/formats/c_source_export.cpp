@@ -61,14 +61,6 @@ std::string commentText(std::string_view label) {
     return text;
 }
 
-std::string layoutComment(const CSourceOptions& options) {
-    if (options.layout == Layout::Rows) {
-        return "one byte per dot row, top row first; bit 4 is the left column, bit 0 the right";
-    }
-    return options.msbTop ? "one byte per column, left first; bit 7 is the top dot"
-                          : "one byte per column, left first; bit 0 is the top dot";
-}
-
 std::string glyphRow(const FontData& data, int code, const CSourceOptions& options) {
     const GlyphBytes columns = glyphBytes(data, code);
     std::string row = "    {";
@@ -85,6 +77,14 @@ std::string glyphRow(const FontData& data, int code, const CSourceOptions& optio
 }
 
 }  // namespace
+
+std::string layoutComment(const CSourceOptions& options) {
+    if (options.layout == Layout::Rows) {
+        return "one byte per dot row, top row first; bit 4 is the left column, bit 0 the right";
+    }
+    return options.msbTop ? "one byte per column, left first; bit 7 is the top dot"
+                          : "one byte per column, left first; bit 0 is the top dot";
+}
 
 std::string cSourceBytes(const FontData& data, const CSourceOptions& options) {
     const std::string shape = options.layout == Layout::Rows ? "[96][8]" : "[96][5]";

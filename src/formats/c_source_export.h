@@ -22,6 +22,10 @@ struct CSourceOptions {
 // Fails with CellNotAByte on the first cell that is not a byte.
 std::string cSourceBytes(const FontData& data, const CSourceOptions& options);
 
+// The sentence of the opening comment that states the layout; the import knows its own
+// export by it.
+std::string layoutComment(const CSourceOptions& options);
+
 // Whether `name` is a C identifier: a letter or "_", then letters, digits and "_".
 bool isCIdentifier(std::string_view name);
 

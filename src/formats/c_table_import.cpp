@@ -2,9 +2,11 @@
 #include <string>
 
 #include "formats/c_constants.h"
+#include "formats/c_source_export.h"
 #include "formats/c_tokens.h"
 #include "formats/font_import.h"
-#include "formats/imported_glyphs.h"
+#include "formats/glyph_table.h"
+#include "formats/header_export.h"
 #include "state/failure.h"
 
 namespace fontedit::formats {
@@ -14,20 +16,19 @@ using state::Cause;
 using state::Failure;
 
 constexpr std::size_t kColumns = state::kGlyphColumns;
-constexpr std::size_t kFontValues = state::kSavedCodes * kColumns;
 // In a file of many arrays, a list of unknown shape is taken for a font only when it holds
 // whole glyphs, at least this many: fewer is more likely a display's command bytes.
 constexpr std::size_t kFewestGuessedGlyphs = 32;
-// A table this large is indexed by character code rather than starting at the space.
-constexpr std::size_t kCodeIndexedGlyphs = 128;
-constexpr int kSpace = 0x20;
+// A designator further out than this names no glyph of any font.
+constexpr std::uint64_t kFarthestIndex = 1 << 20;
 
 // An array given a brace-enclosed list, or such a list on its own in a file with no arrays.
 struct Candidate {
     std::string_view name{};
     int line = 0;
-    std::optional<std::uint64_t> width{};  // the last dimension of a 2-D array, when a number
-    std::size_t open = 0;                  // the index of the list's "{"
+    std::optional<std::uint64_t> width{};   // the last dimension of a 2-D array, when a number
+    std::optional<std::uint64_t> length{};  // the first dimension, when a number
+    std::size_t open = 0;                   // the index of the list's "{"
 };
 
 struct Value {
@@ -47,7 +48,7 @@ struct List {
 class TableReader {
 public:
     TableReader(std::string_view source, const ImportOptions& options)
-        : tokens_(cTokens(source)), options_(options) {}
+        : tokens_(cTokens(source)), options_(options), declared_(declaredShape(source)) {}
 
     ImportedFont read() {
         std::vector<Candidate> candidates = arrays();
@@ -70,88 +71,85 @@ private:
         if (found == candidates.end()) {
             throw Failure(Cause::ArrayNotFound, {.value = *options_.array});
         }
-        refuseOtherWidth(*found);
         return taken(*found, list(found->open, found->width), false);
     }
 
+    // The shape the editor's own exports state in their opening lines.
+    static std::optional<TableShape> declaredShape(std::string_view source) {
+        if (source.starts_with(kHeaderOpening)) return TableShape{};
+        using Layout = CSourceOptions::Layout;
+        for (const CSourceOptions& written :
+             {CSourceOptions{.layout = Layout::Columns}, CSourceOptions{.msbTop = true},
+              CSourceOptions{.layout = Layout::Rows}}) {
+            if (source.find(layoutComment(written)) == std::string_view::npos) continue;
+            const bool rows = written.layout == Layout::Rows;
+            return TableShape{
+                .layout = rows ? TableShape::Layout::Rows : TableShape::Layout::Columns,
+                .msbFirst = written.msbTop,
+                .stride = rows ? std::size_t{state::kGlyphRows} : kColumns};
+        }
+        return std::nullopt;
+    }
+
+    // The first array declared 5 columns wide; else the first that holds enough whole glyphs
+    // of another width; else the first list of enough whole glyphs.
     ImportedFont guessed(const std::vector<Candidate>& candidates) {
         const Candidate* otherWidth = nullptr;
         for (const Candidate& candidate : candidates) {
-            if (candidate.width && *candidate.width != kColumns) {
-                if (!otherWidth) otherWidth = &candidate;
-                continue;
-            }
             List values = list(candidate.open, candidate.width);
             const bool conditional =
                 values.problem && values.problem->cause() == Cause::ConditionalInList;
-            if (candidate.width || conditional) return taken(candidate, std::move(values), true);
-            if (!values.problem && holdsGlyphs(values.values.size(), candidates.size() > 1)) {
+            if (candidate.width == kColumns || conditional) {
+                return taken(candidate, std::move(values), true);
+            }
+            if (values.problem) {
+                if (candidate.width && !otherWidth) otherWidth = &candidate;
+                continue;
+            }
+            const GlyphTable table = tableOf(candidate, values);
+            const std::size_t offset = options_.offset.value_or(0);
+            if (candidate.width) {
+                const bool whole =
+                    table.bytes.size() > offset &&
+                    (table.bytes.size() - offset) / *candidate.width >= kFewestGuessedGlyphs;
+                if (whole) return taken(candidate, std::move(values), true);
+                if (!otherWidth) otherWidth = &candidate;
+            } else if (table.holdsGlyphs(offset,
+                                         candidates.size() > 1 ? kFewestGuessedGlyphs : 1)) {
                 return taken(candidate, std::move(values), true);
             }
         }
-        if (otherWidth) refuseOtherWidth(*otherWidth);
+        // The refusal an array of another width meets when named.
+        if (otherWidth) return taken(*otherWidth, list(otherWidth->open, otherWidth->width), true);
         throw Failure(Cause::NoFontArray, {});
     }
 
-    bool holdsGlyphs(std::size_t count, bool amongOthers) const {
-        const std::size_t offset = options_.offset.value_or(0);
-        if (count <= offset) return false;
-        const std::size_t taken = count - offset;
-        return taken % kColumns == 0 && (!amongOthers || taken / kColumns >= kFewestGuessedGlyphs);
-    }
-
-    static void refuseOtherWidth(const Candidate& candidate) {
-        if (candidate.width && *candidate.width != kColumns) {
-            throw Failure(Cause::ArrayWidth,
-                          {.line = candidate.line, .value = std::to_string(*candidate.width)});
+    GlyphTable tableOf(const Candidate& candidate, const List& list) const {
+        GlyphTable table{.bytes = {}, .line = candidate.line, .width = candidate.width};
+        // C fills an array declared longer than its list with zeros; a table indexed by
+        // character code may leave its first codes to that.
+        const std::uint64_t declared = candidate.length.value_or(0) * candidate.width.value_or(1);
+        if (declared_ && (!candidate.width || *candidate.width == declared_->stride)) {
+            table.declared = declared_;
         }
+        table.bytes.reserve(list.values.size());
+        for (const Value& value : list.values) {
+            table.bytes.push_back(static_cast<std::uint8_t>(value.number));
+        }
+        if (declared > table.bytes.size() && declared <= kFarthestIndex)
+            table.bytes.resize(declared);
+        return table;
     }
 
     ImportedFont taken(const Candidate& candidate, List list, bool guessed) const {
         if (list.problem) throw *list.problem;
-        const std::size_t count = list.values.size();
-        const std::size_t offset = options_.offset.value_or(0);
-        if (offset >= count) {
-            throw Failure(Cause::OffsetPastEnd,
-                          {.line = candidate.line, .value = std::to_string(count)});
-        }
-        const std::size_t available = count - offset;
-        if (available < kFontValues && available % kColumns != 0) {
-            throw Failure(Cause::PartialGlyph,
-                          {.line = candidate.line, .value = std::to_string(available)});
-        }
-        ImportedFont font;
-        const int glyphs =
-            static_cast<int>(std::min<std::size_t>(available / kColumns, state::kSavedCodes));
-        std::uint8_t columns[kColumns] = {};
-        for (int code = 0; code < state::kSavedCodes; ++code) {
-            for (std::size_t column = 0; column < kColumns; ++column) {
-                columns[column] =
-                    code < glyphs ? list.values[offset + code * kColumns + column].number : 0;
-            }
-            setGlyph(font.data, code, columns);
-        }
-        const std::optional<long long> first =
-            options_.first ? std::optional<long long>(*options_.first) : firstCode(count, offset);
-        if (first) labelFrom(*first, font.data);
+        ImportedFont font = importGlyphTable(tableOf(candidate, list), options_);
         if (guessed) {
-            font.notes.push_back({.kind = ImportNote::Kind::ArrayTaken,
-                                  .name = std::string(candidate.name),
-                                  .line = candidate.line});
-        }
-        if (glyphs < state::kSavedCodes) {
-            font.notes.push_back(
-                {.kind = ImportNote::Kind::GlyphsFilled, .count = state::kSavedCodes - glyphs});
+            font.notes.insert(font.notes.begin(), {.kind = ImportNote::Kind::ArrayTaken,
+                                                   .name = std::string(candidate.name),
+                                                   .line = candidate.line});
         }
         return font;
-    }
-
-    // The character glyph 0 draws: a table of the whole character set is read at its offset;
-    // a smaller one starts at the space. Read between glyphs, it draws nothing that is known.
-    static std::optional<long long> firstCode(std::size_t count, std::size_t offset) {
-        if (count / kColumns < kCodeIndexedGlyphs) return kSpace;
-        if (offset % kColumns != 0) return std::nullopt;
-        return static_cast<long long>(offset / kColumns);
     }
 
     // Every "name[...]... = {" in the file, in order.
@@ -182,6 +180,7 @@ private:
             if (isAt(next + 1, ']') || isAt(next + 2, ']')) {
                 const bool empty = isAt(next + 1, ']');
                 candidate.width = dimensionValue(empty ? "" : tokens()[next + 1].text);
+                if (dimensions == 0) candidate.length = candidate.width;
                 next += empty ? 2 : 3;
             } else {
                 // A dimension written as an expression: its value is not known here.
@@ -248,43 +247,70 @@ private:
         result.values.reserve((result.end - open) / 2 + 1);
         int depth = 0;
         std::size_t rowStart = 0;
+        std::size_t cursor = 0;  // where the next value goes
         for (std::size_t at = open; at < result.end && !result.problem;) {
             const CToken& token = tokens()[at];
             if (token.is('{')) {
                 ++depth;
-                if (depth == 2) rowStart = result.values.size();
+                if (depth == 2) rowStart = cursor;
                 ++at;
             } else if (token.is('}')) {
-                if (depth == 2 && width) endRow(result, rowStart, *width, token);
+                if (depth == 2 && width) endRow(result, rowStart, cursor, *width, token);
                 --depth;
                 ++at;
             } else if (token.is(',')) {
                 ++at;
+            } else if (token.is('[') && depth <= 2) {
+                at = designator(at, depth == 1 ? 0 : rowStart, depth == 1 ? width : 1, cursor,
+                                result);
             } else if (token.kind == CToken::Kind::Conditional) {
                 result.problem.emplace(
                     Cause::ConditionalInList,
                     state::Facts{.line = token.line, .value = std::string(token.text)});
             } else {
-                at = element(at, result);
+                at = element(at, result, cursor);
             }
         }
         return result;
     }
 
+    // "[0x41] =": the next value, or row of `unit` values, goes to that index.
+    std::size_t designator(std::size_t at, std::size_t base, std::optional<std::uint64_t> unit,
+                           std::size_t& cursor, List& list) const {
+        const std::size_t start = at;
+        ++at;
+        const std::optional<std::uint64_t> index = constant(at);
+        if (!index || !isAt(at, ']') || !isAt(at + 1, '=') || !unit || *unit == 0) {
+            list.problem.emplace(Cause::NotAConstant, state::Facts{.line = tokens()[start].line,
+                                                                   .value = elementText(start)});
+            return at;
+        }
+        if (*index > kFarthestIndex || *unit > kFarthestIndex) {
+            list.problem.emplace(Cause::IndexTooLarge,
+                                 state::Facts{.line = tokens()[start].line,
+                                              .value = std::string(textBetween(start, at + 1))});
+            return at;
+        }
+        cursor = base + static_cast<std::size_t>(*index * *unit);
+        return at + 2;
+    }
+
     // C fills a row given fewer values than the array is wide with zeros.
-    void endRow(List& list, std::size_t rowStart, std::uint64_t width, const CToken& close) const {
-        const std::size_t count = list.values.size() - rowStart;
-        if (count > width) {
+    void endRow(List& list, std::size_t rowStart, std::size_t& cursor, std::uint64_t width,
+                const CToken& close) const {
+        if (cursor - rowStart > width) {
             const Value& extra = list.values[rowStart + width];
             list.problem.emplace(Cause::RowTooLong, state::Facts{.line = extra.line,
                                                                  .value = std::string(extra.text)});
             return;
         }
-        list.values.resize(rowStart + width, Value{0, close.line, close.text});
+        cursor = rowStart + width;
+        if (list.values.size() < cursor)
+            list.values.resize(cursor, Value{0, close.line, close.text});
     }
 
     // One value up to the next "," or "}"; a problem when it is anything but a byte constant.
-    std::size_t element(std::size_t at, List& list) const {
+    std::size_t element(std::size_t at, List& list, std::size_t& cursor) const {
         const std::size_t start = at;
         const std::optional<std::uint64_t> value = constant(at);
         if (!value || !(isAt(at, ',') || isAt(at, '}'))) {
@@ -297,7 +323,9 @@ private:
             list.problem.emplace(Cause::NotAByte, state::Facts{.line = tokens()[start].line,
                                                                .value = std::string(text)});
         }
-        list.values.push_back({*value, tokens()[start].line, text});
+        const Value read{*value, tokens()[start].line, text};
+        if (list.values.size() <= cursor) list.values.resize(cursor + 1, Value{0, read.line, text});
+        list.values[cursor++] = read;
         return at;
     }
 
@@ -359,6 +387,7 @@ private:
 
     CTokens tokens_;
     const ImportOptions& options_;
+    const std::optional<TableShape> declared_;
 };
 
 }  // namespace

@@ -23,6 +23,8 @@ constexpr bool dotLit(std::uint8_t column, int row) {
     return (column >> row & 1) != 0;
 }
 
+inline constexpr std::size_t kBinaryFontBytes = state::kSavedCodes * state::kGlyphColumns;
+
 // "bin": the 480 column bytes, glyph by glyph, column 1 first.
 std::string binaryBytes(const FontData& data);
 

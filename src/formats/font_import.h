@@ -1,7 +1,8 @@
 #pragma once
 
-// Fonts other programs wrote: a table of column bytes in C source, or a BDF font, turned into
-// the editor's font. Pure: bytes in, font out; the caller reads the file and words the notes.
+// Fonts other programs wrote: a table of glyph bytes in C source or a binary file, or a BDF
+// font, turned into the editor's font. Pure: bytes in, font out; the caller reads the file and
+// words the notes.
 #include <cstddef>
 #include <optional>
 #include <string>
@@ -12,17 +13,35 @@
 
 namespace fontedit::formats {
 
+// How a table of bytes holds its glyphs.
+struct TableShape {
+    enum class Layout {
+        Columns,  // a byte per column, left first; bit 0 the top dot, bit 7 with msbFirst
+        Rows,     // a byte per dot row, top first; bit 4 the left dot, bit 7 with msbFirst
+    };
+    Layout layout = Layout::Columns;
+    bool msbFirst = false;
+    std::size_t stride = state::kGlyphColumns;  // bytes per glyph; any past its own are padding
+
+    bool operator==(const TableShape&) const = default;
+};
+
 struct ImportOptions {
     std::optional<std::string> array{};   // C: the array to take, by name
     std::optional<std::size_t> offset{};  // C: index of the first value taken
     // The character code of glyph 0, for the labels; BDF: the ENCODING of glyph 0 (default 32).
     std::optional<int> first{};
     bool crop = false;  // BDF: cut glyphs larger than the 5x8 cell instead of refusing them
+    // C and bin: the layout settles the bit order too (msbFirst); unset, the shape is guessed.
+    std::optional<TableShape::Layout> layout{};
+    bool msbFirst = false;
+    std::optional<std::size_t> stride{};
 };
 
-enum class ImportFormat { C, Bdf };
+enum class ImportFormat { C, Bdf, Bin };
 
-// Read from the content: "STARTFONT" at the start means BDF, anything else C.
+// Read from the content: "STARTFONT" at the start means BDF; 480 bytes holding a zero byte,
+// which no source holds, the editor's binary export; anything else C.
 ImportFormat detectFormat(std::string_view bytes);
 
 // Something the user should hear about an import that succeeded.
@@ -32,12 +51,14 @@ struct ImportNote {
         GlyphsFilled,     // the table ended early; the last `count` glyphs are empty
         EncodingMissing,  // BDF: no glyph at ENCODING `code`; its glyph is empty
         GlyphCropped,     // BDF: glyph `name` (ENCODING `code`) was cut to the cell
+        ShapeTaken,       // no shape was named; `shape` looked like a font and no other did
     };
     Kind kind;
     std::string name{};
     int line = 0;
     int count = 0;
     std::optional<int> code{};
+    std::optional<TableShape> shape{};
 };
 
 struct ImportedFont {
@@ -49,5 +70,10 @@ struct ImportedFont {
 // glyphs draw where that can be told, and always text the font files can hold.
 ImportedFont importCTable(std::string_view source, const ImportOptions& options);
 ImportedFont importBdf(std::string_view bytes, const ImportOptions& options);
+// Glyph after glyph, with no header unless an offset passes over it.
+ImportedFont importBinary(std::string_view bytes, const ImportOptions& options);
+
+// "--layout rows --msb-left --stride 8": the options that name `shape`, for notes and failures.
+std::string shapeOptions(const TableShape& shape);
 
 }  // namespace fontedit::formats

@@ -7,10 +7,7 @@
 namespace fontedit::formats {
 
 std::string headerBytes(const FontData& data) {
-    std::string bytes = "const unsigned char Font[96][5] =";
-    bytes += kLineEnd;
-    bytes += "{";
-    bytes += kLineEnd;
+    std::string bytes(kHeaderOpening);
     for (int code = 0; code < state::kSavedCodes; ++code) {
         bytes += "    { ";
         for (int column = 1; column <= state::kGlyphColumns; ++column) {

@@ -3,12 +3,15 @@
 // "font.h": the font as a C table for another program, in CP932 with CRLF line ends. The
 // cells go in as they stand; the user finishes the file by hand, as its last line says.
 #include <string>
+#include <string_view>
 
 #include "formats/font_data.h"
 
 namespace fontedit::formats {
 
 inline constexpr const char* kHeaderFileName = "font.h";
+// How every font.h starts; the import knows its own export by it.
+inline constexpr std::string_view kHeaderOpening = "const unsigned char Font[96][5] =\r\n{\r\n";
 
 std::string headerBytes(const FontData& data);
 

@@ -111,6 +111,29 @@ Wording wordingOf(Cause cause) {
             return {QT_TRANSLATE_NOOP("Failure",
                                       "{file} の {line} 行目の #if 0 に #endif がありません"),
                     "the '#if 0' here has no '#endif'"};
+        case Cause::ShapeUnclear:
+            return {QT_TRANSLATE_NOOP("Failure",
+                                      "{file} の {line} 行目の表のグリフの並びが決められません。"
+                                      "次のどれかを指定してください: {value}"),
+                    "cannot tell how the table holds its glyphs; choose one of: {value} (with "
+                    "--first for the first code)"};
+        case Cause::NoShapeFits:
+            return {QT_TRANSLATE_NOOP("Failure",
+                                      "{file} の {line} 行目の表はどう読んでも 5×8 のグリフに"
+                                      "収まりません"),
+                    "no reading of the table as 5 x 8 glyphs keeps every dot; name its shape "
+                    "with --layout, --stride and --offset"};
+        case Cause::VariableWidth:
+            return {QT_TRANSLATE_NOOP("Failure",
+                                      "{file} の {line} 行目の表はグリフごとに幅が違います。"
+                                      "固定幅のフォントだけを読めます"),
+                    "the table gives each glyph a width of its own; only fonts of fixed width "
+                    "are read"};
+        case Cause::IndexTooLarge:
+            return {QT_TRANSLATE_NOOP("Failure",
+                                      "{file} の {line} 行目の添字「{value}」はフォントの範囲を"
+                                      "はるかに超えています"),
+                    "the index \"{value}\" lies far past any font"};
         case Cause::NotBdf:
             return {QT_TRANSLATE_NOOP("Failure", "{file} は BDF フォントではありません"),
                     "not a BDF font: the first line is \"{value}\""};
@@ -144,6 +167,12 @@ Wording wordingOf(Cause cause) {
                         "Failure", "{file} に ENCODING {value} からの 96 文字のグリフがありません"),
                     "no glyph has one of the 96 encodings from {value}; choose the first with "
                     "--first"};
+        case Cause::EncodingsElsewhere:
+            return {QT_TRANSLATE_NOOP("Failure",
+                                      "{file} に ENCODING {code} からの 96 文字のグリフがありません"
+                                      "（フォントの ENCODING は {value}）"),
+                    "no glyph has one of the 96 encodings from {code}; the font's run from "
+                    "{value}; choose the first with --first"};
         case Cause::CellNotAByte:
             return {QT_TRANSLATE_NOOP("Failure",
                                       "{place} の「{value}」は 1～2 桁の 16 進数ではありません"),

@@ -39,6 +39,12 @@ enum class Cause : int {
     OffsetPastEnd = 1111,      // the offset lies past the `value` values of the array on `line`
     RowTooLong = 1112,         // a row is longer than the array is wide; `value` is the excess
     IfNotClosed = 1113,        // the "#if 0" on `line` has no "#endif"
+    // No reading of the table on `line` clearly looks like a font; `value` holds the options
+    // of each that keeps every dot, "; " between them.
+    ShapeUnclear = 1114,
+    VariableWidth = 1115,  // the table on `line` gives each glyph a width of its own
+    IndexTooLarge = 1116,  // the designator `value` on `line` lies far past any font
+    NoShapeFits = 1117,    // no reading of the table on `line` as 5x8 glyphs keeps every dot
     // Importing a BDF font.
     NotBdf = 1201,             // the first line, `value`, is not STARTFONT
     BdfSyntax = 1202,          // line `line`, `value`, has a missing or malformed number
@@ -47,6 +53,8 @@ enum class Cause : int {
     BdfNotClosed = 1205,       // glyph `value` from line `line` has no ENDCHAR
     DuplicateEncoding = 1206,  // glyph `value` on `line` takes glyph `code` a second time
     NoGlyphInRange = 1207,     // no glyph is encoded from `value` to `value` + 95
+    // No glyph is encoded from `code` to `code` + 95; the font's run "low-high" in `value`.
+    EncodingsElsewhere = 1208,
     // Exporting and rendering.
     CellNotAByte = 1300,         // the cell at `code`, `column` holds `value`, not a byte
     NoGlyphForCharacter = 1301,  // no glyph is labelled `value` or has its ASCII code

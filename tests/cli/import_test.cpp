@@ -66,7 +66,10 @@ TEST(CliImport, ACharacterTableAtTheAsciiOffsetGivesTheSampleFont) {
 
     const CliResult forced = runCli({"import", "--force", "--offset=0", source, dir});
     EXPECT_EQ(forced.status, 0) << forced.err;
-    EXPECT_EQ(forced.err, "fontedit-cli: " + source + ":3: took the array 'font'\n");
+    EXPECT_EQ(forced.err, "fontedit-cli: " + source +
+                              ":3: took the array 'font'\nfontedit-cli: " + source +
+                              ": took columns, bit 0 top, 5 bytes a glyph (--layout columns "
+                              "--stride 5)\n");
     const std::string fonts = readBytes(work / formats::kFontFileName);
     EXPECT_EQ(fonts.substr(0, fonts.find('\n') + 1), "0, 1, 2, 3, 4\r\n");
 }
@@ -77,13 +80,87 @@ TEST(CliImport, CreatesTheDirectoryAndSaysWhatItFilled) {
     support::writeBytes(work / "font.c",
                         "const unsigned char f[][5] = {\n{1,2,3,4,5},\n{6,7,8,9,10}};");
     const std::string source = (work / "font.c").string();
-    const CliResult result = runCli({"import", source, (work / "a" / "b").string()});
+    const CliResult result =
+        runCli({"import", "--layout", "columns", source, (work / "a" / "b").string()});
     EXPECT_EQ(result.status, 0) << result.err;
     EXPECT_EQ(result.err, "fontedit-cli: " + source + ":1: took the array 'f'\n" +
                               "fontedit-cli: " + source +
                               ": the table ends early; the last 94 glyphs are left empty\n");
     const std::string fonts = readBytes(work / "a" / "b" / formats::kFontFileName);
     EXPECT_EQ(fonts.substr(0, 45), "1, 2, 3, 4, 5\r\n6, 7, 8, 9, A\r\n0, 0, 0, 0, 0\r\n");
+}
+
+// The sample font written as other projects write their tables; each comes back with no
+// options, saying which shape it took.
+TEST(CliImport, GuessesEachShapeOfTheSampleFont) {
+    const formats::FontData sample = folder::loadFont(sampleFontDir());
+    const auto column = [&](int code, int c) {
+        return static_cast<int>(std::stoul(sample.cells[code][c], nullptr, 16));
+    };
+    // Row `row` of glyph `code` with the left dot in bit `leftBit`.
+    const auto row = [&](int code, int row, int leftBit) {
+        int bits = 0;
+        for (int c = 0; c < 5; ++c) bits |= (column(code, c) >> row & 1) << (leftBit - c);
+        return bits;
+    };
+    const auto hex = [](int byte) {
+        char text[16];
+        std::snprintf(text, sizeof text, "0x%02X,", byte);
+        return std::string(text);
+    };
+    std::string spaced = "const unsigned char font[] = {\n";  // 224 glyphs from code 0
+    for (int code = 0; code < 224; ++code) {
+        for (int c = 0; c < 6; ++c) {
+            const bool drawn = code >= 32 && code < 128 && c < 5;
+            spaced += hex(drawn ? column(code - 32, c) : 0);
+        }
+        spaced += '\n';
+    }
+    std::string msbLeft = "static const uint8_t font[] = {\n";  // 95 glyphs from the space
+    std::string cgrom = "static const uint8_t cgrom[256][8] = {\n";
+    std::string msbTop = "unsigned char f[96][5] = {\n";
+    for (int code = 0; code < 95; ++code) {
+        cgrom += "  [" + hex(code + 32);
+        cgrom.back() = ']';
+        cgrom += " = {";
+        for (int r = 0; r < 8; ++r) {
+            msbLeft += hex(row(code, r, 7));
+            std::string binary = "0b";
+            for (int bit = 4; bit >= 0; --bit) binary += row(code, r, 4) >> bit & 1 ? '1' : '0';
+            cgrom += binary + ",";
+        }
+        cgrom += "},\n";
+        for (int c = 0; c < 5; ++c) {
+            int reversed = 0;
+            for (int bit = 0; bit < 8; ++bit) reversed |= (column(code, c) >> bit & 1) << (7 - bit);
+            msbTop += hex(reversed);
+        }
+    }
+    struct Case {
+        std::string source;
+        std::vector<std::string> options;
+        std::string took;
+    };
+    const Case cases[] = {
+        {spaced + "};", {"--offset", "192"}, "columns, bit 0 top, 6 bytes a glyph"},
+        {msbLeft + "};", {}, "rows, bit 7 left, 8 bytes a glyph"},
+        {cgrom + "};", {"--offset", "256"}, "rows, bit 4 left, 8 bytes a glyph"},
+        {msbTop + "};", {}, "columns, bit 7 top, 5 bytes a glyph"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.took);
+        const ScratchDirectory work;
+        support::writeBytes(work / "font.c", c.source);
+        std::vector<std::string> args{"import", (work / "font.c").string(), work.path().string()};
+        args.insert(args.end(), c.options.begin(), c.options.end());
+        const CliResult result = runCli(args);
+        ASSERT_EQ(result.status, 0) << result.err;
+        EXPECT_NE(result.err.find(": took " + c.took + " (--layout"), std::string::npos)
+            << result.err;
+        const formats::FontData font = folder::loadFont(work.path());
+        for (int code = 0; code < 95; ++code) EXPECT_EQ(font.cells[code], sample.cells[code]);
+        EXPECT_EQ(font.labels[33], "A");
+    }
 }
 
 TEST(CliImport, RefusesSourcesThatHoldNoFontTable) {

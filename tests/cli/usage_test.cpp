@@ -22,7 +22,7 @@ TEST(CliUsage, WrongUsageExitsTwoNamingTheCommand) {
         {{"import"}, " import", "FILE is required"},
         {{"import", "f.c", "--offset", "-1"}, " import", "--offset: '-1' is not a number"},
         {{"import", "f.c", "--offset=0x"}, " import", "--offset: '0x' is not a number"},
-        {{"import", "f.c", "--format", "pdf"}, " import", "--format: 'pdf' is none of c, bdf"},
+        {{"import", "f.c", "--format", "pdf"}, " import", "--format: 'pdf' is none of c, bdf, bin"},
         {{"show", ".", "96"}, " show", "CODE: '96' is not a glyph code 0-95"},
         {{"show", "33", "A"}, " show", "CODE: 'A' is not a glyph code 0-95"},
         {{"export", "--name", "my font", "--format", "c"},

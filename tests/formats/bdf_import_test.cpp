@@ -198,11 +198,8 @@ TEST(BdfImport, RefusesWhatItCannotPlaceWithTheLineAndText) {
         {"two glyphs at one encoding", bdf(kBaseline, dot + glyph("again", 32, "1 1 0 0", "80\n")),
          Cause::DuplicateEncoding, 17, "again", 0},
         {"no glyph in the range",
-         bdf(kBaseline, glyph("x", 200, "1 1 0 0", "80\n")),
-         Cause::NoGlyphInRange,
-         0,
-         "32",
-         {}},
+         bdf(kBaseline, glyph("x", 200, "1 1 0 0", "80\n") + glyph("y", 230, "1 1 0 0", "80\n")),
+         Cause::EncodingsElsewhere, 0, "200-230", 32},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);

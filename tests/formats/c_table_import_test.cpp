@@ -24,9 +24,11 @@ struct Options {
     std::string array{};
     std::optional<std::size_t> offset{};
     std::optional<int> first{};
+    bool guessShape = false;  // else the columns of the editor's own font, named
     ImportOptions operator()() const {
         ImportOptions options{.offset = offset, .first = first};
         if (!array.empty()) options.array = array;
+        if (!guessShape) options.layout = TableShape::Layout::Columns;
         return options;
     }
 };
@@ -55,7 +57,7 @@ TEST(CTableImport, TakesEveryFormFirmwareIsWrittenIn) {
          "font",
          1,
          kO,
-         95},
+         0},
         {"decimal, octal, binary, suffixes and digit separators",
          "unsigned char f[] = { 62, 0101, 0b1000001, 0x41UL, 0'76u };",
          {},
@@ -215,24 +217,37 @@ TEST(CTableImport, RefusesWhatItCannotTakeWithTheLineAndText) {
         std::string value;
     };
     const Case cases[] = {
-        {"a 6-wide array, guessed",
+        {"a blank 6-wide array, guessed",
          "const char x[] = {\"a\"};\nconst uint8_t f[96][6] = {0};",
-         {},
-         Cause::ArrayWidth,
+         {.guessShape = true},
+         Cause::ShapeUnclear,
          2,
-         "6"},
-        {"a 6-wide array, named",
-         "const uint8_t f[96][6] = {0};",
-         {.array = "f"},
+         "--layout columns --stride 6; --layout columns --msb-top --stride 6"},
+        {"a 6-wide array with dots in the sixth column",
+         "const uint8_t f[96][6] = {{0, 0, 0, 0, 0, 1}};",
+         {.array = "f", .guessShape = true},
          Cause::ArrayWidth,
          1,
          "6"},
-        {"rows of 8 through a macro",
+        {"rows of 8 through a macro, too few to tell",
          "#define ROWS 8\nconst uint8_t f[][ROWS] = {{0}};",
-         {},
-         Cause::ArrayWidth,
+         {.guessShape = true},
+         Cause::ShapeUnclear,
          2,
-         "8"},
+         "--layout columns --stride 8; --layout columns --msb-top --stride 8; --layout rows "
+         "--stride 8; --layout rows --msb-left --stride 8"},
+        {"a table of glyph widths after a GLCD header",
+         "const uint8_t f[] = {0, 0, 5, 7, 32, 2, 3, 5, 1, 2, 3, 1, 2, 3, 4, 5};",
+         {.guessShape = true},
+         Cause::VariableWidth,
+         1,
+         ""},
+        {"a designator far past any font",
+         "const uint8_t f[][5] = {[0x7FFFFFFF] = {1}};",
+         {},
+         Cause::IndexTooLarge,
+         1,
+         "[0x7FFFFFFF]"},
         {"#ifdef inside the list",
          "char f[][5] = {\n{1,2,3,4,5},\n#ifdef BIG\n{1},\n#endif\n};",
          {},

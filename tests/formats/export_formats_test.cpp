@@ -9,6 +9,7 @@
 #include "formats/bdf_export.h"
 #include "formats/c_source_export.h"
 #include "formats/font_bytes.h"
+#include "formats/font_import.h"
 #include "formats/png_render.h"
 #include "support/expect_failure.h"
 #include "support/scratch_directory.h"
@@ -213,6 +214,43 @@ Picture decoded(const std::string& png) {
     Picture picture{image.width, image.height, std::vector<unsigned char>(PNG_IMAGE_SIZE(image))};
     EXPECT_TRUE(png_image_finish_read(&image, nullptr, picture.rgb.data(), 0, nullptr));
     return picture;
+}
+
+// Whatever export writes, import reads back with no options, every byte in its place.
+TEST(ExportImport, EveryExportComesBackUnchanged) {
+    const FontData written = patternFont();
+    struct Case {
+        const char* what;
+        std::string bytes;
+        ImportFormat format;
+    };
+    const auto c = [&](CSourceOptions options) { return cSourceBytes(written, options); };
+    const Case cases[] = {
+        {"c columns", c({}), ImportFormat::C},
+        {"c columns, msb top, progmem", c({.msbTop = true, .progmem = true}), ImportFormat::C},
+        {"c columns, msb top", c({.name = "g5x8", .msbTop = true}), ImportFormat::C},
+        {"c rows", c({.name = "cgram", .layout = Layout::Rows}), ImportFormat::C},
+        {"c rows, progmem", c({.layout = Layout::Rows, .progmem = true}), ImportFormat::C},
+        {"c columns, progmem", c({.name = "_f", .progmem = true}), ImportFormat::C},
+        {"bdf from 32", bdfBytes(written), ImportFormat::Bdf},
+        {"bdf from 0", bdfBytes(written, 0), ImportFormat::Bdf},
+        {"bdf from 0xA0", bdfBytes(written, 0xA0), ImportFormat::Bdf},
+        {"bdf at the last first", bdfBytes(written, kLastFirstEncoding), ImportFormat::Bdf},
+        {"bin", binaryBytes(written), ImportFormat::Bin},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        EXPECT_EQ(detectFormat(c.bytes), c.format);
+        const ImportedFont font = c.format == ImportFormat::C     ? importCTable(c.bytes, {})
+                                  : c.format == ImportFormat::Bdf ? importBdf(c.bytes, {})
+                                                                  : importBinary(c.bytes, {});
+        for (int code = 0; code < state::kSavedCodes; ++code) {
+            EXPECT_EQ(glyphBytes(font.data, code), glyphBytes(written, code)) << code;
+        }
+        for (const ImportNote& note : font.notes) {
+            EXPECT_NE(note.kind, ImportNote::Kind::ShapeTaken) << "the shape is the file's own";
+        }
+    }
 }
 
 TEST(Render, DrawsTextAndTheSheetDotByDot) {

@@ -1,0 +1,261 @@
+#include "formats/glyph_table.h"
+
+#include <algorithm>
+#include <numeric>
+#include <string>
+
+#include "formats/font_likeness.h"
+#include "formats/imported_glyphs.h"
+#include "state/failure.h"
+
+namespace fontedit::formats {
+namespace {
+
+using state::Cause;
+using state::Failure;
+using Layout = TableShape::Layout;
+
+constexpr std::size_t kGuessedStrides[] = {5, 6, 8};
+// A table this large is indexed by character code rather than starting at the space.
+constexpr std::size_t kCodeIndexedGlyphs = 128;
+constexpr long long kSpace = 0x20;
+// A reading looks like a font when it passes all but this many of at least kFewestChecks
+// checks, and is taken only when it passes kClearMargin more than any other reading.
+constexpr int kFewestChecks = 6;
+constexpr int kChecksMissed = 2;
+constexpr int kClearMargin = 3;
+
+std::size_t ownBytes(Layout layout) {
+    return layout == Layout::Rows ? state::kGlyphRows : state::kGlyphColumns;
+}
+
+std::uint8_t reversed(std::uint8_t byte) {
+    std::uint8_t bits = 0;
+    for (int bit = 0; bit < 8; ++bit) bits |= ((byte >> bit) & 1) << (7 - bit);
+    return bits;
+}
+
+// One way of reading the table.
+struct Reading {
+    TableShape shape;
+    std::size_t glyphs = 0;  // whole glyphs from the offset on
+    std::optional<long long> first{};
+    bool lost = false;  // some dot falls outside 5 x 8 or in the padding
+    Likeness likeness{};
+};
+
+class TableReader {
+public:
+    TableReader(const GlyphTable& table, const ImportOptions& options)
+        : table_(table), options_(options), offset_(options.offset.value_or(0)) {}
+
+    ImportedFont read() {
+        if (offset_ >= table_.bytes.size()) {
+            throw Failure(Cause::OffsetPastEnd,
+                          {.line = table_.line, .value = std::to_string(table_.bytes.size())});
+        }
+        if (!options_.layout && !options_.stride && !options_.offset) refuseVariableWidth();
+        std::vector<Reading> readings;
+        for (const TableShape& shape : shapes()) {
+            if (const std::optional<Reading> reading = readingOf(shape)) {
+                readings.push_back(*reading);
+            }
+        }
+        if (readings.empty()) {
+            if (table_.width && !options_.stride) {
+                throw Failure(Cause::ArrayWidth,
+                              {.line = table_.line, .value = std::to_string(*table_.width)});
+            }
+            throw Failure(Cause::PartialGlyph,
+                          {.line = table_.line, .value = std::to_string(available())});
+        }
+        if (readings.size() == 1 && settled()) return font(readings.front(), false);
+        return font(guessed(readings), true);
+    }
+
+private:
+    std::size_t available() const { return table_.bytes.size() - offset_; }
+
+    // Named or declared, the layout brings its own stride unless the array's width says more.
+    bool settled() const { return options_.layout || table_.declared; }
+
+    std::vector<TableShape> shapes() const {
+        std::vector<std::size_t> strides;
+        if (options_.stride) {
+            strides = {*options_.stride};
+        } else if (table_.declared) {
+            strides = {table_.declared->stride};
+        } else if (table_.width) {
+            strides = {*table_.width};
+        } else if (options_.layout) {
+            strides = {ownBytes(*options_.layout)};
+        } else {
+            strides.assign(std::begin(kGuessedStrides), std::end(kGuessedStrides));
+        }
+        std::vector<TableShape> found;
+        for (const std::size_t stride : strides) {
+            if (options_.layout) {
+                found.push_back({*options_.layout, options_.msbFirst, stride});
+            } else if (table_.declared) {
+                found.push_back({table_.declared->layout, table_.declared->msbFirst, stride});
+            } else {
+                for (const Layout layout : {Layout::Columns, Layout::Rows}) {
+                    for (const bool msbFirst : {false, true}) {
+                        found.push_back({layout, msbFirst, stride});
+                    }
+                }
+            }
+        }
+        return found;
+    }
+
+    std::optional<Reading> readingOf(const TableShape& shape) const {
+        const std::size_t stride = shape.stride;
+        if (stride < ownBytes(shape.layout)) return std::nullopt;
+        const std::size_t fontBytes = state::kSavedCodes * stride;
+        if (available() < fontBytes && available() % stride != 0) return std::nullopt;
+        Reading reading{.shape = shape, .glyphs = available() / stride};
+        if (options_.first) {
+            reading.first = *options_.first;
+        } else if (table_.bytes.size() / stride < kCodeIndexedGlyphs) {
+            reading.first = kSpace;
+        } else if (offset_ % stride == 0) {
+            reading.first = static_cast<long long>(offset_ / stride);
+        }
+        return reading;
+    }
+
+    GlyphBytes glyph(const TableShape& shape, std::size_t index, bool& lost) const {
+        const std::uint8_t* bytes = table_.bytes.data() + offset_ + index * shape.stride;
+        GlyphBytes columns{};
+        if (shape.layout == Layout::Columns) {
+            for (std::size_t column = 0; column < columns.size(); ++column) {
+                columns[column] = shape.msbFirst ? reversed(bytes[column]) : bytes[column];
+            }
+        } else {
+            const int leftBit = shape.msbFirst ? 7 : state::kGlyphColumns - 1;
+            const std::uint8_t outside = shape.msbFirst ? 0x07 : 0xE0;
+            for (int row = 0; row < state::kGlyphRows; ++row) {
+                lost |= (bytes[row] & outside) != 0;
+                for (std::size_t column = 0; column < columns.size(); ++column) {
+                    if (bytes[row] >> (leftBit - column) & 1) columns[column] |= 1 << row;
+                }
+            }
+        }
+        for (std::size_t pad = ownBytes(shape.layout); pad < shape.stride; ++pad) {
+            lost |= bytes[pad] != 0;
+        }
+        return columns;
+    }
+
+    void judge(Reading& reading) const {
+        for (std::size_t index = 0; index < reading.glyphs && !reading.lost; ++index) {
+            glyph(reading.shape, index, reading.lost);
+        }
+        const long long first = reading.first.value_or(kSpace);
+        reading.likeness = fontLikeness([&](char character) -> std::optional<GlyphBytes> {
+            const long long index = character - first;
+            if (index < 0 || index >= static_cast<long long>(reading.glyphs)) return std::nullopt;
+            bool lost = false;
+            return glyph(reading.shape, static_cast<std::size_t>(index), lost);
+        });
+    }
+
+    // The reading that clearly looks most like a font; a failure naming the others when none
+    // does, or when two come close.
+    Reading guessed(std::vector<Reading>& readings) const {
+        for (Reading& reading : readings) judge(reading);
+        std::erase_if(readings, [](const Reading& r) { return r.lost; });
+        if (readings.empty()) {
+            if (table_.width) {
+                throw Failure(Cause::ArrayWidth,
+                              {.line = table_.line, .value = std::to_string(*table_.width)});
+            }
+            throw Failure(Cause::NoShapeFits, {.line = table_.line});
+        }
+        std::stable_sort(readings.begin(), readings.end(), [](const Reading& a, const Reading& b) {
+            return a.likeness.passed > b.likeness.passed;
+        });
+        const Likeness& best = readings.front().likeness;
+        const bool likeAFont =
+            best.checked >= kFewestChecks && best.passed >= best.checked - kChecksMissed;
+        const bool clear =
+            readings.size() == 1 || readings[1].likeness.passed + kClearMargin <= best.passed;
+        if (!likeAFont || !clear) {
+            std::string shapes;
+            for (const Reading& reading : readings) {
+                shapes += (shapes.empty() ? "" : "; ") + shapeOptions(reading.shape);
+            }
+            throw Failure(Cause::ShapeUnclear, {.line = table_.line, .value = shapes});
+        }
+        return readings.front();
+    }
+
+    ImportedFont font(const Reading& reading, bool guessed) const {
+        ImportedFont font;
+        const std::size_t glyphs =
+            std::min<std::size_t>(reading.glyphs, static_cast<std::size_t>(state::kSavedCodes));
+        for (std::size_t code = 0; code < glyphs; ++code) {
+            bool lost = false;
+            const GlyphBytes columns = glyph(reading.shape, code, lost);
+            std::uint8_t cells[state::kGlyphColumns];
+            std::copy(columns.begin(), columns.end(), cells);
+            setGlyph(font.data, static_cast<int>(code), cells);
+        }
+        const std::uint8_t empty[state::kGlyphColumns] = {};
+        for (std::size_t code = glyphs; code < state::kSavedCodes; ++code) {
+            setGlyph(font.data, static_cast<int>(code), empty);
+        }
+        if (reading.first) labelFrom(*reading.first, font.data);
+        if (guessed)
+            font.notes.push_back({.kind = ImportNote::Kind::ShapeTaken, .shape = reading.shape});
+        if (glyphs < state::kSavedCodes) {
+            font.notes.push_back({.kind = ImportNote::Kind::GlyphsFilled,
+                                  .count = state::kSavedCodes - static_cast<int>(glyphs)});
+        }
+        return font;
+    }
+
+    // A header of size, width, height, first character and count, then a width per glyph, as
+    // GLCD libraries write proportional fonts: no fixed stride reads it.
+    void refuseVariableWidth() const {
+        const std::vector<std::uint8_t>& b = table_.bytes;
+        constexpr std::size_t kHeader = 6;
+        if (b.size() <= kHeader) return;
+        const std::size_t height = b[3], count = b[5];
+        if (height == 0 || count == 0 || b.size() < kHeader + count) return;
+        const auto widths = b.begin() + kHeader;
+        const std::size_t sum = std::accumulate(widths, widths + count, std::size_t{0});
+        const auto [least, most] = std::minmax_element(widths, widths + count);
+        const bool varies = *least != *most;
+        if (varies && kHeader + count + sum * ((height + 7) / 8) == b.size()) {
+            throw Failure(Cause::VariableWidth, {.line = table_.line});
+        }
+    }
+
+    const GlyphTable& table_;
+    const ImportOptions& options_;
+    const std::size_t offset_;
+};
+
+}  // namespace
+
+bool GlyphTable::holdsGlyphs(std::size_t offset, std::size_t fewest) const {
+    if (bytes.size() <= offset) return false;
+    const std::size_t taken = bytes.size() - offset;
+    return std::any_of(std::begin(kGuessedStrides), std::end(kGuessedStrides),
+                       [&](std::size_t s) { return taken % s == 0 && taken / s >= fewest; });
+}
+
+ImportedFont importGlyphTable(const GlyphTable& table, const ImportOptions& options) {
+    return TableReader(table, options).read();
+}
+
+std::string shapeOptions(const TableShape& shape) {
+    const bool rows = shape.layout == Layout::Rows;
+    std::string options = rows ? "--layout rows" : "--layout columns";
+    if (shape.msbFirst) options += rows ? " --msb-left" : " --msb-top";
+    return options + " --stride " + std::to_string(shape.stride);
+}
+
+}  // namespace fontedit::formats
