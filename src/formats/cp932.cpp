@@ -1,4 +1,4 @@
-#include "files/cp932.h"
+#include "formats/cp932.h"
 
 #include <iconv.h>
 
@@ -9,7 +9,7 @@
 
 #include "state/failure.h"
 
-namespace fontedit::files {
+namespace fontedit::formats {
 namespace {
 
 struct IconvCloser {
@@ -74,4 +74,4 @@ std::string fromCp932(std::string_view bytes, state::Facts where) {
     return convert(converter, bytes, state::Cause::InvalidCp932, where);
 }
 
-}  // namespace fontedit::files
+}  // namespace fontedit::formats
