@@ -23,7 +23,8 @@ constexpr std::size_t kMostCheckedBytes = 1 << 20;
 class FaultReport {
 public:
     void add(const std::string& file, int line, const std::string& message) {
-        std::cerr << "fontedit-cli: " << file << ':' << line << ": " << message << '\n';
+        std::cerr << "fontedit-cli: " << state::escapedBytes(file) << ':' << line << ": " << message
+                  << '\n';
         ++count_;
     }
     void add(const std::string& message) {
@@ -84,7 +85,7 @@ void checkFontFile(std::string_view bytes, const std::string& file, FaultReport&
             report.add(file, reader.line(), place + ": holds bytes that are not CP932");
         } else if (!isHexByte(*cell)) {
             report.add(file, reader.line(),
-                       place + ": \"" + state::escapedBytes(*cell) +
+                       place + ": \"" + state::shortenedValue(*cell) +
                            "\" is not a hexadecimal byte of one or two digits");
         }
     }

@@ -21,9 +21,9 @@ std::string placeOf(const state::Facts& facts) {
     return facts.column ? cellPlace(code, *facts.column) : labelPlace(code);
 }
 
-// Text from the input in quotation marks, escaped.
+// Text from the input in quotation marks, escaped and cut short.
 std::string quoted(const std::string& value) {
-    return '"' + state::escapedBytes(value) + '"';
+    return '"' + state::shortenedValue(value) + '"';
 }
 
 std::string reasonOf(const state::Facts& facts) {
@@ -35,7 +35,7 @@ std::string what(const state::Failure& failure) {
     const state::Facts& facts = failure.facts();
     switch (failure.cause()) {
         case Cause::Overflow:
-            return "number out of range: " + state::escapedBytes(facts.value);
+            return "number out of range: " + state::shortenedValue(facts.value);
         case Cause::CodeOutOfRange:
             return "code " + std::to_string(facts.code.value_or(0)) + " is not in 0-100";
         case Cause::FileNotFound:
@@ -56,6 +56,16 @@ std::string what(const state::Failure& failure) {
             return placeOf(facts) + ": holds a comma, a line end or an opening quotation mark";
         case Cause::FileTooLarge:
             return "the file is too large";
+        case Cause::NotARegularFile:
+            return "not a regular file";
+        case Cause::UnsafeLink:
+            return "a symbolic link in a sticky folder others may write to, belonging to "
+                   "someone else; it was not followed";
+        case Cause::LinkTargetMissing:
+            return "a symbolic link to nothing; its target was not created";
+        case Cause::PartlyWritten:
+            return "left half-written; its old content is in " + state::escapedBytes(facts.value) +
+                   reasonOf(facts);
         case Cause::NoArray:
             return "no brace-enclosed list found";
         case Cause::ArrayNotFound:
@@ -86,6 +96,8 @@ std::string what(const state::Failure& failure) {
             return "a row is longer than the array is wide: " + quoted(facts.value);
         case Cause::IfNotClosed:
             return "the '#if 0' here has no '#endif'";
+        case Cause::NestingTooDeep:
+            return quoted(facts.value) + " opens brackets nested too deep";
         case Cause::NotBdf:
             return "not a BDF font: the first line is " + quoted(facts.value);
         case Cause::BdfSyntax:
@@ -109,8 +121,7 @@ std::string what(const state::Failure& failure) {
         case Cause::NoGlyphForCharacter:
             return "no glyph for the character " + quoted(facts.value);
         case Cause::NotAGlyph:
-            return "not five hex bytes such as \"7C 12 11 12 7C\": \"" +
-                   state::escapedBytes(facts.value) + '"';
+            return "not five hex bytes such as \"7C 12 11 12 7C\": " + quoted(facts.value);
     }
     return "failure " + std::to_string(failure.number());
 }

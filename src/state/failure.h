@@ -23,6 +23,11 @@ enum class Cause : int {
     NotRepresentable = 1002,
     MovesLaterTexts = 1003,
     FileTooLarge = 1004,
+    NotARegularFile = 1005,    // `file` is a device, a FIFO or a socket, not a file of bytes
+    UnsafeLink = 1006,         // the link `file` stands in a sticky folder others may write to
+                               // and belongs to neither the writer nor the folder's owner
+    LinkTargetMissing = 1007,  // the link `file` leads to nothing; it is not created
+    PartlyWritten = 1008,      // `file` was left half-written; its old content is in `value`
     // Importing a font table from C source.
     NoArray = 1101,            // the source holds no brace-enclosed list
     ArrayNotFound = 1102,      // no array is called `value`
@@ -37,6 +42,7 @@ enum class Cause : int {
     OffsetPastEnd = 1111,      // the offset lies past the `value` values of the array on `line`
     RowTooLong = 1112,         // a row is longer than the array is wide; `value` is the excess
     IfNotClosed = 1113,        // the "#if 0" on `line` has no "#endif"
+    NestingTooDeep = 1114,     // the bracket `value` on `line` opens one level too many
     // Importing a BDF font.
     NotBdf = 1201,             // the first line, `value`, is not STARTFONT
     BdfSyntax = 1202,          // line `line`, `value`, has a missing or malformed number
@@ -83,5 +89,9 @@ private:
 // Bytes shown in a message: printable ASCII and valid UTF-8 as they are, a backslash as
 // "\\", every other byte as "\xNN", so that no input can reach a terminal or a dialog raw.
 std::string escapedBytes(std::string_view bytes);
+
+// The same, cut short with "…" after about 80 characters, for a value quoted in a message:
+// a value from a file can be a whole file.
+std::string shortenedValue(std::string_view bytes);
 
 }  // namespace fontedit::state

@@ -34,7 +34,7 @@ QString lineOf(const state::Facts& facts) {
 }
 
 QString valueOf(const state::Facts& facts) {
-    return QStringLiteral("「%1」").arg(text(state::escapedBytes(facts.value)));
+    return QStringLiteral("「%1」").arg(text(state::shortenedValue(facts.value)));
 }
 
 // The system's own reason, where there is one.
@@ -48,7 +48,7 @@ QString sentence(const state::Failure& failure) {
     switch (failure.cause()) {
         case Cause::Overflow:
             return QStringLiteral("オーバーフローしました（%1）")
-                .arg(text(state::escapedBytes(facts.value)));
+                .arg(text(state::shortenedValue(facts.value)));
         case Cause::CodeOutOfRange:
             return QStringLiteral("コード %1 は 0～100 の範囲にありません")
                 .arg(facts.code.value_or(0));
@@ -74,6 +74,22 @@ QString sentence(const state::Failure& failure) {
                        " にコンマ、改行または先頭の二重引用符があり、保存すると後の値がずれます");
         case Cause::FileTooLarge:
             return fileOf(facts) + QStringLiteral(" が大きすぎます");
+        case Cause::NotARegularFile:
+            return fileOf(facts) + QStringLiteral(" は通常のファイルではありません");
+        case Cause::UnsafeLink:
+            return fileOf(facts) +
+                   QStringLiteral(
+                       " は他人が書き込めるフォルダにある他人のシンボリックリンクです。"
+                       "たどりませんでした");
+        case Cause::LinkTargetMissing:
+            return fileOf(facts) +
+                   QStringLiteral(
+                       " はリンク先のないシンボリックリンクです。リンク先は作りませんでした");
+        case Cause::PartlyWritten:
+            return fileOf(facts) +
+                   QStringLiteral(" は書きかけです。元の内容は %1 にあります")
+                       .arg(text(state::escapedBytes(facts.value))) +
+                   reasonOf(facts);
         case Cause::NoArray:
             return fileOf(facts) + QStringLiteral(" に配列がありません");
         case Cause::ArrayNotFound:
@@ -110,6 +126,9 @@ QString sentence(const state::Failure& failure) {
                    QStringLiteral("の行は配列の幅より長く、%1 が余ります").arg(valueOf(facts));
         case Cause::IfNotClosed:
             return lineOf(facts) + QStringLiteral("の #if 0 に #endif がありません");
+        case Cause::NestingTooDeep:
+            return lineOf(facts) +
+                   QStringLiteral("の %1 で括弧の入れ子が深すぎます").arg(valueOf(facts));
         case Cause::NotBdf:
             return fileOf(facts) + QStringLiteral(" は BDF フォントではありません");
         case Cause::BdfSyntax:
