@@ -21,6 +21,8 @@ constexpr std::size_t kFewestGuessedGlyphs = 32;
 // A table this large is indexed by character code rather than starting at the space.
 constexpr std::size_t kCodeIndexedGlyphs = 128;
 constexpr int kSpace = 0x20;
+// Far deeper than any constant is written, shallow enough for the stack.
+constexpr int kDeepestParentheses = 64;
 
 // An array given a brace-enclosed list, or such a list on its own in a file with no arrays.
 struct Candidate {
@@ -36,12 +38,15 @@ struct Value {
     std::string_view text;
 };
 
-// The values of a list, with the rows of a 2-D array filled out to its width as C does, or
-// the first thing in it that is not a byte constant.
+// How many values a list holds, with the rows of a 2-D array filled out to its width as C
+// does, and those a font would take; or the first thing in it that is not a byte constant.
+// Only the font's values are kept, so that a list of millions takes no more memory than one
+// of a few.
 struct List {
-    std::vector<Value> values;
+    std::uint64_t count = 0;
+    std::uint8_t font[kFontValues] = {};  // the values from the offset on
     std::optional<Failure> problem;
-    std::size_t end = 0;  // the index after the closing "}"
+    std::optional<Value> rowExcess;  // the first value past the width in the current row
 };
 
 class TableReader {
@@ -58,7 +63,7 @@ public:
     }
 
 private:
-    const std::vector<CToken>& tokens() const { return tokens_.tokens; }
+    const CTokens& tokens() const { return tokens_; }
     bool isAt(std::size_t at, char punctuator) const {
         return at < tokens().size() && tokens()[at].is(punctuator);
     }
@@ -85,7 +90,7 @@ private:
             const bool conditional =
                 values.problem && values.problem->cause() == Cause::ConditionalInList;
             if (candidate.width || conditional) return taken(candidate, std::move(values), true);
-            if (!values.problem && holdsGlyphs(values.values.size(), candidates.size() > 1)) {
+            if (!values.problem && holdsGlyphs(values.count, candidates.size() > 1)) {
                 return taken(candidate, std::move(values), true);
             }
         }
@@ -93,10 +98,10 @@ private:
         throw Failure(Cause::NoFontArray, {});
     }
 
-    bool holdsGlyphs(std::size_t count, bool amongOthers) const {
+    bool holdsGlyphs(std::uint64_t count, bool amongOthers) const {
         const std::size_t offset = options_.offset.value_or(0);
         if (count <= offset) return false;
-        const std::size_t taken = count - offset;
+        const std::uint64_t taken = count - offset;
         return taken % kColumns == 0 && (!amongOthers || taken / kColumns >= kFewestGuessedGlyphs);
     }
 
@@ -107,27 +112,26 @@ private:
         }
     }
 
-    ImportedFont taken(const Candidate& candidate, List list, bool guessed) const {
+    ImportedFont taken(const Candidate& candidate, const List& list, bool guessed) const {
         if (list.problem) throw *list.problem;
-        const std::size_t count = list.values.size();
+        const std::uint64_t count = list.count;
         const std::size_t offset = options_.offset.value_or(0);
         if (offset >= count) {
             throw Failure(Cause::OffsetPastEnd,
                           {.line = candidate.line, .value = std::to_string(count)});
         }
-        const std::size_t available = count - offset;
+        const std::uint64_t available = count - offset;
         if (available < kFontValues && available % kColumns != 0) {
             throw Failure(Cause::PartialGlyph,
                           {.line = candidate.line, .value = std::to_string(available)});
         }
         ImportedFont font;
         const int glyphs =
-            static_cast<int>(std::min<std::size_t>(available / kColumns, state::kSavedCodes));
+            static_cast<int>(std::min<std::uint64_t>(available / kColumns, state::kSavedCodes));
         std::uint8_t columns[kColumns] = {};
         for (int code = 0; code < state::kSavedCodes; ++code) {
             for (std::size_t column = 0; column < kColumns; ++column) {
-                columns[column] =
-                    code < glyphs ? list.values[offset + code * kColumns + column].number : 0;
+                columns[column] = code < glyphs ? list.font[code * kColumns + column] : 0;
             }
             setGlyph(font.data, code, columns);
         }
@@ -148,7 +152,7 @@ private:
 
     // The character glyph 0 draws: a table of the whole character set is read at its offset;
     // a smaller one starts at the space. Read between glyphs, it draws nothing that is known.
-    static std::optional<long long> firstCode(std::size_t count, std::size_t offset) {
+    static std::optional<long long> firstCode(std::uint64_t count, std::size_t offset) {
         if (count / kColumns < kCodeIndexedGlyphs) return kSpace;
         if (offset % kColumns != 0) return std::nullopt;
         return static_cast<long long>(offset / kColumns);
@@ -172,10 +176,10 @@ private:
 
     // The "{" of an array's list when an array's declarator starts at `at`.
     std::optional<std::size_t> arrayAt(std::size_t at, Candidate& candidate) const {
-        const CToken& name = tokens()[at];
+        const CToken name = tokens()[at];
         if (name.kind != CToken::Kind::Identifier || !isAt(at + 1, '[')) return std::nullopt;
         candidate.name = name.text;
-        candidate.line = name.line;
+        candidate.line = tokens().line(at);
         int dimensions = 0;
         std::size_t next = at + 1;
         for (; isAt(next, '['); ++dimensions) {
@@ -186,7 +190,7 @@ private:
             } else {
                 // A dimension written as an expression: its value is not known here.
                 candidate.width.reset();
-                next = skipBalanced(next, '[', ']');
+                next = tokens().after(next);
             }
         }
         if (dimensions < 2) candidate.width.reset();
@@ -204,28 +208,16 @@ private:
     std::size_t skipAttributes(std::size_t at) const {
         while (at < tokens().size() && tokens()[at].kind == CToken::Kind::Identifier) {
             ++at;
-            if (isAt(at, '(')) at = skipBalanced(at, '(', ')');
-        }
-        return at;
-    }
-
-    // The index after the bracket that closes the one at `at`, or the end.
-    std::size_t skipBalanced(std::size_t at, char opens, char closes) const {
-        int depth = 0;
-        for (; at < tokens().size(); ++at) {
-            if (tokens()[at].is(opens)) ++depth;
-            if (tokens()[at].is(closes) && --depth == 0) return at + 1;
+            if (isAt(at, '(')) at = tokens().after(at);
         }
         return at;
     }
 
     std::size_t listEnd(std::size_t open) const {
-        int depth = 0;
-        for (std::size_t at = open; at < tokens().size(); ++at) {
-            if (tokens()[at].is('{')) ++depth;
-            if (tokens()[at].is('}') && --depth == 0) return at + 1;
+        if (!tokens().closed(open)) {
+            throw Failure(Cause::ListNotClosed, {.line = tokens().line(open), .value = "{"});
         }
-        throw Failure(Cause::ListNotClosed, {.line = tokens()[open].line, .value = "{"});
+        return tokens().after(open);
     }
 
     // The brace-enclosed lists outside any other braces, for a file holding a bare list.
@@ -233,7 +225,7 @@ private:
         std::vector<Candidate> found;
         for (std::size_t at = 0; at < tokens().size();) {
             if (tokens()[at].is('{')) {
-                found.push_back({.line = tokens()[at].line, .open = at});
+                found.push_back({.line = tokens().line(at), .open = at});
                 at = listEnd(at);
             } else {
                 ++at;
@@ -244,18 +236,17 @@ private:
 
     List list(std::size_t open, std::optional<std::uint64_t> width) const {
         List result;
-        result.end = listEnd(open);
-        result.values.reserve((result.end - open) / 2 + 1);
+        const std::size_t end = listEnd(open);
         int depth = 0;
-        std::size_t rowStart = 0;
-        for (std::size_t at = open; at < result.end && !result.problem;) {
-            const CToken& token = tokens()[at];
+        std::uint64_t rowStart = 0;
+        for (std::size_t at = open; at < end && !result.problem;) {
+            const CToken token = tokens()[at];
             if (token.is('{')) {
                 ++depth;
-                if (depth == 2) rowStart = result.values.size();
+                if (depth == 2) rowStart = result.count, result.rowExcess.reset();
                 ++at;
             } else if (token.is('}')) {
-                if (depth == 2 && width) endRow(result, rowStart, *width, token);
+                if (depth == 2 && width) endRow(result, rowStart, *width);
                 --depth;
                 ++at;
             } else if (token.is(',')) {
@@ -263,49 +254,61 @@ private:
             } else if (token.kind == CToken::Kind::Conditional) {
                 result.problem.emplace(
                     Cause::ConditionalInList,
-                    state::Facts{.line = token.line, .value = std::string(token.text)});
+                    state::Facts{.line = tokens().line(at), .value = std::string(token.text)});
             } else {
-                at = element(at, result);
+                const bool rowFull = depth >= 2 && width && result.count - rowStart == *width;
+                at = element(at, result, rowFull);
             }
         }
         return result;
     }
 
     // C fills a row given fewer values than the array is wide with zeros.
-    void endRow(List& list, std::size_t rowStart, std::uint64_t width, const CToken& close) const {
-        const std::size_t count = list.values.size() - rowStart;
-        if (count > width) {
-            const Value& extra = list.values[rowStart + width];
-            list.problem.emplace(Cause::RowTooLong, state::Facts{.line = extra.line,
-                                                                 .value = std::string(extra.text)});
+    static void endRow(List& list, std::uint64_t rowStart, std::uint64_t width) {
+        if (list.rowExcess) {
+            list.problem.emplace(Cause::RowTooLong,
+                                 state::Facts{.line = list.rowExcess->line,
+                                              .value = std::string(list.rowExcess->text)});
             return;
         }
-        list.values.resize(rowStart + width, Value{0, close.line, close.text});
+        list.count = rowStart + width;
+    }
+
+    // Values before the offset wrap round to large indices and are only counted.
+    void add(List& list, std::uint8_t value) const {
+        const std::uint64_t index = list.count++ - options_.offset.value_or(0);
+        if (index < kFontValues) list.font[index] = value;
     }
 
     // One value up to the next "," or "}"; a problem when it is anything but a byte constant.
-    std::size_t element(std::size_t at, List& list) const {
+    // The first value past a full row is remembered for the row's end.
+    std::size_t element(std::size_t at, List& list, bool rowFull) const {
         const std::size_t start = at;
         const std::optional<std::uint64_t> value = constant(at);
+        const int line = tokens().line(start);
         if (!value || !(isAt(at, ',') || isAt(at, '}'))) {
-            list.problem.emplace(Cause::NotAConstant, state::Facts{.line = tokens()[start].line,
-                                                                   .value = elementText(start)});
+            list.problem.emplace(Cause::NotAConstant,
+                                 state::Facts{.line = line, .value = elementText(start)});
             return at;
         }
         const std::string_view text = textBetween(start, at);
         if (*value > 0xFF) {
-            list.problem.emplace(Cause::NotAByte, state::Facts{.line = tokens()[start].line,
-                                                               .value = std::string(text)});
+            list.problem.emplace(Cause::NotAByte,
+                                 state::Facts{.line = line, .value = std::string(text)});
         }
-        list.values.push_back({*value, tokens()[start].line, text});
+        if (rowFull && !list.rowExcess) list.rowExcess = Value{*value, line, text};
+        add(list, static_cast<std::uint8_t>(*value));
         return at;
     }
 
     // A constant, a parenthesised constant, or a cast such as "(uint8_t)0x3E" before one.
-    std::optional<std::uint64_t> constant(std::size_t& at) const {
+    std::optional<std::uint64_t> constant(std::size_t& at, int depth = 0) const {
         if (at >= tokens().size()) return std::nullopt;
-        const CToken& token = tokens()[at];
+        const CToken token = tokens()[at];
         if (token.is('(')) {
+            if (depth == kDeepestParentheses) {
+                throw Failure(Cause::NestingTooDeep, {.line = tokens().line(at), .value = "("});
+            }
             std::size_t close = at + 1;
             while (close < tokens().size() &&
                    (tokens()[close].kind == CToken::Kind::Identifier || tokens()[close].is('*'))) {
@@ -314,10 +317,10 @@ private:
             if (close > at + 1 && isAt(close, ')') && !isAt(close + 1, ',') &&
                 !isAt(close + 1, '}')) {
                 at = close + 1;
-                return constant(at);
+                return constant(at, depth + 1);
             }
             ++at;
-            const std::optional<std::uint64_t> inner = constant(at);
+            const std::optional<std::uint64_t> inner = constant(at, depth + 1);
             if (!inner || !isAt(at, ')')) return std::nullopt;
             ++at;
             return inner;
@@ -341,7 +344,7 @@ private:
 
     std::string_view textBetween(std::size_t first, std::size_t end) const {
         const char* from = tokens()[first].text.data();
-        const CToken& last = tokens()[end - 1];
+        const CToken last = tokens()[end - 1];
         return std::string_view(from, last.text.data() + last.text.size() - from);
     }
 
@@ -351,7 +354,7 @@ private:
         std::size_t end = start + 1;
         while (end < tokens().size() && !tokens()[end].is(',') && !tokens()[end].is('}') &&
                tokens()[end].kind != CToken::Kind::Conditional &&
-               tokens()[end].line == tokens()[start].line) {
+               tokens().line(end) == tokens().line(start)) {
             ++end;
         }
         return std::string(textBetween(start, end).substr(0, kLongest));
@@ -364,6 +367,7 @@ private:
 }  // namespace
 
 ImportedFont importCTable(std::string_view source, const ImportOptions& options) {
+    if (source.size() > kMostImportBytes) throw Failure(Cause::FileTooLarge, {});
     return TableReader(source, options).read();
 }
 

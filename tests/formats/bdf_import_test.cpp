@@ -203,6 +203,18 @@ TEST(BdfImport, RefusesWhatItCannotPlaceWithTheLineAndText) {
          0,
          "32",
          {}},
+        {"a width past 64 bits",
+         bdf(kBaseline, glyph("x", 32, "99999999999999999999 1 0 0", "")),
+         Cause::BdfSyntax,
+         13,
+         "BBX 99999999999999999999 1 0 0",
+         {}},
+        {"a byte past the limit",
+         "STARTFONT 2.1\n" + std::string(kMostImportBytes, '\n'),
+         Cause::FileTooLarge,
+         0,
+         "",
+         {}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
