@@ -75,5 +75,6 @@ int run(int argc, char** argv) {
 
 int main(int argc, char** argv) {
     const int status = run(argc, argv);
-    return standardOutputWritten() || status != 0 ? status : 1;
+    // A failure has been told already; lost output would only be a second line about it.
+    return status == 0 && !standardOutputWritten() ? 1 : status;
 }
