@@ -5,6 +5,9 @@
 #include "bench/core/runs.h"
 #include "bench/core/sample_reporter.h"
 #include "bench/core/undo_memory.h"
+#ifdef FONTEDIT_BENCH_IMPORTS
+#include "bench/core/hostile_imports.h"
+#endif
 
 int main(int argc, char* argv[]) {
     benchmark::Initialize(&argc, argv);
@@ -12,6 +15,9 @@ int main(int argc, char* argv[]) {
     fontedit::bench::SampleReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     fontedit::bench::reportUndoMemory(fontedit::bench::kRuns);
+#ifdef FONTEDIT_BENCH_IMPORTS
+    fontedit::bench::reportHostileImports();
+#endif
     benchmark::Shutdown();
     return 0;
 }

@@ -12,9 +12,6 @@
 namespace fontedit::cli {
 namespace {
 
-// Font tables are kilobytes; a source of many tables and much else still fits.
-constexpr std::size_t kMostSourceBytes = 64 << 20;
-
 struct ImportOptions {
     std::string source;
     std::string dir = ".";
@@ -29,15 +26,33 @@ struct ImportOptions {
 
 void refuseToOverwrite(const std::filesystem::path& dir) {
     for (const char* name : {formats::kFontFileName, formats::kLabelFileName}) {
-        if (std::filesystem::exists(dir / name)) {
+        // A link to nothing is a name that is there all the same.
+        if (std::filesystem::exists(std::filesystem::symlink_status(dir / name))) {
             throw state::Failure(state::Cause::FileExists, {.file = displayPath(dir, name)});
         }
     }
 }
 
+// Creates `dir` and the folders above it that are missing; the ones made, deepest first.
+std::vector<std::filesystem::path> makeDirectories(const std::filesystem::path& dir) {
+    std::vector<std::filesystem::path> missing;
+    for (std::filesystem::path at = dir; !at.empty() && !std::filesystem::exists(at);
+         at = at.parent_path()) {
+        missing.push_back(at);
+        if (at == at.parent_path()) break;
+    }
+    std::error_code error;
+    std::filesystem::create_directories(dir, error);
+    if (error) {
+        throw state::Failure(state::Cause::DirectoryNotCreated,
+                             {.file = dir.string(), .error = error.value()});
+    }
+    return missing;
+}
+
 void run(ImportOptions options) {
     const std::filesystem::path source(options.source);
-    const std::string bytes = storage::readWholeFile(source, kMostSourceBytes);
+    const std::string bytes = storage::readWholeFile(source, formats::kMostImportBytes);
     if (options.first) options.import.first = static_cast<int>(*options.first);
     options.import.stride = options.stride;
     const formats::ImportFormat format = options.format.value_or(formats::detectFormat(bytes));
@@ -60,13 +75,17 @@ void run(ImportOptions options) {
     for (const formats::ImportNote& note : font.notes) {
         std::cerr << "fontedit-cli: " << englishNote(options.source, note) << '\n';
     }
-    std::error_code error;
-    std::filesystem::create_directories(dir, error);
-    if (error) {
-        throw state::Failure(state::Cause::DirectoryNotCreated,
-                             {.file = options.dir, .error = error.value()});
+    const std::vector<std::filesystem::path> made = makeDirectories(dir);
+    try {
+        folder::saveFont(font.data, dir);
+    } catch (...) {
+        // The save removed its own files; a failed import leaves no empty folder behind.
+        for (const std::filesystem::path& created : made) {
+            std::error_code ignored;
+            std::filesystem::remove(created, ignored);
+        }
+        throw;
     }
-    folder::saveFont(font.data, dir);
 }
 
 // --msb-top and --msb-left name the layout as well as the bit order.

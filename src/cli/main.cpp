@@ -3,6 +3,7 @@
 
 #include "cli/commands.h"
 #include "cli/messages.h"
+#include "cli/output.h"
 
 namespace {
 
@@ -35,14 +36,13 @@ std::string usageMessage(const CLI::App& app, const CLI::ParseError& error, cons
 
 int usageError(const CLI::App& app, const CLI::ParseError& error, const char* first) {
     const std::string command = commandName(app);
-    std::cerr << command << ": " << usageMessage(app, error, first) << "\nRun '" << command
-              << " --help' for more information.\n";
+    const std::string shown = fontedit::state::escapedBytes(command);
+    std::cerr << shown << ": " << fontedit::state::escapedBytes(usageMessage(app, error, first))
+              << "\nRun '" << shown << " --help' for more information.\n";
     return 2;
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
+int run(int argc, char** argv) {
     CLI::App app("Works on the font files of the 5 x 8 bitmap font editor fontedit.",
                  "fontedit-cli");
     app.footer(kFooter);
@@ -66,7 +66,15 @@ int main(int argc, char** argv) {
         std::cerr << "fontedit-cli: " << englishMessage(failure) << '\n';
         return 1;
     } catch (const std::exception& error) {
-        std::cerr << "fontedit-cli: " << error.what() << '\n';
+        std::cerr << "fontedit-cli: " << fontedit::state::escapedBytes(error.what()) << '\n';
         return 1;
     }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const int status = run(argc, argv);
+    // A failure has been told already; lost output would only be a second line about it.
+    return status == 0 && !standardOutputWritten() ? 1 : status;
 }

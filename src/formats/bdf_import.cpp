@@ -319,6 +319,7 @@ ImportFormat detectFormat(std::string_view bytes) {
 }
 
 ImportedFont importBdf(std::string_view bytes, const ImportOptions& options) {
+    if (bytes.size() > kMostImportBytes) throw Failure(Cause::FileTooLarge, {});
     return BdfReader(bytes, options).read();
 }
 

@@ -66,6 +66,11 @@ struct ImportedFont {
     std::vector<ImportNote> notes;
 };
 
+// Font tables are kilobytes; a source of many tables and much else still fits. Time and
+// memory stay linear in the input up to this, and a larger input is refused with
+// FileTooLarge before it is looked at.
+constexpr std::size_t kMostImportBytes = 16 << 20;
+
 // Cells are written as the editor writes them ("7C", "0"); labels are the characters the
 // glyphs draw where that can be told, and always text the font files can hold.
 ImportedFont importCTable(std::string_view source, const ImportOptions& options);

@@ -52,6 +52,25 @@ Wording wordingOf(Cause cause) {
                     "{place}: holds a comma, a line end or an opening quotation mark"};
         case Cause::FileTooLarge:
             return {QT_TRANSLATE_NOOP("Failure", "{file} が大きすぎます"), "the file is too large"};
+        case Cause::NotARegularFile:
+            return {QT_TRANSLATE_NOOP("Failure", "{file} は通常のファイルではありません"),
+                    "not a regular file"};
+        case Cause::UnsafeLink:
+            return {QT_TRANSLATE_NOOP("Failure",
+                                      "{file} は他人が書き込めるフォルダにある他人のシンボリック"
+                                      "リンクです。たどりませんでした"),
+                    "a symbolic link in a sticky folder others may write to, belonging to "
+                    "someone else; it was not followed"};
+        case Cause::LinkTargetMissing:
+            return {QT_TRANSLATE_NOOP("Failure",
+                                      "{file} はリンク先のないシンボリックリンクです。リンク先は"
+                                      "作りませんでした"),
+                    "a symbolic link to nothing; its target was not created"};
+        case Cause::PartlyWritten:
+            return {QT_TRANSLATE_NOOP("Failure",
+                                      "{file} は書きかけです。元の内容は同じフォルダの {value} "
+                                      "にあります{reason}"),
+                    "left half-written; its old content is in {value} beside it{reason}"};
         case Cause::RecoveryDamaged:
             return {QT_TRANSLATE_NOOP("Failure", "{file} は復元ファイルとして読めません"),
                     "not a recovery file this program wrote"};
@@ -111,6 +130,10 @@ Wording wordingOf(Cause cause) {
             return {QT_TRANSLATE_NOOP("Failure",
                                       "{file} の {line} 行目の #if 0 に #endif がありません"),
                     "the '#if 0' here has no '#endif'"};
+        case Cause::NestingTooDeep:
+            return {QT_TRANSLATE_NOOP(
+                        "Failure", "{file} の {line} 行目の「{value}」で括弧の入れ子が深すぎます"),
+                    "\"{value}\" opens brackets nested too deep"};
         case Cause::ShapeUnclear:
             return {QT_TRANSLATE_NOOP("Failure",
                                       "{file} の {line} 行目の表のグリフの並びが決められません。"
@@ -194,8 +217,8 @@ Wording wordingOf(Cause cause) {
             return {QT_TRANSLATE_NOOP("Failure", "フォルダ {path} を作れません{reason}"),
                     "cannot create the directory: {error}"};
         case Cause::StandardOutputFailed:
-            return {QT_TRANSLATE_NOOP("Failure", "標準出力に書き込めません"),
-                    "cannot write to standard output"};
+            return {QT_TRANSLATE_NOOP("Failure", "標準出力に書き込めません{reason}"),
+                    "cannot write{reason}"};
     }
     return {QT_TRANSLATE_NOOP("Failure", "処理に失敗しました"), "the action failed"};
 }

@@ -26,7 +26,7 @@ std::optional<std::string> fact(std::string_view name, const state::Facts& facts
     if (name == "line") return std::to_string(facts.line);
     if (name == "code") return std::to_string(facts.code.value_or(0));
     if (name == "column") return std::to_string(facts.column.value_or(0));
-    if (name == "value") return state::escapedBytes(facts.value);
+    if (name == "value") return state::shortenedValue(facts.value);
     if (name == "place")
         return phrase(facts.column ? Phrase::Cell : Phrase::Label, facts, language);
     if (name == "reason") {

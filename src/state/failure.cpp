@@ -34,16 +34,11 @@ std::size_t printableUtf8Length(std::string_view bytes, std::size_t pos) {
     return length;
 }
 
-}  // namespace
-
-Failure::Failure(Cause cause, Facts facts)
-    : std::runtime_error("fontedit failure " + std::to_string(static_cast<int>(cause))),
-      cause_(cause),
-      facts_(std::move(facts)) {}
-
-std::string escapedBytes(std::string_view bytes) {
-    std::string escaped;
-    for (std::size_t pos = 0; pos < bytes.size();) {
+// Escapes up to `most` shown characters; true when all of `bytes` was shown.
+bool escapeInto(std::string& escaped, std::string_view bytes, std::size_t most) {
+    std::size_t shown = 0;
+    for (std::size_t pos = 0; pos < bytes.size(); ++shown) {
+        if (shown == most) return false;
         if (bytes[pos] == '\\') {
             escaped += "\\\\";
             ++pos;
@@ -57,6 +52,26 @@ std::string escapedBytes(std::string_view bytes) {
             ++pos;
         }
     }
+    return true;
+}
+
+}  // namespace
+
+Failure::Failure(Cause cause, Facts facts)
+    : std::runtime_error("fontedit failure " + std::to_string(static_cast<int>(cause))),
+      cause_(cause),
+      facts_(std::move(facts)) {}
+
+std::string escapedBytes(std::string_view bytes) {
+    std::string escaped;
+    escapeInto(escaped, bytes, std::string_view::npos);
+    return escaped;
+}
+
+std::string shortenedValue(std::string_view bytes) {
+    constexpr std::size_t kMostShown = 80;
+    std::string escaped;
+    if (!escapeInto(escaped, bytes, kMostShown)) escaped += "…";
     return escaped;
 }
 

@@ -24,7 +24,13 @@ enum class Cause : int {
     NotRepresentable = 1002,
     MovesLaterTexts = 1003,
     FileTooLarge = 1004,
-    RecoveryDamaged = 1005,  // the recovery file is not one this program wrote
+    NotARegularFile = 1005,    // `file` is a device, a FIFO or a socket, not a file of bytes
+    UnsafeLink = 1006,         // the link `file` stands in a sticky folder others may write to
+                               // and belongs to neither the writer nor the folder's owner
+    LinkTargetMissing = 1007,  // the link `file` leads to nothing; it is not created
+    PartlyWritten = 1008,      // `file` was left half-written; its old content is in the
+                               // file `value` beside it
+    RecoveryDamaged = 1009,    // the recovery file is not one this program wrote
     // Importing a font table from C source.
     NoArray = 1101,            // the source holds no brace-enclosed list
     ArrayNotFound = 1102,      // no array is called `value`
@@ -42,9 +48,10 @@ enum class Cause : int {
     // No reading of the table on `line` clearly looks like a font; `value` holds the options
     // of each that keeps every dot, "; " between them.
     ShapeUnclear = 1114,
-    VariableWidth = 1115,  // the table on `line` gives each glyph a width of its own
-    IndexTooLarge = 1116,  // the designator `value` on `line` lies far past any font
-    NoShapeFits = 1117,    // no reading of the table on `line` as 5x8 glyphs keeps every dot
+    VariableWidth = 1115,   // the table on `line` gives each glyph a width of its own
+    IndexTooLarge = 1116,   // the designator `value` on `line` lies far past any font
+    NoShapeFits = 1117,     // no reading of the table on `line` as 5x8 glyphs keeps every dot
+    NestingTooDeep = 1118,  // the bracket `value` on `line` opens one level too many
     // Importing a BDF font.
     NotBdf = 1201,             // the first line, `value`, is not STARTFONT
     BdfSyntax = 1202,          // line `line`, `value`, has a missing or malformed number
@@ -97,5 +104,9 @@ private:
 // Bytes shown in a message: printable ASCII and valid UTF-8 as they are, a backslash as
 // "\\", every other byte as "\xNN", so that no input can reach a terminal or a dialog raw.
 std::string escapedBytes(std::string_view bytes);
+
+// The same, cut short with "…" after about 80 characters, for a value quoted in a message:
+// a value from a file can be a whole file.
+std::string shortenedValue(std::string_view bytes);
 
 }  // namespace fontedit::state

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "state/failure.h"
+#include "storage/write_target.h"
 
 namespace fontedit::storage {
 namespace {
@@ -19,23 +20,8 @@ namespace {
 using state::Cause;
 using state::Failure;
 
-constexpr int kMostLinks = 40;  // as the kernel allows in one path
-
 [[noreturn]] void fail(Cause cause, const std::filesystem::path& file, int error) {
     throw Failure(cause, {.file = file.string(), .error = error});
-}
-
-// The file a write to `path` lands in: the end of its chain of symbolic links, if any.
-std::filesystem::path linkTarget(const std::filesystem::path& path) {
-    std::filesystem::path target = path;
-    for (int links = 0;; ++links) {
-        std::error_code error;
-        if (!std::filesystem::is_symlink(target, error)) return target;
-        if (links == kMostLinks) fail(Cause::FileAccess, path, ELOOP);
-        const std::filesystem::path next = std::filesystem::read_symlink(target, error);
-        if (error) fail(Cause::FileAccess, path, error.value());
-        target = next.is_absolute() ? next : target.parent_path() / next;
-    }
 }
 
 mode_t newFileMode() {
@@ -44,104 +30,192 @@ mode_t newFileMode() {
     return 0666 & ~mask;
 }
 
-// A file beside the target that no other writer uses; removed unless it was renamed.
-class TemporaryFile {
+// Writes all of `bytes`; the errno of the failure, or 0.
+int writeAll(int fd, std::string_view bytes) {
+    while (!bytes.empty()) {
+        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
+        if (written < 0 && errno == EINTR) continue;
+        if (written <= 0) return written < 0 ? errno : ENOSPC;
+        bytes.remove_prefix(static_cast<std::size_t>(written));
+    }
+    return 0;
+}
+
+// A file beside `target` that no other writer uses, owned and moded as `target` is; removed
+// unless kept.
+class SideFile {
 public:
-    explicit TemporaryFile(const std::filesystem::path& path)
-        : path_(path), target_(linkTarget(path)) {
-        const mode_t mode = checkTarget();
-        std::filesystem::path pattern = target_;
-        pattern.replace_filename("." + target_.filename().string() + ".XXXXXX");
+    explicit SideFile(const WriteTarget& target) : target_(target) {
+        std::filesystem::path pattern = target.file;
+        pattern.replace_filename("." + target.file.filename().string() + ".XXXXXX");
         std::string name = pattern.string();
         fd_ = mkostemp(name.data(), O_CLOEXEC);
-        if (fd_ < 0) fail(Cause::FileAccess, path_, errno);
-        temporary_ = name;
-        if (fchmod(fd_, mode) != 0) fail(Cause::FileAccess, path_, errno);
+        if (fd_ < 0) fail(Cause::FileAccess, target.path, errno);
+        path_ = name;
+        // Root saving into a user's folder leaves the user's files the user's; a process
+        // that may not give the file away keeps it as its own.
+        if (target.exists) (void)!fchown(fd_, target.status.st_uid, target.status.st_gid);
+        const mode_t mode = target.exists ? target.status.st_mode & 07777 : newFileMode();
+        if (fchmod(fd_, mode) != 0) fail(Cause::FileAccess, target.path, errno);
     }
-    TemporaryFile(const TemporaryFile&) = delete;
-    TemporaryFile& operator=(const TemporaryFile&) = delete;
-    ~TemporaryFile() {
+    SideFile(const SideFile&) = delete;
+    SideFile& operator=(const SideFile&) = delete;
+    ~SideFile() {
         if (fd_ >= 0) close(fd_);
-        if (!temporary_.empty() && !renamed_) unlink(temporary_.c_str());
+        if (!kept_) unlink(path_.c_str());
     }
 
-    void write(std::string_view bytes) {
-        while (!bytes.empty()) {
-            const ssize_t written = ::write(fd_, bytes.data(), bytes.size());
-            if (written < 0 && errno == EINTR) continue;
-            if (written <= 0) fail(Cause::WriteFailed, path_, written < 0 ? errno : ENOSPC);
-            bytes.remove_prefix(static_cast<std::size_t>(written));
-        }
+    int fd() const { return fd_; }
+    const std::filesystem::path& path() const { return path_; }
+
+    void flushAndClose() {
         const int synced = fsync(fd_) == 0 ? 0 : errno;
         const int closed = close(fd_) == 0 ? 0 : errno;
         fd_ = -1;
-        if (synced != 0 || closed != 0) fail(Cause::WriteFailed, path_, synced ? synced : closed);
-    }
-
-    void commit() {
-        if (std::rename(temporary_.c_str(), target_.c_str()) != 0) {
-            fail(Cause::FileAccess, path_, errno);
+        if (synced != 0 || closed != 0) {
+            fail(Cause::WriteFailed, target_.path, synced ? synced : closed);
         }
-        renamed_ = true;
     }
-
-    const std::filesystem::path& target() const { return target_; }
-    const std::filesystem::path& path() const { return path_; }
+    void keep() { kept_ = true; }
 
 private:
-    // The permission bits the new file gets. A directory in the file's place, or a file a
-    // plain write could not change, is refused before anything is written: rename() would
-    // replace a read-only file and would refuse a directory only after earlier files were
-    // already renamed.
-    mode_t checkTarget() const {
-        struct stat status {};
-        if (stat(target_.c_str(), &status) != 0) {
-            if (errno == ENOENT) return newFileMode();
-            fail(Cause::FileAccess, path_, errno);
-        }
-        if (S_ISDIR(status.st_mode)) fail(Cause::FileAccess, path_, EISDIR);
-        if (access(target_.c_str(), W_OK) != 0) fail(Cause::PermissionDenied, path_, errno);
-        return status.st_mode & 07777;
-    }
-
+    const WriteTarget& target_;
     std::filesystem::path path_;
-    std::filesystem::path target_;
-    std::string temporary_;
     int fd_ = -1;
-    bool renamed_ = false;
+    bool kept_ = false;
 };
 
-// Makes the renames themselves survive a power cut.
-void syncDirectory(const TemporaryFile& file) {
-    const std::filesystem::path dir = file.target().parent_path();
+// Makes renames and new names themselves survive a power cut.
+void syncDirectory(const std::filesystem::path& dir, const std::filesystem::path& file) {
     const int fd = open(dir.empty() ? "." : dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) fail(Cause::WriteFailed, file.path(), errno);
+    if (fd < 0) fail(Cause::WriteFailed, file, errno);
     const int synced = fsync(fd) == 0 ? 0 : errno;
     close(fd);
-    if (synced != 0) fail(Cause::WriteFailed, file.path(), synced);
+    if (synced != 0) fail(Cause::WriteFailed, file, synced);
 }
+
+// One file of a write: prepared (written beside the target, or the target's old content
+// copied beside it) before any is committed.
+class PendingFile {
+public:
+    PendingFile(const std::filesystem::path& path, NonRegular nonRegular)
+        : target_(writeTarget(path)) {
+        if (!target_.exists) return;
+        if (!S_ISREG(target_.status.st_mode)) {
+            if (nonRegular == NonRegular::Refuse) fail(Cause::NotARegularFile, path, 0);
+            return;
+        }
+        // rename() would replace a read-only file.
+        if (access(target_.file.c_str(), W_OK) != 0) fail(Cause::PermissionDenied, path, errno);
+    }
+
+    void prepare(std::string_view bytes) {
+        if (target_.exists && !S_ISREG(target_.status.st_mode)) return;
+        side_ = std::make_unique<SideFile>(target_);
+        if (inPlace()) {
+            copyOldContent();
+        } else if (const int error = writeAll(side_->fd(), bytes)) {
+            fail(Cause::WriteFailed, target_.path, error);
+        }
+        side_->flushAndClose();
+    }
+
+    void commit(std::string_view bytes) {
+        if (target_.exists && !S_ISREG(target_.status.st_mode)) {
+            writeInto(bytes);
+        } else if (inPlace()) {
+            rewrite(bytes);
+        } else {
+            if (std::rename(side_->path().c_str(), target_.file.c_str()) != 0) {
+                fail(Cause::FileAccess, target_.path, errno);
+            }
+            side_->keep();
+        }
+    }
+
+    // Whether a flush of the directory is needed once all are committed.
+    bool renamed() const { return side_ && !inPlace(); }
+    const std::filesystem::path& path() const { return target_.path; }
+    std::filesystem::path folder() const { return target_.file.parent_path(); }
+
+private:
+    bool inPlace() const { return target_.exists && target_.status.st_nlink > 1; }
+
+    int openTarget(int flags) const {
+        const int fd = open(target_.path.c_str(), flags | O_NOCTTY | O_CLOEXEC);
+        if (fd < 0) fail(Cause::FileAccess, target_.path, errno);
+        return fd;
+    }
+
+    void copyOldContent() {
+        const int from = openTarget(O_RDONLY);
+        char buffer[64 * 1024];
+        int error = 0;
+        for (ssize_t count; error == 0 && (count = read(from, buffer, sizeof buffer)) != 0;) {
+            if (count < 0) {
+                error = errno == EINTR ? 0 : errno;
+                continue;
+            }
+            error = writeAll(side_->fd(), {buffer, static_cast<std::size_t>(count)});
+        }
+        close(from);
+        if (error != 0) fail(Cause::WriteFailed, target_.path, error);
+    }
+
+    // The copy stays until the new content is flushed; a failure names it.
+    void rewrite(std::string_view bytes) {
+        syncDirectory(folder(), target_.path);
+        const int fd = openTarget(O_WRONLY);
+        side_->keep();
+        int error = writeAll(fd, bytes);
+        if (error == 0 && ftruncate(fd, static_cast<off_t>(bytes.size())) != 0) error = errno;
+        if (error == 0 && fsync(fd) != 0) error = errno;
+        if (close(fd) != 0 && error == 0) error = errno;
+        if (error != 0) {
+            throw Failure(Cause::PartlyWritten,
+                          // The copy lies beside the file; its name alone stays whole in a message.
+                          {.file = target_.path.string(),
+                           .value = side_->path().filename().string(),
+                           .error = error});
+        }
+        unlink(side_->path().c_str());
+    }
+
+    // A device or a FIFO, as the shell's ">" writes into it.
+    void writeInto(std::string_view bytes) {
+        const int fd = openTarget(O_WRONLY | O_TRUNC);
+        int error = writeAll(fd, bytes);
+        if (close(fd) != 0 && error == 0) error = errno;
+        if (error != 0) fail(Cause::WriteFailed, target_.path, error);
+    }
+
+    WriteTarget target_;
+    std::unique_ptr<SideFile> side_;
+};
 
 }  // namespace
 
-void writeFileAtomically(const std::filesystem::path& path, std::string_view bytes) {
+void writeFileAtomically(const std::filesystem::path& path, std::string_view bytes,
+                         NonRegular nonRegular) {
     const FileContent file{path, bytes};
-    writeFilesAtomically({&file, 1});
+    writeFilesAtomically({&file, 1}, nonRegular);
 }
 
-void writeFilesAtomically(std::span<const FileContent> files) {
-    std::vector<std::unique_ptr<TemporaryFile>> temporaries;
+void writeFilesAtomically(std::span<const FileContent> files, NonRegular nonRegular) {
+    std::vector<std::unique_ptr<PendingFile>> pending;
     for (const FileContent& file : files) {
-        temporaries.push_back(std::make_unique<TemporaryFile>(file.path));
+        pending.push_back(std::make_unique<PendingFile>(file.path, nonRegular));
     }
-    for (std::size_t i = 0; i < files.size(); ++i) temporaries[i]->write(files[i].bytes);
-    for (const auto& temporary : temporaries) temporary->commit();
+    for (std::size_t i = 0; i < files.size(); ++i) pending[i]->prepare(files[i].bytes);
+    for (std::size_t i = 0; i < files.size(); ++i) pending[i]->commit(files[i].bytes);
     // The font's two files share one folder, which needs flushing once.
     std::vector<std::filesystem::path> synced;
-    for (const auto& temporary : temporaries) {
-        const std::filesystem::path dir = temporary->target().parent_path();
-        if (std::ranges::find(synced, dir) != synced.end()) continue;
-        syncDirectory(*temporary);
-        synced.push_back(dir);
+    for (const auto& file : pending) {
+        if (!file->renamed() || std::ranges::find(synced, file->folder()) != synced.end()) {
+            continue;
+        }
+        syncDirectory(file->folder(), file->path());
+        synced.push_back(file->folder());
     }
 }
 

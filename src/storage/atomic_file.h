@@ -2,9 +2,12 @@
 
 // Writing files so that a failure never leaves one half-written: each file goes to a
 // temporary file in its own directory, is flushed to disk and only then renamed over the
-// old one. The new file keeps the old one's permission bits, a symbolic link is followed so
-// that the link stays and its target gets the content, and a file the user may not write
-// is not replaced. A failure removes the temporary files and names the file.
+// old one. The new file keeps the old one's permission bits and, where the process may set
+// them, its owner and group. Symbolic links are followed as writeTarget() allows, so that a
+// link stays and its target gets the content; a file the user may not write is not
+// replaced. A file with several hard links is rewritten in place, so that all its names
+// keep it, once a flushed copy of its old content stands beside it; the copy is removed
+// when the new content is flushed. A failure removes the temporary files and names the file.
 #include <filesystem>
 #include <span>
 #include <string_view>
@@ -16,10 +19,17 @@ struct FileContent {
     std::string_view bytes;
 };
 
-void writeFileAtomically(const std::filesystem::path& path, std::string_view bytes);
+// What stands in a file's place that is not a regular file, such as a device or a FIFO: a
+// font's own files are refused with NotARegularFile; an output the user names, such as
+// /dev/stdout, is written into as the shell writes into it.
+enum class NonRegular { Refuse, WriteInto };
+
+void writeFileAtomically(const std::filesystem::path& path, std::string_view bytes,
+                         NonRegular nonRegular = NonRegular::Refuse);
 
 // Checks every target and writes and flushes every temporary file before renaming any, so
 // that a failure leaves all the old files as they were, not a new one beside an old one.
-void writeFilesAtomically(std::span<const FileContent> files);
+void writeFilesAtomically(std::span<const FileContent> files,
+                          NonRegular nonRegular = NonRegular::Refuse);
 
 }  // namespace fontedit::storage

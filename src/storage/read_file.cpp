@@ -17,12 +17,15 @@ using state::Failure;
 class ReadableFile {
 public:
     explicit ReadableFile(const std::filesystem::path& path) : path_(path) {
-        fd_ = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+        // A FIFO would block the open until a writer comes, and a terminal would become
+        // the controlling one; neither is a file to read.
+        fd_ = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
         const bool missing = errno == ENOENT || errno == ENOTDIR;
         if (fd_ < 0) fail(missing ? Cause::FileNotFound : Cause::FileAccess, errno);
         struct stat status {};
         if (fstat(fd_, &status) != 0) fail(Cause::FileAccess, errno);
         if (S_ISDIR(status.st_mode)) fail(Cause::FileAccess, EISDIR);
+        if (!S_ISREG(status.st_mode)) fail(Cause::NotARegularFile, 0);
     }
     ReadableFile(const ReadableFile&) = delete;
     ReadableFile& operator=(const ReadableFile&) = delete;

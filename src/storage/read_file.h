@@ -14,7 +14,8 @@ struct FileStart {
 };
 
 // At most `most` bytes from the start of the file. Fails with FileNotFound when nothing
-// stands at `path` and with FileAccess when it cannot be read; the failure names the path.
+// stands at `path`, with NotARegularFile at once for a device, a FIFO or a socket, and with
+// FileAccess when it cannot be read; the failure names the path.
 FileStart readFileStart(const std::filesystem::path& path, std::size_t most);
 
 // The whole file; fails as readFileStart does, and with FileTooLarge past `most` bytes.

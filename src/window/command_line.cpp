@@ -1,22 +1,36 @@
 #include "window/command_line.h"
 
 #include <QCommandLineParser>
+#include <QFile>
+#include <algorithm>
 #include <cstdio>
+
+#include "state/failure.h"
 
 namespace fontedit::window {
 namespace {
 
 constexpr int kUsageStatus = 2;
 
-// One line on standard error, so that a desktop launcher's log shows the whole of it.
-int usageError(const QString& message) {
-    std::fputs(qPrintable(QStringLiteral("fontedit: %1\n").arg(message)), stderr);
+// One line on standard error, so that a desktop launcher's log shows the whole of it; all
+// that came from the command line is escaped by the caller.
+int usageError(const std::string& message) {
+    std::fprintf(stderr, "fontedit: %s\n", message.c_str());
     return kUsageStatus;
+}
+
+// Help and version are the program's output: lost, they are a failure.
+int printed(const QByteArray& text) {
+    if (std::fputs(text.constData(), stdout) >= 0 && std::fflush(stdout) == 0) return 0;
+    std::fputs("fontedit: standard output: write error\n", stderr);
+    return 1;
 }
 
 }  // namespace
 
-std::variant<StartOptions, int> readCommandLine(const QStringList& arguments) {
+std::variant<StartOptions, int> readCommandLine(const std::vector<std::string>& raw) {
+    QStringList arguments;
+    for (const std::string& argument : raw) arguments << QFile::decodeName(argument.c_str());
     QCommandLineParser parser;
     // Qt's own -platform and -display are single-dash words.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
@@ -38,32 +52,34 @@ std::variant<StartOptions, int> readCommandLine(const QStringList& arguments) {
                                  QStringLiteral("The directory of the font files."),
                                  QStringLiteral("[DIR]"));
 
-    if (!parser.parse(arguments)) return usageError(parser.errorText());
+    if (!parser.parse(arguments)) {
+        return usageError(state::escapedBytes(parser.errorText().toStdString()));
+    }
     if (parser.isSet(help)) {
         // Without a QCoreApplication the parser does not know the program's name.
-        std::fputs(qPrintable(parser.helpText().replace(QStringLiteral("<executable_name>"),
-                                                        QStringLiteral("fontedit"))),
-                   stdout);
-        return 0;
+        return printed(parser.helpText()
+                           .replace(QStringLiteral("<executable_name>"), QStringLiteral("fontedit"))
+                           .toLocal8Bit());
     }
-    if (parser.isSet(version)) {
-        std::fputs("fontedit " FONTEDIT_VERSION "\n", stdout);
-        return 0;
-    }
+    if (parser.isSet(version)) return printed("fontedit " FONTEDIT_VERSION "\n");
     const QStringList operands = parser.positionalArguments();
-    if (operands.size() > 1) return usageError(QStringLiteral("more than one directory given"));
+    if (operands.size() > 1) return usageError("more than one directory given");
 
     StartOptions options{std::filesystem::current_path(), parser.value(platform),
                          parser.value(display)};
     if (!operands.isEmpty()) {
-        options.directory = std::filesystem::absolute(operands.front().toStdString());
+        // The argument's own bytes: decoding a name that is not UTF-8 loses them.
+        const auto dir = std::find_if(raw.begin() + 1, raw.end(), [&](const std::string& arg) {
+            return QFile::decodeName(arg.c_str()) == operands.front();
+        });
+        options.directory = std::filesystem::absolute(*dir);
         std::error_code error;
         const auto status = std::filesystem::status(options.directory, error);
         if (!std::filesystem::exists(status)) {
-            return usageError(QStringLiteral("'%1': no such directory").arg(operands.front()));
+            return usageError("'" + state::escapedBytes(*dir) + "': no such directory");
         }
         if (!std::filesystem::is_directory(status)) {
-            return usageError(QStringLiteral("'%1': not a directory").arg(operands.front()));
+            return usageError("'" + state::escapedBytes(*dir) + "': not a directory");
         }
     }
     return options;

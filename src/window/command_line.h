@@ -2,9 +2,11 @@
 
 // The editor's command line, read before the window system is touched, so that help, the
 // version and a wrong directory need no display.
-#include <QStringList>
+#include <QString>
 #include <filesystem>
+#include <string>
 #include <variant>
+#include <vector>
 
 namespace fontedit::window {
 
@@ -18,6 +20,7 @@ struct StartOptions {
 
 // The options to start with, or the exit status when the program has already done what was
 // asked (help, version) or must not start (wrong usage, status 2; the message is printed).
-std::variant<StartOptions, int> readCommandLine(const QStringList& arguments);
+// The arguments are argv's bytes: a folder's name need not be text in any encoding.
+std::variant<StartOptions, int> readCommandLine(const std::vector<std::string>& arguments);
 
 }  // namespace fontedit::window

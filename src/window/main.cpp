@@ -8,9 +8,7 @@
 #include "window/termination_signals.h"
 
 int main(int argc, char* argv[]) {
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
-    const auto read = fontedit::window::readCommandLine(arguments);
+    const auto read = fontedit::window::readCommandLine({argv, argv + argc});
     if (const int* status = std::get_if<int>(&read)) return *status;
     const auto& options = std::get<fontedit::window::StartOptions>(read);
     if (!fontedit::window::hasDisplay(

@@ -13,7 +13,8 @@ struct CliResult {
     std::string err;
 };
 
-CliResult runCli(const std::vector<std::string>& args);
+// Standard output goes to `out` instead when given; `out` of the result is then empty.
+CliResult runCli(const std::vector<std::string>& args, const std::string& out = {});
 
 // The example font shipped with the sources.
 std::filesystem::path sampleFontDir();

@@ -1,4 +1,8 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+
+#include <algorithm>
 
 #include "cli_process.h"
 #include "document/font_document.h"
@@ -106,6 +110,12 @@ TEST(CliExport, FaultyFilesExitOneWithAnEnglishMessage) {
         {"no font file",
          [](const Path& dir) { std::filesystem::remove(dir / formats::kFontFileName); },
          formats::kFontFileName, ": no such file"},
+        {"a FIFO as the font file, which would block the read",
+         [](const Path& dir) {
+             std::filesystem::remove(dir / formats::kFontFileName);
+             mkfifo((dir / formats::kFontFileName).c_str(), 0600);
+         },
+         formats::kFontFileName, ": not a regular file"},
         {"a cell that is not a byte",
          [](const Path& dir) {
              std::string font = support::readBytes(dir / formats::kFontFileName);
@@ -129,6 +139,31 @@ TEST(CliExport, FaultyFilesExitOneWithAnEnglishMessage) {
             << c.change;
         EXPECT_FALSE(std::filesystem::exists(work / formats::kHeaderFileName)) << c.change;
         EXPECT_FALSE(std::filesystem::exists(work / "font.c")) << c.change;
+    }
+}
+
+// As the shell writes into a device, and as coreutils fail when output is lost.
+TEST(CliExport, WritesIntoDevicesAndChecksStandardOutput) {
+    if (geteuid() != 0) GTEST_SKIP() << "mknod needs root";
+    const ScratchDirectory work;
+    copySampleFont(work.path());
+    ASSERT_EQ(mknod((work / "null").c_str(), S_IFCHR | 0666, makedev(1, 3)), 0);
+    ASSERT_EQ(mknod((work / "full").c_str(), S_IFCHR | 0666, makedev(1, 7)), 0);
+    const std::string dir = work.path().string();
+    CliResult result = runCli({"export", "-o", (work / "null").string(), dir});
+    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_TRUE(std::filesystem::is_character_file(work / "null"));
+    result = runCli({"export", "-o", (work / "full").string(), dir});
+    EXPECT_EQ(result.status, 1);
+    EXPECT_EQ(result.err, "fontedit-cli: " + (work / "full").string() +
+                              ": cannot write the file (No space left on device)\n");
+    for (const std::vector<std::string>& args :
+         {std::vector<std::string>{"show", dir}, {"--help"}, {"export", "-o", "-", dir}}) {
+        result = runCli(args, (work / "full").string());
+        EXPECT_EQ(result.status, 1) << args[0];
+        // Which write failed, and with it the system's reason, may be long past.
+        EXPECT_TRUE(result.err.starts_with("fontedit-cli: standard output: ")) << result.err;
+        EXPECT_EQ(std::ranges::count(result.err, '\n'), 1) << result.err;
     }
 }
 

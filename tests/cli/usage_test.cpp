@@ -25,6 +25,7 @@ TEST(CliUsage, WrongUsageExitsTwoNamingTheCommand) {
         {{"import", "f.c", "--format", "pdf"}, " import", "--format: 'pdf' is none of c, bdf, bin"},
         {{"show", ".", "96"}, " show", "CODE: '96' is not a glyph code 0-95"},
         {{"show", "33", "A"}, " show", "CODE: 'A' is not a glyph code 0-95"},
+        {{"show", "33", "\x1B[2J\n"}, " show", "CODE: '\\x1B[2J\\x0A' is not a glyph code 0-95"},
         {{"export", "--name", "my font", "--format", "c"},
          " export",
          "--name: 'my font' is not a C identifier"},

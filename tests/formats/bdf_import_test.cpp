@@ -200,6 +200,18 @@ TEST(BdfImport, RefusesWhatItCannotPlaceWithTheLineAndText) {
         {"no glyph in the range",
          bdf(kBaseline, glyph("x", 200, "1 1 0 0", "80\n") + glyph("y", 230, "1 1 0 0", "80\n")),
          Cause::EncodingsElsewhere, 0, "200-230", 32},
+        {"a width past 64 bits",
+         bdf(kBaseline, glyph("x", 32, "99999999999999999999 1 0 0", "")),
+         Cause::BdfSyntax,
+         13,
+         "BBX 99999999999999999999 1 0 0",
+         {}},
+        {"a byte past the limit",
+         "STARTFONT 2.1\n" + std::string(kMostImportBytes, '\n'),
+         Cause::FileTooLarge,
+         0,
+         "",
+         {}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);

@@ -2,6 +2,7 @@
 // says which array it took; each refused form names its cause, line and the text at fault.
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <string>
 #include <vector>
 
@@ -32,6 +33,13 @@ struct Options {
         return options;
     }
 };
+
+std::string repeated(std::string_view text, std::size_t times) {
+    std::string result;
+    result.reserve(text.size() * times);
+    for (std::size_t i = 0; i < times; ++i) result += text;
+    return result;
+}
 
 // `glyphs` more glyphs of column bytes 1, 2, 3, 4, 5, as a list's inside.
 std::string moreGlyphs(int glyphs) {
@@ -360,9 +368,50 @@ TEST(CTableImport, RefusesWhatItCannotTakeWithTheLineAndText) {
          Cause::RowTooLong,
          2,
          "6"},
+        // Hostile input: each is refused at once, in time and memory linear in its size.
+        {"150,000 nested parentheses",
+         "char f[] = {" + repeated("(", 150'000) + "};",
+         {},
+         Cause::NestingTooDeep,
+         1,
+         "("},
+        {"\"a[\" 200,000 times", repeated("a[", 200'000), {}, Cause::NoArray, 0, ""},
+        {"100,000 unclosed braces", repeated("{", 100'000), {}, Cause::ListNotClosed, 1, "{"},
+        {"100,000 closing braces", repeated("}", 100'000), {}, Cause::NoArray, 0, ""},
+        {"16 MiB of commas in a list",
+         "char f[] = {" + repeated(",", kMostImportBytes - 13) + "}",
+         {},
+         Cause::NoFontArray,
+         0,
+         ""},
+        {"a byte past the limit",
+         repeated(",", kMostImportBytes + 1),
+         {},
+         Cause::FileTooLarge,
+         0,
+         ""},
+        {"a value past 64 bits",
+         "char f[][5] = {{" + repeated("9", 30) + "}};",
+         {},
+         Cause::NotAByte,
+         1,
+         repeated("9", 30)},
+        {"a width past 64 bits",
+         "char f[96][" + repeated("9", 30) + "] = {0};",
+         {},
+         Cause::ArrayWidth,
+         1,
+         "18446744073709551615"},
+        {"a line of a million digits",
+         "char f[] = {" + repeated("1", 1'000'000) + "};",
+         {"f"},
+         Cause::NotAByte,
+         1,
+         repeated("1", 1'000'000)},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
+        const auto start = std::chrono::steady_clock::now();
         try {
             importCTable(c.source, c.options());
             ADD_FAILURE() << "taken";
@@ -371,6 +420,8 @@ TEST(CTableImport, RefusesWhatItCannotTakeWithTheLineAndText) {
             EXPECT_EQ(failure.facts().line, c.line);
             EXPECT_EQ(failure.facts().value, c.value);
         }
+        // Time growing with the square of the size takes minutes here.
+        EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
     }
 }
 

@@ -2,8 +2,11 @@
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <sys/wait.h>
 #include <unistd.h>
+
+#include <functional>
 
 #include "support/expect_failure.h"
 #include "support/scratch_directory.h"
@@ -105,6 +108,94 @@ TEST(ReplaceFile, LeavesAReadOnlyFileAndItsNeighboursAlone) {
     EXPECT_EQ(readBytes(dir / "fntdat.txt"), "old font");
     EXPECT_EQ(readBytes(dir / "mojidat.txt"), "old labels");
     EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), {}), 2);
+}
+
+uid_t ownerOf(const fs::path& path) {
+    struct stat status {};
+    EXPECT_EQ(lstat(path.c_str(), &status), 0) << path;
+    return status.st_uid;
+}
+
+int causeOf(const std::function<void()>& write) {
+    try {
+        write();
+        return 0;
+    } catch (const state::Failure& failure) {
+        return failure.number();
+    }
+}
+
+// A device in the font's place is refused; an output the user names is written into, and
+// stays the device it was.
+TEST(ReplaceFile, WritesIntoADeviceOnlyWhenAsked) {
+    if (geteuid() != 0) GTEST_SKIP() << "mknod needs root";
+    ScratchDirectory dir;
+    ASSERT_EQ(mknod((dir / "null").c_str(), S_IFCHR | 0666, makedev(1, 3)), 0);
+    EXPECT_EQ(causeOf([&] { writeFileAtomically(dir / "null", "new"); }),
+              static_cast<int>(state::Cause::NotARegularFile));
+    writeFileAtomically(dir / "null", "new", NonRegular::WriteInto);
+    EXPECT_TRUE(fs::is_character_file(dir / "null"));
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), {}), 1);
+}
+
+TEST(ReplaceFile, FollowsOnlyLinksTheKernelsProtectionWouldFollow) {
+    if (geteuid() != 0) GTEST_SKIP() << "planting another user's link needs root";
+    constexpr uid_t kNobody = 65534;
+    struct Case {
+        const char* what;
+        mode_t folderMode;
+        uid_t linkOwner;
+        int cause;
+    };
+    const Case cases[] = {
+        {"another's link in a sticky shared folder", 01777, kNobody,
+         static_cast<int>(state::Cause::UnsafeLink)},
+        {"the folder owner's link there", 01777, 0, 0},
+        {"another's link in a folder only its owner writes", 0755, kNobody, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        ScratchDirectory dir;
+        writeBytes(dir / "secret", "old");
+        fs::create_directory(dir / "shared");
+        fs::permissions(dir / "shared", static_cast<fs::perms>(c.folderMode));
+        fs::create_symlink(dir / "secret", dir / "shared" / "font.h");
+        ASSERT_EQ(lchown((dir / "shared" / "font.h").c_str(), c.linkOwner, c.linkOwner), 0);
+        EXPECT_EQ(causeOf([&] { writeFileAtomically(dir / "shared" / "font.h", "new"); }), c.cause);
+        EXPECT_EQ(readBytes(dir / "secret"), c.cause == 0 ? "new" : "old");
+    }
+}
+
+TEST(ReplaceFile, RefusesALinkToNothing) {
+    ScratchDirectory dir;
+    fs::create_symlink("missing.txt", dir / "font.h");
+    EXPECT_EQ(causeOf([&] { writeFileAtomically(dir / "font.h", "new"); }),
+              static_cast<int>(state::Cause::LinkTargetMissing));
+    EXPECT_FALSE(fs::exists(dir / "missing.txt"));
+}
+
+// Root saving into a user's folder leaves the user's files the user's, and every hard link
+// of a file keeps its content.
+TEST(ReplaceFile, KeepsOwnerGroupAndHardLinks) {
+    ScratchDirectory dir;
+    writeBytes(dir / "fntdat.txt", "old");
+    fs::create_hard_link(dir / "fntdat.txt", dir / "backup.txt");
+    constexpr uid_t kNobody = 65534;
+    const uid_t owner = geteuid() == 0 ? kNobody : geteuid();
+    if (geteuid() == 0) {
+        ASSERT_EQ(chown((dir / "fntdat.txt").c_str(), kNobody, kNobody), 0);
+    }
+    writeFileAtomically(dir / "fntdat.txt", "new");
+    EXPECT_EQ(readBytes(dir / "backup.txt"), "new");
+    EXPECT_EQ(fs::hard_link_count(dir / "fntdat.txt"), 2u);
+    EXPECT_EQ(ownerOf(dir / "fntdat.txt"), owner);
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), {}), 2);
+    writeBytes(dir / "labels.txt", "old");
+    if (geteuid() == 0) {
+        ASSERT_EQ(chown((dir / "labels.txt").c_str(), kNobody, kNobody), 0);
+    }
+    writeFileAtomically(dir / "labels.txt", "new");
+    EXPECT_EQ(ownerOf(dir / "labels.txt"), owner);
 }
 
 }  // namespace

@@ -41,6 +41,9 @@ private slots:
         QTest::newRow("file as directory")
             << QStringList{file} << x11 << 2 << QString()
             << QStringLiteral("fontedit: '%1': not a directory").arg(file);
+        QTest::newRow("missing directory with a control character")
+            << QStringList{"/nonexistent/\x1b[2J"} << x11 << 2 << QString()
+            << "fontedit: '/nonexistent/\\x1B[2J': no such directory";
         QTest::newRow("missing directory, no display")
             << QStringList{"/nonexistent/fontedit"} << QStringList{} << 2 << QString()
             << "fontedit: '/nonexistent/fontedit': no such directory";
