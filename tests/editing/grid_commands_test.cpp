@@ -1,4 +1,5 @@
 #include "editing/grid_commands.h"
+#include "support/expect_failure.h"
 
 #include <gtest/gtest.h>
 
@@ -96,12 +97,7 @@ TEST(GlyphText, PastesFiveHexBytesAsTypedOrCopiedFromACTable) {
 TEST(GlyphText, ARefusedPasteChangesNothing) {
     Editor editor;
     editor.type(FieldId::Text2, "5");
-    try {
-        editor.paste("7C 12 11 12");
-        FAIL() << "pasted";
-    } catch (const state::Failure& failure) {
-        EXPECT_EQ(failure.cause(), state::Cause::NotAGlyph);
-    }
+    support::expectFailure([&] { editor.paste("7C 12 11 12"); }, state::Cause::NotAGlyph, {});
     EXPECT_EQ(editor.state().columnField(2).text(), "5");
     editor.undo();
     EXPECT_EQ(editor.state().font.cell(0, 2), "");

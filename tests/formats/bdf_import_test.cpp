@@ -7,6 +7,7 @@
 
 #include "formats/font_import.h"
 #include "state/failure.h"
+#include "support/expect_failure.h"
 
 namespace fontedit::formats {
 namespace {
@@ -215,15 +216,8 @@ TEST(BdfImport, RefusesWhatItCannotPlaceWithTheLineAndText) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        try {
-            importBdf(c.bytes, {});
-            ADD_FAILURE() << "taken";
-        } catch (const state::Failure& failure) {
-            EXPECT_EQ(failure.cause(), c.cause);
-            EXPECT_EQ(failure.facts().line, c.line);
-            EXPECT_EQ(failure.facts().value, c.value);
-            EXPECT_EQ(failure.facts().code, c.code);
-        }
+        support::expectFailure([&] { importBdf(c.bytes, {}); }, c.cause,
+                               {.line = c.line, .code = c.code, .value = c.value});
     }
 }
 

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "state/failure.h"
+#include "support/expect_failure.h"
 
 namespace fontedit::state {
 namespace {
@@ -46,27 +47,14 @@ TEST(EditorState, CodesOutsideTheTableFail) {
     EditorState state;
     for (const char* text : {"-1", "101", "500"}) {
         state.codeField().setText(text);
-        try {
-            state.currentCode();
-            FAIL() << text;
-        } catch (const Failure& failure) {
-            EXPECT_EQ(failure.cause(), Cause::CodeOutOfRange);
-            EXPECT_EQ(failure.facts().code, std::stoi(text));
-        }
+        support::expectFailure([&] { state.currentCode(); }, Cause::CodeOutOfRange,
+                               {.code = std::stoi(text)});
     }
     state.codeField().setText("1e10");
-    EXPECT_THROW(
-        {
-            try {
-                state.currentCode();
-            } catch (const Failure& failure) {
-                EXPECT_EQ(failure.cause(), Cause::Overflow);
-                throw;
-            }
-        },
-        Failure);
-    EXPECT_THROW(state.font.cell(101, 1), Failure);
-    EXPECT_THROW(state.labels.setLabel(-1, "x"), Failure);
+    support::expectFailure([&] { state.currentCode(); }, Cause::Overflow, {});
+    support::expectFailure([&] { state.font.cell(101, 1); }, Cause::CodeOutOfRange, {.code = 101});
+    support::expectFailure([&] { state.labels.setLabel(-1, "x"); }, Cause::CodeOutOfRange,
+                           {.code = -1});
 }
 
 TEST(TextField, ChangedTextTellsViewsThenRunsTheChangeAction) {

@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 
 #include "state/failure.h"
+#include "support/expect_failure.h"
 #include "support/scratch_directory.h"
 
 namespace fontedit::storage {
@@ -13,13 +14,8 @@ namespace {
 TEST(ReadFile, RefusesAFifoAtOnce) {
     support::ScratchDirectory dir;
     ASSERT_EQ(mkfifo((dir / "fntdat.txt").c_str(), 0600), 0);
-    try {
-        readFileStart(dir / "fntdat.txt", 1024);
-        ADD_FAILURE() << "read";
-    } catch (const state::Failure& failure) {
-        EXPECT_EQ(failure.cause(), state::Cause::NotARegularFile);
-        EXPECT_EQ(failure.facts().file, (dir / "fntdat.txt").string());
-    }
+    support::expectFailure([&] { readFileStart(dir / "fntdat.txt", 1024); },
+                           state::Cause::NotARegularFile, {.file = "fntdat.txt"});
 }
 
 }  // namespace

@@ -22,6 +22,9 @@ void expectFailure(const std::function<void()>& action, state::Cause cause,
         EXPECT_EQ(facts.line, expected.line) << where;
         EXPECT_EQ(facts.code, expected.code) << where;
         EXPECT_EQ(facts.column, expected.column) << where;
+        if (!expected.value.empty()) {
+            EXPECT_EQ(facts.value, expected.value) << where;
+        }
     }
 }
 

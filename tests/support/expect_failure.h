@@ -8,7 +8,7 @@
 namespace fontedit::support {
 
 // Checks the cause and the facts that `expected` names: the file by its name alone, the line,
-// code and column.
+// code and column, and the value where `expected` names one.
 void expectFailure(const std::function<void()>& action, state::Cause cause,
                    const state::Facts& expected);
 
