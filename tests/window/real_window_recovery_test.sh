@@ -97,6 +97,7 @@ rm -rf "$recovery_dir"
 # SIGTERM right after an edit, before the window's quiet second has passed.
 start_editor "$font"
 click_pixel 1 1
+poll pixel_lit 1 1 || fail "the click before SIGTERM did not light its pixel"
 kill -TERM "$pid"
 poll ended || fail "SIGTERM did not end the program"
 has_recovery || fail "SIGTERM ended the program without writing the recovery file"
@@ -106,10 +107,12 @@ rm -rf "$recovery_dir"
 start_editor "$font"
 first=$window
 other=$pid
+click_pixel 4 4
 click_at_twips 4320 2640
 poll test -f "$font/fntdat.txt" || fail "保存 wrote no fntdat.txt"
 start_editor "$font"
 click_at_twips 4320 2160
+poll pixel_lit 4 4 || fail "the second window did not read the first one's font"
 # The windows lie on one another: each is raised before it is clicked.
 window=$first
 xdotool windowraise "$window"
