@@ -36,7 +36,8 @@ Japanese.
 The companion fontedit-cli exports the font as a C header, a C source that
 compiles as it stands, BDF or raw bytes, imports C tables and BDF fonts,
 checks and shows fonts, and renders them to PNG.")
-set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://github.com/fontedit/fontedit)
+# No Homepage field, as no URL in the metainfo or the copyright file: the project has no public
+# page or bug tracker yet, and an invented address would lead nowhere.
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
