@@ -262,28 +262,27 @@ void CTokens::matchBrackets() {
          at = source_.find('\n', at + 1)) {
         lineEnds_.push_back(static_cast<std::uint32_t>(at));
     }
-    // Each open bracket not yet closed holds the index of the one opened before it, so that
-    // the stacks of open brackets take no memory of their own.
+    // Each open bracket not yet closed holds 1 + the index of the one opened before it, 0 for
+    // none, so that the stacks of open brackets take no memory of their own.
     constexpr std::string_view kOpens = "([{", kCloses = ")]}";
-    std::uint32_t innermost[kOpens.size()] = {kNone, kNone, kNone};
-    closes_.assign(tokens_.size(), kNone);
+    std::size_t innermost[kOpens.size()] = {};
     for (std::size_t at = 0; at < tokens_.size(); ++at) {
         const CToken token = (*this)[at];
         if (token.kind != CToken::Kind::Punctuator) continue;
         if (const std::size_t kind = kOpens.find(token.text[0]); kind != std::string_view::npos) {
-            closes_[at] = innermost[kind];
-            innermost[kind] = static_cast<std::uint32_t>(at);
+            tokens_[at].extent = static_cast<std::uint32_t>(innermost[kind]);
+            innermost[kind] = at + 1;
         } else if (const std::size_t kind = kCloses.find(token.text[0]);
-                   kind != std::string_view::npos && innermost[kind] != kNone) {
-            const std::uint32_t open = innermost[kind];
-            innermost[kind] = closes_[open];
-            closes_[open] = static_cast<std::uint32_t>(at + 1);
+                   kind != std::string_view::npos && innermost[kind] != 0) {
+            const std::size_t open = innermost[kind] - 1;
+            innermost[kind] = tokens_[open].extent;
+            tokens_[open].extent = static_cast<std::uint32_t>(at + 1 - open);
         }
     }
-    for (std::uint32_t open : innermost) {
-        while (open != kNone) {
-            const std::uint32_t outer = closes_[open];
-            closes_[open] = kNone;
+    for (std::size_t open : innermost) {
+        while (open != 0) {
+            const std::size_t outer = tokens_[open - 1].extent;
+            tokens_[open - 1].extent = 0;
             open = outer;
         }
     }

@@ -25,8 +25,8 @@ struct CToken {
     bool is(char p) const { return kind == Kind::Punctuator && text == std::string_view(&p, 1); }
 };
 
-// The tokens of a source, eight bytes each: a source of a million commas is a million
-// tokens, and what each holds is what bounds the memory of an import.
+// The tokens of a source of up to 256 MiB, eight bytes each: a source of a million commas is
+// a million tokens, and what each holds is what bounds the memory of an import.
 class CTokens {
 public:
     // Reserves a token for each byte; the pages are touched only as far as used.
@@ -37,7 +37,9 @@ public:
     std::size_t size() const { return tokens_.size(); }
     CToken operator[](std::size_t at) const {
         const Stored& token = tokens_[at];
-        return {source_.substr(token.start, token.size), static_cast<CToken::Kind>(token.kind)};
+        const auto kind = static_cast<CToken::Kind>(token.kind);
+        return {source_.substr(token.start, kind == CToken::Kind::Punctuator ? 1 : token.extent),
+                kind};
     }
     // The 1-based line the token at `at` starts on.
     int line(std::size_t at) const;
@@ -45,9 +47,9 @@ public:
     // of its kind alone, or size() when none does. Found once for all, so that scanning for
     // it from each of many open brackets costs no time growing with the square of the size.
     std::size_t after(std::size_t open) const {
-        return closed(open) ? closes_[open] : tokens_.size();
+        return closed(open) ? open + tokens_[open].extent : tokens_.size();
     }
-    bool closed(std::size_t open) const { return closes_[open] != kNone; }
+    bool closed(std::size_t open) const { return tokens_[open].extent != 0; }
 
     void add(std::string_view text, CToken::Kind kind);
     // Matches the brackets; called once all tokens are added.
@@ -56,15 +58,15 @@ public:
     std::map<std::string_view, std::string_view> numberMacros;  // name -> number token
 
 private:
-    static constexpr std::uint32_t kNone = UINT32_MAX;
     struct Stored {
         std::uint32_t start;
-        std::uint32_t size : 28;
+        // The text's size. A punctuator is one character; an open bracket holds the count of
+        // tokens from it to past its close, 0 when none closes it.
+        std::uint32_t extent : 28;
         std::uint32_t kind : 4;
     };
     std::string_view source_;
     std::vector<Stored> tokens_;
-    std::vector<std::uint32_t> closes_;    // per token; only those of open brackets count
     std::vector<std::uint32_t> lineEnds_;  // the offset of every "\n"
 };
 
