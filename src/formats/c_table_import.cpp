@@ -126,17 +126,18 @@ private:
                 if (candidate.width && !otherWidth) otherWidth = &candidate;
                 continue;
             }
-            const GlyphTable table = tableOf(candidate, std::move(values.bytes));
+            // Judged by size alone: filling out each array's declared length would take time
+            // growing with the count of arrays times that length.
+            const std::size_t size = filledSize(candidate, values.bytes.size());
             const std::size_t offset = options_.offset.value_or(0);
             if (candidate.width) {
-                const bool whole =
-                    table.bytes.size() > offset &&
-                    (table.bytes.size() - offset) / *candidate.width >= kFewestGuessedGlyphs;
-                if (whole) return fontOf(candidate, table, true);
+                const bool whole = *candidate.width != 0 && size > offset &&
+                                   (size - offset) / *candidate.width >= kFewestGuessedGlyphs;
+                if (whole) return taken(candidate, std::move(values), true);
                 if (!otherWidth) otherWidth = &candidate;
-            } else if (table.holdsGlyphs(offset,
-                                         candidates.size() > 1 ? kFewestGuessedGlyphs : 1)) {
-                return fontOf(candidate, table, true);
+            } else if (holdsGlyphs(size, offset,
+                                   candidates.size() > 1 ? kFewestGuessedGlyphs : 1)) {
+                return taken(candidate, std::move(values), true);
             }
         }
         // The refusal an array of another width meets when named.
@@ -144,26 +145,21 @@ private:
         throw Failure(Cause::NoFontArray, {});
     }
 
-    GlyphTable tableOf(const Candidate& candidate, std::vector<std::uint8_t> bytes) const {
-        GlyphTable table{
-            .bytes = std::move(bytes), .line = candidate.line, .width = candidate.width};
-        // C fills an array declared longer than its list with zeros; a table indexed by
-        // character code may leave its first codes to that.
+    // C fills an array declared longer than its list with zeros; a table indexed by character
+    // code may leave its first codes to that.
+    static std::size_t filledSize(const Candidate& candidate, std::size_t listed) {
         const std::uint64_t declared = candidate.length.value_or(0) * candidate.width.value_or(1);
-        if (declared_ && (!candidate.width || *candidate.width == declared_->stride)) {
-            table.declared = declared_;
-        }
-        if (declared > table.bytes.size() && declared <= kFarthestIndex)
-            table.bytes.resize(declared);
-        return table;
+        return declared > listed && declared <= kFarthestIndex ? declared : listed;
     }
 
     ImportedFont taken(const Candidate& candidate, List list, bool guessed) const {
         if (list.problem) throw *list.problem;
-        return fontOf(candidate, tableOf(candidate, std::move(list.bytes)), guessed);
-    }
-
-    ImportedFont fontOf(const Candidate& candidate, const GlyphTable& table, bool guessed) const {
+        GlyphTable table{
+            .bytes = std::move(list.bytes), .line = candidate.line, .width = candidate.width};
+        if (declared_ && (!candidate.width || *candidate.width == declared_->stride)) {
+            table.declared = declared_;
+        }
+        table.bytes.resize(filledSize(candidate, table.bytes.size()));
         ImportedFont font = importGlyphTable(table, options_);
         if (guessed) {
             font.notes.insert(font.notes.begin(), {.kind = ImportNote::Kind::ArrayTaken,

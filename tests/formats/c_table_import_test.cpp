@@ -237,6 +237,7 @@ TEST(CTableImport, RefusesWhatItCannotTakeWithTheLineAndText) {
          Cause::ArrayWidth,
          1,
          "6"},
+        {"a 0-wide array", "char f[][0] = {1};", {}, Cause::ArrayWidth, 1, "0"},
         {"rows of 8 through a macro, too few to tell",
          "#define ROWS 8\nconst uint8_t f[][ROWS] = {{0}};",
          {.guessShape = true},
