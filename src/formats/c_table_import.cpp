@@ -21,6 +21,11 @@ constexpr std::size_t kColumns = state::kGlyphColumns;
 constexpr std::size_t kFewestGuessedGlyphs = 32;
 // A designator further out than this names no glyph of any font.
 constexpr std::uint64_t kFarthestIndex = 1 << 20;
+// C fills out rows and the gaps designators leave with zeros; a list filled out past the size
+// of any file this imports is refused rather than held.
+constexpr std::size_t kMostValues = kMostImportBytes;
+// Far deeper than any constant is written, shallow enough for the stack.
+constexpr int kDeepestParentheses = 64;
 
 // An array given a brace-enclosed list, or such a list on its own in a file with no arrays.
 struct Candidate {
@@ -31,18 +36,33 @@ struct Candidate {
     std::size_t open = 0;                   // the index of the list's "{"
 };
 
-struct Value {
-    std::uint64_t number;
-    int line;
-    std::string_view text;
+// The values of a list, with the rows of a 2-D array filled out to its width as C does, or
+// the first thing in it that is not a byte constant. A byte per value, so that a list of
+// millions takes no more memory than its source.
+struct List {
+    std::vector<std::uint8_t> bytes;
+    std::optional<Failure> problem;
 };
 
-// The values of a list, with the rows of a 2-D array filled out to its width as C does, or
-// the first thing in it that is not a byte constant.
-struct List {
-    std::vector<Value> values;
-    std::optional<Failure> problem;
-    std::size_t end = 0;  // the index after the closing "}"
+// The tokens of one value, first to past its last, found again for a failure.
+struct Span {
+    std::size_t first = 0;
+    std::size_t end = 0;
+};
+
+// A row of a 2-D array: where it starts and, when the array's width is known, the value C
+// leaves at that width, which a row too long is refused with.
+struct Row {
+    std::size_t start = 0;
+    std::optional<std::uint64_t> width{};
+    std::optional<Span> excess{};
+
+    // The value written at the width, or the first written past it while the list was shorter:
+    // C fills the gap up to it with zeros.
+    void written(std::size_t at, std::size_t filled, Span value) {
+        if (!width || at - start < *width) return;
+        if (at - start == *width || filled <= start + *width) excess = value;
+    }
 };
 
 class TableReader {
@@ -59,7 +79,7 @@ public:
     }
 
 private:
-    const std::vector<CToken>& tokens() const { return tokens_.tokens; }
+    const CTokens& tokens() const { return tokens_; }
     bool isAt(std::size_t at, char punctuator) const {
         return at < tokens().size() && tokens()[at].is(punctuator);
     }
@@ -71,7 +91,7 @@ private:
         if (found == candidates.end()) {
             throw Failure(Cause::ArrayNotFound, {.value = *options_.array});
         }
-        return taken(*found, list(found->open, found->width), false);
+        return taken(*found, list(*found), false);
     }
 
     // The shape the editor's own exports state in their opening lines.
@@ -96,7 +116,7 @@ private:
     ImportedFont guessed(const std::vector<Candidate>& candidates) {
         const Candidate* otherWidth = nullptr;
         for (const Candidate& candidate : candidates) {
-            List values = list(candidate.open, candidate.width);
+            List values = list(candidate);
             const bool conditional =
                 values.problem && values.problem->cause() == Cause::ConditionalInList;
             if (candidate.width == kColumns || conditional) {
@@ -106,44 +126,41 @@ private:
                 if (candidate.width && !otherWidth) otherWidth = &candidate;
                 continue;
             }
-            const GlyphTable table = tableOf(candidate, values);
+            // Judged by size alone: filling out each array's declared length would take time
+            // growing with the count of arrays times that length.
+            const std::size_t size = filledSize(candidate, values.bytes.size());
             const std::size_t offset = options_.offset.value_or(0);
             if (candidate.width) {
-                const bool whole =
-                    table.bytes.size() > offset &&
-                    (table.bytes.size() - offset) / *candidate.width >= kFewestGuessedGlyphs;
+                const bool whole = *candidate.width != 0 && size > offset &&
+                                   (size - offset) / *candidate.width >= kFewestGuessedGlyphs;
                 if (whole) return taken(candidate, std::move(values), true);
                 if (!otherWidth) otherWidth = &candidate;
-            } else if (table.holdsGlyphs(offset,
-                                         candidates.size() > 1 ? kFewestGuessedGlyphs : 1)) {
+            } else if (holdsGlyphs(size, offset,
+                                   candidates.size() > 1 ? kFewestGuessedGlyphs : 1)) {
                 return taken(candidate, std::move(values), true);
             }
         }
         // The refusal an array of another width meets when named.
-        if (otherWidth) return taken(*otherWidth, list(otherWidth->open, otherWidth->width), true);
+        if (otherWidth) return taken(*otherWidth, list(*otherWidth), true);
         throw Failure(Cause::NoFontArray, {});
     }
 
-    GlyphTable tableOf(const Candidate& candidate, const List& list) const {
-        GlyphTable table{.bytes = {}, .line = candidate.line, .width = candidate.width};
-        // C fills an array declared longer than its list with zeros; a table indexed by
-        // character code may leave its first codes to that.
+    // C fills an array declared longer than its list with zeros; a table indexed by character
+    // code may leave its first codes to that.
+    static std::size_t filledSize(const Candidate& candidate, std::size_t listed) {
         const std::uint64_t declared = candidate.length.value_or(0) * candidate.width.value_or(1);
-        if (declared_ && (!candidate.width || *candidate.width == declared_->stride)) {
-            table.declared = declared_;
-        }
-        table.bytes.reserve(list.values.size());
-        for (const Value& value : list.values) {
-            table.bytes.push_back(static_cast<std::uint8_t>(value.number));
-        }
-        if (declared > table.bytes.size() && declared <= kFarthestIndex)
-            table.bytes.resize(declared);
-        return table;
+        return declared > listed && declared <= kFarthestIndex ? declared : listed;
     }
 
     ImportedFont taken(const Candidate& candidate, List list, bool guessed) const {
         if (list.problem) throw *list.problem;
-        ImportedFont font = importGlyphTable(tableOf(candidate, list), options_);
+        GlyphTable table{
+            .bytes = std::move(list.bytes), .line = candidate.line, .width = candidate.width};
+        if (declared_ && (!candidate.width || *candidate.width == declared_->stride)) {
+            table.declared = declared_;
+        }
+        table.bytes.resize(filledSize(candidate, table.bytes.size()));
+        ImportedFont font = importGlyphTable(table, options_);
         if (guessed) {
             font.notes.insert(font.notes.begin(), {.kind = ImportNote::Kind::ArrayTaken,
                                                    .name = std::string(candidate.name),
@@ -170,10 +187,10 @@ private:
 
     // The "{" of an array's list when an array's declarator starts at `at`.
     std::optional<std::size_t> arrayAt(std::size_t at, Candidate& candidate) const {
-        const CToken& name = tokens()[at];
+        const CToken name = tokens()[at];
         if (name.kind != CToken::Kind::Identifier || !isAt(at + 1, '[')) return std::nullopt;
         candidate.name = name.text;
-        candidate.line = name.line;
+        candidate.line = tokens().line(at);
         int dimensions = 0;
         std::size_t next = at + 1;
         for (; isAt(next, '['); ++dimensions) {
@@ -185,7 +202,7 @@ private:
             } else {
                 // A dimension written as an expression: its value is not known here.
                 candidate.width.reset();
-                next = skipBalanced(next, '[', ']');
+                next = tokens().after(next);
             }
         }
         if (dimensions < 2) candidate.width.reset();
@@ -203,28 +220,16 @@ private:
     std::size_t skipAttributes(std::size_t at) const {
         while (at < tokens().size() && tokens()[at].kind == CToken::Kind::Identifier) {
             ++at;
-            if (isAt(at, '(')) at = skipBalanced(at, '(', ')');
-        }
-        return at;
-    }
-
-    // The index after the bracket that closes the one at `at`, or the end.
-    std::size_t skipBalanced(std::size_t at, char opens, char closes) const {
-        int depth = 0;
-        for (; at < tokens().size(); ++at) {
-            if (tokens()[at].is(opens)) ++depth;
-            if (tokens()[at].is(closes) && --depth == 0) return at + 1;
+            if (isAt(at, '(')) at = tokens().after(at);
         }
         return at;
     }
 
     std::size_t listEnd(std::size_t open) const {
-        int depth = 0;
-        for (std::size_t at = open; at < tokens().size(); ++at) {
-            if (tokens()[at].is('{')) ++depth;
-            if (tokens()[at].is('}') && --depth == 0) return at + 1;
+        if (!tokens().closed(open)) {
+            throw Failure(Cause::ListNotClosed, {.line = tokens().line(open), .value = "{"});
         }
-        throw Failure(Cause::ListNotClosed, {.line = tokens()[open].line, .value = "{"});
+        return tokens().after(open);
     }
 
     // The brace-enclosed lists outside any other braces, for a file holding a bare list.
@@ -232,7 +237,7 @@ private:
         std::vector<Candidate> found;
         for (std::size_t at = 0; at < tokens().size();) {
             if (tokens()[at].is('{')) {
-                found.push_back({.line = tokens()[at].line, .open = at});
+                found.push_back({.line = tokens().line(at), .open = at});
                 at = listEnd(at);
             } else {
                 ++at;
@@ -241,34 +246,33 @@ private:
         return found;
     }
 
-    List list(std::size_t open, std::optional<std::uint64_t> width) const {
+    List list(const Candidate& candidate) const {
         List result;
-        result.end = listEnd(open);
-        result.values.reserve((result.end - open) / 2 + 1);
+        const std::size_t end = listEnd(candidate.open);
+        result.bytes.reserve((end - candidate.open) / 2 + 1);
         int depth = 0;
-        std::size_t rowStart = 0;
+        Row row;
         std::size_t cursor = 0;  // where the next value goes
-        for (std::size_t at = open; at < result.end && !result.problem;) {
-            const CToken& token = tokens()[at];
+        for (std::size_t at = candidate.open; at < end && !result.problem;) {
+            const CToken token = tokens()[at];
             if (token.is('{')) {
-                ++depth;
-                if (depth == 2) rowStart = cursor;
+                if (++depth == 2) row = {.start = cursor, .width = candidate.width};
                 ++at;
             } else if (token.is('}')) {
-                if (depth == 2 && width) endRow(result, rowStart, cursor, *width, token);
+                if (depth == 2 && row.width) endRow(result, row, cursor, at);
                 --depth;
                 ++at;
             } else if (token.is(',')) {
                 ++at;
             } else if (token.is('[') && depth <= 2) {
-                at = designator(at, depth == 1 ? 0 : rowStart, depth == 1 ? width : 1, cursor,
-                                result);
+                at = designator(at, depth == 1 ? 0 : row.start, depth == 1 ? candidate.width : 1,
+                                cursor, result);
             } else if (token.kind == CToken::Kind::Conditional) {
                 result.problem.emplace(
                     Cause::ConditionalInList,
-                    state::Facts{.line = token.line, .value = std::string(token.text)});
+                    state::Facts{.line = tokens().line(at), .value = std::string(token.text)});
             } else {
-                at = element(at, result, cursor);
+                at = element(at, result, cursor, depth >= 2 ? &row : nullptr);
             }
         }
         return result;
@@ -281,13 +285,14 @@ private:
         ++at;
         const std::optional<std::uint64_t> index = constant(at);
         if (!index || !isAt(at, ']') || !isAt(at + 1, '=') || !unit || *unit == 0) {
-            list.problem.emplace(Cause::NotAConstant, state::Facts{.line = tokens()[start].line,
+            list.problem.emplace(Cause::NotAConstant, state::Facts{.line = tokens().line(start),
                                                                    .value = elementText(start)});
             return at;
         }
-        if (*index > kFarthestIndex || *unit > kFarthestIndex) {
+        if (*index > kFarthestIndex || *unit > kFarthestIndex ||
+            base + *index * *unit > kMostValues) {
             list.problem.emplace(Cause::IndexTooLarge,
-                                 state::Facts{.line = tokens()[start].line,
+                                 state::Facts{.line = tokens().line(start),
                                               .value = std::string(textBetween(start, at + 1))});
             return at;
         }
@@ -296,44 +301,52 @@ private:
     }
 
     // C fills a row given fewer values than the array is wide with zeros.
-    void endRow(List& list, std::size_t rowStart, std::size_t& cursor, std::uint64_t width,
-                const CToken& close) const {
-        if (cursor - rowStart > width) {
-            const Value& extra = list.values[rowStart + width];
-            list.problem.emplace(Cause::RowTooLong, state::Facts{.line = extra.line,
-                                                                 .value = std::string(extra.text)});
+    void endRow(List& list, const Row& row, std::size_t& cursor, std::size_t close) const {
+        const std::uint64_t width = *row.width;
+        if (cursor - row.start > width) {
+            const Span extra = row.excess.value_or(Span{close, close + 1});
+            list.problem.emplace(
+                Cause::RowTooLong,
+                state::Facts{.line = tokens().line(extra.first),
+                             .value = std::string(textBetween(extra.first, extra.end))});
             return;
         }
-        cursor = rowStart + width;
-        if (list.values.size() < cursor)
-            list.values.resize(cursor, Value{0, close.line, close.text});
+        if (width > kMostValues || row.start + width > kMostValues) {
+            list.problem.emplace(Cause::FileTooLarge, state::Facts{.line = tokens().line(close)});
+            return;
+        }
+        cursor = row.start + static_cast<std::size_t>(width);
+        if (list.bytes.size() < cursor) list.bytes.resize(cursor);
     }
 
     // One value up to the next "," or "}"; a problem when it is anything but a byte constant.
-    std::size_t element(std::size_t at, List& list, std::size_t& cursor) const {
+    std::size_t element(std::size_t at, List& list, std::size_t& cursor, Row* row) const {
         const std::size_t start = at;
         const std::optional<std::uint64_t> value = constant(at);
         if (!value || !(isAt(at, ',') || isAt(at, '}'))) {
-            list.problem.emplace(Cause::NotAConstant, state::Facts{.line = tokens()[start].line,
+            list.problem.emplace(Cause::NotAConstant, state::Facts{.line = tokens().line(start),
                                                                    .value = elementText(start)});
             return at;
         }
-        const std::string_view text = textBetween(start, at);
         if (*value > 0xFF) {
-            list.problem.emplace(Cause::NotAByte, state::Facts{.line = tokens()[start].line,
-                                                               .value = std::string(text)});
+            list.problem.emplace(Cause::NotAByte,
+                                 state::Facts{.line = tokens().line(start),
+                                              .value = std::string(textBetween(start, at))});
         }
-        const Value read{*value, tokens()[start].line, text};
-        if (list.values.size() <= cursor) list.values.resize(cursor + 1, Value{0, read.line, text});
-        list.values[cursor++] = read;
+        if (row) row->written(cursor, list.bytes.size(), {start, at});
+        if (list.bytes.size() <= cursor) list.bytes.resize(cursor + 1);
+        list.bytes[cursor++] = static_cast<std::uint8_t>(*value);
         return at;
     }
 
     // A constant, a parenthesised constant, or a cast such as "(uint8_t)0x3E" before one.
-    std::optional<std::uint64_t> constant(std::size_t& at) const {
+    std::optional<std::uint64_t> constant(std::size_t& at, int depth = 0) const {
         if (at >= tokens().size()) return std::nullopt;
-        const CToken& token = tokens()[at];
+        const CToken token = tokens()[at];
         if (token.is('(')) {
+            if (depth == kDeepestParentheses) {
+                throw Failure(Cause::NestingTooDeep, {.line = tokens().line(at), .value = "("});
+            }
             std::size_t close = at + 1;
             while (close < tokens().size() &&
                    (tokens()[close].kind == CToken::Kind::Identifier || tokens()[close].is('*'))) {
@@ -342,10 +355,10 @@ private:
             if (close > at + 1 && isAt(close, ')') && !isAt(close + 1, ',') &&
                 !isAt(close + 1, '}')) {
                 at = close + 1;
-                return constant(at);
+                return constant(at, depth + 1);
             }
             ++at;
-            const std::optional<std::uint64_t> inner = constant(at);
+            const std::optional<std::uint64_t> inner = constant(at, depth + 1);
             if (!inner || !isAt(at, ')')) return std::nullopt;
             ++at;
             return inner;
@@ -369,7 +382,7 @@ private:
 
     std::string_view textBetween(std::size_t first, std::size_t end) const {
         const char* from = tokens()[first].text.data();
-        const CToken& last = tokens()[end - 1];
+        const CToken last = tokens()[end - 1];
         return std::string_view(from, last.text.data() + last.text.size() - from);
     }
 
@@ -379,7 +392,7 @@ private:
         std::size_t end = start + 1;
         while (end < tokens().size() && !tokens()[end].is(',') && !tokens()[end].is('}') &&
                tokens()[end].kind != CToken::Kind::Conditional &&
-               tokens()[end].line == tokens()[start].line) {
+               tokens().line(end) == tokens().line(start)) {
             ++end;
         }
         return std::string(textBetween(start, end).substr(0, kLongest));
@@ -393,6 +406,7 @@ private:
 }  // namespace
 
 ImportedFont importCTable(std::string_view source, const ImportOptions& options) {
+    if (source.size() > kMostImportBytes) throw Failure(Cause::FileTooLarge, {});
     return TableReader(source, options).read();
 }
 

@@ -37,11 +37,7 @@ std::string_view operand(std::string_view text) {
 
 class Tokenizer {
 public:
-    // No source holds more tokens than bytes; reserving that spares the reallocations, which
-    // cost more than the memory when the source is a font table of some kilobytes.
-    explicit Tokenizer(std::string_view source) : source_(source) {
-        result_.tokens.reserve(source.size() + 1);
-    }
+    explicit Tokenizer(std::string_view source) : source_(source), result_(source) {}
 
     CTokens run() {
         while (true) {
@@ -52,12 +48,13 @@ public:
             } else if (skipping_) {
                 skipToken();
             } else {
-                result_.tokens.push_back(token());
+                token();
             }
         }
         if (skipping_) {
             throw state::Failure(state::Cause::IfNotClosed, {.line = skipFrom_, .value = "#if 0"});
         }
+        result_.matchBrackets();
         return std::move(result_);
     }
 
@@ -103,12 +100,10 @@ private:
         }
     }
 
-    CToken token() {
+    void token() {
         const std::size_t start = pos_;
-        const int line = line_;
-        atLineStart_ = false;
         const CToken::Kind kind = skipToken();
-        return {source_.substr(start, pos_ - start), line, kind};
+        result_.add(source_.substr(start, pos_ - start), kind);
     }
 
     CToken::Kind skipToken() {
@@ -188,20 +183,20 @@ private:
         const std::string_view name = word(text, at);
         const bool opens = name == "if" || name == "ifdef" || name == "ifndef";
         if (skipping_) {
-            skipped(name, opens, text, line);
+            skipped(name, opens, text);
         } else if (name == "if" && operand(text.substr(at)) == "0") {
             skipping_ = true;
             skipDepth_ = 0;
             skipFrom_ = line;
         } else if (opens || name == "elif" || name == "else" || name == "endif") {
-            conditional(name, opens, text, line);
+            conditional(name, opens, text);
         } else if (name == "define") {
             define(text, at);
         }
     }
 
     // Inside "#if 0": only the directive that ends the region counts.
-    void skipped(std::string_view name, bool opens, std::string_view text, int line) {
+    void skipped(std::string_view name, bool opens, std::string_view text) {
         if (opens) {
             ++skipDepth_;
         } else if (name == "endif" && skipDepth_ > 0) {
@@ -212,11 +207,11 @@ private:
         } else if (skipDepth_ == 0 && name == "elif") {
             skipping_ = false;
             openIfs_.push_back(false);
-            result_.tokens.push_back({text, line, CToken::Kind::Conditional});
+            result_.add(text, CToken::Kind::Conditional);
         }
     }
 
-    void conditional(std::string_view name, bool opens, std::string_view text, int line) {
+    void conditional(std::string_view name, bool opens, std::string_view text) {
         if (opens) {
             openIfs_.push_back(false);
         } else if (name == "endif" && !openIfs_.empty() && openIfs_.back()) {
@@ -226,7 +221,7 @@ private:
         } else if (name == "endif" && !openIfs_.empty()) {
             openIfs_.pop_back();
         }
-        result_.tokens.push_back({text, line, CToken::Kind::Conditional});
+        result_.add(text, CToken::Kind::Conditional);
     }
 
     void define(std::string_view text, std::size_t at) {
@@ -251,6 +246,47 @@ private:
 };
 
 }  // namespace
+
+int CTokens::line(std::size_t at) const {
+    const auto before = std::upper_bound(lineEnds_.begin(), lineEnds_.end(), tokens_[at].start);
+    return static_cast<int>(before - lineEnds_.begin()) + 1;
+}
+
+void CTokens::add(std::string_view text, CToken::Kind kind) {
+    tokens_.push_back({static_cast<std::uint32_t>(text.data() - source_.data()),
+                       static_cast<std::uint32_t>(text.size()), static_cast<std::uint32_t>(kind)});
+}
+
+void CTokens::matchBrackets() {
+    for (std::size_t at = source_.find('\n'); at != std::string_view::npos;
+         at = source_.find('\n', at + 1)) {
+        lineEnds_.push_back(static_cast<std::uint32_t>(at));
+    }
+    // Each open bracket not yet closed holds 1 + the index of the one opened before it, 0 for
+    // none, so that the stacks of open brackets take no memory of their own.
+    constexpr std::string_view kOpens = "([{", kCloses = ")]}";
+    std::size_t innermost[kOpens.size()] = {};
+    for (std::size_t at = 0; at < tokens_.size(); ++at) {
+        const CToken token = (*this)[at];
+        if (token.kind != CToken::Kind::Punctuator) continue;
+        if (const std::size_t kind = kOpens.find(token.text[0]); kind != std::string_view::npos) {
+            tokens_[at].extent = static_cast<std::uint32_t>(innermost[kind]);
+            innermost[kind] = at + 1;
+        } else if (const std::size_t kind = kCloses.find(token.text[0]);
+                   kind != std::string_view::npos && innermost[kind] != 0) {
+            const std::size_t open = innermost[kind] - 1;
+            innermost[kind] = tokens_[open].extent;
+            tokens_[open].extent = static_cast<std::uint32_t>(at + 1 - open);
+        }
+    }
+    for (std::size_t open : innermost) {
+        while (open != 0) {
+            const std::size_t outer = tokens_[open - 1].extent;
+            tokens_[open - 1].extent = 0;
+            open = outer;
+        }
+    }
+}
 
 CTokens cTokens(std::string_view source) {
     return Tokenizer(source).run();

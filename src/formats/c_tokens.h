@@ -2,6 +2,7 @@
 
 // The tokens of C source as a table importer needs them: comments dropped, "#if 0" regions
 // skipped, other conditionals kept as tokens of their own, and "#define NAME 123" remembered.
+#include <cstddef>
 #include <cstdint>
 #include <map>
 #include <string>
@@ -20,14 +21,53 @@ struct CToken {
         Conditional
     };
     std::string_view text;  // for a conditional, its directive line
-    int line;               // 1-based
     Kind kind;
     bool is(char p) const { return kind == Kind::Punctuator && text == std::string_view(&p, 1); }
 };
 
-struct CTokens {
-    std::vector<CToken> tokens;
+// The tokens of a source of up to 256 MiB, eight bytes each: a source of a million commas is
+// a million tokens, and what each holds is what bounds the memory of an import.
+class CTokens {
+public:
+    // Reserves a token for each byte; the pages are touched only as far as used.
+    explicit CTokens(std::string_view source) : source_(source) {
+        tokens_.reserve(source.size() + 1);
+    }
+
+    std::size_t size() const { return tokens_.size(); }
+    CToken operator[](std::size_t at) const {
+        const Stored& token = tokens_[at];
+        const auto kind = static_cast<CToken::Kind>(token.kind);
+        return {source_.substr(token.start, kind == CToken::Kind::Punctuator ? 1 : token.extent),
+                kind};
+    }
+    // The 1-based line the token at `at` starts on.
+    int line(std::size_t at) const;
+    // The index after the bracket that closes the "(", "[" or "{" at `open`, counting brackets
+    // of its kind alone, or size() when none does. Found once for all, so that scanning for
+    // it from each of many open brackets costs no time growing with the square of the size.
+    std::size_t after(std::size_t open) const {
+        return closed(open) ? open + tokens_[open].extent : tokens_.size();
+    }
+    bool closed(std::size_t open) const { return tokens_[open].extent != 0; }
+
+    void add(std::string_view text, CToken::Kind kind);
+    // Matches the brackets; called once all tokens are added.
+    void matchBrackets();
+
     std::map<std::string_view, std::string_view> numberMacros;  // name -> number token
+
+private:
+    struct Stored {
+        std::uint32_t start;
+        // The text's size. A punctuator is one character; an open bracket holds the count of
+        // tokens from it to past its close, 0 when none closes it.
+        std::uint32_t extent : 28;
+        std::uint32_t kind : 4;
+    };
+    std::string_view source_;
+    std::vector<Stored> tokens_;
+    std::vector<std::uint32_t> lineEnds_;  // the offset of every "\n"
 };
 
 // Fails with CommentNotClosed or IfNotClosed, naming the line where it opened.

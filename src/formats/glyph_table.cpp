@@ -240,9 +240,9 @@ private:
 
 }  // namespace
 
-bool GlyphTable::holdsGlyphs(std::size_t offset, std::size_t fewest) const {
-    if (bytes.size() <= offset) return false;
-    const std::size_t taken = bytes.size() - offset;
+bool holdsGlyphs(std::size_t size, std::size_t offset, std::size_t fewest) {
+    if (size <= offset) return false;
+    const std::size_t taken = size - offset;
     return std::any_of(std::begin(kGuessedStrides), std::end(kGuessedStrides),
                        [&](std::size_t s) { return taken % s == 0 && taken / s >= fewest; });
 }

@@ -16,10 +16,11 @@ struct GlyphTable {
     int line = 0;                        // where the table is declared, for failures
     std::optional<std::size_t> width{};  // a 2-D array's declared row length
     std::optional<TableShape> declared{};
-
-    // Whether it holds whole glyphs of a stride this program guesses, at least `fewest`.
-    bool holdsGlyphs(std::size_t offset, std::size_t fewest) const;
 };
+
+// Whether a table of `size` bytes holds whole glyphs of a stride this program guesses from
+// `offset` on, at least `fewest`.
+bool holdsGlyphs(std::size_t size, std::size_t offset, std::size_t fewest);
 
 // The 96 glyphs from options.offset on. Notes say which shape was guessed and how many
 // glyphs were filled; failures name `line`.
