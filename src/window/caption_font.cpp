@@ -40,7 +40,7 @@ QString japaneseSansSerif() {
 }
 
 // The widest text a control must show whole.
-QString widestText(const ControlSpec& control) {
+QString widestText(const ControlPlacement& control) {
     if (control.kind != ControlKind::TextField) return qtText(control.caption);
     if (control.name == "Text10") return qtText(kWidestLabel);
     if (control.name == "Text9") return qtText(kWidestCode);
@@ -49,7 +49,7 @@ QString widestText(const ControlSpec& control) {
 
 bool fitsAt(const QFont& font, const QStyle& style) {
     const QFontMetrics metrics(font);
-    for (const ControlSpec& control : formControls()) {
+    for (const ControlPlacement& control : formControls()) {
         if (control.kind == ControlKind::PixelButton) continue;
         const QRect area = textArea(style, control.kind, pixelRect(control));
         // Buttons wrap their captions onto further lines; labels and fields keep one line.
@@ -70,7 +70,7 @@ bool fitsAt(const QFont& font, const QStyle& style) {
 // of the time a size costs; the measuring below still decides.
 int largestFullWidthSize() {
     int size = kDesignPixelSize;
-    for (const ControlSpec& control : formControls()) {
+    for (const ControlPlacement& control : formControls()) {
         if (control.kind != ControlKind::Label) continue;
         const auto characters = static_cast<int>(qtText(control.caption).size());
         size = std::min(size, pixelRect(control).width() / characters);

@@ -71,9 +71,9 @@ Form1::Form1(std::filesystem::path directory, QWidget* parent)
     createEditActions();
 
     // Qt's tab order is the order of creation, so the controls are made in their tab order.
-    std::vector<ControlSpec> byTabIndex(formControls().begin(), formControls().end());
-    std::ranges::sort(byTabIndex, {}, &ControlSpec::tabIndex);
-    for (const ControlSpec& control : byTabIndex) createControl(control);
+    std::vector<ControlPlacement> byTabIndex(formControls().begin(), formControls().end());
+    std::ranges::sort(byTabIndex, {}, &ControlPlacement::tabIndex);
+    for (const ControlPlacement& control : byTabIndex) createControl(control);
 
     editor_.state().pixels.addObserver(
         [this](int column, int row, state::PixelColour colour) { showPixel(column, row, colour); });
@@ -85,7 +85,7 @@ Form1::~Form1() {
     for (QLineEdit* edit : findChildren<QLineEdit*>()) edit->disconnect(this);
 }
 
-void Form1::createControl(const ControlSpec& control) {
+void Form1::createControl(const ControlPlacement& control) {
     switch (control.kind) {
         case ControlKind::Label: {
             auto* label = new QLabel(qtText(control.caption), this);
@@ -105,7 +105,7 @@ void Form1::createControl(const ControlSpec& control) {
     }
 }
 
-void Form1::createTextField(const ControlSpec& control) {
+void Form1::createTextField(const ControlPlacement& control) {
     const state::FieldId id = fieldOf(control.name);
     state::TextField& field = editor_.state().field(id);
     auto* edit = new QLineEdit(QString::fromStdString(field.text()), this);
@@ -120,7 +120,7 @@ void Form1::createTextField(const ControlSpec& control) {
     edit->installEventFilter(this);
 }
 
-void Form1::createPixelButton(const ControlSpec& control) {
+void Form1::createPixelButton(const ControlPlacement& control) {
     auto* button = new PixelButton(this);
     button->setObjectName(qtText(control.name));
     button->setProperty("Index", control.row);
@@ -140,7 +140,7 @@ void Form1::createPixelButton(const ControlSpec& control) {
     watchPixel(button);
 }
 
-void Form1::createButton(const ControlSpec& control) {
+void Form1::createButton(const ControlPlacement& control) {
     static const std::array<ButtonAction, 6> kActions = {{
         {"Command9", &Form1::onPreviousClicked, QKeySequence(Qt::Key_PageUp)},
         {"Command10", &Form1::onNextClicked, QKeySequence(Qt::Key_PageDown)},

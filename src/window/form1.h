@@ -53,10 +53,10 @@ private slots:
     void onExitClicked();
 
 private:
-    void createControl(const ControlSpec& control);
-    void createTextField(const ControlSpec& control);
-    void createPixelButton(const ControlSpec& control);
-    void createButton(const ControlSpec& control);
+    void createControl(const ControlPlacement& control);
+    void createTextField(const ControlPlacement& control);
+    void createPixelButton(const ControlPlacement& control);
+    void createButton(const ControlPlacement& control);
     void showPixel(int column, int row, state::PixelColour colour);
     // Moves the focus to the pixel at (column, row), held inside the grid.
     void focusPixel(int column, int row);

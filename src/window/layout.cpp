@@ -6,7 +6,7 @@
 namespace fontedit::window {
 namespace {
 
-constexpr std::array<ControlSpec, 16> kOtherControls = {{
+constexpr std::array<ControlPlacement, 16> kOtherControls = {{
     {"Label3", ControlKind::Label, "文字", 4320, 360, 495, 255, 54},
     {"Text10", ControlKind::TextField, "", 4800, 240, 375, 375, 53},
     {"Label1", ControlKind::Label, "コード", 4320, 840, 495, 255, 49},
@@ -38,8 +38,9 @@ constexpr std::array<std::string_view, 5> kPixelGroupNames = {"Command1", "Comma
 
 constexpr int kPixelSize = 375, kPixelOrigin = 240, kPixelPitch = 480;
 
-constexpr std::array<ControlSpec, kPixelTabOrder.size() + kOtherControls.size()> buildControls() {
-    std::array<ControlSpec, kPixelTabOrder.size() + kOtherControls.size()> controls{};
+constexpr std::array<ControlPlacement, kPixelTabOrder.size() + kOtherControls.size()>
+buildControls() {
+    std::array<ControlPlacement, kPixelTabOrder.size() + kOtherControls.size()> controls{};
     for (std::size_t i = 0; i < kPixelTabOrder.size(); ++i) {
         const auto [column, row] = kPixelTabOrder[i];
         controls[i] = {kPixelGroupNames[column - 1],
@@ -63,11 +64,11 @@ constexpr auto kControls = buildControls();
 
 }  // namespace
 
-std::span<const ControlSpec> formControls() {
+std::span<const ControlPlacement> formControls() {
     return kControls;
 }
 
-QRect pixelRect(const ControlSpec& control) {
+QRect pixelRect(const ControlPlacement& control) {
     return {control.left / kTwipsPerPixel, control.top / kTwipsPerPixel,
             control.width / kTwipsPerPixel, control.height / kTwipsPerPixel};
 }

@@ -15,7 +15,7 @@ inline constexpr std::string_view kFormCaption = "8x8フォントエディタ";
 
 enum class ControlKind { Label, TextField, Button, PixelButton };
 
-struct ControlSpec {
+struct ControlPlacement {
     std::string_view name;
     ControlKind kind;
     // Labels and buttons only; a text field shows the text of its editor field.
@@ -28,10 +28,10 @@ struct ControlSpec {
 };
 
 // Every control of Form1: the 40 pixel buttons and the 16 others.
-std::span<const ControlSpec> formControls();
+std::span<const ControlPlacement> formControls();
 
 // A control's place and size in pixels at 96 dots per inch.
-QRect pixelRect(const ControlSpec& control);
+QRect pixelRect(const ControlPlacement& control);
 // A caption or name of the layout as Qt text.
 QString qtText(std::string_view text);
 
