@@ -65,6 +65,26 @@
     </message>
     <message>
         <location line="+2"/>
+        <source>{file} は通常のファイルではありません</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>{file} は他人が書き込めるフォルダにある他人のシンボリックリンクです。たどりませんでした</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>{file} はリンク先のないシンボリックリンクです。リンク先は作りませんでした</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>{file} は書きかけです。元の内容は同じフォルダの {value} にあります{reason}</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
         <source>{file} は復元ファイルとして読めません</source>
         <translation type="unfinished"></translation>
     </message>
@@ -135,6 +155,31 @@
     </message>
     <message>
         <location line="+4"/>
+        <source>{file} の {line} 行目の「{value}」で括弧の入れ子が深すぎます</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>{file} の {line} 行目の表のグリフの並びが決められません。次のどれかを指定してください: {value}</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>{file} の {line} 行目の表はどう読んでも 5×8 のグリフに収まりません</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>{file} の {line} 行目の表はグリフごとに幅が違います。固定幅のフォントだけを読めます</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>{file} の {line} 行目の添字「{value}」はフォントの範囲をはるかに超えています</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
         <source>{file} は BDF フォントではありません</source>
         <translation type="unfinished"></translation>
     </message>
@@ -170,6 +215,11 @@
     </message>
     <message>
         <location line="+5"/>
+        <source>{file} に ENCODING {code} からの 96 文字のグリフがありません（フォントの ENCODING は {value}）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
         <source>{place} の「{value}」は 1～2 桁の 16 進数ではありません</source>
         <translation type="unfinished"></translation>
     </message>
@@ -195,7 +245,7 @@
     </message>
     <message>
         <location line="+3"/>
-        <source>標準出力に書き込めません</source>
+        <source>標準出力に書き込めません{reason}</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -237,7 +287,7 @@
 <context>
     <name>Layout</name>
     <message>
-        <location filename="../src/window/layout.cpp" line="+12"/>
+        <location filename="../src/window/layout.cpp" line="+15"/>
         <source>文字</source>
         <translation type="unfinished"></translation>
     </message>
@@ -262,27 +312,27 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>読出し</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>保存</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>Cヘッダ生成</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>終了</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/window/layout.h" line="+14"/>
+        <location filename="../src/window/layout.h" line="+15"/>
         <source>8x8フォントエディタ</source>
         <translation type="unfinished"></translation>
     </message>
@@ -290,12 +340,12 @@
 <context>
     <name>fontedit::window::Form1</name>
     <message>
-        <location filename="../src/window/form1.cpp" line="+116"/>
+        <location filename="../src/window/form1.cpp" line="+147"/>
         <source>列 %1 行 %2</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+53"/>
+        <location line="+45"/>
         <source>保存されていない変更があります。変更を破棄してファイルから読み出しますか？</source>
         <translation type="unfinished"></translation>
     </message>

@@ -8,26 +8,6 @@
 
 namespace fontedit::state {
 
-std::string_view fieldName(FieldId id) {
-    switch (id) {
-        case FieldId::Text1:
-            return "Text1";
-        case FieldId::Text2:
-            return "Text2";
-        case FieldId::Text3:
-            return "Text3";
-        case FieldId::Text4:
-            return "Text4";
-        case FieldId::Text5:
-            return "Text5";
-        case FieldId::Text9:
-            return "Text9";
-        case FieldId::Text10:
-            return "Text10";
-    }
-    return {};
-}
-
 TextField& EditorState::field(FieldId id) {
     return const_cast<TextField&>(std::as_const(*this).field(id));
 }

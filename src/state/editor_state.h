@@ -3,7 +3,6 @@
 // Everything the editor remembers: both tables, the fields and the pixel colours. The
 // current code is not stored; it is read from the code field each time it is needed.
 #include <array>
-#include <string_view>
 
 #include "state/pixels.h"
 #include "state/tables.h"
@@ -11,12 +10,12 @@
 
 namespace fontedit::state {
 
-// The fields by their control names.
+// The editor's fields: the five glyph columns, the code (Text9) and the label (Text10). The
+// window binds each of its text boxes to one of them.
 enum class FieldId { Text1, Text2, Text3, Text4, Text5, Text9, Text10 };
 inline constexpr std::array<FieldId, 7> kAllFields = {
     FieldId::Text1, FieldId::Text2, FieldId::Text3, FieldId::Text4,
     FieldId::Text5, FieldId::Text9, FieldId::Text10};
-std::string_view fieldName(FieldId id);
 
 class EditorState {
 public:

@@ -2,7 +2,6 @@
 
 // The 5 x 8 grid of pixel buttons as colours. Row k of a column is bit k of its byte.
 #include <array>
-#include <cstdint>
 #include <functional>
 #include <vector>
 
@@ -10,13 +9,8 @@
 
 namespace fontedit::state {
 
+// Whether a pixel is set; the window decides what colour each shows in.
 enum class PixelColour { Unlit, Lit };
-
-// The colour values as the window system knows them: lit is red 255, green 8, blue 0 with
-// red in the low byte; unlit is the system colour for button faces.
-inline constexpr std::uint32_t kLitColourValue = 0x0008FF;
-inline constexpr std::uint32_t kUnlitColourValue = 0x8000000F;
-inline constexpr std::uint8_t kLitRed = 255, kLitGreen = 8, kLitBlue = 0;
 
 class PixelGrid {
 public:

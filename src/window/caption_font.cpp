@@ -40,20 +40,20 @@ QString japaneseSansSerif() {
 }
 
 // The widest text a control must show whole.
-QString widestText(const ControlSpec& control) {
-    if (control.kind != ControlKind::TextField) return captionText(control.caption);
-    if (control.name == "Text10") return qtText(kWidestLabel);
-    if (control.name == "Text9") return qtText(kWidestCode);
+QString widestText(const ControlPlacement& control) {
+    if (control.kind() != ControlKind::TextField) return captionText(control.caption);
+    if (control.id == ControlId::Text10) return qtText(kWidestLabel);
+    if (control.id == ControlId::Text9) return qtText(kWidestCode);
     return qtText(kWidestByte);
 }
 
 bool fitsAt(const QFont& font, const QStyle& style) {
     const QFontMetrics metrics(font);
-    for (const ControlSpec& control : formControls()) {
-        if (control.kind == ControlKind::PixelButton) continue;
-        const QRect area = textArea(style, control.kind, pixelRect(control));
+    for (const ControlPlacement& control : formControls()) {
+        if (control.kind() == ControlKind::PixelButton) continue;
+        const QRect area = textArea(style, control.kind(), pixelRect(control));
         // Buttons wrap their captions onto further lines; labels and fields keep one line.
-        const int flags = control.kind == ControlKind::Button ? Qt::TextWordWrap : 0;
+        const int flags = control.kind() == ControlKind::Button ? Qt::TextWordWrap : 0;
         const QRect needed = metrics.boundingRect(area, flags, widestText(control));
         if (needed.width() > area.width() || metrics.height() > area.height() ||
             (flags != 0 && needed.height() > area.height())) {
@@ -70,8 +70,8 @@ bool fitsAt(const QFont& font, const QStyle& style) {
 // of the time a size costs; the measuring below still decides.
 int largestFullWidthSize() {
     int size = kDesignPixelSize;
-    for (const ControlSpec& control : formControls()) {
-        if (control.kind != ControlKind::Label) continue;
+    for (const ControlPlacement& control : formControls()) {
+        if (control.kind() != ControlKind::Label) continue;
         const auto characters = static_cast<int>(captionText(control.caption).size());
         size = std::min(size, pixelRect(control).width() / characters);
     }

@@ -26,10 +26,6 @@
 namespace fontedit::window {
 namespace {
 
-state::FieldId fieldOf(std::string_view name) {
-    return *std::ranges::find(state::kAllFields, name, state::fieldName);
-}
-
 // A change made by the editor, not by the user: shown without raising textEdited, and the
 // cursor stays where the user was typing.
 void showText(QLineEdit* edit, const std::string& text) {
@@ -39,14 +35,6 @@ void showText(QLineEdit* edit, const std::string& text) {
     edit->setText(shown);
     edit->setCursorPosition(std::min<int>(cursor, shown.size()));
 }
-
-using Action = void (Form1::*)();
-
-struct ButtonAction {
-    std::string_view name;
-    Action action;
-    QKeySequence shortcut;
-};
 
 }  // namespace
 
@@ -60,9 +48,9 @@ Form1::Form1(std::filesystem::path directory, QWidget* parent)
     createEditActions();
 
     // Qt's tab order is the order of creation, so the controls are made in their tab order.
-    std::vector<ControlSpec> byTabIndex(formControls().begin(), formControls().end());
-    std::ranges::sort(byTabIndex, {}, &ControlSpec::tabIndex);
-    for (const ControlSpec& control : byTabIndex) createControl(control);
+    std::vector<ControlPlacement> byTabIndex(formControls().begin(), formControls().end());
+    std::ranges::sort(byTabIndex, {}, &ControlPlacement::tabIndex);
+    for (const ControlPlacement& control : byTabIndex) createControl(control);
 
     editor_.state().pixels.addObserver(
         [this](int column, int row, state::PixelColour colour) { showPixel(column, row, colour); });
@@ -74,31 +62,74 @@ Form1::~Form1() {
     for (QLineEdit* edit : findChildren<QLineEdit*>()) edit->disconnect(this);
 }
 
-void Form1::createControl(const ControlSpec& control) {
-    switch (control.kind) {
-        case ControlKind::Label: {
-            auto* label = new QLabel(captionText(control.caption), this);
-            label->setObjectName(qtText(control.name));
-            label->setGeometry(pixelRect(control));
-            break;
-        }
-        case ControlKind::TextField:
-            createTextField(control);
-            break;
-        case ControlKind::Button:
-            createButton(control);
-            break;
-        case ControlKind::PixelButton:
+// A switch the compiler checks to be complete: each control of the layout has its binding.
+void Form1::createControl(const ControlPlacement& control) {
+    using state::FieldId;
+    switch (control.id) {
+        case ControlId::Command1:
+        case ControlId::Command2:
+        case ControlId::Command3:
+        case ControlId::Command4:
+        case ControlId::Command5:
             createPixelButton(control);
+            break;
+        case ControlId::Command9:
+            createButton(control, &Form1::onPreviousClicked, QKeySequence(Qt::Key_PageUp));
+            break;
+        case ControlId::Command10:
+            createButton(control, &Form1::onNextClicked, QKeySequence(Qt::Key_PageDown));
+            break;
+        case ControlId::Command11:
+            createButton(control, &Form1::onReadClicked, QKeySequence(Qt::CTRL | Qt::Key_O));
+            break;
+        case ControlId::Command12:
+            createButton(control, &Form1::onSaveClicked, QKeySequence(Qt::CTRL | Qt::Key_S));
+            break;
+        case ControlId::Command13:
+            createButton(control, &Form1::onExitClicked, QKeySequence(Qt::CTRL | Qt::Key_Q));
+            break;
+        case ControlId::Command14:
+            createButton(control, &Form1::onExportClicked, QKeySequence(Qt::CTRL | Qt::Key_E));
+            break;
+        case ControlId::Label1:
+        case ControlId::Label2:
+        case ControlId::Label3:
+            createLabel(control);
+            break;
+        case ControlId::Text1:
+            createTextField(control, FieldId::Text1);
+            break;
+        case ControlId::Text2:
+            createTextField(control, FieldId::Text2);
+            break;
+        case ControlId::Text3:
+            createTextField(control, FieldId::Text3);
+            break;
+        case ControlId::Text4:
+            createTextField(control, FieldId::Text4);
+            break;
+        case ControlId::Text5:
+            createTextField(control, FieldId::Text5);
+            break;
+        case ControlId::Text9:
+            createTextField(control, FieldId::Text9);
+            break;
+        case ControlId::Text10:
+            createTextField(control, FieldId::Text10);
             break;
     }
 }
 
-void Form1::createTextField(const ControlSpec& control) {
-    const state::FieldId id = fieldOf(control.name);
+void Form1::createLabel(const ControlPlacement& control) {
+    auto* label = new QLabel(captionText(control.caption), this);
+    label->setObjectName(qtText(control.name()));
+    label->setGeometry(pixelRect(control));
+}
+
+void Form1::createTextField(const ControlPlacement& control, state::FieldId id) {
     state::TextField& field = editor_.state().field(id);
     auto* edit = new QLineEdit(QString::fromStdString(field.text()), this);
-    edit->setObjectName(qtText(control.name));
+    edit->setObjectName(qtText(control.name()));
     edit->setGeometry(pixelRect(control));
     field.addObserver([edit](const std::string& text) { showText(edit, text); });
     connect(edit, &QLineEdit::textEdited, this, [this, id](const QString& text) {
@@ -109,9 +140,9 @@ void Form1::createTextField(const ControlSpec& control) {
     edit->installEventFilter(this);
 }
 
-void Form1::createPixelButton(const ControlSpec& control) {
+void Form1::createPixelButton(const ControlPlacement& control) {
     auto* button = new PixelButton(this);
-    button->setObjectName(qtText(control.name));
+    button->setObjectName(qtText(control.name()));
     button->setProperty("Index", control.row);
     button->setAccessibleName(tr("列 %1 行 %2").arg(control.column).arg(control.row));
     button->setGeometry(pixelRect(control));
@@ -129,22 +160,14 @@ void Form1::createPixelButton(const ControlSpec& control) {
     watchPixel(button);
 }
 
-void Form1::createButton(const ControlSpec& control) {
-    static const std::array<ButtonAction, 6> kActions = {{
-        {"Command9", &Form1::onPreviousClicked, QKeySequence(Qt::Key_PageUp)},
-        {"Command10", &Form1::onNextClicked, QKeySequence(Qt::Key_PageDown)},
-        {"Command11", &Form1::onReadClicked, QKeySequence(Qt::CTRL | Qt::Key_O)},
-        {"Command12", &Form1::onSaveClicked, QKeySequence(Qt::CTRL | Qt::Key_S)},
-        {"Command13", &Form1::onExitClicked, QKeySequence(Qt::CTRL | Qt::Key_Q)},
-        {"Command14", &Form1::onExportClicked, QKeySequence(Qt::CTRL | Qt::Key_E)},
-    }};
+void Form1::createButton(const ControlPlacement& control, Action action,
+                         const QKeySequence& shortcut) {
     auto* button = new WrappingButton(captionText(control.caption), this);
-    button->setObjectName(qtText(control.name));
+    button->setObjectName(qtText(control.name()));
     button->setGeometry(pixelRect(control));
-    const ButtonAction& bound = *std::ranges::find(kActions, control.name, &ButtonAction::name);
     connect(button, &QAbstractButton::clicked, this,
-            [this, action = bound.action] { guard([this, action] { (this->*action)(); }); });
-    addButtonShortcut(button, bound.shortcut);
+            [this, action] { guard([this, action] { (this->*action)(); }); });
+    addButtonShortcut(button, shortcut);
 }
 
 void Form1::showPixel(int column, int row, state::PixelColour colour) {

@@ -59,10 +59,14 @@ private slots:
     void onExitClicked();
 
 private:
-    void createControl(const ControlSpec& control);
-    void createTextField(const ControlSpec& control);
-    void createPixelButton(const ControlSpec& control);
-    void createButton(const ControlSpec& control);
+    using Action = void (Form1::*)();
+
+    // Makes a control's widget and binds it to the editor by the control's id.
+    void createControl(const ControlPlacement& control);
+    void createLabel(const ControlPlacement& control);
+    void createTextField(const ControlPlacement& control, state::FieldId field);
+    void createPixelButton(const ControlPlacement& control);
+    void createButton(const ControlPlacement& control, Action action, const QKeySequence& shortcut);
     void showPixel(int column, int row, state::PixelColour colour);
     // Moves the focus to the pixel at (column, row), held inside the grid.
     void focusPixel(int column, int row);

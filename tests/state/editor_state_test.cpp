@@ -29,7 +29,7 @@ TEST(EditorState, StartsWithTheDesignTexts) {
     }
     EXPECT_EQ(&state.field(FieldId::Text3), &state.columnField(3));
     EXPECT_EQ(&state.field(FieldId::Text9), &state.codeField());
-    EXPECT_EQ(fieldName(FieldId::Text10), "Text10");
+    EXPECT_EQ(&state.field(FieldId::Text10), &state.labelField());
 }
 
 TEST(EditorState, CurrentCodeIsReadFromTheCodeFieldAtEveryUse) {

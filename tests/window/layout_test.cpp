@@ -1,5 +1,7 @@
-// The window against the design: every control's kind, place, size, caption and tab order,
-// the window's own frame, and the three icon images.
+// The window as laid out: it shows each control of its layout as the layout places it, and the
+// layout keeps the design's order: a regular grid, fields under their columns, a right-hand
+// column of aligned controls, labels beside what they name, nothing overlapping, every text
+// whole. Then the window's own frame and the three icon images.
 #include <QAbstractButton>
 #include <QApplication>
 #include <QLabel>
@@ -7,53 +9,34 @@
 #include <QMenuBar>
 #include <QPainter>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QSet>
 #include <QTest>
+#include <algorithm>
+#include <utility>
+#include <vector>
 
 #include "window/form1.h"
 #include "window/icon.h"
+#include "window/layout.h"
 #include "window/look.h"
 
+using fontedit::window::ControlKind;
+using fontedit::window::ControlPlacement;
 using fontedit::window::Form1;
+using fontedit::window::formControls;
+using fontedit::window::pixelRect;
+using fontedit::window::qtText;
 
 namespace {
 
-// The pixel buttons' tab order as the design writes it, column(row).
-const char* const kPixelTabOrder =
-    "1(0), 2(0), 2(1), 3(0), 4(0), 5(0), 1(1), 1(2), 1(3), 1(4), 1(5), 1(6), 1(7), 2(2), "
-    "2(3), 2(4), 2(5), 2(6), 2(7), 3(1), 4(1), 5(1), 3(2), 4(2), 5(2), 3(3), 4(3), 5(3), "
-    "3(4), 4(4), 5(4), 3(5), 4(5), 5(5), 3(6), 4(6), 5(6), 3(7), 4(7), 5(7)";
+constexpr int kColumns = 5, kRows = 8;
 
-struct Row {
-    const char* name;
-    const char* kind;
-    const char* caption;
-    int left, top, width, height, tab;
-};
-
-const Row kOtherControls[] = {
-    {"Label3", "QLabel", "文字", 4320, 360, 495, 255, 54},
-    {"Text10", "QLineEdit", "", 4800, 240, 375, 375, 53},
-    {"Label1", "QLabel", "コード", 4320, 840, 495, 255, 49},
-    {"Text9", "QLineEdit", "0", 4800, 720, 375, 375, 48},
-    {"Command9", "QPushButton", "←", 4320, 1200, 375, 375, 40},
-    {"Command10", "QPushButton", "→", 4800, 1200, 375, 375, 41},
-    {"Label2", "QLabel", "ファイル", 4320, 1920, 975, 255, 51},
-    {"Command11", "QPushButton", "読出し", 4320, 2160, 855, 375, 47},
-    {"Command12", "QPushButton", "保存", 4320, 2640, 855, 375, 50},
-    {"Command14", "QPushButton", "Cヘッダ生成", 4320, 3240, 855, 615, 55},
-    {"Command13", "QPushButton", "終了", 4320, 4200, 855, 375, 52},
-    {"Text1", "QLineEdit", "0", 240, 4320, 375, 270, 42},
-    {"Text2", "QLineEdit", "0", 720, 4320, 375, 270, 43},
-    {"Text3", "QLineEdit", "0", 1200, 4320, 375, 270, 44},
-    {"Text4", "QLineEdit", "0", 1680, 4320, 375, 270, 45},
-    {"Text5", "QLineEdit", "0", 2160, 4320, 375, 270, 46},
-};
-
-QRect fromTwips(int left, int top, int width, int height) {
-    return {left / 15, top / 15, width / 15, height / 15};
-}
+// The design's controls besides the pixel buttons Command1 ... Command5, which have an Index
+// for each row.
+const char* const kNamedControls[] = {"Label1",    "Label2",    "Label3",    "Text1",
+                                      "Text2",     "Text3",     "Text4",     "Text5",
+                                      "Text9",     "Text10",    "Command9",  "Command10",
+                                      "Command11", "Command12", "Command13", "Command14"};
 
 QString captionOf(const QWidget* widget) {
     if (auto* label = qobject_cast<const QLabel*>(widget)) return label->text();
@@ -62,7 +45,7 @@ QString captionOf(const QWidget* widget) {
 }
 
 // A control by design name and, for a pixel button, its Index.
-QWidget* control(const Form1& form, const QString& name, int index) {
+QWidget* control(const Form1& form, const QString& name, int index = -1) {
     QWidget* found = nullptr;
     for (QWidget* widget : form.findChildren<QWidget*>(name)) {
         if (index >= 0 && widget->property("Index").toInt() != index) continue;
@@ -72,27 +55,55 @@ QWidget* control(const Form1& form, const QString& name, int index) {
     return found;
 }
 
-// Every control that takes the focus, as "name/index", in design tab order.
-QStringList expectedFocusOrder() {
-    QStringList order;
-    static const QRegularExpression pixel(QStringLiteral("(\\d)\\((\\d)\\)"));
-    for (auto match = pixel.globalMatch(QString::fromLatin1(kPixelTabOrder)); match.hasNext();) {
-        const auto m = match.next();
-        order << QStringLiteral("Command%1/%2").arg(m.captured(1), m.captured(2));
+QWidget* pixel(const Form1& form, int column, int row) {
+    return control(form, QStringLiteral("Command%1").arg(column), row);
+}
+
+QRect place(const Form1& form, const char* name) {
+    const QWidget* widget = control(form, QString::fromLatin1(name));
+    return widget != nullptr ? widget->geometry() : QRect();
+}
+
+// The class a control of this design name must have.
+const char* classByName(const QString& name) {
+    if (name.startsWith(QLatin1String("Label"))) return "QLabel";
+    if (name.startsWith(QLatin1String("Text"))) return "QLineEdit";
+    return name.mid(7).toInt() <= kColumns ? "fontedit::window::PixelButton" : "QPushButton";
+}
+
+const char* classByKind(ControlKind kind) {
+    switch (kind) {
+        case ControlKind::Label:
+            return "QLabel";
+        case ControlKind::TextField:
+            return "QLineEdit";
+        case ControlKind::Button:
+            return "QPushButton";
+        case ControlKind::PixelButton:
+            return "fontedit::window::PixelButton";
     }
-    QList<Row> others(std::begin(kOtherControls), std::end(kOtherControls));
-    std::ranges::sort(others, {}, &Row::tab);
-    for (const Row& row : others) {
-        if (QLatin1String(row.kind) != QLatin1String("QLabel"))
-            order << QString::fromUtf8(row.name);
-    }
-    return order;
+    return "";
+}
+
+// The controls that make up the window, in the order they were made.
+QList<QWidget*> controlsOf(const Form1& form) {
+    return form.findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
 }
 
 QString focusName(const QWidget* widget) {
     const QVariant index = widget->property("Index");
     return index.isValid() ? QStringLiteral("%1/%2").arg(widget->objectName()).arg(index.toInt())
                            : widget->objectName();
+}
+
+QString describe(const QWidget* widget) {
+    const QRect box = widget->geometry();
+    return QStringLiteral("%1 at %2,%3 %4x%5")
+        .arg(focusName(widget))
+        .arg(box.x())
+        .arg(box.y())
+        .arg(box.width())
+        .arg(box.height());
 }
 
 // Pixels dark enough to be text: the faces, frames and bevels of Fusion are all lighter.
@@ -135,54 +146,226 @@ class LayoutTest : public QObject {
 private slots:
     void initTestCase() { fontedit::window::pinLook(); }
 
-    void controls_data() {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<int>("index");
-        QTest::addColumn<QString>("kind");
-        QTest::addColumn<QString>("caption");
-        QTest::addColumn<QRect>("geometry");
-        for (int column = 1; column <= 5; ++column) {
-            for (int row = 0; row < 8; ++row) {
-                const QString name = QStringLiteral("Command%1").arg(column);
-                QTest::addRow("%s(%d)", qPrintable(name), row)
-                    << name << row << QStringLiteral("fontedit::window::PixelButton") << QString()
-                    << fromTwips(240 + 480 * (column - 1), 240 + 480 * row, 375, 375);
+    // Each control of the layout is one widget of its kind at its place, with its caption, and
+    // the window has no control besides.
+    void controls() {
+        Form1 form(std::filesystem::current_path());
+        const auto layout = formControls();
+        QCOMPARE(controlsOf(form).size(), qsizetype(layout.size()));
+        for (const auto& placement : layout) {
+            const QString name = qtText(placement.name());
+            const int index = placement.kind() == ControlKind::PixelButton ? placement.row : -1;
+            const QWidget* widget = control(form, name, index);
+            const QString what = QStringLiteral("%1/%2").arg(name).arg(index);
+            QVERIFY2(widget != nullptr, qPrintable(what + " missing or not unique"));
+            QVERIFY2(widget->inherits(classByKind(placement.kind())), qPrintable(what));
+            QCOMPARE(widget->geometry(), pixelRect(placement));
+            if (qobject_cast<const QLineEdit*>(widget) == nullptr) {
+                QCOMPARE(captionOf(widget), qtText(placement.caption));
+            }
+            if (index >= 0) {
+                QCOMPARE(placement.column, name.mid(7).toInt());
+                QCOMPARE(widget->accessibleName(),
+                         QStringLiteral("列 %1 行 %2").arg(placement.column).arg(index));
             }
         }
-        for (const Row& row : kOtherControls) {
-            QTest::newRow(row.name) << QString::fromUtf8(row.name) << -1
-                                    << QString::fromUtf8(row.kind) << QString::fromUtf8(row.caption)
-                                    << fromTwips(row.left, row.top, row.width, row.height);
-        }
     }
 
-    void controls() {
-        QFETCH(QString, name);
-        QFETCH(int, index);
-        QFETCH(QString, kind);
-        QFETCH(QString, caption);
-        QFETCH(QRect, geometry);
+    // The design's controls are all there, each once and of the class its name says.
+    void designControls() {
         Form1 form(std::filesystem::current_path());
-        const QWidget* widget = control(form, name, index);
-        QVERIFY2(widget != nullptr, "missing or not unique");
-        QVERIFY(widget->inherits(qPrintable(kind)));
-        QCOMPARE(widget->geometry(), geometry);
-        QCOMPARE(captionOf(widget), caption);
-        if (index >= 0) {
-            QCOMPARE(widget->accessibleName(),
-                     QStringLiteral("列 %1 行 %2").arg(name.back()).arg(index));
+        for (const char* name : kNamedControls) {
+            const QWidget* widget = control(form, QString::fromLatin1(name));
+            QVERIFY2(widget != nullptr, name);
+            QVERIFY2(widget->inherits(classByName(QString::fromLatin1(name))), name);
+        }
+        for (int column = 1; column <= kColumns; ++column) {
+            for (int row = 0; row < kRows; ++row) {
+                QVERIFY2(pixel(form, column, row) != nullptr,
+                         qPrintable(QStringLiteral("Command%1(%2)").arg(column).arg(row)));
+                QVERIFY(pixel(form, column, row)->inherits("fontedit::window::PixelButton"));
+            }
         }
     }
 
+    void everyControlInsideTheWindow() {
+        Form1 form(std::filesystem::current_path());
+        for (const QWidget* widget : controlsOf(form)) {
+            QVERIFY2(form.rect().contains(widget->geometry()), qPrintable(describe(widget)));
+        }
+    }
+
+    // No two controls that take clicks or keys share a pixel, nor do two labels. A label may
+    // reach a pixel into the control it names (see labelsStandBesideWhatTheyName); that its text
+    // stays clear, textsShowWhole sees.
+    void nothingOverlaps() {
+        Form1 form(std::filesystem::current_path());
+        const QList<QWidget*> controls = controlsOf(form);
+        for (qsizetype i = 0; i < controls.size(); ++i) {
+            for (qsizetype j = i + 1; j < controls.size(); ++j) {
+                const bool firstIsLabel = qobject_cast<QLabel*>(controls[i]) != nullptr;
+                const bool secondIsLabel = qobject_cast<QLabel*>(controls[j]) != nullptr;
+                if (firstIsLabel != secondIsLabel) continue;
+                QVERIFY2(!controls[i]->geometry().intersects(controls[j]->geometry()),
+                         qPrintable(describe(controls[i]) + " overlaps " + describe(controls[j])));
+            }
+        }
+    }
+
+    // 5 x 8 equal squares on one pitch across and down, column 1 on the left, Index 0 on top,
+    // with a gap between neighbours.
+    void pixelGridIsRegular() {
+        Form1 form(std::filesystem::current_path());
+        const QRect first = pixel(form, 1, 0)->geometry();
+        const int pitch = pixel(form, 2, 0)->x() - first.x();
+        QCOMPARE(first.width(), first.height());
+        QVERIFY(pitch > first.width());
+        for (int column = 1; column <= kColumns; ++column) {
+            for (int row = 0; row < kRows; ++row) {
+                QCOMPARE(pixel(form, column, row)->geometry(),
+                         first.translated(pitch * (column - 1), pitch * row));
+            }
+        }
+    }
+
+    // Each column's byte field stands under its pixel column, as wide as it, all in one row
+    // below the grid.
+    void columnFieldsStandUnderTheirColumns() {
+        Form1 form(std::filesystem::current_path());
+        const QRect first = place(form, "Text1");
+        QVERIFY(first.top() > pixel(form, 1, kRows - 1)->geometry().bottom());
+        for (int column = 1; column <= kColumns; ++column) {
+            const QRect field = place(form, qPrintable(QStringLiteral("Text%1").arg(column)));
+            const QRect pixels = pixel(form, column, 0)->geometry();
+            QCOMPARE(field.left(), pixels.left());
+            QCOMPARE(field.width(), pixels.width());
+            QCOMPARE(field.top(), first.top());
+            QCOMPARE(field.height(), first.height());
+        }
+    }
+
+    // Right of the grid, the controls line up on two left edges and one right edge; the label
+    // and code fields, the arrows and the file buttons stand level with rows of the grid, and
+    // take a pixel's height; 終了 stands apart at the foot, level with the column fields.
+    void rightColumnIsAligned() {
+        Form1 form(std::filesystem::current_path());
+        const QRect pixelBox = pixel(form, 1, 0)->geometry();
+        const int left = place(form, "Command11").left();
+        const int right = place(form, "Command11").right();
+        QVERIFY(left > pixel(form, kColumns, 0)->geometry().right());
+        for (const char* name : {"Label3", "Label1", "Command9", "Label2", "Command11", "Command12",
+                                 "Command14", "Command13"}) {
+            QVERIFY2(place(form, name).left() == left, name);
+        }
+        const int innerLeft = place(form, "Command10").left();
+        for (const char* name : {"Text10", "Text9", "Command10"}) {
+            QVERIFY2(place(form, name).left() == innerLeft, name);
+            QVERIFY2(place(form, name).right() == right, name);
+            QVERIFY2(place(form, name).size() == pixelBox.size(), name);
+        }
+        QCOMPARE(place(form, "Command9").size(), pixelBox.size());
+        for (const char* name : {"Command11", "Command12", "Command14", "Command13"}) {
+            QVERIFY2(place(form, name).right() == right, name);
+        }
+        for (const char* name : {"Command11", "Command12", "Command13"}) {
+            QVERIFY2(place(form, name).height() == pixelBox.height(), name);
+        }
+        const std::pair<const char*, int> levelWithRow[] = {
+            {"Text10", 0},    {"Text9", 1},     {"Command9", 2},
+            {"Command10", 2}, {"Command11", 4}, {"Command12", 5},
+        };
+        for (const auto& [name, row] : levelWithRow) {
+            QVERIFY2(place(form, name).top() == pixel(form, 1, row)->y(), name);
+        }
+        QVERIFY(place(form, "Command14").top() > place(form, "Command12").bottom());
+        QVERIFY(place(form, "Command13").top() > place(form, "Command14").bottom());
+        QVERIFY(qAbs(place(form, "Command13").bottom() - place(form, "Text1").bottom()) <= 1);
+    }
+
+    // Each label stands right beside the control it names, at most a pixel away or into it:
+    // left of a field and level with its foot, or above a button and level with its left edge.
+    void labelsStandBesideWhatTheyName_data() {
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("named");
+        QTest::addColumn<bool>("above");
+        QTest::newRow("文字") << QStringLiteral("文字") << QStringLiteral("Text10") << false;
+        QTest::newRow("コード") << QStringLiteral("コード") << QStringLiteral("Text9") << false;
+        QTest::newRow("ファイル") << QStringLiteral("ファイル") << QStringLiteral("Command11")
+                                  << true;
+    }
+
+    void labelsStandBesideWhatTheyName() {
+        QFETCH(QString, caption);
+        QFETCH(QString, named);
+        QFETCH(bool, above);
+        Form1 form(std::filesystem::current_path());
+        const QLabel* label = nullptr;
+        for (const QLabel* candidate : form.findChildren<QLabel*>()) {
+            if (candidate->text() == caption) label = candidate;
+        }
+        QVERIFY(label != nullptr);
+        const QRect box = label->geometry();
+        const QRect other = control(form, named)->geometry();
+        if (above) {
+            QVERIFY(qAbs(box.bottom() + 1 - other.top()) <= 1);
+            QCOMPARE(box.left(), other.left());
+        } else {
+            QVERIFY(qAbs(box.right() + 1 - other.left()) <= 1);
+            QCOMPARE(box.bottom(), other.bottom());
+        }
+    }
+
+    // Tab reaches every control that takes the focus once, in the layout's tab order: the whole
+    // grid first from the first pixel, then ← and →, then the column fields from left to right.
+    // Labels take no focus.
     void tabOrder() {
         Form1 form(std::filesystem::current_path());
         QStringList actual;
-        QWidget* widget = control(form, QStringLiteral("Command1"), 0);
+        QWidget* first = pixel(form, 1, 0);
+        QWidget* widget = first;
         do {
             if (widget->focusPolicy() & Qt::TabFocus) actual << focusName(widget);
             widget = widget->nextInFocusChain();
-        } while (widget != control(form, QStringLiteral("Command1"), 0));
-        QCOMPARE(actual, expectedFocusOrder());
+        } while (widget != first);
+
+        QStringList focusable;
+        for (const QWidget* control : controlsOf(form)) {
+            if (qobject_cast<const QLabel*>(control) != nullptr) {
+                QCOMPARE(control->focusPolicy(), Qt::NoFocus);
+            } else {
+                focusable << focusName(control);
+            }
+        }
+        QStringList sorted = actual;
+        sorted.sort();
+        focusable.sort();
+        QCOMPARE(sorted, focusable);
+        QCOMPARE(actual.size(), QSet<QString>(actual.begin(), actual.end()).size());
+        for (int i = 0; i < kColumns * kRows; ++i) {
+            QVERIFY2(actual[i].startsWith(QLatin1String("Command")) &&
+                         actual[i].contains(QLatin1Char('/')),
+                     qPrintable(actual[i]));
+        }
+        QCOMPARE(
+            actual.mid(kColumns * kRows, 7),
+            (QStringList{"Command9", "Command10", "Text1", "Text2", "Text3", "Text4", "Text5"}));
+
+        std::vector<ControlPlacement> layout(formControls().begin(), formControls().end());
+        std::ranges::sort(layout, {}, &ControlPlacement::tabIndex);
+        QStringList expected;
+        for (const auto& placement : layout) {
+            const QString name = qtText(placement.name());
+            switch (placement.kind()) {
+                case ControlKind::Label:
+                    break;
+                case ControlKind::PixelButton:
+                    expected << QStringLiteral("%1/%2").arg(name).arg(placement.row);
+                    break;
+                default:
+                    expected << name;
+            }
+        }
+        QCOMPARE(actual, expected);
     }
 
     void frame() {
@@ -193,7 +376,7 @@ private slots:
         QCOMPARE(form.size(), QSize(374, 329));
         QCOMPARE(form.minimumSize(), form.maximumSize());
         QVERIFY(form.findChildren<QMenuBar*>().isEmpty());
-        QCOMPARE(form.focusWidget(), control(form, QStringLiteral("Command1"), 0));
+        QCOMPARE(form.focusWidget(), pixel(form, 1, 0));
     }
 
     // Every caption and the widest text of each field shows whole on the window, nothing
@@ -201,14 +384,15 @@ private slots:
     void textsShowWhole_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("text");
-        for (const Row& row : kOtherControls) {
-            QString text = QString::fromUtf8(row.caption);
-            if (QLatin1String(row.kind) == QLatin1String("QLineEdit")) {
-                text = row.name == QByteArray("Text10")  ? QStringLiteral("DEL")
-                       : row.name == QByteArray("Text9") ? QStringLiteral("100")
-                                                         : QStringLiteral("FF");
-            }
-            QTest::newRow(row.name) << QString::fromUtf8(row.name) << text;
+        for (const char* name : kNamedControls) {
+            // A field must show its widest text: the label of a control character, a code, a
+            // byte; the others show their captions.
+            const QString field = QString::fromLatin1(name);
+            const QString text = field == QLatin1String("Text10")          ? QStringLiteral("DEL")
+                                 : field == QLatin1String("Text9")         ? QStringLiteral("100")
+                                 : field.startsWith(QLatin1String("Text")) ? QStringLiteral("FF")
+                                                                           : QString();
+            QTest::newRow(name) << field << text;
         }
     }
 
