@@ -427,8 +427,9 @@ TEST(CTableImport, RefusesWhatItCannotTakeWithTheLineAndText) {
             EXPECT_EQ(failure.facts().line, c.line);
             EXPECT_EQ(failure.facts().value, c.value);
         }
-        // Time growing with the square of the size takes minutes here.
-        EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
+        // Time growing with the square of the size takes hours here; a sanitized build on a
+        // busy machine takes seconds. make bench shows the real figures.
+        EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(60));
     }
 }
 
