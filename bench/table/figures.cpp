@@ -6,7 +6,7 @@ namespace fontedit::bench {
 
 namespace {
 
-const std::array<Figure, 24> kFigures = {{
+const std::array<Figure, 28> kFigures = {{
     {"startup", "Start-up, exec to window mapped", "ms", 1, TargetKind::RatioAtMost, 1.05},
     {"first-paint", "Start-up, exec to first paint", "ms", 1, TargetKind::None, 0},
     {"peak-rss", "Peak RSS after first paint", "MiB", 1, TargetKind::RatioAtMost, 1.05},
@@ -32,6 +32,13 @@ const std::array<Figure, 24> kFigures = {{
     {"core-render-sheet", "Core: render the sheet as PNG, in memory", "µs", 1, TargetKind::None, 0},
     {"core-import-c", "Core: import a C table", "µs", 1, TargetKind::AtMost, 1000},
     {"core-import-bdf", "Core: import a BDF font", "µs", 1, TargetKind::AtMost, 1000},
+    {"hostile-import-c-seconds", "Import of a hostile 16 MiB C file", "s", 2, TargetKind::AtMost,
+     2},
+    {"hostile-import-c-peak-mib", "Import of a hostile 16 MiB C file, peak RSS", "MiB", 1,
+     TargetKind::AtMost, 256},
+    {"hostile-import-bdf-seconds", "Import of a 16 MiB BDF file", "s", 2, TargetKind::AtMost, 2},
+    {"hostile-import-bdf-peak-mib", "Import of a 16 MiB BDF file, peak RSS", "MiB", 1,
+     TargetKind::AtMost, 256},
 }};
 
 }  // namespace
