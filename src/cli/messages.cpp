@@ -58,7 +58,7 @@ std::string englishNote(const std::string& file, const formats::ImportNote& note
             return place + "glyph " + name + " (ENCODING " + code + ") was cut to 5 x 8 dots";
         case Kind::ShapeTaken:
             return place + "took " + shapeWords(*note.shape) + " (" +
-                   formats::shapeOptions(*note.shape) + ")";
+                   formats::shapeOptions(*note.shape, static_cast<std::size_t>(note.count)) + ")";
     }
     return place + name;
 }

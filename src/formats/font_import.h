@@ -51,7 +51,8 @@ struct ImportNote {
         GlyphsFilled,     // the table ended early; the last `count` glyphs are empty
         EncodingMissing,  // BDF: no glyph at ENCODING `code`; its glyph is empty
         GlyphCropped,     // BDF: glyph `name` (ENCODING `code`) was cut to the cell
-        ShapeTaken,       // no shape was named; `shape` looked like a font and no other did
+        ShapeTaken,       // no shape was named; `shape` looked like a font and no other did, with
+                          // `count` glyphs of control codes passed over before the space
     };
     Kind kind;
     std::string name{};
@@ -78,7 +79,8 @@ ImportedFont importBdf(std::string_view bytes, const ImportOptions& options);
 // Glyph after glyph, with no header unless an offset passes over it.
 ImportedFont importBinary(std::string_view bytes, const ImportOptions& options);
 
-// "--layout rows --msb-left --stride 8": the options that name `shape`, for notes and failures.
-std::string shapeOptions(const TableShape& shape);
+// "--layout rows --msb-left --stride 8 --offset 256": the options that name `shape` read from
+// the table's value `offset` on, for notes and failures.
+std::string shapeOptions(const TableShape& shape, std::size_t offset = 0);
 
 }  // namespace fontedit::formats

@@ -29,6 +29,28 @@ std::size_t ownBytes(Layout layout) {
     return layout == Layout::Rows ? state::kGlyphRows : state::kGlyphColumns;
 }
 
+// GLCD libraries start a font with its size in two bytes, then width, height, first character
+// and count; a proportional font follows with a width per glyph.
+struct GlcdHeader {
+    static constexpr std::size_t kLength = 6;
+    std::size_t width = 0, height = 0, first = 0, count = 0;
+};
+
+std::optional<GlcdHeader> glcdHeader(const std::vector<std::uint8_t>& b) {
+    if (b.size() <= GlcdHeader::kLength || b[3] == 0 || b[5] == 0) return std::nullopt;
+    return GlcdHeader{.width = b[2], .height = b[3], .first = b[4], .count = b[5]};
+}
+
+// The bytes after the header when it describes a fixed-width font of 5 x 8 columns exactly.
+std::optional<GlcdHeader> fixedGlcdHeader(const std::vector<std::uint8_t>& b) {
+    const std::optional<GlcdHeader> header = glcdHeader(b);
+    if (!header || header->width != state::kGlyphColumns || header->height > state::kGlyphRows) {
+        return std::nullopt;
+    }
+    const std::size_t glyphBytes = header->count * header->width;
+    return GlcdHeader::kLength + glyphBytes == b.size() ? header : std::nullopt;
+}
+
 std::uint8_t reversed(std::uint8_t byte) {
     std::uint8_t bits = 0;
     for (int bit = 0; bit < 8; ++bit) bits |= ((byte >> bit) & 1) << (7 - bit);
@@ -38,7 +60,8 @@ std::uint8_t reversed(std::uint8_t byte) {
 // One way of reading the table.
 struct Reading {
     TableShape shape;
-    std::size_t glyphs = 0;  // whole glyphs from the offset on
+    std::size_t skipped = 0;  // glyphs passed over after the offset: the control codes
+    std::size_t glyphs = 0;   // whole glyphs from there on
     std::optional<long long> first{};
     bool lost = false;  // some dot falls outside 5 x 8 or in the padding
     Likeness likeness{};
@@ -47,7 +70,10 @@ struct Reading {
 class TableReader {
 public:
     TableReader(const GlyphTable& table, const ImportOptions& options)
-        : table_(table), options_(options), offset_(options.offset.value_or(0)) {}
+        : table_(table),
+          options_(options),
+          header_(options.offset || options.stride ? std::nullopt : fixedGlcdHeader(table.bytes)),
+          offset_(options.offset.value_or(header_ ? GlcdHeader::kLength : 0)) {}
 
     ImportedFont read() {
         if (offset_ >= table_.bytes.size()) {
@@ -57,9 +83,8 @@ public:
         if (!options_.layout && !options_.stride && !options_.offset) refuseVariableWidth();
         std::vector<Reading> readings;
         for (const TableShape& shape : shapes()) {
-            if (const std::optional<Reading> reading = readingOf(shape)) {
-                readings.push_back(*reading);
-            }
+            const std::vector<Reading> found = readingsOf(shape);
+            readings.insert(readings.end(), found.begin(), found.end());
         }
         if (readings.empty()) {
             if (table_.width && !options_.stride) {
@@ -75,6 +100,9 @@ public:
 
 private:
     std::size_t available() const { return table_.bytes.size() - offset_; }
+    std::size_t offsetOf(const Reading& reading) const {
+        return offset_ + reading.skipped * reading.shape.stride;
+    }
 
     // Named or declared, the layout brings its own stride unless the array's width says more.
     bool settled() const { return options_.layout || table_.declared; }
@@ -109,24 +137,36 @@ private:
         return found;
     }
 
-    std::optional<Reading> readingOf(const TableShape& shape) const {
+    std::vector<Reading> readingsOf(const TableShape& shape) const {
         const std::size_t stride = shape.stride;
-        if (stride < ownBytes(shape.layout)) return std::nullopt;
+        if (stride < ownBytes(shape.layout)) return {};
         const std::size_t fontBytes = state::kSavedCodes * stride;
-        if (available() < fontBytes && available() % stride != 0) return std::nullopt;
+        if (available() < fontBytes && available() % stride != 0) return {};
         Reading reading{.shape = shape, .glyphs = available() / stride};
         if (options_.first) {
             reading.first = *options_.first;
+        } else if (header_) {
+            reading.first = static_cast<long long>(header_->first);
         } else if (table_.bytes.size() / stride < kCodeIndexedGlyphs) {
             reading.first = kSpace;
-        } else if (offset_ % stride == 0) {
-            reading.first = static_cast<long long>(offset_ / stride);
+        } else if (options_.offset) {
+            if (offset_ % stride == 0) reading.first = static_cast<long long>(offset_ / stride);
+        } else {
+            // A table this large holds a whole character set, from code 0 or from the space;
+            // both are read, and the one that looks like a font is taken from the space on.
+            reading.first = kSpace;
+            Reading fromCodeZero = reading;
+            fromCodeZero.skipped = kSpace;
+            fromCodeZero.glyphs -= kSpace;
+            return {reading, fromCodeZero};
         }
-        return reading;
+        return {reading};
     }
 
-    GlyphBytes glyph(const TableShape& shape, std::size_t index, bool& lost) const {
-        const std::uint8_t* bytes = table_.bytes.data() + offset_ + index * shape.stride;
+    GlyphBytes glyph(const Reading& reading, std::size_t index, bool& lost) const {
+        const TableShape& shape = reading.shape;
+        const std::uint8_t* bytes =
+            table_.bytes.data() + offset_ + (reading.skipped + index) * shape.stride;
         GlyphBytes columns{};
         if (shape.layout == Layout::Columns) {
             for (std::size_t column = 0; column < columns.size(); ++column) {
@@ -150,14 +190,14 @@ private:
 
     void judge(Reading& reading) const {
         for (std::size_t index = 0; index < reading.glyphs && !reading.lost; ++index) {
-            glyph(reading.shape, index, reading.lost);
+            glyph(reading, index, reading.lost);
         }
         const long long first = reading.first.value_or(kSpace);
         reading.likeness = fontLikeness([&](char character) -> std::optional<GlyphBytes> {
             const long long index = character - first;
             if (index < 0 || index >= static_cast<long long>(reading.glyphs)) return std::nullopt;
             bool lost = false;
-            return glyph(reading.shape, static_cast<std::size_t>(index), lost);
+            return glyph(reading, static_cast<std::size_t>(index), lost);
         });
     }
 
@@ -184,7 +224,8 @@ private:
         if (!likeAFont || !clear) {
             std::string shapes;
             for (const Reading& reading : readings) {
-                shapes += (shapes.empty() ? "" : "; ") + shapeOptions(reading.shape);
+                shapes +=
+                    (shapes.empty() ? "" : "; ") + shapeOptions(reading.shape, reading.skipped);
             }
             throw Failure(Cause::ShapeUnclear, {.line = table_.line, .value = shapes});
         }
@@ -197,7 +238,7 @@ private:
             std::min<std::size_t>(reading.glyphs, static_cast<std::size_t>(state::kSavedCodes));
         for (std::size_t code = 0; code < glyphs; ++code) {
             bool lost = false;
-            const GlyphBytes columns = glyph(reading.shape, code, lost);
+            const GlyphBytes columns = glyph(reading, code, lost);
             std::uint8_t cells[state::kGlyphColumns];
             std::copy(columns.begin(), columns.end(), cells);
             setGlyph(font.data, static_cast<int>(code), cells);
@@ -207,8 +248,11 @@ private:
             setGlyph(font.data, static_cast<int>(code), empty);
         }
         if (reading.first) labelFrom(*reading.first, font.data);
-        if (guessed)
-            font.notes.push_back({.kind = ImportNote::Kind::ShapeTaken, .shape = reading.shape});
+        if (guessed) {
+            font.notes.push_back({.kind = ImportNote::Kind::ShapeTaken,
+                                  .count = static_cast<int>(offsetOf(reading)),
+                                  .shape = reading.shape});
+        }
         if (glyphs < state::kSavedCodes) {
             font.notes.push_back({.kind = ImportNote::Kind::GlyphsFilled,
                                   .count = state::kSavedCodes - static_cast<int>(glyphs)});
@@ -216,25 +260,25 @@ private:
         return font;
     }
 
-    // A header of size, width, height, first character and count, then a width per glyph, as
-    // GLCD libraries write proportional fonts: no fixed stride reads it.
+    // A GLCD header with a width per glyph: no fixed stride reads it.
     void refuseVariableWidth() const {
         const std::vector<std::uint8_t>& b = table_.bytes;
-        constexpr std::size_t kHeader = 6;
-        if (b.size() <= kHeader) return;
-        const std::size_t height = b[3], count = b[5];
-        if (height == 0 || count == 0 || b.size() < kHeader + count) return;
-        const auto widths = b.begin() + kHeader;
-        const std::size_t sum = std::accumulate(widths, widths + count, std::size_t{0});
-        const auto [least, most] = std::minmax_element(widths, widths + count);
+        const std::optional<GlcdHeader> header = glcdHeader(b);
+        if (!header || b.size() < GlcdHeader::kLength + header->count) return;
+        const auto widths = b.begin() + GlcdHeader::kLength;
+        const auto end = widths + static_cast<std::ptrdiff_t>(header->count);
+        const std::size_t sum = std::accumulate(widths, end, std::size_t{0});
+        const auto [least, most] = std::minmax_element(widths, end);
         const bool varies = *least != *most;
-        if (varies && kHeader + count + sum * ((height + 7) / 8) == b.size()) {
+        const std::size_t glyphBytes = sum * ((header->height + 7) / 8);
+        if (varies && GlcdHeader::kLength + header->count + glyphBytes == b.size()) {
             throw Failure(Cause::VariableWidth, {.line = table_.line});
         }
     }
 
     const GlyphTable& table_;
     const ImportOptions& options_;
+    const std::optional<GlcdHeader> header_;  // a fixed-width font's header, passed over
     const std::size_t offset_;
 };
 
@@ -251,11 +295,13 @@ ImportedFont importGlyphTable(const GlyphTable& table, const ImportOptions& opti
     return TableReader(table, options).read();
 }
 
-std::string shapeOptions(const TableShape& shape) {
+std::string shapeOptions(const TableShape& shape, std::size_t offset) {
     const bool rows = shape.layout == Layout::Rows;
     std::string options = rows ? "--layout rows" : "--layout columns";
     if (shape.msbFirst) options += rows ? " --msb-left" : " --msb-top";
-    return options + " --stride " + std::to_string(shape.stride);
+    options += " --stride " + std::to_string(shape.stride);
+    if (offset > 0) options += " --offset " + std::to_string(offset);
+    return options;
 }
 
 }  // namespace fontedit::formats

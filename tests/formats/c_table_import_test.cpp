@@ -447,7 +447,10 @@ TEST(CTableImport, LabelsTheCharactersTheGlyphsDraw) {
     const Case cases[] = {
         {"96 glyphs from the space", table96, {}, {{0, " "}, {33, "A"}, {94, "~"}, {95, "DEL"}}},
         {"256 glyphs read at the space", table256, {.offset = 160}, {{0, " "}, {95, "DEL"}}},
-        {"256 glyphs from code 0", table256, {}, {{0, ""}, {31, ""}, {32, " "}, {65, "A"}}},
+        {"256 glyphs read from code 0",
+         table256,
+         {.offset = 0},
+         {{0, ""}, {31, ""}, {32, " "}, {65, "A"}}},
         {"256 glyphs from 0xA0, Latin-1",
          table256,
          {.offset = 0xA0 * 5},

@@ -2,7 +2,10 @@
 // every dot of their glyphs for codes 32-127 must land where the font's own bitmap puts it.
 #include <gtest/gtest.h>
 
+#include <bitset>
+#include <cstdio>
 #include <cstdlib>
+#include <functional>
 #include <map>
 #include <set>
 #include <sstream>
@@ -72,16 +75,21 @@ bool insideCell(const Dot& dot) {
            dot.second <= 6;
 }
 
+// One of Debian's fonts as BDF.
+std::string debianBdf(const std::string& name) {
+    ScratchDirectory dir;
+    const std::string pcf = (dir / "font.pcf").string();
+    const std::string bdf = (dir / "font.bdf").string();
+    const std::string command = "gunzip -c /usr/share/fonts/X11/misc/" + name + ".pcf.gz > " + pcf +
+                                " && pcf2bdf -o " + bdf + " " + pcf;
+    if (std::system(command.c_str()) != 0) ADD_FAILURE() << command;
+    return readBytes(bdf);
+}
+
 TEST(RealFonts, GlyphsLandWhereTheirOwnBitmapsPutThem) {
     for (const char* name : {"5x8", "5x7", "4x6", "6x10"}) {
         SCOPED_TRACE(name);
-        ScratchDirectory dir;
-        const std::string pcf = (dir / "font.pcf").string();
-        const std::string bdfPath = (dir / "font.bdf").string();
-        const std::string command = std::string("gunzip -c /usr/share/fonts/X11/misc/") + name +
-                                    ".pcf.gz > " + pcf + " && pcf2bdf -o " + bdfPath + " " + pcf;
-        ASSERT_EQ(std::system(command.c_str()), 0) << command;
-        const std::string bdf = readBytes(bdfPath);
+        const std::string bdf = debianBdf(name);
         const std::map<int, BdfGlyph> glyphs = glyphsOf(bdf);
         ASSERT_GE(glyphs.size(), 95u);
 
@@ -110,6 +118,111 @@ TEST(RealFonts, GlyphsLandWhereTheirOwnBitmapsPutThem) {
             EXPECT_EQ(cellDots(font.data, code), expected) << "code " << code;
         }
         EXPECT_EQ(font.data.labels[33], "A");
+    }
+}
+
+// The column bytes of the glyph for ASCII `code`, bit 0 the top dot; none outside 32-127.
+using ColumnsOf = std::function<std::vector<unsigned>(int code)>;
+
+std::vector<unsigned> rowsOf(const std::vector<unsigned>& columns, int leftBit) {
+    std::vector<unsigned> rows(state::kGlyphRows);
+    for (int row = 0; row < state::kGlyphRows; ++row) {
+        for (int column = 0; column < state::kGlyphColumns; ++column) {
+            if (columns[column] >> row & 1) rows[row] |= 1u << (leftBit - column);
+        }
+    }
+    return rows;
+}
+
+std::string byteList(const std::vector<unsigned>& bytes, bool binary = false) {
+    std::string list;
+    for (const unsigned byte : bytes) {
+        if (!list.empty()) list += ", ";
+        char hex[8];
+        std::snprintf(hex, sizeof hex, "0x%02X", byte);
+        list += binary ? "0b" + std::bitset<8>(byte).to_string() : std::string(hex);
+    }
+    return list;
+}
+
+// The shapes display libraries keep a 5 x 8 font in, filled with a real font's glyphs: each
+// must come back exactly without options, or be refused, as a wrong font is worse than none.
+TEST(RealFonts, TablesInTheShapesOfDisplayLibrariesReadBackExactly) {
+    const std::string bdf = debianBdf("5x8");
+    const ImportedFont reference = importBdf(bdf, {});
+    const ColumnsOf columnsOf = [&](int code) {
+        std::vector<unsigned> columns(state::kGlyphColumns);
+        if (code < 32 || code >= 32 + state::kSavedCodes) return columns;
+        for (int column = 0; column < state::kGlyphColumns; ++column) {
+            columns[column] = std::stoul(reference.data.cells[code - 32][column], nullptr, 16);
+        }
+        return columns;
+    };
+    struct Case {
+        const char* what;
+        std::function<std::string()> source;
+        std::optional<state::Cause> refused{};
+    };
+    const Case cases[] = {
+        {"a spacer column after each glyph, 224 glyphs from code 0",
+         [&] {
+             std::string source = "const unsigned char font6x8[] = {\n";
+             for (int code = 0; code < 224; ++code) {
+                 std::vector<unsigned> bytes = columnsOf(code);
+                 bytes.push_back(0);
+                 source += "  " + byteList(bytes) + ",\n";
+             }
+             return source + "};\n";
+         }},
+        {"rows, the left dot in the top bit, 95 glyphs from the space",
+         [&] {
+             std::string source = "static const uint8_t font[95][8] PROGMEM = {\n";
+             for (int code = 32; code < 127; ++code) {
+                 source += "  {" + byteList(rowsOf(columnsOf(code), 7)) + "},\n";
+             }
+             return source + "};\n";
+         }},
+        {"a character LCD's CGROM, rows in bits 4-0, by designators and binary constants",
+         [&] {
+             std::string source = "const uint8_t cgrom[256][8] = {\n";
+             for (int code = 127; code >= 32; --code) {
+                 source += "  [" + byteList({static_cast<unsigned>(code)}) + "] = {" +
+                           byteList(rowsOf(columnsOf(code), 4), true) + "},\n";
+             }
+             return source + "};\n";
+         }},
+        {"a GLCD header of size, width, height, first character and count",
+         [&] {
+             std::string source =
+                 "static const uint8_t System5x8[] = {\n"
+                 "  0x00, 0x00, // size\n  0x05, 0x08, 0x20, 0x60,\n";
+             for (int code = 32; code < 128; ++code) source += byteList(columnsOf(code)) + ",\n";
+             return source + "};\n";
+         }},
+        {"a GLCD header and a width per glyph",
+         [&] {
+             std::vector<unsigned> widths, bytes;
+             for (int code = 32; code < 128; ++code) {
+                 std::vector<unsigned> columns = columnsOf(code);
+                 while (columns.size() > 1 && columns.back() == 0) columns.pop_back();
+                 widths.push_back(static_cast<unsigned>(columns.size()));
+                 bytes.insert(bytes.end(), columns.begin(), columns.end());
+             }
+             return "static const uint8_t Narrow5[] = {0x12, 0x34, 0x05, 0x08, 0x20, 0x60,\n" +
+                    byteList(widths) + ",\n" + byteList(bytes) + "};\n";
+         },
+         state::Cause::VariableWidth},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const std::string source = c.source();
+        if (c.refused) {
+            expectFailure([&] { importCTable(source, {}); }, *c.refused, {.line = 1});
+            continue;
+        }
+        const ImportedFont font = importCTable(source, {});
+        EXPECT_EQ(font.data.cells, reference.data.cells) << source;
+        EXPECT_EQ(font.data.labels, reference.data.labels);
     }
 }
 
