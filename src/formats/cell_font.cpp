@@ -54,6 +54,11 @@ bool CellFont::wanted(long long encoding) const {
     return encoding >= first_ && encoding < first_ + state::kSavedCodes;
 }
 
+bool CellFont::holdsRow(long long y) const {
+    const long long row = ascent_ - 1 - y;
+    return row >= 0 && row < state::kGlyphRows;
+}
+
 void CellFont::dot(CellGlyph& glyph, long long x, long long y) const {
     const long long row = ascent_ - 1 - y;
     if (x < 0 || x >= state::kGlyphColumns || row < 0 || row >= state::kGlyphRows) {

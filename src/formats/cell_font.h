@@ -42,6 +42,8 @@ public:
     // Every glyph's encoding, taken or not, for the run named when none is taken.
     void sawEncoding(long long encoding);
     bool wanted(long long encoding) const;
+    // Whether the cell has a row `y` rows above the baseline.
+    bool holdsRow(long long y) const;
     // The dot `x` right of the glyph's origin and `y` rows above the baseline (0: on it).
     void dot(CellGlyph& glyph, long long x, long long y) const;
     void place(const CellGlyph& glyph);

@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <optional>
 #include <string>
 #include <vector>
@@ -108,6 +109,77 @@ private:
     std::uint32_t format_ = 0;
 };
 
+constexpr long long kCellColumns = state::kGlyphColumns;
+
+// The bitmap table's data, every byte in the order its row reads and every row's left dot in
+// bit 7, and how many nonzero bytes come before each. Glyphs may share their bytes, so a few
+// huge ones over the same megabytes would take minutes if each read them all.
+class Bitmaps {
+public:
+    explicit Bitmaps(const Table& table) : table_(table) {
+        const std::uint32_t format = table.format();
+        glyphs_ = table.count(4, 4);
+        const long long sizes = 8 + glyphs_ * 4;  // of the data at each padding
+        if (sizes + 16 > static_cast<long long>(table.bytes().size())) table.malformed();
+        const long long size = table.int32(sizes + (format & 3) * 4);
+        const std::string_view data = table.bytes().substr(sizes + 16);
+        if (size < 0 || size > static_cast<long long>(data.size())) table.malformed();
+        pad_ = 1LL << (format & 3);
+        const long long unit = 1LL << (format >> 4 & 3);
+        const bool msbBits = format & kMsbBitFirst;
+        // Bytes run in the other order than bits within each scan unit.
+        const bool swapped = ((format & kMsbByteFirst) != 0) != msbBits;
+        bytes_.resize(size);
+        nonzeroBefore_.resize(size + 1);
+        for (long long at = 0; at < size; ++at) {
+            long long from = at;
+            if (swapped && at - at % unit + unit <= size) from += unit - 1 - 2 * (at % unit);
+            auto byte = static_cast<std::uint8_t>(data[from]);
+            if (!msbBits) byte = reversed(byte);
+            bytes_[at] = byte;
+            nonzeroBefore_[at + 1] = nonzeroBefore_[at] + (byte != 0);
+        }
+    }
+
+    long long rowBytes(long long width) const { return (width + pad_ * 8 - 1) / (pad_ * 8) * pad_; }
+
+    // Where glyph `index`'s bitmap of `size` bytes starts.
+    long long offset(long long index, long long size) const {
+        if (index >= glyphs_) table_.malformed();
+        const long long offset = table_.int32(8 + index * 4);
+        if (offset < 0 || offset + size > static_cast<long long>(bytes_.size())) {
+            table_.malformed();
+        }
+        return offset;
+    }
+
+    std::uint8_t byte(long long at) const { return bytes_[at]; }
+
+    // Whether bytes `from` to `to` of the row at `start` hold a dot of a glyph `width` wide.
+    bool anyDot(long long start, long long from, long long to, long long width) const {
+        const long long whole = std::min(to, width / 8);
+        if (from < whole && nonzeroBefore_[start + whole] != nonzeroBefore_[start + from]) {
+            return true;
+        }
+        const long long last = width / 8;  // the byte of the row's last few dots, if any
+        return width % 8 != 0 && from <= last && last < to &&
+               (bytes_[start + last] & (0xFF00 >> width % 8)) != 0;
+    }
+
+private:
+    static std::uint8_t reversed(std::uint8_t byte) {
+        std::uint8_t result = 0;
+        for (int bit = 0; bit < 8; ++bit) result |= ((byte >> bit) & 1) << (7 - bit);
+        return result;
+    }
+
+    const Table& table_;
+    long long glyphs_ = 0;
+    long long pad_ = 1;
+    std::vector<std::uint8_t> bytes_;
+    std::vector<std::uint32_t> nonzeroBefore_;
+};
+
 struct FontProperties {
     std::optional<long long> ascent, descent;
     std::string registry, encoding;
@@ -151,7 +223,8 @@ public:
             options_.first ? *options_.first : onlyRun(std::move(codes)).value_or(kDefaultFirst);
         CellFont cells(options_, first, ascent, descent);
         const Table metrics = required(TableType::Metrics);
-        const Table bitmaps = required(TableType::Bitmaps);
+        const Table bitmapTable = required(TableType::Bitmaps);
+        const Bitmaps bitmaps(bitmapTable);
         const std::optional<Table> names = find(TableType::GlyphNames);
         for (const auto& [encoding, index] : glyphs) {
             cells.sawEncoding(encoding);
@@ -218,10 +291,10 @@ private:
         return std::string(names.text(names.sized(8 + count * 4), names.int32(8 + index * 4)));
     }
 
-    // Puts glyph `index`'s dots on the cell: its metrics give its box, its bitmap rows are
-    // padded to whole units of the bitmap table's format, in that format's bit and byte order.
+    // Puts glyph `index`'s dots on the cell, its box from its metrics. Of the rows and bytes
+    // away from the cell only whether they hold a dot counts, which Bitmaps tells at once.
     static void draw(const CellFont& cells, CellGlyph& glyph, const Table& metrics,
-                     const Table& bitmaps, long long index) {
+                     const Bitmaps& bitmaps, long long index) {
         long long left = 0, right = 0, ascent = 0, descent = 0;
         if (metrics.format() & kCompressedMetrics) {
             if (index >= metrics.int16(4)) metrics.malformed();
@@ -241,35 +314,24 @@ private:
         const long long width = right - left, height = ascent + descent;
         if (width < 0 || height < 0) metrics.malformed();
 
-        const std::uint32_t format = bitmaps.format();
-        const long long glyphs = bitmaps.count(4, 4);
-        if (index >= glyphs) bitmaps.malformed();
-        const long long sizes = 8 + glyphs * 4;  // of the bitmaps at each padding
-        if (sizes + 16 > static_cast<long long>(bitmaps.bytes().size())) bitmaps.malformed();
-        const long long size = bitmaps.int32(sizes + (format & 3) * 4);
-        const std::string_view data = bitmaps.bytes().substr(sizes + 16);
-        if (size < 0 || size > static_cast<long long>(data.size())) bitmaps.malformed();
-
-        const long long pad = 1LL << (format & 3);
-        const long long unit = 1LL << (format >> 4 & 3);
-        const bool msbBits = format & kMsbBitFirst;
-        // Bytes run in the other order than bits within each scan unit.
-        const bool swapped = ((format & kMsbByteFirst) != 0) != msbBits;
-        const long long rowBytes = (width + pad * 8 - 1) / (pad * 8) * pad;
-        const long long offset = bitmaps.int32(8 + index * 4);
-        if (offset < 0 || offset + height * rowBytes > size) bitmaps.malformed();
+        const long long rowBytes = bitmaps.rowBytes(width);
+        const long long offset = bitmaps.offset(index, height * rowBytes);
+        // The bytes of a row that hold the cell's columns.
+        const long long from = std::clamp(-left, 0LL, width) / 8;
+        const long long to = (std::clamp(kCellColumns - left, 0LL, width) + 7) / 8;
         for (long long row = 0; row < height; ++row) {
-            for (long long column = 0; column * 8 < width; ++column) {
-                long long at = offset + row * rowBytes + column;
-                if (swapped) at += unit - 1 - 2 * (at % unit);
-                if (at >= size) bitmaps.malformed();
-                const auto bits = static_cast<std::uint8_t>(data[at]);
+            const long long start = offset + row * rowBytes, y = ascent - 1 - row;
+            const bool crossesCell = cells.holdsRow(y) && from < to;
+            for (long long column = from; crossesCell && column < to; ++column) {
+                const std::uint8_t bits = bitmaps.byte(start + column);
                 for (long long dot = 0; bits != 0 && dot < 8 && column * 8 + dot < width; ++dot) {
-                    if (bits & (msbBits ? 0x80 >> dot : 1 << dot)) {
-                        cells.dot(glyph, left + column * 8 + dot, ascent - 1 - row);
-                    }
+                    if (bits & 0x80 >> dot) cells.dot(glyph, left + column * 8 + dot, y);
                 }
             }
+            if (glyph.outside) continue;
+            glyph.outside = crossesCell ? bitmaps.anyDot(start, 0, from, width) ||
+                                              bitmaps.anyDot(start, to, (width + 7) / 8, width)
+                                        : bitmaps.anyDot(start, 0, (width + 7) / 8, width);
         }
     }
 
