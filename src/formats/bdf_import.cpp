@@ -152,7 +152,7 @@ private:
         word();
         glyph.name = shown(words_.substr(std::min(words_.find_first_not_of(' '), words_.size())));
         std::optional<long long> encoding;
-        std::optional<Box> box;
+        std::optional<Box> glyphBox;
         while (true) {
             if (!nextLine()) {
                 throw Failure(Cause::BdfNotClosed, {.line = glyph.line, .value = glyph.name});
@@ -164,9 +164,9 @@ private:
                 encoding = number();
                 cells.sawEncoding(*encoding);
             } else if (key == "BBX") {
-                box = this->box();
+                glyphBox = box();
             } else if (key == "BITMAP" && encoding && cells.wanted(*encoding)) {
-                bitmap(cells, glyph, box ? box : fontBox_);
+                bitmap(cells, glyph, glyphBox ? glyphBox : fontBox_);
             }
         }
         if (encoding && cells.wanted(*encoding)) {
