@@ -179,7 +179,12 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
+        <source>{file} は C の表、BDF・PCF フォント、gzip ファイル、480 バイトのバイナリのどれでもありません（先頭「{value}」）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
         <source>{file} は BDF フォントではありません</source>
         <translation type="unfinished"></translation>
     </message>
@@ -220,6 +225,26 @@
     </message>
     <message>
         <location line="+6"/>
+        <source>{file} は PCF フォントではありません</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>{file} の PCF の表「{value}」がファイルの終わりを越えています</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>{file} の PCF の表「{value}」がないか、正しくありません</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>{file} の gzip データが壊れているか、途中で終わっています</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
         <source>{place} の「{value}」は 1～2 桁の 16 進数ではありません</source>
         <translation type="unfinished"></translation>
     </message>

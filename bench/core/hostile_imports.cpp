@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <cstdint>
 #include <cstdio>
 #include <string>
 
@@ -33,13 +34,50 @@ std::string hugeBdf() {
                   "STARTCHAR A\nENCODING 65\nBBX 5 1 0 0\nBITMAP\nF8\nENDCHAR\nENDFONT\n");
 }
 
+// 96 glyphs 32,000 dots wide over the same 16 MB of blank bitmap rows: each is found blank
+// without reading the rows again.
+std::string hugePcf() {
+    constexpr std::uint32_t kGlyphs = 96, kWidth = 32000, kRows = 4000;
+    constexpr std::uint32_t kBitmapBytes = kWidth / 8 * kRows;
+    std::string pcf = "\1fcp";
+    const auto put = [&](std::uint32_t value, int bytes) {
+        for (int i = 0; i < bytes; ++i) pcf += static_cast<char>(value >> 8 * i);
+    };
+    // Metrics, bitmaps and encodings, all least significant byte and bit first.
+    const std::uint32_t types[] = {4, 8, 32};
+    const std::uint32_t sizes[] = {8 + kGlyphs * 12, 8 + kGlyphs * 4 + 16 + kBitmapBytes,
+                                   14 + kGlyphs * 2};
+    put(3, 4);
+    std::uint32_t offset = 8 + 3 * 16;
+    for (int table = 0; table < 3; ++table) {
+        for (const std::uint32_t value : {types[table], 0u, sizes[table], offset}) put(value, 4);
+        offset += sizes[table];
+    }
+    put(0, 4);
+    put(kGlyphs, 4);
+    for (std::uint32_t glyph = 0; glyph < kGlyphs; ++glyph) {
+        for (const std::uint32_t value : {0u, kWidth, kWidth, 1u, kRows - 1, 0u}) put(value, 2);
+    }
+    put(0, 4);
+    put(kGlyphs, 4);
+    for (std::uint32_t glyph = 0; glyph < kGlyphs; ++glyph) put(0, 4);
+    for (int padding = 0; padding < 4; ++padding) put(kBitmapBytes, 4);
+    pcf.append(kBitmapBytes, '\0');
+    put(0, 4);
+    for (const std::uint32_t value : {32u, 127u, 0u, 0u, 0u}) put(value, 2);
+    for (std::uint32_t glyph = 0; glyph < kGlyphs; ++glyph) put(glyph, 2);
+    return pcf;
+}
+
 void report(const char* name, const std::string& bytes, formats::ImportFormat format) {
     const auto start = std::chrono::steady_clock::now();
     const pid_t child = fork();
     if (child == 0) {
         try {
-            format == formats::ImportFormat::C ? formats::importCTable(bytes, {})
-                                               : formats::importBdf(bytes, {});
+            const auto import = format == formats::ImportFormat::C     ? formats::importCTable
+                                : format == formats::ImportFormat::Bdf ? formats::importBdf
+                                                                       : formats::importPcf;
+            import(bytes, {.crop = true});
         } catch (const state::Failure&) {
         }
         _exit(0);
@@ -57,6 +95,7 @@ void report(const char* name, const std::string& bytes, formats::ImportFormat fo
 void reportHostileImports() {
     report("c", hostileC(), formats::ImportFormat::C);
     report("bdf", hugeBdf(), formats::ImportFormat::Bdf);
+    report("pcf", hugePcf(), formats::ImportFormat::Pcf);
     std::fflush(stdout);
 }
 

@@ -6,7 +6,7 @@ namespace fontedit::bench {
 
 namespace {
 
-const std::array<Figure, 28> kFigures = {{
+const std::array<Figure, 30> kFigures = {{
     {"startup", "Start-up, exec to window mapped", "ms", 1, TargetKind::RatioAtMost, 1.05},
     {"first-paint", "Start-up, exec to first paint", "ms", 1, TargetKind::None, 0},
     {"peak-rss", "Peak RSS after first paint", "MiB", 1, TargetKind::RatioAtMost, 1.05},
@@ -39,6 +39,10 @@ const std::array<Figure, 28> kFigures = {{
     {"hostile-import-bdf-seconds", "Import of a 16 MiB BDF file", "s", 2, TargetKind::AtMost, 2},
     {"hostile-import-bdf-peak-mib", "Import of a 16 MiB BDF file, peak RSS", "MiB", 1,
      TargetKind::AtMost, 256},
+    {"hostile-import-pcf-seconds", "Import of a 16 MiB PCF file of 96 huge blank glyphs", "s", 2,
+     TargetKind::AtMost, 2},
+    {"hostile-import-pcf-peak-mib", "Import of a 16 MiB PCF file of 96 huge blank glyphs, peak RSS",
+     "MiB", 1, TargetKind::AtMost, 256},
 }};
 
 }  // namespace

@@ -18,6 +18,7 @@ struct ImportOptions {
     std::optional<formats::ImportFormat> format;  // read from the content when not given
     formats::ImportOptions import;
     std::optional<std::size_t> first;
+    std::optional<std::size_t> baseline;
     std::optional<std::size_t> stride;
     bool msbTop = false;
     bool msbLeft = false;
@@ -52,15 +53,19 @@ std::vector<std::filesystem::path> makeDirectories(const std::filesystem::path& 
 
 void run(ImportOptions options) {
     const std::filesystem::path source(options.source);
-    const std::string bytes = storage::readWholeFile(source, formats::kMostImportBytes);
+    std::string bytes = storage::readWholeFile(source, formats::kMostImportBytes);
     if (options.first) options.import.first = static_cast<int>(*options.first);
+    if (options.baseline) options.import.baseline = static_cast<int>(*options.baseline);
     options.import.stride = options.stride;
-    const formats::ImportFormat format = options.format.value_or(formats::detectFormat(bytes));
     formats::ImportedFont font;
     inFile(options.source, [&] {
-        switch (format) {
+        if (formats::isGzip(bytes)) bytes = formats::gunzip(bytes);
+        switch (options.format.value_or(formats::detectFormat(bytes))) {
             case formats::ImportFormat::Bdf:
                 font = formats::importBdf(bytes, options.import);
+                break;
+            case formats::ImportFormat::Pcf:
+                font = formats::importPcf(bytes, options.import);
                 break;
             case formats::ImportFormat::Bin:
                 font = formats::importBinary(bytes, options.import);
@@ -117,13 +122,15 @@ void addImportCommand(CLI::App& app) {
     auto options = std::make_shared<ImportOptions>();
     CLI::App* command = app.add_subcommand(
         "import",
-        "Take a font from a C table, a BDF font or a binary table in FILE and write it as the "
-        "font files of DIR, creating DIR when missing.");
+        "Take a font from a C table, a BDF or PCF font or a binary table in FILE, unpacking it "
+        "first when gzip packed it, and write it as the font files of DIR, creating DIR when "
+        "missing.");
     command
         ->add_option("--format", options->format,
-                     "c, bdf or bin; by default bdf when FILE starts with STARTFONT, bin for the "
-                     "480 bytes export writes, else c. e.g. --format bin")
-        ->transform(oneOf({"c", "bdf", "bin"}))
+                     "c, bdf, pcf or bin; by default bdf when FILE starts with STARTFONT, pcf "
+                     "with PCF's mark, bin for the 480 bytes export writes, else c. "
+                     "e.g. --format pcf")
+        ->transform(oneOf({"c", "bdf", "pcf", "bin"}))
         ->option_text("FORMAT");
     command
         ->add_option("--array", options->import.array,
@@ -151,15 +158,22 @@ void addImportCommand(CLI::App& app) {
                    "c, bin: the index of the first value taken, past a header. e.g. --offset 6")
         ->type_name("N");
     addCountOption(*command, "--first", options->first, 0x10FFFF,
-                   "the character code of glyph 0, for the labels; bdf: the ENCODING taken as "
-                   "glyph 0 (default the first of exactly 96, else 32). e.g. --first 0x20")
+                   "the character code of glyph 0, for the labels; bdf, pcf: the encoding taken "
+                   "as glyph 0 (default the first of exactly 96, else 32). e.g. --first 0x20")
         ->type_name("CODE");
+    addCountOption(*command, "--baseline", options->baseline, state::kGlyphRows - 1,
+                   "bdf, pcf: the lowest cell row above the font's baseline; rows below it "
+                   "hold the descent (default 6, or where a font of 8 rows or fewer fits). "
+                   "e.g. --baseline 5")
+        ->type_name("ROW");
     command->add_flag("--crop", options->import.crop,
-                      "bdf: cut glyphs larger than 5 x 8 to the cell instead of refusing them. "
-                      "e.g. --crop");
+                      "bdf, pcf: cut glyphs larger than 5 x 8 to the cell instead of refusing "
+                      "them, and say how many lost dots. e.g. --crop");
     command->add_flag("-f,--force", options->force,
                       "replace existing font files in DIR. e.g. --force");
-    command->add_option("FILE", options->source, "the C source, BDF font or binary table")
+    command
+        ->add_option("FILE", options->source,
+                     "the C source, BDF or PCF font or binary table, gzip packed or not")
         ->required()
         ->type_name("");
     command->add_option("DIR", options->dir, "the font's directory (default .)")->type_name("");

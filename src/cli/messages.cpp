@@ -54,8 +54,9 @@ std::string englishNote(const std::string& file, const formats::ImportNote& note
                    (note.count == 1 ? " glyph is" : " glyphs are") + " left empty";
         case Kind::EncodingMissing:
             return place + "no glyph at ENCODING " + code + "; its glyph is left empty";
-        case Kind::GlyphCropped:
-            return place + "glyph " + name + " (ENCODING " + code + ") was cut to 5 x 8 dots";
+        case Kind::GlyphsCropped:
+            return place + std::to_string(note.count) + (note.count == 1 ? " glyph" : " glyphs") +
+                   " lost dots to --crop";
         case Kind::ShapeTaken:
             return place + "took " + shapeWords(*note.shape) + " (" +
                    formats::shapeOptions(*note.shape, static_cast<std::size_t>(note.count)) + ")";

@@ -1,12 +1,10 @@
 #include <algorithm>
-#include <bitset>
 #include <charconv>
-#include <iterator>
 #include <string>
 
+#include "formats/cell_font.h"
 #include "formats/font_bytes.h"
 #include "formats/font_import.h"
-#include "formats/imported_glyphs.h"
 #include "state/failure.h"
 
 namespace fontedit::formats {
@@ -15,10 +13,7 @@ namespace {
 using state::Cause;
 using state::Failure;
 
-constexpr int kDefaultFirst = 0x20;
 constexpr std::string_view kBlanks = " \t\r";
-// The cell's baseline: dot rows 0-6 stand above it, row 7 below as a one-dot descent.
-constexpr int kCellAscent = 7;
 
 struct Box {
     long long width = 0, height = 0, x = 0, y = 0;
@@ -35,22 +30,12 @@ std::string_view withoutByteOrderMark(std::string_view bytes) {
     return bytes;
 }
 
-// One glyph being read: its dots on the cell, and whether any fell outside.
-struct Glyph {
-    std::string name;
-    int line = 0;
-    std::optional<long long> encoding;
-    std::optional<Box> box;
-    std::uint8_t columns[state::kGlyphColumns] = {};
-    bool outside = false;
-};
-
 class BdfReader {
 public:
     BdfReader(std::string_view bytes, const ImportOptions& options)
         : bytes_(withoutByteOrderMark(bytes)),
           options_(options),
-          first_(options.first ? *options.first : onlyRun(bytes_).value_or(kDefaultFirst)) {}
+          first_(options.first ? *options.first : runOf(bytes_).value_or(kDefaultFirst)) {}
 
     ImportedFont read() {
         while (nextLine() && text_.empty()) {
@@ -58,33 +43,14 @@ public:
         if (keyword() != "STARTFONT") {
             throw Failure(Cause::NotBdf, {.line = line_, .value = shown(text_)});
         }
-        std::optional<int> cellAscent;
         while (nextLine() && keyword() != "ENDFONT") {
             if (keyword() == "STARTCHAR") {
-                if (!cellAscent) cellAscent = baselineRow();
-                glyph(*cellAscent);
-            } else if (!cellAscent) {
+                glyph(cells());
+            } else if (!cells_) {
                 header();
             }
         }
-        if (found_.none() && lowest_) {
-            throw Failure(Cause::EncodingsElsewhere,
-                          {.code = static_cast<int>(first_),
-                           .value = std::to_string(*lowest_) + "-" + std::to_string(highest_)});
-        }
-        if (found_.none()) throw Failure(Cause::NoGlyphInRange, {.value = std::to_string(first_)});
-        ImportedFont font;
-        font.notes = std::move(notes_);
-        for (int code = 0; code < state::kSavedCodes; ++code) {
-            setGlyph(font.data, code, columns_[code]);
-            if (!found_[code]) {
-                font.notes.push_back({.kind = ImportNote::Kind::EncodingMissing,
-                                      .code = static_cast<int>(first_ + code)});
-            }
-            const long long character = first_ + code;
-            font.data.labels[code] = character < 0x80 || unicode() ? labelForCode(character) : "";
-        }
-        return font;
+        return cells().font(unicodeCharset(unquoted(registry_), unquoted(charsetEncoding_)));
     }
 
 private:
@@ -162,28 +128,31 @@ private:
         }
     }
 
-    // The cell row just below the font's baseline: the cell's own unless the font, taller
-    // above or deeper below, fits the eight rows only with its baseline moved.
-    int baselineRow() const {
-        const long long ascent = ascent_.value_or(fontBox_ ? fontBox_->height + fontBox_->y : 0);
-        const long long descent = descent_.value_or(fontBox_ ? -fontBox_->y : 0);
-        if (ascent < 0 || descent < 0 || ascent + descent > state::kGlyphRows) return kCellAscent;
-        return static_cast<int>(
-            std::clamp<long long>(kCellAscent, ascent, state::kGlyphRows - descent));
+    // The font's glyphs on the cell, once its header has told its ascent and descent.
+    CellFont& cells() {
+        if (!cells_) {
+            const long long ascent =
+                ascent_.value_or(fontBox_ ? fontBox_->height + fontBox_->y : 0);
+            const long long descent = descent_.value_or(fontBox_ ? -fontBox_->y : 0);
+            cells_.emplace(options_, first_, ascent, descent);
+        }
+        return *cells_;
     }
 
-    // Characters are Unicode in ISO 10646 and Latin-1 fonts; other character sets are told
-    // apart from ASCII only.
-    bool unicode() const {
-        return registry_.empty() || registry_ == "\"ISO10646\"" ||
-               (registry_ == "\"ISO8859\"" && charsetEncoding_ == "\"1\"");
+    static std::string_view unquoted(std::string_view text) {
+        if (text.size() >= 2 && text.front() == '"' && text.back() == '"') {
+            text = text.substr(1, text.size() - 2);
+        }
+        return text;
     }
 
-    void glyph(int cellAscent) {
-        Glyph glyph;
+    void glyph(CellFont& cells) {
+        CellGlyph glyph;
         glyph.line = line_;
         word();
         glyph.name = shown(words_.substr(std::min(words_.find_first_not_of(' '), words_.size())));
+        std::optional<long long> encoding;
+        std::optional<Box> glyphBox;
         while (true) {
             if (!nextLine()) {
                 throw Failure(Cause::BdfNotClosed, {.line = glyph.line, .value = glyph.name});
@@ -192,22 +161,22 @@ private:
             if (key == "ENDCHAR") break;
             if (key == "ENCODING") {
                 word();
-                glyph.encoding = number();
-                if (*glyph.encoding >= 0) {
-                    lowest_ = std::min(lowest_.value_or(*glyph.encoding), *glyph.encoding);
-                    highest_ = std::max(highest_, *glyph.encoding);
-                }
+                encoding = number();
+                cells.sawEncoding(*encoding);
             } else if (key == "BBX") {
-                glyph.box = box();
-            } else if (key == "BITMAP" && wanted(glyph)) {
-                bitmap(glyph, cellAscent);
+                glyphBox = box();
+            } else if (key == "BITMAP" && encoding && cells.wanted(*encoding)) {
+                bitmap(cells, glyph, glyphBox ? glyphBox : fontBox_);
             }
         }
-        if (wanted(glyph)) place(glyph);
+        if (encoding && cells.wanted(*encoding)) {
+            glyph.encoding = *encoding;
+            cells.place(glyph);
+        }
     }
 
-    // The first of exactly 96 consecutive encodings, when the font holds those and no other.
-    static std::optional<long long> onlyRun(std::string_view bytes) {
+    // The encodings of the whole font, read ahead: the run it holds decides its first glyph.
+    static std::optional<long long> runOf(std::string_view bytes) {
         std::vector<long long> encodings;
         for (std::size_t pos = 0; pos < bytes.size();) {
             const std::size_t end = std::min(bytes.find('\n', pos), bytes.size());
@@ -223,22 +192,10 @@ private:
             encodings.push_back(value);
             if (encodings.size() > state::kSavedCodes) return std::nullopt;
         }
-        std::sort(encodings.begin(), encodings.end());
-        if (encodings.size() != state::kSavedCodes ||
-            std::adjacent_find(encodings.begin(), encodings.end()) != encodings.end() ||
-            encodings.back() - encodings.front() != state::kSavedCodes - 1) {
-            return std::nullopt;
-        }
-        return encodings.front();
+        return onlyRun(std::move(encodings));
     }
 
-    bool wanted(const Glyph& glyph) const {
-        return glyph.encoding && *glyph.encoding >= first_ &&
-               *glyph.encoding < first_ + state::kSavedCodes;
-    }
-
-    void bitmap(Glyph& glyph, int cellAscent) {
-        const std::optional<Box> box = glyph.box ? glyph.box : fontBox_;
+    void bitmap(const CellFont& cells, CellGlyph& glyph, const std::optional<Box>& box) {
         if (!box) malformed();
         for (long long row = 0; row < box->height; ++row) {
             if (!nextLine() || keyword() == "ENDCHAR") {
@@ -247,19 +204,12 @@ private:
             if (static_cast<long long>(text_.size()) * 4 < box->width) {
                 throw Failure(Cause::BitmapRow, {.line = line_, .value = shown(text_)});
             }
-            const long long cellRow = cellAscent - 1 - (box->y + box->height - 1 - row);
+            const long long y = box->y + box->height - 1 - row;
             for (long long dot = 0; dot < box->width; ++dot) {
                 const int digit = hexDigit(text_[dot / 4]);
                 if (digit < 0)
                     throw Failure(Cause::BitmapRow, {.line = line_, .value = shown(text_)});
-                if ((digit & (8 >> dot % 4)) == 0) continue;
-                const long long column = box->x + dot;
-                if (column < 0 || column >= state::kGlyphColumns || cellRow < 0 ||
-                    cellRow >= state::kGlyphRows) {
-                    glyph.outside = true;
-                } else {
-                    glyph.columns[column] |= 1 << cellRow;
-                }
+                if ((digit & (8 >> dot % 4)) != 0) cells.dot(glyph, box->x + dot, y);
             }
         }
     }
@@ -269,26 +219,6 @@ private:
         if (ch >= 'A' && ch <= 'F') return ch - 'A' + 10;
         if (ch >= 'a' && ch <= 'f') return ch - 'a' + 10;
         return -1;
-    }
-
-    void place(const Glyph& glyph) {
-        const int code = static_cast<int>(*glyph.encoding - first_);
-        if (found_[code]) {
-            throw Failure(Cause::DuplicateEncoding,
-                          {.line = glyph.line, .code = code, .value = glyph.name});
-        }
-        if (glyph.outside && !options_.crop) {
-            throw Failure(Cause::GlyphTooLarge,
-                          {.line = glyph.line, .code = code, .value = glyph.name});
-        }
-        if (glyph.outside) {
-            notes_.push_back({.kind = ImportNote::Kind::GlyphCropped,
-                              .name = glyph.name,
-                              .line = glyph.line,
-                              .code = static_cast<int>(*glyph.encoding)});
-        }
-        found_[code] = true;
-        std::copy(std::begin(glyph.columns), std::end(glyph.columns), columns_[code]);
     }
 
     std::string_view bytes_;
@@ -301,11 +231,7 @@ private:
     std::optional<Box> fontBox_;
     std::optional<long long> ascent_, descent_;
     std::string registry_, charsetEncoding_;
-    std::optional<long long> lowest_;  // of the encodings of every glyph, in range or not
-    long long highest_ = 0;
-    std::bitset<state::kSavedCodes> found_;
-    std::uint8_t columns_[state::kSavedCodes][state::kGlyphColumns] = {};
-    std::vector<ImportNote> notes_;  // of cropped glyphs, in the order of the file
+    std::optional<CellFont> cells_;
 };
 
 }  // namespace
@@ -314,6 +240,7 @@ ImportFormat detectFormat(std::string_view bytes) {
     bytes = withoutByteOrderMark(bytes);
     bytes.remove_prefix(std::min(bytes.find_first_not_of(" \t\r\n"), bytes.size()));
     if (bytes.starts_with("STARTFONT")) return ImportFormat::Bdf;
+    if (bytes.starts_with("\1fcp")) return ImportFormat::Pcf;
     const bool binary = bytes.size() == kBinaryFontBytes && bytes.find('\0') != bytes.npos;
     return binary ? ImportFormat::Bin : ImportFormat::C;
 }

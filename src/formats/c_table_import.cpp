@@ -407,6 +407,11 @@ private:
 
 ImportedFont importCTable(std::string_view source, const ImportOptions& options) {
     if (source.size() > kMostImportBytes) throw Failure(Cause::FileTooLarge, {});
+    // Read as C, any binary file would fail on some syntax that it never meant.
+    if (source.find('\0') != source.npos) {
+        constexpr std::size_t kShown = 16;
+        throw Failure(Cause::NotAnyFormat, {.value = std::string(source.substr(0, kShown))});
+    }
     return TableReader(source, options).read();
 }
 

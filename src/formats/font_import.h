@@ -1,8 +1,8 @@
 #pragma once
 
 // Fonts other programs wrote: a table of glyph bytes in C source or a binary file, or a BDF
-// font, turned into the editor's font. Pure: bytes in, font out; the caller reads the file and
-// words the notes.
+// or PCF font, turned into the editor's font. Pure: bytes in, font out; the caller reads the file
+// and words the notes.
 #include <cstddef>
 #include <optional>
 #include <string>
@@ -29,20 +29,30 @@ struct TableShape {
 struct ImportOptions {
     std::optional<std::string> array{};   // C: the array to take, by name
     std::optional<std::size_t> offset{};  // C: index of the first value taken
-    // The character code of glyph 0, for the labels; BDF: the ENCODING of glyph 0 (default 32).
+    // The character code of glyph 0, for the labels; BDF, PCF: the encoding of glyph 0
+    // (default 32).
     std::optional<int> first{};
-    bool crop = false;  // BDF: cut glyphs larger than the 5x8 cell instead of refusing them
+    bool crop = false;  // BDF, PCF: cut glyphs larger than the 5x8 cell instead of refusing them
+    // BDF, PCF: the lowest cell row above the font's baseline, 0-7; unset, row 6 unless the
+    // font fits the cell only with its baseline elsewhere.
+    std::optional<int> baseline{};
     // C and bin: the layout settles the bit order too (msbFirst); unset, the shape is guessed.
     std::optional<TableShape::Layout> layout{};
     bool msbFirst = false;
     std::optional<std::size_t> stride{};
 };
 
-enum class ImportFormat { C, Bdf, Bin };
+enum class ImportFormat { C, Bdf, Pcf, Bin };
 
-// Read from the content: "STARTFONT" at the start means BDF; 480 bytes holding a zero byte,
-// which no source holds, the editor's binary export; anything else C.
+// Read from the content: "STARTFONT" at the start means BDF, "\1fcp" PCF; 480 bytes holding a
+// zero byte, which no source holds, the editor's binary export; anything else C.
 ImportFormat detectFormat(std::string_view bytes);
+
+// gzip's mark, 1F 8B, opens the bytes.
+bool isGzip(std::string_view bytes);
+// What a gzip file holds. More than kMostImportBytes is refused as FileTooLarge as soon as it
+// is reached, so that a small file cannot fill memory.
+std::string gunzip(std::string_view bytes);
 
 // Something the user should hear about an import that succeeded.
 struct ImportNote {
@@ -50,9 +60,9 @@ struct ImportNote {
         ArrayTaken,       // no array was named; `name` declared on `line` was taken
         GlyphsFilled,     // the table ended early; the last `count` glyphs are empty
         EncodingMissing,  // BDF: no glyph at ENCODING `code`; its glyph is empty
-        GlyphCropped,     // BDF: glyph `name` (ENCODING `code`) was cut to the cell
-        ShapeTaken,       // no shape was named; `shape` looked like a font and no other did, with
-                          // `count` glyphs of control codes passed over before the space
+        GlyphsCropped,    // BDF, PCF: `count` glyphs lost dots outside the cell to crop
+        ShapeTaken,       // no shape was named; `shape` looked like a font and no other did,
+                          // read from the table's value `count` on
     };
     Kind kind;
     std::string name{};
@@ -60,6 +70,8 @@ struct ImportNote {
     int count = 0;
     std::optional<int> code{};
     std::optional<TableShape> shape{};
+
+    bool operator==(const ImportNote&) const = default;
 };
 
 struct ImportedFont {
@@ -76,6 +88,7 @@ constexpr std::size_t kMostImportBytes = 16 << 20;
 // glyphs draw where that can be told, and always text the font files can hold.
 ImportedFont importCTable(std::string_view source, const ImportOptions& options);
 ImportedFont importBdf(std::string_view bytes, const ImportOptions& options);
+ImportedFont importPcf(std::string_view bytes, const ImportOptions& options);
 // Glyph after glyph, with no header unless an offset passes over it.
 ImportedFont importBinary(std::string_view bytes, const ImportOptions& options);
 

@@ -157,6 +157,13 @@ Wording wordingOf(Cause cause) {
                                       "{file} の {line} 行目の添字「{value}」はフォントの範囲を"
                                       "はるかに超えています"),
                     "the index \"{value}\" lies far past any font"};
+        case Cause::NotAnyFormat:
+            return {
+                QT_TRANSLATE_NOOP("Failure",
+                                  "{file} は C の表、BDF・PCF フォント、gzip ファイル、"
+                                  "480 バイトのバイナリのどれでもありません（先頭「{value}」）"),
+                "neither a C table, a BDF or PCF font, a gzip file nor the 480 bytes of a "
+                "binary export: it starts \"{value}\""};
         case Cause::NotBdf:
             return {QT_TRANSLATE_NOOP("Failure", "{file} は BDF フォントではありません"),
                     "not a BDF font: the first line is \"{value}\""};
@@ -196,6 +203,23 @@ Wording wordingOf(Cause cause) {
                                       "（フォントの ENCODING は {value}）"),
                     "no glyph has one of the 96 encodings from {code}; the font's run from "
                     "{value}; choose the first with --first"};
+        case Cause::NotPcf:
+            return {QT_TRANSLATE_NOOP("Failure", "{file} は PCF フォントではありません"),
+                    "not a PCF font: it does not start with \"\\x01fcp\""};
+        case Cause::PcfTableOutside:
+            return {QT_TRANSLATE_NOOP("Failure",
+                                      "{file} の PCF の表「{value}」がファイルの終わりを"
+                                      "越えています"),
+                    "the PCF table \"{value}\" reaches past the end of the file; is it cut "
+                    "short?"};
+        case Cause::PcfTableMalformed:
+            return {QT_TRANSLATE_NOOP("Failure",
+                                      "{file} の PCF の表「{value}」がないか、正しくありません"),
+                    "the PCF table \"{value}\" is missing or malformed"};
+        case Cause::GzipDamaged:
+            return {QT_TRANSLATE_NOOP("Failure",
+                                      "{file} の gzip データが壊れているか、途中で終わっています"),
+                    "the gzip data is damaged or cut short"};
         case Cause::CellNotAByte:
             return {QT_TRANSLATE_NOOP("Failure",
                                       "{place} の「{value}」は 1～2 桁の 16 進数ではありません"),

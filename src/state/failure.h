@@ -52,7 +52,10 @@ enum class Cause : int {
     IndexTooLarge = 1116,   // the designator `value` on `line` lies far past any font
     NoShapeFits = 1117,     // no reading of the table on `line` as 5x8 glyphs keeps every dot
     NestingTooDeep = 1118,  // the bracket `value` on `line` opens one level too many
-    // Importing a BDF font.
+    // The file holds a NUL byte, which no C source or other text does, and is none of the
+    // other formats either; `value` is how it starts.
+    NotAnyFormat = 1119,
+    // Importing an X11 font: BDF, PCF, and either packed by gzip.
     NotBdf = 1201,             // the first line, `value`, is not STARTFONT
     BdfSyntax = 1202,          // line `line`, `value`, has a missing or malformed number
     GlyphTooLarge = 1203,      // glyph `value` (glyph `code`) has dots outside the 5x8 cell
@@ -62,6 +65,10 @@ enum class Cause : int {
     NoGlyphInRange = 1207,     // no glyph is encoded from `value` to `value` + 95
     // No glyph is encoded from `code` to `code` + 95; the font's run "low-high" in `value`.
     EncodingsElsewhere = 1208,
+    NotPcf = 1209,             // the file does not start with PCF's mark
+    PcfTableOutside = 1210,    // the PCF table `value` reaches past the end of the file
+    PcfTableMalformed = 1211,  // the PCF table `value` is missing or contradicts itself
+    GzipDamaged = 1212,        // the gzip data is damaged or cut short
     // Exporting and rendering.
     CellNotAByte = 1300,         // the cell at `code`, `column` holds `value`, not a byte
     NoGlyphForCharacter = 1301,  // no glyph is labelled `value` or has its ASCII code

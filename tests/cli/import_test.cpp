@@ -5,6 +5,7 @@
 #include "cli_process.h"
 #include "folder/font_folder.h"
 #include "formats/font_files.h"
+#include "formats/font_import.h"
 #include "support/expect_failure.h"
 #include "support/scratch_directory.h"
 
@@ -163,7 +164,30 @@ TEST(CliImport, GuessesEachShapeOfTheSampleFont) {
     }
 }
 
+// An X11 font as Debian installs it, PCF packed by gzip, taller than the cell.
+TEST(CliImport, TakesAnInstalledX11FontAsItIs) {
+    const ScratchDirectory work;
+    const std::string dir = work.path().string();
+    const std::string source = "/usr/share/fonts/X11/misc/6x10.pcf.gz";
+    const CliResult refused = runCli({"import", source, dir});
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_EQ(refused.err, "fontedit-cli: " + source +
+                               ": glyph \"grave\" has dots outside the 5 x 8 cell; --crop cuts "
+                               "it to the cell\n");
+
+    const CliResult taken = runCli({"import", "--crop", "--baseline", "5", source, dir});
+    EXPECT_EQ(taken.status, 0);
+    EXPECT_EQ(taken.err, "fontedit-cli: " + source + ": 68 glyphs lost dots to --crop\n" +
+                             "fontedit-cli: " + source +
+                             ": no glyph at ENCODING 127; its glyph is left empty\n");
+    const formats::FontData font = folder::loadFont(work.path());
+    EXPECT_EQ(font.cells[71][4], "7E") << "the tail of g";
+    EXPECT_EQ(font.labels[33], "A");
+}
+
 TEST(CliImport, RefusesSourcesThatHoldNoFontTable) {
+    const std::string installedPcfGz = readBytes("/usr/share/fonts/X11/misc/5x8.pcf.gz");
+    const std::string installedPcf = formats::gunzip(installedPcfGz);
     struct Case {
         std::string source;
         std::vector<std::string> options;
@@ -187,9 +211,16 @@ TEST(CliImport, RefusesSourcesThatHoldNoFontTable) {
         {"unsigned char f[][5] = {\n{1,2,3,\x1B[31m,5}};",
          {"--array", "f"},
          ":2: \"\\x1B[31m\" is not an integer constant"},
-        {std::string("ELF\x7F\x01\x00\x07{\x00}", 10),
+        {std::string("\x7F"
+                     "ELF\x01\x00\x07{\x00}",
+                     10),
          {},
-         ": no array fits a font 5 columns wide; name one with --array"},
+         ": neither a C table, a BDF or PCF font, a gzip file nor the 480 bytes of a binary "
+         "export: it starts \"\\x7FELF\\x01\\x00\\x07{\\x00}\""},
+        {installedPcf.substr(0, 4096),
+         {},
+         ": the PCF table \"accelerators\" reaches past the end of the file; is it cut short?"},
+        {installedPcfGz.substr(0, 4096), {}, ": the gzip data is damaged or cut short"},
         {"STARTFONT 2.1\nCHARS 0\nENDFONT\n",
          {},
          ": no glyph has one of the 96 encodings from 32; choose the first with --first"},

@@ -1,12 +1,16 @@
 // Debian's X11 fixed fonts, drawn by others, converted by Debian's pcf2bdf as the test runs:
-// every dot of their glyphs for codes 32-127 must land where the font's own bitmap puts it.
+// every dot of their glyphs for codes 32-127 must land where the font's own bitmap puts it,
+// and the installed .pcf.gz, imported as it is, must give the same font.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <bitset>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <functional>
 #include <map>
+#include <optional>
 #include <set>
 #include <sstream>
 #include <utility>
@@ -58,21 +62,22 @@ std::map<int, BdfGlyph> glyphsOf(const std::string& bdf) {
     return glyphs;
 }
 
-// The cell's dots in the same terms: row 6 stands on the baseline, row 7 below it.
-std::set<Dot> cellDots(const FontData& data, int code) {
+// The cell's dots in the same terms: row `baseline` stands on the baseline, those below
+// it under.
+std::set<Dot> cellDots(const FontData& data, int code, int baseline) {
     std::set<Dot> dots;
     for (int column = 0; column < state::kGlyphColumns; ++column) {
         const unsigned long bits = std::stoul(data.cells[code][column], nullptr, 16);
         for (int row = 0; row < state::kGlyphRows; ++row) {
-            if (bits >> row & 1) dots.insert({column, 6 - row});
+            if (bits >> row & 1) dots.insert({column, baseline - row});
         }
     }
     return dots;
 }
 
-bool insideCell(const Dot& dot) {
-    return dot.first >= 0 && dot.first < state::kGlyphColumns && dot.second >= -1 &&
-           dot.second <= 6;
+bool insideCell(const Dot& dot, int baseline) {
+    return dot.first >= 0 && dot.first < state::kGlyphColumns &&
+           dot.second >= baseline - (state::kGlyphRows - 1) && dot.second <= baseline;
 }
 
 // One of Debian's fonts as BDF.
@@ -87,37 +92,75 @@ std::string debianBdf(const std::string& name) {
 }
 
 TEST(RealFonts, GlyphsLandWhereTheirOwnBitmapsPutThem) {
-    for (const char* name : {"5x8", "5x7", "4x6", "6x10"}) {
-        SCOPED_TRACE(name);
-        const std::string bdf = debianBdf(name);
+    struct Case {
+        const char* name;
+        std::optional<int> baseline;  // unset: the default, row 6 for all four
+        int code;                     // of a glyph known by heart
+        std::array<std::string, state::kGlyphColumns> cells;
+    };
+    const Case cases[] = {
+        {"5x8", {}, 33, {"7C", "12", "12", "7C", "0"}},
+        {"5x7", {}, 71, {"50", "A8", "A8", "98", "0"}},
+        {"4x6", {}, 33, {"78", "14", "78", "0", "0"}},
+        {"6x10", {}, 71, {"98", "24", "24", "24", "FC"}},
+        // Two rows of descent: the tails of g j p q y and the underscore stay.
+        {"6x10", 5, 71, {"4C", "92", "92", "92", "7E"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const int baseline = c.baseline.value_or(6);
+        const std::filesystem::path packed =
+            std::filesystem::path("/usr/share/fonts/X11/misc") / (std::string(c.name) + ".pcf.gz");
+        const std::string pcf = gunzip(readBytes(packed));
+        ScratchDirectory dir;
+        writeBytes(dir / "font.pcf", pcf);
+        const std::string bdfPath = (dir / "font.bdf").string();
+        const std::string command = "pcf2bdf -o " + bdfPath + " " + (dir / "font.pcf").string();
+        ASSERT_EQ(std::system(command.c_str()), 0) << command;
+        const std::string bdf = readBytes(bdfPath);
         const std::map<int, BdfGlyph> glyphs = glyphsOf(bdf);
         ASSERT_GE(glyphs.size(), 95u);
 
         const BdfGlyph* tooLarge = nullptr;
+        int tooLargeCode = 0;
         for (const auto& [encoding, glyph] : glyphs) {
             for (const Dot& dot : glyph.dots) {
-                if (!tooLarge && !insideCell(dot)) tooLarge = &glyph;
+                if (!tooLarge && !insideCell(dot, baseline)) {
+                    tooLarge = &glyph;
+                    tooLargeCode = encoding - 32;
+                }
             }
         }
+        ImportOptions options{.baseline = c.baseline};
         if (tooLarge) {
             try {
-                importBdf(bdf, {});
+                importBdf(bdf, options);
                 ADD_FAILURE() << "taken with dots outside the cell";
             } catch (const state::Failure& failure) {
                 EXPECT_EQ(failure.cause(), state::Cause::GlyphTooLarge);
                 EXPECT_EQ(failure.facts().value, tooLarge->name);
             }
+            expectFailure([&] { importPcf(pcf, options); }, state::Cause::GlyphTooLarge,
+                          {.code = tooLargeCode, .value = tooLarge->name});
+            options.crop = true;
         }
-        const ImportedFont font = importBdf(bdf, {.crop = tooLarge != nullptr});
+        const ImportedFont font = importBdf(bdf, options);
         for (int code = 0; code < state::kSavedCodes; ++code) {
             std::set<Dot> expected;
             if (const auto glyph = glyphs.find(32 + code); glyph != glyphs.end()) {
                 std::copy_if(glyph->second.dots.begin(), glyph->second.dots.end(),
-                             std::inserter(expected, expected.end()), insideCell);
+                             std::inserter(expected, expected.end()),
+                             [&](const Dot& dot) { return insideCell(dot, baseline); });
             }
-            EXPECT_EQ(cellDots(font.data, code), expected) << "code " << code;
+            EXPECT_EQ(cellDots(font.data, code, baseline), expected) << "code " << code;
         }
         EXPECT_EQ(font.data.labels[33], "A");
+        EXPECT_EQ(font.data.cells[c.code], c.cells);
+
+        const ImportedFont direct = importPcf(pcf, options);
+        EXPECT_EQ(direct.data.cells, font.data.cells);
+        EXPECT_EQ(direct.data.labels, font.data.labels);
+        EXPECT_EQ(direct.notes, font.notes);
     }
 }
 

@@ -1,0 +1,10 @@
+// Arbitrary bytes as a PCF font, with options drawn from the input.
+#include <cstddef>
+#include <cstdint>
+
+#include "x11_import.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    fontedit::fuzz::runX11Import(data, size, fontedit::formats::importPcf);
+    return 0;
+}

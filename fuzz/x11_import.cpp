@@ -1,0 +1,48 @@
+#include "x11_import.h"
+
+#include <fuzzer/FuzzedDataProvider.h>
+
+#include <optional>
+#include <string>
+
+#include "check.h"
+#include "imported_font.h"
+
+namespace fontedit::fuzz {
+
+void runX11Import(const std::uint8_t* data, std::size_t size, X11Import import) {
+    FuzzedDataProvider input(data, size);
+    formats::ImportOptions options;
+    const std::uint8_t choices = input.ConsumeIntegral<std::uint8_t>();
+    if (choices & 1) options.first = input.ConsumeIntegralInRange<int>(-100, 0x11000);
+    options.crop = choices & 2;
+    if (choices & 4) options.baseline = choices >> 5;
+    const std::string bytes = input.ConsumeRemainingBytesAsString();
+    std::optional<formats::ImportedFont> font;
+    try {
+        font = import(bytes, options);
+    } catch (const state::Failure& failure) {
+        checkImportFailure(failure, 1200, 1299);
+        require(failure.cause() != state::Cause::GlyphTooLarge || !options.crop,
+                "with crop no glyph is too large");
+        return;
+    }
+    checkImportedFont(*font);
+    const int first = options.first.value_or(32);
+    for (const formats::ImportNote& note : font->notes) {
+        if (note.kind == formats::ImportNote::Kind::GlyphsCropped) {
+            require(options.crop && note.count > 0 && note.count <= state::kSavedCodes,
+                    "glyphs are cropped only with crop, and only those taken");
+            continue;
+        }
+        require(note.code && *note.code >= first && *note.code < first + state::kSavedCodes,
+                "a note names an encoding in the range taken");
+        if (note.kind == formats::ImportNote::Kind::EncodingMissing) {
+            for (const std::string& cell : font->data.cells[*note.code - first]) {
+                require(cell == "0", "a missing encoding gives an empty glyph");
+            }
+        }
+    }
+}
+
+}  // namespace fontedit::fuzz

@@ -1,0 +1,43 @@
+#include <zlib.h>
+
+#include <algorithm>
+#include <new>
+
+#include "formats/font_import.h"
+#include "state/failure.h"
+
+namespace fontedit::formats {
+
+using state::Cause;
+using state::Failure;
+
+bool isGzip(std::string_view bytes) {
+    return bytes.starts_with("\x1F\x8B");
+}
+
+std::string gunzip(std::string_view bytes) {
+    z_stream stream{};
+    // 16 above the window size: a gzip header and trailer around the deflate data.
+    if (inflateInit2(&stream, 16 + MAX_WBITS) != Z_OK) throw std::bad_alloc();
+    stream.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(bytes.data()));
+    stream.avail_in = static_cast<uInt>(std::min<std::size_t>(bytes.size(), kMostImportBytes));
+    std::string out;
+    int result = Z_OK;
+    while (result == Z_OK) {
+        // One byte past the limit is enough to know the content is too large.
+        const std::size_t room = std::min<std::size_t>(64 << 10, kMostImportBytes + 1 - out.size());
+        const std::size_t start = out.size();
+        out.resize(start + room);
+        stream.next_out = reinterpret_cast<Bytef*>(out.data() + start);
+        stream.avail_out = static_cast<uInt>(room);
+        result = inflate(&stream, Z_NO_FLUSH);
+        out.resize(out.size() - stream.avail_out);
+        if (out.size() > kMostImportBytes) result = Z_MEM_ERROR;
+    }
+    inflateEnd(&stream);
+    if (out.size() > kMostImportBytes) throw Failure(Cause::FileTooLarge, {});
+    if (result != Z_STREAM_END) throw Failure(Cause::GzipDamaged, {});
+    return out;
+}
+
+}  // namespace fontedit::formats
