@@ -68,6 +68,9 @@ void run(ImportOptions options) {
             case formats::ImportFormat::C:
                 font = formats::importCTable(bytes, options.import);
                 break;
+            case formats::ImportFormat::Png:
+                font = formats::importPng(bytes, options.import);
+                break;
         }
     });
     const std::filesystem::path dir(options.dir);
@@ -117,13 +120,15 @@ void addImportCommand(CLI::App& app) {
     auto options = std::make_shared<ImportOptions>();
     CLI::App* command = app.add_subcommand(
         "import",
-        "Take a font from a C table, a BDF font or a binary table in FILE and write it as the "
-        "font files of DIR, creating DIR when missing.");
+        "Take a font from a C table, a BDF font, a binary table or a PNG sheet in FILE and "
+        "write it as the font files of DIR, creating DIR when missing.");
     command
         ->add_option("--format", options->format,
-                     "c, bdf or bin; by default bdf when FILE starts with STARTFONT, bin for the "
-                     "480 bytes export writes, else c. e.g. --format bin")
-        ->transform(oneOf({"c", "bdf", "bin"}))
+                     "c, bdf, bin or png (a sheet as render draws it, at any scale, or drawn "
+                     "on its grid in two colours); by default png for a PNG image, bdf when FILE "
+                     "starts with STARTFONT, bin for the 480 bytes export writes, else c. "
+                     "e.g. --format png")
+        ->transform(oneOf({"c", "bdf", "bin", "png"}))
         ->option_text("FORMAT");
     command
         ->add_option("--array", options->import.array,
@@ -159,7 +164,8 @@ void addImportCommand(CLI::App& app) {
                       "e.g. --crop");
     command->add_flag("-f,--force", options->force,
                       "replace existing font files in DIR. e.g. --force");
-    command->add_option("FILE", options->source, "the C source, BDF font or binary table")
+    command
+        ->add_option("FILE", options->source, "the C source, BDF font, binary table or PNG sheet")
         ->required()
         ->type_name("");
     command->add_option("DIR", options->dir, "the font's directory (default .)")->type_name("");

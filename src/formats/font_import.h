@@ -38,10 +38,10 @@ struct ImportOptions {
     std::optional<std::size_t> stride{};
 };
 
-enum class ImportFormat { C, Bdf, Bin };
+enum class ImportFormat { C, Bdf, Bin, Png };
 
-// Read from the content: "STARTFONT" at the start means BDF; 480 bytes holding a zero byte,
-// which no source holds, the editor's binary export; anything else C.
+// Read from the content: the PNG signature means PNG; "STARTFONT" at the start BDF; 480 bytes
+// holding a zero byte, which no source holds, the editor's binary export; anything else C.
 ImportFormat detectFormat(std::string_view bytes);
 
 // Something the user should hear about an import that succeeded.
@@ -77,6 +77,14 @@ ImportedFont importCTable(std::string_view source, const ImportOptions& options)
 ImportedFont importBdf(std::string_view bytes, const ImportOptions& options);
 // Glyph after glyph, with no header unless an offset passes over it.
 ImportedFont importBinary(std::string_view bytes, const ImportOptions& options);
+
+inline constexpr std::string_view kPngSignature{"\x89PNG\r\n\x1A\n", 8};
+
+// A sheet of the 96 glyphs on render's grid (sheetPng), at any whole scale: render's own, or
+// one drawn in an image editor in two colours, dark dots on a light ground. Each dot is judged
+// by its pixels together, so blurred edges and stray pixels do not change it. Labels as for a
+// binary table.
+ImportedFont importPng(std::string_view bytes, const ImportOptions& options);
 
 // "--layout rows --msb-left --stride 8": the options that name `shape`, for notes and failures.
 std::string shapeOptions(const TableShape& shape);
