@@ -8,6 +8,7 @@
 #include <cstring>
 #include <new>
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <utility>
 #include <vector>
@@ -47,13 +48,18 @@ std::int64_t luminance(const Rgb& colour) {
     return 299 * colour.r + 587 * colour.g + 114 * colour.b;
 }
 
-// The pixel with its alpha laid over white: a transparent ground is a light one.
-Rgb overWhite(const png_byte* rgba) {
-    const int alpha = rgba[3];
-    const auto channel = [&](int value) {
-        return (value * alpha + 255 * (255 - alpha) + 127) / 255;
+// A pixel as 0xRRGGBB, its alpha laid over white: a transparent ground is a light one.
+// Opaque pixels come out as they are.
+std::uint32_t overWhite(const png_byte* rgba) {
+    const unsigned alpha = rgba[3];
+    const auto channel = [&](unsigned value) {
+        return (value * alpha + 0xFF * (0xFF - alpha) + 127) / 0xFF;
     };
-    return {channel(rgba[0]), channel(rgba[1]), channel(rgba[2])};
+    return channel(rgba[0]) << 16 | channel(rgba[1]) << 8 | channel(rgba[2]);
+}
+
+Rgb unpacked(std::uint32_t colour) {
+    return {colour >> 16, colour >> 8 & 0xFF, colour & 0xFF};
 }
 
 // The image's width and height from its IHDR chunk, which comes first in every PNG: known
@@ -82,32 +88,47 @@ int sheetScale(std::uint32_t width, std::uint32_t height) {
     return static_cast<int>(scale);
 }
 
-// What the pixels say about the glyphs' dots, gathered pixel by pixel in any order, so that
-// an interlaced image needs no more memory than one row.
+// What the pixels say about the glyphs' dots, gathered a row of pixels at a time in any
+// order, so that an interlaced image needs no more memory than one row.
 class SheetReading {
 public:
     explicit SheetReading(int scale)
-        : scale_(scale),
-          dotAcross_(static_cast<std::size_t>(kSheetWidthDots) * scale),
+        : dotAcross_(static_cast<std::size_t>(kSheetWidthDots) * scale),
           dotDown_(static_cast<std::size_t>(kSheetHeightDots) * scale),
-          sums_(kGlyphDotsAcross * kGlyphDotsDown),
-          centres_(sums_.size()) {
-        glyphDots(dotAcross_, kSheetPitchX, state::kGlyphColumns);
-        glyphDots(dotDown_, kSheetPitchY, state::kGlyphRows);
+          area_(static_cast<std::int64_t>(scale) * scale) {
+        glyphDots(dotAcross_, kSheetPitchX, state::kGlyphColumns, scale);
+        glyphDots(dotDown_, kSheetPitchY, state::kGlyphRows, scale);
     }
 
-    void take(std::size_t x, std::size_t y, const Rgb& colour) {
-        const std::size_t bin = (colour.r >> 4) << 8 | (colour.g >> 4) << 4 | colour.b >> 4;
-        if (pixels_[bin]++ == 0) binColour_[bin] = colour;
-        const int across = dotAcross_[x];
-        const int down = dotDown_[y];
-        if (across < 0 || down < 0) return;
-        const std::size_t dot = static_cast<std::size_t>(down) * kGlyphDotsAcross + across;
-        sums_[dot].r += colour.r;
-        sums_[dot].g += colour.g;
-        sums_[dot].b += colour.b;
-        const std::size_t middle = static_cast<std::size_t>(scale_ / 2);
-        if (x % scale_ == middle && y % scale_ == middle) centres_[dot] = colour;
+    // `count` pixels of row `y` as RGBA, from `x` on, `step` apart. Every pixel of the image
+    // passes here, so the loop reads its table through a plain pointer, checked once, and
+    // counts the colours of a run of equal pixels at its end.
+    void takeRow(std::size_t y, const png_byte* rgba, std::size_t x, std::size_t step,
+                 std::size_t count) {
+        if (count == 0 || x + (count - 1) * step >= dotAcross_.size()) {
+            throw std::out_of_range("no row or a pixel past the sheet's width");
+        }
+        const int down = dotDown_.at(y);
+        DotSum* sums = down < 0 ? nullptr : &sums_[down * kGlyphDotsAcross];
+        const int* across = dotAcross_.data() + x;
+        std::uint32_t run = overWhite(rgba);
+        std::uint32_t length = 0;
+        for (std::size_t i = 0; i < count; ++i, rgba += 4, across += step) {
+            const std::uint32_t colour = overWhite(rgba);
+            if (colour != run) {
+                countPixels(run, length);
+                run = colour;
+                length = 0;
+            }
+            ++length;
+            if (sums && *across >= 0) {
+                DotSum& sum = sums[*across];
+                sum.r += colour >> 16;
+                sum.g += colour >> 8 & 0xFF;
+                sum.b += colour & 0xFF;
+            }
+        }
+        countPixels(run, length);
     }
 
     FontData font() const {
@@ -132,12 +153,22 @@ public:
 private:
     // For each pixel across (or down) the sheet, its dot counted over the glyphs alone, or -1
     // in the blank dots between and around them.
-    void glyphDots(std::vector<int>& dots, int pitch, int glyphDots) const {
+    static void glyphDots(std::vector<int>& dots, int pitch, int glyphDots, int scale) {
         for (std::size_t pixel = 0; pixel < dots.size(); ++pixel) {
-            const int dot = static_cast<int>(pixel / scale_) - kSheetGap;
+            const int dot = static_cast<int>(pixel) / scale - kSheetGap;
             const bool inGlyph = dot >= 0 && dot % pitch < glyphDots;
             dots[pixel] = inGlyph ? dot / pitch * glyphDots + dot % pitch : -1;
         }
+    }
+
+    void countPixels(std::uint32_t colour, std::uint32_t count) {
+        const std::uint32_t bin =
+            (colour >> 12 & 0xF00) | (colour >> 8 & 0xF0) | (colour >> 4 & 0xF);
+        if (pixels_[bin] == 0) {
+            binColour_[bin] = colour;
+            usedBins_.push_back(bin);
+        }
+        pixels_[bin] += count;
     }
 
     // The ground is the commonest colour and the ink the commonest one clearly apart from it,
@@ -145,37 +176,38 @@ private:
     // on the same line. The lighter of the two is the ground all the same. None when the image
     // is of one colour.
     std::optional<std::pair<Rgb, Rgb>> lightAndDark() const {
-        std::size_t ground = 0;
-        for (std::size_t bin = 0; bin < pixels_.size(); ++bin) {
+        std::uint32_t ground = usedBins_.front();
+        for (const std::uint32_t bin : usedBins_) {
             if (pixels_[bin] > pixels_[ground]) ground = bin;
         }
-        const Rgb groundColour = binColour_[ground];
-        std::optional<std::size_t> ink;
-        for (std::size_t bin = 0; bin < pixels_.size(); ++bin) {
-            const Rgb apart = binColour_[bin] - groundColour;
-            if (pixels_[bin] > 0 && apart.dot(apart) > kDistinct * kDistinct &&
+        const Rgb groundColour = unpacked(binColour_[ground]);
+        std::optional<std::uint32_t> ink;
+        for (const std::uint32_t bin : usedBins_) {
+            const Rgb apart = unpacked(binColour_[bin]) - groundColour;
+            if (apart.dot(apart) > kDistinct * kDistinct &&
                 (!ink || pixels_[bin] > pixels_[*ink])) {
                 ink = bin;
             }
         }
         if (!ink) return std::nullopt;
-        Rgb inkColour = binColour_[*ink];
+        Rgb inkColour = unpacked(binColour_[*ink]);
         const std::uint32_t common = pixels_[*ink] / kCommonShare;
-        for (std::size_t bin = 0; bin < pixels_.size(); ++bin) {
-            const double along = lineFraction(binColour_[bin], groundColour, inkColour);
+        for (const std::uint32_t bin : usedBins_) {
+            const Rgb colour = unpacked(binColour_[bin]);
+            const double along = lineFraction(colour, groundColour, inkColour);
             if (pixels_[bin] > common && along > 1 &&
-                !far(distanceSquared(binColour_[bin], groundColour, inkColour, along))) {
-                inkColour = binColour_[bin];
+                !far(distanceSquared(colour, groundColour, inkColour, along))) {
+                inkColour = colour;
             }
         }
         Rgb light = groundColour;
         Rgb dark = inkColour;
         if (luminance(light) < luminance(dark)) std::swap(light, dark);
-        for (std::size_t bin = 0; bin < pixels_.size(); ++bin) {
-            const Rgb& colour = binColour_[bin];
+        for (const std::uint32_t bin : usedBins_) {
+            const Rgb colour = unpacked(binColour_[bin]);
             const double along = std::clamp(lineFraction(colour, light, dark), 0.0, 1.0);
-            if (pixels_[bin] > 0 && far(distanceSquared(colour, light, dark, along))) {
-                throw Failure(Cause::ThirdColour, {.value = hexColour(colour)});
+            if (far(distanceSquared(colour, light, dark, along))) {
+                throw Failure(Cause::ThirdColour, {.value = hexColour(binColour_[bin])});
             }
         }
         return std::pair(light, dark);
@@ -201,34 +233,36 @@ private:
         return distanceSquared > static_cast<double>(kDistinct * kDistinct);
     }
 
-    static std::string hexColour(const Rgb& colour) {
+    static std::string hexColour(std::uint32_t colour) {
         char text[8];
-        std::snprintf(text, sizeof text, "#%02X%02X%02X", static_cast<unsigned>(colour.r),
-                      static_cast<unsigned>(colour.g), static_cast<unsigned>(colour.b));
+        std::snprintf(text, sizeof text, "#%06X", static_cast<unsigned>(colour));
         return text;
     }
 
-    // A dot is lit when its pixels are on average nearer the dark colour; one exactly halfway,
-    // as half its pixels dark, takes the colour of its centre pixel.
+    // A dot is lit when its pixels are on average nearer the dark colour than the light one:
+    // when most are dark, and with blurred edges, when most of its ink is there.
     bool dark(std::size_t dot, const Rgb& light, const Rgb& darkColour) const {
         const Rgb span = darkColour - light;
-        const std::int64_t area = static_cast<std::int64_t>(scale_) * scale_;
-        const Rgb& sum = sums_[dot];
-        const Rgb offset{sum.r - area * light.r, sum.g - area * light.g, sum.b - area * light.b};
-        const std::int64_t twice = 2 * offset.dot(span);
-        const std::int64_t whole = area * span.dot(span);
-        if (twice != whole) return twice > whole;
-        return 2 * (centres_[dot] - light).dot(span) > span.dot(span);
+        const DotSum& sum = sums_[dot];
+        const Rgb offset{sum.r - area_ * light.r, sum.g - area_ * light.g, sum.b - area_ * light.b};
+        return 2 * offset.dot(span) > area_ * span.dot(span);
     }
 
-    int scale_;
+    // At most 64 x 64 pixels of 255.
+    struct DotSum {
+        std::uint32_t r, g, b;
+    };
+
     std::vector<int> dotAcross_;
     std::vector<int> dotDown_;
-    std::vector<Rgb> sums_;
-    std::vector<Rgb> centres_;
-    // Pixels by colour, 4 bits a channel, each bin with the first colour seen in it.
+    std::int64_t area_;
+    // Each glyph dot's pixels added up; a plain array, zeroed in one go.
+    std::array<DotSum, kGlyphDotsAcross * kGlyphDotsDown> sums_{};
+    // Pixels by colour, 4 bits a channel, each bin with the first colour seen in it; the bins
+    // in use, in the order first seen.
     std::array<std::uint32_t, 4096> pixels_{};
-    std::array<Rgb, 4096> binColour_{};
+    std::array<std::uint32_t, 4096> binColour_;
+    std::vector<std::uint32_t> usedBins_;
 };
 
 struct Decoder {
@@ -298,11 +332,9 @@ bool decodeInto(png_structp png, png_infop info, std::vector<png_byte>& row,
         if (rows == 0 || columns == 0) continue;
         for (png_uint_32 y = 0; y < rows; ++y) {
             png_read_row(png, row.data(), nullptr);
-            for (png_uint_32 x = 0; x < columns; ++x) {
-                reading->take(interlaced ? PNG_COL_FROM_PASS_COL(x, pass) : x,
-                              interlaced ? PNG_ROW_FROM_PASS_ROW(y, pass) : y,
-                              overWhite(&row[x * 4]));
-            }
+            reading->takeRow(interlaced ? PNG_ROW_FROM_PASS_ROW(y, pass) : y, row.data(),
+                             interlaced ? PNG_PASS_START_COL(pass) : 0,
+                             interlaced ? std::size_t{1} << PNG_PASS_COL_SHIFT(pass) : 1, columns);
         }
     }
     return true;
