@@ -100,12 +100,13 @@ std::string layoutComment(const CSourceOptions& options) {
 }
 
 std::string cSourceBytes(const FontData& data, const CSourceOptions& options) {
-    const std::string shape = "[" + std::to_string(options.codes.size()) +
-                              (options.layout == Layout::Rows ? "][8]" : "][5]");
+    const std::vector<int> codes = options.codes.empty() ? allGlyphCodes() : options.codes;
+    const std::string shape =
+        "[" + std::to_string(codes.size()) + (options.layout == Layout::Rows ? "][8]" : "][5]");
     const std::string storage = options.progmem ? " PROGMEM" : "";
-    const std::string what = options.codes == allGlyphCodes()
+    const std::string what = codes == allGlyphCodes()
                                  ? "A 5 x 8 font of 96 glyphs"
-                                 : "Glyphs " + codeList(options.codes) + " of a 5 x 8 font";
+                                 : "Glyphs " + codeList(codes) + " of a 5 x 8 font";
     std::string source = "/* " + what + " from fontedit,\n   " + layoutComment(options) +
                          ".\n   Each glyph's code and label follow its row. */\n";
     if (options.progmem) {
@@ -116,8 +117,8 @@ std::string cSourceBytes(const FontData& data, const CSourceOptions& options) {
     }
     source += "\nextern const unsigned char " + options.name + shape + storage + ";\n";
     source += "const unsigned char " + options.name + shape + storage + " = {\n";
-    for (std::size_t i = 0; i < options.codes.size(); ++i) {
-        source += glyphRow(data, options.codes[i], i + 1 == options.codes.size(), options);
+    for (std::size_t i = 0; i < codes.size(); ++i) {
+        source += glyphRow(data, codes[i], i + 1 == codes.size(), options);
     }
     return source + "};\n";
 }

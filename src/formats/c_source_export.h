@@ -5,7 +5,6 @@
 #include <string>
 #include <vector>
 
-#include "formats/font_bytes.h"
 #include "formats/font_data.h"
 
 namespace fontedit::formats {
@@ -19,8 +18,9 @@ struct CSourceOptions {
     Layout layout = Layout::Columns;
     bool msbTop = false;
     bool progmem = false;  // PROGMEM and <avr/pgmspace.h> when built for AVR
-    // The glyphs written (0-95), in this order, such as the 8 a character LCD's CGRAM holds.
-    std::vector<int> codes = allGlyphCodes();
+    // The glyphs written (0-95), in this order, such as the 8 a character LCD's CGRAM holds;
+    // none for the whole font.
+    std::vector<int> codes{};
 };
 
 // Fails with CellNotAByte on the first cell that is not a byte.

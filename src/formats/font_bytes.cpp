@@ -39,7 +39,7 @@ std::vector<int> allGlyphCodes() {
 
 std::string binaryBytes(const FontData& data, const std::vector<int>& codes) {
     std::string bytes;
-    for (const int code : codes) {
+    for (const int code : codes.empty() ? allGlyphCodes() : codes) {
         for (const std::uint8_t byte : glyphBytes(data, code))
             bytes.push_back(static_cast<char>(byte));
     }

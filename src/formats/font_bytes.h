@@ -29,8 +29,8 @@ inline constexpr std::size_t kBinaryFontBytes = state::kSavedCodes * state::kGly
 // Codes 0-95 in order: the whole font, as the exports write it unless told which glyphs.
 std::vector<int> allGlyphCodes();
 
-// "bin": the column bytes of glyphs `codes` (0-95) in their order, column 1 first; 480 bytes
-// for the whole font.
-std::string binaryBytes(const FontData& data, const std::vector<int>& codes = allGlyphCodes());
+// "bin": the column bytes of glyphs `codes` (0-95) in their order, column 1 first; with no
+// codes the whole font, 480 bytes.
+std::string binaryBytes(const FontData& data, const std::vector<int>& codes = {});
 
 }  // namespace fontedit::formats
