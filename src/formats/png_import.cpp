@@ -44,6 +44,7 @@ struct Rgb {
     std::int64_t dot(const Rgb& other) const { return r * other.r + g * other.g + b * other.b; }
 };
 
+// Rec. 601 luma, a thousand times over.
 std::int64_t luminance(const Rgb& colour) {
     return 299 * colour.r + 587 * colour.g + 114 * colour.b;
 }
@@ -323,7 +324,7 @@ bool decodeInto(png_structp png, png_infop info, std::vector<png_byte>& row,
     png_set_gray_to_rgb(png);
     png_set_add_alpha(png, 0xFF, PNG_FILLER_AFTER);
     png_read_update_info(png, info);
-    row.resize(png_get_rowbytes(png, info));
+    row.resize(std::max<std::size_t>(png_get_rowbytes(png, info), std::size_t{width} * 4));
     const bool interlaced = png_get_interlace_type(png, info) == PNG_INTERLACE_ADAM7;
     // Without libpng's interlace handling each pass comes as rows of its own pixels alone.
     for (int pass = 0; pass < (interlaced ? 7 : 1); ++pass) {
