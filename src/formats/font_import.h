@@ -44,6 +44,9 @@ enum class ImportFormat { C, Bdf, Bin, Png };
 // holding a zero byte, which no source holds, the editor's binary export; anything else C.
 ImportFormat detectFormat(std::string_view bytes);
 
+// The eight bytes every PNG opens with.
+inline constexpr std::string_view kPngSignature{"\x89PNG\r\n\x1A\n", 8};
+
 // Something the user should hear about an import that succeeded.
 struct ImportNote {
     enum class Kind {
@@ -75,16 +78,14 @@ constexpr std::size_t kMostImportBytes = 16 << 20;
 // glyphs draw where that can be told, and always text the font files can hold.
 ImportedFont importCTable(std::string_view source, const ImportOptions& options);
 ImportedFont importBdf(std::string_view bytes, const ImportOptions& options);
-// Glyph after glyph, with no header unless an offset passes over it.
-ImportedFont importBinary(std::string_view bytes, const ImportOptions& options);
-
-inline constexpr std::string_view kPngSignature{"\x89PNG\r\n\x1A\n", 8};
 
 // A sheet of the 96 glyphs on render's grid (sheetPng), at any whole scale: render's own, or
 // one drawn in an image editor in two colours, dark dots on a light ground. Each dot is judged
 // by its pixels together, so blurred edges and stray pixels do not change it. Labels as for a
 // binary table.
 ImportedFont importPng(std::string_view bytes, const ImportOptions& options);
+// Glyph after glyph, with no header unless an offset passes over it.
+ImportedFont importBinary(std::string_view bytes, const ImportOptions& options);
 
 // "--layout rows --msb-left --stride 8": the options that name `shape`, for notes and failures.
 std::string shapeOptions(const TableShape& shape);
