@@ -180,7 +180,7 @@
     </message>
     <message>
         <location line="+6"/>
-        <source>{file} は C の表、BDF・PCF フォント、gzip ファイル、480 バイトのバイナリのどれでもありません（先頭「{value}」）</source>
+        <source>{file} は C の表、BDF・PCF フォント、PNG シート、gzip ファイル、480 バイトのバイナリのどれでもありません（先頭「{value}」）</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -259,7 +259,32 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+3"/>
+        <source>{file} は PNG 画像ではありません</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>{file} の PNG 画像が途中で終わっています</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>{file} の PNG 画像を読めません（{value}）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>{file} の画像は {value} ピクセルです。シートは 114×62 ドットを 1～64 の整数倍にした大きさです</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>{file} の画像に 3 色目（{value}）があります。シートは明るい地に暗いドットの 2 色で描きます</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+8"/>
         <source>貼り付けるテキストが 16 進数 5 バイト（例: 7C 12 11 12 7C）ではありません</source>
         <translation type="unfinished"></translation>
     </message>

@@ -23,6 +23,7 @@ struct ExportOptions {
     std::string dir = ".";
     formats::CSourceOptions c;
     std::optional<std::size_t> first;
+    std::optional<std::string> codes;
 };
 
 // The file each format writes into DIR when no -o is given.
@@ -50,7 +51,7 @@ std::string exportedBytes(const formats::FontData& data, const ExportOptions& op
             return formats::bdfBytes(
                 data, static_cast<int>(options.first.value_or(formats::kDefaultFirstEncoding)));
         case Format::Bin:
-            return formats::binaryBytes(data);
+            return formats::binaryBytes(data, options.c.codes);
     }
     return {};
 }
@@ -114,6 +115,12 @@ void addExportCommand(CLI::App& app) {
         addCountOption(*command, "--first", options->first, formats::kLastFirstEncoding,
                        "bdf: the ENCODING of glyph 0 (default 32)")
             ->type_name("CODE");
+    command
+        ->add_option("--codes", options->codes,
+                     "c, bin: only these glyphs, by code 0-95 as show numbers them, in this "
+                     "order; such as the 8 a character LCD's CGRAM holds. e.g. --codes 0-7 or "
+                     "--codes 33,65-70")
+        ->type_name("LIST");
     command->add_option("DIR", options->dir, "the font's directory (default .)")->type_name("");
     command->callback([options, name, progmem, layout, msbTop, first] {
         for (CLI::Option* cOnly : {name, progmem, layout, msbTop}) {
@@ -126,6 +133,12 @@ void addExportCommand(CLI::App& app) {
         }
         if (msbTop->count() > 0 && options->c.layout == formats::CSourceOptions::Layout::Rows) {
             throw CLI::ValidationError("--msb-top", "applies only to the column layout");
+        }
+        if (options->codes) {
+            if (options->format != Format::C && options->format != Format::Bin) {
+                throw CLI::ValidationError("--codes", "applies only to --format c and bin");
+            }
+            options->c.codes = parseCodeList(*options->codes, "--codes");
         }
         run(*options);
     });

@@ -73,6 +73,9 @@ void run(ImportOptions options) {
             case formats::ImportFormat::C:
                 font = formats::importCTable(bytes, options.import);
                 break;
+            case formats::ImportFormat::Png:
+                font = formats::importPng(bytes, options.import);
+                break;
         }
     });
     const std::filesystem::path dir(options.dir);
@@ -122,15 +125,16 @@ void addImportCommand(CLI::App& app) {
     auto options = std::make_shared<ImportOptions>();
     CLI::App* command = app.add_subcommand(
         "import",
-        "Take a font from a C table, a BDF or PCF font or a binary table in FILE, unpacking it "
-        "first when gzip packed it, and write it as the font files of DIR, creating DIR when "
-        "missing.");
+        "Take a font from a C table, a BDF or PCF font, a binary table or a PNG sheet in FILE, "
+        "unpacking it first when gzip packed it, and write it as the font files of DIR, creating "
+        "DIR when missing.");
     command
         ->add_option("--format", options->format,
-                     "c, bdf, pcf or bin; by default bdf when FILE starts with STARTFONT, pcf "
-                     "with PCF's mark, bin for the 480 bytes export writes, else c. "
-                     "e.g. --format pcf")
-        ->transform(oneOf({"c", "bdf", "pcf", "bin"}))
+                     "c, bdf, pcf, bin or png (a sheet as render draws it, at any scale, or drawn "
+                     "on its grid in two colours); by default png for a PNG image, bdf when FILE "
+                     "starts with STARTFONT, pcf with PCF's mark, bin for the 480 bytes export "
+                     "writes, else c. e.g. --format pcf")
+        ->transform(oneOf({"c", "bdf", "pcf", "bin", "png"}))
         ->option_text("FORMAT");
     command
         ->add_option("--array", options->import.array,
@@ -173,7 +177,7 @@ void addImportCommand(CLI::App& app) {
                       "replace existing font files in DIR. e.g. --force");
     command
         ->add_option("FILE", options->source,
-                     "the C source, BDF or PCF font or binary table, gzip packed or not")
+                     "the C source, BDF or PCF font, binary table or PNG sheet, gzip packed or not")
         ->required()
         ->type_name("");
     command->add_option("DIR", options->dir, "the font's directory (default .)")->type_name("");

@@ -4,6 +4,8 @@
 #include <charconv>
 #include <limits>
 
+#include "state/tables.h"
+
 namespace fontedit::cli {
 
 std::optional<std::size_t> parseCount(std::string_view text) {
@@ -18,6 +20,38 @@ std::optional<std::size_t> parseCount(std::string_view text) {
         return std::nullopt;
     }
     return value;
+}
+
+int parseGlyphCode(std::string_view text, const std::string& option) {
+    const auto value = parseCount(text);
+    if (!value || *value >= static_cast<std::size_t>(state::kSavedCodes)) {
+        throw CLI::ValidationError(option, "'" + std::string(text) + "' is not a glyph code 0-95");
+    }
+    return static_cast<int>(*value);
+}
+
+std::vector<int> parseCodeList(std::string_view text, const std::string& option) {
+    const auto code = [&](std::string_view part) { return parseGlyphCode(part, option); };
+    std::vector<int> codes;
+    for (std::size_t start = 0; start <= text.size();) {
+        const std::size_t end = std::min(text.find(',', start), text.size());
+        const std::string_view part = text.substr(start, end - start);
+        const std::size_t dash = part.find('-');
+        const int first = code(part.substr(0, dash));
+        const int last = dash == part.npos ? first : code(part.substr(dash + 1));
+        if (last < first) {
+            throw CLI::ValidationError(option, "'" + std::string(part) + "' runs backwards");
+        }
+        for (int value = first; value <= last; ++value) {
+            if (std::find(codes.begin(), codes.end(), value) != codes.end()) {
+                throw CLI::ValidationError(option,
+                                           "'" + std::to_string(value) + "' is given twice");
+            }
+            codes.push_back(value);
+        }
+        start = end + 1;
+    }
+    return codes;
 }
 
 namespace {

@@ -19,6 +19,14 @@ CLI::Option* addCountOption(CLI::App& command, const std::string& name,
                             std::optional<std::size_t>& target, std::size_t largest,
                             const std::string& description, std::size_t smallest = 0);
 
+// A glyph code 0-95, as show and export --codes take it; anything else is a usage error of
+// `option`.
+int parseGlyphCode(std::string_view text, const std::string& option);
+
+// "0-7" or "33,65-70": glyph codes 0-95 and runs of them, in the order given, none twice.
+// Anything else is a usage error of `option` naming the part at fault.
+std::vector<int> parseCodeList(std::string_view text, const std::string& option);
+
 // Accepts only one of `words` and turns it into its index there, for an enum option whose
 // values are listed in the same order; the message of a usage error lists the words.
 CLI::Validator oneOf(const std::vector<std::string>& words);

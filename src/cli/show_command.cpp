@@ -63,11 +63,7 @@ ShowOptions showOptions(const std::vector<std::string>& operands) {
     auto operand = operands.begin();
     if (operand != operands.end() && !parseCount(*operand)) options.dir = *operand++;
     for (; operand != operands.end(); ++operand) {
-        const auto code = parseCount(*operand);
-        if (!code || *code >= static_cast<std::size_t>(state::kSavedCodes)) {
-            throw CLI::ValidationError("CODE", "'" + *operand + "' is not a glyph code 0-95");
-        }
-        options.codes.push_back(static_cast<int>(*code));
+        options.codes.push_back(parseGlyphCode(*operand, "CODE"));
     }
     return options;
 }

@@ -237,6 +237,7 @@ private:
 }  // namespace
 
 ImportFormat detectFormat(std::string_view bytes) {
+    if (bytes.starts_with(kPngSignature)) return ImportFormat::Png;
     bytes = withoutByteOrderMark(bytes);
     bytes.remove_prefix(std::min(bytes.find_first_not_of(" \t\r\n"), bytes.size()));
     if (bytes.starts_with("STARTFONT")) return ImportFormat::Bdf;

@@ -61,7 +61,7 @@ std::string commentText(std::string_view label) {
     return text;
 }
 
-std::string glyphRow(const FontData& data, int code, const CSourceOptions& options) {
+std::string glyphRow(const FontData& data, int code, bool last, const CSourceOptions& options) {
     const GlyphBytes columns = glyphBytes(data, code);
     std::string row = "    {";
     const auto add = [&](std::uint8_t byte) {
@@ -72,8 +72,21 @@ std::string glyphRow(const FontData& data, int code, const CSourceOptions& optio
     } else {
         for (const std::uint8_t byte : columns) add(options.msbTop ? reversedBits(byte) : byte);
     }
-    return row + "}" + (code + 1 < state::kSavedCodes ? "," : " ") + " /* " + std::to_string(code) +
-           " \"" + commentText(data.labels[code]) + "\" */\n";
+    return row + "}" + (last ? " " : ",") + " /* " + std::to_string(code) + " \"" +
+           commentText(data.labels[code]) + "\" */\n";
+}
+
+// "33, 65-70": the codes in their order, each run of consecutive ones as its ends.
+std::string codeList(const std::vector<int>& codes) {
+    std::string list;
+    for (std::size_t start = 0; start < codes.size();) {
+        std::size_t end = start + 1;
+        while (end < codes.size() && codes[end] == codes[end - 1] + 1) ++end;
+        list += (list.empty() ? "" : ", ") + std::to_string(codes[start]);
+        if (end - start > 1) list += "-" + std::to_string(codes[end - 1]);
+        start = end;
+    }
+    return list;
 }
 
 }  // namespace
@@ -87,10 +100,14 @@ std::string layoutComment(const CSourceOptions& options) {
 }
 
 std::string cSourceBytes(const FontData& data, const CSourceOptions& options) {
-    const std::string shape = options.layout == Layout::Rows ? "[96][8]" : "[96][5]";
+    const std::vector<int> codes = options.codes.empty() ? allGlyphCodes() : options.codes;
+    const std::string shape =
+        "[" + std::to_string(codes.size()) + (options.layout == Layout::Rows ? "][8]" : "][5]");
     const std::string storage = options.progmem ? " PROGMEM" : "";
-    std::string source = "/* A 5 x 8 font of 96 glyphs from fontedit,\n   " +
-                         layoutComment(options) +
+    const std::string what = codes == allGlyphCodes()
+                                 ? "A 5 x 8 font of 96 glyphs"
+                                 : "Glyphs " + codeList(codes) + " of a 5 x 8 font";
+    std::string source = "/* " + what + " from fontedit,\n   " + layoutComment(options) +
                          ".\n   Each glyph's code and label follow its row. */\n";
     if (options.progmem) {
         // Elsewhere PROGMEM means nothing, unless a platform header has given it a meaning.
@@ -100,7 +117,9 @@ std::string cSourceBytes(const FontData& data, const CSourceOptions& options) {
     }
     source += "\nextern const unsigned char " + options.name + shape + storage + ";\n";
     source += "const unsigned char " + options.name + shape + storage + " = {\n";
-    for (int code = 0; code < state::kSavedCodes; ++code) source += glyphRow(data, code, options);
+    for (std::size_t i = 0; i < codes.size(); ++i) {
+        source += glyphRow(data, codes[i], i + 1 == codes.size(), options);
+    }
     return source + "};\n";
 }
 

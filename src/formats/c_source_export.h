@@ -3,6 +3,7 @@
 // "c": the font as a C source that compiles as it stands, in C99 and C++17, for firmware.
 // Bytes as "0x7C", each glyph's code and label in a comment, in UTF-8 with LF line ends.
 #include <string>
+#include <vector>
 
 #include "formats/font_data.h"
 
@@ -17,6 +18,9 @@ struct CSourceOptions {
     Layout layout = Layout::Columns;
     bool msbTop = false;
     bool progmem = false;  // PROGMEM and <avr/pgmspace.h> when built for AVR
+    // The glyphs written (0-95), in this order, such as the 8 a character LCD's CGRAM holds;
+    // none for the whole font.
+    std::vector<int> codes{};
 };
 
 // Fails with CellNotAByte on the first cell that is not a byte.

@@ -1,6 +1,7 @@
 #include "formats/font_bytes.h"
 
 #include <charconv>
+#include <numeric>
 
 #include "state/failure.h"
 
@@ -30,9 +31,15 @@ GlyphBytes glyphBytes(const FontData& data, int code) {
     return bytes;
 }
 
-std::string binaryBytes(const FontData& data) {
+std::vector<int> allGlyphCodes() {
+    std::vector<int> codes(state::kSavedCodes);
+    std::iota(codes.begin(), codes.end(), 0);
+    return codes;
+}
+
+std::string binaryBytes(const FontData& data, const std::vector<int>& codes) {
     std::string bytes;
-    for (int code = 0; code < state::kSavedCodes; ++code) {
+    for (const int code : codes.empty() ? allGlyphCodes() : codes) {
         for (const std::uint8_t byte : glyphBytes(data, code))
             bytes.push_back(static_cast<char>(byte));
     }

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "formats/font_data.h"
 
@@ -25,7 +26,11 @@ constexpr bool dotLit(std::uint8_t column, int row) {
 
 inline constexpr std::size_t kBinaryFontBytes = state::kSavedCodes * state::kGlyphColumns;
 
-// "bin": the 480 column bytes, glyph by glyph, column 1 first.
-std::string binaryBytes(const FontData& data);
+// Codes 0-95 in order: the whole font, as the exports write it unless told which glyphs.
+std::vector<int> allGlyphCodes();
+
+// "bin": the column bytes of glyphs `codes` (0-95) in their order, column 1 first; with no
+// codes the whole font, 480 bytes.
+std::string binaryBytes(const FontData& data, const std::vector<int>& codes = {});
 
 }  // namespace fontedit::formats

@@ -42,11 +42,15 @@ struct ImportOptions {
     std::optional<std::size_t> stride{};
 };
 
-enum class ImportFormat { C, Bdf, Pcf, Bin };
+enum class ImportFormat { C, Bdf, Pcf, Bin, Png };
 
-// Read from the content: "STARTFONT" at the start means BDF, "\1fcp" PCF; 480 bytes holding a
-// zero byte, which no source holds, the editor's binary export; anything else C.
+// Read from the content: the PNG signature means PNG; "STARTFONT" at the start BDF, "\1fcp"
+// PCF; 480 bytes holding a zero byte, which no source holds, the editor's binary export;
+// anything else C.
 ImportFormat detectFormat(std::string_view bytes);
+
+// The eight bytes every PNG opens with.
+inline constexpr std::string_view kPngSignature{"\x89PNG\r\n\x1A\n", 8};
 
 // gzip's mark, 1F 8B, opens the bytes.
 bool isGzip(std::string_view bytes);
@@ -89,6 +93,12 @@ constexpr std::size_t kMostImportBytes = 16 << 20;
 ImportedFont importCTable(std::string_view source, const ImportOptions& options);
 ImportedFont importBdf(std::string_view bytes, const ImportOptions& options);
 ImportedFont importPcf(std::string_view bytes, const ImportOptions& options);
+
+// A sheet of the 96 glyphs on render's grid (sheetPng), at any whole scale: render's own, or
+// one drawn in an image editor in two colours, dark dots on a light ground. Each dot is judged
+// by its pixels together, so blurred edges and stray pixels do not change it. Labels as for a
+// binary table.
+ImportedFont importPng(std::string_view bytes, const ImportOptions& options);
 // Glyph after glyph, with no header unless an offset passes over it.
 ImportedFont importBinary(std::string_view bytes, const ImportOptions& options);
 

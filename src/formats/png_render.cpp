@@ -6,14 +6,13 @@
 #include <vector>
 
 #include "formats/font_bytes.h"
+#include "formats/sheet_grid.h"
 #include "state/failure.h"
 
 namespace fontedit::formats {
 namespace {
 
 constexpr int kCharacterPitch = state::kGlyphColumns + 1;
-constexpr int kSheetColumns = 16;
-constexpr int kSheetGap = 2;
 constexpr std::uint8_t kLit[3] = {255, 8, 0};
 
 // An RGB picture measured in dots, drawn white and then lit dot by dot.
@@ -109,13 +108,9 @@ std::string textPng(const FontData& data, std::string_view text, int scale) {
 }
 
 std::string sheetPng(const FontData& data, int scale) {
-    constexpr int kRows = (state::kSavedCodes + kSheetColumns - 1) / kSheetColumns;
-    constexpr int kPitchX = state::kGlyphColumns + kSheetGap;
-    constexpr int kPitchY = state::kGlyphRows + kSheetGap;
-    Picture picture(kSheetColumns * kPitchX + kSheetGap, kRows * kPitchY + kSheetGap, scale);
+    Picture picture(kSheetWidthDots, kSheetHeightDots, scale);
     for (int code = 0; code < state::kSavedCodes; ++code) {
-        picture.drawGlyph(glyphBytes(data, code), kSheetGap + code % kSheetColumns * kPitchX,
-                          kSheetGap + code / kSheetColumns * kPitchY);
+        picture.drawGlyph(glyphBytes(data, code), sheetGlyphLeft(code), sheetGlyphTop(code));
     }
     return picture.png();
 }

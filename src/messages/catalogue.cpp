@@ -160,10 +160,10 @@ Wording wordingOf(Cause cause) {
         case Cause::NotAnyFormat:
             return {
                 QT_TRANSLATE_NOOP("Failure",
-                                  "{file} は C の表、BDF・PCF フォント、gzip ファイル、"
+                                  "{file} は C の表、BDF・PCF フォント、PNG シート、gzip ファイル、"
                                   "480 バイトのバイナリのどれでもありません（先頭「{value}」）"),
-                "neither a C table, a BDF or PCF font, a gzip file nor the 480 bytes of a "
-                "binary export: it starts \"{value}\""};
+                "neither a C table, a BDF or PCF font, a PNG sheet, a gzip file nor the 480 "
+                "bytes of a binary export: it starts \"{value}\""};
         case Cause::NotBdf:
             return {QT_TRANSLATE_NOOP("Failure", "{file} は BDF フォントではありません"),
                     "not a BDF font: the first line is \"{value}\""};
@@ -230,6 +230,27 @@ Wording wordingOf(Cause cause) {
         case Cause::PngNotEncoded:
             return {QT_TRANSLATE_NOOP("Failure", "PNG 画像を作れません（{value}）"),
                     "cannot encode the PNG image: {value}"};
+        case Cause::NotPng:
+            return {QT_TRANSLATE_NOOP("Failure", "{file} は PNG 画像ではありません"),
+                    "not a PNG image"};
+        case Cause::PngTruncated:
+            return {QT_TRANSLATE_NOOP("Failure", "{file} の PNG 画像が途中で終わっています"),
+                    "the PNG image ends early"};
+        case Cause::PngNotDecoded:
+            return {QT_TRANSLATE_NOOP("Failure", "{file} の PNG 画像を読めません（{value}）"),
+                    "cannot decode the PNG image: {value}"};
+        case Cause::SheetSize:
+            return {QT_TRANSLATE_NOOP("Failure",
+                                      "{file} の画像は {value} ピクセルです。シートは 114×62 "
+                                      "ドットを 1～64 の整数倍にした大きさです"),
+                    "the image is {value} pixels; a sheet is 114 x 62 dots at a whole scale "
+                    "from 1 to 64"};
+        case Cause::ThirdColour:
+            return {QT_TRANSLATE_NOOP("Failure",
+                                      "{file} の画像に 3 色目（{value}）があります。シートは明るい"
+                                      "地に暗いドットの 2 色で描きます"),
+                    "the image holds a third colour, {value}; a sheet has two, dark dots on a "
+                    "light ground"};
         // The Japanese leaves the pasted text out: a clipboard can hold a whole page.
         case Cause::NotAGlyph:
             return {

@@ -78,6 +78,12 @@ enum class Cause : int {
     // The companion's own directories and streams.
     DirectoryNotCreated = 1500,   // the directory `file` cannot be made, for `error`
     StandardOutputFailed = 1501,  // what was made could not be written to standard output
+    // Importing a PNG sheet.
+    NotPng = 1700,         // the bytes do not open with the PNG signature
+    PngTruncated = 1701,   // the PNG ends before its image does
+    PngNotDecoded = 1702,  // libpng refused to decode the image, saying `value`
+    SheetSize = 1703,      // the image is `value` ("W x H") pixels, not the sheet at a whole scale
+    ThirdColour = 1704,    // the image holds `value` ("#RRGGBB"), far from both sheet colours
 };
 
 // What a failure is about. Each cause fills the facts it has and leaves the rest empty.

@@ -81,6 +81,13 @@ TEST(CliExport, WritesEachFormatWhereItIsTold) {
          work / "font.bdf",
          formats::bdfBytes(sample)},
         {{"export", "--format", "bin", "-o", "-", dir}, {}, formats::binaryBytes(sample)},
+        {{"export", "--format", "c", "--layout", "rows", "--codes", "0-7", "-o", "-", dir},
+         {},
+         formats::cSourceBytes(sample, {.layout = formats::CSourceOptions::Layout::Rows,
+                                        .codes = {0, 1, 2, 3, 4, 5, 6, 7}})},
+        {{"export", "--format", "bin", "--codes=33,0x41-66", "-o", "-", dir},
+         {},
+         formats::binaryBytes(sample, {33, 65, 66})},
     };
     for (const Case& c : cases) {
         const CliResult result = runCli(c.args);

@@ -6,6 +6,7 @@
 #include "folder/font_folder.h"
 #include "formats/font_files.h"
 #include "formats/font_import.h"
+#include "formats/png_render.h"
 #include "support/expect_failure.h"
 #include "support/scratch_directory.h"
 
@@ -185,9 +186,23 @@ TEST(CliImport, TakesAnInstalledX11FontAsItIs) {
     EXPECT_EQ(font.labels[33], "A");
 }
 
+// The sheet render draws comes back as the font it was drawn from, told by its content.
+TEST(CliImport, TakesBackTheSheetRenderDrew) {
+    const ScratchDirectory work;
+    const std::string sheet = (work / "sheet.png").string();
+    ASSERT_EQ(runCli({"render", "--scale", "3", "-o", sheet, sampleFontDir().string()}).status, 0);
+    const CliResult imported = runCli({"import", sheet, (work / "font").string()});
+    EXPECT_EQ(imported.status, 0) << imported.err;
+    EXPECT_EQ(imported.err, "");
+    for (const char* name : {formats::kFontFileName, formats::kLabelFileName}) {
+        EXPECT_EQ(readBytes(work / "font" / name), readBytes(sampleFontDir() / name)) << name;
+    }
+}
+
 TEST(CliImport, RefusesSourcesThatHoldNoFontTable) {
     const std::string installedPcfGz = readBytes("/usr/share/fonts/X11/misc/5x8.pcf.gz");
     const std::string installedPcf = formats::gunzip(installedPcfGz);
+    const formats::FontData sample = folder::loadFont(sampleFontDir());
     struct Case {
         std::string source;
         std::vector<std::string> options;
@@ -215,8 +230,8 @@ TEST(CliImport, RefusesSourcesThatHoldNoFontTable) {
                      "ELF\x01\x00\x07{\x00}",
                      10),
          {},
-         ": neither a C table, a BDF or PCF font, a gzip file nor the 480 bytes of a binary "
-         "export: it starts \"\\x7FELF\\x01\\x00\\x07{\\x00}\""},
+         ": neither a C table, a BDF or PCF font, a PNG sheet, a gzip file nor the 480 bytes of "
+         "a binary export: it starts \"\\x7FELF\\x01\\x00\\x07{\\x00}\""},
         {installedPcf.substr(0, 4096),
          {},
          ": the PCF table \"accelerators\" reaches past the end of the file; is it cut short?"},
@@ -224,6 +239,11 @@ TEST(CliImport, RefusesSourcesThatHoldNoFontTable) {
         {"STARTFONT 2.1\nCHARS 0\nENDFONT\n",
          {},
          ": no glyph has one of the 96 encodings from 32; choose the first with --first"},
+        {formats::sheetPng(sample).substr(0, 100), {}, ": the PNG image ends early"},
+        {formats::textPng(sample, "Hi"),
+         {},
+         ": the image is 44 x 32 pixels; a sheet is 114 x 62 dots at a whole scale from 1 to 64"},
+        {"unsigned char f[][5] = {{1,2,3,4,5}};", {"--format", "png"}, ": not a PNG image"},
     };
     for (const Case& c : cases) {
         const ScratchDirectory work;

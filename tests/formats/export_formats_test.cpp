@@ -223,8 +223,11 @@ TEST(ExportImport, EveryExportComesBackUnchanged) {
         const char* what;
         std::string bytes;
         ImportFormat format;
+        std::vector<int> codes = allGlyphCodes();  // the glyphs written, in order; then empty ones
     };
     const auto c = [&](CSourceOptions options) { return cSourceBytes(written, options); };
+    const std::vector<int> cgram = {0, 1, 2, 3, 4, 5, 6, 7};
+    const std::vector<int> scattered = {33, 65, 66, 67, 68, 69, 70, 16};
     const Case cases[] = {
         {"c columns", c({}), ImportFormat::C},
         {"c columns, msb top, progmem", c({.msbTop = true, .progmem = true}), ImportFormat::C},
@@ -236,20 +239,109 @@ TEST(ExportImport, EveryExportComesBackUnchanged) {
         {"bdf from 0", bdfBytes(written, 0), ImportFormat::Bdf},
         {"bdf from 0xA0", bdfBytes(written, 0xA0), ImportFormat::Bdf},
         {"bdf at the last first", bdfBytes(written, kLastFirstEncoding), ImportFormat::Bdf},
+        {"c rows, codes 0-7", c({.layout = Layout::Rows, .codes = cgram}), ImportFormat::C, cgram},
+        {"c columns, msb top, codes 33,65-70,16", c({.msbTop = true, .codes = scattered}),
+         ImportFormat::C, scattered},
         {"bin", binaryBytes(written), ImportFormat::Bin},
+        {"png sheet at scale 1", sheetPng(written, 1), ImportFormat::Png},
+        {"png sheet at scale 3", sheetPng(written, 3), ImportFormat::Png},
+        {"png sheet at scale 4", sheetPng(written), ImportFormat::Png},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         EXPECT_EQ(detectFormat(c.bytes), c.format);
         const ImportedFont font = c.format == ImportFormat::C     ? importCTable(c.bytes, {})
                                   : c.format == ImportFormat::Bdf ? importBdf(c.bytes, {})
+                                  : c.format == ImportFormat::Png ? importPng(c.bytes, {})
                                                                   : importBinary(c.bytes, {});
         for (int code = 0; code < state::kSavedCodes; ++code) {
-            EXPECT_EQ(glyphBytes(font.data, code), glyphBytes(written, code)) << code;
+            const auto index = static_cast<std::size_t>(code);
+            EXPECT_EQ(glyphBytes(font.data, code),
+                      index < c.codes.size() ? glyphBytes(written, c.codes[index]) : GlyphBytes{})
+                << code;
         }
         for (const ImportNote& note : font.notes) {
             EXPECT_NE(note.kind, ImportNote::Kind::ShapeTaken) << "the shape is the file's own";
         }
+    }
+}
+
+// The sheet as `convert` (ImageMagick) saves it after `edit`.
+std::string edited(const std::string& png, const std::string& edit) {
+    const ScratchDirectory dir;
+    writeBytes(dir / "sheet.png", png);
+    const std::string at = dir.path().string() + '/';
+    EXPECT_EQ(run("convert " + at + "sheet.png " + edit + " " + at + "edited.png"), 0) << edit;
+    return readBytes(dir / "edited.png");
+}
+
+// What an image editor makes of a sheet, in other colours, encodings and with its pixels
+// a little off, gives back every glyph as render drew it.
+TEST(PngImport, ReadsTheSheetAsImageEditorsSaveIt) {
+    const FontData written = patternFont();
+    const std::string sheet = sheetPng(written);
+    for (const char* edit : {
+             "-fill '#102060' -opaque '#FF0800' -fill '#F0E0A0' -opaque white",
+             "-colorspace Gray -depth 16",
+             "-type Palette",
+             "-interlace PNG",
+             "-transparent white",
+             "-monochrome -negate -alpha copy -fill '#0000F0' -colorize 100",
+             "-blur 0x0.8",
+             "-attenuate 0.4 +noise Gaussian",
+             "-roll +1-1",
+         }) {
+        SCOPED_TRACE(edit);
+        const ImportedFont font = importPng(edited(sheet, edit), {.first = 0x40});
+        for (int code = 0; code < state::kSavedCodes; ++code) {
+            EXPECT_EQ(glyphBytes(font.data, code), glyphBytes(written, code)) << code;
+        }
+        EXPECT_EQ(font.data.labels[1], "A");
+    }
+    const ImportedFont blank = importPng(sheetPng(FontData{}, 2), {});
+    EXPECT_EQ(blank.data.cells[33], (std::array<std::string, 5>{"0", "0", "0", "0", "0"}));
+}
+
+// The size of `png` as its header states it.
+std::string withSize(std::string png, std::uint32_t width, std::uint32_t height) {
+    for (int byte = 0; byte < 4; ++byte) {
+        png[16 + byte] = static_cast<char>(width >> (24 - 8 * byte));
+        png[20 + byte] = static_cast<char>(height >> (24 - 8 * byte));
+    }
+    return png;
+}
+
+TEST(PngImport, RefusesWhatIsNoSheetBeforeDecodingIt) {
+    using state::Cause;
+    const std::string sheet = sheetPng(patternFont(), 2);
+    std::string damaged = sheet;
+    damaged[damaged.size() / 2] ^= 0x55;
+    struct Case {
+        const char* what;
+        std::string bytes;
+        Cause cause;
+        std::string value = {};
+    };
+    const Case cases[] = {
+        {"a GIF", "GIF89a", Cause::NotPng},
+        {"the signature alone", std::string(kPngSignature), Cause::PngTruncated},
+        {"cut short", sheet.substr(0, sheet.size() / 2), Cause::PngTruncated},
+        {"damaged image data", damaged, Cause::PngNotDecoded},
+        {"a third colour", edited(sheet, "-fill '#00C000' -draw 'point 1,1'"), Cause::ThirdColour,
+         "#00C000"},
+        {"a grey as far from both", edited(sheet, "-fill '#808080' -draw 'point 1,1'"),
+         Cause::ThirdColour, "#808080"},
+        {"a dot too narrow", edited(sheet, "-crop 227x124+0+0"), Cause::SheetSize, "227 x 124"},
+        {"a dot taller than wide", edited(sheet, "-resize 228x186!"), Cause::SheetSize,
+         "228 x 186"},
+        {"one pixel", edited(sheet, "-resize 1x1!"), Cause::SheetSize, "1 x 1"},
+        {"past the largest scale", withSize(sheet, 114 * 65, 62 * 65), Cause::SheetSize,
+         "7410 x 4030"},
+        {"the largest size a PNG states", withSize(sheet, 0x7FFFFFFF, 0x7FFFFFFF), Cause::SheetSize,
+         "2147483647 x 2147483647"},
+    };
+    for (const Case& c : cases) {
+        expectFailure([&] { importPng(c.bytes, {}); }, c.cause, {.value = c.value});
     }
 }
 
