@@ -4,13 +4,13 @@
 #include <QKeyEvent>
 #include <QPainter>
 
+#include "window/look.h"
+
 namespace fontedit::window {
 namespace {
 
-// The faces' colours. Lit is the design's &H0008FF&, which the window system reads with red in
-// the low byte: red 255, green 8, blue 0, #FF0800. Unlit is the design's &H8000000F&, the system
-// colour of button faces, which is the palette's Button.
-constexpr QRgb kLitFace = qRgb(255, 8, 0);
+// An unlit face is the design's &H8000000F&, the system colour of button faces, which is the
+// palette's Button.
 constexpr QPalette::ColorRole kUnlitFace = QPalette::Button;
 
 // The ring runs inside the bevel and leaves the middle of the face alone, so the face keeps
@@ -31,7 +31,7 @@ void PixelButton::setLit(bool lit) {
 }
 
 QColor PixelButton::faceColour() const {
-    return lit_ ? QColor(kLitFace) : palette().color(kUnlitFace);
+    return lit_ ? QColor(kLitColour) : palette().color(kUnlitFace);
 }
 
 void PixelButton::paintEvent(QPaintEvent*) {
