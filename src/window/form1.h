@@ -21,6 +21,7 @@ class QLineEdit;
 
 namespace fontedit::window {
 
+class GlyphPanel;
 class PixelButton;
 class PixelGridEvents;
 
@@ -91,6 +92,12 @@ private:
     void copyGlyph();
     void pasteGlyph();
 
+    // The 一覧 panel widens the window to the right, so the controls keep their places; it is
+    // made when first opened.
+    void createPanelAction();
+    void togglePanel();
+    void showPanel(bool shown);
+
     editing::Editor editor_;
     document::FontDocument document_;
     RecoveryKeeper recovery_;
@@ -102,6 +109,8 @@ private:
     QList<QAction*> gridActions_;
     PixelGridEvents* gridEvents_ = nullptr;
     std::array<std::array<PixelButton*, state::kGlyphRows>, state::kGlyphColumns> pixels_{};
+    QAction* panelAction_ = nullptr;
+    GlyphPanel* panel_ = nullptr;
 };
 
 }  // namespace fontedit::window
