@@ -17,10 +17,12 @@
 #include <memory>
 
 #include "window/form1.h"
+#include "window/glyph_overview.h"
 #include "window/look.h"
 #include "window/pixel_button.h"
 
 using fontedit::window::Form1;
+using fontedit::window::GlyphOverview;
 using fontedit::window::PixelButton;
 using fontedit::window::Question;
 
@@ -69,6 +71,8 @@ private slots:
 
     void init() {
         directory_ = std::make_unique<QTemporaryDir>();
+        qputenv("XDG_CONFIG_HOME",
+                QFile::encodeName(directory_->filePath(QStringLiteral("config"))));
         openForm();
     }
 
@@ -77,6 +81,7 @@ private:
     void openForm() {
         reports_.clear();
         questions_.clear();
+        form_.reset();
         form_ = std::make_unique<Form1>(directory_->path().toStdString());
         form_->setReporter([this](const QString& message) { reports_ << message; });
         form_->setAsker([this](const Question& question) {
@@ -533,6 +538,34 @@ private slots:
         QTest::newRow("Cヘッダ生成")
             << "Command14" << QKeySequence(Qt::CTRL | Qt::Key_E) << "Cヘッダ生成 (Ctrl+E)";
         QTest::newRow("終了") << "Command13" << QKeySequence() << "終了 (Ctrl+Q)";
+    }
+
+    // Ctrl+L opens the 一覧 panel to the right of the controls. Its arrow keys move without
+    // showing, Return shows the glyph as its typed code would, and the next start finds the
+    // panel and its text again.
+    void glyphPanel() {
+        const int closedWidth = form_->width();
+        const QRect grid = pixel(1, 0)->geometry();
+        pressKeys(QKeySequence(Qt::CTRL | Qt::Key_L));
+        QVERIFY(form_->width() > closedWidth);
+        QCOMPARE(pixel(1, 0)->geometry(), grid);
+        auto* overview = form_->findChild<GlyphOverview*>();
+        overview->setFocus();
+        QTest::keyClick(overview, Qt::Key_Right);
+        QTest::keyClick(overview, Qt::Key_Down);
+        QCOMPARE(field("Text9")->text(), QStringLiteral("0"));
+        QTest::keyClick(overview, Qt::Key_Return);
+        QCOMPARE(field("Text9")->text(), QStringLiteral("17"));
+        field("previewField")->setFocus();
+        QTest::keyClicks(field("previewField"), QStringLiteral("Hi"));
+
+        openForm();
+        QVERIFY(form_->width() > closedWidth);
+        QCOMPARE(field("previewField")->text(), QStringLiteral("Hi"));
+        pressKeys(QKeySequence(Qt::CTRL | Qt::Key_L));
+        openForm();
+        QCOMPARE(form_->width(), closedWidth);
+        QVERIFY(reports_.isEmpty());
     }
 
     void buttonShortcutsShowInTooltips() {
