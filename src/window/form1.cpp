@@ -46,7 +46,7 @@ Form1::Form1(std::filesystem::path directory, QWidget* parent)
       document_(editor_, std::move(directory)),
       recovery_(editor_, document_.directory(), this) {
     setWindowTitle(captionText(kFormCaption));
-    setWindowIcon(programIcon());
+    setIconAfterFirstPaint(*this);
     setFixedSize(kClientWidthTwips / kTwipsPerPixel, kClientHeightTwips / kTwipsPerPixel);
     createEditActions();
 
