@@ -348,7 +348,8 @@ void Form1::createEditActions() {
                  });
              },
          .release = [this] { editor_.endDrag(); },
-         .menu = [this](const QPoint& position) { showGridMenu(position); }});
+         .menu = [this](const QPoint& position) { showGridMenu(position); },
+         .focus = [this](QWidget* pixel) { giveGridActions(pixel); }});
 }
 
 QAction* Form1::createAction(const QString& text, const QList<QKeySequence>& shortcuts,
@@ -372,7 +373,12 @@ void Form1::addButtonShortcut(QAbstractButton* button, const QKeySequence& short
 
 void Form1::watchPixel(QWidget* pixel) {
     gridEvents_->watch(pixel);
-    pixel->addActions(gridActions_);
+}
+
+// A pixel takes the grid's shortcuts when it first has the focus, the only time they work:
+// adding nine actions to each of forty buttons was a tenth of making the window.
+void Form1::giveGridActions(QWidget* pixel) {
+    if (pixel->actions().isEmpty()) pixel->addActions(gridActions_);
 }
 
 void Form1::showGridMenu(const QPoint& globalPosition) {

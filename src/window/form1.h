@@ -86,6 +86,7 @@ private:
                           const std::function<void()>& action);
     void addButtonShortcut(QAbstractButton* button, const QKeySequence& shortcut);
     void watchPixel(QWidget* pixel);
+    void giveGridActions(QWidget* pixel);
     void showGridMenu(const QPoint& globalPosition);
     // Column 1-5 and row 0-7 of a pixel button; nothing for any other widget.
     std::optional<std::pair<int, int>> pixelPlace(const QWidget* widget) const;
