@@ -8,8 +8,7 @@
 #include <algorithm>
 
 #include "editing/grid_commands.h"
-#include "formats/font_bytes.h"
-#include "window/look.h"
+#include "window/glyph_drawing.h"
 
 namespace fontedit::window {
 namespace {
@@ -36,6 +35,8 @@ GlyphOverview::GlyphOverview(const state::FontTable& font, const state::LabelTab
                              QWidget* parent)
     : QWidget(parent), font_(font), labels_(labels) {
     setFocusPolicy(Qt::StrongFocus);
+    // It paints all of itself; what lies below need not be painted first.
+    setAttribute(Qt::WA_OpaquePaintEvent);
     setFixedSize(kOverviewColumns * kCellWidth, kOverviewRows * kCellHeight);
     setAccessibleName(tr("一覧"));
 }
@@ -95,20 +96,13 @@ bool GlyphOverview::event(QEvent* event) {
 
 void GlyphOverview::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    painter.fillRect(event->rect(), palette().color(QPalette::Base));
-    const QColor lit(kLitColour);
+    for (const QRect& area : event->region())
+        painter.fillRect(area, palette().color(QPalette::Base));
     for (int code = 0; code < state::kSavedCodes; ++code) {
         const QRect cell = cellRect(code);
         if (!event->region().intersects(cell)) continue;
-        const editing::GlyphBytes glyph = editing::storedGlyph(font_, code);
-        for (int column = 0; column < state::kGlyphColumns; ++column) {
-            for (int row = 0; row < state::kGlyphRows; ++row) {
-                if (!formats::dotLit(glyph[column], row)) continue;
-                painter.fillRect(cell.left() + kGlyphInset + column * kOverviewDot,
-                                 cell.top() + kGlyphInset + row * kOverviewDot, kOverviewDot,
-                                 kOverviewDot, lit);
-            }
-        }
+        drawGlyph(painter, editing::storedGlyph(font_, code),
+                  cell.topLeft() + QPoint(kGlyphInset, kGlyphInset), kOverviewDot);
         if (code == current_)
             drawFrame(painter, cell, kFrameWidth, palette().color(QPalette::Highlight));
         if (code == cursor_ && hasFocus()) {

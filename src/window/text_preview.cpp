@@ -6,8 +6,7 @@
 #include <algorithm>
 
 #include "editing/grid_commands.h"
-#include "formats/font_bytes.h"
-#include "window/look.h"
+#include "window/glyph_drawing.h"
 
 namespace fontedit::window {
 namespace {
@@ -26,6 +25,8 @@ TextPreview::TextPreview(const state::FontTable& font, const state::LabelTable& 
                          QWidget* parent)
     : QWidget(parent), font_(font), labels_(labels) {
     setFixedHeight(state::kGlyphRows * kPreviewDot + 2 * kPreviewMargin);
+    // It paints all of itself; what lies below need not be painted first.
+    setAttribute(Qt::WA_OpaquePaintEvent);
     setAccessibleName(tr("見本"));
 }
 
@@ -41,7 +42,14 @@ void TextPreview::setText(const QString& text) {
 }
 
 void TextPreview::glyphChanged(int code) {
-    if (std::ranges::find(glyphs_, code, &formats::TextGlyph::code) != glyphs_.end()) update();
+    for (std::size_t i = 0; i < glyphs_.size(); ++i) {
+        if (glyphs_[i].code == code) update(glyphRect(i));
+    }
+}
+
+QRect TextPreview::glyphRect(std::size_t index) {
+    return {kPreviewMargin + static_cast<int>(index) * formats::kCharacterPitch * kPreviewDot,
+            kPreviewMargin, state::kGlyphColumns * kPreviewDot, state::kGlyphRows * kPreviewDot};
 }
 
 // The tables tell of a label before it is written, and a Read writes 96 of them: one match
@@ -60,30 +68,21 @@ void TextPreview::matchAgain() {
     update();
 }
 
-void TextPreview::paintEvent(QPaintEvent*) {
+void TextPreview::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    painter.fillRect(rect(), palette().color(QPalette::Base));
-    const QColor lit(kLitColour);
-    const int pitch = formats::kCharacterPitch * kPreviewDot;
+    for (const QRect& area : event->region())
+        painter.fillRect(area, palette().color(QPalette::Base));
     for (std::size_t i = 0; i < glyphs_.size(); ++i) {
-        const int left = kPreviewMargin + static_cast<int>(i) * pitch;
-        if (left >= width()) break;
+        const QRect place = glyphRect(i);
+        if (place.left() >= width()) break;
+        if (!event->region().intersects(place)) continue;
         if (!glyphs_[i].code) {
             painter.setPen(palette().color(QPalette::Mid));
-            painter.drawRect(left, kPreviewMargin, state::kGlyphColumns * kPreviewDot - 1,
-                             state::kGlyphRows * kPreviewDot - 1);
+            painter.drawRect(place.adjusted(0, 0, -1, -1));
             continue;
         }
-        const editing::GlyphBytes glyph = editing::storedGlyph(font_, *glyphs_[i].code);
-        for (int column = 0; column < state::kGlyphColumns; ++column) {
-            for (int row = 0; row < state::kGlyphRows; ++row) {
-                if (formats::dotLit(glyph[column], row)) {
-                    painter.fillRect(left + column * kPreviewDot,
-                                     kPreviewMargin + row * kPreviewDot, kPreviewDot, kPreviewDot,
-                                     lit);
-                }
-            }
-        }
+        drawGlyph(painter, editing::storedGlyph(font_, *glyphs_[i].code), place.topLeft(),
+                  kPreviewDot);
     }
 }
 

@@ -29,6 +29,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    // Where the glyph of the text's character `index` is drawn.
+    static QRect glyphRect(std::size_t index);
     std::vector<formats::TextGlyph> matchedGlyphs() const;
     void matchAgain();
 
