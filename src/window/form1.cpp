@@ -416,9 +416,7 @@ void Form1::createPanelAction() {
 }
 
 void Form1::togglePanel() {
-    const bool shown = panel_ == nullptr || panel_->isHidden();
-    showPanel(shown);
-    keepPanelShown(shown);
+    showPanel(panel_ == nullptr || panel_->isHidden());
 }
 
 // A glyph chosen in the overview is shown as when its code is typed into Text9.

@@ -23,7 +23,7 @@ GlyphPanel::GlyphPanel(editing::Editor& editor, Chooser choose, int height, QWid
       overview_(new GlyphOverview(editor.state().font, editor.state().labels, this)),
       previewField_(new QLineEdit(this)),
       preview_(new TextPreview(editor.state().font, editor.state().labels, this)),
-      keptText_(readPanelSettings().previewText) {
+      kept_(readPanelSettings()) {
     const int width = overview_->width();
     setFixedSize(width + 2 * kPanelMargin, height);
     overview_->move(kPanelMargin, kPanelTop);
@@ -34,25 +34,20 @@ GlyphPanel::GlyphPanel(editing::Editor& editor, Chooser choose, int height, QWid
     previewField_->setAccessibleName(tr("見本の文字"));
     preview_->setGeometry(kPanelMargin, previewField_->geometry().bottom() + 1 + kPanelGap / 2,
                           width, preview_->height());
-    previewField_->setText(keptText_);
-    preview_->setText(keptText_);
+    previewField_->setText(kept_.previewText);
+    preview_->setText(kept_.previewText);
     overview_->setCurrent(editor.validCode());
 
     connect(overview_, &GlyphOverview::glyphChosen, this, std::move(choose));
     connect(previewField_, &QLineEdit::textChanged, preview_, &TextPreview::setText);
-    connect(previewField_, &QLineEdit::editingFinished, this, &GlyphPanel::keepText);
     follow(editor);
 }
 
+// Written once, as the window goes: a write of the settings waits for the disk.
 GlyphPanel::~GlyphPanel() {
-    previewField_->disconnect(this);
-    keepText();
-}
-
-void GlyphPanel::keepText() {
-    if (previewField_->text() == keptText_) return;
-    keptText_ = previewField_->text();
-    keepPreviewText(keptText_);
+    const bool shown = !isHidden();
+    if (shown != kept_.shown) keepPanelShown(shown);
+    if (previewField_->text() != kept_.previewText) keepPreviewText(previewField_->text());
 }
 
 // The tables tell of a change before it lands; the widgets repaint later, from the new values.

@@ -7,6 +7,7 @@
 #include <functional>
 
 #include "editing/editor.h"
+#include "window/panel_settings.h"
 
 class QLineEdit;
 
@@ -23,18 +24,16 @@ public:
 
     // The preview starts with the text kept from the last run.
     GlyphPanel(editing::Editor& editor, Chooser choose, int height, QWidget* parent = nullptr);
-    // Keeps the preview's text for the next run.
+    // Keeps whether it shows and the preview's text for the next run.
     ~GlyphPanel() override;
 
 private:
-    // Kept when its editing ends, as well as when the window goes.
-    void keepText();
     void follow(editing::Editor& editor);
 
     GlyphOverview* overview_;
     QLineEdit* previewField_;
     TextPreview* preview_;
-    QString keptText_;
+    PanelSettings kept_;
 };
 
 }  // namespace fontedit::window
