@@ -1,5 +1,6 @@
 #include "window/glyph_overview.h"
 
+#include <QAccessible>
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -9,6 +10,7 @@
 
 #include "editing/grid_commands.h"
 #include "window/glyph_drawing.h"
+#include "window/overview_accessible.h"
 
 namespace fontedit::window {
 namespace {
@@ -38,6 +40,8 @@ GlyphOverview::GlyphOverview(const state::FontTable& font, const state::LabelTab
     // It paints all of itself; what lies below need not be painted first.
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFixedSize(kOverviewColumns * kCellWidth, kOverviewRows * kCellHeight);
+    // Before the name, whose notice makes the interface.
+    installOverviewAccessible();
     setAccessibleName(tr("一覧"));
 }
 
@@ -74,11 +78,18 @@ void GlyphOverview::moveCursor(int code) {
         update(cellRect(code));
     }
     cursor_ = code;
-    setAccessibleDescription(cellText(code));
+    // Asked only while a screen reader listens: the question makes the interfaces.
+    if (hasFocus() && QAccessible::isActive()) {
+        QAccessibleEvent focus(this, QAccessible::Focus);
+        focus.setChild(code);
+        QAccessible::updateAccessibility(&focus);
+    }
 }
 
 QString GlyphOverview::cellText(int code) const {
-    return QStringLiteral("%1 %2").arg(code).arg(QString::fromStdString(labels_.label(code)));
+    const std::string& label = labels_.label(code);
+    if (label.empty()) return QString::number(code);
+    return QStringLiteral("%1 %2").arg(code).arg(QString::fromStdString(label));
 }
 
 bool GlyphOverview::event(QEvent* event) {

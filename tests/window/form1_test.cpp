@@ -1,6 +1,7 @@
 // The window as the user drives it: simulated clicks and keystrokes reach the editor, and
 // what the editor changes shows in the widgets.
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
@@ -541,8 +542,8 @@ private slots:
     }
 
     // Ctrl+L opens the 一覧 panel to the right of the controls. Its arrow keys move without
-    // showing, Return shows the glyph as its typed code would, and the next start finds the
-    // panel and its text again.
+    // showing, Return shows the glyph as its typed code would, a screen reader finds each glyph,
+    // and the next start finds the panel and its text again.
     void glyphPanel() {
         const int closedWidth = form_->width();
         const QRect grid = pixel(1, 0)->geometry();
@@ -556,6 +557,14 @@ private slots:
         QCOMPARE(field("Text9")->text(), QStringLiteral("0"));
         QTest::keyClick(overview, Qt::Key_Return);
         QCOMPARE(field("Text9")->text(), QStringLiteral("17"));
+        // A screen reader reads each glyph as its code and label; the one shown is selected.
+        field("Text10")->setFocus();
+        QTest::keyClicks(field("Text10"), QStringLiteral("Q"));
+        QAccessibleInterface* cells = QAccessible::queryAccessibleInterface(overview);
+        QCOMPARE(cells->childCount(), 96);
+        QCOMPARE(cells->child(17)->text(QAccessible::Name), QStringLiteral("17 Q"));
+        QVERIFY(cells->child(17)->state().selected);
+        QVERIFY(!cells->child(16)->state().selected);
         field("previewField")->setFocus();
         QTest::keyClicks(field("previewField"), QStringLiteral("Hi"));
 
