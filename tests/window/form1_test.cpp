@@ -541,9 +541,9 @@ private slots:
         QTest::newRow("終了") << "Command13" << QKeySequence() << "終了 (Ctrl+Q)";
     }
 
-    // Ctrl+L opens the 一覧 panel to the right of the controls. Its arrow keys move without
-    // showing, Return shows the glyph as its typed code would, a screen reader finds each glyph,
-    // and the next start finds the panel and its text again.
+    // Ctrl+L opens the 一覧 panel to the right of the controls, last in the tab order. Its arrow
+    // keys move without showing, Return shows the glyph as its typed code would, a screen
+    // reader finds each glyph, and the next start finds the panel and its text again.
     void glyphPanel() {
         const int closedWidth = form_->width();
         const QRect grid = pixel(1, 0)->geometry();
@@ -551,6 +551,12 @@ private slots:
         QVERIFY(form_->width() > closedWidth);
         QCOMPARE(pixel(1, 0)->geometry(), grid);
         auto* overview = form_->findChild<GlyphOverview*>();
+        // The panel's two controls follow the last of the others, Cヘッダ生成, in the tab order.
+        button("Command14")->setFocus();
+        pressKeys(QKeySequence(Qt::Key_Tab));
+        QCOMPARE(QApplication::focusWidget(), overview);
+        pressKeys(QKeySequence(Qt::Key_Tab));
+        QCOMPARE(QApplication::focusWidget(), field("previewField"));
         overview->setFocus();
         QTest::keyClick(overview, Qt::Key_Right);
         QTest::keyClick(overview, Qt::Key_Down);
