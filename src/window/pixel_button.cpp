@@ -19,7 +19,7 @@ constexpr int kFocusWidth = 2;
 
 // The bevel of qDrawWinButton, a light and a dark edge outside and a midtone pair inside, swapped
 // when the button is down, drawn as filled bars: its lines go through the pen's stroker, which
-// took a tenth of the start-up's drawing.
+// took a fifth of the start-up's drawing.
 void drawButton(QPainter& painter, const QRect& box, const QPalette& palette, bool down,
                 const QColor& face) {
     const QColor light = palette.color(QPalette::Light), shadow = palette.color(QPalette::Shadow);
