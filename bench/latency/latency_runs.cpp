@@ -2,6 +2,8 @@
 
 #include <QAbstractButton>
 #include <QLineEdit>
+#include <QString>
+#include <string>
 #include <vector>
 
 #include "bench/common/glyph_pattern.h"
@@ -77,6 +79,36 @@ double undoRun(WidgetDriver& driver) {
             times.push_back(driver.timeKeys(pixel, undo));
         }
     }
+    return summarise(times).median;
+}
+
+namespace {
+
+QWidget* anyPixel(WidgetDriver& driver) {
+    return driver.button(QStringLiteral("Command1"), 0);
+}
+
+}  // namespace
+
+double openPanel(WidgetDriver& driver) {
+    return driver.timeKeys(anyPixel(driver), QKeySequence(Qt::CTRL | Qt::Key_L));
+}
+
+void closePanel(WidgetDriver& driver) {
+    driver.timeKeys(anyPixel(driver), QKeySequence(Qt::CTRL | Qt::Key_L));
+}
+
+void previewGlyph(WidgetDriver& driver, int code) {
+    driver.type(driver.field(QStringLiteral("previewField")),
+                QString::fromStdString("Hello, " + labelText(code) + "!"));
+    driver.type(driver.field(QStringLiteral("Text9")), QString::number(code));
+    driver.field(QStringLiteral("Text9"))->clearFocus();
+}
+
+double fullRepaintRun(WidgetDriver& driver) {
+    constexpr int kRepaints = 20;
+    std::vector<double> times;
+    for (int repaint = 0; repaint < kRepaints; ++repaint) times.push_back(driver.timeRepaint());
     return summarise(times).median;
 }
 

@@ -4,7 +4,9 @@
 //   fontedit-latency RUNS WARM-UPS
 //
 // Prints "toggle|show-glyph|keystroke|undo fontedit MICROSECONDS", one line per run, each the
-// median of that run's actions; the actions of different kinds take turns run by run.
+// median of that run's actions; the actions of different kinds take turns run by run. Beside
+// them the same run's full repaint of the window, the opening of the 一覧 panel by Ctrl+L in
+// milliseconds (the first, which makes it, once), and toggle and ShowGlyph with the panel open.
 #include <QApplication>
 #include <QTest>
 #include <cstdio>
@@ -16,6 +18,22 @@
 #include "window/form1.h"
 #include "window/look.h"
 
+namespace {
+
+// "H", whose glyph the preview's "Hello, H!" shows twice.
+constexpr int kPreviewedCode = 40;
+
+QtMessageHandler defaultHandler = nullptr;
+
+// The offscreen platform warns at each change of the window's size, which the panel makes.
+void withoutSizeHintWarnings(QtMsgType type, const QMessageLogContext& context,
+                             const QString& message) {
+    if (message == QLatin1String("This plugin does not support propagateSizeHints()")) return;
+    defaultHandler(type, context, message);
+}
+
+}  // namespace
+
 int main(int argc, char* argv[]) {
     if (argc != 3) {
         std::fprintf(stderr, "usage: %s RUNS WARM-UPS\n", argv[0]);
@@ -24,6 +42,7 @@ int main(int argc, char* argv[]) {
     const int runs = std::atoi(argv[1]);
     const int warmUps = std::atoi(argv[2]);
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    defaultHandler = qInstallMessageHandler(withoutSizeHintWarnings);
     QApplication application(argc, argv);
     fontedit::window::pinLook();
     // The editor touches no file here; the working directory is the bench run's own.
@@ -39,18 +58,31 @@ int main(int argc, char* argv[]) {
     }
     form.activateWindow();
     try {
-        fontedit::bench::WidgetDriver driver(form);
-        fontedit::bench::typeFullFont(driver);
+        using namespace fontedit::bench;
+        WidgetDriver driver(form);
+        typeFullFont(driver);
+        // The panel is made when it first opens; closed again, it stays made and hidden.
+        const double firstOpen = openPanel(driver);
+        closePanel(driver);
+        std::printf("open-panel-first fontedit %.3f\n", firstOpen / 1000);
         for (int run = 0; run < warmUps + runs; ++run) {
-            const double toggle = fontedit::bench::toggleRun(driver);
-            const double showGlyph = fontedit::bench::showGlyphRun(driver);
-            const double keystroke = fontedit::bench::keystrokeRun(driver);
-            const double undo = fontedit::bench::undoRun(driver);
+            const double toggle = toggleRun(driver);
+            const double showGlyph = showGlyphRun(driver);
+            const double keystroke = keystrokeRun(driver);
+            const double undo = undoRun(driver);
+            const double repaint = fullRepaintRun(driver);
+            const double open = openPanel(driver);
+            previewGlyph(driver, kPreviewedCode);
+            const double togglePanel = toggleRun(driver);
+            const double showGlyphPanel = showGlyphRun(driver);
+            closePanel(driver);
             if (run < warmUps) continue;
             std::printf(
                 "toggle fontedit %.3f\nshow-glyph fontedit %.3f\nkeystroke fontedit %.3f\n"
-                "undo fontedit %.3f\n",
-                toggle, showGlyph, keystroke, undo);
+                "undo fontedit %.3f\nfull-repaint fontedit %.3f\nopen-panel fontedit %.3f\n"
+                "toggle-panel fontedit %.3f\nshow-glyph-panel fontedit %.3f\n",
+                toggle, showGlyph, keystroke, undo, repaint, open / 1000, togglePanel,
+                showGlyphPanel);
         }
     } catch (const std::exception& failure) {
         std::fprintf(stderr, "%s: %s\n", argv[0], failure.what());

@@ -5,6 +5,7 @@
 #include <QElapsedTimer>
 #include <QLineEdit>
 #include <QTest>
+#include <QWidget>
 #include <stdexcept>
 
 namespace fontedit::bench {
@@ -59,6 +60,10 @@ double WidgetDriver::timePixelClick(QAbstractButton* pixel) {
         QTest::mousePress(pixel, Qt::LeftButton);
         QTest::mouseRelease(pixel, Qt::LeftButton);
     });
+}
+
+double WidgetDriver::timeRepaint() {
+    return timed([this] { window_.repaint(); });
 }
 
 }  // namespace fontedit::bench

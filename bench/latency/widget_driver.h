@@ -29,6 +29,8 @@ public:
     double timeKeys(QWidget* focused, const QKeySequence& keys);
     // A pixel acts on the press and ends its undo step on the release: both are timed.
     double timePixelClick(QAbstractButton* pixel);
+    // The whole window painted again at once.
+    double timeRepaint();
 
 private:
     template <typename Action>

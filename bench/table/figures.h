@@ -7,9 +7,10 @@
 namespace fontedit::bench {
 
 enum class TargetKind {
-    None,         // shown for insight only
-    RatioAtMost,  // editor's median / baseline's median
-    AtMost,       // editor's median, in the figure's unit
+    None,                 // shown for insight only
+    RatioAtMost,          // editor's median / baseline's median
+    AtMost,               // editor's median, in the figure's unit
+    RatioToFigureAtMost,  // editor's median / the editor's median of the figure `reference`
 };
 
 struct Figure {
@@ -19,7 +20,12 @@ struct Figure {
     int decimals;
     TargetKind target;
     double limit;
+    std::string reference = {};
+    // A latency also shown in full repaints of the window measured in the same runs.
+    bool inRepaints = false;
 };
+
+inline constexpr const char* kFullRepaint = "full-repaint";
 
 std::span<const Figure> figures();
 

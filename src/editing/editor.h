@@ -55,6 +55,8 @@ public:
     // stay unsaved, and the code field gets `code`, whose glyph is shown where it names one.
     void restore(const std::function<void(state::FontTable&, state::LabelTable&)>& store,
                  std::string code);
+    // The current code, or nothing where the code field names none.
+    std::optional<int> validCode() const;
     // Whether the saved part of the tables differs from what was last read or saved.
     bool hasUnsavedChanges() const;
 
@@ -78,8 +80,6 @@ private:
     // Closes the step still open from a run of keystrokes or a drag.
     void closeStep();
     void beginStep();
-    // The current code, or nothing where the code field names none.
-    std::optional<int> validCode() const;
     bool columnBit(int column, int row) const;
     void paint(int column, int row);
     void show(int code);

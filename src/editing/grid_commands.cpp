@@ -50,15 +50,30 @@ std::optional<std::string_view> glyphList(std::string_view text) {
     return text.substr(1, text.size() - 2);
 }
 
+// The eight rows of a column text's value, as its pixels show them.
+std::uint8_t columnRows(std::string_view text) {
+    const double value = state::columnValue(text);
+    std::uint8_t rows = 0;
+    for (int row = 0; row < state::kGlyphRows; ++row) {
+        if (state::bitTest(row, value)) rows |= 1 << row;
+    }
+    return rows;
+}
+
 }  // namespace
 
 GlyphBytes shownGlyph(const state::EditorState& state) {
     GlyphBytes glyph{};
     for (int column = 1; column <= state::kGlyphColumns; ++column) {
-        const double value = state::columnValue(state.columnField(column).text());
-        for (int row = 0; row < state::kGlyphRows; ++row) {
-            if (state::bitTest(row, value)) glyph[column - 1] |= 1 << row;
-        }
+        glyph[column - 1] = columnRows(state.columnField(column).text());
+    }
+    return glyph;
+}
+
+GlyphBytes storedGlyph(const state::FontTable& font, int code) {
+    GlyphBytes glyph{};
+    for (int column = 1; column <= state::kGlyphColumns; ++column) {
+        glyph[column - 1] = columnRows(font.cell(code, column));
     }
     return glyph;
 }

@@ -26,6 +26,8 @@ enum class GridCommand {
 
 // The eight rows of each column field's value.
 GlyphBytes shownGlyph(const state::EditorState& state);
+// The glyph stored under `code` as its pixels show it once it is shown.
+GlyphBytes storedGlyph(const state::FontTable& font, int code);
 // Dots shifted off the grid are lost.
 GlyphBytes transformed(const GlyphBytes& glyph, GridCommand command);
 // Two hex digits a byte, separated by blanks: "7C 12 11 12 7C".

@@ -7,12 +7,12 @@
 
 #include "formats/font_bytes.h"
 #include "formats/sheet_grid.h"
+#include "formats/text_glyphs.h"
 #include "state/failure.h"
 
 namespace fontedit::formats {
 namespace {
 
-constexpr int kCharacterPitch = state::kGlyphColumns + 1;
 constexpr std::uint8_t kLit[3] = {255, 8, 0};
 
 // An RGB picture measured in dots, drawn white and then lit dot by dot.
@@ -66,38 +66,18 @@ private:
     std::vector<std::uint8_t> pixels_;
 };
 
-// The length of the UTF-8 character at `pos`; a byte that starts none stands alone.
-std::size_t characterLength(std::string_view text, std::size_t pos) {
-    const auto lead = static_cast<unsigned char>(text[pos]);
-    const std::size_t length = lead < 0xC0 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
-    if (length > text.size() - pos) return 1;
-    for (std::size_t i = 1; i < length; ++i) {
-        if ((static_cast<unsigned char>(text[pos + i]) & 0xC0) != 0x80) return 1;
-    }
-    return length;
-}
-
-int glyphFor(const FontData& data, std::string_view character) {
-    for (int code = 0; code < state::kSavedCodes; ++code) {
-        if (data.labels[code] == character) return code;
-    }
-    const auto ascii = static_cast<unsigned char>(character[0]);
-    if (character.size() == 1 && ascii >= 0x20 && ascii < 0x20 + state::kSavedCodes) {
-        return ascii - 0x20;
-    }
-    throw state::Failure(state::Cause::NoGlyphForCharacter,
-                         state::Facts{.value = std::string(character)});
-}
-
 }  // namespace
 
 std::string textPng(const FontData& data, std::string_view text, int scale) {
     if (text.empty()) throw std::invalid_argument("no text to render");
     std::vector<int> codes;
-    for (std::size_t pos = 0; pos < text.size();) {
-        const std::size_t length = characterLength(text, pos);
-        codes.push_back(glyphFor(data, text.substr(pos, length)));
-        pos += length;
+    for (const TextGlyph& glyph :
+         textGlyphs(text, [&data](int code) -> std::string_view { return data.labels[code]; })) {
+        if (!glyph.code) {
+            throw state::Failure(state::Cause::NoGlyphForCharacter,
+                                 state::Facts{.value = std::string(glyph.character)});
+        }
+        codes.push_back(*glyph.code);
     }
     const int count = static_cast<int>(codes.size());
     Picture picture(kCharacterPitch * count - 1, state::kGlyphRows, scale);

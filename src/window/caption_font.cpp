@@ -10,6 +10,8 @@
 #include <algorithm>
 #include <memory>
 
+#include "window/library_function.h"
+
 namespace fontedit::window {
 namespace {
 
@@ -20,20 +22,34 @@ constexpr int kSmallestPixelSize = 6;
 // QLineEdit keeps this much room inside its contents on each side; Qt fixes it, no style does.
 constexpr int kFieldMarginX = 2, kFieldMarginY = 1;
 
+constexpr const char* kFontconfig = "libfontconfig.so.1";
 using Pattern = std::unique_ptr<FcPattern, decltype(&FcPatternDestroy)>;
 
 // The family the desktop shows Japanese sans-serif text in. Asked for the language, so that
 // kana, kanji and Latin letters all come from one font and no fallback is searched for.
+// Fontconfig is Qt's own, already loaded by the time this asks it.
 QString japaneseSansSerif() {
-    const Pattern pattern(FcNameParse(reinterpret_cast<const FcChar8*>("sans-serif:lang=ja")),
-                          &FcPatternDestroy);
+    const auto parse = libraryFunction<decltype(FcNameParse)>(kFontconfig, "FcNameParse");
+    const auto substitute =
+        libraryFunction<decltype(FcConfigSubstitute)>(kFontconfig, "FcConfigSubstitute");
+    const auto substituteDefaults =
+        libraryFunction<decltype(FcDefaultSubstitute)>(kFontconfig, "FcDefaultSubstitute");
+    const auto match = libraryFunction<decltype(FcFontMatch)>(kFontconfig, "FcFontMatch");
+    const auto getString =
+        libraryFunction<decltype(FcPatternGetString)>(kFontconfig, "FcPatternGetString");
+    const auto destroy =
+        libraryFunction<decltype(FcPatternDestroy)>(kFontconfig, "FcPatternDestroy");
+    if (!parse || !substitute || !substituteDefaults || !match || !getString || !destroy) {
+        return {};
+    }
+    const Pattern pattern(parse(reinterpret_cast<const FcChar8*>("sans-serif:lang=ja")), destroy);
     if (!pattern) return {};
-    FcConfigSubstitute(nullptr, pattern.get(), FcMatchPattern);
-    FcDefaultSubstitute(pattern.get());
+    substitute(nullptr, pattern.get(), FcMatchPattern);
+    substituteDefaults(pattern.get());
     FcResult result = FcResultNoMatch;
-    const Pattern match(FcFontMatch(nullptr, pattern.get(), &result), &FcPatternDestroy);
+    const Pattern matched(match(nullptr, pattern.get(), &result), destroy);
     FcChar8* family = nullptr;
-    if (!match || FcPatternGetString(match.get(), FC_FAMILY, 0, &family) != FcResultMatch) {
+    if (!matched || getString(matched.get(), FC_FAMILY, 0, &family) != FcResultMatch) {
         return {};
     }
     return QString::fromUtf8(reinterpret_cast<const char*>(family));

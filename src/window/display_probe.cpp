@@ -4,6 +4,8 @@
 #include <QStringList>
 #include <QtGlobal>
 
+#include "window/library_function.h"
+
 namespace fontedit::window {
 
 bool hasDisplay(const DisplaySettings& settings,
@@ -27,10 +29,17 @@ bool hasDisplay(const DisplaySettings& settings,
     return false;
 }
 
+// Without libxcb, Qt's xcb platform could not start either.
 bool xServerAnswers(const QString& xDisplay) {
-    xcb_connection_t* connection = xcb_connect(xDisplay.toLocal8Bit().constData(), nullptr);
-    const bool answered = xcb_connection_has_error(connection) == 0;
-    xcb_disconnect(connection);
+    constexpr const char* kXcb = "libxcb.so.1";
+    const auto connect = libraryFunction<decltype(xcb_connect)>(kXcb, "xcb_connect");
+    const auto hasError =
+        libraryFunction<decltype(xcb_connection_has_error)>(kXcb, "xcb_connection_has_error");
+    const auto disconnect = libraryFunction<decltype(xcb_disconnect)>(kXcb, "xcb_disconnect");
+    if (connect == nullptr || hasError == nullptr || disconnect == nullptr) return false;
+    xcb_connection_t* connection = connect(xDisplay.toLocal8Bit().constData(), nullptr);
+    const bool answered = hasError(connection) == 0;
+    disconnect(connection);
     return answered;
 }
 

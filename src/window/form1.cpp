@@ -16,9 +16,12 @@
 #include <utility>
 #include <vector>
 
+#include "state/conversions.h"
 #include "state/failure.h"
 #include "window/failure_message.h"
+#include "window/glyph_panel.h"
 #include "window/icon.h"
+#include "window/panel_settings.h"
 #include "window/pixel_button.h"
 #include "window/pixel_grid_events.h"
 #include "window/wrapping_button.h"
@@ -43,7 +46,7 @@ Form1::Form1(std::filesystem::path directory, QWidget* parent)
       document_(editor_, std::move(directory)),
       recovery_(editor_, document_.directory(), this) {
     setWindowTitle(captionText(kFormCaption));
-    setWindowIcon(programIcon());
+    setIconAfterFirstPaint(*this);
     setFixedSize(kClientWidthTwips / kTwipsPerPixel, kClientHeightTwips / kTwipsPerPixel);
     createEditActions();
 
@@ -55,6 +58,8 @@ Form1::Form1(std::filesystem::path directory, QWidget* parent)
     editor_.state().pixels.addObserver(
         [this](int column, int row, state::PixelColour colour) { showPixel(column, row, colour); });
     pixels_[0][0]->setFocus();
+    createPanelAction();
+    if (readPanelSettings().shown) showPanel(true);
 }
 
 // A field with the focus finishes its editing when it is destroyed, after the editor.
@@ -343,7 +348,8 @@ void Form1::createEditActions() {
                  });
              },
          .release = [this] { editor_.endDrag(); },
-         .menu = [this](const QPoint& position) { showGridMenu(position); }});
+         .menu = [this](const QPoint& position) { showGridMenu(position); },
+         .focus = [this](QWidget* pixel) { giveGridActions(pixel); }});
 }
 
 QAction* Form1::createAction(const QString& text, const QList<QKeySequence>& shortcuts,
@@ -367,7 +373,12 @@ void Form1::addButtonShortcut(QAbstractButton* button, const QKeySequence& short
 
 void Form1::watchPixel(QWidget* pixel) {
     gridEvents_->watch(pixel);
-    pixel->addActions(gridActions_);
+}
+
+// A pixel takes the grid's shortcuts when it first has the focus, the only time they work:
+// adding nine actions to each of forty buttons was a tenth of making the window.
+void Form1::giveGridActions(QWidget* pixel) {
+    if (pixel->actions().isEmpty()) pixel->addActions(gridActions_);
 }
 
 void Form1::showGridMenu(const QPoint& globalPosition) {
@@ -375,6 +386,8 @@ void Form1::showGridMenu(const QPoint& globalPosition) {
     menu.addActions({undo_, redo_});
     menu.addSeparator();
     menu.addActions(gridActions_);
+    menu.addSeparator();
+    menu.addAction(panelAction_);
     menu.exec(globalPosition);
 }
 
@@ -393,6 +406,37 @@ void Form1::copyGlyph() {
 
 void Form1::pasteGlyph() {
     editor_.paste(QGuiApplication::clipboard()->text().toStdString());
+}
+
+void Form1::createPanelAction() {
+    panelAction_ =
+        createAction(tr("一覧"), {QKeySequence(Qt::CTRL | Qt::Key_L)}, [this] { togglePanel(); });
+    panelAction_->setCheckable(true);
+    addAction(panelAction_);
+}
+
+void Form1::togglePanel() {
+    showPanel(panel_ == nullptr || panel_->isHidden());
+}
+
+// A glyph chosen in the overview is shown as when its code is typed into Text9.
+void Form1::showPanel(bool shown) {
+    constexpr int kLeftPartWidth = kClientWidthTwips / kTwipsPerPixel;
+    if (!panel_) {
+        panel_ = new GlyphPanel(
+            editor_,
+            [this](int code) {
+                guard([this, code] {
+                    editor_.type(state::FieldId::Text9, state::codeText(code));
+                    editor_.finishEditing(state::FieldId::Text9);
+                });
+            },
+            height(), this);
+        panel_->move(kLeftPartWidth, 0);
+    }
+    panel_->setVisible(shown);
+    panelAction_->setChecked(shown);
+    setFixedSize(kLeftPartWidth + (shown ? panel_->width() : 0), height());
 }
 
 // The window's shortcuts (undo, redo, the buttons') win over a text field's own key bindings:

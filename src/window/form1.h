@@ -21,6 +21,7 @@ class QLineEdit;
 
 namespace fontedit::window {
 
+class GlyphPanel;
 class PixelButton;
 class PixelGridEvents;
 
@@ -85,11 +86,18 @@ private:
                           const std::function<void()>& action);
     void addButtonShortcut(QAbstractButton* button, const QKeySequence& shortcut);
     void watchPixel(QWidget* pixel);
+    void giveGridActions(QWidget* pixel);
     void showGridMenu(const QPoint& globalPosition);
     // Column 1-5 and row 0-7 of a pixel button; nothing for any other widget.
     std::optional<std::pair<int, int>> pixelPlace(const QWidget* widget) const;
     void copyGlyph();
     void pasteGlyph();
+
+    // The 一覧 panel widens the window to the right, so the controls keep their places; it is
+    // made when first opened.
+    void createPanelAction();
+    void togglePanel();
+    void showPanel(bool shown);
 
     editing::Editor editor_;
     document::FontDocument document_;
@@ -102,6 +110,8 @@ private:
     QList<QAction*> gridActions_;
     PixelGridEvents* gridEvents_ = nullptr;
     std::array<std::array<PixelButton*, state::kGlyphRows>, state::kGlyphColumns> pixels_{};
+    QAction* panelAction_ = nullptr;
+    GlyphPanel* panel_ = nullptr;
 };
 
 }  // namespace fontedit::window

@@ -1,7 +1,10 @@
 #include "window/icon.h"
 
+#include <QEvent>
 #include <QImageReader>
 #include <QPixmap>
+#include <QTimer>
+#include <QWidget>
 
 // The images live in a static library, whose resource table the linker keeps only when
 // something refers to it; Q_INIT_RESOURCE is that reference and must stand outside a namespace.
@@ -20,7 +23,32 @@ QPixmap xpmImage(const QString& name) {
     return QPixmap::fromImage(reader.read());
 }
 
+class FirstPaintWatch : public QObject {
+public:
+    explicit FirstPaintWatch(QWidget& window) : QObject(&window), window_(window) {
+        window.installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == &window_ && event->type() == QEvent::Paint) {
+            QTimer::singleShot(0, &window_,
+                               [window = &window_] { window->setWindowIcon(programIcon()); });
+            window_.removeEventFilter(this);
+            deleteLater();
+        }
+        return false;
+    }
+
+private:
+    QWidget& window_;
+};
+
 }  // namespace
+
+void setIconAfterFirstPaint(QWidget& window) {
+    new FirstPaintWatch(window);
+}
 
 QIcon programIcon() {
     loadIconResources();

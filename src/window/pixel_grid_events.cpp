@@ -14,7 +14,7 @@ void PixelGridEvents::watch(QWidget* pixel) {
     pixel->installEventFilter(this);
 }
 
-bool PixelGridEvents::eventFilter(QObject*, QEvent* event) {
+bool PixelGridEvents::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonDblClick: {
@@ -44,6 +44,9 @@ bool PixelGridEvents::eventFilter(QObject*, QEvent* event) {
         case QEvent::ContextMenu:
             handlers_.menu(static_cast<QContextMenuEvent*>(event)->globalPos());
             return true;
+        case QEvent::FocusIn:
+            handlers_.focus(static_cast<QWidget*>(watched));
+            return false;
         default:
             return false;
     }

@@ -2,7 +2,8 @@
 
 // Turns the mouse on the pixel buttons into grid actions: a left press, moves over pixels
 // with the button held, its release, and a context menu from the right button or the Menu
-// key. The press takes the place of the button's own click, so a click toggles once.
+// key; and tells when a pixel gets the focus. The press takes the place of the button's own click,
+// so a click toggles once.
 #include <QObject>
 #include <QPoint>
 #include <functional>
@@ -18,6 +19,7 @@ public:
         std::function<void(QWidget* pixel)> over;
         std::function<void()> release;
         std::function<void(const QPoint& globalPosition)> menu;
+        std::function<void(QWidget* pixel)> focus;
     };
 
     // `grid` is the widget the pixels lie in; `isPixel` tells a pixel among its children.

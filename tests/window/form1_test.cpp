@@ -1,6 +1,7 @@
 // The window as the user drives it: simulated clicks and keystrokes reach the editor, and
 // what the editor changes shows in the widgets.
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
@@ -17,10 +18,12 @@
 #include <memory>
 
 #include "window/form1.h"
+#include "window/glyph_overview.h"
 #include "window/look.h"
 #include "window/pixel_button.h"
 
 using fontedit::window::Form1;
+using fontedit::window::GlyphOverview;
 using fontedit::window::PixelButton;
 using fontedit::window::Question;
 
@@ -69,6 +72,8 @@ private slots:
 
     void init() {
         directory_ = std::make_unique<QTemporaryDir>();
+        qputenv("XDG_CONFIG_HOME",
+                QFile::encodeName(directory_->filePath(QStringLiteral("config"))));
         openForm();
     }
 
@@ -77,6 +82,7 @@ private:
     void openForm() {
         reports_.clear();
         questions_.clear();
+        form_.reset();
         form_ = std::make_unique<Form1>(directory_->path().toStdString());
         form_->setReporter([this](const QString& message) { reports_ << message; });
         form_->setAsker([this](const Question& question) {
@@ -533,6 +539,48 @@ private slots:
         QTest::newRow("Cヘッダ生成")
             << "Command14" << QKeySequence(Qt::CTRL | Qt::Key_E) << "Cヘッダ生成 (Ctrl+E)";
         QTest::newRow("終了") << "Command13" << QKeySequence() << "終了 (Ctrl+Q)";
+    }
+
+    // Ctrl+L opens the 一覧 panel to the right of the controls, last in the tab order. Its arrow
+    // keys move without showing, Return shows the glyph as its typed code would, a screen
+    // reader finds each glyph, and the next start finds the panel and its text again.
+    void glyphPanel() {
+        const int closedWidth = form_->width();
+        const QRect grid = pixel(1, 0)->geometry();
+        pressKeys(QKeySequence(Qt::CTRL | Qt::Key_L));
+        QVERIFY(form_->width() > closedWidth);
+        QCOMPARE(pixel(1, 0)->geometry(), grid);
+        auto* overview = form_->findChild<GlyphOverview*>();
+        // The panel's two controls follow the last of the others, Cヘッダ生成, in the tab order.
+        button("Command14")->setFocus();
+        pressKeys(QKeySequence(Qt::Key_Tab));
+        QCOMPARE(QApplication::focusWidget(), overview);
+        pressKeys(QKeySequence(Qt::Key_Tab));
+        QCOMPARE(QApplication::focusWidget(), field("previewField"));
+        overview->setFocus();
+        QTest::keyClick(overview, Qt::Key_Right);
+        QTest::keyClick(overview, Qt::Key_Down);
+        QCOMPARE(field("Text9")->text(), QStringLiteral("0"));
+        QTest::keyClick(overview, Qt::Key_Return);
+        QCOMPARE(field("Text9")->text(), QStringLiteral("17"));
+        // A screen reader reads each glyph as its code and label; the one shown is selected.
+        field("Text10")->setFocus();
+        QTest::keyClicks(field("Text10"), QStringLiteral("Q"));
+        QAccessibleInterface* cells = QAccessible::queryAccessibleInterface(overview);
+        QCOMPARE(cells->childCount(), 96);
+        QCOMPARE(cells->child(17)->text(QAccessible::Name), QStringLiteral("17 Q"));
+        QVERIFY(cells->child(17)->state().selected);
+        QVERIFY(!cells->child(16)->state().selected);
+        field("previewField")->setFocus();
+        QTest::keyClicks(field("previewField"), QStringLiteral("Hi"));
+
+        openForm();
+        QVERIFY(form_->width() > closedWidth);
+        QCOMPARE(field("previewField")->text(), QStringLiteral("Hi"));
+        pressKeys(QKeySequence(Qt::CTRL | Qt::Key_L));
+        openForm();
+        QCOMPARE(form_->width(), closedWidth);
+        QVERIFY(reports_.isEmpty());
     }
 
     void buttonShortcutsShowInTooltips() {

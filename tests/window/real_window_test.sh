@@ -6,7 +6,10 @@
 # 保存. Ctrl+Z takes back a click, a drag paints down a column, a code typed with Return shows
 # its glyph, and Ctrl+E exports from the code field. 終了 with the drag unsaved asks: Escape
 # stays and writes nothing, Return saves and ends the process with status 0. A second run
-# clicks 読出し, must show the same glyph and label again, and ends at 終了 without a question.
+# clicks 読出し, must show the same glyph and label again. Ctrl+L opens the 一覧 panel to the
+# right, the controls staying where they were; a click on its "A" shows glyph 33, which is
+# labelled "Z"; a pixel clicked then shows in the overview and in the preview of "Z", and
+# Ctrl+S stores both under code 33. The run ends at 終了 without a question.
 # Usage: real_window_test.sh FONTEDIT [SCREENSHOT.png]  (the screenshot is taken before 終了)
 set -eu
 . "$(dirname "$0")/x11_session.sh"
@@ -15,6 +18,7 @@ on_own_x_server "$0" "$@"
 program=$(realpath "$1")
 screenshot=${2:+$(realpath -m "$2")}
 workdir=$(mktemp -d)
+export XDG_CONFIG_HOME="$workdir/config"
 pid=""
 cleanup() {
     [ -n "$pid" ] && kill "$pid" 2>/dev/null
@@ -204,5 +208,44 @@ expect_pixel 3 7 "#FF0800"
 label_image read
 compare -metric AE "$workdir/saved.png" "$workdir/read.png" null: 2>/dev/null ||
     fail "the label read back differs on screen"
+
+# The 一覧 panel: overview cell of code c at 382 + 21 * (c % 16), 16 + 30 * (c / 16), its dots
+# 3 pixels square from 3 pixels in; the preview's first glyph from (386, 243).
+import -window "$window" -crop 374x329+0+0 +repage "$workdir/left-closed.png"
+xdotool key ctrl+l
+window_wider() {
+    [ "$(xdotool getwindowgeometry --shell "$window" | sed -n 's/^WIDTH=//p')" -gt 374 ]
+}
+poll window_wider || fail "Ctrl+L did not widen the window"
+import -window "$window" -crop 374x329+0+0 +repage "$workdir/left-open.png"
+compare -metric AE "$workdir/left-closed.png" "$workdir/left-open.png" null: 2>/dev/null ||
+    fail "the controls moved when the panel opened"
+xdotool mousemove --window "$window" $((382 + 21 + 10)) $((16 + 60 + 15)) click 1
+# The preview's "Z" is glyph 58 until glyph 33 is labelled "Z".
+xdotool mousemove --window "$window" 500 220 click 1
+xdotool type "Z"
+xdotool mousemove --window "$window" 332 28 click 1
+xdotool type "Z"
+# Glyph 33 is empty; pixel (3, 4) lights the dot 2 columns and 4 rows in.
+overview_dot_lit() {
+    is_colour $((382 + 21 + 3 + 6 + 1)) $((16 + 60 + 3 + 12 + 1)) "#FF0800"
+}
+preview_dot_lit() {
+    is_colour $((386 + 6 + 1)) $((243 + 12 + 1)) "#FF0800"
+}
+! overview_dot_lit || fail "glyph 33 shows a dot before the click"
+! preview_dot_lit || fail "the preview shows a dot before the click"
+# shellcheck disable=SC2046
+xdotool mousemove --window "$window" $(pixel_centre 3 4) click 1
+expect_pixel 3 4 "#FF0800"
+poll overview_dot_lit || fail "the overview does not show the clicked pixel"
+poll preview_dot_lit || fail "the preview does not show the clicked pixel"
+xdotool key ctrl+s
+code33_stored() {
+    [ "$(sed -n 34p fntdat.txt)" = "$(printf ', , 10, , \r')" ]
+}
+poll code33_stored ||
+    fail "the click was not stored under code 33: $(sed -n 34p fntdat.txt)"
+[ "$(sed -n 34p mojidat.txt)" = "$(printf 'Z\r')" ] || fail "mojidat.txt: $(sed -n 34p mojidat.txt)"
 click_exit
 echo "PASS"

@@ -1,0 +1,39 @@
+#include "formats/text_glyphs.h"
+
+namespace fontedit::formats {
+namespace {
+
+std::size_t characterLength(std::string_view text, std::size_t pos) {
+    const auto lead = static_cast<unsigned char>(text[pos]);
+    const std::size_t length = lead < 0xC0 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+    if (length > text.size() - pos) return 1;
+    for (std::size_t i = 1; i < length; ++i) {
+        if ((static_cast<unsigned char>(text[pos + i]) & 0xC0) != 0x80) return 1;
+    }
+    return length;
+}
+
+std::optional<int> glyphFor(std::string_view character, const LabelOf& label) {
+    for (int code = 0; code < state::kSavedCodes; ++code) {
+        if (label(code) == character) return code;
+    }
+    const auto ascii = static_cast<unsigned char>(character[0]);
+    if (character.size() == 1 && ascii >= 0x20 && ascii < 0x20 + state::kSavedCodes) {
+        return ascii - 0x20;
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+std::vector<TextGlyph> textGlyphs(std::string_view text, const LabelOf& label) {
+    std::vector<TextGlyph> glyphs;
+    for (std::size_t pos = 0; pos < text.size();) {
+        const std::string_view character = text.substr(pos, characterLength(text, pos));
+        glyphs.push_back({character, glyphFor(character, label)});
+        pos += character.size();
+    }
+    return glyphs;
+}
+
+}  // namespace fontedit::formats

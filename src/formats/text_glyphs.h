@@ -1,0 +1,27 @@
+#pragma once
+
+// Which glyph each character of a line of text is drawn with, for every picture of text.
+#include <functional>
+#include <optional>
+#include <string_view>
+#include <vector>
+
+#include "state/tables.h"
+
+namespace fontedit::formats {
+
+// A glyph's width in a line of text: its dots and the blank column after them.
+inline constexpr int kCharacterPitch = state::kGlyphColumns + 1;
+
+// The label of glyph `code`, 0-95.
+using LabelOf = std::function<std::string_view(int code)>;
+
+struct TextGlyph {
+    std::string_view character;  // its UTF-8 bytes; a byte that starts no character stands alone
+    std::optional<int> code;     // nothing where no glyph stands for it
+};
+
+// A character takes the glyph whose label it is, or else its ASCII code minus 32.
+std::vector<TextGlyph> textGlyphs(std::string_view text, const LabelOf& label);
+
+}  // namespace fontedit::formats

@@ -1,0 +1,27 @@
+#include "window/glyph_drawing.h"
+
+#include <QPainter>
+
+#include "formats/font_bytes.h"
+#include "window/look.h"
+
+namespace fontedit::window {
+
+// A run of lit dots down a column is one rectangle: a repaint per toggle stays cheap.
+void drawGlyph(QPainter& painter, const editing::GlyphBytes& glyph, QPoint topLeft, int dot) {
+    const QColor lit(kLitColour);
+    for (int column = 0; column < state::kGlyphColumns; ++column) {
+        for (int row = 0; row < state::kGlyphRows;) {
+            if (!formats::dotLit(glyph[column], row)) {
+                ++row;
+                continue;
+            }
+            const int top = row;
+            while (row < state::kGlyphRows && formats::dotLit(glyph[column], row)) ++row;
+            painter.fillRect(topLeft.x() + column * dot, topLeft.y() + top * dot, dot,
+                             (row - top) * dot, lit);
+        }
+    }
+}
+
+}  // namespace fontedit::window

@@ -1,0 +1,16 @@
+#pragma once
+
+// A glyph drawn dot by dot in the lit colour, for every picture of the font in the window.
+#include <QPoint>
+
+#include "editing/grid_commands.h"
+
+class QPainter;
+
+namespace fontedit::window {
+
+// Each dot a square of `dot` pixels, the top left one at `topLeft`; unlit dots are left as they
+// are.
+void drawGlyph(QPainter& painter, const editing::GlyphBytes& glyph, QPoint topLeft, int dot);
+
+}  // namespace fontedit::window

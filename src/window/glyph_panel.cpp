@@ -1,0 +1,65 @@
+#include "window/glyph_panel.h"
+
+#include <QLineEdit>
+#include <utility>
+
+#include "window/glyph_overview.h"
+#include "window/panel_settings.h"
+#include "window/text_preview.h"
+
+namespace fontedit::window {
+namespace {
+
+constexpr int kPanelMargin = 8;
+// Level with the top of the pixel grid.
+constexpr int kPanelTop = 16;
+constexpr int kPanelGap = 12;
+constexpr int kPreviewFieldHeight = 25;
+
+}  // namespace
+
+GlyphPanel::GlyphPanel(editing::Editor& editor, Chooser choose, int height, QWidget* parent)
+    : QWidget(parent),
+      overview_(new GlyphOverview(editor.state().font, editor.state().labels, this)),
+      previewField_(new QLineEdit(this)),
+      preview_(new TextPreview(editor.state().font, editor.state().labels, this)),
+      kept_(readPanelSettings()) {
+    const int width = overview_->width();
+    setFixedSize(width + 2 * kPanelMargin, height);
+    overview_->move(kPanelMargin, kPanelTop);
+    previewField_->setGeometry(kPanelMargin, overview_->geometry().bottom() + 1 + kPanelGap, width,
+                               kPreviewFieldHeight);
+    previewField_->setObjectName(QStringLiteral("previewField"));
+    previewField_->setPlaceholderText(tr("見本の文字"));
+    previewField_->setAccessibleName(tr("見本の文字"));
+    preview_->setGeometry(kPanelMargin, previewField_->geometry().bottom() + 1 + kPanelGap / 2,
+                          width, preview_->height());
+    previewField_->setText(kept_.previewText);
+    preview_->setText(kept_.previewText);
+    overview_->setCurrent(editor.validCode());
+
+    connect(overview_, &GlyphOverview::glyphChosen, this, std::move(choose));
+    connect(previewField_, &QLineEdit::textChanged, preview_, &TextPreview::setText);
+    follow(editor);
+}
+
+// Written once, as the window goes: a write of the settings waits for the disk.
+GlyphPanel::~GlyphPanel() {
+    const bool shown = !isHidden();
+    if (shown != kept_.shown) keepPanelShown(shown);
+    if (previewField_->text() != kept_.previewText) keepPreviewText(previewField_->text());
+}
+
+// The tables tell of a change before it lands; the widgets repaint later, from the new values.
+void GlyphPanel::follow(editing::Editor& editor) {
+    state::EditorState& state = editor.state();
+    state.font.addObserver([this](int code, int, const std::string&) {
+        overview_->glyphChanged(code);
+        preview_->glyphChanged(code);
+    });
+    state.labels.addObserver([this](int, const std::string&) { preview_->labelChanged(); });
+    state.codeField().addObserver(
+        [this, &editor](const std::string&) { overview_->setCurrent(editor.validCode()); });
+}
+
+}  // namespace fontedit::window

@@ -1,0 +1,39 @@
+#pragma once
+
+// The 一覧 panel beside the editing controls: the overview of all 96 glyphs and a line of text
+// drawn in the font. Both follow the tables through their change notices; a glyph chosen in
+// the overview is handed on, as the panel edits nothing itself.
+#include <QWidget>
+#include <functional>
+
+#include "editing/editor.h"
+#include "window/panel_settings.h"
+
+class QLineEdit;
+
+namespace fontedit::window {
+
+class GlyphOverview;
+class TextPreview;
+
+class GlyphPanel : public QWidget {
+    Q_OBJECT
+
+public:
+    using Chooser = std::function<void(int code)>;
+
+    // The preview starts with the text kept from the last run.
+    GlyphPanel(editing::Editor& editor, Chooser choose, int height, QWidget* parent = nullptr);
+    // Keeps whether it shows and the preview's text for the next run.
+    ~GlyphPanel() override;
+
+private:
+    void follow(editing::Editor& editor);
+
+    GlyphOverview* overview_;
+    QLineEdit* previewField_;
+    TextPreview* preview_;
+    PanelSettings kept_;
+};
+
+}  // namespace fontedit::window

@@ -1,0 +1,38 @@
+#include "window/panel_settings.h"
+
+#include <QFileInfo>
+#include <QSettings>
+#include <QStandardPaths>
+
+namespace fontedit::window {
+namespace {
+
+const QString kOrganisation = QStringLiteral("fontedit");
+const QString kApplication = QStringLiteral("fontedit");
+const QString kShown = QStringLiteral("panel/shown");
+const QString kPreviewText = QStringLiteral("panel/previewText");
+
+// Where QSettings keeps them on this system, so that the start can look without reading.
+QString settingsFile() {
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+           QStringLiteral("/%1/%2.conf").arg(kOrganisation, kApplication);
+}
+
+}  // namespace
+
+// On a first start, and on every start until the panel is first opened, no settings are read.
+PanelSettings readPanelSettings() {
+    if (!QFileInfo::exists(settingsFile())) return {};
+    const QSettings settings(kOrganisation, kApplication);
+    return {settings.value(kShown, false).toBool(), settings.value(kPreviewText).toString()};
+}
+
+void keepPanelShown(bool shown) {
+    QSettings(kOrganisation, kApplication).setValue(kShown, shown);
+}
+
+void keepPreviewText(const QString& text) {
+    QSettings(kOrganisation, kApplication).setValue(kPreviewText, text);
+}
+
+}  // namespace fontedit::window
