@@ -332,7 +332,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/window/layout.h" line="+15"/>
+        <location filename="../src/window/layout.h" line="+16"/>
         <source>8x8フォントエディタ</source>
         <translation type="unfinished"></translation>
     </message>
@@ -340,7 +340,7 @@
 <context>
     <name>fontedit::window::Form1</name>
     <message>
-        <location filename="../src/window/form1.cpp" line="+147"/>
+        <location filename="../src/window/form1.cpp" line="+159"/>
         <source>列 %1 行 %2</source>
         <translation type="unfinished"></translation>
     </message>
@@ -378,7 +378,12 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-44"/>
+        <location line="-136"/>
+        <source>列 %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+92"/>
         <source>フォルダ %1 のファイル %2 は、最後の読出しか保存の後にほかのプログラムで変更されています。上書きしますか？</source>
         <translation type="unfinished"></translation>
     </message>
