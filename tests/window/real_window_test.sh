@@ -7,6 +7,7 @@
 # its glyph, and Ctrl+E exports from the code field. 終了 with the drag unsaved asks: Escape
 # stays and writes nothing, Return saves and ends the process with status 0. A second run
 # clicks 読出し, must show the same glyph and label again, and ends at 終了 without a question.
+# Under LANG=en_US.UTF-8 the window is captioned in English and 終了 is Quit.
 # Usage: real_window_test.sh FONTEDIT [SCREENSHOT.png]  (the screenshot is taken before 終了)
 set -eu
 . "$(dirname "$0")/x11_session.sh"
@@ -127,6 +128,11 @@ label_image() {
     import -window "$window" -crop 25x25+320+16 +repage "$workdir/$1.png"
 }
 
+# A button of 57 x 25 pixels at (left, top) in twips, as an image.
+button_image() {
+    import -window "$window" -crop "57x25+$(($1 / 15))+$(($2 / 15))" +repage "$workdir/$3.png"
+}
+
 cd "$workdir"
 start_editor_elsewhere
 echo "$diagonal" | while read -r pixel; do
@@ -204,5 +210,16 @@ expect_pixel 3 7 "#FF0800"
 label_image read
 compare -metric AE "$workdir/saved.png" "$workdir/read.png" null: 2>/dev/null ||
     fail "the label read back differs on screen"
+button_image 4320 4200 japanese-exit
+click_exit
+
+# Under an English LANG the window speaks English: its caption, and a button in the place of
+# 終了 that looks otherwise and ends the program as 終了 does.
+lang=en_US.UTF-8 title="8x8 Font Editor"
+start_editor_elsewhere
+lang="" title=""
+button_image 4320 4200 english-exit
+! compare -metric AE "$workdir/japanese-exit.png" "$workdir/english-exit.png" null: 2>/dev/null ||
+    fail "the English window shows 終了"
 click_exit
 echo "PASS"
