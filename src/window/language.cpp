@@ -47,12 +47,10 @@ std::string chosenLanguage(const LanguageSettings& settings, const HasTranslatio
                                                                : settings.lang;
     if (isCLocale(locale)) return std::string(kSourceLanguage);
     std::vector<std::string_view> wanted;
-    for (std::size_t start = 0; start <= settings.language.size();) {
-        const std::size_t end =
-            std::min(settings.language.find(':', start), settings.language.size());
-        if (end > start)
-            wanted.push_back(std::string_view(settings.language).substr(start, end - start));
-        start = end + 1;
+    for (std::string_view list = settings.language; !list.empty();) {
+        const std::size_t colon = std::min(list.find(':'), list.size());
+        if (colon > 0) wanted.push_back(list.substr(0, colon));
+        list.remove_prefix(std::min(colon + 1, list.size()));
     }
     wanted.push_back(locale);
     for (const std::string_view entry : wanted) {
