@@ -241,7 +241,7 @@
     <message>
         <location line="+5"/>
         <source>フォルダ {path} を作れません{reason}</source>
-        <translation>cannot create the directory: {error}</translation>
+        <translation>{path}: cannot create the directory: {error}</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -369,7 +369,7 @@
     <message>
         <location line="-44"/>
         <source>フォルダ %1 のファイル %2 は、最後の読出しか保存の後にほかのプログラムで変更されています。上書きしますか？</source>
-        <translation>In the folder %1, another program changed %2 since they were last read or saved. Replace them?</translation>
+        <translation>Another program has changed %2 in the folder %1 since the last Read or Save. Replace?</translation>
     </message>
     <message>
         <location line="+3"/>
