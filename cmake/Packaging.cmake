@@ -31,7 +31,7 @@ set(CPACK_PACKAGE_DESCRIPTION
 stored as five column bytes, as character LCDs and LED matrices driven by a
 microcontroller take them. Draw a glyph with the mouse or type its bytes,
 label it, and keep the font in two CP932 text files. The window speaks
-Japanese.
+Japanese, or English under an English locale.
 
 The companion fontedit-cli exports the font as a C header, a C source that
 compiles as it stands, BDF or raw bytes, imports C tables and BDF fonts,

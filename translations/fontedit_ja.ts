@@ -382,7 +382,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/window/layout.h" line="+15"/>
+        <location filename="../src/window/layout.h" line="+16"/>
         <source>8x8フォントエディタ</source>
         <translation type="unfinished"></translation>
     </message>
@@ -390,7 +390,7 @@
 <context>
     <name>fontedit::window::Form1</name>
     <message>
-        <location filename="../src/window/form1.cpp" line="+147"/>
+        <location filename="../src/window/form1.cpp" line="+164"/>
         <source>列 %1 行 %2</source>
         <translation type="unfinished"></translation>
     </message>
@@ -428,7 +428,12 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-44"/>
+        <location line="-136"/>
+        <source>列 %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+92"/>
         <source>フォルダ %1 のファイル %2 は、最後の読出しか保存の後にほかのプログラムで変更されています。上書きしますか？</source>
         <translation type="unfinished"></translation>
     </message>
@@ -510,6 +515,36 @@
     <message>
         <location line="+2"/>
         <source>左右反転</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+81"/>
+        <source>一覧</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>fontedit::window::GlyphOverview</name>
+    <message>
+        <location filename="../src/window/glyph_overview.cpp" line="+45"/>
+        <source>一覧</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>fontedit::window::GlyphPanel</name>
+    <message>
+        <location filename="../src/window/glyph_panel.cpp" line="+33"/>
+        <location line="+1"/>
+        <source>見本の文字</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>fontedit::window::TextPreview</name>
+    <message>
+        <location filename="../src/window/text_preview.cpp" line="+30"/>
+        <source>見本</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -81,15 +81,23 @@ bool fitsAt(const QFont& font, const QStyle& style) {
 
 }  // namespace
 
-// The largest size at which every label's caption fits in one line as Japanese text, one em a
-// character. Starting there spares loading the font at a size that cannot fit, which is much
-// of the time a size costs; the measuring below still decides.
-int largestFullWidthSize() {
+// How many half ems a caption takes in a Japanese font: kana and kanji are full width, and the
+// Latin letters of an English caption half.
+int halfEms(const QString& caption) {
+    int width = 0;
+    for (const QChar character : caption) width += character.unicode() >= 0x1100 ? 2 : 1;
+    return width;
+}
+
+// The largest size at which every label's caption fits in one line, at its width in a Japanese
+// font. Starting there spares loading the font at a size that cannot fit, which is much of the
+// time a size costs; the measuring below still decides.
+int largestFittingSize() {
     int size = kDesignPixelSize;
     for (const ControlPlacement& control : formControls()) {
         if (control.kind() != ControlKind::Label) continue;
-        const auto characters = static_cast<int>(captionText(control.caption).size());
-        size = std::min(size, pixelRect(control).width() / characters);
+        size =
+            std::min(size, 2 * pixelRect(control).width() / halfEms(captionText(control.caption)));
     }
     return size;
 }
@@ -97,7 +105,7 @@ int largestFullWidthSize() {
 QFont captionFont(const QStyle& style) {
     QFont font = QApplication::font();
     if (const QString family = japaneseSansSerif(); !family.isEmpty()) font.setFamilies({family});
-    font.setPixelSize(largestFullWidthSize());
+    font.setPixelSize(largestFittingSize());
     while (font.pixelSize() > kSmallestPixelSize && !fitsAt(font, style)) {
         font.setPixelSize(font.pixelSize() - 1);
     }

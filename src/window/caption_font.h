@@ -1,8 +1,8 @@
 #pragma once
 
 // The program's font: the desktop's Japanese sans-serif, at the largest size up to the 9 points
-// at 96 dpi the layout was drawn for at which every caption and field text fits its fixed box
-// (searched from the size at which the labels fit as full-width text).
+// at 96 dpi the layout was drawn for at which every caption, in the window's language, and
+// field text fits its fixed box (searched from the size at which the labels' captions fit).
 #include <QFont>
 #include <QRect>
 

@@ -54,6 +54,7 @@ Form1::Form1(std::filesystem::path directory, QWidget* parent)
     std::vector<ControlPlacement> byTabIndex(formControls().begin(), formControls().end());
     std::ranges::sort(byTabIndex, {}, &ControlPlacement::tabIndex);
     for (const ControlPlacement& control : byTabIndex) createControl(control);
+    nameFieldsByTheirLabels();
 
     editor_.state().pixels.addObserver(
         [this](int column, int row, state::PixelColour colour) { showPixel(column, row, colour); });
@@ -136,6 +137,7 @@ void Form1::createTextField(const ControlPlacement& control, state::FieldId id) 
     auto* edit = new QLineEdit(QString::fromStdString(field.text()), this);
     edit->setObjectName(qtText(control.name()));
     edit->setGeometry(pixelRect(control));
+    if (control.column > 0) edit->setAccessibleName(tr("列 %1").arg(control.column));
     field.addObserver([edit](const std::string& text) { showText(edit, text); });
     connect(edit, &QLineEdit::textEdited, this, [this, id](const QString& text) {
         guard([this, id, &text] { editor_.type(id, text.toStdString()); });
@@ -143,6 +145,16 @@ void Form1::createTextField(const ControlPlacement& control, state::FieldId id) 
     connect(edit, &QLineEdit::editingFinished, this,
             [this, id] { guard([this, id] { editor_.finishEditing(id); }); });
     edit->installEventFilter(this);
+}
+
+// A screen reader names a field by the label whose buddy it is.
+void Form1::nameFieldsByTheirLabels() {
+    for (const ControlPlacement& control : formControls()) {
+        if (const std::optional<ControlId> field = fieldNamedBy(control.id)) {
+            findChild<QLabel*>(qtText(control.name()))
+                ->setBuddy(findChild<QWidget*>(qtText(controlName(*field))));
+        }
+    }
 }
 
 void Form1::createPixelButton(const ControlPlacement& control) {

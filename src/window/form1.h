@@ -66,6 +66,7 @@ private:
     void createControl(const ControlPlacement& control);
     void createLabel(const ControlPlacement& control);
     void createTextField(const ControlPlacement& control, state::FieldId field);
+    void nameFieldsByTheirLabels();
     void createPixelButton(const ControlPlacement& control);
     void createButton(const ControlPlacement& control, Action action, const QKeySequence& shortcut);
     void showPixel(int column, int row, state::PixelColour colour);

@@ -23,11 +23,11 @@ constexpr auto kOtherControls = std::to_array<ControlPlacement>({
     {ControlId::Command12, QT_TRANSLATE_NOOP("Layout", "保存"), 4320, 2640, 855, 375, 50},
     {ControlId::Command14, QT_TRANSLATE_NOOP("Layout", "Cヘッダ生成"), 4320, 3240, 855, 615, 55},
     {ControlId::Command13, QT_TRANSLATE_NOOP("Layout", "終了"), 4320, 4200, 855, 375, 52},
-    {ControlId::Text1, "", 240, 4320, 375, 270, 42},
-    {ControlId::Text2, "", 720, 4320, 375, 270, 43},
-    {ControlId::Text3, "", 1200, 4320, 375, 270, 44},
-    {ControlId::Text4, "", 1680, 4320, 375, 270, 45},
-    {ControlId::Text5, "", 2160, 4320, 375, 270, 46},
+    {ControlId::Text1, "", 240, 4320, 375, 270, 42, 1},
+    {ControlId::Text2, "", 720, 4320, 375, 270, 43, 2},
+    {ControlId::Text3, "", 1200, 4320, 375, 270, 44, 3},
+    {ControlId::Text4, "", 1680, 4320, 375, 270, 45, 4},
+    {ControlId::Text5, "", 2160, 4320, 375, 270, 46, 5},
 });
 
 // The pixel buttons in tab order, as (column, row).

@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QRect>
 #include <QString>
+#include <optional>
 #include <span>
 #include <string_view>
 
@@ -131,6 +132,19 @@ constexpr ControlKind controlKind(ControlId id) {
     return ControlKind::Label;
 }
 
+// The field a label stands beside, which takes the label's caption as its name for screen
+// readers; none for ファイル, which heads buttons that have captions of their own.
+constexpr std::optional<ControlId> fieldNamedBy(ControlId label) {
+    switch (label) {
+        case ControlId::Label1:
+            return ControlId::Text9;
+        case ControlId::Label3:
+            return ControlId::Text10;
+        default:
+            return std::nullopt;
+    }
+}
+
 // Where one control sits on Form1, with its caption and tab index.
 struct ControlPlacement {
     ControlId id;
@@ -139,7 +153,8 @@ struct ControlPlacement {
     std::string_view caption;
     int left, top, width, height;  // twips
     int tabIndex;
-    // Pixel buttons only: glyph column 1-5 and row (the button's Index) 0-7.
+    // Pixel buttons and column fields: glyph column 1-5; pixel buttons: row (the button's
+    // Index) 0-7.
     int column = 0;
     int row = 0;
 

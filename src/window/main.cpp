@@ -6,6 +6,7 @@
 #include "window/form1.h"
 #include "window/look.h"
 #include "window/termination_signals.h"
+#include "window/translation.h"
 
 int main(int argc, char* argv[]) {
     const auto read = fontedit::window::readCommandLine({argv, argv + argc});
@@ -21,6 +22,8 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     // Desktops find the menu entry, and with it the icon, by this name (Wayland's app id).
     QGuiApplication::setDesktopFileName(QStringLiteral(FONTEDIT_APP_ID));
+    // Before the look, which sizes the font to the captions in the language they show in.
+    const auto translation = fontedit::window::installUsersLanguage();
     fontedit::window::pinLook();
     fontedit::window::Form1 form(options.directory);
     fontedit::window::runBeforeTermination(&form, [&form] { form.settleRecovery(); });

@@ -1,5 +1,8 @@
 #include "window/pixel_button.h"
 
+#include <qdrawutil.h>
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QKeyEvent>
 #include <QPainter>
 
@@ -40,9 +43,44 @@ void drawButton(QPainter& painter, const QRect& box, const QPalette& palette, bo
     painter.fillRect(x + 2, y + 2, w - 4, h - 4, face);
 }
 
+// To a screen reader a pixel is a check box, checked while lit, as a plain button would not
+// tell lit from unlit. Toggling it clicks the button, which leaves the change to the editor.
+class PixelAccessible : public QAccessibleWidget {
+public:
+    explicit PixelAccessible(PixelButton* pixel)
+        : QAccessibleWidget(pixel, QAccessible::CheckBox) {}
+
+    QAccessible::State state() const override {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.checkable = true;
+        state.checked = pixel()->isLit();
+        return state;
+    }
+    QStringList actionNames() const override {
+        return QStringList{toggleAction()} + QAccessibleWidget::actionNames();
+    }
+    void doAction(const QString& name) override {
+        if (name == toggleAction()) {
+            pixel()->click();
+            return;
+        }
+        QAccessibleWidget::doAction(name);
+    }
+
+private:
+    PixelButton* pixel() const { return static_cast<PixelButton*>(widget()); }
+};
+
+QAccessibleInterface* accessibleOf(const QString& className, QObject* object) {
+    if (className != QLatin1String(PixelButton::staticMetaObject.className())) return nullptr;
+    return new PixelAccessible(static_cast<PixelButton*>(object));
+}
+
 }  // namespace
 
 PixelButton::PixelButton(QWidget* parent) : QAbstractButton(parent) {
+    [[maybe_unused]] static const bool accessible =
+        (QAccessible::installFactory(accessibleOf), true);
     setFocusPolicy(Qt::StrongFocus);
 }
 
@@ -50,6 +88,13 @@ void PixelButton::setLit(bool lit) {
     if (lit == lit_) return;
     lit_ = lit;
     update();
+    // Told only to a listening screen reader: the notice would make the pixel's accessible
+    // interface, which nothing else needs.
+    if (!QAccessible::isActive()) return;
+    QAccessible::State changed;
+    changed.checked = true;
+    QAccessibleStateChangeEvent event(this, changed);
+    QAccessible::updateAccessibility(&event);
 }
 
 QColor PixelButton::faceColour() const {

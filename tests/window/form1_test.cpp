@@ -599,6 +599,34 @@ private slots:
         QCOMPARE(clicks, 2);
         QVERIFY(reports_.isEmpty());
     }
+
+    // What a screen reader hears: each field named by its column or by the label beside it,
+    // a button by its caption, and each dot a check box named by its place, checked while lit
+    // and toggled by its action as by a click.
+    void screenReadersHearNamesAndDots() {
+        const auto nameOf = [](QObject* control) {
+            return QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name);
+        };
+        for (int column = 1; column <= 5; ++column) {
+            QCOMPARE(nameOf(field(qPrintable(QStringLiteral("Text%1").arg(column)))),
+                     QStringLiteral("列 %1").arg(column));
+        }
+        QCOMPARE(nameOf(field("Text9")), QStringLiteral("コード"));
+        QCOMPARE(nameOf(field("Text10")), QStringLiteral("文字"));
+        QCOMPARE(nameOf(button("Command14")), QStringLiteral("Cヘッダ生成"));
+        QAccessibleInterface* dot = QAccessible::queryAccessibleInterface(pixel(2, 3));
+        QCOMPARE(dot->role(), QAccessible::CheckBox);
+        QCOMPARE(dot->text(QAccessible::Name), QStringLiteral("列 2 行 3"));
+        QVERIFY(dot->state().checkable);
+        QVERIFY(!dot->state().checked);
+
+        QTest::mouseClick(pixel(2, 3), Qt::LeftButton);
+        QVERIFY(dot->state().checked);
+        QCOMPARE(field("Text2")->text(), QStringLiteral("8"));
+        dot->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+        QVERIFY(!dot->state().checked);
+        QCOMPARE(field("Text2")->text(), QStringLiteral("0"));
+    }
 };
 
 QTEST_MAIN(Form1Test)

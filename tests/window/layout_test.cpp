@@ -9,9 +9,11 @@
 #include <QMenuBar>
 #include <QPainter>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QSet>
 #include <QTest>
 #include <algorithm>
+#include <memory>
 #include <utility>
 #include <vector>
 
@@ -19,6 +21,7 @@
 #include "window/icon.h"
 #include "window/layout.h"
 #include "window/look.h"
+#include "window/translation.h"
 
 using fontedit::window::ControlKind;
 using fontedit::window::ControlPlacement;
@@ -380,25 +383,40 @@ private slots:
     }
 
     // Every caption and the widest text of each field shows whole on the window, nothing
-    // clipped by its own box or hidden under a neighbour.
+    // clipped by its own box or hidden under a neighbour, in Japanese and in English.
     void textsShowWhole_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("text");
-        for (const char* name : kNamedControls) {
-            // A field must show its widest text: the label of a control character, a code, a
-            // byte; the others show their captions.
-            const QString field = QString::fromLatin1(name);
-            const QString text = field == QLatin1String("Text10")          ? QStringLiteral("DEL")
-                                 : field == QLatin1String("Text9")         ? QStringLiteral("100")
-                                 : field.startsWith(QLatin1String("Text")) ? QStringLiteral("FF")
-                                                                           : QString();
-            QTest::newRow(name) << field << text;
+        QTest::addColumn<QString>("language");
+        for (const char* language : {"ja", "en"}) {
+            for (const char* name : kNamedControls) {
+                // A field must show its widest text: the label of a control character, a code,
+                // a byte; the others show their captions.
+                const QString field = QString::fromLatin1(name);
+                const QString text = field == QLatin1String("Text10")  ? QStringLiteral("DEL")
+                                     : field == QLatin1String("Text9") ? QStringLiteral("100")
+                                     : field.startsWith(QLatin1String("Text"))
+                                         ? QStringLiteral("FF")
+                                         : QString();
+                QTest::addRow("%s %s", language, name) << field << text << language;
+            }
         }
     }
 
     void textsShowWhole() {
         QFETCH(QString, name);
         QFETCH(QString, text);
+        QFETCH(QString, language);
+        // As the program starts: the translation first, then the font sized to its captions.
+        std::unique_ptr<QTranslator> translation =
+            fontedit::window::translatorInto(language.toStdString());
+        QCOMPARE(translation != nullptr, language != QLatin1String("ja"));
+        if (translation) QCoreApplication::installTranslator(translation.get());
+        fontedit::window::pinLook();
+        const auto restore = qScopeGuard([&translation] {
+            translation.reset();
+            fontedit::window::pinLook();
+        });
         Form1 form(std::filesystem::current_path());
         QWidget* widget = control(form, name, -1);
         if (auto* edit = qobject_cast<QLineEdit*>(widget)) edit->setText(text);

@@ -9,7 +9,8 @@
 # clicks 読出し, must show the same glyph and label again. Ctrl+L opens the 一覧 panel to the
 # right, the controls staying where they were; a click on its "A" shows glyph 33, which is
 # labelled "Z"; a pixel clicked then shows in the overview and in the preview of "Z", and
-# Ctrl+S stores both under code 33. The run ends at 終了 without a question.
+# Ctrl+S stores both under code 33. The run ends at 終了 without a
+# question. Under LANG=en_US.UTF-8 the window is captioned in English and 終了 is Quit.
 # Usage: real_window_test.sh FONTEDIT [SCREENSHOT.png]  (the screenshot is taken before 終了)
 set -eu
 . "$(dirname "$0")/x11_session.sh"
@@ -131,6 +132,11 @@ label_image() {
     import -window "$window" -crop 25x25+320+16 +repage "$workdir/$1.png"
 }
 
+# A button of 57 x 25 pixels at (left, top) in twips, as an image.
+button_image() {
+    import -window "$window" -crop "57x25+$(($1 / 15))+$(($2 / 15))" +repage "$workdir/$3.png"
+}
+
 cd "$workdir"
 start_editor_elsewhere
 echo "$diagonal" | while read -r pixel; do
@@ -247,5 +253,16 @@ code33_stored() {
 poll code33_stored ||
     fail "the click was not stored under code 33: $(sed -n 34p fntdat.txt)"
 [ "$(sed -n 34p mojidat.txt)" = "$(printf 'Z\r')" ] || fail "mojidat.txt: $(sed -n 34p mojidat.txt)"
+button_image 4320 4200 japanese-exit
+click_exit
+
+# Under an English LANG the window speaks English: its caption, and a button in the place of
+# 終了 that looks otherwise and ends the program as 終了 does.
+lang=en_US.UTF-8 title="8x8 Font Editor"
+start_editor_elsewhere
+lang="" title=""
+button_image 4320 4200 english-exit
+! compare -metric AE "$workdir/japanese-exit.png" "$workdir/english-exit.png" null: 2>/dev/null ||
+    fail "the English window shows 終了"
 click_exit
 echo "PASS"

@@ -33,12 +33,16 @@ find_window() {
     [ -n "$window" ]
 }
 
-# Starts the editor with the arguments given, if any, and waits for its window.
+# Starts the editor with the arguments given, if any, and waits for its window. It speaks
+# Japanese, whatever the caller's locale, unless $lang names another for LANG and $title gives
+# the window's caption in that language.
 start_editor() {
-    QT_QPA_PLATFORM=xcb "$program" "$@" &
+    env -u LANGUAGE -u LC_ALL -u LC_MESSAGES LANG="${lang:-C.UTF-8}" QT_QPA_PLATFORM=xcb \
+        "$program" "$@" &
     pid=$!
     poll find_window || fail "no window appeared"
-    [ "$(xdotool getwindowname "$window")" = "8x8フォントエディタ" ] || fail "wrong window caption"
+    [ "$(xdotool getwindowname "$window")" = "${title:-8x8フォントエディタ}" ] ||
+        fail "wrong window caption: $(xdotool getwindowname "$window")"
 }
 
 # Clicks a button by its left and top in twips; buttons are 57 pixels wide, at least 25 high.

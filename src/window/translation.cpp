@@ -1,0 +1,43 @@
+#include "window/translation.h"
+
+#include <QCoreApplication>
+#include <QFile>
+
+#include "window/language.h"
+
+// The translations live in a static library, whose resource table the linker keeps only when
+// something refers to it; as for the icons, Q_INIT_RESOURCE is that reference.
+static void loadTranslationResources() {
+    Q_INIT_RESOURCE(translations);
+}
+
+namespace fontedit::window {
+namespace {
+
+QString translationFile(const std::string& language) {
+    return QStringLiteral(":/translations/fontedit_%1.qm").arg(QString::fromStdString(language));
+}
+
+}  // namespace
+
+std::unique_ptr<QTranslator> translatorInto(const std::string& language) {
+    if (language == kSourceLanguage) return nullptr;
+    loadTranslationResources();
+    auto translator = std::make_unique<QTranslator>();
+    if (!translator->load(translationFile(language))) return nullptr;
+    return translator;
+}
+
+// Japanese, the usual choice, loads nothing: the resources are not even looked at.
+std::unique_ptr<QTranslator> installUsersLanguage() {
+    const std::string language =
+        chosenLanguage(environmentLanguageSettings(), [](const std::string& candidate) {
+            loadTranslationResources();
+            return QFile::exists(translationFile(candidate));
+        });
+    std::unique_ptr<QTranslator> translator = translatorInto(language);
+    if (translator) QCoreApplication::installTranslator(translator.get());
+    return translator;
+}
+
+}  // namespace fontedit::window
