@@ -238,12 +238,14 @@ private:
 
 ImportFormat detectFormat(std::string_view bytes) {
     if (bytes.starts_with(kPngSignature)) return ImportFormat::Png;
+    if (bytes.starts_with("\1fcp")) return ImportFormat::Pcf;
+    // Judged before blanks are passed over: a binary font's first bytes may be 09, 0A or 20.
+    if (bytes.size() == kBinaryFontBytes && bytes.find('\0') != bytes.npos) {
+        return ImportFormat::Bin;
+    }
     bytes = withoutByteOrderMark(bytes);
     bytes.remove_prefix(std::min(bytes.find_first_not_of(" \t\r\n"), bytes.size()));
-    if (bytes.starts_with("STARTFONT")) return ImportFormat::Bdf;
-    if (bytes.starts_with("\1fcp")) return ImportFormat::Pcf;
-    const bool binary = bytes.size() == kBinaryFontBytes && bytes.find('\0') != bytes.npos;
-    return binary ? ImportFormat::Bin : ImportFormat::C;
+    return bytes.starts_with("STARTFONT") ? ImportFormat::Bdf : ImportFormat::C;
 }
 
 ImportedFont importBdf(std::string_view bytes, const ImportOptions& options) {

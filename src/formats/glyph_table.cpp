@@ -72,7 +72,9 @@ public:
     TableReader(const GlyphTable& table, const ImportOptions& options)
         : table_(table),
           options_(options),
-          header_(options.offset || options.stride ? std::nullopt : fixedGlcdHeader(table.bytes)),
+          header_(options.offset || options.stride || table.declared
+                      ? std::nullopt
+                      : fixedGlcdHeader(table.bytes)),
           offset_(options.offset.value_or(header_ ? GlcdHeader::kLength : 0)) {}
 
     ImportedFont read() {
@@ -80,7 +82,8 @@ public:
             throw Failure(Cause::OffsetPastEnd,
                           {.line = table_.line, .value = std::to_string(table_.bytes.size())});
         }
-        if (!options_.layout && !options_.stride && !options_.offset) refuseVariableWidth();
+        const bool shapeGiven = options_.layout || options_.stride || options_.offset;
+        if (!shapeGiven && !table_.declared) refuseVariableWidth();
         std::vector<Reading> readings;
         for (const TableShape& shape : shapes()) {
             const std::vector<Reading> found = readingsOf(shape);
