@@ -45,11 +45,17 @@ void drawButton(QPainter& painter, const QRect& box, const QPalette& palette, bo
 
 // To a screen reader a pixel is a check box, checked while lit, as a plain button would not
 // tell lit from unlit. Toggling it clicks the button, which leaves the change to the editor.
+// Its name is made here, when a screen reader asks: set on the widget, each of the 40 names
+// would make its interface at start, listened to or not.
 class PixelAccessible : public QAccessibleWidget {
 public:
     explicit PixelAccessible(PixelButton* pixel)
         : QAccessibleWidget(pixel, QAccessible::CheckBox) {}
 
+    QString text(QAccessible::Text kind) const override {
+        if (kind == QAccessible::Name) return pixel()->placeName();
+        return QAccessibleWidget::text(kind);
+    }
     QAccessible::State state() const override {
         QAccessible::State state = QAccessibleWidget::state();
         state.checkable = true;
@@ -78,10 +84,15 @@ QAccessibleInterface* accessibleOf(const QString& className, QObject* object) {
 
 }  // namespace
 
-PixelButton::PixelButton(QWidget* parent) : QAbstractButton(parent) {
+PixelButton::PixelButton(int column, int row, QWidget* parent)
+    : QAbstractButton(parent), column_(column), row_(row) {
     [[maybe_unused]] static const bool accessible =
         (QAccessible::installFactory(accessibleOf), true);
     setFocusPolicy(Qt::StrongFocus);
+}
+
+QString PixelButton::placeName() const {
+    return tr("列 %1 行 %2").arg(column_).arg(row_);
 }
 
 void PixelButton::setLit(bool lit) {
