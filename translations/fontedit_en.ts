@@ -395,12 +395,7 @@
         <translation>Column %1</translation>
     </message>
     <message>
-        <location line="+24"/>
-        <source>列 %1 行 %2</source>
-        <translation>Column %1, row %2</translation>
-    </message>
-    <message>
-        <location line="+45"/>
+        <location line="+67"/>
         <source>保存されていない変更があります。変更を破棄してファイルから読み出しますか？</source>
         <translation>There are unsaved changes. Discard them and read the files?</translation>
     </message>
@@ -538,6 +533,14 @@
         <location line="+1"/>
         <source>見本の文字</source>
         <translation>Sample text</translation>
+    </message>
+</context>
+<context>
+    <name>fontedit::window::PixelButton</name>
+    <message>
+        <location filename="../src/window/pixel_button.cpp" line="+89"/>
+        <source>列 %1 行 %2</source>
+        <translation>Column %1, row %2</translation>
     </message>
 </context>
 <context>

@@ -390,12 +390,7 @@
 <context>
     <name>fontedit::window::Form1</name>
     <message>
-        <location filename="../src/window/form1.cpp" line="+164"/>
-        <source>列 %1 行 %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+45"/>
+        <location filename="../src/window/form1.cpp" line="+207"/>
         <source>保存されていない変更があります。変更を破棄してファイルから読み出しますか？</source>
         <translation type="unfinished"></translation>
     </message>
@@ -428,12 +423,12 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-136"/>
+        <location line="-134"/>
         <source>列 %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+92"/>
+        <location line="+90"/>
         <source>フォルダ %1 のファイル %2 は、最後の読出しか保存の後にほかのプログラムで変更されています。上書きしますか？</source>
         <translation type="unfinished"></translation>
     </message>
@@ -537,6 +532,14 @@
         <location filename="../src/window/glyph_panel.cpp" line="+33"/>
         <location line="+1"/>
         <source>見本の文字</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>fontedit::window::PixelButton</name>
+    <message>
+        <location filename="../src/window/pixel_button.cpp" line="+89"/>
+        <source>列 %1 行 %2</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -65,8 +65,17 @@ QString widestText(const ControlPlacement& control) {
 
 bool fitsAt(const QFont& font, const QStyle& style) {
     const QFontMetrics metrics(font);
+    const ControlPlacement* previous = nullptr;
     for (const ControlPlacement& control : formControls()) {
         if (control.kind() == ControlKind::PixelButton) continue;
+        // The column fields follow one another and measure the same text in the same size:
+        // each measure lays the text out.
+        const bool sameAsPrevious = previous != nullptr && previous->kind() == control.kind() &&
+                                    previous->width == control.width &&
+                                    previous->height == control.height &&
+                                    widestText(*previous) == widestText(control);
+        previous = &control;
+        if (sameAsPrevious) continue;
         const QRect area = textArea(style, control.kind(), pixelRect(control));
         // Buttons wrap their captions onto further lines; labels and fields keep one line.
         const int flags = control.kind() == ControlKind::Button ? Qt::TextWordWrap : 0;

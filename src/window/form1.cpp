@@ -158,10 +158,8 @@ void Form1::nameFieldsByTheirLabels() {
 }
 
 void Form1::createPixelButton(const ControlPlacement& control) {
-    auto* button = new PixelButton(this);
+    auto* button = new PixelButton(control.column, control.row, this);
     button->setObjectName(qtText(control.name()));
-    button->setProperty("Index", control.row);
-    button->setAccessibleName(tr("列 %1 行 %2").arg(control.column).arg(control.row));
     button->setGeometry(pixelRect(control));
     button->setLit(editor_.state().pixels.colour(control.column, control.row) ==
                    state::PixelColour::Lit);

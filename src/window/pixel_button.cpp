@@ -21,35 +21,35 @@ constexpr int kFocusInset = 3;
 constexpr int kFocusWidth = 2;
 
 // The bevel of qDrawWinButton, a light and a dark edge outside and a midtone pair inside, swapped
-// when the button is down, drawn as filled bars: its lines go through the pen's stroker, which
-// took a fifth of the start-up's drawing.
+// when the button is down, drawn as filled rectangles: its lines go through the pen's stroker,
+// which took a fifth of the start-up's drawing. Each edge pair is a rectangle in the bottom-right
+// colour with one a pixel smaller over it in the top-left colour, which gives the same pixels as
+// four bars in five fills instead of nine.
 void drawButton(QPainter& painter, const QRect& box, const QPalette& palette, bool down,
                 const QColor& face) {
     const QColor light = palette.color(QPalette::Light), shadow = palette.color(QPalette::Shadow);
     const QColor button = palette.color(QPalette::Button), dark = palette.color(QPalette::Dark);
-    const QColor& outerTopLeft = down ? shadow : light;
-    const QColor& outerBottomRight = down ? light : shadow;
-    const QColor& innerTopLeft = down ? dark : button;
-    const QColor& innerBottomRight = down ? button : dark;
     const int x = box.x(), y = box.y(), w = box.width(), h = box.height();
-    painter.fillRect(x, y, 1, h - 1, outerTopLeft);
-    painter.fillRect(x, y, w - 1, 1, outerTopLeft);
-    painter.fillRect(x, y + h - 1, w, 1, outerBottomRight);
-    painter.fillRect(x + w - 1, y, 1, h, outerBottomRight);
-    painter.fillRect(x + 1, y + 1, 1, h - 3, innerTopLeft);
-    painter.fillRect(x + 1, y + 1, w - 3, 1, innerTopLeft);
-    painter.fillRect(x + 1, y + h - 2, w - 2, 1, innerBottomRight);
-    painter.fillRect(x + w - 2, y + 1, 1, h - 2, innerBottomRight);
+    painter.fillRect(x, y, w, h, down ? light : shadow);
+    painter.fillRect(x, y, w - 1, h - 1, down ? shadow : light);
+    painter.fillRect(x + 1, y + 1, w - 2, h - 2, down ? button : dark);
+    painter.fillRect(x + 1, y + 1, w - 3, h - 3, down ? dark : button);
     painter.fillRect(x + 2, y + 2, w - 4, h - 4, face);
 }
 
 // To a screen reader a pixel is a check box, checked while lit, as a plain button would not
 // tell lit from unlit. Toggling it clicks the button, which leaves the change to the editor.
+// Its name is made here, when a screen reader asks: set on the widget, each of the 40 names
+// would make its interface at start, listened to or not.
 class PixelAccessible : public QAccessibleWidget {
 public:
     explicit PixelAccessible(PixelButton* pixel)
         : QAccessibleWidget(pixel, QAccessible::CheckBox) {}
 
+    QString text(QAccessible::Text kind) const override {
+        if (kind == QAccessible::Name) return pixel()->placeName();
+        return QAccessibleWidget::text(kind);
+    }
     QAccessible::State state() const override {
         QAccessible::State state = QAccessibleWidget::state();
         state.checkable = true;
@@ -78,10 +78,15 @@ QAccessibleInterface* accessibleOf(const QString& className, QObject* object) {
 
 }  // namespace
 
-PixelButton::PixelButton(QWidget* parent) : QAbstractButton(parent) {
+PixelButton::PixelButton(int column, int row, QWidget* parent)
+    : QAbstractButton(parent), column_(column), row_(row) {
     [[maybe_unused]] static const bool accessible =
         (QAccessible::installFactory(accessibleOf), true);
     setFocusPolicy(Qt::StrongFocus);
+}
+
+QString PixelButton::placeName() const {
+    return tr("列 %1 行 %2").arg(column_).arg(row_);
 }
 
 void PixelButton::setLit(bool lit) {

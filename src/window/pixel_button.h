@@ -8,10 +8,16 @@ namespace fontedit::window {
 
 class PixelButton : public QAbstractButton {
     Q_OBJECT
+    // The control array's index, the row: declared rather than set as a dynamic property, which
+    // costs each pixel a property notice at start.
+    Q_PROPERTY(int Index READ row CONSTANT)
 
 public:
-    explicit PixelButton(QWidget* parent = nullptr);
+    PixelButton(int column, int row, QWidget* parent = nullptr);
 
+    int row() const { return row_; }
+    // What a screen reader calls the pixel: its place in the grid.
+    QString placeName() const;
     bool isLit() const { return lit_; }
     void setLit(bool lit);
     // The colour the face shows now.
@@ -26,6 +32,8 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    int column_;
+    int row_;
     bool lit_ = false;
 };
 

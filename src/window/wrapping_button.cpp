@@ -19,11 +19,17 @@ int scriptOf(QChar ch) {
 }
 
 // The caption with a line break at the last change of script whose first line fits `width`;
-// unchanged when it fits on one line or has no such place.
+// unchanged when it fits on one line or has no such place. A caption of one script is not
+// measured: each measure lays the text out, and the painting lays it out again.
 QString brokenAtScriptChange(const QString& caption, const QFontMetrics& metrics, int width) {
-    if (metrics.horizontalAdvance(caption) <= width) return caption;
-    for (qsizetype at = caption.size() - 1; at > 0; --at) {
-        if (scriptOf(caption[at - 1]) == scriptOf(caption[at])) continue;
+    const auto scriptChangesAt = [&caption](qsizetype at) {
+        return scriptOf(caption[at - 1]) != scriptOf(caption[at]);
+    };
+    qsizetype lastChange = caption.size() - 1;
+    while (lastChange > 0 && !scriptChangesAt(lastChange)) --lastChange;
+    if (lastChange <= 0 || metrics.horizontalAdvance(caption) <= width) return caption;
+    for (qsizetype at = lastChange; at > 0; --at) {
+        if (!scriptChangesAt(at)) continue;
         if (metrics.horizontalAdvance(caption.left(at)) <= width &&
             metrics.horizontalAdvance(caption.mid(at)) <= width) {
             return caption.left(at) + u'\n' + caption.mid(at);
