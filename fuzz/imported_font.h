@@ -7,7 +7,8 @@
 
 namespace fontedit::fuzz {
 
-// A failure of an import is one of its format's own causes, numbered from `first` to `last`.
+// A failure of an import is one of its format's own causes, numbered from `first` to `last`,
+// or the size cap all imports share.
 void checkImportFailure(const state::Failure& failure, int first, int last);
 
 // 96 glyphs of byte cells as the editor writes them, and labels the font files hold: Save
