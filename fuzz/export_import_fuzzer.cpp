@@ -56,11 +56,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             break;
     }
     fuzz::require(formats::detectFormat(bytes) == format, "an export is told by its content");
-    const formats::ImportedFont font = format == ImportFormat::C ? formats::importCTable(bytes, {})
-                                       : format == ImportFormat::Bdf ? formats::importBdf(bytes, {})
-                                       : format == ImportFormat::Bin
-                                           ? formats::importBinary(bytes, {})
-                                           : formats::importPng(bytes, {});
+    const formats::ImportedFont font = formats::importFont(format, bytes, {});
     const std::vector<int> codes =
         format == ImportFormat::C && !c.codes.empty() ? c.codes : formats::allGlyphCodes();
     for (int code = 0; code < state::kSavedCodes; ++code) {

@@ -60,23 +60,8 @@ void run(ImportOptions options) {
     formats::ImportedFont font;
     inFile(options.source, [&] {
         if (formats::isGzip(bytes)) bytes = formats::gunzip(bytes);
-        switch (options.format.value_or(formats::detectFormat(bytes))) {
-            case formats::ImportFormat::Bdf:
-                font = formats::importBdf(bytes, options.import);
-                break;
-            case formats::ImportFormat::Pcf:
-                font = formats::importPcf(bytes, options.import);
-                break;
-            case formats::ImportFormat::Bin:
-                font = formats::importBinary(bytes, options.import);
-                break;
-            case formats::ImportFormat::C:
-                font = formats::importCTable(bytes, options.import);
-                break;
-            case formats::ImportFormat::Png:
-                font = formats::importPng(bytes, options.import);
-                break;
-        }
+        font = formats::importFont(options.format.value_or(formats::detectFormat(bytes)), bytes,
+                                   options.import);
     });
     const std::filesystem::path dir(options.dir);
     if (!options.force) refuseToOverwrite(dir);

@@ -99,6 +99,9 @@ ImportedFont importPcf(std::string_view bytes, const ImportOptions& options);
 // by its pixels together, so blurred edges and stray pixels do not change it. Labels as for a
 // binary table.
 ImportedFont importPng(std::string_view bytes, const ImportOptions& options);
+
+// The import of `format`, as detectFormat tells it or the user names it.
+ImportedFont importFont(ImportFormat format, std::string_view bytes, const ImportOptions& options);
 // Glyph after glyph, with no header unless an offset passes over it.
 ImportedFont importBinary(std::string_view bytes, const ImportOptions& options);
 

@@ -256,10 +256,7 @@ TEST(ExportImport, EveryExportComesBackUnchanged) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         EXPECT_EQ(detectFormat(c.bytes), c.format);
-        const ImportedFont font = c.format == ImportFormat::C     ? importCTable(c.bytes, {})
-                                  : c.format == ImportFormat::Bdf ? importBdf(c.bytes, {})
-                                  : c.format == ImportFormat::Png ? importPng(c.bytes, {})
-                                                                  : importBinary(c.bytes, {});
+        const ImportedFont font = importFont(c.format, c.bytes, {});
         for (int code = 0; code < state::kSavedCodes; ++code) {
             const auto index = static_cast<std::size_t>(code);
             EXPECT_EQ(glyphBytes(font.data, code),

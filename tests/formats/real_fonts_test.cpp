@@ -80,15 +80,23 @@ bool insideCell(const Dot& dot, int baseline) {
            dot.second >= baseline - (state::kGlyphRows - 1) && dot.second <= baseline;
 }
 
-// One of Debian's fonts as BDF.
-std::string debianBdf(const std::string& name) {
+// One of Debian's fonts as installed, unpacked, and as Debian's pcf2bdf converts it.
+struct DebianFont {
+    std::string pcf;
+    std::string bdf{};
+};
+
+DebianFont debianFont(const std::string& name) {
+    const std::filesystem::path packed =
+        std::filesystem::path("/usr/share/fonts/X11/misc") / (name + ".pcf.gz");
+    DebianFont font{.pcf = gunzip(readBytes(packed))};
     ScratchDirectory dir;
-    const std::string pcf = (dir / "font.pcf").string();
-    const std::string bdf = (dir / "font.bdf").string();
-    const std::string command = "gunzip -c /usr/share/fonts/X11/misc/" + name + ".pcf.gz > " + pcf +
-                                " && pcf2bdf -o " + bdf + " " + pcf;
+    writeBytes(dir / "font.pcf", font.pcf);
+    const std::string command =
+        "pcf2bdf -o " + (dir / "font.bdf").string() + " " + (dir / "font.pcf").string();
     if (std::system(command.c_str()) != 0) ADD_FAILURE() << command;
-    return readBytes(bdf);
+    font.bdf = readBytes(dir / "font.bdf");
+    return font;
 }
 
 TEST(RealFonts, GlyphsLandWhereTheirOwnBitmapsPutThem) {
@@ -109,15 +117,9 @@ TEST(RealFonts, GlyphsLandWhereTheirOwnBitmapsPutThem) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         const int baseline = c.baseline.value_or(6);
-        const std::filesystem::path packed =
-            std::filesystem::path("/usr/share/fonts/X11/misc") / (std::string(c.name) + ".pcf.gz");
-        const std::string pcf = gunzip(readBytes(packed));
-        ScratchDirectory dir;
-        writeBytes(dir / "font.pcf", pcf);
-        const std::string bdfPath = (dir / "font.bdf").string();
-        const std::string command = "pcf2bdf -o " + bdfPath + " " + (dir / "font.pcf").string();
-        ASSERT_EQ(std::system(command.c_str()), 0) << command;
-        const std::string bdf = readBytes(bdfPath);
+        const DebianFont debian = debianFont(c.name);
+        const std::string& pcf = debian.pcf;
+        const std::string& bdf = debian.bdf;
         const std::map<int, BdfGlyph> glyphs = glyphsOf(bdf);
         ASSERT_GE(glyphs.size(), 95u);
 
@@ -191,7 +193,7 @@ std::string byteList(const std::vector<unsigned>& bytes, bool binary = false) {
 // The shapes display libraries keep a 5 x 8 font in, filled with a real font's glyphs: each
 // must come back exactly without options, or be refused, as a wrong font is worse than none.
 TEST(RealFonts, TablesInTheShapesOfDisplayLibrariesReadBackExactly) {
-    const std::string bdf = debianBdf("5x8");
+    const std::string bdf = debianFont("5x8").bdf;
     const ImportedFont reference = importBdf(bdf, {});
     const ColumnsOf columnsOf = [&](int code) {
         std::vector<unsigned> columns(state::kGlyphColumns);

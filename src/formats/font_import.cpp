@@ -1,0 +1,21 @@
+#include "formats/font_import.h"
+
+namespace fontedit::formats {
+
+ImportedFont importFont(ImportFormat format, std::string_view bytes, const ImportOptions& options) {
+    switch (format) {
+        case ImportFormat::Bdf:
+            return importBdf(bytes, options);
+        case ImportFormat::Pcf:
+            return importPcf(bytes, options);
+        case ImportFormat::Bin:
+            return importBinary(bytes, options);
+        case ImportFormat::Png:
+            return importPng(bytes, options);
+        case ImportFormat::C:
+            break;
+    }
+    return importCTable(bytes, options);
+}
+
+}  // namespace fontedit::formats
