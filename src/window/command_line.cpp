@@ -73,6 +73,9 @@ std::variant<StartOptions, int> readCommandLine(const std::vector<std::string>& 
             return QFile::decodeName(arg.c_str()) == operands.front();
         });
         options.directory = std::filesystem::absolute(*dir);
+        // "fontedit ." names the working directory, shown without a "/." after it.
+        if (options.directory.filename() == ".")
+            options.directory = options.directory.parent_path();
         std::error_code error;
         const auto status = std::filesystem::status(options.directory, error);
         if (!std::filesystem::exists(status)) {
