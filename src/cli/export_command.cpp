@@ -1,4 +1,3 @@
-#include <map>
 #include <memory>
 #include <utility>
 #include <vector>
@@ -79,12 +78,12 @@ void addExportCommand(CLI::App& app) {
         "export",
         "Write the font of DIR for other programs, by default as DIR/font.h exactly as "
         "the editor's export does.");
-    std::map<std::string, formats::ExportFormat> words;
+    std::vector<std::pair<std::string, formats::ExportFormat>> words;
     for (const formats::ExportFormatInfo& info : formats::exportFormats()) {
-        words.emplace(info.word, info.format);
+        words.emplace_back(info.word, info.format);
     }
     command->add_option("--format", options->format, formatHelp())
-        ->transform(CLI::CheckedTransformer(words))
+        ->transform(wordFor(std::move(words)))
         ->option_text("FORMAT");
     command
         ->add_option("-o,--output", options->output,
