@@ -23,7 +23,7 @@ constexpr std::array kLooks{
                 {164, 196, 72},
                 90,
                 DotShape::Square,
-                10},
+                8},
     DisplayLook{"lcd-blue",
                 "a character LCD: white dots on a blue backlight",
                 {28, 64, 214},
@@ -32,7 +32,7 @@ constexpr std::array kLooks{
                 {28, 64, 214},
                 90,
                 DotShape::Square,
-                10},
+                8},
     DisplayLook{"oled",
                 "an OLED: white dots on black with a faint glow",
                 {0, 0, 0},
@@ -41,7 +41,7 @@ constexpr std::array kLooks{
                 {34, 40, 46},
                 90,
                 DotShape::Square,
-                10},
+                8},
     DisplayLook{"led-red",
                 "an LED matrix: round red dots on black",
                 {0, 0, 0},
@@ -50,7 +50,7 @@ constexpr std::array kLooks{
                 {0, 0, 0},
                 90,
                 DotShape::Round,
-                10},
+                8},
 };
 
 }  // namespace

@@ -5,23 +5,36 @@
 namespace fontedit::formats {
 namespace {
 
-// Which pixels of a pitch of `scale` the dot covers: a centred square, or the disc inside it.
-std::vector<bool> dotMask(int scale, const DisplayLook& look) {
+// Which pixels of each row of a pitch of `scale` the dot covers, as [first, last): a centred
+// square, or the disc inside it.
+std::vector<DotSpan> dotSpans(int scale, const DisplayLook& look) {
     const int side = std::max(1, scale * look.dotPercent / 100);
     const int start = (scale - side) / 2;
-    std::vector<bool> mask(static_cast<std::size_t>(scale) * scale, false);
+    std::vector<DotSpan> spans(static_cast<std::size_t>(scale), DotSpan{0, 0});
     const double radius = side / 2.0;
     const double centre = start + radius;
     for (int y = start; y < start + side; ++y) {
-        for (int x = start; x < start + side; ++x) {
-            const double dx = x + 0.5 - centre;
+        DotSpan span{start, start + side};
+        if (look.shape == DotShape::Round && side >= 3) {
             const double dy = y + 0.5 - centre;
-            const bool inside =
-                look.shape == DotShape::Square || side < 3 || dx * dx + dy * dy <= radius * radius;
-            mask[static_cast<std::size_t>(y) * scale + x] = inside;
+            while (span.first < span.last) {
+                const double dx = span.first + 0.5 - centre;
+                if (dx * dx + dy * dy <= radius * radius) break;
+                ++span.first;
+                --span.last;
+            }
         }
+        spans[static_cast<std::size_t>(y)] = span;
     }
-    return mask;
+    return spans;
+}
+
+void fill(std::uint8_t* pixel, int count, Rgb colour) {
+    for (int i = 0; i < count; ++i, pixel += 3) {
+        pixel[0] = colour.red;
+        pixel[1] = colour.green;
+        pixel[2] = colour.blue;
+    }
 }
 
 }  // namespace
@@ -31,13 +44,9 @@ DotCanvas::DotCanvas(int widthDots, int heightDots, int scale, const DisplayLook
       height_(heightDots * scale),
       scale_(scale),
       look_(look),
-      inDot_(dotMask(scale, look)),
+      spans_(dotSpans(scale, look)),
       pixels_(static_cast<std::size_t>(width_) * height_ * 3) {
-    for (std::size_t i = 0; i < pixels_.size(); i += 3) {
-        pixels_[i] = look.ground.red;
-        pixels_[i + 1] = look.ground.green;
-        pixels_[i + 2] = look.ground.blue;
-    }
+    fill(pixels_.data(), width_ * height_, look.ground);
 }
 
 void DotCanvas::drawGlyph(const GlyphBytes& columns, int leftDot, int topDot) {
@@ -49,19 +58,14 @@ void DotCanvas::drawGlyph(const GlyphBytes& columns, int leftDot, int topDot) {
 }
 
 void DotCanvas::drawDot(int xDot, int yDot, bool lit) {
-    const Rgb dot = lit ? look_.lit : look_.unlit;
+    const bool glows = lit && look_.glow != look_.ground;
     for (int y = 0; y < scale_; ++y) {
-        std::uint8_t* pixel = &pixels_[((static_cast<std::size_t>(yDot) * scale_ + y) * width_ +
-                                        static_cast<std::size_t>(xDot) * scale_) *
-                                       3];
-        for (int x = 0; x < scale_; ++x, pixel += 3) {
-            const bool inside = inDot_[static_cast<std::size_t>(y) * scale_ + x];
-            if (!inside && !lit) continue;
-            const Rgb colour = inside ? dot : look_.glow;
-            pixel[0] = colour.red;
-            pixel[1] = colour.green;
-            pixel[2] = colour.blue;
-        }
+        std::uint8_t* row = &pixels_[((static_cast<std::size_t>(yDot) * scale_ + y) * width_ +
+                                      static_cast<std::size_t>(xDot) * scale_) *
+                                     3];
+        if (glows) fill(row, scale_, look_.glow);
+        const DotSpan span = spans_[static_cast<std::size_t>(y)];
+        fill(row + span.first * 3, span.last - span.first, lit ? look_.lit : look_.unlit);
     }
 }
 

@@ -10,6 +10,12 @@
 
 namespace fontedit::formats {
 
+// The pixels [first, last) of one row of a dot's pitch that the dot covers.
+struct DotSpan {
+    int first;
+    int last;
+};
+
 class DotCanvas {
 public:
     // `scale` pixels a dot pitch each way, 1 or more.
@@ -30,7 +36,7 @@ private:
     int height_;
     int scale_;
     DisplayLook look_;
-    std::vector<bool> inDot_;  // scale x scale: which pixels of a pitch the dot itself covers
+    std::vector<DotSpan> spans_;  // a row of the pitch each
     std::vector<std::uint8_t> pixels_;
 };
 

@@ -20,14 +20,15 @@ std::string encoded(const DotCanvas& canvas) {
     image.width = static_cast<png_uint_32>(canvas.width());
     image.height = static_cast<png_uint_32>(canvas.height());
     image.format = PNG_FORMAT_RGB;
-    png_alloc_size_t size = 0;
-    const std::uint8_t* pixels = canvas.pixels().data();
-    if (png_image_write_get_memory_size(image, size, 0, pixels, 0, nullptr)) {
-        std::string bytes(size, '\0');
-        if (png_image_write_to_memory(&image, bytes.data(), &size, 0, pixels, 0, nullptr)) {
-            bytes.resize(size);
-            return bytes;
-        }
+    // Pictures of dots are flat colour, which zlib's fastest level packs nearly as well; and one
+    // pass into room for the worst case costs half of measuring first.
+    image.flags = PNG_IMAGE_FLAG_FAST;
+    std::string bytes(PNG_IMAGE_PNG_SIZE_MAX(image), '\0');
+    png_alloc_size_t size = bytes.size();
+    if (png_image_write_to_memory(&image, bytes.data(), &size, 0, canvas.pixels().data(), 0,
+                                  nullptr)) {
+        bytes.resize(size);
+        return bytes;
     }
     throw state::Failure(state::Cause::PngNotEncoded, {.value = image.message});
 }

@@ -202,7 +202,7 @@ TEST(CliRender, WritesAPngOfTheTextOrTheSheet) {
                                     "Hello, world!\x1B", "-o", "-", dir});
     EXPECT_EQ(panel.status, 0) << panel.err;
     EXPECT_EQ(pngSize(panel.out),
-              std::make_pair(10 * (2 + 16 * 6 - 1 + 2u), 10 * (2 + 2 * 9 - 1 + 2u)));
+              std::make_pair(8 * (2 + 16 * 6 - 1 + 2u), 8 * (2 + 2 * 9 - 1 + 2u)));
     EXPECT_EQ(panel.err, "fontedit-cli: no glyph for '\\x1B': shown as a blank cell\n");
 
     const CliResult missing = runCli({"render", "--text", "a\x1B", "-o", "-", dir});
