@@ -18,7 +18,7 @@ std::uint8_t reversedBits(std::uint8_t byte) {
     return reversed;
 }
 
-std::array<std::uint8_t, state::kGlyphRows> rowBytes(const GlyphBytes& columns) {
+std::array<std::uint8_t, state::kGlyphRows> rowBytes(const state::GlyphBytes& columns) {
     std::array<std::uint8_t, state::kGlyphRows> rows{};
     for (int row = 0; row < state::kGlyphRows; ++row) {
         for (int column = 0; column < state::kGlyphColumns; ++column) {
@@ -62,7 +62,7 @@ std::string commentText(std::string_view label) {
 }
 
 std::string glyphRow(const FontData& data, int code, bool last, const CSourceOptions& options) {
-    const GlyphBytes columns = glyphBytes(data, code);
+    const state::GlyphBytes columns = glyphBytes(data, code);
     std::string row = "    {";
     const auto add = [&](std::uint8_t byte) {
         row += (row.back() == '{' ? "" : ", ") + hexByte(byte);

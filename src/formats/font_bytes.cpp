@@ -23,8 +23,8 @@ std::uint8_t cellByte(std::string_view cell, int code, int column) {
     return static_cast<std::uint8_t>(value);
 }
 
-GlyphBytes glyphBytes(const FontData& data, int code) {
-    GlyphBytes bytes;
+state::GlyphBytes glyphBytes(const FontData& data, int code) {
+    state::GlyphBytes bytes;
     for (int column = 1; column <= state::kGlyphColumns; ++column) {
         bytes[column - 1] = cellByte(data.cells[code][column - 1], code, column);
     }

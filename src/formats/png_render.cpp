@@ -24,7 +24,7 @@ public:
           scale_(scale),
           pixels_(static_cast<std::size_t>(width_) * height_ * 3, 0xFF) {}
 
-    void drawGlyph(const GlyphBytes& columns, int leftDot, int topDot) {
+    void drawGlyph(const state::GlyphBytes& columns, int leftDot, int topDot) {
         for (int column = 0; column < state::kGlyphColumns; ++column) {
             for (int row = 0; row < state::kGlyphRows; ++row) {
                 if (dotLit(columns[column], row)) light(leftDot + column, topDot + row);

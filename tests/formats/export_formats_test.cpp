@@ -259,8 +259,9 @@ TEST(ExportImport, EveryExportComesBackUnchanged) {
         const ImportedFont font = importFont(c.format, c.bytes, {});
         for (int code = 0; code < state::kSavedCodes; ++code) {
             const auto index = static_cast<std::size_t>(code);
-            EXPECT_EQ(glyphBytes(font.data, code),
-                      index < c.codes.size() ? glyphBytes(written, c.codes[index]) : GlyphBytes{})
+            EXPECT_EQ(glyphBytes(font.data, code), index < c.codes.size()
+                                                       ? glyphBytes(written, c.codes[index])
+                                                       : state::GlyphBytes{})
                 << code;
         }
         for (const ImportNote& note : font.notes) {
