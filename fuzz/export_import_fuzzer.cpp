@@ -35,7 +35,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const int first = input.ConsumeIntegralInRange(0, formats::kLastFirstEncoding);
     const int scale = input.ConsumeIntegralInRange(1, 3);
 
-    formats::FontData written;
+    state::FontData written;
     for (auto& glyph : written.cells) {
         for (std::string& cell : glyph)
             cell = state::hexText(input.ConsumeIntegral<std::uint8_t>());

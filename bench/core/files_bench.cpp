@@ -53,7 +53,8 @@ enum class Format { Header, C, Bdf, Bin, Png };
 void exportStep(benchmark::State& run, Format format) {
     editing::Editor editor;
     drawFullFont(editor);
-    const formats::FontData data = formats::fontData(editor.state().font, editor.state().labels);
+    const state::FontData data =
+        state::tableTexts<state::FontData>(editor.state().font, editor.state().labels);
     for (auto _ : run) {
         std::string bytes;
         switch (format) {
@@ -88,7 +89,8 @@ BENCHMARK_CAPTURE(exportStep, png, Format::Png)->Name("core-render-sheet")->Appl
 void importStep(benchmark::State& run, formats::ImportFormat format) {
     editing::Editor editor;
     drawFullFont(editor);
-    const formats::FontData data = formats::fontData(editor.state().font, editor.state().labels);
+    const state::FontData data =
+        state::tableTexts<state::FontData>(editor.state().font, editor.state().labels);
     const bool c = format == formats::ImportFormat::C;
     const std::string bytes = c ? formats::headerBytes(data) : formats::bdfBytes(data);
     for (auto _ : run) {

@@ -41,7 +41,7 @@ std::string defaultFileName(Format format) {
     return {};
 }
 
-std::string exportedBytes(const formats::FontData& data, const ExportOptions& options) {
+std::string exportedBytes(const state::FontData& data, const ExportOptions& options) {
     switch (options.format) {
         case Format::Header:
             return formats::headerBytes(data);
@@ -58,7 +58,7 @@ std::string exportedBytes(const formats::FontData& data, const ExportOptions& op
 
 void run(const ExportOptions& options) {
     const std::filesystem::path dir(options.dir);
-    const formats::FontData data = folder::loadFont(dir);
+    const state::FontData data = folder::loadFont(dir);
     if (options.format == Format::Header && !options.output) {
         // The editor's own export, written as it writes it.
         folder::exportHeader(data, dir);

@@ -29,7 +29,7 @@ bool isGlyphName(std::string_view label) {
 
 // A label that is a valid name and not taken by an earlier glyph names its glyph; the others
 // are "char" and the encoding.
-std::array<std::string, state::kSavedCodes> glyphNames(const FontData& data, int first) {
+std::array<std::string, state::kSavedCodes> glyphNames(const state::FontData& data, int first) {
     std::array<std::string, state::kSavedCodes> names;
     std::set<std::string_view> taken;
     for (int code = 0; code < state::kSavedCodes; ++code) {
@@ -74,7 +74,7 @@ void appendGlyph(std::string& bdf, const std::string& name, int encoding,
 
 }  // namespace
 
-std::string bdfBytes(const FontData& data, int first) {
+std::string bdfBytes(const state::FontData& data, int first) {
     std::array<state::GlyphBytes, state::kSavedCodes> glyphs;
     for (int code = 0; code < state::kSavedCodes; ++code) glyphs[code] = glyphBytes(data, code);
     // SWIDTH 600 is 5 dots in thousandths of the 8-point size at 75 dpi; the computed

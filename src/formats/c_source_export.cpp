@@ -61,7 +61,8 @@ std::string commentText(std::string_view label) {
     return text;
 }
 
-std::string glyphRow(const FontData& data, int code, bool last, const CSourceOptions& options) {
+std::string glyphRow(const state::FontData& data, int code, bool last,
+                     const CSourceOptions& options) {
     const state::GlyphBytes columns = glyphBytes(data, code);
     std::string row = "    {";
     const auto add = [&](std::uint8_t byte) {
@@ -99,7 +100,7 @@ std::string layoutComment(const CSourceOptions& options) {
                           : "one byte per column, left first; bit 0 is the top dot";
 }
 
-std::string cSourceBytes(const FontData& data, const CSourceOptions& options) {
+std::string cSourceBytes(const state::FontData& data, const CSourceOptions& options) {
     const std::vector<int> codes = options.codes.empty() ? allGlyphCodes() : options.codes;
     const std::string shape =
         "[" + std::to_string(codes.size()) + (options.layout == Layout::Rows ? "][8]" : "][5]");

@@ -68,7 +68,7 @@ private:
 
 }  // namespace
 
-std::string textPng(const FontData& data, std::string_view text, int scale) {
+std::string textPng(const state::FontData& data, std::string_view text, int scale) {
     if (text.empty()) throw std::invalid_argument("no text to render");
     std::vector<int> codes;
     for (const TextGlyph& glyph :
@@ -87,7 +87,7 @@ std::string textPng(const FontData& data, std::string_view text, int scale) {
     return picture.png();
 }
 
-std::string sheetPng(const FontData& data, int scale) {
+std::string sheetPng(const state::FontData& data, int scale) {
     Picture picture(kSheetWidthDots, kSheetHeightDots, scale);
     for (int code = 0; code < state::kSavedCodes; ++code) {
         picture.drawGlyph(glyphBytes(data, code), sheetGlyphLeft(code), sheetGlyphTop(code));

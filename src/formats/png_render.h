@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "formats/font_data.h"
+#include "state/font_data.h"
 
 namespace fontedit::formats {
 
@@ -15,9 +15,9 @@ inline constexpr int kLargestScale = 64;
 // One line of UTF-8 text, not empty, one blank column between glyphs: (6 x characters - 1) x scale
 // by 8 x scale pixels. A character takes the glyph whose label it is, or else its ASCII code minus
 // 32; one with neither fails with NoGlyphForCharacter naming it.
-std::string textPng(const FontData& data, std::string_view text, int scale = kDefaultScale);
+std::string textPng(const state::FontData& data, std::string_view text, int scale = kDefaultScale);
 
 // All 96 glyphs, 16 to a row, two blank dots between them and around them.
-std::string sheetPng(const FontData& data, int scale = kDefaultScale);
+std::string sheetPng(const state::FontData& data, int scale = kDefaultScale);
 
 }  // namespace fontedit::formats

@@ -31,8 +31,8 @@ unsigned patternByte(int code, int column) {
 
 // Every cell a different byte, written in the forms the editor accepts; labels that would
 // break a C comment if written as they stand.
-FontData patternFont() {
-    FontData data;
+state::FontData patternFont() {
+    state::FontData data;
     for (int code = 0; code < state::kSavedCodes; ++code) {
         for (int column = 1; column <= 5; ++column) {
             char text[8];
@@ -103,7 +103,7 @@ TEST(CSourceBytes, CompilesAndHoldsEveryByte) {
         {"Font", Layout::Columns, true, false},
         {"font5x8", Layout::Columns, false, true},
     };
-    const FontData data = patternFont();
+    const state::FontData data = patternFont();
     for (const CSourceOptions& options : cases) {
         const ScratchDirectory dir;
         writeBytes(dir / "font.c", cSourceBytes(data, options));
@@ -149,16 +149,16 @@ TEST(CSourceBytes, KeepsCodeAndLabelInTheRowsComment) {
 TEST(FontBytes, RefuseCellsThatAreNotBytes) {
     struct Case {
         std::string cell;
-        std::function<void(const FontData&)> format;
+        std::function<void(const state::FontData&)> format;
     };
     const Case cases[] = {
-        {"G1", [](const FontData& data) { cSourceBytes(data, {}); }},
-        {"1FF", [](const FontData& data) { bdfBytes(data); }},
-        {"0x7", [](const FontData& data) { binaryBytes(data); }},
-        {"-1", [](const FontData& data) { sheetPng(data); }},
+        {"G1", [](const state::FontData& data) { cSourceBytes(data, {}); }},
+        {"1FF", [](const state::FontData& data) { bdfBytes(data); }},
+        {"0x7", [](const state::FontData& data) { binaryBytes(data); }},
+        {"-1", [](const state::FontData& data) { sheetPng(data); }},
     };
     for (const Case& c : cases) {
-        FontData data = patternFont();
+        state::FontData data = patternFont();
         data.cells[42][3] = c.cell;
         expectFailure([&] { c.format(data); }, state::Cause::CellNotAByte,
                       {.code = 42, .column = 4});
@@ -169,7 +169,7 @@ TEST(FontBytes, RefuseCellsThatAreNotBytes) {
 
 // bdftopcf accepts the font and pcf2bdf gives back the same bytes.
 TEST(BdfBytes, ComesBackUnchangedThroughPcf) {
-    FontData data = patternFont();
+    state::FontData data = patternFont();
     data.labels[33] = "A";
     data.labels[34] = "A";
     data.labels[35] = "char99";
@@ -218,7 +218,7 @@ Picture decoded(const std::string& png) {
 
 // Whatever export writes, import reads back with no options, every byte in its place.
 TEST(ExportImport, EveryExportComesBackUnchanged) {
-    FontData written = patternFont();
+    state::FontData written = patternFont();
     // A newline first, and the columns of a GLCD header of a proportional font: 2 glyphs, 8
     // rows high, 255 and 217 columns wide, which 480 bytes hold to the byte.
     written.cells[0] = {"A", "20", "5", "8", "0"};
@@ -282,7 +282,7 @@ std::string edited(const std::string& png, const std::string& edit) {
 // What an image editor makes of a sheet, in other colours, encodings and with its pixels
 // a little off, gives back every glyph as render drew it.
 TEST(PngImport, ReadsTheSheetAsImageEditorsSaveIt) {
-    const FontData written = patternFont();
+    const state::FontData written = patternFont();
     const std::string sheet = sheetPng(written);
     for (const char* edit : {
              "-fill '#102060' -opaque '#FF0800' -fill '#F0E0A0' -opaque white",
@@ -302,7 +302,7 @@ TEST(PngImport, ReadsTheSheetAsImageEditorsSaveIt) {
         }
         EXPECT_EQ(font.data.labels[1], "A");
     }
-    const ImportedFont blank = importPng(sheetPng(FontData{}, 2), {});
+    const ImportedFont blank = importPng(sheetPng(state::FontData{}, 2), {});
     EXPECT_EQ(blank.data.cells[33], (std::array<std::string, 5>{"0", "0", "0", "0", "0"}));
 }
 
@@ -350,7 +350,7 @@ TEST(PngImport, RefusesWhatIsNoSheetBeforeDecodingIt) {
 }
 
 TEST(Render, DrawsTextAndTheSheetDotByDot) {
-    FontData data;
+    state::FontData data;
     data.cells[33] = {"1", "", "", "", "80"};  // "A" by its ASCII code
     data.cells[5] = {"", "", "FF", "", ""};
     data.labels[5] = "é";  // by its label
