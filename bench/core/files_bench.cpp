@@ -52,14 +52,16 @@ BENCHMARK_CAPTURE(fileStep, disk, Step::All, std::filesystem::current_path())
 void exportStep(benchmark::State& run, formats::ExportFormat format) {
     editing::Editor editor;
     drawFullFont(editor);
-    const formats::FontData data = formats::fontData(editor.state().font, editor.state().labels);
+    const state::FontData data =
+        state::tableTexts<state::FontData>(editor.state().font, editor.state().labels);
     for (auto _ : run) benchmark::DoNotOptimize(formats::exportBytes(format, data, {}));
 }
 
 void renderStep(benchmark::State& run, const formats::DisplayLook& look) {
     editing::Editor editor;
     drawFullFont(editor);
-    const formats::FontData data = formats::fontData(editor.state().font, editor.state().labels);
+    const state::FontData data =
+        state::tableTexts<state::FontData>(editor.state().font, editor.state().labels);
     for (auto _ : run) benchmark::DoNotOptimize(formats::sheetPng(data, look.defaultScale, look));
 }
 
@@ -84,7 +86,8 @@ const bool kFormatBenchmarks = [] {
 void importStep(benchmark::State& run, formats::ImportFormat format) {
     editing::Editor editor;
     drawFullFont(editor);
-    const formats::FontData data = formats::fontData(editor.state().font, editor.state().labels);
+    const state::FontData data =
+        state::tableTexts<state::FontData>(editor.state().font, editor.state().labels);
     const bool c = format == formats::ImportFormat::C;
     const std::string bytes = c ? formats::headerBytes(data) : formats::bdfBytes(data);
     for (auto _ : run) {

@@ -34,7 +34,7 @@ struct RenderOptions {
 
 void run(const RenderOptions& options) {
     const std::filesystem::path dir(options.dir);
-    const formats::FontData data = folder::loadFont(dir);
+    const state::FontData data = folder::loadFont(dir);
     const int scale = static_cast<int>(options.scale.value_or(options.look.defaultScale));
     std::string png;
     inFile((dir / formats::kFontFileName).string(), [&] {

@@ -49,7 +49,7 @@ DotCanvas::DotCanvas(int widthDots, int heightDots, int scale, const DisplayLook
     fill(pixels_.data(), width_ * height_, look.ground);
 }
 
-void DotCanvas::drawGlyph(const GlyphBytes& columns, int leftDot, int topDot) {
+void DotCanvas::drawGlyph(const state::GlyphBytes& columns, int leftDot, int topDot) {
     for (int column = 0; column < state::kGlyphColumns; ++column) {
         for (int row = 0; row < state::kGlyphRows; ++row) {
             drawDot(leftDot + column, topDot + row, dotLit(columns[column], row));

@@ -22,7 +22,7 @@ public:
     DotCanvas(int widthDots, int heightDots, int scale, const DisplayLook& look);
 
     // The 5 x 8 dots of a glyph, each lit or unlit, its top left dot at (leftDot, topDot).
-    void drawGlyph(const GlyphBytes& columns, int leftDot, int topDot);
+    void drawGlyph(const state::GlyphBytes& columns, int leftDot, int topDot);
 
     int width() const { return width_; }
     int height() const { return height_; }

@@ -33,13 +33,13 @@ std::string encoded(const DotCanvas& canvas) {
     throw state::Failure(state::Cause::PngNotEncoded, {.value = image.message});
 }
 
-LabelOf labelsOf(const FontData& data) {
+LabelOf labelsOf(const state::FontData& data) {
     return [&data](int code) -> std::string_view { return data.labels[code]; };
 }
 
 }  // namespace
 
-std::string textPng(const FontData& data, std::string_view text, int scale,
+std::string textPng(const state::FontData& data, std::string_view text, int scale,
                     const DisplayLook& look) {
     if (text.empty()) throw std::invalid_argument("no text to render");
     std::vector<int> codes;
@@ -58,7 +58,7 @@ std::string textPng(const FontData& data, std::string_view text, int scale,
     return encoded(canvas);
 }
 
-std::string sheetPng(const FontData& data, int scale, const DisplayLook& look) {
+std::string sheetPng(const state::FontData& data, int scale, const DisplayLook& look) {
     DotCanvas canvas(kSheetWidthDots, kSheetHeightDots, scale, look);
     for (int code = 0; code < state::kSavedCodes; ++code) {
         canvas.drawGlyph(glyphBytes(data, code), sheetGlyphLeft(code), sheetGlyphTop(code));
@@ -66,7 +66,7 @@ std::string sheetPng(const FontData& data, int scale, const DisplayLook& look) {
     return encoded(canvas);
 }
 
-PanelPicture panelPng(const FontData& data, std::string_view text, PanelSize size, int scale,
+PanelPicture panelPng(const state::FontData& data, std::string_view text, PanelSize size, int scale,
                       const DisplayLook& look) {
     PanelPicture picture{{}, panelText(text, size, labelsOf(data))};
     DotCanvas canvas(panelWidthDots(size), panelHeightDots(size), scale, look);
@@ -74,7 +74,7 @@ PanelPicture panelPng(const FontData& data, std::string_view text, PanelSize siz
         for (int column = 0; column < size.columns; ++column) {
             const std::optional<int> code =
                 picture.text.cells[static_cast<std::size_t>(row) * size.columns + column];
-            canvas.drawGlyph(code ? glyphBytes(data, *code) : GlyphBytes{},
+            canvas.drawGlyph(code ? glyphBytes(data, *code) : state::GlyphBytes{},
                              kPanelMargin + column * kPanelCellPitchX,
                              kPanelMargin + row * kPanelCellPitchY);
         }

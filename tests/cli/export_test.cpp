@@ -63,7 +63,7 @@ TEST(CliExport, WritesEachFormatWhereItIsTold) {
     const ScratchDirectory work;
     copySampleFont(work.path());
     const std::string dir = work.path().string();
-    const formats::FontData sample = folder::loadFont(sampleFontDir());
+    const state::FontData sample = folder::loadFont(sampleFontDir());
     const std::string file = (work / "lcd.h").string();
     struct Case {
         std::vector<std::string> args;

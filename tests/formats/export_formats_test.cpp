@@ -32,8 +32,8 @@ unsigned patternByte(int code, int column) {
 
 // Every cell a different byte, written in the forms the editor accepts; labels that would
 // break a C comment if written as they stand.
-FontData patternFont() {
-    FontData data;
+state::FontData patternFont() {
+    state::FontData data;
     for (int code = 0; code < state::kSavedCodes; ++code) {
         for (int column = 1; column <= 5; ++column) {
             char text[8];
@@ -104,7 +104,7 @@ TEST(CSourceBytes, CompilesAndHoldsEveryByte) {
         {"Font", Layout::Columns, true, false},
         {"font5x8", Layout::Columns, false, true},
     };
-    const FontData data = patternFont();
+    const state::FontData data = patternFont();
     for (const CSourceOptions& options : cases) {
         const ScratchDirectory dir;
         writeBytes(dir / "font.c", cSourceBytes(data, options));
@@ -150,16 +150,16 @@ TEST(CSourceBytes, KeepsCodeAndLabelInTheRowsComment) {
 TEST(FontBytes, RefuseCellsThatAreNotBytes) {
     struct Case {
         std::string cell;
-        std::function<void(const FontData&)> format;
+        std::function<void(const state::FontData&)> format;
     };
     const Case cases[] = {
-        {"G1", [](const FontData& data) { cSourceBytes(data, {}); }},
-        {"1FF", [](const FontData& data) { bdfBytes(data); }},
-        {"0x7", [](const FontData& data) { binaryBytes(data); }},
-        {"-1", [](const FontData& data) { sheetPng(data); }},
+        {"G1", [](const state::FontData& data) { cSourceBytes(data, {}); }},
+        {"1FF", [](const state::FontData& data) { bdfBytes(data); }},
+        {"0x7", [](const state::FontData& data) { binaryBytes(data); }},
+        {"-1", [](const state::FontData& data) { sheetPng(data); }},
     };
     for (const Case& c : cases) {
-        FontData data = patternFont();
+        state::FontData data = patternFont();
         data.cells[42][3] = c.cell;
         expectFailure([&] { c.format(data); }, state::Cause::CellNotAByte,
                       {.code = 42, .column = 4});
@@ -170,7 +170,7 @@ TEST(FontBytes, RefuseCellsThatAreNotBytes) {
 
 // bdftopcf accepts the font and pcf2bdf gives back the same bytes.
 TEST(BdfBytes, ComesBackUnchangedThroughPcf) {
-    FontData data = patternFont();
+    state::FontData data = patternFont();
     data.labels[33] = "A";
     data.labels[34] = "A";
     data.labels[35] = "char99";
@@ -219,7 +219,7 @@ Picture decoded(const std::string& png) {
 
 // Whatever export writes, import reads back with no options, every byte in its place.
 TEST(ExportImport, EveryExportComesBackUnchanged) {
-    FontData written = patternFont();
+    state::FontData written = patternFont();
     // A newline first, and the columns of a GLCD header of a proportional font: 2 glyphs, 8
     // rows high, 255 and 217 columns wide, which 480 bytes hold to the byte.
     written.cells[0] = {"A", "20", "5", "8", "0"};
@@ -260,8 +260,9 @@ TEST(ExportImport, EveryExportComesBackUnchanged) {
         const ImportedFont font = importFont(c.format, c.bytes, {});
         for (int code = 0; code < state::kSavedCodes; ++code) {
             const auto index = static_cast<std::size_t>(code);
-            EXPECT_EQ(glyphBytes(font.data, code),
-                      index < c.codes.size() ? glyphBytes(written, c.codes[index]) : GlyphBytes{})
+            EXPECT_EQ(glyphBytes(font.data, code), index < c.codes.size()
+                                                       ? glyphBytes(written, c.codes[index])
+                                                       : state::GlyphBytes{})
                 << code;
         }
         for (const ImportNote& note : font.notes) {
@@ -282,7 +283,7 @@ std::string edited(const std::string& png, const std::string& edit) {
 // What an image editor makes of a sheet, in other colours, encodings and with its pixels
 // a little off, gives back every glyph as render drew it.
 TEST(PngImport, ReadsTheSheetAsImageEditorsSaveIt) {
-    const FontData written = patternFont();
+    const state::FontData written = patternFont();
     const std::string sheet = sheetPng(written);
     for (const char* edit : {
              "-fill '#102060' -opaque '#FF0800' -fill '#F0E0A0' -opaque white",
@@ -302,7 +303,7 @@ TEST(PngImport, ReadsTheSheetAsImageEditorsSaveIt) {
         }
         EXPECT_EQ(font.data.labels[1], "A");
     }
-    const ImportedFont blank = importPng(sheetPng(FontData{}, 2), {});
+    const ImportedFont blank = importPng(sheetPng(state::FontData{}, 2), {});
     EXPECT_EQ(blank.data.cells[33], (std::array<std::string, 5>{"0", "0", "0", "0", "0"}));
 }
 
@@ -350,7 +351,7 @@ TEST(PngImport, RefusesWhatIsNoSheetBeforeDecodingIt) {
 }
 
 TEST(Render, DrawsTextAndTheSheetDotByDot) {
-    FontData data;
+    state::FontData data;
     data.cells[33] = {"1", "", "", "", "80"};  // "A" by its ASCII code
     data.cells[5] = {"", "", "FF", "", ""};
     data.labels[5] = "é";  // by its label
@@ -397,7 +398,7 @@ Rgb dotColour(const Picture& picture, int xDot, int yDot, int scale) {
 // A character LCD's cells are 5 x 8 dots with one blank dot between them each way, inside a
 // margin of two; every cell shows its dots, lit or not, the ones the text does not reach too.
 TEST(Render, LaysTextOutInTheCellsOfACharacterLcdInEveryLook) {
-    const FontData data = patternFont();
+    const state::FontData data = patternFont();
     const std::string text = "Hello, world!\nAB\n";
     for (const DisplayLook& look : displayLooks()) {
         const int scale = look.defaultScale;
@@ -411,8 +412,8 @@ TEST(Render, LaysTextOutInTheCellsOfACharacterLcdInEveryLook) {
                 const int left = 2 + column * 6;
                 const int top = 2 + row * 9;
                 const bool shown = column < static_cast<int>(rows[row].size());
-                const GlyphBytes bytes =
-                    shown ? glyphBytes(data, rows[row][column] - 0x20) : GlyphBytes{};
+                const state::GlyphBytes bytes =
+                    shown ? glyphBytes(data, rows[row][column] - 0x20) : state::GlyphBytes{};
                 for (int x = 0; x < 5; ++x) {
                     for (int y = 0; y < 8; ++y) {
                         EXPECT_EQ(dotColour(picture, left + x, top + y, scale),
