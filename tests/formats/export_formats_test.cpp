@@ -8,6 +8,7 @@
 
 #include "formats/bdf_export.h"
 #include "formats/c_source_export.h"
+#include "formats/display_looks.h"
 #include "formats/font_bytes.h"
 #include "formats/font_import.h"
 #include "formats/png_render.h"
@@ -383,6 +384,71 @@ TEST(Render, DrawsTextAndTheSheetDotByDot) {
     EXPECT_TRUE(sheet.lit(13, 29));
     EXPECT_FALSE(sheet.lit(9, 23));
     EXPECT_TRUE(sheet.lit(2 + 5 * 7 + 2, 2 + 7));
+}
+
+// The colour of the pixel at the centre of the dot (xDot, yDot), each dot `scale` pixels.
+Rgb dotColour(const Picture& picture, int xDot, int yDot, int scale) {
+    const unsigned x = static_cast<unsigned>(xDot * scale + scale / 2);
+    const unsigned y = static_cast<unsigned>(yDot * scale + scale / 2);
+    const unsigned char* pixel = &picture.rgb[(y * picture.width + x) * 3];
+    return {pixel[0], pixel[1], pixel[2]};
+}
+
+// A character LCD's cells are 5 x 8 dots with one blank dot between them each way, inside a
+// margin of two; every cell shows its dots, lit or not, the ones the text does not reach too.
+TEST(Render, LaysTextOutInTheCellsOfACharacterLcdInEveryLook) {
+    const FontData data = patternFont();
+    const std::string text = "Hello, world!\nAB\n";
+    for (const DisplayLook& look : displayLooks()) {
+        const int scale = look.defaultScale;
+        const PanelPicture panel = panelPng(data, text, {16, 2}, scale, look);
+        const Picture picture = decoded(panel.png);
+        ASSERT_EQ(picture.width, static_cast<unsigned>((2 + 16 * 6 - 1 + 2) * scale)) << look.name;
+        ASSERT_EQ(picture.height, static_cast<unsigned>((2 + 2 * 9 - 1 + 2) * scale)) << look.name;
+        const std::string rows[2] = {"Hello, world!", "AB"};
+        for (int row = 0; row < 2; ++row) {
+            for (int column = 0; column < 16; ++column) {
+                const int left = 2 + column * 6;
+                const int top = 2 + row * 9;
+                const bool shown = column < static_cast<int>(rows[row].size());
+                const GlyphBytes bytes =
+                    shown ? glyphBytes(data, rows[row][column] - 0x20) : GlyphBytes{};
+                for (int x = 0; x < 5; ++x) {
+                    for (int y = 0; y < 8; ++y) {
+                        EXPECT_EQ(dotColour(picture, left + x, top + y, scale),
+                                  (bytes[x] >> y & 1) != 0 ? look.lit : look.unlit)
+                            << look.name << " row " << row << " column " << column << " dot " << x
+                            << ',' << y;
+                    }
+                }
+                EXPECT_EQ(dotColour(picture, left + 5, top, scale), look.ground) << look.name;
+                EXPECT_EQ(dotColour(picture, left, top + 8, scale), look.ground) << look.name;
+            }
+        }
+        EXPECT_TRUE(panel.text.missing.empty());
+        EXPECT_EQ(panel.text.cut, 0);
+    }
+
+    // What the module cannot show as the font draws it: a character with no glyph, blank; more
+    // glyphs outside its character ROM than CGRAM holds; text past the last cell.
+    const PanelText odd = panelPng(data, "\x1B\\~{é\x1B", {4, 1}, 1, paperLook()).text;
+    EXPECT_EQ(odd.cells, (std::vector<std::optional<int>>{std::nullopt, 0x5C - 0x20, 0x7E - 0x20,
+                                                          0x7B - 0x20}));
+    EXPECT_EQ(odd.missing, (std::vector<std::string>{"\x1B"}));
+    EXPECT_EQ(odd.customCodes, (std::vector<int>{0x5C - 0x20, 0x7E - 0x20}));
+    EXPECT_EQ(odd.cut, 2);
+    EXPECT_EQ(panelText("\n\nA", {2, 2}, [](int) { return ""; }).cut, 1);
+    for (const auto& [name, size] :
+         std::vector<std::pair<std::string, std::optional<PanelSize>>>{{"16x2", PanelSize{16, 2}},
+                                                                       {"20x4", PanelSize{20, 4}},
+                                                                       {"40x4", PanelSize{40, 4}},
+                                                                       {"41x1", std::nullopt},
+                                                                       {"16x0", std::nullopt},
+                                                                       {"016x2", std::nullopt},
+                                                                       {"16x2 ", std::nullopt},
+                                                                       {"x2", std::nullopt}}) {
+        EXPECT_EQ(panelSizeNamed(name), size) << name;
+    }
 }
 
 }  // namespace
