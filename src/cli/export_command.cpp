@@ -131,7 +131,7 @@ void addExportCommand(CLI::App& app) {
         if (first->count() > 0 && options->format != Format::Bdf) {
             throw CLI::ValidationError(first->get_name(), "applies only to --format bdf");
         }
-        if (msbTop->count() > 0 && options->c.layout == formats::CSourceOptions::Layout::Rows) {
+        if (msbTop->count() > 0 && options->c.layout == state::GlyphLayout::Rows) {
             throw CLI::ValidationError("--msb-top", "applies only to the column layout");
         }
         if (options->codes) {
