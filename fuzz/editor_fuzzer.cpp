@@ -165,7 +165,7 @@ private:
         const bool changes = target.text() != text;
         target.setText(std::move(text));
         if (changes && field < state::kGlyphColumns) synced_[field] = true;
-        if (changes && id == state::FieldId::Text10) labelSynced_ = true;
+        if (changes && id == state::FieldId::Label) labelSynced_ = true;
     }
 
     void unsync() {

@@ -23,9 +23,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         {ImportFormat::C, ImportFormat::Bdf, ImportFormat::Bin, ImportFormat::Png});
     formats::CSourceOptions c;
     c.name = input.PickValueInArray({"Font", "font5x8", "_f", "cgram", "lcd_font2"});
-    c.layout = input.ConsumeBool() ? formats::CSourceOptions::Layout::Rows
-                                   : formats::CSourceOptions::Layout::Columns;
-    c.msbTop = c.layout == formats::CSourceOptions::Layout::Columns && input.ConsumeBool();
+    c.layout = input.ConsumeBool() ? state::GlyphLayout::Rows : state::GlyphLayout::Columns;
+    c.msbTop = c.layout == state::GlyphLayout::Columns && input.ConsumeBool();
     c.progmem = input.ConsumeBool();
     if (input.ConsumeBool()) {
         const int from = input.ConsumeIntegralInRange(0, state::kSavedCodes - 1);

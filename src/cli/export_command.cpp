@@ -143,7 +143,7 @@ void addExportCommand(CLI::App& app) {
             }
         }
         formats::ExportSettings& chosen = options->settings;
-        if (msbTop->count() > 0 && chosen.c.layout == formats::CSourceOptions::Layout::Rows) {
+        if (msbTop->count() > 0 && chosen.c.layout == state::GlyphLayout::Rows) {
             throw CLI::ValidationError("--msb-top", "applies only to the column layout");
         }
         if (options->first) chosen.first = static_cast<int>(*options->first);

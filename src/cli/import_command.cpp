@@ -83,13 +83,13 @@ void run(ImportOptions options) {
 
 // --msb-top and --msb-left name the layout as well as the bit order.
 void settleLayout(ImportOptions& options) {
-    using Layout = formats::TableShape::Layout;
+    using state::GlyphLayout;
     if (options.msbTop && options.msbLeft) {
         throw CLI::ValidationError("--msb-top", "and --msb-left exclude each other");
     }
-    const std::optional<Layout> implied = options.msbTop    ? std::optional(Layout::Columns)
-                                          : options.msbLeft ? std::optional(Layout::Rows)
-                                                            : std::nullopt;
+    const std::optional<GlyphLayout> implied = options.msbTop ? std::optional(GlyphLayout::Columns)
+                                               : options.msbLeft ? std::optional(GlyphLayout::Rows)
+                                                                 : std::nullopt;
     if (implied && options.import.layout && *options.import.layout != *implied) {
         throw CLI::ValidationError(
             options.msbTop ? "--msb-top" : "--msb-left",
@@ -97,7 +97,7 @@ void settleLayout(ImportOptions& options) {
     }
     if (implied) options.import.layout = implied;
     options.import.msbFirst = options.msbTop || options.msbLeft;
-    const std::size_t least = options.import.layout == Layout::Rows ? 8 : 5;
+    const std::size_t least = options.import.layout == GlyphLayout::Rows ? 8 : 5;
     if (options.stride && *options.stride < least) {
         throw CLI::ValidationError(
             "--stride", "must be at least " + std::to_string(least) + " bytes for this layout");

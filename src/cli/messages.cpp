@@ -15,7 +15,7 @@ std::string fileOf(const state::Facts& facts) {
 
 // "rows, bit 4 left, 8 bytes a glyph".
 std::string shapeWords(const formats::TableShape& shape) {
-    const bool rows = shape.layout == formats::TableShape::Layout::Rows;
+    const bool rows = shape.layout == state::GlyphLayout::Rows;
     std::string words = rows ? "rows, bit " : "columns, bit ";
     words += shape.msbFirst ? "7" : rows ? "4" : "0";
     words += rows ? " left, " : " top, ";

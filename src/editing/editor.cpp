@@ -100,7 +100,7 @@ void Editor::type(state::FieldId id, std::string text) {
 
 void Editor::finishEditing(state::FieldId id) {
     closeStep();
-    if (id == state::FieldId::Text9 && state_.codeField().text() != shownCode_ && validCode()) {
+    if (id == state::FieldId::Code && state_.codeField().text() != shownCode_ && validCode()) {
         showGlyph();
     }
 }

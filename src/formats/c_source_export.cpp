@@ -10,7 +10,7 @@
 namespace fontedit::formats {
 namespace {
 
-using Layout = CSourceOptions::Layout;
+using state::GlyphLayout;
 
 std::uint8_t reversedBits(std::uint8_t byte) {
     std::uint8_t reversed = 0;
@@ -68,7 +68,7 @@ std::string glyphRow(const state::FontData& data, int code, bool last,
     const auto add = [&](std::uint8_t byte) {
         row += (row.back() == '{' ? "" : ", ") + hexByte(byte);
     };
-    if (options.layout == Layout::Rows) {
+    if (options.layout == GlyphLayout::Rows) {
         for (const std::uint8_t byte : rowBytes(columns)) add(byte);
     } else {
         for (const std::uint8_t byte : columns) add(options.msbTop ? reversedBits(byte) : byte);
@@ -93,7 +93,7 @@ std::string codeList(const std::vector<int>& codes) {
 }  // namespace
 
 std::string layoutComment(const CSourceOptions& options) {
-    if (options.layout == Layout::Rows) {
+    if (options.layout == GlyphLayout::Rows) {
         return "one byte per dot row, top row first; bit 4 is the left column, bit 0 the right";
     }
     return options.msbTop ? "one byte per column, left first; bit 7 is the top dot"
@@ -102,8 +102,8 @@ std::string layoutComment(const CSourceOptions& options) {
 
 std::string cSourceBytes(const state::FontData& data, const CSourceOptions& options) {
     const std::vector<int> codes = options.codes.empty() ? allGlyphCodes() : options.codes;
-    const std::string shape =
-        "[" + std::to_string(codes.size()) + (options.layout == Layout::Rows ? "][8]" : "][5]");
+    const std::string shape = "[" + std::to_string(codes.size()) +
+                              (options.layout == GlyphLayout::Rows ? "][8]" : "][5]");
     const std::string storage = options.progmem ? " PROGMEM" : "";
     const std::string what = codes == allGlyphCodes()
                                  ? "A 5 x 8 font of 96 glyphs"

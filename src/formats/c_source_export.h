@@ -6,16 +6,14 @@
 #include <vector>
 
 #include "state/font_data.h"
+#include "state/glyph_bytes.h"
 
 namespace fontedit::formats {
 
 struct CSourceOptions {
-    enum class Layout {
-        Columns,  // [96][5]: a byte per column, bit 0 the top dot (bit 7 with msbTop)
-        Rows,     // [96][8]: a byte per dot row, top first, bit 4 the left column, bit 0 the right
-    };
     std::string name = "Font";  // a C identifier
-    Layout layout = Layout::Columns;
+    // Columns: [96][5], bit 7 the top dot with msbTop; Rows: [96][8], bit 0 the right column.
+    state::GlyphLayout layout = state::GlyphLayout::Columns;
     bool msbTop = false;
     bool progmem = false;  // PROGMEM and <avr/pgmspace.h> when built for AVR
     // The glyphs written (0-95), in this order, such as the 8 a character LCD's CGRAM holds;

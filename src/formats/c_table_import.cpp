@@ -97,16 +97,15 @@ private:
     // The shape the editor's own exports state in their opening lines.
     static std::optional<TableShape> declaredShape(std::string_view source) {
         if (source.starts_with(kHeaderOpening)) return TableShape{};
-        using Layout = CSourceOptions::Layout;
+        using state::GlyphLayout;
         for (const CSourceOptions& written :
-             {CSourceOptions{.layout = Layout::Columns}, CSourceOptions{.msbTop = true},
-              CSourceOptions{.layout = Layout::Rows}}) {
+             {CSourceOptions{.layout = GlyphLayout::Columns}, CSourceOptions{.msbTop = true},
+              CSourceOptions{.layout = GlyphLayout::Rows}}) {
             if (source.find(layoutComment(written)) == std::string_view::npos) continue;
-            const bool rows = written.layout == Layout::Rows;
-            return TableShape{
-                .layout = rows ? TableShape::Layout::Rows : TableShape::Layout::Columns,
-                .msbFirst = written.msbTop,
-                .stride = rows ? std::size_t{state::kGlyphRows} : kColumns};
+            const bool rows = written.layout == GlyphLayout::Rows;
+            return TableShape{.layout = written.layout,
+                              .msbFirst = written.msbTop,
+                              .stride = rows ? std::size_t{state::kGlyphRows} : kColumns};
         }
         return std::nullopt;
     }

@@ -10,17 +10,14 @@
 #include <vector>
 
 #include "state/font_data.h"
+#include "state/glyph_bytes.h"
 
 namespace fontedit::formats {
 
 // How a table of bytes holds its glyphs.
 struct TableShape {
-    enum class Layout {
-        Columns,  // a byte per column, left first; bit 0 the top dot, bit 7 with msbFirst
-        Rows,     // a byte per dot row, top first; bit 4 the left dot, bit 7 with msbFirst
-    };
-    Layout layout = Layout::Columns;
-    bool msbFirst = false;
+    state::GlyphLayout layout = state::GlyphLayout::Columns;
+    bool msbFirst = false;  // bit 7 the top dot of a column or the left dot of a row
     std::size_t stride = state::kGlyphColumns;  // bytes per glyph; any past its own are padding
 
     bool operator==(const TableShape&) const = default;
@@ -37,7 +34,7 @@ struct ImportOptions {
     // font fits the cell only with its baseline elsewhere.
     std::optional<int> baseline{};
     // C and bin: the layout settles the bit order too (msbFirst); unset, the shape is guessed.
-    std::optional<TableShape::Layout> layout{};
+    std::optional<state::GlyphLayout> layout{};
     bool msbFirst = false;
     std::optional<std::size_t> stride{};
 };

@@ -13,7 +13,7 @@ namespace {
 
 using state::Cause;
 using state::Failure;
-using Layout = TableShape::Layout;
+using state::GlyphLayout;
 
 constexpr std::size_t kGuessedStrides[] = {5, 6, 8};
 // A table this large is indexed by character code rather than starting at the space.
@@ -25,8 +25,8 @@ constexpr int kFewestChecks = 6;
 constexpr int kChecksMissed = 2;
 constexpr int kClearMargin = 3;
 
-std::size_t ownBytes(Layout layout) {
-    return layout == Layout::Rows ? state::kGlyphRows : state::kGlyphColumns;
+std::size_t ownBytes(GlyphLayout layout) {
+    return layout == GlyphLayout::Rows ? state::kGlyphRows : state::kGlyphColumns;
 }
 
 // GLCD libraries start a font with its size in two bytes, then width, height, first character
@@ -130,7 +130,7 @@ private:
             } else if (table_.declared) {
                 found.push_back({table_.declared->layout, table_.declared->msbFirst, stride});
             } else {
-                for (const Layout layout : {Layout::Columns, Layout::Rows}) {
+                for (const GlyphLayout layout : {GlyphLayout::Columns, GlyphLayout::Rows}) {
                     for (const bool msbFirst : {false, true}) {
                         found.push_back({layout, msbFirst, stride});
                     }
@@ -171,7 +171,7 @@ private:
         const std::uint8_t* bytes =
             table_.bytes.data() + offset_ + (reading.skipped + index) * shape.stride;
         state::GlyphBytes columns{};
-        if (shape.layout == Layout::Columns) {
+        if (shape.layout == GlyphLayout::Columns) {
             for (std::size_t column = 0; column < columns.size(); ++column) {
                 columns[column] = shape.msbFirst ? reversed(bytes[column]) : bytes[column];
             }
@@ -299,7 +299,7 @@ ImportedFont importGlyphTable(const GlyphTable& table, const ImportOptions& opti
 }
 
 std::string shapeOptions(const TableShape& shape, std::size_t offset) {
-    const bool rows = shape.layout == Layout::Rows;
+    const bool rows = shape.layout == GlyphLayout::Rows;
     std::string options = rows ? "--layout rows" : "--layout columns";
     if (shape.msbFirst) options += rows ? " --msb-left" : " --msb-top";
     options += " --stride " + std::to_string(shape.stride);

@@ -103,25 +103,25 @@ void Form1::createControl(const ControlPlacement& control) {
             createLabel(control);
             break;
         case ControlId::Text1:
-            createTextField(control, FieldId::Text1);
+            createTextField(control, FieldId::Column1);
             break;
         case ControlId::Text2:
-            createTextField(control, FieldId::Text2);
+            createTextField(control, FieldId::Column2);
             break;
         case ControlId::Text3:
-            createTextField(control, FieldId::Text3);
+            createTextField(control, FieldId::Column3);
             break;
         case ControlId::Text4:
-            createTextField(control, FieldId::Text4);
+            createTextField(control, FieldId::Column4);
             break;
         case ControlId::Text5:
-            createTextField(control, FieldId::Text5);
+            createTextField(control, FieldId::Column5);
             break;
         case ControlId::Text9:
-            createTextField(control, FieldId::Text9);
+            createTextField(control, FieldId::Code);
             break;
         case ControlId::Text10:
-            createTextField(control, FieldId::Text10);
+            createTextField(control, FieldId::Label);
             break;
     }
 }
@@ -437,8 +437,8 @@ void Form1::showPanel(bool shown) {
             editor_,
             [this](int code) {
                 guard([this, code] {
-                    editor_.type(state::FieldId::Text9, state::codeText(code));
-                    editor_.finishEditing(state::FieldId::Text9);
+                    editor_.type(state::FieldId::Code, state::codeText(code));
+                    editor_.finishEditing(state::FieldId::Code);
                 });
             },
             height(), this);

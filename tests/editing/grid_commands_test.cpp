@@ -96,7 +96,7 @@ TEST(GlyphText, PastesFiveHexBytesAsTypedOrCopiedFromACTable) {
 
 TEST(GlyphText, ARefusedPasteChangesNothing) {
     Editor editor;
-    editor.type(FieldId::Text2, "5");
+    editor.type(FieldId::Column2, "5");
     support::expectFailure([&] { editor.paste("7C 12 11 12"); }, state::Cause::NotAGlyph, {});
     EXPECT_EQ(editor.state().columnField(2).text(), "5");
     editor.undo();

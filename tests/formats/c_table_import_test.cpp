@@ -29,7 +29,7 @@ struct Options {
     ImportOptions operator()() const {
         ImportOptions options{.offset = offset, .first = first};
         if (!array.empty()) options.array = array;
-        if (!guessShape) options.layout = TableShape::Layout::Columns;
+        if (!guessShape) options.layout = state::GlyphLayout::Columns;
         return options;
     }
 };

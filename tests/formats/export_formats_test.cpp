@@ -23,7 +23,7 @@ using support::readBytes;
 using support::ScratchDirectory;
 using support::writeBytes;
 
-using Layout = CSourceOptions::Layout;
+using state::GlyphLayout;
 
 // The byte each cell of patternFont() holds.
 unsigned patternByte(int code, int column) {
@@ -69,7 +69,7 @@ std::string expectedTable(const CSourceOptions& options) {
     std::string table;
     char hex[8];
     for (int code = 0; code < state::kSavedCodes; ++code) {
-        if (options.layout == Layout::Rows) {
+        if (options.layout == GlyphLayout::Rows) {
             for (int row = 0; row < 8; ++row) {
                 unsigned bits = 0;
                 for (int column = 1; column <= 5; ++column) {
@@ -100,15 +100,15 @@ std::string expectedTable(const CSourceOptions& options) {
 TEST(CSourceBytes, CompilesAndHoldsEveryByte) {
     const CSourceOptions cases[] = {
         {},
-        {"lcd_cgram", Layout::Rows, false, false},
-        {"Font", Layout::Columns, true, false},
-        {"font5x8", Layout::Columns, false, true},
+        {"lcd_cgram", GlyphLayout::Rows, false, false},
+        {"Font", GlyphLayout::Columns, true, false},
+        {"font5x8", GlyphLayout::Columns, false, true},
     };
     const state::FontData data = patternFont();
     for (const CSourceOptions& options : cases) {
         const ScratchDirectory dir;
         writeBytes(dir / "font.c", cSourceBytes(data, options));
-        const int width = options.layout == Layout::Rows ? 8 : 5;
+        const int width = options.layout == GlyphLayout::Rows ? 8 : 5;
         writeBytes(dir / "print.c", "#include <stdio.h>\nextern const unsigned char " +
                                         options.name + "[96][" + std::to_string(width) +
                                         "];\nint main(void) {\n  for (int i = 0; i < 96; ++i) {\n"
@@ -239,14 +239,15 @@ TEST(ExportImport, EveryExportComesBackUnchanged) {
         {"c columns", c({}), ImportFormat::C},
         {"c columns, msb top, progmem", c({.msbTop = true, .progmem = true}), ImportFormat::C},
         {"c columns, msb top", c({.name = "g5x8", .msbTop = true}), ImportFormat::C},
-        {"c rows", c({.name = "cgram", .layout = Layout::Rows}), ImportFormat::C},
-        {"c rows, progmem", c({.layout = Layout::Rows, .progmem = true}), ImportFormat::C},
+        {"c rows", c({.name = "cgram", .layout = GlyphLayout::Rows}), ImportFormat::C},
+        {"c rows, progmem", c({.layout = GlyphLayout::Rows, .progmem = true}), ImportFormat::C},
         {"c columns, progmem", c({.name = "_f", .progmem = true}), ImportFormat::C},
         {"bdf from 32", bdfBytes(written), ImportFormat::Bdf},
         {"bdf from 0", bdfBytes(written, 0), ImportFormat::Bdf},
         {"bdf from 0xA0", bdfBytes(written, 0xA0), ImportFormat::Bdf},
         {"bdf at the last first", bdfBytes(written, kLastFirstEncoding), ImportFormat::Bdf},
-        {"c rows, codes 0-7", c({.layout = Layout::Rows, .codes = cgram}), ImportFormat::C, cgram},
+        {"c rows, codes 0-7", c({.layout = GlyphLayout::Rows, .codes = cgram}), ImportFormat::C,
+         cgram},
         {"c columns, msb top, codes 33,65-70,16", c({.msbTop = true, .codes = scattered}),
          ImportFormat::C, scattered},
         {"bin", binaryBytes(written), ImportFormat::Bin},
