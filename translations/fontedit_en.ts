@@ -90,6 +90,16 @@
     </message>
     <message>
         <location line="+3"/>
+        <source>{file} の場所にシンボリックリンクがあります。たどりませんでした</source>
+        <translation>{file}: a symbolic link stands in the file&apos;s place; it was not followed</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>フォルダ {file} は他人のものか、他人が書き込めます。復元ファイルは残しません</source>
+        <translation>The folder {file} belongs to another user or others may write to it; no recovery file is kept</translation>
+    </message>
+    <message>
+        <location line="+6"/>
         <source>{file} に配列がありません</source>
         <translation>{file}: no brace-enclosed list found</translation>
     </message>
@@ -245,6 +255,11 @@
     </message>
     <message>
         <location line="+4"/>
+        <source>{file} の gzip データの後、{value} バイト目から gzip でないバイトが続いています</source>
+        <translation>{file}: bytes that are not gzip data follow it from byte {value} on</translation>
+    </message>
+    <message>
+        <location line="+5"/>
         <source>{place} の「{value}」は 1～2 桁の 16 進数ではありません</source>
         <translation>{place}: &quot;{value}&quot; is not a byte of one or two hexadecimal digits</translation>
     </message>
