@@ -405,7 +405,7 @@
 <context>
     <name>fontedit::window::Form1</name>
     <message>
-        <location filename="../src/window/form1.cpp" line="+140"/>
+        <location filename="../src/window/form1.cpp" line="+142"/>
         <source>列 %1</source>
         <translation>Column %1</translation>
     </message>
@@ -422,12 +422,12 @@
     <message>
         <location line="+0"/>
         <location line="+26"/>
-        <location line="+40"/>
+        <location line="+52"/>
         <source>キャンセル</source>
         <translation>Cancel</translation>
     </message>
     <message>
-        <location line="-44"/>
+        <location line="-56"/>
         <source>フォルダ %1 のファイル %2 は、最後の読出しか保存の後にほかのプログラムで変更されています。上書きしますか？</source>
         <translation>Another program has changed %2 in the folder %1 since the last Read or Save. Replace?</translation>
     </message>
@@ -442,18 +442,18 @@
         <translation>Replace</translation>
     </message>
     <message>
-        <location line="+9"/>
-        <source>フォルダ %1 のフォントに、保存されずに終わった変更が残っています。復元しますか？</source>
-        <translation>The font in the folder %1 has changes left from a session that ended without saving. Restore them?</translation>
+        <location line="+19"/>
+        <source>フォルダ %1 のフォントに、保存されずに終わった変更が残っています（%2 に退避）。復元しますか？</source>
+        <translation>The font in the folder %1 has changes left from a session that ended without saving (kept aside at %2). Restore them?</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>復元</source>
         <translation>Restore</translation>
     </message>
     <message>
         <location line="+0"/>
-        <location line="+29"/>
+        <location line="+30"/>
         <source>破棄</source>
         <translation>Discard</translation>
     </message>

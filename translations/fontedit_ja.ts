@@ -405,7 +405,7 @@
 <context>
     <name>fontedit::window::Form1</name>
     <message>
-        <location filename="../src/window/form1.cpp" line="+207"/>
+        <location filename="../src/window/form1.cpp" line="+209"/>
         <source>保存されていない変更があります。変更を破棄してファイルから読み出しますか？</source>
         <translation type="unfinished"></translation>
     </message>
@@ -417,12 +417,17 @@
     <message>
         <location line="+0"/>
         <location line="+26"/>
-        <location line="+40"/>
+        <location line="+52"/>
         <source>キャンセル</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-1"/>
+        <location line="-33"/>
+        <source>フォルダ %1 のフォントに、保存されずに終わった変更が残っています（%2 に退避）。復元しますか？</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+32"/>
         <source>保存されていない変更があります。終了する前に保存しますか？</source>
         <translation type="unfinished"></translation>
     </message>
@@ -432,13 +437,13 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-29"/>
-        <location line="+29"/>
+        <location line="-30"/>
+        <location line="+30"/>
         <source>破棄</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-134"/>
+        <location line="-146"/>
         <source>列 %1</source>
         <translation type="unfinished"></translation>
     </message>
@@ -458,17 +463,12 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+9"/>
-        <source>フォルダ %1 のフォントに、保存されずに終わった変更が残っています。復元しますか？</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+2"/>
+        <location line="+22"/>
         <source>復元</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+50"/>
+        <location line="+51"/>
         <source>エラー: %1</source>
         <translation type="unfinished"></translation>
     </message>

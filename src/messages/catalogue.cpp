@@ -75,9 +75,10 @@ Wording wordingOf(Cause cause) {
             return {QT_TRANSLATE_NOOP("Failure", "{file} は復元ファイルとして読めません"),
                     "not a recovery file this program wrote"};
         case Cause::LinkInPlace:
-            return {QT_TRANSLATE_NOOP("Failure",
-                                      "{file} の場所にシンボリックリンクがあります。たどりませんでした"),
-                    "a symbolic link stands in the file's place; it was not followed"};
+            return {
+                QT_TRANSLATE_NOOP(
+                    "Failure", "{file} の場所にシンボリックリンクがあります。たどりませんでした"),
+                "a symbolic link stands in the file's place; it was not followed"};
         case Cause::FolderNotPrivate:
             return {QT_TRANSLATE_NOOP("Failure",
                                       "フォルダ {file} は他人のものか、他人が書き込めます。"

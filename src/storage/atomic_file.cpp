@@ -201,8 +201,7 @@ void writeFileAtomically(const std::filesystem::path& path, std::string_view byt
     writeFilesAtomically({&file, 1}, nonRegular, links);
 }
 
-void writeFilesAtomically(std::span<const FileContent> files, NonRegular nonRegular,
-                          Links links) {
+void writeFilesAtomically(std::span<const FileContent> files, NonRegular nonRegular, Links links) {
     std::vector<std::unique_ptr<PendingFile>> pending;
     for (const FileContent& file : files) {
         pending.push_back(std::make_unique<PendingFile>(file.path, nonRegular, links));

@@ -304,8 +304,7 @@ std::size_t tableOffset(const std::string& pcf, unsigned type) {
 
 // "a\n" as gzip -n packs it.
 constexpr std::string_view kSmallGzip{
-    "\x1F\x8B\x08\x00\x00\x00\x00\x00\x00\x03\x4B\xE4\x02\x00\x07\xA1\xEA\xDD\x02\x00\x00\x00",
-    22};
+    "\x1F\x8B\x08\x00\x00\x00\x00\x00\x00\x03\x4B\xE4\x02\x00\x07\xA1\xEA\xDD\x02\x00\x00\x00", 22};
 
 TEST(PcfImport, RefusesDamagedFilesNamingTheTable) {
     const std::string pcf = pcfOf("");
