@@ -18,6 +18,7 @@
 #include <utility>
 #include <vector>
 
+#include "formats/font_files.h"
 #include "state/conversions.h"
 #include "state/failure.h"
 #include "window/failure_message.h"
@@ -137,6 +138,7 @@ void Form1::createLabel(const ControlPlacement& control) {
 void Form1::createTextField(const ControlPlacement& control, state::FieldId id) {
     state::TextField& field = editor_.state().field(id);
     auto* edit = new QLineEdit(QString::fromStdString(field.text()), this);
+    edit->setMaxLength(formats::kLongestText);
     edit->setObjectName(qtText(control.name()));
     edit->setGeometry(pixelRect(control));
     if (control.column > 0) edit->setAccessibleName(tr("列 %1").arg(control.column));

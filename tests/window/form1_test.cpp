@@ -17,6 +17,7 @@
 #include <functional>
 #include <memory>
 
+#include "formats/font_files.h"
 #include "window/form1.h"
 #include "window/glyph_overview.h"
 #include "window/look.h"
@@ -581,6 +582,16 @@ private slots:
         openForm();
         QCOMPARE(form_->width(), closedWidth);
         QVERIFY(reports_.isEmpty());
+    }
+
+    // A cell or a label takes as many characters as the font files carry back, and no more.
+    void textFieldsTakeNoMoreThanTheFilesCarryBack() {
+        const QString typed(fontedit::formats::kLongestText + 1, QLatin1Char('7'));
+        for (const char* name : {"Text1", "Text10"}) {
+            retype(name, typed);
+            QCOMPARE(field(name)->text(), typed.left(fontedit::formats::kLongestText));
+        }
+        QCOMPARE(cell(0, 1), typed.left(fontedit::formats::kLongestText).toStdString());
     }
 
     void buttonShortcutsShowInTooltips() {
