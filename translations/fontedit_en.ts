@@ -90,6 +90,16 @@
     </message>
     <message>
         <location line="+3"/>
+        <source>{file} の場所にシンボリックリンクがあります。たどりませんでした</source>
+        <translation>{file}: a symbolic link stands in the file&apos;s place; it was not followed</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>フォルダ {file} は他人のものか、他人が書き込めます。復元ファイルは残しません</source>
+        <translation>The folder {file} belongs to another user or others may write to it; no recovery file is kept</translation>
+    </message>
+    <message>
+        <location line="+6"/>
         <source>{file} に配列がありません</source>
         <translation>{file}: no brace-enclosed list found</translation>
     </message>
@@ -245,6 +255,11 @@
     </message>
     <message>
         <location line="+4"/>
+        <source>{file} の gzip データの後、{value} バイト目から gzip でないバイトが続いています</source>
+        <translation>{file}: bytes that are not gzip data follow it from byte {value} on</translation>
+    </message>
+    <message>
+        <location line="+5"/>
         <source>{place} の「{value}」は 1～2 桁の 16 進数ではありません</source>
         <translation>{place}: &quot;{value}&quot; is not a byte of one or two hexadecimal digits</translation>
     </message>
@@ -390,7 +405,7 @@
 <context>
     <name>fontedit::window::Form1</name>
     <message>
-        <location filename="../src/window/form1.cpp" line="+140"/>
+        <location filename="../src/window/form1.cpp" line="+142"/>
         <source>列 %1</source>
         <translation>Column %1</translation>
     </message>
@@ -407,12 +422,12 @@
     <message>
         <location line="+0"/>
         <location line="+26"/>
-        <location line="+40"/>
+        <location line="+52"/>
         <source>キャンセル</source>
         <translation>Cancel</translation>
     </message>
     <message>
-        <location line="-44"/>
+        <location line="-56"/>
         <source>フォルダ %1 のファイル %2 は、最後の読出しか保存の後にほかのプログラムで変更されています。上書きしますか？</source>
         <translation>Another program has changed %2 in the folder %1 since the last Read or Save. Replace?</translation>
     </message>
@@ -427,18 +442,18 @@
         <translation>Replace</translation>
     </message>
     <message>
-        <location line="+9"/>
-        <source>フォルダ %1 のフォントに、保存されずに終わった変更が残っています。復元しますか？</source>
-        <translation>The font in the folder %1 has changes left from a session that ended without saving. Restore them?</translation>
+        <location line="+19"/>
+        <source>フォルダ %1 のフォントに、保存されずに終わった変更が残っています（%2 に退避）。復元しますか？</source>
+        <translation>The font in the folder %1 has changes left from a session that ended without saving (kept aside at %2). Restore them?</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>復元</source>
         <translation>Restore</translation>
     </message>
     <message>
         <location line="+0"/>
-        <location line="+29"/>
+        <location line="+30"/>
         <source>破棄</source>
         <translation>Discard</translation>
     </message>

@@ -90,6 +90,16 @@
     </message>
     <message>
         <location line="+3"/>
+        <source>{file} の場所にシンボリックリンクがあります。たどりませんでした</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>フォルダ {file} は他人のものか、他人が書き込めます。復元ファイルは残しません</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
         <source>{file} に配列がありません</source>
         <translation type="unfinished"></translation>
     </message>
@@ -245,6 +255,11 @@
     </message>
     <message>
         <location line="+4"/>
+        <source>{file} の gzip データの後、{value} バイト目から gzip でないバイトが続いています</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
         <source>{place} の「{value}」は 1～2 桁の 16 進数ではありません</source>
         <translation type="unfinished"></translation>
     </message>
@@ -390,7 +405,7 @@
 <context>
     <name>fontedit::window::Form1</name>
     <message>
-        <location filename="../src/window/form1.cpp" line="+207"/>
+        <location filename="../src/window/form1.cpp" line="+209"/>
         <source>保存されていない変更があります。変更を破棄してファイルから読み出しますか？</source>
         <translation type="unfinished"></translation>
     </message>
@@ -402,12 +417,17 @@
     <message>
         <location line="+0"/>
         <location line="+26"/>
-        <location line="+40"/>
+        <location line="+52"/>
         <source>キャンセル</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-1"/>
+        <location line="-33"/>
+        <source>フォルダ %1 のフォントに、保存されずに終わった変更が残っています（%2 に退避）。復元しますか？</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+32"/>
         <source>保存されていない変更があります。終了する前に保存しますか？</source>
         <translation type="unfinished"></translation>
     </message>
@@ -417,13 +437,13 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-29"/>
-        <location line="+29"/>
+        <location line="-30"/>
+        <location line="+30"/>
         <source>破棄</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-134"/>
+        <location line="-146"/>
         <source>列 %1</source>
         <translation type="unfinished"></translation>
     </message>
@@ -443,17 +463,12 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+9"/>
-        <source>フォルダ %1 のフォントに、保存されずに終わった変更が残っています。復元しますか？</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+2"/>
+        <location line="+22"/>
         <source>復元</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+50"/>
+        <location line="+51"/>
         <source>エラー: %1</source>
         <translation type="unfinished"></translation>
     </message>

@@ -11,7 +11,7 @@ namespace fontedit::bench {
 
 namespace {
 
-const std::array<Figure, 31> kFigures = {{
+const std::array<Figure, 33> kFigures = {{
     {"startup", "Start-up, exec to window mapped", "ms", 1, TargetKind::RatioAtMost, 1.05},
     {"first-paint", "Start-up, exec to first paint", "ms", 1, TargetKind::None, 0},
     {"first-paint-instructions", "Start-up, exec to first paint, instructions (callgrind)",
@@ -67,6 +67,10 @@ const std::array<Figure, 31> kFigures = {{
      2},
     {"hostile-import-c-peak-mib", "Import of a hostile 16 MiB C file, peak RSS", "MiB", 1,
      TargetKind::AtMost, 256},
+    {"hostile-import-c-zero-fill-seconds", "Import of 16 MiB of C arrays 16,000,000 wide", "s", 2,
+     TargetKind::AtMost, 2},
+    {"hostile-import-c-zero-fill-peak-mib",
+     "Import of 16 MiB of C arrays 16,000,000 wide, peak RSS", "MiB", 1, TargetKind::AtMost, 256},
     {"hostile-import-bdf-seconds", "Import of a 16 MiB BDF file", "s", 2, TargetKind::AtMost, 2},
     {"hostile-import-bdf-peak-mib", "Import of a 16 MiB BDF file, peak RSS", "MiB", 1,
      TargetKind::AtMost, 256},

@@ -137,7 +137,7 @@ void addImportCommand(CLI::App& app) {
                       "c, bin: columns whose top dot is bit 7. e.g. --msb-top");
     command->add_flag("--msb-left", options->msbLeft,
                       "c, bin: rows whose left dot is bit 7, not bit 4. e.g. --msb-left");
-    addCountOption(*command, "--stride", options->stride, 4096,
+    addCountOption(*command, "--stride", options->stride, formats::kLongestStride,
                    "c, bin: bytes per glyph, when glyphs carry padding such as a blank "
                    "spacer column. e.g. --stride 6",
                    1)

@@ -16,7 +16,12 @@ using state::Failure;
 
 // A font file is a few kilobytes; only the first 96 lines are ever read, so a huge file
 // need not be held whole, only as far as those lines reach.
-constexpr std::size_t kFontFileLimit = 1 << 20;
+constexpr std::size_t kFontFileLimit = formats::kMostFontFileBytes;
+
+// What Read would refuse is not written.
+void refuseLarger(std::string_view bytes, const std::filesystem::path& path) {
+    if (bytes.size() > kFontFileLimit) throw Failure(Cause::FileTooLarge, {.file = path.string()});
+}
 
 // The parser names the file alone; the caller knows the folder it lies in.
 void nameFolder(Failure& failure, const std::filesystem::path& dir) {
@@ -66,6 +71,7 @@ void saveFont(const formats::FontFiles& bytes, const std::filesystem::path& dir)
     const std::array<storage::FileContent, 2> files{
         storage::FileContent{dir / formats::kFontFileName, bytes.font},
         storage::FileContent{dir / formats::kLabelFileName, bytes.labels}};
+    for (const storage::FileContent& file : files) refuseLarger(file.bytes, file.path);
     storage::writeFilesAtomically(files);
 }
 
@@ -74,6 +80,7 @@ void exportHeader(const state::FontData& data, const std::filesystem::path& dir)
 }
 
 void exportHeader(std::string_view headerBytes, const std::filesystem::path& dir) {
+    refuseLarger(headerBytes, dir / formats::kHeaderFileName);
     storage::writeFileAtomically(dir / formats::kHeaderFileName, headerBytes);
 }
 

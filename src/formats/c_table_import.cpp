@@ -24,6 +24,10 @@ constexpr std::uint64_t kFarthestIndex = 1 << 20;
 // C fills out rows and the gaps designators leave with zeros; a list filled out past the size
 // of any file this imports is refused rather than held.
 constexpr std::size_t kMostValues = kMostImportBytes;
+// Zeros are held only where a value follows them, and a designator may leave no more of them
+// than this many for each byte of its list up to it, so that no list of a few bytes makes
+// millions of zeros: as many as the widest row a byte of "{}," may end.
+constexpr std::size_t kZerosPerByte = kLongestStride;
 // Far deeper than any constant is written, shallow enough for the stack.
 constexpr int kDeepestParentheses = 64;
 
@@ -37,11 +41,15 @@ struct Candidate {
 };
 
 // The values of a list, with the rows of a 2-D array filled out to its width as C does, or
-// the first thing in it that is not a byte constant. A byte per value, so that a list of
-// millions takes no more memory than its source.
+// the first thing in it that is not a byte constant. A byte per value up to the last written,
+// so that a list of millions takes no more memory than its source; the zeros of rows filled
+// out after it are counted in `length`.
 struct List {
     std::vector<std::uint8_t> bytes;
+    std::size_t length = 0;
     std::optional<Failure> problem;
+
+    std::size_t filled() const { return std::max(bytes.size(), length); }
 };
 
 // The tokens of one value, first to past its last, found again for a failure.
@@ -127,7 +135,7 @@ private:
             }
             // Judged by size alone: filling out each array's declared length would take time
             // growing with the count of arrays times that length.
-            const std::size_t size = filledSize(candidate, values.bytes.size());
+            const std::size_t size = filledSize(candidate, values.filled());
             const std::size_t offset = options_.offset.value_or(0);
             if (candidate.width) {
                 const bool whole = *candidate.width != 0 && size > offset &&
@@ -153,12 +161,13 @@ private:
 
     ImportedFont taken(const Candidate& candidate, List list, bool guessed) const {
         if (list.problem) throw *list.problem;
+        const std::size_t size = filledSize(candidate, list.filled());
         GlyphTable table{
             .bytes = std::move(list.bytes), .line = candidate.line, .width = candidate.width};
+        table.zeros = size - table.bytes.size();
         if (declared_ && (!candidate.width || *candidate.width == declared_->stride)) {
             table.declared = declared_;
         }
-        table.bytes.resize(filledSize(candidate, table.bytes.size()));
         ImportedFont font = importGlyphTable(table, options_);
         if (guessed) {
             font.notes.insert(font.notes.begin(), {.kind = ImportNote::Kind::ArrayTaken,
@@ -248,6 +257,14 @@ private:
     List list(const Candidate& candidate) const {
         List result;
         const std::size_t end = listEnd(candidate.open);
+        // Judged by its width before any row is filled out: no stride reads glyphs this wide.
+        if (candidate.width && *candidate.width > kLongestStride) {
+            result.problem.emplace(
+                Cause::ArrayWidth,
+                state::Facts{.line = candidate.line, .value = std::to_string(*candidate.width)});
+            return result;
+        }
+        const char* const source = tokens()[candidate.open].text.data();
         result.bytes.reserve((end - candidate.open) / 2 + 1);
         int depth = 0;
         Row row;
@@ -265,7 +282,7 @@ private:
                 ++at;
             } else if (token.is('[') && depth <= 2) {
                 at = designator(at, depth == 1 ? 0 : row.start, depth == 1 ? candidate.width : 1,
-                                cursor, result);
+                                cursor, result, source);
             } else if (token.kind == CToken::Kind::Conditional) {
                 result.problem.emplace(
                     Cause::ConditionalInList,
@@ -279,7 +296,7 @@ private:
 
     // "[0x41] =": the next value, or row of `unit` values, goes to that index.
     std::size_t designator(std::size_t at, std::size_t base, std::optional<std::uint64_t> unit,
-                           std::size_t& cursor, List& list) const {
+                           std::size_t& cursor, List& list, const char* source) const {
         const std::size_t start = at;
         ++at;
         const std::optional<std::uint64_t> index = constant(at);
@@ -288,8 +305,10 @@ private:
                                                                    .value = elementText(start)});
             return at;
         }
+        const std::size_t sourceBytes =
+            static_cast<std::size_t>(tokens()[at].text.data() - source) + 1;
         if (*index > kFarthestIndex || *unit > kFarthestIndex ||
-            base + *index * *unit > kMostValues) {
+            base + *index * *unit > std::min(kMostValues, sourceBytes * kZerosPerByte)) {
             list.problem.emplace(Cause::IndexTooLarge,
                                  state::Facts{.line = tokens().line(start),
                                               .value = std::string(textBetween(start, at + 1))});
@@ -315,7 +334,7 @@ private:
             return;
         }
         cursor = row.start + static_cast<std::size_t>(width);
-        if (list.bytes.size() < cursor) list.bytes.resize(cursor);
+        list.length = std::max(list.length, cursor);
     }
 
     // One value up to the next "," or "}"; a problem when it is anything but a byte constant.
@@ -332,7 +351,7 @@ private:
                                  state::Facts{.line = tokens().line(start),
                                               .value = std::string(textBetween(start, at))});
         }
-        if (row) row->written(cursor, list.bytes.size(), {start, at});
+        if (row) row->written(cursor, list.filled(), {start, at});
         if (list.bytes.size() <= cursor) list.bytes.resize(cursor + 1);
         list.bytes[cursor++] = static_cast<std::uint8_t>(*value);
         return at;

@@ -2,6 +2,7 @@
 
 // "fntdat.txt" (the five column texts of each glyph) and "mojidat.txt" (the labels), both
 // CP932 with CRLF line ends, as bytes.
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -11,6 +12,14 @@ namespace fontedit::formats {
 
 inline constexpr const char* kFontFileName = "fntdat.txt";
 inline constexpr const char* kLabelFileName = "mojidat.txt";
+
+// Read takes a font file up to this size, and Save writes none larger.
+inline constexpr std::size_t kMostFontFileBytes = 1 << 20;
+// The characters a cell or a label holds at most, each two bytes in CP932 at the widest, so
+// that both files stay within what Read takes.
+inline constexpr int kLongestText = 1000;
+static_assert(state::kSavedCodes * (state::kGlyphColumns * (2 * kLongestText + 2) + 2) <=
+              kMostFontFileBytes);
 
 // The bytes of both files.
 struct FontFiles {

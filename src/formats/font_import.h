@@ -84,6 +84,8 @@ struct ImportedFont {
 // memory stay linear in the input up to this, and a larger input is refused with
 // FileTooLarge before it is looked at.
 constexpr std::size_t kMostImportBytes = 16 << 20;
+// The most bytes a glyph takes with its padding in a table, in C or binary.
+constexpr std::size_t kLongestStride = 4096;
 
 // Cells are written as the editor writes them ("7C", "0"); labels are the characters the
 // glyphs draw where that can be told, and always text the font files can hold.

@@ -1,7 +1,6 @@
 #include "formats/glyph_table.h"
 
 #include <algorithm>
-#include <numeric>
 #include <string>
 
 #include "formats/font_likeness.h"
@@ -36,19 +35,19 @@ struct GlcdHeader {
     std::size_t width = 0, height = 0, first = 0, count = 0;
 };
 
-std::optional<GlcdHeader> glcdHeader(const std::vector<std::uint8_t>& b) {
-    if (b.size() <= GlcdHeader::kLength || b[3] == 0 || b[5] == 0) return std::nullopt;
-    return GlcdHeader{.width = b[2], .height = b[3], .first = b[4], .count = b[5]};
+std::optional<GlcdHeader> glcdHeader(const GlyphTable& t) {
+    if (t.size() <= GlcdHeader::kLength || t.at(3) == 0 || t.at(5) == 0) return std::nullopt;
+    return GlcdHeader{.width = t.at(2), .height = t.at(3), .first = t.at(4), .count = t.at(5)};
 }
 
 // The bytes after the header when it describes a fixed-width font of 5 x 8 columns exactly.
-std::optional<GlcdHeader> fixedGlcdHeader(const std::vector<std::uint8_t>& b) {
-    const std::optional<GlcdHeader> header = glcdHeader(b);
+std::optional<GlcdHeader> fixedGlcdHeader(const GlyphTable& t) {
+    const std::optional<GlcdHeader> header = glcdHeader(t);
     if (!header || header->width != state::kGlyphColumns || header->height > state::kGlyphRows) {
         return std::nullopt;
     }
     const std::size_t glyphBytes = header->count * header->width;
-    return GlcdHeader::kLength + glyphBytes == b.size() ? header : std::nullopt;
+    return GlcdHeader::kLength + glyphBytes == t.size() ? header : std::nullopt;
 }
 
 std::uint8_t reversed(std::uint8_t byte) {
@@ -72,15 +71,14 @@ public:
     TableReader(const GlyphTable& table, const ImportOptions& options)
         : table_(table),
           options_(options),
-          header_(options.offset || options.stride || table.declared
-                      ? std::nullopt
-                      : fixedGlcdHeader(table.bytes)),
+          header_(options.offset || options.stride || table.declared ? std::nullopt
+                                                                     : fixedGlcdHeader(table)),
           offset_(options.offset.value_or(header_ ? GlcdHeader::kLength : 0)) {}
 
     ImportedFont read() {
-        if (offset_ >= table_.bytes.size()) {
+        if (offset_ >= table_.size()) {
             throw Failure(Cause::OffsetPastEnd,
-                          {.line = table_.line, .value = std::to_string(table_.bytes.size())});
+                          {.line = table_.line, .value = std::to_string(table_.size())});
         }
         const bool shapeGiven = options_.layout || options_.stride || options_.offset;
         if (!shapeGiven && !table_.declared) refuseVariableWidth();
@@ -102,9 +100,12 @@ public:
     }
 
 private:
-    std::size_t available() const { return table_.bytes.size() - offset_; }
+    std::size_t available() const { return table_.size() - offset_; }
     std::size_t offsetOf(const Reading& reading) const {
         return offset_ + reading.skipped * reading.shape.stride;
+    }
+    std::size_t glyphStart(const Reading& reading, std::size_t index) const {
+        return offsetOf(reading) + index * reading.shape.stride;
     }
 
     // Named or declared, the layout brings its own stride unless the array's width says more.
@@ -150,7 +151,7 @@ private:
             reading.first = *options_.first;
         } else if (header_) {
             reading.first = static_cast<long long>(header_->first);
-        } else if (table_.bytes.size() / stride < kCodeIndexedGlyphs) {
+        } else if (table_.size() / stride < kCodeIndexedGlyphs) {
             reading.first = kSpace;
         } else if (options_.offset) {
             if (offset_ % stride == 0) reading.first = static_cast<long long>(offset_ / stride);
@@ -168,31 +169,34 @@ private:
 
     state::GlyphBytes glyph(const Reading& reading, std::size_t index, bool& lost) const {
         const TableShape& shape = reading.shape;
-        const std::uint8_t* bytes =
-            table_.bytes.data() + offset_ + (reading.skipped + index) * shape.stride;
+        const std::size_t start = glyphStart(reading, index);
+        const auto bytes = [&](std::size_t at) { return table_.at(start + at); };
         state::GlyphBytes columns{};
         if (shape.layout == GlyphLayout::Columns) {
             for (std::size_t column = 0; column < columns.size(); ++column) {
-                columns[column] = shape.msbFirst ? reversed(bytes[column]) : bytes[column];
+                columns[column] = shape.msbFirst ? reversed(bytes(column)) : bytes(column);
             }
         } else {
             const int leftBit = shape.msbFirst ? 7 : state::kGlyphColumns - 1;
             const std::uint8_t outside = shape.msbFirst ? 0x07 : 0xE0;
             for (int row = 0; row < state::kGlyphRows; ++row) {
-                lost |= (bytes[row] & outside) != 0;
+                lost |= (bytes(row) & outside) != 0;
                 for (std::size_t column = 0; column < columns.size(); ++column) {
-                    if (bytes[row] >> (leftBit - column) & 1) columns[column] |= 1 << row;
+                    if (bytes(row) >> (leftBit - column) & 1) columns[column] |= 1 << row;
                 }
             }
         }
         for (std::size_t pad = ownBytes(shape.layout); pad < shape.stride; ++pad) {
-            lost |= bytes[pad] != 0;
+            lost |= bytes(pad) != 0;
         }
         return columns;
     }
 
     void judge(Reading& reading) const {
-        for (std::size_t index = 0; index < reading.glyphs && !reading.lost; ++index) {
+        // Glyphs of the zeros C filled in lose no dot.
+        for (std::size_t index = 0; index < reading.glyphs && !reading.lost &&
+                                    glyphStart(reading, index) < table_.bytes.size();
+             ++index) {
             glyph(reading, index, reading.lost);
         }
         const long long first = reading.first.value_or(kSpace);
@@ -265,16 +269,18 @@ private:
 
     // A GLCD header with a width per glyph: no fixed stride reads it.
     void refuseVariableWidth() const {
-        const std::vector<std::uint8_t>& b = table_.bytes;
-        const std::optional<GlcdHeader> header = glcdHeader(b);
-        if (!header || b.size() < GlcdHeader::kLength + header->count) return;
-        const auto widths = b.begin() + GlcdHeader::kLength;
-        const auto end = widths + static_cast<std::ptrdiff_t>(header->count);
-        const std::size_t sum = std::accumulate(widths, end, std::size_t{0});
-        const auto [least, most] = std::minmax_element(widths, end);
-        const bool varies = *least != *most;
+        const std::optional<GlcdHeader> header = glcdHeader(table_);
+        if (!header || table_.size() < GlcdHeader::kLength + header->count) return;
+        std::size_t sum = 0;
+        std::uint8_t least = 0xFF, most = 0;
+        for (std::size_t i = GlcdHeader::kLength; i < GlcdHeader::kLength + header->count; ++i) {
+            sum += table_.at(i);
+            least = std::min(least, table_.at(i));
+            most = std::max(most, table_.at(i));
+        }
+        const bool varies = least != most;
         const std::size_t glyphBytes = sum * ((header->height + 7) / 8);
-        if (varies && GlcdHeader::kLength + header->count + glyphBytes == b.size()) {
+        if (varies && GlcdHeader::kLength + header->count + glyphBytes == table_.size()) {
             throw Failure(Cause::VariableWidth, {.line = table_.line});
         }
     }

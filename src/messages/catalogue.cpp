@@ -74,6 +74,17 @@ Wording wordingOf(Cause cause) {
         case Cause::RecoveryDamaged:
             return {QT_TRANSLATE_NOOP("Failure", "{file} は復元ファイルとして読めません"),
                     "not a recovery file this program wrote"};
+        case Cause::LinkInPlace:
+            return {
+                QT_TRANSLATE_NOOP(
+                    "Failure", "{file} の場所にシンボリックリンクがあります。たどりませんでした"),
+                "a symbolic link stands in the file's place; it was not followed"};
+        case Cause::FolderNotPrivate:
+            return {QT_TRANSLATE_NOOP("Failure",
+                                      "フォルダ {file} は他人のものか、他人が書き込めます。"
+                                      "復元ファイルは残しません"),
+                    "the folder belongs to another user or others may write to it; no recovery "
+                    "file is kept"};
         case Cause::NoArray:
             return {QT_TRANSLATE_NOOP("Failure", "{file} に配列がありません"),
                     "no brace-enclosed list found"};
@@ -220,6 +231,11 @@ Wording wordingOf(Cause cause) {
             return {QT_TRANSLATE_NOOP("Failure",
                                       "{file} の gzip データが壊れているか、途中で終わっています"),
                     "the gzip data is damaged or cut short"};
+        case Cause::GzipTrailing:
+            return {QT_TRANSLATE_NOOP("Failure",
+                                      "{file} の gzip データの後、{value} バイト目から gzip でない"
+                                      "バイトが続いています"),
+                    "bytes that are not gzip data follow it from byte {value} on"};
         case Cause::CellNotAByte:
             return {QT_TRANSLATE_NOOP("Failure",
                                       "{place} の「{value}」は 1～2 桁の 16 進数ではありません"),

@@ -31,6 +31,9 @@ enum class Cause : int {
     PartlyWritten = 1008,      // `file` was left half-written; its old content is in the
                                // file `value` beside it
     RecoveryDamaged = 1009,    // the recovery file is not one this program wrote
+    LinkInPlace = 1010,        // a symbolic link stands where `file`, never a link, is written
+    // The folder `file` belongs to another user or others may write to it; nothing is kept there.
+    FolderNotPrivate = 1011,
     // Importing a font table from C source.
     NoArray = 1101,            // the source holds no brace-enclosed list
     ArrayNotFound = 1102,      // no array is called `value`
@@ -69,6 +72,7 @@ enum class Cause : int {
     PcfTableOutside = 1210,    // the PCF table `value` reaches past the end of the file
     PcfTableMalformed = 1211,  // the PCF table `value` is missing or contradicts itself
     GzipDamaged = 1212,        // the gzip data is damaged or cut short
+    GzipTrailing = 1213,       // bytes that are no gzip member follow the last, from `value` on
     // Exporting and rendering.
     CellNotAByte = 1300,         // the cell at `code`, `column` holds `value`, not a byte
     NoGlyphForCharacter = 1301,  // no glyph is labelled `value` or has its ASCII code

@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <exception>
 
+#include "state/failure.h"
+
 namespace fontedit::window {
 namespace {
 
@@ -12,7 +14,7 @@ constexpr int kQuietMilliseconds = 1000;
 
 RecoveryKeeper::RecoveryKeeper(editing::Editor& editor, const std::filesystem::path& fontDir,
                                QObject* parent)
-    : QObject(parent), editor_(editor), file_(fontDir) {
+    : QObject(parent), editor_(editor), fontDir_(fontDir), file_(fontDir) {
     timer_.setSingleShot(true);
     timer_.setInterval(kQuietMilliseconds);
     connect(&timer_, &QTimer::timeout, this, [this] { settle(); });
@@ -22,8 +24,16 @@ RecoveryKeeper::RecoveryKeeper(editing::Editor& editor, const std::filesystem::p
     state.codeField().addObserver([this](const std::string&) { timer_.start(); });
 }
 
-void RecoveryKeeper::restore() {
-    file_.restore(editor_);
+std::vector<document::LeftRecovery> RecoveryKeeper::leftBehind() const {
+    return document::leftRecoveries(fontDir_);
+}
+
+void RecoveryKeeper::adopt(const document::LeftRecovery& left) {
+    left.restore(editor_);
+    timer_.stop();
+    if (!kept_) return;
+    file_.write(editor_);
+    left.remove();
 }
 
 void RecoveryKeeper::settle() {
@@ -37,7 +47,8 @@ void RecoveryKeeper::settle() {
         }
     } catch (const std::exception&) {
         // A message box every second would stop the user's work; the terminal hears of it.
-        std::fprintf(stderr, "fontedit: cannot keep the recovery file %s\n", file_.path().c_str());
+        std::fprintf(stderr, "fontedit: cannot keep the recovery file of %s\n",
+                     state::escapedBytes(fontDir_.string()).c_str());
     }
 }
 
@@ -47,7 +58,7 @@ void RecoveryKeeper::discard() {
     kept_ = false;
 }
 
-void RecoveryKeeper::holdOff() {
+void RecoveryKeeper::stop() {
     timer_.stop();
     kept_ = false;
 }

@@ -1,10 +1,12 @@
 #pragma once
 
-// Keeps the recovery file in step with the editor: about a second after the last change it
-// is written while there is unsaved work and removed once there is none. The change itself
-// only restarts a timer, so a click never waits for a disk.
+// Keeps this window's recovery file in step with the editor: about a second after the last
+// change it is written while there is unsaved work and removed once there is none. The change
+// itself only restarts a timer, so a click never waits for a disk. Files other windows left
+// are only ever touched when the user answers for them.
 #include <QObject>
 #include <QTimer>
+#include <vector>
 
 #include "document/recovery_file.h"
 #include "editing/editor.h"
@@ -16,17 +18,20 @@ public:
     RecoveryKeeper(editing::Editor& editor, const std::filesystem::path& fontDir,
                    QObject* parent = nullptr);
 
-    bool hasRecovery() const { return file_.exists(); }
-    void restore();
+    // The files windows on the folder left when they ended, newest first.
+    std::vector<document::LeftRecovery> leftBehind() const;
+    // Brings `left` back as unsaved work; once this window's own file holds it, `left` goes.
+    void adopt(const document::LeftRecovery& left);
     // Writes or removes the file now, as the editor's work requires.
     void settle();
     // The unsaved work was given up: the file goes, and nothing is kept after this.
     void discard();
-    // Leaves a recovery file of an earlier run as it is: nothing is written over it in this run.
-    void holdOff();
+    // No file is kept in this run, as where it would lie is not safe.
+    void stop();
 
 private:
     editing::Editor& editor_;
+    std::filesystem::path fontDir_;
     document::RecoveryFile file_;
     QTimer timer_;
     bool kept_ = true;

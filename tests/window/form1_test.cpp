@@ -11,15 +11,18 @@
 #include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QMenu>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <functional>
 #include <memory>
 
+#include "formats/font_files.h"
 #include "window/form1.h"
 #include "window/glyph_overview.h"
 #include "window/look.h"
+#include "window/panel_settings.h"
 #include "window/pixel_button.h"
 
 using fontedit::window::Form1;
@@ -581,6 +584,36 @@ private slots:
         openForm();
         QCOMPARE(form_->width(), closedWidth);
         QVERIFY(reports_.isEmpty());
+    }
+
+    // A preview text of a million characters in the settings is cut to what the field takes.
+    void previewTextIsCutToItsField() {
+        // Where the start looks for the file, and where QSettings, which keeps the path of its
+        // first use in this process, reads it.
+        const QString bytes = "[panel]\nshown=true\npreviewText=" + QString(1'000'000, 'A') + "\n";
+        for (const QString& path :
+             {directory_->filePath(QStringLiteral("config/fontedit/fontedit.conf")),
+              QSettings(QStringLiteral("fontedit"), QStringLiteral("fontedit")).fileName()}) {
+            QDir().mkpath(QFileInfo(path).path());
+            QFile settings(path);
+            QVERIFY(settings.open(QIODevice::WriteOnly));
+            settings.write(bytes.toLatin1());
+        }
+        openForm();
+        QCOMPARE(field("previewField")->text(),
+                 QString(fontedit::window::kLongestPreviewText, QLatin1Char('A')));
+        QTest::keyClicks(field("previewField"), QStringLiteral("B"));
+        QCOMPARE(field("previewField")->text().size(), fontedit::window::kLongestPreviewText);
+    }
+
+    // A cell or a label takes as many characters as the font files carry back, and no more.
+    void textFieldsTakeNoMoreThanTheFilesCarryBack() {
+        const QString typed(fontedit::formats::kLongestText + 1, QLatin1Char('7'));
+        for (const char* name : {"Text1", "Text10"}) {
+            retype(name, typed);
+            QCOMPARE(field(name)->text(), typed.left(fontedit::formats::kLongestText));
+        }
+        QCOMPARE(cell(0, 1), typed.left(fontedit::formats::kLongestText).toStdString());
     }
 
     void buttonShortcutsShowInTooltips() {
