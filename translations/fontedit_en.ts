@@ -244,7 +244,42 @@
         <translation>{file}: the gzip data is damaged or cut short</translation>
     </message>
     <message>
+        <location line="+5"/>
+        <source>{file} は TrueType・OpenType フォントではありません</source>
+        <translation>{file}: not a TrueType or OpenType font</translation>
+    </message>
+    <message>
         <location line="+4"/>
+        <source>{file} を FreeType で読めません（{value}）</source>
+        <translation>{file}: FreeType cannot read the font: {value}</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>{file} には {value} 個のフェースがあります。0 から数えた番号を --face で指定してください</source>
+        <translation>{file}: the collection holds {value} faces; choose one with --face N, counted from 0</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>{file} に --size の大きさのビットマップがありません（あるのは {value} ピクセル）</source>
+        <translation>{file}: no bitmap strike of the size --size names; the font's strikes are {value} pixels</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>{file} のアウトラインは 1 em {value} ピクセルではピクセルの格子に沿いません。--size で大きさを指定してください</source>
+        <translation>{file}: at {value} pixels per em the outlines do not run along pixel edges; name the font's pixel size with --size</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>{file} に {value} からの 96 文字のグリフがありません</source>
+        <translation>{file}: the face has no glyph for the 96 characters from {value}</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>{file} のビットマップのグリフ「{value}」は濃淡で描かれていて、ドットではありません</source>
+        <translation>{file}: the strike draws glyph &quot;{value}&quot; in shades of grey, not in dots</translation>
+    </message>
+    <message>
+        <location line="+5"/>
         <source>{place} の「{value}」は 1～2 桁の 16 進数ではありません</source>
         <translation>{place}: &quot;{value}&quot; is not a byte of one or two hexadecimal digits</translation>
     </message>
