@@ -1,6 +1,7 @@
-# Makes an outline pixel font from a BDF font with FontForge: the BDF imported, each dot of its
-# bitmaps drawn as a square 125 units on a side in the em of 1000, eight pixels to the em, and
-# written as TrueType with no bitmap strike. Usage: BDF TTF
+# Makes a pixel font from a BDF font with FontForge. To a name ending in .otb, the BDF's bitmaps
+# as an OpenType bitmap font; else an outline font: each dot of the bitmaps a square 125 units
+# on a side in the em of 1000, eight pixels to the em, as TrueType with no bitmap strike.
+# Usage: BDF OUT
 import sys
 
 import fontforge
@@ -8,6 +9,9 @@ import fontforge
 UNIT = 125
 bdf, ttf = sys.argv[1:3]
 font = fontforge.open(bdf)
+if ttf.endswith(".otb"):
+    font.generate(ttf, bitmap_type="otb")
+    sys.exit()
 glyph = pen = None
 for line in open(bdf):
     words = line.split()
