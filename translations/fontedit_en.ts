@@ -255,18 +255,18 @@
     </message>
     <message>
         <location line="+3"/>
-        <source>{file} には {value} 個のフェースがあります。0 から数えた番号を --face で指定してください</source>
-        <translation>{file}: the collection holds {value} faces; choose one with --face N, counted from 0</translation>
+        <source>{file} の {value} 個のフェースのどれかを、0 から数えた番号で --face に指定してください</source>
+        <translation>{file}: --face N names one of the {value} faces of the file, counted from 0</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+5"/>
         <source>{file} に --size の大きさのビットマップがありません（あるのは {value} ピクセル）</source>
-        <translation>{file}: no bitmap strike of the size --size names; the font's strikes are {value} pixels</translation>
+        <translation>{file}: no bitmap strike of the size --size names; the font&apos;s strikes are {value} pixels</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>{file} のアウトラインは 1 em {value} ピクセルではピクセルの格子に沿いません。--size で大きさを指定してください</source>
-        <translation>{file}: at {value} pixels per em the outlines do not run along pixel edges; name the font's pixel size with --size</translation>
+        <translation>{file}: at {value} pixels per em the outlines do not run along pixel edges; name the font&apos;s pixel size with --size</translation>
     </message>
     <message>
         <location line="+7"/>

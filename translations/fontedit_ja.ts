@@ -255,11 +255,11 @@
     </message>
     <message>
         <location line="+3"/>
-        <source>{file} には {value} 個のフェースがあります。0 から数えた番号を --face で指定してください</source>
+        <source>{file} の {value} 個のフェースのどれかを、0 から数えた番号で --face に指定してください</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+5"/>
         <source>{file} に --size の大きさのビットマップがありません（あるのは {value} ピクセル）</source>
         <translation type="unfinished"></translation>
     </message>

@@ -230,10 +230,9 @@ Wording wordingOf(Cause cause) {
                     "FreeType cannot read the font: {value}"};
         case Cause::FaceNotChosen:
             return {QT_TRANSLATE_NOOP("Failure",
-                                      "{file} には {value} 個のフェースがあります。0 から数えた"
-                                      "番号を --face で指定してください"),
-                    "the collection holds {value} faces; choose one with --face N, counted from "
-                    "0"};
+                                      "{file} の {value} 個のフェースのどれかを、0 から数えた"
+                                      "番号で --face に指定してください"),
+                    "--face N names one of the {value} faces of the file, counted from 0"};
         case Cause::StrikeNotFound:
             return {QT_TRANSLATE_NOOP("Failure",
                                       "{file} に --size の大きさのビットマップがありません"
