@@ -5,9 +5,9 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <memory>
 #include <new>
-#include <numeric>
 #include <optional>
 #include <string>
 #include <unordered_set>
@@ -68,11 +68,13 @@ struct Library {
 
 using Face = std::unique_ptr<FT_FaceRec, decltype(&FT_Done_Face)>;
 
-Face openFace(const Library& library, std::string_view bytes, FT_Long index) {
-    FT_Face face = nullptr;
-    check(FT_New_Memory_Face(library.handle, reinterpret_cast<const FT_Byte*>(bytes.data()),
-                             static_cast<FT_Long>(bytes.size()), index, &face));
-    return Face(face, &FT_Done_Face);
+FT_Error openFace(const Library& library, std::string_view bytes, FT_Long index, Face& face) {
+    FT_Face opened = nullptr;
+    const FT_Error error =
+        FT_New_Memory_Face(library.handle, reinterpret_cast<const FT_Byte*>(bytes.data()),
+                           static_cast<FT_Long>(bytes.size()), index, &opened);
+    face.reset(opened);
+    return error;
 }
 
 // The character `code` names in JIS X 0201: ASCII but for the yen sign and the overline, and
@@ -149,14 +151,23 @@ public:
     }
 
 private:
+    // The face --face names, or the only one. A face past the last is refused as FreeType
+    // refuses it, by the count of faces that only then needs telling.
     Face chosenFace() const {
-        const Library& library = library_;
-        const FT_Long faces = openFace(library, bytes_, -1)->num_faces;
         const long long index = options_.face.value_or(0);
-        if ((faces > 1 && !options_.face) || index < 0 || index >= faces) {
-            throw Failure(Cause::FaceNotChosen, {.value = std::to_string(faces)});
+        Face face(nullptr, &FT_Done_Face);
+        const FT_Error error =
+            index > 0xFFFF ? FT_Err_Invalid_Argument : openFace(library_, bytes_, index, face);
+        if (error == FT_Err_Invalid_Argument && index > 0) {
+            Face all(nullptr, &FT_Done_Face);
+            check(openFace(library_, bytes_, -1, all));
+            throw Failure(Cause::FaceNotChosen, {.value = std::to_string(all->num_faces)});
         }
-        return openFace(library, bytes_, static_cast<FT_Long>(index));
+        check(error);
+        if (face->num_faces > 1 && !options_.face) {
+            throw Failure(Cause::FaceNotChosen, {.value = std::to_string(face->num_faces)});
+        }
+        return face;
     }
 
     char32_t characterOf(long long code) const {
