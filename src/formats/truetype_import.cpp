@@ -4,13 +4,14 @@
 #include FT_OUTLINE_H
 
 #include <algorithm>
+#include <bit>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
 #include <new>
 #include <optional>
 #include <string>
-#include <unordered_set>
 #include <vector>
 
 #include "formats/cell_font.h"
@@ -265,27 +266,31 @@ private:
     // The smallest pixel size at which every outline point lies on a pixel corner, as far as
     // 26.6 fixed point can tell.
     int pixelsPerEm(const std::vector<std::pair<long long, FT_UInt>>& glyphs) const {
-        std::unordered_set<FT_Pos> coordinates;
+        static_assert(kMostPixelsPerEm == 64, "a size per bit of `sizes`");
+        const long long em = face_->units_per_EM;
+        // Bit n - 1 for n pixels per em, while every point so far lies on a corner at n. After
+        // a few points only the font's size and its multiples are left to try.
+        std::uint64_t sizes = em > 0 ? ~std::uint64_t{0} : 0;
+        const auto onCorners = [&](FT_Pos coordinate) {
+            for (std::uint64_t left = sizes; left != 0; left &= left - 1) {
+                const int size = std::countr_zero(left) + 1;
+                if ((coordinate * size * kPixel * 2 + em) / (2 * em) % kPixel != 0) {
+                    sizes &= ~(std::uint64_t{1} << (size - 1));
+                }
+            }
+        };
         for (const auto& [code, index] : glyphs) {
             check(FT_Load_Glyph(face_.get(), index, FT_LOAD_NO_SCALE | FT_LOAD_NO_BITMAP));
             const FT_Outline& outline = face_->glyph->outline;
-            for (int point = 0; point < outline.n_points; ++point) {
-                coordinates.insert(std::abs(outline.points[point].x));
-                coordinates.insert(std::abs(outline.points[point].y));
+            for (int point = 0; point < outline.n_points && sizes != 0; ++point) {
+                onCorners(std::abs(outline.points[point].x));
+                onCorners(std::abs(outline.points[point].y));
             }
         }
-        const long long em = face_->units_per_EM;
-        if (em <= 0)
+        if (sizes == 0) {
             throw Failure(Cause::OffPixelGrid, {.value = "1-" + std::to_string(kMostPixelsPerEm)});
-        for (int size = 1; size <= kMostPixelsPerEm; ++size) {
-            const bool onCorners =
-                std::all_of(coordinates.begin(), coordinates.end(), [&](FT_Pos coordinate) {
-                    const long long scaled = (coordinate * size * kPixel * 2 + em) / (2 * em);
-                    return scaled % kPixel == 0;
-                });
-            if (onCorners) return size;
         }
-        throw Failure(Cause::OffPixelGrid, {.value = "1-" + std::to_string(kMostPixelsPerEm)});
+        return std::countr_zero(sizes) + 1;
     }
 
     Drawn fromOutline(long long code, FT_UInt index, int size) const {
