@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace fontedit::cli {
@@ -30,5 +31,24 @@ std::vector<int> parseCodeList(std::string_view text, const std::string& option)
 // Accepts only one of `words` and turns it into its index there, for an enum option whose
 // values are listed in the same order; the message of a usage error lists the words.
 CLI::Validator oneOf(const std::vector<std::string>& words);
+
+// Accepts only the words of `words`, in the order given, and turns each into its value, for an
+// enum option; the message of a usage error lists the words.
+template <typename Value>
+CLI::Validator wordFor(std::vector<std::pair<std::string, Value>> words) {
+    std::string list;
+    for (const auto& word : words) list += (list.empty() ? "" : ", ") + word.first;
+    return CLI::Validator(
+        [words = std::move(words), list](std::string& text) -> std::string {
+            for (const auto& [word, value] : words) {
+                if (word == text) {
+                    text = std::to_string(static_cast<long long>(value));
+                    return {};
+                }
+            }
+            return "'" + text + "' is none of " + list;
+        },
+        "");
+}
 
 }  // namespace fontedit::cli
