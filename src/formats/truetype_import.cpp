@@ -15,7 +15,7 @@
 #include <vector>
 
 #include "formats/cell_font.h"
-#include "formats/font_data.h"
+#include "formats/cell_texts.h"
 #include "formats/font_import.h"
 #include "formats/imported_glyphs.h"
 #include "state/failure.h"

@@ -201,7 +201,7 @@ TEST(CliImport, TakesAnInstalledTrueTypeFontOnTheCellsBaseline) {
         EXPECT_EQ(taken.status, 0);
         EXPECT_EQ(taken.err, "fontedit-cli: " + file +
                                  ": no glyph at ENCODING 127; its glyph is left empty\n");
-        const formats::FontData font = folder::loadFont(work.path());
+        const state::FontData font = folder::loadFont(work.path());
         EXPECT_EQ(font.cells[33], (std::array<std::string, 5>{"7C", "12", "7C", "0", "0"}));
         EXPECT_EQ(font.cells[71], (std::array<std::string, 5>{"90", "A8", "78", "0", "0"}));
         EXPECT_EQ(font.labels[71], "g");

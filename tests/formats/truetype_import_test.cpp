@@ -25,8 +25,8 @@ using support::readBytes;
 using support::ScratchDirectory;
 
 // A font of every kind of glyph, through our BDF export.
-FontData dottedFont() {
-    FontData data;
+state::FontData dottedFont() {
+    state::FontData data;
     for (int code = 0; code < state::kSavedCodes; ++code) {
         for (int column = 0; column < state::kGlyphColumns; ++column) {
             data.cells[code][column] = state::hexText((code * 37 + column * 101 + 1) % 256);
@@ -50,7 +50,7 @@ const std::string& fontForgeFont(const std::string& name) {
 }
 
 TEST(TrueTypeImport, PixelFontsFontForgeMakesOfOurExportComeBackExactly) {
-    const FontData written = dottedFont();
+    const state::FontData written = dottedFont();
     for (const char* name : {"font.ttf", "font.otb"}) {
         SCOPED_TRACE(name);
         const std::string& sfnt = fontForgeFont(name);
@@ -108,7 +108,7 @@ std::string collection(const std::string& sfnt, std::uint32_t faces) {
 }
 
 TEST(TrueTypeImport, DamagedFontsAreRefusedByTheirCause) {
-    const FontData written = dottedFont();
+    const state::FontData written = dottedFont();
     const std::string& ttf = fontForgeFont("font.ttf");
     const std::string& otb = fontForgeFont("font.otb");
     const auto patched = [](std::string font, std::size_t at, std::string_view bytes) {
