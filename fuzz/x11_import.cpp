@@ -10,6 +10,25 @@
 
 namespace fontedit::fuzz {
 
+void checkCellFont(const formats::ImportedFont& font, const formats::ImportOptions& options) {
+    checkImportedFont(font);
+    const int first = options.first.value_or(32);
+    for (const formats::ImportNote& note : font.notes) {
+        if (note.kind == formats::ImportNote::Kind::GlyphsCropped) {
+            require(options.crop && note.count > 0 && note.count <= state::kSavedCodes,
+                    "glyphs are cropped only with crop, and only those taken");
+            continue;
+        }
+        require(note.code && *note.code >= first && *note.code < first + state::kSavedCodes,
+                "a note names an encoding in the range taken");
+        if (note.kind == formats::ImportNote::Kind::EncodingMissing) {
+            for (const std::string& cell : font.data.cells[*note.code - first]) {
+                require(cell == "0", "a missing encoding gives an empty glyph");
+            }
+        }
+    }
+}
+
 void runX11Import(const std::uint8_t* data, std::size_t size, X11Import import) {
     FuzzedDataProvider input(data, size);
     formats::ImportOptions options;
@@ -27,22 +46,7 @@ void runX11Import(const std::uint8_t* data, std::size_t size, X11Import import) 
                 "with crop no glyph is too large");
         return;
     }
-    checkImportedFont(*font);
-    const int first = options.first.value_or(32);
-    for (const formats::ImportNote& note : font->notes) {
-        if (note.kind == formats::ImportNote::Kind::GlyphsCropped) {
-            require(options.crop && note.count > 0 && note.count <= state::kSavedCodes,
-                    "glyphs are cropped only with crop, and only those taken");
-            continue;
-        }
-        require(note.code && *note.code >= first && *note.code < first + state::kSavedCodes,
-                "a note names an encoding in the range taken");
-        if (note.kind == formats::ImportNote::Kind::EncodingMissing) {
-            for (const std::string& cell : font->data.cells[*note.code - first]) {
-                require(cell == "0", "a missing encoding gives an empty glyph");
-            }
-        }
-    }
+    checkCellFont(*font, options);
 }
 
 }  // namespace fontedit::fuzz

@@ -10,6 +10,10 @@
 
 namespace fontedit::fuzz {
 
+// What holds for a font placed on the 5x8 cell as BDF, PCF and TrueType place their glyphs:
+// the notes name only codes taken, and a missing glyph is empty.
+void checkCellFont(const formats::ImportedFont& font, const formats::ImportOptions& options);
+
 using X11Import = formats::ImportedFont (*)(std::string_view, const formats::ImportOptions&);
 
 void runX11Import(const std::uint8_t* data, std::size_t size, X11Import import);

@@ -254,9 +254,41 @@
         <translation>{file}: the gzip data is damaged or cut short</translation>
     </message>
     <message>
+        <location line="+5"/>
+        <source>{file} は TrueType・OpenType フォントではありません</source>
+        <translation>{file}: not a TrueType or OpenType font</translation>
+    </message>
+    <message>
         <location line="+4"/>
         <source>{file} の gzip データの後、{value} バイト目から gzip でないバイトが続いています</source>
         <translation>{file}: bytes that are not gzip data follow it from byte {value} on</translation>
+        <source>{file} を FreeType で読めません（{value}）</source>
+        <translation>{file}: FreeType cannot read the font: {value}</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>{file} の {value} 個のフェースのどれかを、0 から数えた番号で --face に指定してください</source>
+        <translation>{file}: --face N names one of the {value} faces of the file, counted from 0</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>{file} に --size の大きさのビットマップがありません（あるのは {value} ピクセル）</source>
+        <translation>{file}: no bitmap strike of the size --size names; the font&apos;s strikes are {value} pixels</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>{file} のアウトラインは 1 em {value} ピクセルではピクセルの格子に沿いません。--size で大きさを指定してください</source>
+        <translation>{file}: at {value} pixels per em the outlines do not run along pixel edges; name the font&apos;s pixel size with --size</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>{file} に {value} からの 96 文字のグリフがありません</source>
+        <translation>{file}: the face has no glyph for the 96 characters from {value}</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>{file} のビットマップのグリフ「{value}」は濃淡で描かれていて、ドットではありません</source>
+        <translation>{file}: the strike draws glyph &quot;{value}&quot; in shades of grey, not in dots</translation>
     </message>
     <message>
         <location line="+5"/>

@@ -254,8 +254,39 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location line="+5"/>
+        <source>{file} は TrueType・OpenType フォントではありません</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <location line="+4"/>
         <source>{file} の gzip データの後、{value} バイト目から gzip でないバイトが続いています</source>
+        <source>{file} を FreeType で読めません（{value}）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>{file} の {value} 個のフェースのどれかを、0 から数えた番号で --face に指定してください</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>{file} に --size の大きさのビットマップがありません（あるのは {value} ピクセル）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>{file} のアウトラインは 1 em {value} ピクセルではピクセルの格子に沿いません。--size で大きさを指定してください</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>{file} に {value} からの 96 文字のグリフがありません</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>{file} のビットマップのグリフ「{value}」は濃淡で描かれていて、ドットではありません</source>
         <translation type="unfinished"></translation>
     </message>
     <message>

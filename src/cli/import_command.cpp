@@ -20,6 +20,8 @@ struct ImportOptions {
     std::optional<std::size_t> first;
     std::optional<std::size_t> baseline;
     std::optional<std::size_t> stride;
+    std::optional<std::size_t> size;
+    std::optional<std::size_t> face;
     bool msbTop = false;
     bool msbLeft = false;
     bool force = false;
@@ -57,6 +59,8 @@ void run(ImportOptions options) {
     if (options.first) options.import.first = static_cast<int>(*options.first);
     if (options.baseline) options.import.baseline = static_cast<int>(*options.baseline);
     options.import.stride = options.stride;
+    if (options.size) options.import.size = static_cast<int>(*options.size);
+    if (options.face) options.import.face = static_cast<int>(*options.face);
     formats::ImportedFont font;
     inFile(options.source, [&] {
         if (formats::isGzip(bytes)) bytes = formats::gunzip(bytes);
@@ -110,16 +114,18 @@ void addImportCommand(CLI::App& app) {
     auto options = std::make_shared<ImportOptions>();
     CLI::App* command = app.add_subcommand(
         "import",
-        "Take a font from a C table, a BDF or PCF font, a binary table or a PNG sheet in FILE, "
+        "Take a font from a C table, a BDF, PCF, TrueType or OpenType font, a binary table or a "
+        "PNG sheet in FILE, "
         "unpacking it first when gzip packed it, and write it as the font files of DIR, creating "
         "DIR when missing.");
     command
         ->add_option("--format", options->format,
-                     "c, bdf, pcf, bin or png (a sheet as render draws it, at any scale, or drawn "
-                     "on its grid in two colours); by default png for a PNG image, bdf when FILE "
-                     "starts with STARTFONT, pcf with PCF's mark, bin for the 480 bytes export "
-                     "writes, else c. e.g. --format pcf")
-        ->transform(oneOf({"c", "bdf", "pcf", "bin", "png"}))
+                     "c, bdf, pcf, bin, png (a sheet as render draws it, at any scale, or drawn "
+                     "on its grid in two colours) or ttf (TrueType, OpenType, .otb, .ttc); by "
+                     "default png for a PNG image, bdf when FILE starts with STARTFONT, pcf with "
+                     "PCF's mark, bin for the 480 bytes export writes, ttf with a TrueType or "
+                     "OpenType tag, else c. e.g. --format pcf")
+        ->transform(oneOf({"c", "bdf", "pcf", "bin", "png", "ttf"}))
         ->option_text("FORMAT");
     command
         ->add_option("--array", options->import.array,
@@ -148,21 +154,41 @@ void addImportCommand(CLI::App& app) {
         ->type_name("N");
     addCountOption(*command, "--first", options->first, 0x10FFFF,
                    "the character code of glyph 0, for the labels; bdf, pcf: the encoding taken "
-                   "as glyph 0 (default the first of exactly 96, else 32). e.g. --first 0x20")
+                   "as glyph 0 (default the first of exactly 96, else 32); ttf: the character "
+                   "taken as glyph 0 (default U+0020). e.g. --first 0x20")
         ->type_name("CODE");
     addCountOption(*command, "--baseline", options->baseline, state::kGlyphRows - 1,
-                   "bdf, pcf: the lowest cell row above the font's baseline; rows below it "
+                   "bdf, pcf, ttf: the lowest cell row above the font's baseline; rows below it "
                    "hold the descent (default 6, or where a font of 8 rows or fewer fits). "
                    "e.g. --baseline 5")
         ->type_name("ROW");
     command->add_flag("--crop", options->import.crop,
-                      "bdf, pcf: cut glyphs larger than 5 x 8 to the cell instead of refusing "
+                      "bdf, pcf, ttf: cut glyphs larger than 5 x 8 to the cell instead of refusing "
                       "them, and say how many lost dots. e.g. --crop");
+    addCountOption(*command, "--size", options->size, 4096,
+                   "ttf: the bitmap strike of this height or pixels per em, or the pixel size "
+                   "to draw outlines at; by default the tallest strike that fits the cell, else "
+                   "the smallest, else the size that puts every outline point on a pixel "
+                   "corner. e.g. --size 8",
+                   1)
+        ->type_name("PX");
+    addCountOption(*command, "--face", options->face, 0xFFFF,
+                   "ttf: the face of a collection (.ttc) to take, counted from 0. e.g. --face 1")
+        ->type_name("N");
+    command
+        ->add_option("--charset", options->import.charset,
+                     "ttf: how codes from --first name characters: unicode (the default) or "
+                     "jisx0201, whose 0xA1-0xDF are the half-width katakana, for a Japanese "
+                     "character LCD. e.g. --charset jisx0201 --first 0xA0")
+        ->transform(oneOf({"unicode", "jisx0201"}))
+        ->option_text("CHARSET");
     command->add_flag("-f,--force", options->force,
                       "replace existing font files in DIR. e.g. --force");
     command
-        ->add_option("FILE", options->source,
-                     "the C source, BDF or PCF font, binary table or PNG sheet, gzip packed or not")
+        ->add_option(
+            "FILE", options->source,
+            "the C source, BDF, PCF, TrueType or OpenType font, binary table or PNG sheet, "
+            "gzip packed or not")
         ->required()
         ->type_name("");
     command->add_option("DIR", options->dir, "the font's directory (default .)")->type_name("");

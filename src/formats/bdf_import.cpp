@@ -243,6 +243,7 @@ ImportFormat detectFormat(std::string_view bytes) {
     if (bytes.size() == kBinaryFontBytes && bytes.find('\0') != bytes.npos) {
         return ImportFormat::Bin;
     }
+    if (isSfnt(bytes)) return ImportFormat::TrueType;
     bytes = withoutByteOrderMark(bytes);
     bytes.remove_prefix(std::min(bytes.find_first_not_of(" \t\r\n"), bytes.size()));
     return bytes.starts_with("STARTFONT") ? ImportFormat::Bdf : ImportFormat::C;

@@ -37,17 +37,28 @@ struct ImportOptions {
     std::optional<state::GlyphLayout> layout{};
     bool msbFirst = false;
     std::optional<std::size_t> stride{};
+    // TrueType: the strike or outline size in pixels per em; unset, the strike that fits the
+    // cell or the outlines' own grid.
+    std::optional<int> size{};
+    std::optional<int> face{};  // TrueType: the face of a collection, from 0
+    // TrueType: how the codes from `first` name characters.
+    enum class Charset { Unicode, JisX0201 };
+    Charset charset = Charset::Unicode;
 };
 
-enum class ImportFormat { C, Bdf, Pcf, Bin, Png };
+enum class ImportFormat { C, Bdf, Pcf, Bin, Png, TrueType };
 
 // Read from the content: the PNG signature means PNG; "STARTFONT" at the start BDF, "\1fcp"
-// PCF; 480 bytes holding a zero byte, which no source holds, the editor's binary export;
-// anything else C.
+// PCF; 480 bytes holding a zero byte, which no source holds, the editor's binary export; an
+// sfnt version or collection tag TrueType; anything else C.
 ImportFormat detectFormat(std::string_view bytes);
 
 // The eight bytes every PNG opens with.
 inline constexpr std::string_view kPngSignature{"\x89PNG\r\n\x1A\n", 8};
+
+// A TrueType or OpenType font or collection: 00 01 00 00, "true", "OTTO" or "ttcf" opens the
+// bytes.
+bool isSfnt(std::string_view bytes);
 
 // gzip's mark, 1F 8B, opens the bytes.
 bool isGzip(std::string_view bytes);
@@ -92,6 +103,9 @@ constexpr std::size_t kLongestStride = 4096;
 ImportedFont importCTable(std::string_view source, const ImportOptions& options);
 ImportedFont importBdf(std::string_view bytes, const ImportOptions& options);
 ImportedFont importPcf(std::string_view bytes, const ImportOptions& options);
+// TrueType, OpenType and OpenType bitmap fonts through FreeType: a bitmap strike's dots as they
+// are, or outlines drawn on the pixel grid they were drawn on, never smoothed.
+ImportedFont importTrueType(std::string_view bytes, const ImportOptions& options);
 
 // A sheet of the 96 glyphs on render's grid (sheetPng), at any whole scale: render's own, or
 // one drawn in an image editor in two colours, dark dots on a light ground. Each dot is judged

@@ -236,6 +236,42 @@ Wording wordingOf(Cause cause) {
                                       "{file} の gzip データの後、{value} バイト目から gzip でない"
                                       "バイトが続いています"),
                     "bytes that are not gzip data follow it from byte {value} on"};
+        case Cause::NotSfnt:
+            return {
+                QT_TRANSLATE_NOOP("Failure", "{file} は TrueType・OpenType フォントではありません"),
+                "not a TrueType or OpenType font: it starts with none of 00 01 00 00, "
+                "\"true\", \"OTTO\" and \"ttcf\""};
+        case Cause::FontNotOpened:
+            return {QT_TRANSLATE_NOOP("Failure", "{file} を FreeType で読めません（{value}）"),
+                    "FreeType cannot read the font: {value}"};
+        case Cause::FaceNotChosen:
+            return {QT_TRANSLATE_NOOP("Failure",
+                                      "{file} の {value} 個のフェースのどれかを、0 から数えた"
+                                      "番号で --face に指定してください"),
+                    "--face N names one of the {value} faces of the file, counted from 0"};
+        case Cause::StrikeNotFound:
+            return {QT_TRANSLATE_NOOP("Failure",
+                                      "{file} に --size の大きさのビットマップがありません"
+                                      "（あるのは {value} ピクセル）"),
+                    "no bitmap strike of the size --size names; the font's strikes are {value} "
+                    "pixels"};
+        case Cause::OffPixelGrid:
+            return {QT_TRANSLATE_NOOP("Failure",
+                                      "{file} のアウトラインは 1 em {value} ピクセルでは"
+                                      "ピクセルの格子に沿いません。--size で大きさを指定して"
+                                      "ください"),
+                    "at {value} pixels per em the outlines do not run along pixel edges, so "
+                    "the glyphs would be guessed; name the font's pixel size with --size"};
+        case Cause::NoCharacterInRange:
+            return {QT_TRANSLATE_NOOP("Failure",
+                                      "{file} に {value} からの 96 文字のグリフがありません"),
+                    "the face has no glyph for the 96 characters from {value}; choose the first "
+                    "with --first"};
+        case Cause::GreyStrike:
+            return {QT_TRANSLATE_NOOP("Failure",
+                                      "{file} のビットマップのグリフ「{value}」は濃淡で描かれて"
+                                      "いて、ドットではありません"),
+                    "the strike draws glyph \"{value}\" in shades of grey, not in dots"};
         case Cause::CellNotAByte:
             return {QT_TRANSLATE_NOOP("Failure",
                                       "{place} の「{value}」は 1～2 桁の 16 進数ではありません"),

@@ -82,6 +82,14 @@ enum class Cause : int {
     // The companion's own directories and streams.
     DirectoryNotCreated = 1500,   // the directory `file` cannot be made, for `error`
     StandardOutputFailed = 1501,  // what was made could not be written to standard output
+    // Importing a TrueType or OpenType font through FreeType.
+    NotSfnt = 1600,             // the bytes open with none of the TrueType or OpenType tags
+    FontNotOpened = 1601,       // FreeType cannot open the font, saying `value`
+    FaceNotChosen = 1602,       // the collection holds `value` faces and none is named by number
+    StrikeNotFound = 1603,      // the bitmap font has no strike of the size named; its `value`
+    OffPixelGrid = 1604,        // at `value` pixels per em the outlines leave the pixel grid
+    NoCharacterInRange = 1605,  // the face has no glyph for the 96 characters from `value`
+    GreyStrike = 1606,          // glyph `value` of the strike is drawn in shades, not in dots
     // Importing a PNG sheet.
     NotPng = 1700,         // the bytes do not open with the PNG signature
     PngTruncated = 1701,   // the PNG ends before its image does

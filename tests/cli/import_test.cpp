@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cstdio>
+#include <cstdlib>
 
 #include "cli_process.h"
 #include "folder/font_folder.h"
@@ -184,6 +186,32 @@ TEST(CliImport, TakesAnInstalledX11FontAsItIs) {
     const state::FontData font = folder::loadFont(work.path());
     EXPECT_EQ(font.cells[71][4], "7E") << "the tail of g";
     EXPECT_EQ(font.labels[33], "A");
+}
+
+// A TrueType font with a bitmap strike of 4 x 8, as Debian installs it and packed by gzip: on
+// the cell's own baseline, "A" standing on it and "g" with its one-row descent.
+TEST(CliImport, TakesAnInstalledTrueTypeFontOnTheCellsBaseline) {
+    const ScratchDirectory work;
+    const std::string source = "/usr/share/fonts/truetype/misaki/misaki_gothic.ttf";
+    const std::string packed = (work / "misaki.ttf.gz").string();
+    ASSERT_EQ(std::system(("gzip -c " + source + " > " + packed).c_str()), 0);
+    for (const std::string& file : {source, packed}) {
+        SCOPED_TRACE(file);
+        const CliResult taken = runCli({"import", "--force", file, work.path().string()});
+        EXPECT_EQ(taken.status, 0);
+        EXPECT_EQ(taken.err, "fontedit-cli: " + file +
+                                 ": no glyph at ENCODING 127; its glyph is left empty\n");
+        const state::FontData font = folder::loadFont(work.path());
+        EXPECT_EQ(font.cells[33], (std::array<std::string, 5>{"7C", "12", "7C", "0", "0"}));
+        EXPECT_EQ(font.cells[71], (std::array<std::string, 5>{"90", "A8", "78", "0", "0"}));
+        EXPECT_EQ(font.labels[71], "g");
+    }
+    const CliResult collection =
+        runCli({"import", "--format", "ttf", "--face", "1", source, (work / "other").string()});
+    EXPECT_EQ(collection.status, 1);
+    EXPECT_EQ(collection.err, "fontedit-cli: " + source +
+                                  ": --face N names one of the 1 faces of the file, counted "
+                                  "from 0\n");
 }
 
 // The sheet render draws comes back as the font it was drawn from, told by its content.

@@ -24,7 +24,7 @@ TEST(CliUsage, WrongUsageExitsTwoNamingTheCommand) {
         {{"import", "f.c", "--offset=0x"}, " import", "--offset: '0x' is not a number"},
         {{"import", "f.c", "--format", "pdf"},
          " import",
-         "--format: 'pdf' is none of c, bdf, pcf, bin, png"},
+         "--format: 'pdf' is none of c, bdf, pcf, bin, png, ttf"},
         {{"import", "f.pcf", "--baseline", "8"}, " import", "--baseline: '8' is more than 7"},
         {{"show", ".", "96"}, " show", "CODE: '96' is not a glyph code 0-95"},
         {{"show", "33", "A"}, " show", "CODE: 'A' is not a glyph code 0-95"},

@@ -1,6 +1,9 @@
 // Debian's X11 fixed fonts, drawn by others, converted by Debian's pcf2bdf as the test runs:
 // every dot of their glyphs for codes 32-127 must land where the font's own bitmap puts it,
-// and the installed .pcf.gz, imported as it is, must give the same font.
+// and the installed .pcf.gz, imported as it is, must give the same font. Debian's TrueType
+// and OpenType pixel fonts likewise, against FreeType.
+#include <ft2build.h>
+#include FT_FREETYPE_H
 #include <gtest/gtest.h>
 
 #include <array>
@@ -163,6 +166,88 @@ TEST(RealFonts, GlyphsLandWhereTheirOwnBitmapsPutThem) {
         EXPECT_EQ(direct.data.cells, font.data.cells);
         EXPECT_EQ(direct.data.labels, font.data.labels);
         EXPECT_EQ(direct.notes, font.notes);
+    }
+}
+
+// The dots of `character` in strike `strike` as FreeType draws them.
+std::set<Dot> strikeDots(const std::string& path, int strike, char32_t character) {
+    FT_Library library;
+    FT_Face face;
+    EXPECT_EQ(FT_Init_FreeType(&library), 0);
+    EXPECT_EQ(FT_New_Face(library, path.c_str(), 0, &face), 0);
+    EXPECT_EQ(FT_Select_Size(face, strike), 0);
+    std::set<Dot> dots;
+    const FT_UInt index = FT_Get_Char_Index(face, character);
+    if (index != 0 && FT_Load_Glyph(face, index, FT_LOAD_DEFAULT) == 0) {
+        const FT_Bitmap& bitmap = face->glyph->bitmap;
+        for (unsigned row = 0; row < bitmap.rows; ++row) {
+            for (unsigned x = 0; x < bitmap.width; ++x) {
+                if (bitmap.buffer[row * bitmap.pitch + x / 8] & (0x80 >> x % 8)) {
+                    dots.insert({face->glyph->bitmap_left + static_cast<int>(x),
+                                 face->glyph->bitmap_top - 1 - static_cast<int>(row)});
+                }
+            }
+        }
+    }
+    FT_Done_FreeType(library);
+    return dots;
+}
+
+// Debian's TrueType and OpenType pixel fonts: each glyph the dots FreeType's own API draws of
+// the font's strike, by character or as JIS X 0201 reads the code.
+TEST(RealFonts, StrikesGiveTheDotsFreeTypeDraws) {
+    struct Case {
+        const char* path;
+        ImportOptions options;
+        bool tooLarge;                       // without --crop
+        std::optional<char32_t> katakana{};  // the character of glyph 1 read as JIS X 0201
+    };
+    const Case cases[] = {
+        {"/usr/share/fonts/truetype/misaki/misaki_gothic.ttf", {}, false},
+        {"/usr/share/fonts/truetype/misaki/misaki_gothic.ttf",
+         {.first = 0xA0, .charset = ImportOptions::Charset::JisX0201},
+         false,
+         0xFF61},
+        // From the top of the capitals down; the lowest row of the descent is cut.
+        {"/usr/share/fonts/opentype/creep2/creep2.otb", {.crop = true, .baseline = 6}, true},
+        {"/usr/share/fonts/opentype/terminus/terminus-normal.otb", {.crop = true}, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.path);
+        const std::string bytes = readBytes(c.path);
+        const int baseline = c.options.baseline.value_or(6);
+        const ImportedFont font = importTrueType(bytes, c.options);
+        const long long first = c.options.first.value_or(0x20);
+        bool cropped = false;
+        for (int code = 0; code < state::kSavedCodes; ++code) {
+            char32_t character = static_cast<char32_t>(first + code);
+            if (c.katakana) {
+                if (code != 1) continue;
+                character = *c.katakana;
+            }
+            std::set<Dot> expected;
+            for (const Dot& dot : strikeDots(c.path, 0, character)) {
+                if (insideCell(dot, baseline)) {
+                    expected.insert(dot);
+                } else {
+                    cropped = true;
+                }
+            }
+            EXPECT_EQ(cellDots(font.data, code, baseline), expected) << "code " << code;
+        }
+        EXPECT_EQ(cropped, c.tooLarge);
+        if (c.katakana) continue;
+        EXPECT_EQ(font.data.labels[33], "A");
+        if (c.tooLarge) {
+            ImportOptions options = c.options;
+            options.crop = false;
+            EXPECT_THROW(
+                try { importTrueType(bytes, options); } catch (const state::Failure& failure) {
+                    EXPECT_EQ(failure.cause(), Cause::GlyphTooLarge);
+                    throw;
+                },
+                state::Failure);
+        }
     }
 }
 
