@@ -115,11 +115,13 @@ void addImportCommand(CLI::App& app) {
         "DIR when missing.");
     command
         ->add_option("--format", options->format,
-                     "c, bdf, pcf, bin or png (a sheet as render draws it, at any scale, or drawn "
-                     "on its grid in two colours); by default png for a PNG image, bdf when FILE "
-                     "starts with STARTFONT, pcf with PCF's mark, bin for the 480 bytes export "
-                     "writes, else c. e.g. --format pcf")
-        ->transform(oneOf({"c", "bdf", "pcf", "bin", "png"}))
+                     "c, bdf, pcf, bin, png (a sheet as render draws it, at any scale, or drawn "
+                     "on its grid in two colours), u8g2, u8x8 or lvgl (a display library's font "
+                     "source, as its converter or export writes it); by default png for a PNG "
+                     "image, bdf when FILE starts with STARTFONT, pcf with PCF's mark, bin for the "
+                     "480 bytes export writes, u8g2, u8x8 or lvgl for a source declaring such a "
+                     "font, else c. e.g. --format pcf")
+        ->transform(oneOf({"c", "bdf", "pcf", "bin", "png", "u8g2", "u8x8", "lvgl"}))
         ->option_text("FORMAT");
     command
         ->add_option("--array", options->import.array,
