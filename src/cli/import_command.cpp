@@ -110,7 +110,8 @@ void addImportCommand(CLI::App& app) {
     auto options = std::make_shared<ImportOptions>();
     CLI::App* command = app.add_subcommand(
         "import",
-        "Take a font from a C table, a BDF or PCF font, a binary table or a PNG sheet in FILE, "
+        "Take a font from a C table, a BDF or PCF font, a binary table, a PNG sheet or a u8g2, "
+        "u8x8 or LVGL font in FILE, "
         "unpacking it first when gzip packed it, and write it as the font files of DIR, creating "
         "DIR when missing.");
     command
@@ -150,15 +151,16 @@ void addImportCommand(CLI::App& app) {
         ->type_name("N");
     addCountOption(*command, "--first", options->first, 0x10FFFF,
                    "the character code of glyph 0, for the labels; bdf, pcf: the encoding taken "
-                   "as glyph 0 (default the first of exactly 96, else 32). e.g. --first 0x20")
+                   "as glyph 0 (default the first of exactly 96, else 32); so for u8g2, u8x8 and lvgl. "
+                   "e.g. --first 0x20")
         ->type_name("CODE");
     addCountOption(*command, "--baseline", options->baseline, state::kGlyphRows - 1,
-                   "bdf, pcf: the lowest cell row above the font's baseline; rows below it "
+                   "bdf, pcf, u8g2, u8x8, lvgl: the lowest cell row above the font's baseline; rows below it "
                    "hold the descent (default 6, or where a font of 8 rows or fewer fits). "
                    "e.g. --baseline 5")
         ->type_name("ROW");
     command->add_flag("--crop", options->import.crop,
-                      "bdf, pcf: cut glyphs larger than 5 x 8 to the cell instead of refusing "
+                      "bdf, pcf, u8g2, u8x8, lvgl: cut glyphs larger than 5 x 8 to the cell instead of refusing "
                       "them, and say how many lost dots. e.g. --crop");
     command->add_flag("-f,--force", options->force,
                       "replace existing font files in DIR. e.g. --force");
