@@ -6,6 +6,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     // The C tokenizer's causes, the X11 cell's and the library fonts' own.
-    fontedit::fuzz::runX11Import(data, size, fontedit::formats::importLvgl, {{1100, 1199}, {1800, 1899}});
+    fontedit::fuzz::runX11Import(data, size, fontedit::formats::importLvgl,
+                                 {{1100, 1199}, {1800, 1899}});
     return 0;
 }

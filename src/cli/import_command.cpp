@@ -149,19 +149,22 @@ void addImportCommand(CLI::App& app) {
                    std::numeric_limits<std::size_t>::max(),
                    "c, bin: the index of the first value taken, past a header. e.g. --offset 6")
         ->type_name("N");
-    addCountOption(*command, "--first", options->first, 0x10FFFF,
-                   "the character code of glyph 0, for the labels; bdf, pcf: the encoding taken "
-                   "as glyph 0 (default the first of exactly 96, else 32); so for u8g2, u8x8 and lvgl. "
-                   "e.g. --first 0x20")
+    addCountOption(
+        *command, "--first", options->first, 0x10FFFF,
+        "the character code of glyph 0, for the labels; bdf, pcf: the encoding taken "
+        "as glyph 0 (default the first of exactly 96, else 32); so for u8g2, u8x8 and lvgl. "
+        "e.g. --first 0x20")
         ->type_name("CODE");
-    addCountOption(*command, "--baseline", options->baseline, state::kGlyphRows - 1,
-                   "bdf, pcf, u8g2, u8x8, lvgl: the lowest cell row above the font's baseline; rows below it "
-                   "hold the descent (default 6, or where a font of 8 rows or fewer fits). "
-                   "e.g. --baseline 5")
+    addCountOption(
+        *command, "--baseline", options->baseline, state::kGlyphRows - 1,
+        "bdf, pcf, u8g2, u8x8, lvgl: the lowest cell row above the font's baseline; rows below it "
+        "hold the descent (default 6, or where a font of 8 rows or fewer fits). "
+        "e.g. --baseline 5")
         ->type_name("ROW");
-    command->add_flag("--crop", options->import.crop,
-                      "bdf, pcf, u8g2, u8x8, lvgl: cut glyphs larger than 5 x 8 to the cell instead of refusing "
-                      "them, and say how many lost dots. e.g. --crop");
+    command->add_flag(
+        "--crop", options->import.crop,
+        "bdf, pcf, u8g2, u8x8, lvgl: cut glyphs larger than 5 x 8 to the cell instead of refusing "
+        "them, and say how many lost dots. e.g. --crop");
     command->add_flag("-f,--force", options->force,
                       "replace existing font files in DIR. e.g. --force");
     command

@@ -18,7 +18,7 @@ std::uint8_t reversedBits(std::uint8_t byte) {
     return reversed;
 }
 
-std::array<std::uint8_t, state::kGlyphRows> rowBytes(const GlyphBytes& columns) {
+std::array<std::uint8_t, state::kGlyphRows> rowBytes(const state::GlyphBytes& columns) {
     std::array<std::uint8_t, state::kGlyphRows> rows{};
     for (int row = 0; row < state::kGlyphRows; ++row) {
         for (int column = 0; column < state::kGlyphColumns; ++column) {
@@ -35,8 +35,9 @@ void replaceAll(std::string& text, std::string_view from, std::string_view to) {
     }
 }
 
-std::string glyphRow(const FontData& data, int code, bool last, const CSourceOptions& options) {
-    const GlyphBytes columns = glyphBytes(data, code);
+std::string glyphRow(const state::FontData& data, int code, bool last,
+                     const CSourceOptions& options) {
+    const state::GlyphBytes columns = glyphBytes(data, code);
     std::string row = "    {";
     const auto add = [&](std::uint8_t byte) {
         row += (row.back() == '{' ? "" : ", ") + hexByte(byte);
@@ -95,7 +96,8 @@ std::string cStringLiteral(std::string_view bytes, std::string_view indent) {
     std::size_t lineStart = 0;
     for (std::size_t at = 0; at < bytes.size(); ++at) {
         const auto byte = static_cast<unsigned char>(bytes[at]);
-        const bool nextIsDigit = at + 1 < bytes.size() && bytes[at + 1] >= '0' && bytes[at + 1] <= '7';
+        const bool nextIsDigit =
+            at + 1 < bytes.size() && bytes[at + 1] >= '0' && bytes[at + 1] <= '7';
         if (byte >= 0x20 && byte < 0x7F && byte != '"' && byte != '\\' && byte != '?') {
             text += static_cast<char>(byte);
         } else {
@@ -112,8 +114,8 @@ std::string cStringLiteral(std::string_view bytes, std::string_view indent) {
     return text + '"';
 }
 
-std::string cFontString(std::string_view opening, std::string_view section,
-                        const std::string& name, std::string_view bytes) {
+std::string cFontString(std::string_view opening, std::string_view section, const std::string& name,
+                        std::string_view bytes) {
     const std::string macro(section);
     const std::string declarator = name + "[" + std::to_string(bytes.size() + 1) + "]";
     return "/* " + std::string(opening) + " */\n#include <stdint.h>\n#ifndef " + macro +
@@ -131,7 +133,7 @@ std::string layoutComment(const CSourceOptions& options) {
                           : "one byte per column, left first; bit 0 is the top dot";
 }
 
-std::string cSourceBytes(const FontData& data, const CSourceOptions& options) {
+std::string cSourceBytes(const state::FontData& data, const CSourceOptions& options) {
     const std::vector<int> codes = options.codes.empty() ? allGlyphCodes() : options.codes;
     const std::string shape =
         "[" + std::to_string(codes.size()) + (options.layout == Layout::Rows ? "][8]" : "][5]");

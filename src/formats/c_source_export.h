@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "formats/font_data.h"
+#include "state/font_data.h"
 
 namespace fontedit::formats {
 
@@ -26,7 +26,7 @@ struct CSourceOptions {
 };
 
 // Fails with CellNotAByte on the first cell that is not a byte.
-std::string cSourceBytes(const FontData& data, const CSourceOptions& options);
+std::string cSourceBytes(const state::FontData& data, const CSourceOptions& options);
 
 // The sentence of the opening comment that states the layout; the import knows its own
 // export by it.
@@ -45,8 +45,8 @@ std::string cStringLiteral(std::string_view bytes, std::string_view indent);
 // SECTION("NAME") = "...";" after the comment `opening`, the size counting the string's
 // closing NUL. SECTION, the library's macro placing fonts in flash, falls back to PROGMEM on
 // AVR and to nothing elsewhere, so that the file compiles with or without the library.
-std::string cFontString(std::string_view opening, std::string_view section,
-                        const std::string& name, std::string_view bytes);
+std::string cFontString(std::string_view opening, std::string_view section, const std::string& name,
+                        std::string_view bytes);
 
 // Whether `name` is a C identifier: a letter or "_", then letters, digits and "_".
 bool isCIdentifier(std::string_view name);

@@ -295,8 +295,8 @@ CTokens cTokens(std::string_view source) {
 
 std::optional<std::string> markedString(const CTokens& tokens, std::string_view marker) {
     std::size_t at = 0;
-    while (at < tokens.size() && !(tokens[at].kind == CToken::Kind::Identifier &&
-                                   tokens[at].text == marker)) {
+    while (at < tokens.size() &&
+           !(tokens[at].kind == CToken::Kind::Identifier && tokens[at].text == marker)) {
         ++at;
     }
     while (at < tokens.size() && !tokens[at].is('=') && !tokens[at].is(';')) ++at;

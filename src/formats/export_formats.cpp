@@ -21,8 +21,8 @@ constexpr std::array kFormats{
     ExportFormatInfo{ExportFormat::Bin, "bin", "font.bin", "the 480 column bytes", kTakesCodes},
     ExportFormatInfo{ExportFormat::Png, "png", "font.png", "a PNG sheet of the 96 glyphs",
                      kTakesScale},
-    ExportFormatInfo{ExportFormat::U8g2, "u8g2", "u8g2_font.c",
-                     "a u8g2 font, for u8g2.setFont()", kTakesName | kTakesFirst},
+    ExportFormatInfo{ExportFormat::U8g2, "u8g2", "u8g2_font.c", "a u8g2 font, for u8g2.setFont()",
+                     kTakesName | kTakesFirst},
     ExportFormatInfo{ExportFormat::U8x8, "u8x8", "u8x8_font.c",
                      "a u8x8 tile font, for u8x8.setFont()", kTakesName | kTakesFirst},
     ExportFormatInfo{ExportFormat::Lvgl, "lvgl", "lvgl_font.c",
@@ -41,7 +41,8 @@ const ExportFormatInfo& exportFormatInfo(ExportFormat format) {
                          [format](const ExportFormatInfo& info) { return info.format == format; });
 }
 
-std::string exportBytes(ExportFormat format, const FontData& data, const ExportSettings& settings) {
+std::string exportBytes(ExportFormat format, const state::FontData& data,
+                        const ExportSettings& settings) {
     switch (format) {
         case ExportFormat::Header:
             return headerBytes(data);

@@ -5,11 +5,11 @@
 // lv_font_t. It compiles against LVGL 8.3 and 9; cell row 6 stands on the baseline.
 #include <string>
 
-#include "formats/font_data.h"
+#include "state/font_data.h"
 
 namespace fontedit::formats {
 
 // Glyph `code` stands for the character first + code. Fails with CellNotAByte.
-std::string lvglSource(const FontData& data, const std::string& name, int first);
+std::string lvglSource(const state::FontData& data, const std::string& name, int first);
 
 }  // namespace fontedit::formats

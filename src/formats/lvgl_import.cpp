@@ -213,7 +213,8 @@ private:
 
     std::size_t list(std::string_view name) const {
         const auto found = lists_.find(name);
-        if (found == lists_.end()) throw Failure(Cause::ArrayNotFound, {.value = std::string(name)});
+        if (found == lists_.end())
+            throw Failure(Cause::ArrayNotFound, {.value = std::string(name)});
         return found->second;
     }
 
@@ -249,8 +250,10 @@ private:
                 std::size_t before = inner;
                 const std::optional<long long> number = valueAt(inner);
                 if (number) {
-                    if (designator) fields.numbers[*designator] = *number;
-                    else fields.positional.push_back(*number);
+                    if (designator)
+                        fields.numbers[*designator] = *number;
+                    else
+                        fields.positional.push_back(*number);
                 } else if (designator && tokens_[before].kind == CToken::Kind::Identifier) {
                     fields.names[*designator] = tokens_[before].text;
                     inner = before + 1;

@@ -42,7 +42,7 @@ struct CodedGlyph {
     std::vector<Pair> runs{};  // the box's dots, row by row: runs of dots off and on
 };
 
-CodedGlyph codedGlyph(const GlyphBytes& columns, int encoding) {
+CodedGlyph codedGlyph(const state::GlyphBytes& columns, int encoding) {
     CodedGlyph glyph{.encoding = encoding, .box = litBox(columns)};
     if (glyph.box.empty()) return glyph;
     glyph.x = glyph.box.left;
@@ -90,10 +90,13 @@ public:
     void put(unsigned value, int bits) {
         for (int bit = 0; bit < bits; ++bit, ++count_) {
             if (count_ % CHAR_BIT == 0) bytes_.push_back(0);
-            if (value >> bit & 1) bytes_.back() = static_cast<char>(bytes_.back() | 1 << count_ % 8);
+            if (value >> bit & 1)
+                bytes_.back() = static_cast<char>(bytes_.back() | 1 << count_ % 8);
         }
     }
-    void putSigned(int value, int bits) { put(static_cast<unsigned>(value + (1 << (bits - 1))), bits); }
+    void putSigned(int value, int bits) {
+        put(static_cast<unsigned>(value + (1 << (bits - 1))), bits);
+    }
     const std::string& bytes() const { return bytes_; }
 
 private:
@@ -186,7 +189,7 @@ std::pair<int, int> extent(const std::vector<CodedGlyph>& glyphs, int encoding) 
 
 }  // namespace
 
-std::string u8g2FontData(const FontData& data, int first) {
+std::string u8g2FontData(const state::FontData& data, int first) {
     std::vector<CodedGlyph> glyphs;
     for (int code = 0; code < state::kSavedCodes; ++code) {
         glyphs.push_back(codedGlyph(glyphBytes(data, code), first + code));
@@ -201,8 +204,8 @@ std::string u8g2FontData(const FontData& data, int first) {
         static_cast<char>(widths.x), static_cast<char>(widths.y), static_cast<char>(widths.d),
         // The cell's box: 5 x 8 dots, the bottom row below the baseline.
         state::kGlyphColumns, state::kGlyphRows, 0, static_cast<char>(kBaselineRow - 7),
-        static_cast<char>(ascentA), static_cast<char>(descentG),
-        static_cast<char>(ascentParen), static_cast<char>(descentParen), 0, 0, 0, 0, 0, 0};
+        static_cast<char>(ascentA), static_cast<char>(descentG), static_cast<char>(ascentParen),
+        static_cast<char>(descentParen), 0, 0, 0, 0, 0, 0};
     std::string wide;
     for (const CodedGlyph& glyph : glyphs) {
         const std::string record = glyphRecord(glyph, widths);
@@ -221,14 +224,14 @@ std::string u8g2FontData(const FontData& data, int first) {
     return font + wide + std::string(2, '\0');
 }
 
-std::string u8g2Source(const FontData& data, const std::string& name, int first) {
+std::string u8g2Source(const state::FontData& data, const std::string& name, int first) {
     const std::string font = u8g2FontData(data, first);
     // The last byte is the string's own closing NUL.
-    return cFontString("A 5 x 8 font of 96 glyphs from fontedit in u8g2's font format, characters " +
-                           std::to_string(first) + "-" +
-                           std::to_string(first + state::kSavedCodes - 1) + ".\n   u8g2.setFont(" +
-                           name + ") selects it.",
-                       "U8G2_FONT_SECTION", name, std::string_view(font).substr(0, font.size() - 1));
+    return cFontString(
+        "A 5 x 8 font of 96 glyphs from fontedit in u8g2's font format, characters " +
+            std::to_string(first) + "-" + std::to_string(first + state::kSavedCodes - 1) +
+            ".\n   u8g2.setFont(" + name + ") selects it.",
+        "U8G2_FONT_SECTION", name, std::string_view(font).substr(0, font.size() - 1));
 }
 
 }  // namespace fontedit::formats

@@ -5,15 +5,15 @@
 // baseline; the run-length bit widths are the pair that makes the font smallest.
 #include <string>
 
-#include "formats/font_data.h"
+#include "state/font_data.h"
 
 namespace fontedit::formats {
 
 // The font's bytes as u8g2 reads them, the NUL that closes the C string included; glyph
 // `code` stands for the character first + code. Fails with CellNotAByte.
-std::string u8g2FontData(const FontData& data, int first);
+std::string u8g2FontData(const state::FontData& data, int first);
 
 // The C source declaring `name` with those bytes.
-std::string u8g2Source(const FontData& data, const std::string& name, int first);
+std::string u8g2Source(const state::FontData& data, const std::string& name, int first);
 
 }  // namespace fontedit::formats

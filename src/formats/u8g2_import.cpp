@@ -149,8 +149,8 @@ private:
     // Dots `at` to `at` + `count` of the box, row after row; `top` is the height of its first
     // row above the baseline. Rows far from the baseline are outside any cell and are not
     // walked, so that a long run costs no more than a short one.
-    static void lightRun(const CellFont& cells, CellGlyph& glyph, std::size_t at,
-                         std::size_t count, unsigned width, int left, int top) {
+    static void lightRun(const CellFont& cells, CellGlyph& glyph, std::size_t at, std::size_t count,
+                         unsigned width, int left, int top) {
         if (count == 0) return;
         const auto firstRow = static_cast<long long>(at / width);
         const auto lastRow = static_cast<long long>((at + count - 1) / width);

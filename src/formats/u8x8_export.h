@@ -5,7 +5,7 @@
 // glyph in the tile's left five columns.
 #include <string>
 
-#include "formats/font_data.h"
+#include "state/font_data.h"
 
 namespace fontedit::formats {
 
@@ -13,7 +13,7 @@ namespace fontedit::formats {
 inline constexpr int kLastU8x8First = 0xFF - (state::kSavedCodes - 1);
 
 // Fails with CellNotAByte, or with CharacterPastFormat when first is above kLastU8x8First.
-std::string u8x8FontData(const FontData& data, int first);
-std::string u8x8Source(const FontData& data, const std::string& name, int first);
+std::string u8x8FontData(const state::FontData& data, int first);
+std::string u8x8Source(const state::FontData& data, const std::string& name, int first);
 
 }  // namespace fontedit::formats

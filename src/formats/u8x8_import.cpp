@@ -32,7 +32,8 @@ ImportedFont importU8x8(std::string_view source, const ImportOptions& options) {
     const int firstCode = byte(0), lastCode = byte(1), across = byte(2), down = byte(3);
     const std::size_t glyphBytes = static_cast<std::size_t>(across) * down * kTileDots;
     const auto glyphs = static_cast<std::size_t>(lastCode - firstCode + 1);
-    if (lastCode < firstCode || glyphBytes == 0 || font->size() < kHeaderBytes + glyphs * glyphBytes)
+    if (lastCode < firstCode || glyphBytes == 0 ||
+        font->size() < kHeaderBytes + glyphs * glyphBytes)
         damaged();
     std::vector<long long> encodings;
     for (int code = firstCode; code <= lastCode; ++code) encodings.push_back(code);
@@ -43,7 +44,8 @@ ImportedFont importU8x8(std::string_view source, const ImportOptions& options) {
         cells.sawEncoding(code);
         if (!cells.wanted(code)) continue;
         CellGlyph glyph{.name = std::to_string(code), .encoding = code};
-        const std::size_t start = kHeaderBytes + static_cast<std::size_t>(code - firstCode) * glyphBytes;
+        const std::size_t start =
+            kHeaderBytes + static_cast<std::size_t>(code - firstCode) * glyphBytes;
         for (std::size_t at = 0; at < glyphBytes; ++at) {
             const std::size_t tile = at / kTileDots;
             const long long x = static_cast<long long>(tile % across * kTileDots + at % kTileDots);

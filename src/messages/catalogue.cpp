@@ -237,8 +237,8 @@ Wording wordingOf(Cause cause) {
                     "glyph 95 would stand for character {code}, and the format holds characters "
                     "up to {value}; choose a lower --first"};
         case Cause::LibraryFontDamaged:
-            return {QT_TRANSLATE_NOOP("Failure",
-                                      "{file} の {value} フォントは途中で切れているか矛盾しています"),
+            return {QT_TRANSLATE_NOOP(
+                        "Failure", "{file} の {value} フォントは途中で切れているか矛盾しています"),
                     "the {value} font is cut short or contradicts itself"};
         case Cause::PixelDepth:
             return {QT_TRANSLATE_NOOP("Failure",

@@ -34,17 +34,17 @@ constexpr int kPitch = 6;  // a glyph's column and the blank one after it
 
 struct NamedFont {
     const char* name;
-    FontData data;
+    state::FontData data;
 };
 
-FontData sampleFont() {
+state::FontData sampleFont() {
     const std::string dir = SAMPLE_FONT_DIR;
     return parseFontFiles(readBytes(dir + "/fntdat.txt"), readBytes(dir + "/mojidat.txt"));
 }
 
-FontData randomFont() {
+state::FontData randomFont() {
     std::mt19937 random(5);
-    FontData data;
+    state::FontData data;
     char text[4];
     for (auto& glyph : data.cells) {
         for (std::string& cell : glyph) {
@@ -55,7 +55,7 @@ FontData randomFont() {
     return data;
 }
 
-FontData debian5x8() {
+state::FontData debian5x8() {
     return importPcf(gunzip(readBytes("/usr/share/fonts/X11/misc/5x8.pcf.gz")), {}).data;
 }
 
@@ -66,11 +66,11 @@ const std::vector<NamedFont>& fonts() {
 }
 
 // The 96 glyphs side by side as the editor shows them: 8 lines of "#" and ".".
-std::string shownByEditor(const FontData& data) {
+std::string shownByEditor(const state::FontData& data) {
     std::string rows;
     for (int row = 0; row < state::kGlyphRows; ++row) {
         for (int code = 0; code < kGlyphs; ++code) {
-            const GlyphBytes columns = glyphBytes(data, code);
+            const state::GlyphBytes columns = glyphBytes(data, code);
             for (int x = 0; x < kPitch; ++x) {
                 rows += x < state::kGlyphColumns && dotLit(columns[x], row) ? '#' : '.';
             }
@@ -343,7 +343,7 @@ const void *lv_font_get_bitmap_fmt_txt(lv_font_glyph_dsc_t *d, lv_draw_buf_t *b)
 
 struct Library {
     const char* what;
-    std::string (*source)(const FontData&, const std::string&, int);
+    std::string (*source)(const state::FontData&, const std::string&, int);
     int first;
     std::string header;  // written as lvgl/lvgl.h; none for u8g2 and u8x8
     std::string drawer;
@@ -377,8 +377,9 @@ TEST(DisplayFonts, LibrariesDrawEveryGlyphAsTheEditorShowsIt) {
         const bool lvgl = !library.header.empty();
         if (lvgl) writeBytes(dir / "lvgl/lvgl.h", library.header);
         // Each font in a file of its own, compiled alone, and one program drawing them all.
-        std::string sources, program = "#define FIRST " + std::to_string(library.first) + "u\n" +
-                                       (lvgl ? "#include \"lvgl/lvgl.h\"\n" : "#include <stdint.h>\n");
+        std::string sources,
+            program = "#define FIRST " + std::to_string(library.first) + "u\n" +
+                      (lvgl ? "#include \"lvgl/lvgl.h\"\n" : "#include <stdint.h>\n");
         std::string calls, expected;
         for (std::size_t i = 0; i < fonts().size(); ++i) {
             const std::string name = "my_font" + std::to_string(i);
@@ -386,7 +387,8 @@ TEST(DisplayFonts, LibrariesDrawEveryGlyphAsTheEditorShowsIt) {
             sources += at + name + ".c ";
             program += lvgl ? "extern const lv_font_t " + name + ";\n"
                             : "extern const uint8_t " + name + "[];\n";
-            calls += "    draw_font(" + std::string(lvgl ? "&" : "") + name + ");\n    print_canvas();\n";
+            calls += "    draw_font(" + std::string(lvgl ? "&" : "") + name +
+                     ");\n    print_canvas();\n";
             expected += shownByEditor(fonts()[i].data);
         }
         writeBytes(dir / "draw.c", program + std::string(kCanvas) + library.drawer +
@@ -414,10 +416,10 @@ struct SourceGlyph {
 
 // The glyphs of the font at `first` on, in whole 5 x 8 boxes with row 7 below the baseline,
 // as a BDF font of the cell holds them, or trimmed to their lit dots.
-std::vector<SourceGlyph> sourceGlyphs(const FontData& data, long long first, bool trim) {
+std::vector<SourceGlyph> sourceGlyphs(const state::FontData& data, long long first, bool trim) {
     std::vector<SourceGlyph> glyphs;
     for (int code = 0; code < kGlyphs; ++code) {
-        const GlyphBytes columns = glyphBytes(data, code);
+        const state::GlyphBytes columns = glyphBytes(data, code);
         int left = 0, right = 4, top = 0, bottom = 7;
         if (trim) {
             left = 5, right = -1, top = 8, bottom = -1;
@@ -429,7 +431,8 @@ std::vector<SourceGlyph> sourceGlyphs(const FontData& data, long long first, boo
                 }
             }
         }
-        SourceGlyph glyph{.encoding = first + code, .left = right < 0 ? 0 : left,
+        SourceGlyph glyph{.encoding = first + code,
+                          .left = right < 0 ? 0 : left,
                           .bottom = right < 0 ? 0 : 6 - bottom};
         for (int y = top; y <= bottom; ++y) {
             std::string row;
@@ -465,7 +468,8 @@ public:
     void put(long long value, int bits) {
         for (int bit = 0; bit < bits; ++bit, ++count_) {
             if (count_ % 8 == 0) bytes_ += '\0';
-            if (value >> bit & 1) bytes_.back() = static_cast<char>(bytes_.back() | 1 << count_ % 8);
+            if (value >> bit & 1)
+                bytes_.back() = static_cast<char>(bytes_.back() | 1 << count_ % 8);
         }
     }
     std::string bytes_;
@@ -540,12 +544,12 @@ std::string u8g2Font(const std::vector<SourceGlyph>& glyphs, const U8g2Choices& 
 std::string u8g2ConverterSource(const std::string& font) {
     return "/*\n  Fontname: -Misc-Fixed-Medium-R-Normal--8-80-75-75-C-50-ISO10646-1\n"
            "  Glyphs: 96/96\n  BBX Build Mode: 0\n*/\n"
-           "const uint8_t u8g2_font_test_tf[" + std::to_string(font.size()) +
-           "] U8G2_FONT_SECTION(\"u8g2_font_test_tf\") = \n" +
+           "const uint8_t u8g2_font_test_tf[" +
+           std::to_string(font.size()) + "] U8G2_FONT_SECTION(\"u8g2_font_test_tf\") = \n" +
            octalString(font.substr(0, font.size() - 1)) + ";\n";
 }
 
-void expectGlyphs(const ImportedFont& font, const FontData& expected) {
+void expectGlyphs(const ImportedFont& font, const state::FontData& expected) {
     for (int code = 0; code < kGlyphs; ++code) {
         EXPECT_EQ(glyphBytes(font.data, code), glyphBytes(expected, code)) << code;
     }
@@ -559,7 +563,9 @@ TEST(DisplayFonts, U8g2FontsOfTheConverterComeIn) {
         std::vector<SourceGlyph> glyphs = sourceGlyphs(font.data, 32, false);
         // Glyphs the 96 do not take: Latin-1 and one past the lookup table.
         for (long long encoding : {0xA0LL, 0xFFLL, 0x2588LL}) {
-            glyphs.push_back({.encoding = encoding, .left = 0, .bottom = -1,
+            glyphs.push_back({.encoding = encoding,
+                              .left = 0,
+                              .bottom = -1,
                               .rows = std::vector<std::string>(8, "#####")});
         }
         for (const U8g2Choices& choices :
@@ -574,7 +580,7 @@ TEST(DisplayFonts, U8g2FontsOfTheConverterComeIn) {
         expectGlyphs(importFont(ImportFormat::U8g2, trimmed, {}), font.data);
     }
     // A glyph a dot wider than the cell, and one a dot deeper.
-    const FontData sample = sampleFont();
+    const state::FontData sample = sampleFont();
     std::vector<SourceGlyph> glyphs = sourceGlyphs(sample, 32, true);
     glyphs['A' - 32].rows.assign(3, "######");
     glyphs['g' - 32].bottom = -2;
@@ -582,7 +588,8 @@ TEST(DisplayFonts, U8g2FontsOfTheConverterComeIn) {
     expectFailure([&] { importFont(ImportFormat::U8g2, source, {}); }, state::Cause::GlyphTooLarge,
                   {.code = 'A' - 32, .value = "U+0041"});
     const ImportedFont cropped = importFont(ImportFormat::U8g2, source, {.crop = true});
-    EXPECT_EQ(glyphBytes(cropped.data, 'A' - 32), (GlyphBytes{0x70, 0x70, 0x70, 0x70, 0x70}));
+    EXPECT_EQ(glyphBytes(cropped.data, 'A' - 32),
+              (state::GlyphBytes{0x70, 0x70, 0x70, 0x70, 0x70}));
     const ImportNote note{.kind = ImportNote::Kind::GlyphsCropped, .count = 2};
     EXPECT_EQ(cropped.notes, std::vector<ImportNote>{note});
 }
@@ -617,7 +624,7 @@ TEST(DisplayFonts, U8x8FontsOfTheConverterComeIn) {
         SCOPED_TRACE(font.name);
         std::vector<std::string> single, quad;
         for (int code = 0; code < kGlyphs; ++code) {
-            const GlyphBytes columns = glyphBytes(font.data, code);
+            const state::GlyphBytes columns = glyphBytes(font.data, code);
             std::string tile(columns.begin(), columns.end());
             tile += std::string(3, '\0');
             single.push_back(tile);
@@ -629,7 +636,8 @@ TEST(DisplayFonts, U8x8FontsOfTheConverterComeIn) {
         expectGlyphs(importFont(ImportFormat::U8x8, source(32, 127, 2, 2, quad), {}), font.data);
         // From a BDF of 32-126 the last glyph is missing.
         single.pop_back();
-        const ImportedFont short95 = importFont(ImportFormat::U8x8, source(32, 126, 1, 1, single), {});
+        const ImportedFont short95 =
+            importFont(ImportFormat::U8x8, source(32, 126, 1, 1, single), {});
         EXPECT_EQ(short95.notes.back(),
                   (ImportNote{.kind = ImportNote::Kind::EncodingMissing, .code = 127}));
     }
@@ -642,8 +650,9 @@ TEST(DisplayFonts, U8x8FontsOfTheConverterComeIn) {
     expectFailure([&] { importFont(ImportFormat::U8x8, wide, {}); }, state::Cause::GlyphTooLarge,
                   {.code = 1, .value = "33"});
     const ImportedFont cropped = importFont(ImportFormat::U8x8, wide, {.crop = true});
-    EXPECT_EQ(glyphBytes(cropped.data, 2), (GlyphBytes{0x7F, 0, 0, 0, 0}));
-    EXPECT_EQ(cropped.notes.front(), (ImportNote{.kind = ImportNote::Kind::GlyphsCropped, .count = 2}));
+    EXPECT_EQ(glyphBytes(cropped.data, 2), (state::GlyphBytes{0x7F, 0, 0, 0, 0}));
+    EXPECT_EQ(cropped.notes.front(),
+              (ImportNote{.kind = ImportNote::Kind::GlyphsCropped, .count = 2}));
 }
 
 class MsbBits {
@@ -651,7 +660,8 @@ public:
     void put(unsigned value, int bits) {
         for (int bit = bits - 1; bit >= 0; --bit, ++count_) {
             if (count_ % 8 == 0) bytes.push_back(0);
-            if (value >> bit & 1) bytes.back() = static_cast<std::uint8_t>(bytes.back() | 0x80 >> count_ % 8);
+            if (value >> bit & 1)
+                bytes.back() = static_cast<std::uint8_t>(bytes.back() | 0x80 >> count_ % 8);
         }
     }
     std::vector<std::uint8_t> bytes;
@@ -706,7 +716,7 @@ TEST(DisplayFonts, LvglCompressionAsTheConverterPublishesIt) {
 // An LVGL font as its converter writes one at 1 bit a pixel, every glyph trimmed to its dots:
 // plain, or compressed with the rows XORed with the ones above first; the characters in a
 // range and a sparse list, or in one range whose glyphs are listed backwards.
-std::string lvglConverterSource(const FontData& data, bool compressed, bool backwards) {
+std::string lvglConverterSource(const state::FontData& data, bool compressed, bool backwards) {
     std::string bitmap, descriptions;
     std::size_t index = 0;
     std::vector<int> order(kGlyphs);
@@ -767,10 +777,12 @@ std::string lvglConverterSource(const FontData& data, bool compressed, bool back
            "#ifdef LV_LVGL_H_INCLUDE_SIMPLE\n#include \"lvgl.h\"\n#else\n#include "
            "\"lvgl/lvgl.h\"\n#endif\n\n#ifndef TEST_FONT\n#define TEST_FONT 1\n#endif\n\n"
            "#if TEST_FONT\n\n"
-           "static LV_ATTRIBUTE_LARGE_CONST const uint8_t glyph_bitmap[] = {" + bitmap +
+           "static LV_ATTRIBUTE_LARGE_CONST const uint8_t glyph_bitmap[] = {" +
+           bitmap +
            "\n};\n\nstatic const lv_font_fmt_txt_glyph_dsc_t glyph_dsc[] = {\n"
            "    {.bitmap_index = 0, .adv_w = 0, .box_w = 0, .box_h = 0, .ofs_x = 0, .ofs_y = 0} "
-           "/* id = 0 reserved */,\n" + descriptions + "};\n\n" + cmaps +
+           "/* id = 0 reserved */,\n" +
+           descriptions + "};\n\n" + cmaps +
            "\n#if LVGL_VERSION_MAJOR == 8\nstatic  lv_font_fmt_txt_glyph_cache_t cache;\n#endif\n\n"
            "#if LVGL_VERSION_MAJOR >= 8\nstatic const lv_font_fmt_txt_dsc_t font_dsc = {\n#else\n"
            "static lv_font_fmt_txt_dsc_t font_dsc = {\n#endif\n"
@@ -790,7 +802,8 @@ std::string lvglConverterSource(const FontData& data, bool compressed, bool back
            "#if LV_VERSION_CHECK(7, 4, 0) || LVGL_VERSION_MAJOR >= 8\n"
            "    .underline_position = -1,\n    .underline_thickness = 0,\n#endif\n"
            "    .dsc = &font_dsc,\n"
-           "#if LV_VERSION_CHECK(8, 2, 0) || LVGL_VERSION_MAJOR >= 9\n    .fallback = NULL,\n#endif\n"
+           "#if LV_VERSION_CHECK(8, 2, 0) || LVGL_VERSION_MAJOR >= 9\n    .fallback = "
+           "NULL,\n#endif\n"
            "    .user_data = NULL,\n};\n\n#endif /*#if TEST_FONT*/\n";
 }
 
