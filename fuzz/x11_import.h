@@ -5,6 +5,8 @@
 // that hold for it, or fails with one of the X11 imports' causes.
 #include <cstddef>
 #include <cstdint>
+#include <utility>
+#include <vector>
 
 #include "formats/font_import.h"
 
@@ -16,6 +18,9 @@ void checkCellFont(const formats::ImportedFont& font, const formats::ImportOptio
 
 using X11Import = formats::ImportedFont (*)(std::string_view, const formats::ImportOptions&);
 
-void runX11Import(const std::uint8_t* data, std::size_t size, X11Import import);
+// `causes` are the ranges of numbers of the import's causes beyond the X11 imports' own, such
+// as the C tokenizer's and the display libraries' for their fonts.
+void runX11Import(const std::uint8_t* data, std::size_t size, X11Import import,
+                  const std::vector<std::pair<int, int>>& causes = {});
 
 }  // namespace fontedit::fuzz

@@ -307,6 +307,21 @@
     </message>
     <message>
         <location line="+3"/>
+        <source>グリフ 95 は文字 {code} になりますが、この形式は {value} までの文字しか持てません</source>
+        <translation>glyph 95 would stand for character {code}, and the format holds characters up to {value}; choose a lower --first</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>{file} の {value} フォントは途中で切れているか矛盾しています</source>
+        <translation>{file}: the {value} font is cut short or contradicts itself</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>{file} の LVGL フォントは 1 ピクセル {value} ビットです。読めるのは 1 ビットのフォントです</source>
+        <translation>{file}: the LVGL font has {value} bits a pixel; only fonts of 1 bit a pixel are taken</translation>
+    </message>
+    <message>
+        <location line="+6"/>
         <source>{file} は PNG 画像ではありません</source>
         <translation>{file}: not a PNG image</translation>
     </message>

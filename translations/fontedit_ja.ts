@@ -306,6 +306,21 @@
     </message>
     <message>
         <location line="+3"/>
+        <source>グリフ 95 は文字 {code} になりますが、この形式は {value} までの文字しか持てません</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>{file} の {value} フォントは途中で切れているか矛盾しています</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>{file} の LVGL フォントは 1 ピクセル {value} ビットです。読めるのは 1 ビットのフォントです</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
         <source>{file} は PNG 画像ではありません</source>
         <translation type="unfinished"></translation>
     </message>

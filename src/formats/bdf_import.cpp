@@ -1,6 +1,7 @@
 #include <algorithm>
 #include <charconv>
 #include <string>
+#include <utility>
 
 #include "formats/cell_font.h"
 #include "formats/font_bytes.h"
@@ -246,7 +247,14 @@ ImportFormat detectFormat(std::string_view bytes) {
     if (isSfnt(bytes)) return ImportFormat::TrueType;
     bytes = withoutByteOrderMark(bytes);
     bytes.remove_prefix(std::min(bytes.find_first_not_of(" \t\r\n"), bytes.size()));
-    return bytes.starts_with("STARTFONT") ? ImportFormat::Bdf : ImportFormat::C;
+    if (bytes.starts_with("STARTFONT")) return ImportFormat::Bdf;
+    for (const auto& [mark, format] :
+         {std::pair{"U8G2_FONT_SECTION", ImportFormat::U8g2},
+          std::pair{"U8X8_FONT_SECTION", ImportFormat::U8x8},
+          std::pair{"lv_font_fmt_txt_glyph_dsc_t", ImportFormat::Lvgl}}) {
+        if (bytes.find(mark) != std::string_view::npos) return format;
+    }
+    return ImportFormat::C;
 }
 
 ImportedFont importBdf(std::string_view bytes, const ImportOptions& options) {

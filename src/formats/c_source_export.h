@@ -2,7 +2,9 @@
 
 // "c": the font as a C source that compiles as it stands, in C99 and C++17, for firmware.
 // Bytes as "0x7C", each glyph's code and label in a comment, in UTF-8 with LF line ends.
+#include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "state/font_data.h"
@@ -27,6 +29,22 @@ std::string cSourceBytes(const state::FontData& data, const CSourceOptions& opti
 // The sentence of the opening comment that states the layout; the import knows its own
 // export by it.
 std::string layoutComment(const CSourceOptions& options);
+
+// "0x7C".
+std::string hexByte(std::uint8_t byte);
+// A label as a C comment may hold it: escaped as in any message, and kept from ending the
+// comment, opening a nested one or holding a directional override compilers warn about.
+std::string commentText(std::string_view label);
+// The bytes as a C string literal of lines of about 72 characters, each line opening with
+// `indent`; printable ASCII as it stands and every other byte an octal escape.
+std::string cStringLiteral(std::string_view bytes, std::string_view indent);
+
+// A display library's font as u8g2 and u8x8 declare theirs: "const uint8_t NAME[SIZE]
+// SECTION("NAME") = "...";" after the comment `opening`, the size counting the string's
+// closing NUL. SECTION, the library's macro placing fonts in flash, falls back to PROGMEM on
+// AVR and to nothing elsewhere, so that the file compiles with or without the library.
+std::string cFontString(std::string_view opening, std::string_view section, const std::string& name,
+                        std::string_view bytes);
 
 // Whether `name` is a C identifier: a letter or "_", then letters, digits and "_".
 bool isCIdentifier(std::string_view name);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "formats/c_constants.h"
 #include "state/failure.h"
 
 namespace fontedit::formats {
@@ -290,6 +291,24 @@ void CTokens::matchBrackets() {
 
 CTokens cTokens(std::string_view source) {
     return Tokenizer(source).run();
+}
+
+std::optional<std::string> markedString(const CTokens& tokens, std::string_view marker) {
+    std::size_t at = 0;
+    while (at < tokens.size() &&
+           !(tokens[at].kind == CToken::Kind::Identifier && tokens[at].text == marker)) {
+        ++at;
+    }
+    while (at < tokens.size() && !tokens[at].is('=') && !tokens[at].is(';')) ++at;
+    if (at == tokens.size() || !tokens[at].is('=')) return std::nullopt;
+    std::string bytes;
+    for (++at; at < tokens.size() && tokens[at].kind == CToken::Kind::String; ++at) {
+        const std::optional<std::string> literal = stringLiteral(tokens[at].text);
+        if (!literal) return std::nullopt;
+        bytes += *literal;
+    }
+    if (tokens[at - 1].is('=')) return std::nullopt;
+    return bytes + '\0';
 }
 
 }  // namespace fontedit::formats

@@ -5,6 +5,9 @@
 
 #include "formats/font_bytes.h"
 #include "formats/header_export.h"
+#include "formats/lvgl_export.h"
+#include "formats/u8g2_export.h"
+#include "formats/u8x8_export.h"
 
 namespace fontedit::formats {
 namespace {
@@ -18,6 +21,13 @@ constexpr std::array kFormats{
     ExportFormatInfo{ExportFormat::Bin, "bin", "font.bin", "the 480 column bytes", kTakesCodes},
     ExportFormatInfo{ExportFormat::Png, "png", "font.png", "a PNG sheet of the 96 glyphs",
                      kTakesScale},
+    ExportFormatInfo{ExportFormat::U8g2, "u8g2", "u8g2_font.c", "a u8g2 font, for u8g2.setFont()",
+                     kTakesName | kTakesFirst},
+    ExportFormatInfo{ExportFormat::U8x8, "u8x8", "u8x8_font.c",
+                     "a u8x8 tile font, for u8x8.setFont()", kTakesName | kTakesFirst},
+    ExportFormatInfo{ExportFormat::Lvgl, "lvgl", "lvgl_font.c",
+                     "an LVGL 8.3 and 9 font at 1 bit a pixel, for lv_obj_set_style_text_font()",
+                     kTakesName | kTakesFirst},
 };
 
 }  // namespace
@@ -44,6 +54,12 @@ std::string exportBytes(ExportFormat format, const state::FontData& data,
             return binaryBytes(data, settings.c.codes);
         case ExportFormat::Png:
             return sheetPng(data, settings.scale);
+        case ExportFormat::U8g2:
+            return u8g2Source(data, settings.c.name, settings.first);
+        case ExportFormat::U8x8:
+            return u8x8Source(data, settings.c.name, settings.first);
+        case ExportFormat::Lvgl:
+            return lvglSource(data, settings.c.name, settings.first);
     }
     return {};
 }

@@ -23,6 +23,20 @@ constexpr bool dotLit(std::uint8_t column, int row) {
     return (column >> row & 1) != 0;
 }
 
+// The smallest box holding a glyph's lit dots, in cell columns and rows; empty for a blank
+// glyph. Display libraries store only this box, as their converters trim every glyph.
+struct LitBox {
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+    bool empty() const { return width == 0; }
+    bool lit(const state::GlyphBytes& columns, int x, int y) const {
+        return dotLit(columns[left + x], top + y);
+    }
+};
+LitBox litBox(const state::GlyphBytes& columns);
+
 inline constexpr std::size_t kBinaryFontBytes = state::kSavedCodes * state::kGlyphColumns;
 
 // Codes 0-95 in order: the whole font, as the exports write it unless told which glyphs.

@@ -14,6 +14,12 @@ ImportedFont importFont(ImportFormat format, std::string_view bytes, const Impor
             return importPng(bytes, options);
         case ImportFormat::TrueType:
             return importTrueType(bytes, options);
+        case ImportFormat::U8g2:
+            return importU8g2(bytes, options);
+        case ImportFormat::U8x8:
+            return importU8x8(bytes, options);
+        case ImportFormat::Lvgl:
+            return importLvgl(bytes, options);
         case ImportFormat::C:
             break;
     }

@@ -46,11 +46,12 @@ struct ImportOptions {
     Charset charset = Charset::Unicode;
 };
 
-enum class ImportFormat { C, Bdf, Pcf, Bin, Png, TrueType };
+enum class ImportFormat { C, Bdf, Pcf, Bin, Png, TrueType, U8g2, U8x8, Lvgl };
 
 // Read from the content: the PNG signature means PNG; "STARTFONT" at the start BDF, "\1fcp"
 // PCF; 480 bytes holding a zero byte, which no source holds, the editor's binary export; an
-// sfnt version or collection tag TrueType; anything else C.
+// sfnt version or collection tag TrueType; a C source naming a display library's font type or
+// section that library's format; anything else C.
 ImportFormat detectFormat(std::string_view bytes);
 
 // The eight bytes every PNG opens with.
@@ -112,6 +113,13 @@ ImportedFont importTrueType(std::string_view bytes, const ImportOptions& options
 // by its pixels together, so blurred edges and stray pixels do not change it. Labels as for a
 // binary table.
 ImportedFont importPng(std::string_view bytes, const ImportOptions& options);
+
+// Display libraries' fonts in C source, as their converters or our exports write them: u8g2's
+// and u8x8's strings, known by U8G2_FONT_SECTION and U8X8_FONT_SECTION, and LVGL's tables at
+// 1 bit a pixel, plain or compressed. The glyphs take the cell as BDF's do.
+ImportedFont importU8g2(std::string_view source, const ImportOptions& options);
+ImportedFont importU8x8(std::string_view source, const ImportOptions& options);
+ImportedFont importLvgl(std::string_view source, const ImportOptions& options);
 
 // The import of `format`, as detectFormat tells it or the user names it.
 ImportedFont importFont(ImportFormat format, std::string_view bytes, const ImportOptions& options);

@@ -282,6 +282,22 @@ Wording wordingOf(Cause cause) {
         case Cause::PngNotEncoded:
             return {QT_TRANSLATE_NOOP("Failure", "PNG 画像を作れません（{value}）"),
                     "cannot encode the PNG image: {value}"};
+        case Cause::CharacterPastFormat:
+            return {QT_TRANSLATE_NOOP("Failure",
+                                      "グリフ 95 は文字 {code} になりますが、この形式は {value} "
+                                      "までの文字しか持てません"),
+                    "glyph 95 would stand for character {code}, and the format holds characters "
+                    "up to {value}; choose a lower --first"};
+        case Cause::LibraryFontDamaged:
+            return {QT_TRANSLATE_NOOP(
+                        "Failure", "{file} の {value} フォントは途中で切れているか矛盾しています"),
+                    "the {value} font is cut short or contradicts itself"};
+        case Cause::PixelDepth:
+            return {QT_TRANSLATE_NOOP("Failure",
+                                      "{file} の LVGL フォントは 1 ピクセル {value} ビットです。"
+                                      "読めるのは 1 ビットのフォントです"),
+                    "the LVGL font has {value} bits a pixel; only fonts of 1 bit a pixel are "
+                    "taken"};
         case Cause::NotPng:
             return {QT_TRANSLATE_NOOP("Failure", "{file} は PNG 画像ではありません"),
                     "not a PNG image"};

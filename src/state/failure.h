@@ -77,6 +77,8 @@ enum class Cause : int {
     CellNotAByte = 1300,         // the cell at `code`, `column` holds `value`, not a byte
     NoGlyphForCharacter = 1301,  // no glyph is labelled `value` or has its ASCII code
     PngNotEncoded = 1302,        // libpng refused to encode the image, saying `value`
+    // Glyph 95 would stand for character `code`; the format holds characters up to `value`.
+    CharacterPastFormat = 1310,
     // Pasting a glyph into the grid.
     NotAGlyph = 1400,  // `value` is not five hex bytes
     // The companion's own directories and streams.
@@ -96,6 +98,9 @@ enum class Cause : int {
     PngNotDecoded = 1702,  // libpng refused to decode the image, saying `value`
     SheetSize = 1703,      // the image is `value` ("W x H") pixels, not the sheet at a whole scale
     ThirdColour = 1704,    // the image holds `value` ("#RRGGBB"), far from both sheet colours
+    // Importing a display library's font: u8g2, u8x8, LVGL.
+    LibraryFontDamaged = 1820,  // the `value` font is cut short or contradicts itself
+    PixelDepth = 1821,          // the LVGL font has `value` bits a pixel, not 1
 };
 
 // What a failure is about. Each cause fills the facts it has and leaves the rest empty.

@@ -11,7 +11,10 @@
 #include "formats/display_looks.h"
 #include "formats/font_bytes.h"
 #include "formats/font_import.h"
+#include "formats/lvgl_export.h"
 #include "formats/png_render.h"
+#include "formats/u8g2_export.h"
+#include "formats/u8x8_export.h"
 #include "support/expect_failure.h"
 #include "support/scratch_directory.h"
 
@@ -254,6 +257,15 @@ TEST(ExportImport, EveryExportComesBackUnchanged) {
         {"png sheet at scale 1", sheetPng(written, 1), ImportFormat::Png},
         {"png sheet at scale 3", sheetPng(written, 3), ImportFormat::Png},
         {"png sheet at scale 4", sheetPng(written), ImportFormat::Png},
+        {"u8g2", u8g2Source(written, "u8g2_font_5x8", 32), ImportFormat::U8g2},
+        {"u8g2 from 0xC0, past the 8-bit codes", u8g2Source(written, "f", 0xC0),
+         ImportFormat::U8g2},
+        {"u8g2 at the last first", u8g2Source(written, "f", kLastFirstEncoding),
+         ImportFormat::U8g2},
+        {"u8x8", u8x8Source(written, "u8x8_font_5x8", 32), ImportFormat::U8x8},
+        {"u8x8 from 0", u8x8Source(written, "f", 0), ImportFormat::U8x8},
+        {"lvgl", lvglSource(written, "font_5x8", 32), ImportFormat::Lvgl},
+        {"lvgl from 0x400", lvglSource(written, "f", 0x400), ImportFormat::Lvgl},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
