@@ -115,11 +115,12 @@ void addImportCommand(CLI::App& app) {
         "DIR when missing.");
     command
         ->add_option("--format", options->format,
-                     "c, bdf, pcf, bin or png (a sheet as render draws it, at any scale, or drawn "
-                     "on its grid in two colours); by default png for a PNG image, bdf when FILE "
-                     "starts with STARTFONT, pcf with PCF's mark, bin for the 480 bytes export "
-                     "writes, else c. e.g. --format pcf")
-        ->transform(oneOf({"c", "bdf", "pcf", "bin", "png"}))
+                     "c, bdf, pcf, bin, png (a sheet as render draws it, at any scale, or drawn "
+                     "on its grid in two colours) or gfxfont (an Adafruit GFX font header); by "
+                     "default png for a PNG image, bdf when FILE starts with STARTFONT, pcf with "
+                     "PCF's mark, bin for the 480 bytes export writes, gfxfont for a source "
+                     "naming GFXglyph, else c. e.g. --format pcf")
+        ->transform(oneOf({"c", "bdf", "pcf", "bin", "png", "gfxfont"}))
         ->option_text("FORMAT");
     command
         ->add_option("--array", options->import.array,

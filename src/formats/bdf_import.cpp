@@ -245,7 +245,8 @@ ImportFormat detectFormat(std::string_view bytes) {
     }
     bytes = withoutByteOrderMark(bytes);
     bytes.remove_prefix(std::min(bytes.find_first_not_of(" \t\r\n"), bytes.size()));
-    return bytes.starts_with("STARTFONT") ? ImportFormat::Bdf : ImportFormat::C;
+    if (bytes.starts_with("STARTFONT")) return ImportFormat::Bdf;
+    return bytes.find("GFXglyph") != bytes.npos ? ImportFormat::GfxFont : ImportFormat::C;
 }
 
 ImportedFont importBdf(std::string_view bytes, const ImportOptions& options) {

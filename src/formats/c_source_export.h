@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "formats/c_text.h"
 #include "formats/font_data.h"
 
 namespace fontedit::formats {
@@ -12,12 +13,14 @@ namespace fontedit::formats {
 struct CSourceOptions {
     enum class Layout {
         Columns,  // [96][5]: a byte per column, bit 0 the top dot (bit 7 with msbTop)
-        Rows,     // [96][8]: a byte per dot row, top first, bit 4 the left column, bit 0 the right
+        Rows,     // [96][8]: a byte per dot row, top first, bit 4 the left column (bit 7 with
+                  // msbLeft)
     };
     std::string name = "Font";  // a C identifier
     Layout layout = Layout::Columns;
     bool msbTop = false;
     bool progmem = false;  // PROGMEM and <avr/pgmspace.h> when built for AVR
+    bool msbLeft = false;  // rows: the left dot in bit 7, as LED-matrix drivers take them
     // The glyphs written (0-95), in this order, such as the 8 a character LCD's CGRAM holds;
     // none for the whole font.
     std::vector<int> codes{};
@@ -29,8 +32,5 @@ std::string cSourceBytes(const FontData& data, const CSourceOptions& options);
 // The sentence of the opening comment that states the layout; the import knows its own
 // export by it.
 std::string layoutComment(const CSourceOptions& options);
-
-// Whether `name` is a C identifier: a letter or "_", then letters, digits and "_".
-bool isCIdentifier(std::string_view name);
 
 }  // namespace fontedit::formats

@@ -24,6 +24,9 @@ constexpr bool dotLit(std::uint8_t column, int row) {
     return (column >> row & 1) != 0;
 }
 
+// A glyph's dot rows, top first, the left dot in bit `leftBit` and each next one a bit lower.
+std::array<std::uint8_t, state::kGlyphRows> rowBytes(const GlyphBytes& columns, int leftBit);
+
 inline constexpr std::size_t kBinaryFontBytes = state::kSavedCodes * state::kGlyphColumns;
 
 // Codes 0-95 in order: the whole font, as the exports write it unless told which glyphs.

@@ -42,11 +42,11 @@ struct ImportOptions {
     std::optional<std::size_t> stride{};
 };
 
-enum class ImportFormat { C, Bdf, Pcf, Bin, Png };
+enum class ImportFormat { C, Bdf, Pcf, Bin, Png, GfxFont };
 
 // Read from the content: the PNG signature means PNG; "STARTFONT" at the start BDF, "\1fcp"
 // PCF; 480 bytes holding a zero byte, which no source holds, the editor's binary export;
-// anything else C.
+// a source naming GFXglyph a GFXfont header; anything else C.
 ImportFormat detectFormat(std::string_view bytes);
 
 // The eight bytes every PNG opens with.
@@ -93,6 +93,9 @@ constexpr std::size_t kMostImportBytes = 16 << 20;
 ImportedFont importCTable(std::string_view source, const ImportOptions& options);
 ImportedFont importBdf(std::string_view bytes, const ImportOptions& options);
 ImportedFont importPcf(std::string_view bytes, const ImportOptions& options);
+// Glyphs that fit the 5x8 cell with the cursor's line on row 6 come in exactly; a larger one
+// is refused unless options.crop. Glyph 0 is the space when the font holds it.
+ImportedFont importGfxFont(std::string_view source, const ImportOptions& options);
 
 // A sheet of the 96 glyphs on render's grid (sheetPng), at any whole scale: render's own, or
 // one drawn in an image editor in two colours, dark dots on a light ground. Each dot is judged
