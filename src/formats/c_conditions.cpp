@@ -20,11 +20,11 @@ class Evaluator {
 public:
     Evaluator(std::string_view text, const MacroLookup& macros) : text_(text), macros_(macros) {}
 
-    std::optional<bool> run() {
+    std::optional<std::int64_t> run() {
         const std::int64_t value = conditional(0);
         skipBlanks();
         if (!ok_ || at_ != text_.size()) return std::nullopt;
-        return value != 0;
+        return value;
     }
 
 private:
@@ -163,7 +163,16 @@ private:
 }  // namespace
 
 std::optional<bool> conditionValue(std::string_view condition, const MacroLookup& macros) {
-    return Evaluator(condition, macros).run();
+    const std::optional<std::int64_t> value = Evaluator(condition, macros).run();
+    if (!value) return std::nullopt;
+    return *value != 0;
+}
+
+std::optional<std::int64_t> constantValue(std::string_view expression) {
+    const MacroLookup none{
+        .value = [](std::string_view) { return std::optional<std::int64_t>(); },
+        .defined = [](std::string_view) { return std::optional<bool>(); }};
+    return Evaluator(expression, none).run();
 }
 
 }  // namespace fontedit::formats

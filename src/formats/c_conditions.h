@@ -19,5 +19,7 @@ struct MacroLookup {
 
 // Nothing when the condition holds anything else, a division by zero among it.
 std::optional<bool> conditionValue(std::string_view condition, const MacroLookup& macros);
+// The value of an integer constant expression of constants alone, such as a macro's "(2 - 2)".
+std::optional<std::int64_t> constantValue(std::string_view expression);
 
 }  // namespace fontedit::formats

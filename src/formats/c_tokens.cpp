@@ -46,9 +46,7 @@ public:
             if (!mentioned_.contains(name)) return std::nullopt;
             const auto found = defines_.find(name);
             if (found == defines_.end()) return 0;
-            const std::optional<std::uint64_t> value = integerConstant(found->second);
-            if (!value || *value > INT64_MAX) return std::nullopt;
-            return static_cast<std::int64_t>(*value);
+            return constantValue(found->second);
         };
         macros_.defined = [this](std::string_view name) -> std::optional<bool> {
             if (!mentioned_.contains(name)) return std::nullopt;

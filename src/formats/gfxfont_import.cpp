@@ -45,9 +45,7 @@ public:
         const std::vector<std::uint8_t> bitmap = bytesOf(header[0].name);
         const std::size_t glyphList = listNamed(header[1].name);
         const long long fontFirst = *header[2].number, fontLast = *header[3].number;
-        const bool holdsSpace = fontFirst <= kDefaultFirst && kDefaultFirst <= fontLast;
-        const long long first = options_.first.value_or(holdsSpace ? kDefaultFirst : fontFirst);
-        CellFont cells(options_, first, 0, 0);
+        CellFont cells(options_, firstTaken(options_, fontFirst, fontLast), 0, 0);
         long long character = fontFirst;
         forEachRow(glyphList, [&](std::size_t open, const std::vector<Element>& fields) {
             if (character > fontLast) return;

@@ -48,9 +48,7 @@ std::optional<ImportedFont> importMax72xxTable(const std::vector<std::uint8_t>& 
     if (!header) return std::nullopt;
     const std::optional<std::vector<std::size_t>> starts = glyphStarts(values, *header);
     if (!starts) return std::nullopt;
-    const bool holdsSpace = header->first <= kDefaultFirst && kDefaultFirst <= header->last;
-    const long long first = options.first.value_or(holdsSpace ? kDefaultFirst : header->first);
-    CellFont cells(options, first, 0, 0);
+    CellFont cells(options, firstTaken(options, header->first, header->last), 0, 0);
     const std::size_t rowBytes = (header->height + 7) / 8;
     for (long long character = header->first; character <= header->last; ++character) {
         cells.sawEncoding(character);
