@@ -62,9 +62,16 @@ private:
 
     // Binary operators from the loosest, level 0 ("||"), to the tightest ("*").
     std::int64_t binary(int level, int depth) {
-        static constexpr std::string_view kLevels[][4] = {
-            {"||"}, {"&&"}, {"|"}, {"^"}, {"&"}, {"==", "!="}, {"<=", ">=", "<", ">"},
-            {"<<", ">>"}, {"+", "-"}, {"*", "/", "%"}};
+        static constexpr std::string_view kLevels[][4] = {{"||"},
+                                                          {"&&"},
+                                                          {"|"},
+                                                          {"^"},
+                                                          {"&"},
+                                                          {"==", "!="},
+                                                          {"<=", ">=", "<", ">"},
+                                                          {"<<", ">>"},
+                                                          {"+", "-"},
+                                                          {"*", "/", "%"}};
         constexpr int kLevelCount = sizeof kLevels / sizeof kLevels[0];
         if (level == kLevelCount) return unary(depth);
         std::int64_t left = binary(level + 1, depth);
@@ -109,7 +116,8 @@ private:
         if (depth > kDeepest) return fail();
         if (take("!")) return !unary(depth + 1);
         if (take("~")) return ~unary(depth + 1);
-        if (take("-")) return static_cast<std::int64_t>(0 - static_cast<std::uint64_t>(unary(depth + 1)));
+        if (take("-"))
+            return static_cast<std::int64_t>(0 - static_cast<std::uint64_t>(unary(depth + 1)));
         if (take("+")) return unary(depth + 1);
         if (take("(")) {
             const std::int64_t value = conditional(depth + 1);
@@ -169,9 +177,8 @@ std::optional<bool> conditionValue(std::string_view condition, const MacroLookup
 }
 
 std::optional<std::int64_t> constantValue(std::string_view expression) {
-    const MacroLookup none{
-        .value = [](std::string_view) { return std::optional<std::int64_t>(); },
-        .defined = [](std::string_view) { return std::optional<bool>(); }};
+    const MacroLookup none{.value = [](std::string_view) { return std::optional<std::int64_t>(); },
+                           .defined = [](std::string_view) { return std::optional<bool>(); }};
     return Evaluator(expression, none).run();
 }
 

@@ -16,8 +16,9 @@ std::uint8_t reversedBits(std::uint8_t byte) {
     return reversed;
 }
 
-std::string glyphRow(const FontData& data, int code, bool last, const CSourceOptions& options) {
-    const GlyphBytes columns = glyphBytes(data, code);
+std::string glyphRow(const state::FontData& data, int code, bool last,
+                     const CSourceOptions& options) {
+    const state::GlyphBytes columns = glyphBytes(data, code);
     std::string row = "    {";
     const auto add = [&](std::uint8_t byte) {
         row += (row.back() == '{' ? "" : ", ") + hexByte(byte);
@@ -34,15 +35,16 @@ std::string glyphRow(const FontData& data, int code, bool last, const CSourceOpt
 
 std::string layoutComment(const CSourceOptions& options) {
     if (options.layout == Layout::Rows) {
-        return options.msbLeft
-                   ? "one byte per dot row, top row first; bit 7 is the left column, bit 3 the right"
-                   : "one byte per dot row, top row first; bit 4 is the left column, bit 0 the right";
+        return options.msbLeft ? "one byte per dot row, top row first; bit 7 is the left column, "
+                                 "bit 3 the right"
+                               : "one byte per dot row, top row first; bit 4 is the left column, "
+                                 "bit 0 the right";
     }
     return options.msbTop ? "one byte per column, left first; bit 7 is the top dot"
                           : "one byte per column, left first; bit 0 is the top dot";
 }
 
-std::string cSourceBytes(const FontData& data, const CSourceOptions& options) {
+std::string cSourceBytes(const state::FontData& data, const CSourceOptions& options) {
     const std::vector<int> codes = options.codes.empty() ? allGlyphCodes() : options.codes;
     const std::string shape =
         "[" + std::to_string(codes.size()) + (options.layout == Layout::Rows ? "][8]" : "][5]");

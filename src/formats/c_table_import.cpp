@@ -137,7 +137,8 @@ private:
                          .declared = TableShape{.layout = TableShape::Layout::Rows,
                                                 .stride = state::kGlyphRows}};
         for (const Candidate& candidate : candidates) {
-            if (candidate.width || candidate.length.value_or(state::kGlyphRows) != state::kGlyphRows) {
+            if (candidate.width ||
+                candidate.length.value_or(state::kGlyphRows) != state::kGlyphRows) {
                 return std::nullopt;
             }
             List values = list(candidate);

@@ -16,15 +16,16 @@ namespace {
 constexpr std::array kFormats{
     ExportFormatInfo{ExportFormat::Header, "header", kHeaderFileName,
                      "the editor's font.h, to be finished by hand", 0},
-    ExportFormatInfo{ExportFormat::C, "c", "font.c", "a C source that compiles as it stands",
-                     kTakesName | kTakesLayout | kTakesMsbTop | kTakesProgmem | kTakesCodes |
-                         kTakesMsbLeft},
+    ExportFormatInfo{
+        ExportFormat::C, "c", "font.c", "a C source that compiles as it stands",
+        kTakesName | kTakesLayout | kTakesMsbTop | kTakesProgmem | kTakesCodes | kTakesMsbLeft},
     ExportFormatInfo{ExportFormat::Bdf, "bdf", "font.bdf", "a BDF 2.1 font", kTakesFirst},
     ExportFormatInfo{ExportFormat::Bin, "bin", "font.bin", "the 480 column bytes", kTakesCodes},
     ExportFormatInfo{ExportFormat::Png, "png", "font.png", "a PNG sheet of the 96 glyphs",
                      kTakesScale},
     ExportFormatInfo{ExportFormat::GfxFont, "gfxfont", "font_gfx.h",
-                     "an Adafruit GFX / TFT_eSPI GFXfont header for setFont", kTakesName | kTakesFirst},
+                     "an Adafruit GFX / TFT_eSPI GFXfont header for setFont",
+                     kTakesName | kTakesFirst},
     ExportFormatInfo{ExportFormat::GlcdFont, "glcdfont", "glcdfont.c",
                      "a glcdfont.c for Adafruit GFX's classic font", kTakesFirst, kLastGlcdFirst},
     ExportFormatInfo{ExportFormat::Max72xx, "max72xx", "font_max72xx.h",
@@ -46,7 +47,8 @@ const ExportFormatInfo& exportFormatInfo(ExportFormat format) {
                          [format](const ExportFormatInfo& info) { return info.format == format; });
 }
 
-std::string exportBytes(ExportFormat format, const FontData& data, const ExportSettings& settings) {
+std::string exportBytes(ExportFormat format, const state::FontData& data,
+                        const ExportSettings& settings) {
     switch (format) {
         case ExportFormat::Header:
             return headerBytes(data);

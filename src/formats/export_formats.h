@@ -9,8 +9,8 @@
 
 #include "formats/bdf_export.h"
 #include "formats/c_source_export.h"
-#include "formats/font_data.h"
 #include "formats/png_render.h"
+#include "state/font_data.h"
 
 namespace fontedit::formats {
 
@@ -37,10 +37,10 @@ enum ExportSetting : std::uint32_t {
 
 struct ExportFormatInfo {
     ExportFormat format;
-    std::string_view word;      // --format WORD
-    std::string_view fileName;  // what export writes into the font's folder without -o
-    std::string_view summary;   // one line for --help and the window's file filter
-    std::uint32_t takes;        // ExportSetting bits
+    std::string_view word;               // --format WORD
+    std::string_view fileName;           // what export writes into the font's folder without -o
+    std::string_view summary;            // one line for --help and the window's file filter
+    std::uint32_t takes;                 // ExportSetting bits
     int lastFirst = kLastFirstEncoding;  // the highest --first at which glyph 95 still fits
 };
 
@@ -50,6 +50,7 @@ const ExportFormatInfo& exportFormatInfo(ExportFormat format);
 
 // The file's bytes. Fails with CellNotAByte on the first cell that is not a byte, except for
 // the header, which carries the cells as they stand.
-std::string exportBytes(ExportFormat format, const FontData& data, const ExportSettings& settings);
+std::string exportBytes(ExportFormat format, const state::FontData& data,
+                        const ExportSettings& settings);
 
 }  // namespace fontedit::formats

@@ -23,15 +23,16 @@ std::uint8_t cellByte(std::string_view cell, int code, int column) {
     return static_cast<std::uint8_t>(value);
 }
 
-GlyphBytes glyphBytes(const FontData& data, int code) {
-    GlyphBytes bytes;
+state::GlyphBytes glyphBytes(const state::FontData& data, int code) {
+    state::GlyphBytes bytes;
     for (int column = 1; column <= state::kGlyphColumns; ++column) {
         bytes[column - 1] = cellByte(data.cells[code][column - 1], code, column);
     }
     return bytes;
 }
 
-std::array<std::uint8_t, state::kGlyphRows> rowBytes(const GlyphBytes& columns, int leftBit) {
+std::array<std::uint8_t, state::kGlyphRows> rowBytes(const state::GlyphBytes& columns,
+                                                     int leftBit) {
     std::array<std::uint8_t, state::kGlyphRows> rows{};
     for (int row = 0; row < state::kGlyphRows; ++row) {
         for (int column = 0; column < state::kGlyphColumns; ++column) {
@@ -47,7 +48,7 @@ std::vector<int> allGlyphCodes() {
     return codes;
 }
 
-std::string binaryBytes(const FontData& data, const std::vector<int>& codes) {
+std::string binaryBytes(const state::FontData& data, const std::vector<int>& codes) {
     std::string bytes;
     for (const int code : codes.empty() ? allGlyphCodes() : codes) {
         for (const std::uint8_t byte : glyphBytes(data, code))

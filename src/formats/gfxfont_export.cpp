@@ -17,7 +17,7 @@ struct Box {
     int height() const { return empty() ? 0 : bottom - top + 1; }
 };
 
-Box litBox(const GlyphBytes& columns) {
+Box litBox(const state::GlyphBytes& columns) {
     Box box;
     for (int column = 0; column < state::kGlyphColumns; ++column) {
         for (int row = 0; row < state::kGlyphRows; ++row) {
@@ -32,7 +32,7 @@ Box litBox(const GlyphBytes& columns) {
 }
 
 // The box's dots row after row, left to right, eight to a byte from bit 7 down.
-std::vector<std::uint8_t> packedBits(const GlyphBytes& columns, const Box& box) {
+std::vector<std::uint8_t> packedBits(const state::GlyphBytes& columns, const Box& box) {
     std::vector<std::uint8_t> bytes;
     int bit = 0;
     for (int row = box.top; row <= box.bottom; ++row) {
@@ -52,13 +52,13 @@ std::string hexCode(int code) {
 
 }  // namespace
 
-std::string gfxfontBytes(const FontData& data, std::string_view name, int first) {
+std::string gfxfontBytes(const state::FontData& data, std::string_view name, int first) {
     const std::string symbol(name);
     const int last = first + state::kSavedCodes - 1;
     std::string bitmaps, glyphs;
     std::size_t offset = 0;
     for (int code = 0; code < state::kSavedCodes; ++code) {
-        const GlyphBytes columns = glyphBytes(data, code);
+        const state::GlyphBytes columns = glyphBytes(data, code);
         const Box box = litBox(columns);
         const std::vector<std::uint8_t> bytes = packedBits(columns, box);
         const std::string comment = " " + glyphComment(code, data.labels[code]) + "\n";
@@ -78,11 +78,11 @@ std::string gfxfontBytes(const FontData& data, std::string_view name, int first)
            "). The cell's row 6 stands on the\n   cursor's line; each glyph advances " +
            std::to_string(kGfxAdvance) + " dots. Each glyph's code and label follow it. */\n" +
            progmemLines() + "\nconst uint8_t " + symbol + "Bitmaps[] PROGMEM = {\n" + bitmaps +
-           "};\n\n/* {bitmapOffset, width, height, xAdvance, xOffset, yOffset} */\nconst GFXglyph " +
+           "};\n\n/* {bitmapOffset, width, height, xAdvance, xOffset, yOffset} */\nconst "
+           "GFXglyph " +
            symbol + "Glyphs[] PROGMEM = {\n" + glyphs + "};\n\nconst GFXfont " + symbol +
            " PROGMEM = {(uint8_t *)" + symbol + "Bitmaps, (GFXglyph *)" + symbol + "Glyphs, " +
-           hexCode(first) + ", " + hexCode(last) + ", " + std::to_string(kGfxLineAdvance) +
-           "};\n";
+           hexCode(first) + ", " + hexCode(last) + ", " + std::to_string(kGfxLineAdvance) + "};\n";
 }
 
 }  // namespace fontedit::formats

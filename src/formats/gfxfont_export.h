@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "formats/font_data.h"
+#include "state/font_data.h"
 
 namespace fontedit::formats {
 
@@ -21,6 +21,6 @@ inline constexpr std::string_view kGfxOpening = "/* A 5 x 8 font of 96 glyphs fr
 
 // The symbols are NAME, NAMEBitmaps and NAMEGlyphs; glyph 0 is character `first`. Fails with
 // CellNotAByte on the first cell that is not a byte.
-std::string gfxfontBytes(const FontData& data, std::string_view name, int first);
+std::string gfxfontBytes(const state::FontData& data, std::string_view name, int first);
 
 }  // namespace fontedit::formats

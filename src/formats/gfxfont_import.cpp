@@ -86,8 +86,7 @@ private:
             }
             if (!isAt(next, '=') || !isAt(next + 1, '{')) continue;
             if (!tokens_.closed(next + 1)) {
-                throw Failure(Cause::ListNotClosed,
-                              {.line = tokens_.line(next + 1), .value = "{"});
+                throw Failure(Cause::ListNotClosed, {.line = tokens_.line(next + 1), .value = "{"});
             }
             if (font) {
                 if (!font_) font_ = next + 1;
@@ -100,7 +99,8 @@ private:
 
     std::size_t listNamed(std::string_view name) const {
         const auto found = lists_.find(name);
-        if (found == lists_.end()) throw Failure(Cause::ArrayNotFound, {.value = std::string(name)});
+        if (found == lists_.end())
+            throw Failure(Cause::ArrayNotFound, {.value = std::string(name)});
         return found->second;
     }
 
@@ -185,10 +185,10 @@ private:
         const std::size_t open = listNamed(name);
         for (const Element& value : elements(open, 0)) {
             if (!value.number || *value.number < 0 || *value.number > 0xFF) {
-                throw Failure(Cause::NotAByte, {.line = tokens_.line(open),
-                                                .value = value.number
-                                                             ? std::to_string(*value.number)
-                                                             : std::string(value.name)});
+                throw Failure(Cause::NotAByte,
+                              {.line = tokens_.line(open),
+                               .value = value.number ? std::to_string(*value.number)
+                                                     : std::string(value.name)});
             }
             bytes.push_back(static_cast<std::uint8_t>(*value.number));
         }
@@ -232,8 +232,7 @@ private:
             throw Failure(Cause::BitmapShort, {.line = glyph.line, .value = glyph.name});
         }
         const long long bits = width * height;
-        if (offset < 0 ||
-            offset + (bits + 7) / 8 > static_cast<long long>(bitmap.size())) {
+        if (offset < 0 || offset + (bits + 7) / 8 > static_cast<long long>(bitmap.size())) {
             throw Failure(Cause::BitmapShort, {.line = glyph.line, .value = glyph.name});
         }
         for (long long bit = 0; bit < bits; ++bit) {

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "formats/font_data.h"
+#include "state/font_data.h"
 
 namespace fontedit::formats {
 
@@ -17,6 +17,6 @@ inline constexpr int kLastGlcdFirst = kGlcdCharacters - state::kSavedCodes;
 inline constexpr std::string_view kGlcdPlacement = "glyphs 0-95 stand at characters ";
 
 // Fails with CellNotAByte on the first cell that is not a byte.
-std::string glcdfontBytes(const FontData& data, int first);
+std::string glcdfontBytes(const state::FontData& data, int first);
 
 }  // namespace fontedit::formats

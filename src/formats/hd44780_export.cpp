@@ -8,7 +8,8 @@
 
 namespace fontedit::formats {
 
-std::string hd44780Bytes(const FontData& data, std::string_view name, std::vector<int> codes) {
+std::string hd44780Bytes(const state::FontData& data, std::string_view name,
+                         std::vector<int> codes) {
     if (codes.empty()) {
         codes.resize(kCgramCharacters);
         std::iota(codes.begin(), codes.end(), 0);

@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "formats/font_data.h"
+#include "state/font_data.h"
 
 namespace fontedit::formats {
 
@@ -16,6 +16,7 @@ inline constexpr int kCgramCharacters = 8;
 
 // Glyphs `codes` (0-95) in this order; none gives 0-7. Fails with CellNotAByte on the first
 // cell that is not a byte.
-std::string hd44780Bytes(const FontData& data, std::string_view name, std::vector<int> codes);
+std::string hd44780Bytes(const state::FontData& data, std::string_view name,
+                         std::vector<int> codes);
 
 }  // namespace fontedit::formats

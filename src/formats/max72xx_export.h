@@ -19,7 +19,7 @@ inline constexpr int kLastMax72xxFirst = 0xFF - (state::kSavedCodes - 1);
 
 // Glyph 0 is character `first`, at most kLastMax72xxFirst. Fails with CellNotAByte on the first
 // cell that is not a byte.
-std::string max72xxBytes(const FontData& data, std::string_view name, int first);
+std::string max72xxBytes(const state::FontData& data, std::string_view name, int first);
 
 // Whether the values of a C list are such a table: its header, and its glyphs filling it.
 bool isMax72xxTable(const std::vector<std::uint8_t>& values);

@@ -30,12 +30,12 @@ using support::writeBytes;
 
 struct NamedFont {
     const char* name;
-    FontData data;
+    state::FontData data;
 };
 
 std::vector<NamedFont> threeFonts() {
     const std::string sample = SAMPLE_FONT_DIR;
-    FontData random;
+    state::FontData random;
     std::mt19937 bytes(23);
     for (int code = 0; code < state::kSavedCodes; ++code) {
         for (auto& cell : random.cells[code]) cell = byteCell(static_cast<std::uint8_t>(bytes()));
@@ -48,7 +48,7 @@ std::vector<NamedFont> threeFonts() {
             {"debian5x8", importPcf(pcf, {.crop = true}).data}};
 }
 
-std::string hexColumns(const GlyphBytes& columns) {
+std::string hexColumns(const state::GlyphBytes& columns) {
     std::string text;
     char hex[8];
     for (const std::uint8_t byte : columns) {
@@ -187,8 +187,8 @@ static void createChar(uint8_t location, uint8_t charmap[]) {
 }
 #include "font_lcd.h"
 int main(void) {
-)" + calls + R"(    for (int slot = 0; slot < )" +
-           std::to_string(codes.size()) + R"(; slot++) {
+)" + calls +
+           R"(    for (int slot = 0; slot < )" + std::to_string(codes.size()) + R"(; slot++) {
         unsigned hidden = 0;
         for (int column = 0; column < 5; column++) {
             unsigned byte = 0;
@@ -208,12 +208,12 @@ TEST(DisplayFormats, EachLibraryDrawsEveryGlyphAsTheEditorShowsIt) {
     const std::vector<int> scattered = {33, 65, 95};
     for (const NamedFont& font : threeFonts()) {
         SCOPED_TRACE(font.name);
-        const FontData& data = font.data;
+        const state::FontData& data = font.data;
         const ExportSettings settings{.c = {.name = "Shown"}};
         const ExportSettings from65{.c = {.name = "Shown"}, .first = 65};
         const ExportSettings some{.c = {.name = "Shown", .codes = scattered}};
-        std::string gfx = "32-127 8\n", glcd, glcd65, max = "32-127 8\n", max65 = "65-160 8\n",
-                    lcd, lcdSome;
+        std::string gfx = "32-127 8\n", glcd, glcd65, max = "32-127 8\n", max65 = "65-160 8\n", lcd,
+                    lcdSome;
         for (int code = 0; code < state::kSavedCodes; ++code) {
             const std::string columns = hexColumns(glyphBytes(data, code));
             gfx += columns + "6 0\n";
@@ -224,7 +224,7 @@ TEST(DisplayFormats, EachLibraryDrawsEveryGlyphAsTheEditorShowsIt) {
             const auto shown = [&](int first) {
                 const int code = character - first;
                 return hexColumns(code >= 0 && code < state::kSavedCodes ? glyphBytes(data, code)
-                                                                         : GlyphBytes{}) +
+                                                                         : state::GlyphBytes{}) +
                        "\n";
             };
             glcd += shown(32);
@@ -267,7 +267,7 @@ struct Packed {
     int width = 0, height = 0, xOffset = 0, yOffset = 0;
 };
 
-Packed packed(const GlyphBytes& columns, int baseline) {
+Packed packed(const state::GlyphBytes& columns, int baseline) {
     int left = 5, right = -1, top = 8, bottom = -1;
     for (int x = 0; x < 5; ++x) {
         for (int y = 0; y < 8; ++y) {
@@ -278,7 +278,9 @@ Packed packed(const GlyphBytes& columns, int baseline) {
     }
     if (right < 0) return {.bytes = {0}, .width = 1, .height = 1, .yOffset = -1};
     Packed glyph{.bytes = {},
-                 .width = right - left + 1, .height = bottom - top + 1, .xOffset = left,
+                 .width = right - left + 1,
+                 .height = bottom - top + 1,
+                 .xOffset = left,
                  .yOffset = top - baseline};
     int bit = 0;
     for (int y = top; y <= bottom; ++y) {
@@ -293,9 +295,10 @@ Packed packed(const GlyphBytes& columns, int baseline) {
 // A header laid out as the library ships TomThumb.h: its own switch, a block of extended
 // glyphs under it, 95 characters from the space to the tilde; `before` and `after` around the
 // glyph table's row for code `wrapped`.
-std::string libraryHeader(const FontData& data, int baseline, const std::string& before = "",
+std::string libraryHeader(const state::FontData& data, int baseline, const std::string& before = "",
                           const std::string& after = "", int wrapped = -1) {
-    std::string bitmaps = "#define DEMO_USE_EXTENDED 0\n\nconst uint8_t DemoBitmaps[] PROGMEM = {\n";
+    std::string bitmaps =
+        "#define DEMO_USE_EXTENDED 0\n\nconst uint8_t DemoBitmaps[] PROGMEM = {\n";
     std::string glyphs = "const GFXglyph DemoGlyphs[] PROGMEM = {\n";
     unsigned offset = 0;
     char line[96];
@@ -324,7 +327,7 @@ int lineOf(const std::string& source, const std::string& text) {
 }
 
 TEST(GfxFontImport, TakesTheLibrarysOwnHeadersAndRefusesWhatDoesNotFit) {
-    const FontData debian = threeFonts()[2].data;
+    const state::FontData debian = threeFonts()[2].data;
     const std::string bogus = "    {0, 3, 3, 4, 0, -3},\n";
     struct Case {
         const char* what;
@@ -340,8 +343,9 @@ TEST(GfxFontImport, TakesTheLibrarysOwnHeadersAndRefusesWhatDoesNotFit) {
                        "#define DEMO_NARROW (2 - 2)\n#if !defined(DEMO_NARROW) || DEMO_NARROW\n" +
                            bogus + "#elif DEMO_NARROW > 1\n" + bogus + "#else\n",
                        "#endif\n", 33)},
-        {"#ifdef of a platform's macro", libraryHeader(debian, 6, "#ifdef __AVR__\n", "#endif\n", 5),
-         Cause::ConditionalInList, "#ifdef __AVR__", "#ifdef __AVR__"},
+        {"#ifdef of a platform's macro",
+         libraryHeader(debian, 6, "#ifdef __AVR__\n", "#endif\n", 5), Cause::ConditionalInList,
+         "#ifdef __AVR__", "#ifdef __AVR__"},
         {"a glyph past the bitmap",
          libraryHeader(debian, 6, "#if 0\n", "#endif\n    {9999, 5, 8, 6, 0, -6},\n", 94),
          Cause::BitmapShort, "0x7E", "{9999"},
@@ -361,15 +365,16 @@ TEST(GfxFontImport, TakesTheLibrarysOwnHeadersAndRefusesWhatDoesNotFit) {
             EXPECT_EQ(glyphBytes(font.data, code), glyphBytes(debian, code)) << code;
         }
         EXPECT_EQ(font.data.labels[33], "A");
-        EXPECT_EQ(font.notes, (std::vector<ImportNote>{
-                                  {.kind = ImportNote::Kind::EncodingMissing, .code = 127}}));
+        EXPECT_EQ(
+            font.notes,
+            (std::vector<ImportNote>{{.kind = ImportNote::Kind::EncodingMissing, .code = 127}}));
     }
 
     // Drawn a row lower, every glyph with a dot in the bottom row reaches below the cell.
     int descending = 0;
     int firstDescending = -1;
     for (int code = 0; code < 95; ++code) {
-        const GlyphBytes columns = glyphBytes(debian, code);
+        const state::GlyphBytes columns = glyphBytes(debian, code);
         const bool descends = (columns[0] | columns[1] | columns[2] | columns[3] | columns[4]) >> 7;
         if (descends && firstDescending < 0) firstDescending = code;
         descending += descends;

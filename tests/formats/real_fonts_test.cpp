@@ -64,7 +64,7 @@ std::map<int, BdfGlyph> glyphsOf(const std::string& bdf) {
 
 // The cell's dots in the same terms: row `baseline` stands on the baseline, those below
 // it under.
-std::set<Dot> cellDots(const FontData& data, int code, int baseline) {
+std::set<Dot> cellDots(const state::FontData& data, int code, int baseline) {
     std::set<Dot> dots;
     for (int column = 0; column < state::kGlyphColumns; ++column) {
         const unsigned long bits = std::stoul(data.cells[code][column], nullptr, 16);
@@ -253,7 +253,8 @@ TEST(RealFonts, TablesInTheShapesOfDisplayLibrariesReadBackExactly) {
              for (int code = 0; code < 256; ++code) {
                  std::vector<unsigned> bytes = columnsOf(code);
                  if (code < 32 || code >= 128) {
-                     for (int column = 0; column < 5; ++column) bytes[column] = (code * 7 + column * 29) & 0xFF;
+                     for (int column = 0; column < 5; ++column)
+                         bytes[column] = (code * 7 + column * 29) & 0xFF;
                  }
                  source += "  " + byteList(bytes) + ",\n";
              }
