@@ -122,12 +122,13 @@ void addImportCommand(CLI::App& app) {
         ->add_option("--format", options->format,
                      "c, bdf, pcf, bin, png (a sheet as render draws it, at any scale, or drawn "
                      "on its grid in two colours), ttf (TrueType, OpenType, .otb, .ttc), u8g2, "
-                     "u8x8 or lvgl (a display library's font source, as its converter or export "
-                     "writes it); by default png for a PNG image, bdf when FILE starts with "
-                     "STARTFONT, pcf with PCF's mark, bin for the 480 bytes export writes, ttf with "
-                     "a TrueType or OpenType tag, u8g2, u8x8 or lvgl for a source declaring such a "
-                     "font, else c. e.g. --format pcf")
-        ->transform(oneOf({"c", "bdf", "pcf", "bin", "png", "ttf", "u8g2", "u8x8", "lvgl"}))
+                     "u8x8, lvgl or gfxfont (a display library's font source, as its converter "
+                     "or export writes it); by default png for a PNG image, bdf when FILE starts "
+                     "with STARTFONT, pcf with PCF's mark, bin for the 480 bytes export writes, "
+                     "ttf with a TrueType or OpenType tag, u8g2, u8x8, lvgl or gfxfont for a "
+                     "source declaring such a font, else c. e.g. --format pcf")
+        ->transform(
+            oneOf({"c", "bdf", "pcf", "bin", "png", "ttf", "u8g2", "u8x8", "lvgl", "gfxfont"}))
         ->option_text("FORMAT");
     command
         ->add_option("--array", options->import.array,
@@ -156,16 +157,19 @@ void addImportCommand(CLI::App& app) {
         ->type_name("N");
     addCountOption(*command, "--first", options->first, 0x10FFFF,
                    "the character code of glyph 0, for the labels; bdf, pcf: the encoding taken "
-                   "as glyph 0 (default the first of exactly 96, else 32), so for u8g2, u8x8 and lvgl; ttf: the character "
+                   "as glyph 0 (default the first of exactly 96, else 32), so for u8g2, u8x8 and "
+                   "lvgl; ttf: the character "
                    "taken as glyph 0 (default U+0020). e.g. --first 0x20")
         ->type_name("CODE");
     addCountOption(*command, "--baseline", options->baseline, state::kGlyphRows - 1,
-                   "bdf, pcf, ttf, u8g2, u8x8, lvgl: the lowest cell row above the font's baseline; rows below it "
+                   "bdf, pcf, ttf, u8g2, u8x8, lvgl: the lowest cell row above the font's "
+                   "baseline; rows below it "
                    "hold the descent (default 6, or where a font of 8 rows or fewer fits). "
                    "e.g. --baseline 5")
         ->type_name("ROW");
     command->add_flag("--crop", options->import.crop,
-                      "bdf, pcf, ttf, u8g2, u8x8, lvgl: cut glyphs larger than 5 x 8 to the cell instead of refusing "
+                      "bdf, pcf, ttf, u8g2, u8x8, lvgl: cut glyphs larger than 5 x 8 to the cell "
+                      "instead of refusing "
                       "them, and say how many lost dots. e.g. --crop");
     addCountOption(*command, "--size", options->size, 4096,
                    "ttf: the bitmap strike of this height or pixels per em, or the pixel size "

@@ -248,10 +248,10 @@ ImportFormat detectFormat(std::string_view bytes) {
     bytes = withoutByteOrderMark(bytes);
     bytes.remove_prefix(std::min(bytes.find_first_not_of(" \t\r\n"), bytes.size()));
     if (bytes.starts_with("STARTFONT")) return ImportFormat::Bdf;
-    for (const auto& [mark, format] :
-         {std::pair{"U8G2_FONT_SECTION", ImportFormat::U8g2},
-          std::pair{"U8X8_FONT_SECTION", ImportFormat::U8x8},
-          std::pair{"lv_font_fmt_txt_glyph_dsc_t", ImportFormat::Lvgl}}) {
+    for (const auto& [mark, format] : {std::pair{"U8G2_FONT_SECTION", ImportFormat::U8g2},
+                                       std::pair{"U8X8_FONT_SECTION", ImportFormat::U8x8},
+                                       std::pair{"lv_font_fmt_txt_glyph_dsc_t", ImportFormat::Lvgl},
+                                       std::pair{"GFXglyph", ImportFormat::GfxFont}}) {
         if (bytes.find(mark) != std::string_view::npos) return format;
     }
     return ImportFormat::C;

@@ -5,8 +5,10 @@
 #include "formats/c_source_export.h"
 #include "formats/c_tokens.h"
 #include "formats/font_import.h"
+#include "formats/glcdfont_export.h"
 #include "formats/glyph_table.h"
 #include "formats/header_export.h"
+#include "formats/max72xx_export.h"
 #include "state/failure.h"
 
 namespace fontedit::formats {
@@ -76,13 +78,17 @@ struct Row {
 class TableReader {
 public:
     TableReader(std::string_view source, const ImportOptions& options)
-        : tokens_(cTokens(source)), options_(options), declared_(declaredShape(source)) {}
+        : tokens_(cTokens(source)),
+          options_(options),
+          declared_(declaredShape(source)),
+          glcdFirst_(glcdFirst(source)) {}
 
     ImportedFont read() {
         std::vector<Candidate> candidates = arrays();
         if (candidates.empty()) candidates = bareLists();
         if (candidates.empty()) throw Failure(Cause::NoArray, {});
         if (options_.array) return named(candidates);
+        if (std::optional<ImportedFont> font = customCharacters(candidates)) return *font;
         return guessed(candidates);
     }
 
@@ -108,14 +114,46 @@ private:
         using state::GlyphLayout;
         for (const CSourceOptions& written :
              {CSourceOptions{.layout = GlyphLayout::Columns}, CSourceOptions{.msbTop = true},
-              CSourceOptions{.layout = GlyphLayout::Rows}}) {
+              CSourceOptions{.layout = GlyphLayout::Rows},
+              CSourceOptions{.layout = GlyphLayout::Rows, .msbLeft = true}}) {
             if (source.find(layoutComment(written)) == std::string_view::npos) continue;
             const bool rows = written.layout == GlyphLayout::Rows;
             return TableShape{.layout = written.layout,
-                              .msbFirst = written.msbTop,
+                              .msbFirst = written.msbTop || written.msbLeft,
                               .stride = rows ? std::size_t{state::kGlyphRows} : kColumns};
         }
         return std::nullopt;
+    }
+
+    // The character of glyph 0 that the glcdfont export states.
+    static std::optional<std::size_t> glcdFirst(std::string_view source) {
+        const std::size_t at = source.find(kGlcdPlacement);
+        if (at == std::string_view::npos) return std::nullopt;
+        const std::string_view digits = source.substr(at + kGlcdPlacement.size(), 3);
+        const std::optional<std::uint64_t> first =
+            integerConstant(digits.substr(0, digits.find_first_not_of("0123456789")));
+        if (!first || *first > kLastGlcdFirst) return std::nullopt;
+        return static_cast<std::size_t>(*first);
+    }
+
+    // A character LCD's custom characters: arrays of one glyph's 8 dot rows each, bit 4 the
+    // left dot, taken in their order.
+    std::optional<ImportedFont> customCharacters(const std::vector<Candidate>& candidates) const {
+        if (candidates.size() < 2) return std::nullopt;
+        GlyphTable table{.line = candidates.front().line,
+                         .declared = TableShape{.layout = state::GlyphLayout::Rows,
+                                                .stride = state::kGlyphRows}};
+        for (const Candidate& candidate : candidates) {
+            if (candidate.width ||
+                candidate.length.value_or(state::kGlyphRows) != state::kGlyphRows) {
+                return std::nullopt;
+            }
+            List values = list(candidate);
+            if (values.problem || values.bytes.size() != state::kGlyphRows) return std::nullopt;
+            table.bytes.insert(table.bytes.end(), values.bytes.begin(), values.bytes.end());
+        }
+        if (table.bytes.size() > state::kSavedCodes * state::kGlyphRows) return std::nullopt;
+        return importGlyphTable(table, options_);
     }
 
     // The first array declared 5 columns wide; else the first that holds enough whole glyphs
@@ -126,7 +164,8 @@ private:
             List values = list(candidate);
             const bool conditional =
                 values.problem && values.problem->cause() == Cause::ConditionalInList;
-            if (candidate.width == kColumns || conditional) {
+            if (candidate.width == kColumns || conditional ||
+                (!values.problem && isMax72xxTable(values.bytes))) {
                 return taken(candidate, std::move(values), true);
             }
             if (values.problem) {
@@ -162,13 +201,22 @@ private:
     ImportedFont taken(const Candidate& candidate, List list, bool guessed) const {
         if (list.problem) throw *list.problem;
         const std::size_t size = filledSize(candidate, list.filled());
+        if (std::optional<ImportedFont> font =
+                importMax72xxTable(list.bytes, candidate.line, options_)) {
+            return *font;
+        }
+        ImportOptions options = options_;
+        if (glcdFirst_ && size == kGlcdCharacters * kColumns && !options.offset) {
+            options.offset = *glcdFirst_ * kColumns;
+            options.first = options.first.value_or(static_cast<int>(*glcdFirst_));
+        }
         GlyphTable table{
             .bytes = std::move(list.bytes), .line = candidate.line, .width = candidate.width};
         table.zeros = size - table.bytes.size();
         if (declared_ && (!candidate.width || *candidate.width == declared_->stride)) {
             table.declared = declared_;
         }
-        ImportedFont font = importGlyphTable(table, options_);
+        ImportedFont font = importGlyphTable(table, options);
         if (guessed) {
             font.notes.insert(font.notes.begin(), {.kind = ImportNote::Kind::ArrayTaken,
                                                    .name = std::string(candidate.name),
@@ -419,6 +467,7 @@ private:
     CTokens tokens_;
     const ImportOptions& options_;
     const std::optional<TableShape> declared_;
+    const std::optional<std::size_t> glcdFirst_;
 };
 
 }  // namespace

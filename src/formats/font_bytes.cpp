@@ -48,6 +48,17 @@ LitBox litBox(const state::GlyphBytes& columns) {
     return {left, top, right - left + 1, bottom - top + 1};
 }
 
+std::array<std::uint8_t, state::kGlyphRows> rowBytes(const state::GlyphBytes& columns,
+                                                     int leftBit) {
+    std::array<std::uint8_t, state::kGlyphRows> rows{};
+    for (int row = 0; row < state::kGlyphRows; ++row) {
+        for (int column = 0; column < state::kGlyphColumns; ++column) {
+            if (dotLit(columns[column], row)) rows[row] |= 1 << (leftBit - column);
+        }
+    }
+    return rows;
+}
+
 std::vector<int> allGlyphCodes() {
     std::vector<int> codes(state::kSavedCodes);
     std::iota(codes.begin(), codes.end(), 0);

@@ -37,6 +37,9 @@ struct LitBox {
 };
 LitBox litBox(const state::GlyphBytes& columns);
 
+// A glyph's dot rows, top first, the left dot in bit `leftBit` and each next one a bit lower.
+std::array<std::uint8_t, state::kGlyphRows> rowBytes(const state::GlyphBytes& columns, int leftBit);
+
 inline constexpr std::size_t kBinaryFontBytes = state::kSavedCodes * state::kGlyphColumns;
 
 // Codes 0-95 in order: the whole font, as the exports write it unless told which glyphs.

@@ -20,6 +20,8 @@ ImportedFont importFont(ImportFormat format, std::string_view bytes, const Impor
             return importU8x8(bytes, options);
         case ImportFormat::Lvgl:
             return importLvgl(bytes, options);
+        case ImportFormat::GfxFont:
+            return importGfxFont(bytes, options);
         case ImportFormat::C:
             break;
     }

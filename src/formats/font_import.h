@@ -46,12 +46,12 @@ struct ImportOptions {
     Charset charset = Charset::Unicode;
 };
 
-enum class ImportFormat { C, Bdf, Pcf, Bin, Png, TrueType, U8g2, U8x8, Lvgl };
+enum class ImportFormat { C, Bdf, Pcf, Bin, Png, TrueType, U8g2, U8x8, Lvgl, GfxFont };
 
 // Read from the content: the PNG signature means PNG; "STARTFONT" at the start BDF, "\1fcp"
 // PCF; 480 bytes holding a zero byte, which no source holds, the editor's binary export; an
 // sfnt version or collection tag TrueType; a C source naming a display library's font type or
-// section that library's format; anything else C.
+// section (GFXglyph for a GFXfont header) that library's format; anything else C.
 ImportFormat detectFormat(std::string_view bytes);
 
 // The eight bytes every PNG opens with.
@@ -107,6 +107,10 @@ ImportedFont importPcf(std::string_view bytes, const ImportOptions& options);
 // TrueType, OpenType and OpenType bitmap fonts through FreeType: a bitmap strike's dots as they
 // are, or outlines drawn on the pixel grid they were drawn on, never smoothed.
 ImportedFont importTrueType(std::string_view bytes, const ImportOptions& options);
+
+// Glyphs that fit the 5x8 cell with the cursor's line on row 6 come in exactly; a larger one
+// is refused unless options.crop. Glyph 0 is the space when the font holds it.
+ImportedFont importGfxFont(std::string_view source, const ImportOptions& options);
 
 // A sheet of the 96 glyphs on render's grid (sheetPng), at any whole scale: render's own, or
 // one drawn in an image editor in two colours, dark dots on a light ground. Each dot is judged

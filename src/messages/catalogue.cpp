@@ -145,6 +145,16 @@ Wording wordingOf(Cause cause) {
             return {QT_TRANSLATE_NOOP(
                         "Failure", "{file} の {line} 行目の「{value}」で括弧の入れ子が深すぎます"),
                     "\"{value}\" opens brackets nested too deep"};
+        case Cause::GlyphsMissing:
+            return {QT_TRANSLATE_NOOP("Failure",
+                                      "{file} の {line} 行目のグリフ表はフォントの {value} "
+                                      "グリフに足りません"),
+                    "the font spans {value} glyphs; the glyph table holds fewer"};
+        case Cause::BitmapShort:
+            return {QT_TRANSLATE_NOOP("Failure",
+                                      "{file} の {line} 行目のグリフ {value} はビットマップの"
+                                      "外にはみ出しています"),
+                    "glyph {value} reaches past the end of the bitmap"};
         case Cause::ShapeUnclear:
             return {QT_TRANSLATE_NOOP("Failure",
                                       "{file} の {line} 行目の表のグリフの並びが決められません。"

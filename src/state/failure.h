@@ -58,6 +58,10 @@ enum class Cause : int {
     // The file holds a NUL byte, which no C source or other text does, and is none of the
     // other formats either; `value` is how it starts.
     NotAnyFormat = 1119,
+    // Importing a GFXfont header.
+    GlyphsMissing = 1130,  // the font spans `value` glyphs; the glyph table on `line` holds fewer
+    BitmapShort = 1131,    // glyph `value` on `line` reaches past the end of the bitmap, or
+                           // is larger than a GFXglyph can state
     // Importing an X11 font: BDF, PCF, and either packed by gzip.
     NotBdf = 1201,             // the first line, `value`, is not STARTFONT
     BdfSyntax = 1202,          // line `line`, `value`, has a missing or malformed number

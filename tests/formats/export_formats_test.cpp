@@ -9,6 +9,7 @@
 #include "formats/bdf_export.h"
 #include "formats/c_source_export.h"
 #include "formats/display_looks.h"
+#include "formats/export_formats.h"
 #include "formats/font_bytes.h"
 #include "formats/font_import.h"
 #include "formats/lvgl_export.h"
@@ -236,6 +237,9 @@ TEST(ExportImport, EveryExportComesBackUnchanged) {
         std::vector<int> codes = allGlyphCodes();  // the glyphs written, in order; then empty ones
     };
     const auto c = [&](CSourceOptions options) { return cSourceBytes(written, options); };
+    const auto display = [&](ExportFormat format, const ExportSettings& settings) {
+        return exportBytes(format, written, settings);
+    };
     const std::vector<int> cgram = {0, 1, 2, 3, 4, 5, 6, 7};
     const std::vector<int> scattered = {33, 65, 66, 67, 68, 69, 70, 16};
     const Case cases[] = {
@@ -266,6 +270,19 @@ TEST(ExportImport, EveryExportComesBackUnchanged) {
         {"u8x8 from 0", u8x8Source(written, "f", 0), ImportFormat::U8x8},
         {"lvgl", lvglSource(written, "font_5x8", 32), ImportFormat::Lvgl},
         {"lvgl from 0x400", lvglSource(written, "f", 0x400), ImportFormat::Lvgl},
+        {"c rows, msb left", c({.layout = GlyphLayout::Rows, .msbLeft = true}), ImportFormat::C},
+        {"gfxfont", display(ExportFormat::GfxFont, {}), ImportFormat::GfxFont},
+        {"gfxfont from 0", display(ExportFormat::GfxFont, {.first = 0}), ImportFormat::GfxFont},
+        {"glcdfont", display(ExportFormat::GlcdFont, {}), ImportFormat::C},
+        {"glcdfont from 0", display(ExportFormat::GlcdFont, {.first = 0}), ImportFormat::C},
+        {"glcdfont from 160", display(ExportFormat::GlcdFont, {.first = 160}), ImportFormat::C},
+        {"max72xx", display(ExportFormat::Max72xx, {}), ImportFormat::C},
+        {"max72xx from 0", display(ExportFormat::Max72xx, {.first = 0}), ImportFormat::C},
+        {"hd44780", display(ExportFormat::Hd44780, {}), ImportFormat::C, cgram},
+        {"hd44780, codes 33,65-70,16", display(ExportFormat::Hd44780, {.c = {.codes = scattered}}),
+         ImportFormat::C, scattered},
+        {"hd44780, every glyph", display(ExportFormat::Hd44780, {.c = {.codes = allGlyphCodes()}}),
+         ImportFormat::C},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);

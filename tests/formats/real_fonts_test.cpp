@@ -329,6 +329,33 @@ TEST(RealFonts, TablesInTheShapesOfDisplayLibrariesReadBackExactly) {
              for (int code = 32; code < 128; ++code) source += byteList(columnsOf(code)) + ",\n";
              return source + "};\n";
          }},
+        {"the classic font of Adafruit GFX, 256 glyphs from code 0 with symbols around",
+         [&] {
+             std::string source =
+                 "#ifndef FONT5X7_H\n#define FONT5X7_H\n#ifdef __AVR__\n#include <avr/io.h>\n"
+                 "#elif defined(ESP8266)\n#include <pgmspace.h>\n#else\n#define PROGMEM\n"
+                 "#endif\nstatic const unsigned char font[] PROGMEM = {\n";
+             for (int code = 0; code < 256; ++code) {
+                 std::vector<unsigned> bytes = columnsOf(code);
+                 if (code < 32 || code >= 128) {
+                     for (int column = 0; column < 5; ++column)
+                         bytes[column] = (code * 7 + column * 29) & 0xFF;
+                 }
+                 source += "  " + byteList(bytes) + ",\n";
+             }
+             return source + "};\n#endif\n";
+         }},
+        {"an MD_MAX72XX font, each glyph as wide as its dots",
+         [&] {
+             std::string source = "MD_MAX72XX::fontType_t f[] PROGMEM = {'F', 1, 32, 127, 8,\n";
+             for (int code = 32; code < 128; ++code) {
+                 std::vector<unsigned> columns = columnsOf(code);
+                 while (!columns.empty() && columns.back() == 0) columns.pop_back();
+                 columns.insert(columns.begin(), static_cast<unsigned>(columns.size()));
+                 source += byteList(columns) + ",\n";
+             }
+             return source + "};\n";
+         }},
         {"a GLCD header and a width per glyph",
          [&] {
              std::vector<unsigned> widths, bytes;
