@@ -110,16 +110,18 @@ void addImportCommand(CLI::App& app) {
     auto options = std::make_shared<ImportOptions>();
     CLI::App* command = app.add_subcommand(
         "import",
-        "Take a font from a C table, a BDF or PCF font, a binary table or a PNG sheet in FILE, "
+        "Take a font from a C table, a BDF, PCF or PSF font, a binary table or a PNG sheet in "
+        "FILE, "
         "unpacking it first when gzip packed it, and write it as the font files of DIR, creating "
         "DIR when missing.");
     command
         ->add_option("--format", options->format,
-                     "c, bdf, pcf, bin or png (a sheet as render draws it, at any scale, or drawn "
-                     "on its grid in two colours); by default png for a PNG image, bdf when FILE "
-                     "starts with STARTFONT, pcf with PCF's mark, bin for the 480 bytes export "
-                     "writes, else c. e.g. --format pcf")
-        ->transform(oneOf({"c", "bdf", "pcf", "bin", "png"}))
+                     "c, bdf, pcf, bin, png (a sheet as render draws it, at any scale, or drawn "
+                     "on its grid in two colours) or psf (a Linux console font); by default png "
+                     "for a PNG image, bdf when FILE starts with STARTFONT, pcf with PCF's mark, "
+                     "bin for the 480 bytes export writes, psf with PSF1's or PSF2's mark, else "
+                     "c. e.g. --format pcf")
+        ->transform(oneOf({"c", "bdf", "pcf", "bin", "png", "psf"}))
         ->option_text("FORMAT");
     command
         ->add_option("--array", options->import.array,
@@ -147,8 +149,8 @@ void addImportCommand(CLI::App& app) {
                    "c, bin: the index of the first value taken, past a header. e.g. --offset 6")
         ->type_name("N");
     addCountOption(*command, "--first", options->first, 0x10FFFF,
-                   "the character code of glyph 0, for the labels; bdf, pcf: the encoding taken "
-                   "as glyph 0 (default the first of exactly 96, else 32). e.g. --first 0x20")
+                   "the character code of glyph 0, for the labels; bdf, pcf, psf: the character "
+                   "taken as glyph 0 (default the first of exactly 96, else 32). e.g. --first 0x20")
         ->type_name("CODE");
     addCountOption(*command, "--baseline", options->baseline, state::kGlyphRows - 1,
                    "bdf, pcf: the lowest cell row above the font's baseline; rows below it "
@@ -156,13 +158,14 @@ void addImportCommand(CLI::App& app) {
                    "e.g. --baseline 5")
         ->type_name("ROW");
     command->add_flag("--crop", options->import.crop,
-                      "bdf, pcf: cut glyphs larger than 5 x 8 to the cell instead of refusing "
-                      "them, and say how many lost dots. e.g. --crop");
+                      "cut glyphs with dots outside 5 x 8, or in a table's padding, to the cell "
+                      "instead of refusing them, and say how many lost dots. e.g. --crop");
     command->add_flag("-f,--force", options->force,
                       "replace existing font files in DIR. e.g. --force");
     command
         ->add_option("FILE", options->source,
-                     "the C source, BDF or PCF font, binary table or PNG sheet, gzip packed or not")
+                     "the C source, BDF, PCF or PSF font, binary table or PNG sheet, gzip packed "
+                     "or not")
         ->required()
         ->type_name("");
     command->add_option("DIR", options->dir, "the font's directory (default .)")->type_name("");

@@ -5,6 +5,7 @@
 #include "formats/cell_font.h"
 #include "formats/font_bytes.h"
 #include "formats/font_import.h"
+#include "formats/psf_export.h"
 #include "state/failure.h"
 
 namespace fontedit::formats {
@@ -243,6 +244,7 @@ ImportFormat detectFormat(std::string_view bytes) {
     if (bytes.size() == kBinaryFontBytes && bytes.find('\0') != bytes.npos) {
         return ImportFormat::Bin;
     }
+    if (bytes.starts_with(kPsf2Mark) || bytes.starts_with(kPsf1Mark)) return ImportFormat::Psf;
     bytes = withoutByteOrderMark(bytes);
     bytes.remove_prefix(std::min(bytes.find_first_not_of(" \t\r\n"), bytes.size()));
     return bytes.starts_with("STARTFONT") ? ImportFormat::Bdf : ImportFormat::C;

@@ -5,6 +5,7 @@
 
 #include "formats/font_bytes.h"
 #include "formats/header_export.h"
+#include "formats/psf_export.h"
 
 namespace fontedit::formats {
 namespace {
@@ -18,6 +19,8 @@ constexpr std::array kFormats{
     ExportFormatInfo{ExportFormat::Bin, "bin", "font.bin", "the 480 column bytes", kTakesCodes},
     ExportFormatInfo{ExportFormat::Png, "png", "font.png", "a PNG sheet of the 96 glyphs",
                      kTakesScale},
+    ExportFormatInfo{ExportFormat::Psf, "psf", "font.psf",
+                     "a PSF2 console font for the Linux console's setfont", kTakesFirst},
 };
 
 }  // namespace
@@ -43,6 +46,8 @@ std::string exportBytes(ExportFormat format, const FontData& data, const ExportS
             return binaryBytes(data, settings.c.codes);
         case ExportFormat::Png:
             return sheetPng(data, settings.scale);
+        case ExportFormat::Psf:
+            return psfBytes(data, settings.first);
     }
     return {};
 }

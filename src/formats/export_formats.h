@@ -14,7 +14,7 @@
 
 namespace fontedit::formats {
 
-enum class ExportFormat { Header, C, Bdf, Bin, Png };
+enum class ExportFormat { Header, C, Bdf, Bin, Png, Psf };
 
 // What the user may say about an export, beyond the format; each format reads what it takes.
 struct ExportSettings {

@@ -12,6 +12,8 @@ ImportedFont importFont(ImportFormat format, std::string_view bytes, const Impor
             return importBinary(bytes, options);
         case ImportFormat::Png:
             return importPng(bytes, options);
+        case ImportFormat::Psf:
+            return importPsf(bytes, options);
         case ImportFormat::C:
             break;
     }

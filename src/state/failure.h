@@ -55,6 +55,9 @@ enum class Cause : int {
     // The file holds a NUL byte, which no C source or other text does, and is none of the
     // other formats either; `value` is how it starts.
     NotAnyFormat = 1119,
+    // Glyph `code` of the table on `line`, or of a console font, has dots outside five columns
+    // and eight rows.
+    GlyphOutsideCell = 1120,
     // Importing an X11 font: BDF, PCF, and either packed by gzip.
     NotBdf = 1201,             // the first line, `value`, is not STARTFONT
     BdfSyntax = 1202,          // line `line`, `value`, has a missing or malformed number
@@ -84,6 +87,9 @@ enum class Cause : int {
     PngNotDecoded = 1702,  // libpng refused to decode the image, saying `value`
     SheetSize = 1703,      // the image is `value` ("W x H") pixels, not the sheet at a whole scale
     ThirdColour = 1704,    // the image holds `value` ("#RRGGBB"), far from both sheet colours
+    // Importing a PSF console font.
+    NotPsf = 1800,        // the bytes open with neither PSF1's mark nor PSF2's
+    PsfMalformed = 1801,  // the font's `value` contradicts the rest or runs past the file's end
 };
 
 // What a failure is about. Each cause fills the facts it has and leaves the rest empty.

@@ -11,6 +11,7 @@
 #include "formats/font_bytes.h"
 #include "formats/font_import.h"
 #include "formats/png_render.h"
+#include "formats/psf_export.h"
 #include "support/expect_failure.h"
 #include "support/scratch_directory.h"
 
@@ -252,6 +253,9 @@ TEST(ExportImport, EveryExportComesBackUnchanged) {
         {"png sheet at scale 1", sheetPng(written, 1), ImportFormat::Png},
         {"png sheet at scale 3", sheetPng(written, 3), ImportFormat::Png},
         {"png sheet at scale 4", sheetPng(written), ImportFormat::Png},
+        {"psf from 32", psfBytes(written), ImportFormat::Psf},
+        {"psf from 0xA0", psfBytes(written, 0xA0), ImportFormat::Psf},
+        {"psf at the last first", psfBytes(written, kLastFirstEncoding), ImportFormat::Psf},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
