@@ -7,6 +7,7 @@
 #include "bench/core/runs.h"
 #include "document/font_document.h"
 #include "formats/bdf_export.h"
+#include "formats/psf_export.h"
 #include "formats/c_source_export.h"
 #include "formats/font_bytes.h"
 #include "formats/font_files.h"
@@ -47,7 +48,7 @@ BENCHMARK_CAPTURE(fileStep, disk, Step::All, std::filesystem::current_path())
     ->Name("core-all-disk")
     ->Apply(asRuns);
 
-enum class Format { Header, C, Bdf, Bin, Png };
+enum class Format { Header, C, Bdf, Bin, Png, Psf };
 
 // A whole font exported in memory, in each format the CLI writes.
 void exportStep(benchmark::State& run, Format format) {
@@ -72,6 +73,9 @@ void exportStep(benchmark::State& run, Format format) {
             case Format::Png:
                 bytes = formats::sheetPng(data);
                 break;
+            case Format::Psf:
+                bytes = formats::psfBytes(data);
+                break;
         }
         benchmark::DoNotOptimize(bytes);
     }
@@ -81,6 +85,7 @@ BENCHMARK_CAPTURE(exportStep, header, Format::Header)->Name("core-export-header"
 BENCHMARK_CAPTURE(exportStep, c, Format::C)->Name("core-export-c")->Apply(asRuns);
 BENCHMARK_CAPTURE(exportStep, bdf, Format::Bdf)->Name("core-export-bdf")->Apply(asRuns);
 BENCHMARK_CAPTURE(exportStep, bin, Format::Bin)->Name("core-export-bin")->Apply(asRuns);
+BENCHMARK_CAPTURE(exportStep, psf, Format::Psf)->Name("core-export-psf")->Apply(asRuns);
 BENCHMARK_CAPTURE(exportStep, png, Format::Png)->Name("core-render-sheet")->Apply(asRuns);
 
 // A whole font imported in memory: the editor's own "font.h" as a C table, and the same
