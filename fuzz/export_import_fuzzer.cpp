@@ -37,7 +37,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const int first = input.ConsumeIntegralInRange(0, formats::kLastFirstEncoding);
     const int scale = input.ConsumeIntegralInRange(1, 3);
 
-    formats::FontData written;
+    state::FontData written;
     for (auto& glyph : written.cells) {
         for (std::string& cell : glyph)
             cell = state::hexText(input.ConsumeIntegral<std::uint8_t>());
@@ -65,9 +65,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::vector<int> codes =
         format == ImportFormat::C && !c.codes.empty() ? c.codes : formats::allGlyphCodes();
     for (int code = 0; code < state::kSavedCodes; ++code) {
-        const formats::GlyphBytes expected = code < static_cast<int>(codes.size())
-                                                 ? formats::glyphBytes(written, codes[code])
-                                                 : formats::GlyphBytes{};
+        const state::GlyphBytes expected = code < static_cast<int>(codes.size())
+                                               ? formats::glyphBytes(written, codes[code])
+                                               : state::GlyphBytes{};
         fuzz::require(formats::glyphBytes(font.data, code) == expected,
                       "every glyph comes back in its place");
     }

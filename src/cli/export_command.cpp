@@ -25,7 +25,7 @@ struct ExportOptions {
 
 void run(const ExportOptions& options) {
     const std::filesystem::path dir(options.dir);
-    const formats::FontData data = folder::loadFont(dir);
+    const state::FontData data = folder::loadFont(dir);
     if (options.format == formats::ExportFormat::Header && !options.output) {
         // The editor's own export, written as it writes it.
         folder::exportHeader(data, dir);

@@ -2,12 +2,13 @@
 
 #include "folder/font_folder.h"
 #include "formats/header_export.h"
+#include "state/failure.h"
 
 namespace fontedit::document {
 namespace {
 
-formats::FontData fontOf(const editing::Editor& editor) {
-    return formats::fontData(editor.state().font, editor.state().labels);
+state::FontData fontOf(const editing::Editor& editor) {
+    return state::tableTexts<state::FontData>(editor.state().font, editor.state().labels);
 }
 
 }  // namespace
@@ -63,9 +64,9 @@ std::vector<std::string> FontDocument::changedOnDisk(Write write) const {
     return changed;
 }
 
-void FontDocument::store(const formats::FontData& data) {
+void FontDocument::store(const state::FontData& data) {
     editor_.read([&data](state::FontTable& font, state::LabelTable& labels) {
-        formats::storeFontData(data, font, labels);
+        state::storeTableTexts(data, font, labels);
     });
 }
 

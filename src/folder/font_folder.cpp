@@ -36,7 +36,7 @@ storage::FileStart readFontFile(const std::filesystem::path& path) {
 
 }  // namespace
 
-formats::FontData loadFont(const std::filesystem::path& dir) {
+state::FontData loadFont(const std::filesystem::path& dir) {
     return loadFontFiles(dir).data;
 }
 
@@ -44,7 +44,7 @@ LoadedFont loadFontFiles(const std::filesystem::path& dir) {
     storage::FileStart font = readFontFile(dir / formats::kFontFileName);
     storage::FileStart labels = readFontFile(dir / formats::kLabelFileName);
     try {
-        formats::FontData data = formats::parseFontFiles(font.bytes, labels.bytes);
+        state::FontData data = formats::parseFontFiles(font.bytes, labels.bytes);
         return {std::move(data), {std::move(font.bytes), std::move(labels.bytes)}};
     } catch (Failure& failure) {
         // A cut file that runs out of fields is too large, not too short.
@@ -58,7 +58,7 @@ LoadedFont loadFontFiles(const std::filesystem::path& dir) {
     }
 }
 
-void saveFont(const formats::FontData& data, const std::filesystem::path& dir) {
+void saveFont(const state::FontData& data, const std::filesystem::path& dir) {
     saveFont(formats::fontFiles(data), dir);
 }
 
@@ -69,7 +69,7 @@ void saveFont(const formats::FontFiles& bytes, const std::filesystem::path& dir)
     storage::writeFilesAtomically(files);
 }
 
-void exportHeader(const formats::FontData& data, const std::filesystem::path& dir) {
+void exportHeader(const state::FontData& data, const std::filesystem::path& dir) {
     exportHeader(formats::headerBytes(data), dir);
 }
 

@@ -18,7 +18,7 @@ std::uint8_t reversedBits(std::uint8_t byte) {
     return reversed;
 }
 
-std::array<std::uint8_t, state::kGlyphRows> rowBytes(const GlyphBytes& columns) {
+std::array<std::uint8_t, state::kGlyphRows> rowBytes(const state::GlyphBytes& columns) {
     std::array<std::uint8_t, state::kGlyphRows> rows{};
     for (int row = 0; row < state::kGlyphRows; ++row) {
         for (int column = 0; column < state::kGlyphColumns; ++column) {
@@ -61,8 +61,9 @@ std::string commentText(std::string_view label) {
     return text;
 }
 
-std::string glyphRow(const FontData& data, int code, bool last, const CSourceOptions& options) {
-    const GlyphBytes columns = glyphBytes(data, code);
+std::string glyphRow(const state::FontData& data, int code, bool last,
+                     const CSourceOptions& options) {
+    const state::GlyphBytes columns = glyphBytes(data, code);
     std::string row = "    {";
     const auto add = [&](std::uint8_t byte) {
         row += (row.back() == '{' ? "" : ", ") + hexByte(byte);
@@ -99,7 +100,7 @@ std::string layoutComment(const CSourceOptions& options) {
                           : "one byte per column, left first; bit 0 is the top dot";
 }
 
-std::string cSourceBytes(const FontData& data, const CSourceOptions& options) {
+std::string cSourceBytes(const state::FontData& data, const CSourceOptions& options) {
     const std::vector<int> codes = options.codes.empty() ? allGlyphCodes() : options.codes;
     const std::string shape =
         "[" + std::to_string(codes.size()) + (options.layout == Layout::Rows ? "][8]" : "][5]");

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "formats/font_data.h"
+#include "state/font_data.h"
 
 namespace fontedit::formats {
 
@@ -24,7 +24,7 @@ struct CSourceOptions {
 };
 
 // Fails with CellNotAByte on the first cell that is not a byte.
-std::string cSourceBytes(const FontData& data, const CSourceOptions& options);
+std::string cSourceBytes(const state::FontData& data, const CSourceOptions& options);
 
 // The sentence of the opening comment that states the layout; the import knows its own
 // export by it.

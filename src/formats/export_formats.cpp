@@ -34,7 +34,8 @@ const ExportFormatInfo& exportFormatInfo(ExportFormat format) {
                          [format](const ExportFormatInfo& info) { return info.format == format; });
 }
 
-std::string exportBytes(ExportFormat format, const FontData& data, const ExportSettings& settings) {
+std::string exportBytes(ExportFormat format, const state::FontData& data,
+                        const ExportSettings& settings) {
     switch (format) {
         case ExportFormat::Header:
             return headerBytes(data);

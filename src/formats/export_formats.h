@@ -9,8 +9,8 @@
 
 #include "formats/bdf_export.h"
 #include "formats/c_source_export.h"
-#include "formats/font_data.h"
 #include "formats/png_render.h"
+#include "state/font_data.h"
 
 namespace fontedit::formats {
 
@@ -48,6 +48,7 @@ const ExportFormatInfo& exportFormatInfo(ExportFormat format);
 
 // The file's bytes. Fails with CellNotAByte on the first cell that is not a byte, except for
 // the header, which carries the cells as they stand.
-std::string exportBytes(ExportFormat format, const FontData& data, const ExportSettings& settings);
+std::string exportBytes(ExportFormat format, const state::FontData& data,
+                        const ExportSettings& settings);
 
 }  // namespace fontedit::formats

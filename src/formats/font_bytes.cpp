@@ -23,8 +23,8 @@ std::uint8_t cellByte(std::string_view cell, int code, int column) {
     return static_cast<std::uint8_t>(value);
 }
 
-GlyphBytes glyphBytes(const FontData& data, int code) {
-    GlyphBytes bytes;
+state::GlyphBytes glyphBytes(const state::FontData& data, int code) {
+    state::GlyphBytes bytes;
     for (int column = 1; column <= state::kGlyphColumns; ++column) {
         bytes[column - 1] = cellByte(data.cells[code][column - 1], code, column);
     }
@@ -37,7 +37,7 @@ std::vector<int> allGlyphCodes() {
     return codes;
 }
 
-std::string binaryBytes(const FontData& data, const std::vector<int>& codes) {
+std::string binaryBytes(const state::FontData& data, const std::vector<int>& codes) {
     std::string bytes;
     for (const int code : codes.empty() ? allGlyphCodes() : codes) {
         for (const std::uint8_t byte : glyphBytes(data, code))

@@ -8,16 +8,15 @@
 #include <string_view>
 #include <vector>
 
-#include "formats/font_data.h"
+#include "state/font_data.h"
+#include "state/glyph_bytes.h"
 
 namespace fontedit::formats {
-
-using GlyphBytes = std::array<std::uint8_t, state::kGlyphColumns>;
 
 // One or two hex digits, either case, blanks ignored; an empty cell is 0. Any other text
 // fails with CellNotAByte naming the code, the column and the text.
 std::uint8_t cellByte(std::string_view cell, int code, int column);
-GlyphBytes glyphBytes(const FontData& data, int code);
+state::GlyphBytes glyphBytes(const state::FontData& data, int code);
 
 // Whether dot `row` (0 top, 7 bottom) of a column byte is lit.
 constexpr bool dotLit(std::uint8_t column, int row) {
@@ -31,6 +30,6 @@ std::vector<int> allGlyphCodes();
 
 // "bin": the column bytes of glyphs `codes` (0-95) in their order, column 1 first; with no
 // codes the whole font, 480 bytes.
-std::string binaryBytes(const FontData& data, const std::vector<int>& codes = {});
+std::string binaryBytes(const state::FontData& data, const std::vector<int>& codes = {});
 
 }  // namespace fontedit::formats

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "formats/font_data.h"
+#include "state/font_data.h"
 
 namespace fontedit::formats {
 
@@ -18,14 +18,14 @@ struct FontFiles {
     std::string labels;
 };
 
-std::string fontFileBytes(const FontData& data);
-std::string labelFileBytes(const FontData& data);
+std::string fontFileBytes(const state::FontData& data);
+std::string labelFileBytes(const state::FontData& data);
 // Encodes both files, so that a text neither can hold fails before either is written.
-FontFiles fontFiles(const FontData& data);
+FontFiles fontFiles(const state::FontData& data);
 
 // Checks both files completely: too few fields or lines is PastEndOfFile, bytes that are not
 // CP932 InvalidCp932. Lines after the 96th are ignored. Labels are read one whole line each,
 // so that blanks, commas and quotation marks in them come back unchanged.
-FontData parseFontFiles(std::string_view fontBytes, std::string_view labelBytes);
+state::FontData parseFontFiles(std::string_view fontBytes, std::string_view labelBytes);
 
 }  // namespace fontedit::formats

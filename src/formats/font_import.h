@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "formats/font_data.h"
+#include "state/font_data.h"
 
 namespace fontedit::formats {
 
@@ -81,7 +81,7 @@ struct ImportNote {
 };
 
 struct ImportedFont {
-    FontData data;
+    state::FontData data;
     std::vector<ImportNote> notes;
 };
 

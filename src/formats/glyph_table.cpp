@@ -171,11 +171,11 @@ private:
         return {reading};
     }
 
-    GlyphBytes glyph(const Reading& reading, std::size_t index, bool& lost) const {
+    state::GlyphBytes glyph(const Reading& reading, std::size_t index, bool& lost) const {
         const TableShape& shape = reading.shape;
         const std::uint8_t* bytes =
             table_.bytes.data() + offset_ + (reading.skipped + index) * shape.stride;
-        GlyphBytes columns{};
+        state::GlyphBytes columns{};
         if (shape.layout == Layout::Columns) {
             for (std::size_t column = 0; column < columns.size(); ++column) {
                 columns[column] = shape.msbFirst ? reversed(bytes[column]) : bytes[column];
@@ -209,7 +209,7 @@ private:
             reading.lost += lost;
         }
         const long long first = reading.first.value_or(kSpace);
-        reading.likeness = fontLikeness([&](char character) -> std::optional<GlyphBytes> {
+        reading.likeness = fontLikeness([&](char character) -> std::optional<state::GlyphBytes> {
             const long long index = character - first;
             if (index < 0 || index >= static_cast<long long>(reading.glyphs)) return std::nullopt;
             bool lost = false;
@@ -262,7 +262,7 @@ private:
         const std::size_t glyphs = taken(reading);
         for (std::size_t code = 0; code < glyphs; ++code) {
             bool lost = false;
-            const GlyphBytes columns = glyph(reading, code, lost);
+            const state::GlyphBytes columns = glyph(reading, code, lost);
             std::uint8_t cells[state::kGlyphColumns];
             std::copy(columns.begin(), columns.end(), cells);
             setGlyph(font.data, static_cast<int>(code), cells);

@@ -55,12 +55,13 @@ std::string labelForCode(long long code) {
     return "";
 }
 
-void labelFrom(long long first, FontData& data) {
+void labelFrom(long long first, state::FontData& data) {
     for (int code = 0; code < state::kSavedCodes; ++code)
         data.labels[code] = labelForCode(first + code);
 }
 
-void setGlyph(FontData& data, int code, const std::uint8_t (&columns)[state::kGlyphColumns]) {
+void setGlyph(state::FontData& data, int code,
+              const std::uint8_t (&columns)[state::kGlyphColumns]) {
     for (int column = 0; column < state::kGlyphColumns; ++column) {
         data.cells[code][column] = byteCell(columns[column]);
     }

@@ -22,9 +22,9 @@ const std::string& byteCell(std::uint8_t value);
 std::string labelForCode(long long code);
 
 // Labels for glyphs 0-95 when glyph 0 draws the character `first`.
-void labelFrom(long long first, FontData& data);
+void labelFrom(long long first, state::FontData& data);
 
 // Fills glyph `code` with column bytes, bit 0 the top dot.
-void setGlyph(FontData& data, int code, const std::uint8_t (&columns)[state::kGlyphColumns]);
+void setGlyph(state::FontData& data, int code, const std::uint8_t (&columns)[state::kGlyphColumns]);
 
 }  // namespace fontedit::formats

@@ -17,7 +17,7 @@ void appendWord(std::string& bytes, unsigned value) {
 
 }  // namespace
 
-std::string psfBytes(const FontData& data, int first) {
+std::string psfBytes(const state::FontData& data, int first) {
     const int start =
         first + state::kSavedCodes <= static_cast<int>(kGlyphs) ? first : kErasePosition;
     std::string psf(kPsf2Mark);
@@ -28,7 +28,7 @@ std::string psfBytes(const FontData& data, int first) {
     const std::size_t bitmaps = psf.size();
     psf.resize(bitmaps + kGlyphs * kRows);
     for (int code = 0; code < state::kSavedCodes; ++code) {
-        const GlyphBytes columns = glyphBytes(data, code);
+        const state::GlyphBytes columns = glyphBytes(data, code);
         char* rows = psf.data() + bitmaps + static_cast<std::size_t>(start + code) * kRows;
         for (int row = 0; row < state::kGlyphRows; ++row) {
             unsigned bits = 0;

@@ -11,7 +11,7 @@
 #include <string_view>
 
 #include "formats/bdf_export.h"
-#include "formats/font_data.h"
+#include "state/font_data.h"
 
 namespace fontedit::formats {
 
@@ -25,6 +25,6 @@ inline constexpr std::uint8_t kPsf2StartSequence = 0xFE;
 inline constexpr std::string_view kPsf1Mark{"\x36\x04", 2};
 
 // Fails with CellNotAByte on the first cell that is not a byte.
-std::string psfBytes(const FontData& data, int first = kDefaultFirstEncoding);
+std::string psfBytes(const state::FontData& data, int first = kDefaultFirstEncoding);
 
 }  // namespace fontedit::formats

@@ -63,7 +63,7 @@ TEST(CliExport, WritesEachFormatWhereItIsTold) {
     const ScratchDirectory work;
     copySampleFont(work.path());
     const std::string dir = work.path().string();
-    const formats::FontData sample = folder::loadFont(sampleFontDir());
+    const state::FontData sample = folder::loadFont(sampleFontDir());
     const std::string file = (work / "lcd.h").string();
     struct Case {
         std::vector<std::string> args;
@@ -197,6 +197,13 @@ TEST(CliRender, WritesAPngOfTheTextOrTheSheet) {
     const CliResult sheet = runCli({"render", "--scale", "2", "-o", "-", dir});
     EXPECT_EQ(sheet.status, 0) << sheet.err;
     EXPECT_EQ(pngSize(sheet.out), std::make_pair(2 * (16 * 7u + 2), 2 * (6 * 10u + 2)));
+
+    const CliResult panel = runCli({"render", "--look", "lcd-green", "--layout", "16x2", "--text",
+                                    "Hello, world!\x1B", "-o", "-", dir});
+    EXPECT_EQ(panel.status, 0) << panel.err;
+    EXPECT_EQ(pngSize(panel.out),
+              std::make_pair(8 * (2 + 16 * 6 - 1 + 2u), 8 * (2 + 2 * 9 - 1 + 2u)));
+    EXPECT_EQ(panel.err, "fontedit-cli: no glyph for '\\x1B': shown as a blank cell\n");
 
     const CliResult missing = runCli({"render", "--text", "a\x1B", "-o", "-", dir});
     EXPECT_EQ(missing.status, 1);

@@ -20,7 +20,7 @@ using support::ScratchDirectory;
 // braces per character, the printable ones from the sample, the others a pattern of their own;
 // constants in hex, decimal and octal, with comments of both kinds.
 std::string characterTable() {
-    const formats::FontData sample = folder::loadFont(sampleFontDir());
+    const state::FontData sample = folder::loadFont(sampleFontDir());
     std::string source =
         "#include <stdint.h>\n/* glyphs { 5 x 8 } */\nconst uint8_t font[256][5] = {\n";
     for (int character = 0; character < 256; ++character) {
@@ -95,7 +95,7 @@ TEST(CliImport, CreatesTheDirectoryAndSaysWhatItFilled) {
 // The sample font written as other projects write their tables; each comes back with no
 // options, saying which shape it took.
 TEST(CliImport, GuessesEachShapeOfTheSampleFont) {
-    const formats::FontData sample = folder::loadFont(sampleFontDir());
+    const state::FontData sample = folder::loadFont(sampleFontDir());
     const auto column = [&](int code, int c) {
         return static_cast<int>(std::stoul(sample.cells[code][c], nullptr, 16));
     };
@@ -159,7 +159,7 @@ TEST(CliImport, GuessesEachShapeOfTheSampleFont) {
         ASSERT_EQ(result.status, 0) << result.err;
         EXPECT_NE(result.err.find(": took " + c.took + " (--layout"), std::string::npos)
             << result.err;
-        const formats::FontData font = folder::loadFont(work.path());
+        const state::FontData font = folder::loadFont(work.path());
         for (int code = 0; code < 95; ++code) EXPECT_EQ(font.cells[code], sample.cells[code]);
         EXPECT_EQ(font.labels[33], "A");
     }
@@ -181,7 +181,7 @@ TEST(CliImport, TakesAnInstalledX11FontAsItIs) {
     EXPECT_EQ(taken.err, "fontedit-cli: " + source + ": 68 glyphs lost dots to --crop\n" +
                              "fontedit-cli: " + source +
                              ": no glyph at ENCODING 127; its glyph is left empty\n");
-    const formats::FontData font = folder::loadFont(work.path());
+    const state::FontData font = folder::loadFont(work.path());
     EXPECT_EQ(font.cells[71][4], "7E") << "the tail of g";
     EXPECT_EQ(font.labels[33], "A");
 }
@@ -202,7 +202,7 @@ TEST(CliImport, TakesBackTheSheetRenderDrew) {
 TEST(CliImport, RefusesSourcesThatHoldNoFontTable) {
     const std::string installedPcfGz = readBytes("/usr/share/fonts/X11/misc/5x8.pcf.gz");
     const std::string installedPcf = formats::gunzip(installedPcfGz);
-    const formats::FontData sample = folder::loadFont(sampleFontDir());
+    const state::FontData sample = folder::loadFont(sampleFontDir());
     struct Case {
         std::string source;
         std::vector<std::string> options;

@@ -498,7 +498,7 @@ TEST(CTableImport, LabelsTheCharactersTheGlyphsDraw) {
 // The window's "font.h" is a C table too, with labels in comments and a Japanese note after
 // the list; every byte of it comes back.
 TEST(CTableImport, ReadsTheEditorsOwnHeaderBack) {
-    FontData written;
+    state::FontData written;
     const char* labels[] = {"{", "*/", "\\", ",", "ソ", "/*"};
     for (int code = 0; code < state::kSavedCodes; ++code) {
         for (int column = 0; column < state::kGlyphColumns; ++column) {

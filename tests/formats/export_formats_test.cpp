@@ -8,6 +8,7 @@
 
 #include "formats/bdf_export.h"
 #include "formats/c_source_export.h"
+#include "formats/display_looks.h"
 #include "formats/font_bytes.h"
 #include "formats/font_import.h"
 #include "formats/png_render.h"
@@ -32,8 +33,8 @@ unsigned patternByte(int code, int column) {
 
 // Every cell a different byte, written in the forms the editor accepts; labels that would
 // break a C comment if written as they stand.
-FontData patternFont() {
-    FontData data;
+state::FontData patternFont() {
+    state::FontData data;
     for (int code = 0; code < state::kSavedCodes; ++code) {
         for (int column = 1; column <= 5; ++column) {
             char text[8];
@@ -104,7 +105,7 @@ TEST(CSourceBytes, CompilesAndHoldsEveryByte) {
         {"Font", Layout::Columns, true, false},
         {"font5x8", Layout::Columns, false, true},
     };
-    const FontData data = patternFont();
+    const state::FontData data = patternFont();
     for (const CSourceOptions& options : cases) {
         const ScratchDirectory dir;
         writeBytes(dir / "font.c", cSourceBytes(data, options));
@@ -150,16 +151,16 @@ TEST(CSourceBytes, KeepsCodeAndLabelInTheRowsComment) {
 TEST(FontBytes, RefuseCellsThatAreNotBytes) {
     struct Case {
         std::string cell;
-        std::function<void(const FontData&)> format;
+        std::function<void(const state::FontData&)> format;
     };
     const Case cases[] = {
-        {"G1", [](const FontData& data) { cSourceBytes(data, {}); }},
-        {"1FF", [](const FontData& data) { bdfBytes(data); }},
-        {"0x7", [](const FontData& data) { binaryBytes(data); }},
-        {"-1", [](const FontData& data) { sheetPng(data); }},
+        {"G1", [](const state::FontData& data) { cSourceBytes(data, {}); }},
+        {"1FF", [](const state::FontData& data) { bdfBytes(data); }},
+        {"0x7", [](const state::FontData& data) { binaryBytes(data); }},
+        {"-1", [](const state::FontData& data) { sheetPng(data); }},
     };
     for (const Case& c : cases) {
-        FontData data = patternFont();
+        state::FontData data = patternFont();
         data.cells[42][3] = c.cell;
         expectFailure([&] { c.format(data); }, state::Cause::CellNotAByte,
                       {.code = 42, .column = 4});
@@ -170,7 +171,7 @@ TEST(FontBytes, RefuseCellsThatAreNotBytes) {
 
 // bdftopcf accepts the font and pcf2bdf gives back the same bytes.
 TEST(BdfBytes, ComesBackUnchangedThroughPcf) {
-    FontData data = patternFont();
+    state::FontData data = patternFont();
     data.labels[33] = "A";
     data.labels[34] = "A";
     data.labels[35] = "char99";
@@ -219,7 +220,7 @@ Picture decoded(const std::string& png) {
 
 // Whatever export writes, import reads back with no options, every byte in its place.
 TEST(ExportImport, EveryExportComesBackUnchanged) {
-    FontData written = patternFont();
+    state::FontData written = patternFont();
     // A newline first, and the columns of a GLCD header of a proportional font: 2 glyphs, 8
     // rows high, 255 and 217 columns wide, which 480 bytes hold to the byte.
     written.cells[0] = {"A", "20", "5", "8", "0"};
@@ -263,8 +264,9 @@ TEST(ExportImport, EveryExportComesBackUnchanged) {
         const ImportedFont font = importFont(c.format, c.bytes, {});
         for (int code = 0; code < state::kSavedCodes; ++code) {
             const auto index = static_cast<std::size_t>(code);
-            EXPECT_EQ(glyphBytes(font.data, code),
-                      index < c.codes.size() ? glyphBytes(written, c.codes[index]) : GlyphBytes{})
+            EXPECT_EQ(glyphBytes(font.data, code), index < c.codes.size()
+                                                       ? glyphBytes(written, c.codes[index])
+                                                       : state::GlyphBytes{})
                 << code;
         }
         for (const ImportNote& note : font.notes) {
@@ -285,7 +287,7 @@ std::string edited(const std::string& png, const std::string& edit) {
 // What an image editor makes of a sheet, in other colours, encodings and with its pixels
 // a little off, gives back every glyph as render drew it.
 TEST(PngImport, ReadsTheSheetAsImageEditorsSaveIt) {
-    const FontData written = patternFont();
+    const state::FontData written = patternFont();
     const std::string sheet = sheetPng(written);
     for (const char* edit : {
              "-fill '#102060' -opaque '#FF0800' -fill '#F0E0A0' -opaque white",
@@ -305,7 +307,7 @@ TEST(PngImport, ReadsTheSheetAsImageEditorsSaveIt) {
         }
         EXPECT_EQ(font.data.labels[1], "A");
     }
-    const ImportedFont blank = importPng(sheetPng(FontData{}, 2), {});
+    const ImportedFont blank = importPng(sheetPng(state::FontData{}, 2), {});
     EXPECT_EQ(blank.data.cells[33], (std::array<std::string, 5>{"0", "0", "0", "0", "0"}));
 }
 
@@ -353,7 +355,7 @@ TEST(PngImport, RefusesWhatIsNoSheetBeforeDecodingIt) {
 }
 
 TEST(Render, DrawsTextAndTheSheetDotByDot) {
-    FontData data;
+    state::FontData data;
     data.cells[33] = {"1", "", "", "", "80"};  // "A" by its ASCII code
     data.cells[5] = {"", "", "FF", "", ""};
     data.labels[5] = "é";  // by its label
@@ -387,6 +389,71 @@ TEST(Render, DrawsTextAndTheSheetDotByDot) {
     EXPECT_TRUE(sheet.lit(13, 29));
     EXPECT_FALSE(sheet.lit(9, 23));
     EXPECT_TRUE(sheet.lit(2 + 5 * 7 + 2, 2 + 7));
+}
+
+// The colour of the pixel at the centre of the dot (xDot, yDot), each dot `scale` pixels.
+Rgb dotColour(const Picture& picture, int xDot, int yDot, int scale) {
+    const unsigned x = static_cast<unsigned>(xDot * scale + scale / 2);
+    const unsigned y = static_cast<unsigned>(yDot * scale + scale / 2);
+    const unsigned char* pixel = &picture.rgb[(y * picture.width + x) * 3];
+    return {pixel[0], pixel[1], pixel[2]};
+}
+
+// A character LCD's cells are 5 x 8 dots with one blank dot between them each way, inside a
+// margin of two; every cell shows its dots, lit or not, the ones the text does not reach too.
+TEST(Render, LaysTextOutInTheCellsOfACharacterLcdInEveryLook) {
+    const state::FontData data = patternFont();
+    const std::string text = "Hello, world!\nAB\n";
+    for (const DisplayLook& look : displayLooks()) {
+        const int scale = look.defaultScale;
+        const PanelPicture panel = panelPng(data, text, {16, 2}, scale, look);
+        const Picture picture = decoded(panel.png);
+        ASSERT_EQ(picture.width, static_cast<unsigned>((2 + 16 * 6 - 1 + 2) * scale)) << look.name;
+        ASSERT_EQ(picture.height, static_cast<unsigned>((2 + 2 * 9 - 1 + 2) * scale)) << look.name;
+        const std::string rows[2] = {"Hello, world!", "AB"};
+        for (int row = 0; row < 2; ++row) {
+            for (int column = 0; column < 16; ++column) {
+                const int left = 2 + column * 6;
+                const int top = 2 + row * 9;
+                const bool shown = column < static_cast<int>(rows[row].size());
+                const state::GlyphBytes bytes =
+                    shown ? glyphBytes(data, rows[row][column] - 0x20) : state::GlyphBytes{};
+                for (int x = 0; x < 5; ++x) {
+                    for (int y = 0; y < 8; ++y) {
+                        EXPECT_EQ(dotColour(picture, left + x, top + y, scale),
+                                  (bytes[x] >> y & 1) != 0 ? look.lit : look.unlit)
+                            << look.name << " row " << row << " column " << column << " dot " << x
+                            << ',' << y;
+                    }
+                }
+                EXPECT_EQ(dotColour(picture, left + 5, top, scale), look.ground) << look.name;
+                EXPECT_EQ(dotColour(picture, left, top + 8, scale), look.ground) << look.name;
+            }
+        }
+        EXPECT_TRUE(panel.text.missing.empty());
+        EXPECT_EQ(panel.text.cut, 0);
+    }
+
+    // What the module cannot show as the font draws it: a character with no glyph, blank; more
+    // glyphs outside its character ROM than CGRAM holds; text past the last cell.
+    const PanelText odd = panelPng(data, "\x1B\\~{é\x1B", {4, 1}, 1, paperLook()).text;
+    EXPECT_EQ(odd.cells, (std::vector<std::optional<int>>{std::nullopt, 0x5C - 0x20, 0x7E - 0x20,
+                                                          0x7B - 0x20}));
+    EXPECT_EQ(odd.missing, (std::vector<std::string>{"\x1B"}));
+    EXPECT_EQ(odd.customCodes, (std::vector<int>{0x5C - 0x20, 0x7E - 0x20}));
+    EXPECT_EQ(odd.cut, 2);
+    EXPECT_EQ(panelText("\n\nA", {2, 2}, [](int) { return ""; }).cut, 1);
+    for (const auto& [name, size] :
+         std::vector<std::pair<std::string, std::optional<PanelSize>>>{{"16x2", PanelSize{16, 2}},
+                                                                       {"20x4", PanelSize{20, 4}},
+                                                                       {"40x4", PanelSize{40, 4}},
+                                                                       {"41x1", std::nullopt},
+                                                                       {"16x0", std::nullopt},
+                                                                       {"016x2", std::nullopt},
+                                                                       {"16x2 ", std::nullopt},
+                                                                       {"x2", std::nullopt}}) {
+        EXPECT_EQ(panelSizeNamed(name), size) << name;
+    }
 }
 
 }  // namespace

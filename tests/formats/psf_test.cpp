@@ -107,13 +107,13 @@ Psf readPsf(const std::string& bytes) {
 
 struct NamedFont {
     const char* name;
-    FontData data;
+    state::FontData data;
 };
 
 // The sample font, a font of random bytes, and Debian's X11 5x8.
 std::vector<NamedFont> threeFonts() {
     const std::string sample = SAMPLE_FONT_DIR;
-    FontData random;
+    state::FontData random;
     std::mt19937 bytes(23);
     for (auto& glyph : random.cells) {
         for (auto& cell : glyph) cell = state::hexText(static_cast<int>(bytes() & 0xFF));
@@ -146,7 +146,7 @@ TEST(PsfBytes, HoldEveryGlyphWhereTheUnicodeTableSendsItsCharacter) {
             for (int code = 0; code < state::kSavedCodes; ++code) {
                 const auto position = psf.positionOf.find(static_cast<unsigned>(first + code));
                 ASSERT_NE(position, psf.positionOf.end()) << code;
-                const GlyphBytes columns = glyphBytes(font.data, code);
+                const state::GlyphBytes columns = glyphBytes(font.data, code);
                 for (unsigned y = 0; y < 8; ++y) {
                     for (unsigned x = 0; x < 8; ++x) {
                         EXPECT_EQ(psf.dot(position->second, x, y),
@@ -234,7 +234,7 @@ TEST(PsfImport, TakesDebiansConsoleFontsDotByDot) {
                       state::Cause::GlyphTooLarge, {.code = *firstCut, .value = glyphName});
         const ImportedFont font = importFont(ImportFormat::Psf, bytes, {.crop = true});
         for (int code = 0; code < state::kSavedCodes; ++code) {
-            const GlyphBytes columns = glyphBytes(font.data, code);
+            const state::GlyphBytes columns = glyphBytes(font.data, code);
             for (int x = 0; x < 5; ++x) EXPECT_EQ(columns[x], expected[code][x]) << code;
         }
         EXPECT_EQ(font.data.labels[33], "A");
@@ -273,7 +273,7 @@ TEST(PsfImport, AConsoleFontReadAsBinaryRowsKeepsItsRightColumns) {
     EXPECT_EQ(font.notes,
               std::vector<ImportNote>({{.kind = ImportNote::Kind::GlyphsCropped, .count = cut}}));
     for (int code = 0; code < state::kSavedCodes; ++code) {
-        const GlyphBytes columns = glyphBytes(font.data, code);
+        const state::GlyphBytes columns = glyphBytes(font.data, code);
         for (unsigned x = 0; x < 5; ++x) {
             for (unsigned y = 0; y < 8; ++y) {
                 EXPECT_EQ(dotLit(columns[x], static_cast<int>(y)), psf.dot(32 + code, x, y))

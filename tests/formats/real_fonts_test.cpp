@@ -64,7 +64,7 @@ std::map<int, BdfGlyph> glyphsOf(const std::string& bdf) {
 
 // The cell's dots in the same terms: row `baseline` stands on the baseline, those below
 // it under.
-std::set<Dot> cellDots(const FontData& data, int code, int baseline) {
+std::set<Dot> cellDots(const state::FontData& data, int code, int baseline) {
     std::set<Dot> dots;
     for (int column = 0; column < state::kGlyphColumns; ++column) {
         const unsigned long bits = std::stoul(data.cells[code][column], nullptr, 16);
