@@ -13,14 +13,16 @@
 #include "formats/font_bytes.h"
 #include "formats/font_import.h"
 #include "formats/png_render.h"
+#include "formats/psf_export.h"
 #include "state/conversions.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace fontedit;
     using formats::ImportFormat;
     FuzzedDataProvider input(data, size);
-    const auto format = input.PickValueInArray(
-        {ImportFormat::C, ImportFormat::Bdf, ImportFormat::Bin, ImportFormat::Png});
+    const auto format =
+        input.PickValueInArray({ImportFormat::C, ImportFormat::Bdf, ImportFormat::Bin,
+                                ImportFormat::Png, ImportFormat::Psf});
     formats::CSourceOptions c;
     c.name = input.PickValueInArray({"Font", "font5x8", "_f", "cgram", "lcd_font2"});
     c.layout = input.ConsumeBool() ? state::GlyphLayout::Rows : state::GlyphLayout::Columns;
@@ -49,6 +51,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             break;
         case ImportFormat::Bin:
             bytes = formats::binaryBytes(written);
+            break;
+        case ImportFormat::Psf:
+            bytes = formats::psfBytes(written, first);
             break;
         default:
             bytes = formats::sheetPng(written, scale);

@@ -1,8 +1,9 @@
 #pragma once
 
-// One fuzz run of an X11 font import, BDF or PCF: options drawn from the input's first bytes,
-// the rest as the font. The import gives a font the editor can save and read back, with notes
-// that hold for it, or fails with one of the X11 imports' causes.
+// One fuzz run of an import that places glyphs on the cell as X11 fonts are placed, BDF, PCF
+// or PSF: options drawn from the input's first bytes, the rest as the font. The import gives a
+// font the editor can save and read back, with notes that hold for it, or fails with one of
+// the X11 imports' causes or one from `ownFirst` to `ownLast`.
 #include <cstddef>
 #include <cstdint>
 #include <utility>

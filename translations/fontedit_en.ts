@@ -175,8 +175,8 @@
     </message>
     <message>
         <location line="+6"/>
-        <source>{file} の {line} 行目の表はどう読んでも 5×8 のグリフに収まりません</source>
-        <translation>{file}:{line}: no reading of the table as 5 x 8 glyphs keeps every dot; name its shape with --layout, --stride and --offset</translation>
+        <source>{file} の {line} 行目の表はどう読んでも 5×8 のグリフに収まりません（--crop で切り取れます）</source>
+        <translation>{file}:{line}: no reading of the table as 5 x 8 glyphs keeps every dot; name its shape with --layout, --stride and --offset, or cut the dots off with --crop</translation>
     </message>
     <message>
         <location line="+6"/>
@@ -195,6 +195,11 @@
     </message>
     <message>
         <location line="+6"/>
+        <source>{file} のコード {code} のグリフは 5×8 のセルに収まりません（--crop で切り取れます）</source>
+        <translation>{file}: glyph {code} has dots outside the 5 x 8 cell; --crop cuts them off</translation>
+    </message>
+    <message>
+        <location line="+5"/>
         <source>{file} は BDF フォントではありません</source>
         <translation>{file}: not a BDF font: the first line is &quot;{value}&quot;</translation>
     </message>
@@ -346,7 +351,17 @@
         <translation>{file}: the image holds a third colour, {value}; a sheet has two, dark dots on a light ground</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+6"/>
+        <source>{file} は PSF コンソールフォントではありません</source>
+        <translation>{file}: not a PSF console font: it opens with neither PSF1&apos;s mark nor PSF2&apos;s</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>{file} の PSF フォントの {value} が正しくないか、ファイルの終わりを越えています</source>
+        <translation>{file}: the PSF font&apos;s {value} is malformed or runs past the end of the file</translation>
+    </message>
+    <message>
+        <location line="+7"/>
         <source>貼り付けるテキストが 16 進数 5 バイト（例: 7C 12 11 12 7C）ではありません</source>
         <translation>not five hex bytes such as &quot;7C 12 11 12 7C&quot;: &quot;{value}&quot;</translation>
     </message>

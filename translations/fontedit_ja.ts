@@ -175,7 +175,7 @@
     </message>
     <message>
         <location line="+6"/>
-        <source>{file} の {line} 行目の表はどう読んでも 5×8 のグリフに収まりません</source>
+        <source>{file} の {line} 行目の表はどう読んでも 5×8 のグリフに収まりません（--crop で切り取れます）</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -195,6 +195,11 @@
     </message>
     <message>
         <location line="+6"/>
+        <source>{file} のコード {code} のグリフは 5×8 のセルに収まりません（--crop で切り取れます）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
         <source>{file} は BDF フォントではありません</source>
         <translation type="unfinished"></translation>
     </message>
@@ -345,7 +350,17 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+6"/>
+        <source>{file} は PSF コンソールフォントではありません</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>{file} の PSF フォントの {value} が正しくないか、ファイルの終わりを越えています</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+7"/>
         <source>貼り付けるテキストが 16 進数 5 バイト（例: 7C 12 11 12 7C）ではありません</source>
         <translation type="unfinished"></translation>
     </message>

@@ -114,21 +114,22 @@ void addImportCommand(CLI::App& app) {
     auto options = std::make_shared<ImportOptions>();
     CLI::App* command = app.add_subcommand(
         "import",
-        "Take a font from a C table, a BDF, PCF, TrueType or OpenType font, a binary table, a "
-        "PNG sheet or a u8g2, u8x8 or LVGL font in FILE, "
+        "Take a font from a C table, a BDF, PCF, PSF, TrueType or OpenType font, a binary table, "
+        "a PNG sheet or a u8g2, u8x8, LVGL or GFX font in FILE, "
         "unpacking it first when gzip packed it, and write it as the font files of DIR, creating "
         "DIR when missing.");
     command
         ->add_option("--format", options->format,
                      "c, bdf, pcf, bin, png (a sheet as render draws it, at any scale, or drawn "
-                     "on its grid in two colours), ttf (TrueType, OpenType, .otb, .ttc), u8g2, "
-                     "u8x8, lvgl or gfxfont (a display library's font source, as its converter "
-                     "or export writes it); by default png for a PNG image, bdf when FILE starts "
-                     "with STARTFONT, pcf with PCF's mark, bin for the 480 bytes export writes, "
-                     "ttf with a TrueType or OpenType tag, u8g2, u8x8, lvgl or gfxfont for a "
-                     "source declaring such a font, else c. e.g. --format pcf")
-        ->transform(
-            oneOf({"c", "bdf", "pcf", "bin", "png", "ttf", "u8g2", "u8x8", "lvgl", "gfxfont"}))
+                     "on its grid in two colours), psf (a Linux console font), ttf (TrueType, "
+                     "OpenType, .otb, .ttc), u8g2, u8x8, lvgl or gfxfont (a display library's font "
+                     "source, as its converter or export writes it); by default png for a PNG "
+                     "image, bdf when FILE starts with STARTFONT, pcf with PCF's mark, bin for the "
+                     "480 bytes export writes, psf with PSF1's or PSF2's mark, ttf with a TrueType "
+                     "or OpenType tag, u8g2, u8x8, lvgl or gfxfont for a source declaring such a "
+                     "font, else c. e.g. --format pcf")
+        ->transform(oneOf(
+            {"c", "bdf", "pcf", "bin", "png", "ttf", "u8g2", "u8x8", "lvgl", "gfxfont", "psf"}))
         ->option_text("FORMAT");
     command
         ->add_option("--array", options->import.array,
@@ -155,11 +156,12 @@ void addImportCommand(CLI::App& app) {
                    std::numeric_limits<std::size_t>::max(),
                    "c, bin: the index of the first value taken, past a header. e.g. --offset 6")
         ->type_name("N");
-    addCountOption(*command, "--first", options->first, 0x10FFFF,
-                   "the character code of glyph 0, for the labels; bdf, pcf: the encoding taken "
-                   "as glyph 0 (default the first of exactly 96, else 32), so for u8g2, u8x8 and "
-                   "lvgl; ttf: the character "
-                   "taken as glyph 0 (default U+0020). e.g. --first 0x20")
+    addCountOption(
+        *command, "--first", options->first, 0x10FFFF,
+        "the character code of glyph 0, for the labels; bdf, pcf, psf: the encoding taken "
+        "as glyph 0 (default the first of exactly 96, else 32), so for u8g2, u8x8 and "
+        "lvgl; ttf: the character "
+        "taken as glyph 0 (default U+0020). e.g. --first 0x20")
         ->type_name("CODE");
     addCountOption(*command, "--baseline", options->baseline, state::kGlyphRows - 1,
                    "bdf, pcf, ttf, u8g2, u8x8, lvgl: the lowest cell row above the font's "
@@ -168,9 +170,8 @@ void addImportCommand(CLI::App& app) {
                    "e.g. --baseline 5")
         ->type_name("ROW");
     command->add_flag("--crop", options->import.crop,
-                      "bdf, pcf, ttf, u8g2, u8x8, lvgl: cut glyphs larger than 5 x 8 to the cell "
-                      "instead of refusing "
-                      "them, and say how many lost dots. e.g. --crop");
+                      "cut glyphs with dots outside 5 x 8, or in a table's padding, to the cell "
+                      "instead of refusing them, and say how many lost dots. e.g. --crop");
     addCountOption(*command, "--size", options->size, 4096,
                    "ttf: the bitmap strike of this height or pixels per em, or the pixel size "
                    "to draw outlines at; by default the tallest strike that fits the cell, else "
@@ -193,7 +194,7 @@ void addImportCommand(CLI::App& app) {
     command
         ->add_option(
             "FILE", options->source,
-            "the C source, BDF, PCF, TrueType or OpenType font, binary table or PNG sheet, "
+            "the C source, BDF, PCF, PSF, TrueType or OpenType font, binary table or PNG sheet, "
             "gzip packed or not")
         ->required()
         ->type_name("");

@@ -6,6 +6,7 @@
 #include "formats/cell_font.h"
 #include "formats/font_bytes.h"
 #include "formats/font_import.h"
+#include "formats/psf_export.h"
 #include "state/failure.h"
 
 namespace fontedit::formats {
@@ -245,6 +246,7 @@ ImportFormat detectFormat(std::string_view bytes) {
         return ImportFormat::Bin;
     }
     if (isSfnt(bytes)) return ImportFormat::TrueType;
+    if (bytes.starts_with(kPsf2Mark) || bytes.starts_with(kPsf1Mark)) return ImportFormat::Psf;
     bytes = withoutByteOrderMark(bytes);
     bytes.remove_prefix(std::min(bytes.find_first_not_of(" \t\r\n"), bytes.size()));
     if (bytes.starts_with("STARTFONT")) return ImportFormat::Bdf;

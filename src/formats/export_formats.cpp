@@ -10,6 +10,7 @@
 #include "formats/header_export.h"
 #include "formats/lvgl_export.h"
 #include "formats/max72xx_export.h"
+#include "formats/psf_export.h"
 #include "formats/u8g2_export.h"
 #include "formats/u8x8_export.h"
 
@@ -44,6 +45,8 @@ constexpr std::array kFormats{
     ExportFormatInfo{ExportFormat::Hd44780, "hd44780", "font_lcd.h",
                      "custom characters for a character LCD's createChar (default --codes 0-7)",
                      kTakesName | kTakesCodes},
+    ExportFormatInfo{ExportFormat::Psf, "psf", "font.psf",
+                     "a PSF2 console font for the Linux console's setfont", kTakesFirst},
 };
 
 }  // namespace
@@ -84,6 +87,8 @@ std::string exportBytes(ExportFormat format, const state::FontData& data,
             return max72xxBytes(data, settings.c.name, settings.first);
         case ExportFormat::Hd44780:
             return hd44780Bytes(data, settings.c.name, settings.c.codes);
+        case ExportFormat::Psf:
+            return psfBytes(data, settings.first);
     }
     return {};
 }

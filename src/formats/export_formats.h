@@ -26,7 +26,8 @@ enum class ExportFormat {
     GfxFont,
     GlcdFont,
     Max72xx,
-    Hd44780
+    Hd44780,
+    Psf
 };
 
 // What the user may say about an export, beyond the format; each format reads what it takes.

@@ -22,6 +22,8 @@ ImportedFont importFont(ImportFormat format, std::string_view bytes, const Impor
             return importLvgl(bytes, options);
         case ImportFormat::GfxFont:
             return importGfxFont(bytes, options);
+        case ImportFormat::Psf:
+            return importPsf(bytes, options);
         case ImportFormat::C:
             break;
     }

@@ -29,7 +29,9 @@ struct ImportOptions {
     // The character code of glyph 0, for the labels; BDF, PCF: the encoding of glyph 0
     // (default 32).
     std::optional<int> first{};
-    bool crop = false;  // BDF, PCF: cut glyphs larger than the 5x8 cell instead of refusing them
+    // Cut the glyphs taken that hold dots outside the 5x8 cell, or in a table's padding, instead
+    // of refusing them.
+    bool crop = false;
     // BDF, PCF: the lowest cell row above the font's baseline, 0-7; unset, row 6 unless the
     // font fits the cell only with its baseline elsewhere.
     std::optional<int> baseline{};
@@ -46,12 +48,13 @@ struct ImportOptions {
     Charset charset = Charset::Unicode;
 };
 
-enum class ImportFormat { C, Bdf, Pcf, Bin, Png, TrueType, U8g2, U8x8, Lvgl, GfxFont };
+enum class ImportFormat { C, Bdf, Pcf, Bin, Png, TrueType, U8g2, U8x8, Lvgl, GfxFont, Psf };
 
 // Read from the content: the PNG signature means PNG; "STARTFONT" at the start BDF, "\1fcp"
 // PCF; 480 bytes holding a zero byte, which no source holds, the editor's binary export; an
-// sfnt version or collection tag TrueType; a C source naming a display library's font type or
-// section (GFXglyph for a GFXfont header) that library's format; anything else C.
+// sfnt version or collection tag TrueType; PSF1's or PSF2's mark a console font; a C source
+// naming a display library's font type or section (GFXglyph for a GFXfont header) that
+// library's format; anything else C.
 ImportFormat detectFormat(std::string_view bytes);
 
 // The eight bytes every PNG opens with.
@@ -73,7 +76,7 @@ struct ImportNote {
         ArrayTaken,       // no array was named; `name` declared on `line` was taken
         GlyphsFilled,     // the table ended early; the last `count` glyphs are empty
         EncodingMissing,  // BDF: no glyph at ENCODING `code`; its glyph is empty
-        GlyphsCropped,    // BDF, PCF: `count` glyphs lost dots outside the cell to crop
+        GlyphsCropped,    // `count` glyphs lost dots outside the cell to crop
         ShapeTaken,       // no shape was named; `shape` looked like a font and no other did,
                           // read from the table's value `count` on
     };
@@ -111,6 +114,11 @@ ImportedFont importTrueType(std::string_view bytes, const ImportOptions& options
 // Glyphs that fit the 5x8 cell with the cursor's line on row 6 come in exactly; a larger one
 // is refused unless options.crop. Glyph 0 is the space when the font holds it.
 ImportedFont importGfxFont(std::string_view source, const ImportOptions& options);
+
+// A PSF1 or PSF2 console font. Its Unicode table, where it has one, tells which glyph draws
+// each character; glyph 0 is the first of exactly 96 characters it lists, else `first` or 32.
+// Without a table, glyph i is the font's glyph first + i. Glyphs hang from the cell's top left.
+ImportedFont importPsf(std::string_view bytes, const ImportOptions& options);
 
 // A sheet of the 96 glyphs on render's grid (sheetPng), at any whole scale: render's own, or
 // one drawn in an image editor in two colours, dark dots on a light ground. Each dot is judged

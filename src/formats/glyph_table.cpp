@@ -62,7 +62,9 @@ struct Reading {
     std::size_t skipped = 0;  // glyphs passed over after the offset: the control codes
     std::size_t glyphs = 0;   // whole glyphs from there on
     std::optional<long long> first{};
-    bool lost = false;  // some dot falls outside 5 x 8 or in the padding
+    // Of the glyphs taken, those with a dot outside 5 x 8 or in the padding.
+    int lost = 0;
+    std::optional<std::size_t> firstLost{};
     Likeness likeness{};
 };
 
@@ -95,7 +97,10 @@ public:
             throw Failure(Cause::PartialGlyph,
                           {.line = table_.line, .value = std::to_string(available())});
         }
-        if (readings.size() == 1 && settled()) return font(readings.front(), false);
+        if (readings.size() == 1 && settled()) {
+            judge(readings.front());
+            return font(readings.front(), false);
+        }
         return font(guessed(readings), true);
     }
 
@@ -192,12 +197,19 @@ private:
         return columns;
     }
 
+    static std::size_t taken(const Reading& reading) {
+        return std::min<std::size_t>(reading.glyphs, state::kSavedCodes);
+    }
+
+    // Only the glyphs taken count: dots in the others are no dots lost.
     void judge(Reading& reading) const {
         // Glyphs of the zeros C filled in lose no dot.
-        for (std::size_t index = 0; index < reading.glyphs && !reading.lost &&
-                                    glyphStart(reading, index) < table_.bytes.size();
-             ++index) {
-            glyph(reading, index, reading.lost);
+        for (std::size_t index = 0;
+             index < taken(reading) && glyphStart(reading, index) < table_.bytes.size(); ++index) {
+            bool lost = false;
+            glyph(reading, index, lost);
+            if (lost && !reading.firstLost) reading.firstLost = index;
+            reading.lost += lost;
         }
         const long long first = reading.first.value_or(kSpace);
         reading.likeness = fontLikeness([&](char character) -> std::optional<state::GlyphBytes> {
@@ -212,7 +224,12 @@ private:
     // does, or when two come close.
     Reading guessed(std::vector<Reading>& readings) const {
         for (Reading& reading : readings) judge(reading);
-        std::erase_if(readings, [](const Reading& r) { return r.lost; });
+        // --crop lets a reading lose dots, when every reading would.
+        const bool anyWhole = std::any_of(readings.begin(), readings.end(),
+                                          [](const Reading& r) { return r.lost == 0; });
+        if (anyWhole || !options_.crop) {
+            std::erase_if(readings, [](const Reading& r) { return r.lost > 0; });
+        }
         if (readings.empty()) {
             if (table_.width) {
                 throw Failure(Cause::ArrayWidth,
@@ -240,9 +257,12 @@ private:
     }
 
     ImportedFont font(const Reading& reading, bool guessed) const {
+        if (reading.lost > 0 && !options_.crop) {
+            throw Failure(Cause::GlyphOutsideCell,
+                          {.line = table_.line, .code = static_cast<int>(*reading.firstLost)});
+        }
         ImportedFont font;
-        const std::size_t glyphs =
-            std::min<std::size_t>(reading.glyphs, static_cast<std::size_t>(state::kSavedCodes));
+        const std::size_t glyphs = taken(reading);
         for (std::size_t code = 0; code < glyphs; ++code) {
             bool lost = false;
             const state::GlyphBytes columns = glyph(reading, code, lost);
@@ -259,6 +279,9 @@ private:
             font.notes.push_back({.kind = ImportNote::Kind::ShapeTaken,
                                   .count = static_cast<int>(offsetOf(reading)),
                                   .shape = reading.shape});
+        }
+        if (reading.lost > 0) {
+            font.notes.push_back({.kind = ImportNote::Kind::GlyphsCropped, .count = reading.lost});
         }
         if (glyphs < state::kSavedCodes) {
             font.notes.push_back({.kind = ImportNote::Kind::GlyphsFilled,

@@ -164,9 +164,9 @@ Wording wordingOf(Cause cause) {
         case Cause::NoShapeFits:
             return {QT_TRANSLATE_NOOP("Failure",
                                       "{file} の {line} 行目の表はどう読んでも 5×8 のグリフに"
-                                      "収まりません"),
+                                      "収まりません（--crop で切り取れます）"),
                     "no reading of the table as 5 x 8 glyphs keeps every dot; name its shape "
-                    "with --layout, --stride and --offset"};
+                    "with --layout, --stride and --offset, or cut the dots off with --crop"};
         case Cause::VariableWidth:
             return {QT_TRANSLATE_NOOP("Failure",
                                       "{file} の {line} 行目の表はグリフごとに幅が違います。"
@@ -185,6 +185,11 @@ Wording wordingOf(Cause cause) {
                                   "480 バイトのバイナリのどれでもありません（先頭「{value}」）"),
                 "neither a C table, a BDF or PCF font, a PNG sheet, a gzip file nor the 480 "
                 "bytes of a binary export: it starts \"{value}\""};
+        case Cause::GlyphOutsideCell:
+            return {QT_TRANSLATE_NOOP("Failure",
+                                      "{file} のコード {code} のグリフは 5×8 のセルに収まりません"
+                                      "（--crop で切り取れます）"),
+                    "glyph {code} has dots outside the 5 x 8 cell; --crop cuts them off"};
         case Cause::NotBdf:
             return {QT_TRANSLATE_NOOP("Failure", "{file} は BDF フォントではありません"),
                     "not a BDF font: the first line is \"{value}\""};
@@ -329,6 +334,14 @@ Wording wordingOf(Cause cause) {
                                       "地に暗いドットの 2 色で描きます"),
                     "the image holds a third colour, {value}; a sheet has two, dark dots on a "
                     "light ground"};
+        case Cause::NotPsf:
+            return {QT_TRANSLATE_NOOP("Failure", "{file} は PSF コンソールフォントではありません"),
+                    "not a PSF console font: it opens with neither PSF1's mark nor PSF2's"};
+        case Cause::PsfMalformed:
+            return {QT_TRANSLATE_NOOP("Failure",
+                                      "{file} の PSF フォントの {value} が正しくないか、"
+                                      "ファイルの終わりを越えています"),
+                    "the PSF font's {value} is malformed or runs past the end of the file"};
         // The Japanese leaves the pasted text out: a clipboard can hold a whole page.
         case Cause::NotAGlyph:
             return {

@@ -62,6 +62,9 @@ enum class Cause : int {
     GlyphsMissing = 1130,  // the font spans `value` glyphs; the glyph table on `line` holds fewer
     BitmapShort = 1131,    // glyph `value` on `line` reaches past the end of the bitmap, or
                            // is larger than a GFXglyph can state
+    // Glyph `code` of the table on `line`, or of a console font, has dots outside five columns
+    // and eight rows.
+    GlyphOutsideCell = 1120,
     // Importing an X11 font: BDF, PCF, and either packed by gzip.
     NotBdf = 1201,             // the first line, `value`, is not STARTFONT
     BdfSyntax = 1202,          // line `line`, `value`, has a missing or malformed number
@@ -105,6 +108,9 @@ enum class Cause : int {
     // Importing a display library's font: u8g2, u8x8, LVGL.
     LibraryFontDamaged = 1820,  // the `value` font is cut short or contradicts itself
     PixelDepth = 1821,          // the LVGL font has `value` bits a pixel, not 1
+    // Importing a PSF console font.
+    NotPsf = 1800,        // the bytes open with neither PSF1's mark nor PSF2's
+    PsfMalformed = 1801,  // the font's `value` contradicts the rest or runs past the file's end
 };
 
 // What a failure is about. Each cause fills the facts it has and leaves the rest empty.

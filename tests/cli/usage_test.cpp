@@ -24,7 +24,7 @@ TEST(CliUsage, WrongUsageExitsTwoNamingTheCommand) {
         {{"import", "f.c", "--offset=0x"}, " import", "--offset: '0x' is not a number"},
         {{"import", "f.c", "--format", "pdf"},
          " import",
-         "--format: 'pdf' is none of c, bdf, pcf, bin, png, ttf, u8g2, u8x8, lvgl, gfxfont"},
+         "--format: 'pdf' is none of c, bdf, pcf, bin, png, ttf, u8g2, u8x8, lvgl, gfxfont, psf"},
         {{"import", "f.pcf", "--baseline", "8"}, " import", "--baseline: '8' is more than 7"},
         {{"show", ".", "96"}, " show", "CODE: '96' is not a glyph code 0-95"},
         {{"show", "33", "A"}, " show", "CODE: 'A' is not a glyph code 0-95"},
@@ -35,7 +35,8 @@ TEST(CliUsage, WrongUsageExitsTwoNamingTheCommand) {
         {{"export", "--progmem"}, " export", "--progmem: applies only to --format c"},
         {{"export", "--format", "c", "--first", "0"},
          " export",
-         "--first: applies only to --format bdf, u8g2, u8x8, lvgl, gfxfont, glcdfont and max72xx"},
+         "--first: applies only to --format bdf, u8g2, u8x8, lvgl, gfxfont, glcdfont, max72xx and "
+         "psf"},
         {{"export", "--format", "c", "--layout", "rows", "--msb-top"},
          " export",
          "--msb-top: applies only to the column layout"},

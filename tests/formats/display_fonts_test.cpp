@@ -15,6 +15,7 @@
 #include "formats/font_files.h"
 #include "formats/font_import.h"
 #include "formats/lvgl_export.h"
+#include "formats/three_fonts.h"
 #include "formats/u8g2_export.h"
 #include "formats/u8x8_export.h"
 #include "support/expect_failure.h"
@@ -31,39 +32,6 @@ using support::writeBytes;
 
 constexpr int kGlyphs = state::kSavedCodes;
 constexpr int kPitch = 6;  // a glyph's column and the blank one after it
-
-struct NamedFont {
-    const char* name;
-    state::FontData data;
-};
-
-state::FontData sampleFont() {
-    const std::string dir = SAMPLE_FONT_DIR;
-    return parseFontFiles(readBytes(dir + "/fntdat.txt"), readBytes(dir + "/mojidat.txt"));
-}
-
-state::FontData randomFont() {
-    std::mt19937 random(5);
-    state::FontData data;
-    char text[4];
-    for (auto& glyph : data.cells) {
-        for (std::string& cell : glyph) {
-            std::snprintf(text, sizeof text, "%X", static_cast<unsigned>(random() & 0xFF));
-            cell = text;
-        }
-    }
-    return data;
-}
-
-state::FontData debian5x8() {
-    return importPcf(gunzip(readBytes("/usr/share/fonts/X11/misc/5x8.pcf.gz")), {}).data;
-}
-
-const std::vector<NamedFont>& fonts() {
-    static const std::vector<NamedFont> all = {
-        {"sample", sampleFont()}, {"random", randomFont()}, {"Debian 5x8", debian5x8()}};
-    return all;
-}
 
 // The 96 glyphs side by side as the editor shows them: 8 lines of "#" and ".".
 std::string shownByEditor(const state::FontData& data) {
@@ -381,15 +349,16 @@ TEST(DisplayFonts, LibrariesDrawEveryGlyphAsTheEditorShowsIt) {
             program = "#define FIRST " + std::to_string(library.first) + "u\n" +
                       (lvgl ? "#include \"lvgl/lvgl.h\"\n" : "#include <stdint.h>\n");
         std::string calls, expected;
-        for (std::size_t i = 0; i < fonts().size(); ++i) {
+        for (std::size_t i = 0; i < threeFonts().size(); ++i) {
             const std::string name = "my_font" + std::to_string(i);
-            writeBytes(dir / (name + ".c"), library.source(fonts()[i].data, name, library.first));
+            writeBytes(dir / (name + ".c"),
+                       library.source(threeFonts()[i].data, name, library.first));
             sources += at + name + ".c ";
             program += lvgl ? "extern const lv_font_t " + name + ";\n"
                             : "extern const uint8_t " + name + "[];\n";
             calls += "    draw_font(" + std::string(lvgl ? "&" : "") + name +
                      ");\n    print_canvas();\n";
-            expected += shownByEditor(fonts()[i].data);
+            expected += shownByEditor(threeFonts()[i].data);
         }
         writeBytes(dir / "draw.c", program + std::string(kCanvas) + library.drawer +
                                        "int main(void) {\n" + calls + "    return 0;\n}\n");
@@ -558,7 +527,7 @@ void expectGlyphs(const ImportedFont& font, const state::FontData& expected) {
 // Fonts as u8g2's converter writes them from any BDF font, with other bit widths, boxes and
 // glyphs past the 96, come in exactly; a glyph past the cell needs --crop.
 TEST(DisplayFonts, U8g2FontsOfTheConverterComeIn) {
-    for (const NamedFont& font : fonts()) {
+    for (const NamedFont& font : threeFonts()) {
         SCOPED_TRACE(font.name);
         std::vector<SourceGlyph> glyphs = sourceGlyphs(font.data, 32, false);
         // Glyphs the 96 do not take: Latin-1 and one past the lookup table.
@@ -580,7 +549,7 @@ TEST(DisplayFonts, U8g2FontsOfTheConverterComeIn) {
         expectGlyphs(importFont(ImportFormat::U8g2, trimmed, {}), font.data);
     }
     // A glyph a dot wider than the cell, and one a dot deeper.
-    const state::FontData sample = sampleFont();
+    const state::FontData sample = threeFonts().front().data;
     std::vector<SourceGlyph> glyphs = sourceGlyphs(sample, 32, true);
     glyphs['A' - 32].rows.assign(3, "######");
     glyphs['g' - 32].bottom = -2;
@@ -597,7 +566,7 @@ TEST(DisplayFonts, U8g2FontsOfTheConverterComeIn) {
 // The export is no larger than a font u8g2's converter could make from the same glyphs,
 // trimmed to their dots, at any run-length bit widths.
 TEST(DisplayFonts, U8g2ExportIsTheSmallest) {
-    for (const NamedFont& font : fonts()) {
+    for (const NamedFont& font : threeFonts()) {
         SCOPED_TRACE(font.name);
         const std::vector<SourceGlyph> glyphs = sourceGlyphs(font.data, 32, true);
         const std::size_t ours = u8g2FontData(font.data, 32).size();
@@ -620,7 +589,7 @@ TEST(DisplayFonts, U8x8FontsOfTheConverterComeIn) {
         return "const uint8_t u8x8_font_test_r[" + std::to_string(font.size() + 1) +
                "] U8X8_FONT_SECTION(\"u8x8_font_test_r\") = \n" + octalString(font) + ";\n";
     };
-    for (const NamedFont& font : fonts()) {
+    for (const NamedFont& font : threeFonts()) {
         SCOPED_TRACE(font.name);
         std::vector<std::string> single, quad;
         for (int code = 0; code < kGlyphs; ++code) {
@@ -808,7 +777,7 @@ std::string lvglConverterSource(const state::FontData& data, bool compressed, bo
 }
 
 TEST(DisplayFonts, LvglFontsOfTheConverterComeIn) {
-    for (const NamedFont& font : fonts()) {
+    for (const NamedFont& font : threeFonts()) {
         for (const bool compressed : {false, true}) {
             for (const bool backwards : {false, true}) {
                 SCOPED_TRACE(std::string(font.name) + (compressed ? ", compressed" : "") +

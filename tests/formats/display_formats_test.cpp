@@ -16,6 +16,7 @@
 #include "formats/font_files.h"
 #include "formats/font_import.h"
 #include "formats/imported_glyphs.h"
+#include "formats/three_fonts.h"
 #include "support/expect_failure.h"
 #include "support/scratch_directory.h"
 
@@ -27,26 +28,6 @@ using support::expectFailure;
 using support::readBytes;
 using support::ScratchDirectory;
 using support::writeBytes;
-
-struct NamedFont {
-    const char* name;
-    state::FontData data;
-};
-
-std::vector<NamedFont> threeFonts() {
-    const std::string sample = SAMPLE_FONT_DIR;
-    state::FontData random;
-    std::mt19937 bytes(23);
-    for (int code = 0; code < state::kSavedCodes; ++code) {
-        for (auto& cell : random.cells[code]) cell = byteCell(static_cast<std::uint8_t>(bytes()));
-        random.labels[code] = code % 2 ? "*/ \x1B\"" : "/* \\";
-    }
-    const std::string pcf = gunzip(readBytes("/usr/share/fonts/X11/misc/5x8.pcf.gz"));
-    return {{"sample", parseFontFiles(readBytes(sample + "/" + kFontFileName),
-                                      readBytes(sample + "/" + kLabelFileName))},
-            {"random", random},
-            {"debian5x8", importPcf(pcf, {.crop = true}).data}};
-}
 
 std::string hexColumns(const state::GlyphBytes& columns) {
     std::string text;

@@ -14,6 +14,7 @@
 #include "formats/font_import.h"
 #include "formats/lvgl_export.h"
 #include "formats/png_render.h"
+#include "formats/psf_export.h"
 #include "formats/u8g2_export.h"
 #include "formats/u8x8_export.h"
 #include "support/expect_failure.h"
@@ -283,6 +284,9 @@ TEST(ExportImport, EveryExportComesBackUnchanged) {
          ImportFormat::C, scattered},
         {"hd44780, every glyph", display(ExportFormat::Hd44780, {.c = {.codes = allGlyphCodes()}}),
          ImportFormat::C},
+        {"psf from 32", psfBytes(written), ImportFormat::Psf},
+        {"psf from 0xA0", psfBytes(written, 0xA0), ImportFormat::Psf},
+        {"psf at the last first", psfBytes(written, kLastFirstEncoding), ImportFormat::Psf},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);

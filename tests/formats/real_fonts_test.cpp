@@ -292,6 +292,19 @@ TEST(RealFonts, TablesInTheShapesOfDisplayLibrariesReadBackExactly) {
         const char* what;
         std::function<std::string()> source;
         std::optional<state::Cause> refused{};
+        std::optional<std::size_t> stride{};
+        std::optional<std::size_t> offset{};
+    };
+    // A keyboard's glcdfont.c: logos drawn across all six bytes of the glyphs from 128 on.
+    const auto keyboardFont = [&] {
+        std::string source = "static const unsigned char font[] PROGMEM = {\n";
+        for (int code = 0; code < 224; ++code) {
+            std::vector<unsigned> bytes = columnsOf(code);
+            bytes.push_back(0);
+            if (code >= 128) bytes = {0x81, 0x42, 0x24, 0x18, 0x24, static_cast<unsigned>(code)};
+            source += "  " + byteList(bytes) + ",\n";
+        }
+        return source + "};\n";
     };
     const Case cases[] = {
         {"a spacer column after each glyph, 224 glyphs from code 0",
@@ -369,6 +382,8 @@ TEST(RealFonts, TablesInTheShapesOfDisplayLibrariesReadBackExactly) {
                     byteList(widths) + ",\n" + byteList(bytes) + "};\n";
          },
          state::Cause::VariableWidth},
+        {"a keyboard's glcdfont.c, named", keyboardFont, {}, 6, 192},
+        {"a keyboard's glcdfont.c", keyboardFont},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -377,7 +392,7 @@ TEST(RealFonts, TablesInTheShapesOfDisplayLibrariesReadBackExactly) {
             expectFailure([&] { importCTable(source, {}); }, *c.refused, {.line = 1});
             continue;
         }
-        const ImportedFont font = importCTable(source, {});
+        const ImportedFont font = importCTable(source, {.offset = c.offset, .stride = c.stride});
         EXPECT_EQ(font.data.cells, reference.data.cells) << source;
         EXPECT_EQ(font.data.labels, reference.data.labels);
     }
