@@ -89,7 +89,7 @@
         <translation>{file}: not a recovery file this program wrote</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>{file} の場所にシンボリックリンクがあります。たどりませんでした</source>
         <translation>{file}: a symbolic link stands in the file&apos;s place; it was not followed</translation>
     </message>
@@ -170,6 +170,16 @@
     </message>
     <message>
         <location line="+4"/>
+        <source>{file} の {line} 行目のグリフ表はフォントの {value} グリフに足りません</source>
+        <translation>{file}:{line}: the font spans {value} glyphs; the glyph table holds fewer</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>{file} の {line} 行目のグリフ {value} はビットマップの外にはみ出しています</source>
+        <translation>{file}:{line}: glyph {value} reaches past the end of the bitmap</translation>
+    </message>
+    <message>
+        <location line="+5"/>
         <source>{file} の {line} 行目の表のグリフの並びが決められません。次のどれかを指定してください: {value}</source>
         <translation>{file}:{line}: cannot tell how the table holds its glyphs; choose one of: {value} (with --first for the first code)</translation>
     </message>
@@ -259,14 +269,17 @@
         <translation>{file}: the gzip data is damaged or cut short</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+4"/>
+        <source>{file} の gzip データの後、{value} バイト目から gzip でないバイトが続いています</source>
+        <translation>{file}: bytes that are not gzip data follow it from byte {value} on</translation>
+    </message>
+    <message>
+        <location line="+6"/>
         <source>{file} は TrueType・OpenType フォントではありません</source>
         <translation>{file}: not a TrueType or OpenType font</translation>
     </message>
     <message>
         <location line="+4"/>
-        <source>{file} の gzip データの後、{value} バイト目から gzip でないバイトが続いています</source>
-        <translation>{file}: bytes that are not gzip data follow it from byte {value} on</translation>
         <source>{file} を FreeType で読めません（{value}）</source>
         <translation>{file}: FreeType cannot read the font: {value}</translation>
     </message>
@@ -467,7 +480,7 @@
 <context>
     <name>fontedit::window::Form1</name>
     <message>
-        <location filename="../src/window/form1.cpp" line="+142"/>
+        <location filename="../src/window/form1.cpp" line="+144"/>
         <source>列 %1</source>
         <translation>Column %1</translation>
     </message>
@@ -606,7 +619,7 @@
 <context>
     <name>fontedit::window::GlyphPanel</name>
     <message>
-        <location filename="../src/window/glyph_panel.cpp" line="+33"/>
+        <location filename="../src/window/glyph_panel.cpp" line="+34"/>
         <location line="+1"/>
         <source>見本の文字</source>
         <translation>Sample text</translation>

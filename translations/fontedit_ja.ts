@@ -89,7 +89,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>{file} の場所にシンボリックリンクがあります。たどりませんでした</source>
         <translation type="unfinished"></translation>
     </message>
@@ -170,6 +170,16 @@
     </message>
     <message>
         <location line="+4"/>
+        <source>{file} の {line} 行目のグリフ表はフォントの {value} グリフに足りません</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>{file} の {line} 行目のグリフ {value} はビットマップの外にはみ出しています</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
         <source>{file} の {line} 行目の表のグリフの並びが決められません。次のどれかを指定してください: {value}</source>
         <translation type="unfinished"></translation>
     </message>
@@ -259,13 +269,17 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+4"/>
+        <source>{file} の gzip データの後、{value} バイト目から gzip でないバイトが続いています</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
         <source>{file} は TrueType・OpenType フォントではありません</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location line="+4"/>
-        <source>{file} の gzip データの後、{value} バイト目から gzip でないバイトが続いています</source>
         <source>{file} を FreeType で読めません（{value}）</source>
         <translation type="unfinished"></translation>
     </message>
@@ -466,7 +480,7 @@
 <context>
     <name>fontedit::window::Form1</name>
     <message>
-        <location filename="../src/window/form1.cpp" line="+209"/>
+        <location filename="../src/window/form1.cpp" line="+211"/>
         <source>保存されていない変更があります。変更を破棄してファイルから読み出しますか？</source>
         <translation type="unfinished"></translation>
     </message>
@@ -605,7 +619,7 @@
 <context>
     <name>fontedit::window::GlyphPanel</name>
     <message>
-        <location filename="../src/window/glyph_panel.cpp" line="+33"/>
+        <location filename="../src/window/glyph_panel.cpp" line="+34"/>
         <location line="+1"/>
         <source>見本の文字</source>
         <translation type="unfinished"></translation>
