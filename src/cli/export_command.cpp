@@ -107,7 +107,7 @@ void addExportCommand(CLI::App& app) {
                          "columns ([96][5], a byte per column) or rows ([96][8], a byte per "
                          "dot row, top first, bit 4 the left column, as a character LCD's "
                          "CGRAM takes)")
-            ->transform(oneOf({"columns", "rows"}))
+            ->transform(layoutWords())
             ->option_text("LAYOUT");
     CLI::Option* msbTop =
         command->add_flag("--msb-top", c.msbTop, "column layout: bit 7 is the top dot, not bit 0");

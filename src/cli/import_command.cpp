@@ -128,8 +128,17 @@ void addImportCommand(CLI::App& app) {
                      "480 bytes export writes, psf with PSF1's or PSF2's mark, ttf with a TrueType "
                      "or OpenType tag, u8g2, u8x8, lvgl or gfxfont for a source declaring such a "
                      "font, else c. e.g. --format pcf")
-        ->transform(oneOf(
-            {"c", "bdf", "pcf", "bin", "png", "ttf", "u8g2", "u8x8", "lvgl", "gfxfont", "psf"}))
+        ->transform(wordFor<formats::ImportFormat>({{"c", formats::ImportFormat::C},
+                                                    {"bdf", formats::ImportFormat::Bdf},
+                                                    {"pcf", formats::ImportFormat::Pcf},
+                                                    {"bin", formats::ImportFormat::Bin},
+                                                    {"png", formats::ImportFormat::Png},
+                                                    {"ttf", formats::ImportFormat::TrueType},
+                                                    {"u8g2", formats::ImportFormat::U8g2},
+                                                    {"u8x8", formats::ImportFormat::U8x8},
+                                                    {"lvgl", formats::ImportFormat::Lvgl},
+                                                    {"gfxfont", formats::ImportFormat::GfxFont},
+                                                    {"psf", formats::ImportFormat::Psf}}))
         ->option_text("FORMAT");
     command
         ->add_option("--array", options->import.array,
@@ -141,7 +150,7 @@ void addImportCommand(CLI::App& app) {
                      "c, bin: columns (a byte per column, bit 0 the top dot) or rows (a byte per "
                      "dot row, bit 4 the left dot); by default told from the file or guessed. "
                      "e.g. --layout rows")
-        ->transform(oneOf({"columns", "rows"}))
+        ->transform(layoutWords())
         ->option_text("LAYOUT");
     command->add_flag("--msb-top", options->msbTop,
                       "c, bin: columns whose top dot is bit 7. e.g. --msb-top");
@@ -187,7 +196,9 @@ void addImportCommand(CLI::App& app) {
                      "ttf: how codes from --first name characters: unicode (the default) or "
                      "jisx0201, whose 0xA1-0xDF are the half-width katakana, for a Japanese "
                      "character LCD. e.g. --charset jisx0201 --first 0xA0")
-        ->transform(oneOf({"unicode", "jisx0201"}))
+        ->transform(wordFor<formats::ImportOptions::Charset>(
+            {{"unicode", formats::ImportOptions::Charset::Unicode},
+             {"jisx0201", formats::ImportOptions::Charset::JisX0201}}))
         ->option_text("CHARSET");
     command->add_flag("-f,--force", options->force,
                       "replace existing font files in DIR. e.g. --force");

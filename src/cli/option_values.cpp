@@ -81,17 +81,9 @@ CLI::Option* addCountOption(CLI::App& command, const std::string& name,
         ->check(countBetween(smallest, largest));
 }
 
-CLI::Validator oneOf(const std::vector<std::string>& words) {
-    std::string list;
-    for (const std::string& word : words) list += (list.empty() ? "" : ", ") + word;
-    return CLI::Validator(
-        [words, list](std::string& text) -> std::string {
-            const auto found = std::find(words.begin(), words.end(), text);
-            if (found == words.end()) return "'" + text + "' is none of " + list;
-            text = std::to_string(found - words.begin());
-            return {};
-        },
-        "");
+CLI::Validator layoutWords() {
+    return wordFor<state::GlyphLayout>(
+        {{"columns", state::GlyphLayout::Columns}, {"rows", state::GlyphLayout::Rows}});
 }
 
 }  // namespace fontedit::cli

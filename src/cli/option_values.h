@@ -10,6 +10,8 @@
 #include <utility>
 #include <vector>
 
+#include "state/glyph_bytes.h"
+
 namespace fontedit::cli {
 
 std::optional<std::size_t> parseCount(std::string_view text);
@@ -27,10 +29,6 @@ int parseGlyphCode(std::string_view text, const std::string& option);
 // "0-7" or "33,65-70": glyph codes 0-95 and runs of them, in the order given, none twice.
 // Anything else is a usage error of `option` naming the part at fault.
 std::vector<int> parseCodeList(std::string_view text, const std::string& option);
-
-// Accepts only one of `words` and turns it into its index there, for an enum option whose
-// values are listed in the same order; the message of a usage error lists the words.
-CLI::Validator oneOf(const std::vector<std::string>& words);
 
 // Accepts only the words of `words`, in the order given, and turns each into its value, for an
 // enum option; the message of a usage error lists the words.
@@ -50,5 +48,8 @@ CLI::Validator wordFor(std::vector<std::pair<std::string, Value>> words) {
         },
         "");
 }
+
+// columns or rows, for --layout.
+CLI::Validator layoutWords();
 
 }  // namespace fontedit::cli

@@ -1,5 +1,7 @@
 #include <iostream>
 #include <memory>
+#include <optional>
+#include <string_view>
 
 #include "cli/commands.h"
 #include "cli/glyph_art.h"
@@ -8,6 +10,7 @@
 #include "cli/text_width.h"
 #include "folder/font_folder.h"
 #include "formats/font_files.h"
+#include "formats/text_glyphs.h"
 
 namespace fontedit::cli {
 namespace {
@@ -53,31 +56,64 @@ void printSheet(const state::FontData& data) {
 
 struct ShowOptions {
     std::filesystem::path dir = ".";
-    std::vector<int> codes;  // none for the whole font
+    std::vector<std::string> glyphs;  // codes or characters; none for the whole font
 };
 
-// The directory may be left out before the codes; a directory named like a number is then
-// written "./12".
+// One character, as render takes text: "A" or "é", not "AB".
+bool isOneCharacter(std::string_view text) {
+    return formats::textGlyphs(text, [](int) { return std::string_view(); }).size() == 1;
+}
+
+// The directory may be left out before the glyphs; a directory named like a number or one
+// character other than "." is then written "./12" or "./A".
 ShowOptions showOptions(const std::vector<std::string>& operands) {
     ShowOptions options;
     auto operand = operands.begin();
-    if (operand != operands.end() && !parseCount(*operand)) options.dir = *operand++;
-    for (; operand != operands.end(); ++operand) {
-        options.codes.push_back(parseGlyphCode(*operand, "CODE"));
+    if (operand != operands.end() &&
+        (*operand == "." || (!parseCount(*operand) && !isOneCharacter(*operand)))) {
+        options.dir = *operand++;
     }
+    options.glyphs.assign(operand, operands.end());
     return options;
 }
 
+// The glyph `text` names: a code, else the character the glyph labels or, failing that, its
+// ASCII code minus 32; nothing, with the fault told, when it names none.
+std::optional<int> glyphNamed(const std::string& text, const formats::GlyphLookup& lookup) {
+    if (!parseCount(text) && isOneCharacter(text)) {
+        if (const auto code = lookup.glyphFor(text)) return code;
+        std::cerr << "fontedit-cli show: CODE: '" << state::escapedBytes(text)
+                  << "' stands for no glyph\n";
+        return std::nullopt;
+    }
+    try {
+        return parseGlyphCode(text, "CODE");
+    } catch (const CLI::ValidationError& fault) {
+        std::cerr << "fontedit-cli show: " << state::escapedBytes(fault.what()) << '\n';
+        return std::nullopt;
+    }
+}
+
+// Every glyph that is named is shown, even when others are not.
 void run(const ShowOptions& options) {
     const state::FontData data = folder::loadFont(options.dir);
-    if (options.codes.empty()) {
+    if (options.glyphs.empty()) {
         printSheet(data);
         return;
     }
-    for (std::size_t i = 0; i < options.codes.size(); ++i) {
-        if (i > 0) std::cout << '\n';
-        printGlyph(data, options.codes[i]);
+    const formats::GlyphLookup lookup(
+        [&data](int code) -> std::string_view { return data.labels[code]; });
+    bool shown = false;
+    bool faulty = false;
+    for (const std::string& text : options.glyphs) {
+        const std::optional<int> code = glyphNamed(text, lookup);
+        faulty = faulty || !code;
+        if (!code) continue;
+        if (shown) std::cout << '\n';
+        printGlyph(data, *code);
+        shown = true;
     }
+    if (faulty) throw CLI::RuntimeError(1);
 }
 
 }  // namespace
@@ -90,7 +126,8 @@ void addShowCommand(CLI::App& app) {
         "whole font as a sheet.");
     command
         ->add_option("DIR/CODE", *operands,
-                     "the font's directory (default .), then glyph codes 0-95")
+                     "the font's directory (default .), then glyph codes 0-95 or characters, "
+                     "each the glyph it labels or else its ASCII code minus 32")
         ->type_name("");
     command->callback([operands] { run(showOptions(*operands)); });
 }

@@ -227,6 +227,47 @@ TEST(CliShow, DrawsGlyphsWithCodeLabelAndColumnBytes) {
               " 0      1 !    2 \"    3 #    4 $    5 %    6 &    7 '    8 (    9 )\n"
               ".....  ..#..  .#.#.  .#.#.  ..#..  ##...  .##..  ..#..  ...#.  .#...\n");
     EXPECT_NE(sheet.out.find("\n90 z   91 {   92 |   93 }   94 ~   95 DEL\n"), std::string::npos);
+
+    // Glyph 33 relabelled "B": a label goes before the ASCII code, and a bad argument hides
+    // none of the good ones.
+    const ScratchDirectory relabelled;
+    copySampleFont(relabelled.path());
+    std::string labels = readBytes(relabelled / formats::kLabelFileName);
+    labels.replace(labels.find("\r\nA\r\n") + 2, 1, "B");
+    support::writeBytes(relabelled / formats::kLabelFileName, labels);
+    const std::string dot = "14 \".\"  0, 60, 60, 0, 0\n";
+    struct Case {
+        std::vector<std::string> args;
+        std::vector<std::string> firstLines;  // of each glyph shown
+        std::string err;
+    };
+    const Case cases[] = {
+        {{"B", "."}, {"33 \"B\"  7C, 12, 11, 12, 7C\n", dot}, ""},
+        {{"96", "A", "0x0E"},
+         {"33 \"B\"  7C, 12, 11, 12, 7C\n", dot},
+         "fontedit-cli show: CODE: '96' is not a glyph code 0-95\n"},
+        {{"\xC3\xA9", "\xFF", "AB", "\x1B[2J\n"},
+         {},
+         "fontedit-cli show: CODE: '\xC3\xA9' stands for no glyph\n"
+         "fontedit-cli show: CODE: '\\xFF' stands for no glyph\n"
+         "fontedit-cli show: CODE: 'AB' is not a glyph code 0-95\n"
+         "fontedit-cli show: CODE: '\\x1B[2J\\x0A' is not a glyph code 0-95\n"},
+    };
+    for (const Case& c : cases) {
+        std::vector<std::string> args{"show", relabelled.path().string()};
+        args.insert(args.end(), c.args.begin(), c.args.end());
+        const CliResult result = runCli(args);
+        EXPECT_EQ(result.status, c.err.empty() ? 0 : 1) << c.args[0];
+        EXPECT_EQ(result.err, c.err);
+        std::vector<std::string> firstLines;
+        for (std::size_t block = 0; block < result.out.size();) {
+            firstLines.push_back(
+                result.out.substr(block, result.out.find('\n', block) + 1 - block));
+            const std::size_t gap = result.out.find("\n\n", block);
+            block = gap == std::string::npos ? result.out.size() : gap + 2;
+        }
+        EXPECT_EQ(firstLines, c.firstLines) << c.args[0];
+    }
 }
 
 }  // namespace
