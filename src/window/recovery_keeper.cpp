@@ -47,6 +47,13 @@ void RecoveryKeeper::discard() {
     kept_ = false;
 }
 
+void RecoveryKeeper::moveTo(const std::filesystem::path& fontDir) {
+    timer_.stop();
+    if (kept_) file_.remove();
+    file_ = document::RecoveryFile(fontDir);
+    kept_ = true;
+}
+
 void RecoveryKeeper::holdOff() {
     timer_.stop();
     kept_ = false;

@@ -22,6 +22,9 @@ public:
     void settle();
     // The unsaved work was given up: the file goes, and nothing is kept after this.
     void discard();
+    // Keeps the work for the font of `fontDir` from now on; the file kept for the old folder
+    // goes, as the work is read anew, saved, given up or carried along.
+    void moveTo(const std::filesystem::path& fontDir);
     // Leaves a recovery file of an earlier run as it is: nothing is written over it in this run.
     void holdOff();
 
