@@ -9,7 +9,7 @@ packages:
 	@tools/install-packages
 
 configure: packages
-	@cmake -S . -B $(BUILD_DIR) -G Ninja $(CMAKE_FLAGS) >/dev/null
+	@cmake --preset default -B $(BUILD_DIR) $(CMAKE_FLAGS) >/dev/null
 
 build: configure
 	@cmake --build $(BUILD_DIR)

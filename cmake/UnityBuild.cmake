@@ -1,7 +1,7 @@
 # Unity builds for the targets whose files share heavy headers: CLI11, which is header-only and
 # so compiled again with every file that includes it, Qt and GoogleTest. Each batch of up to
 # 16 files compiles as one, which takes about a quarter of the time of compiling them one by one
-# (README, "Sanitizers and fuzzing"). Their files must not define the same name in an anonymous
+# (CONTRIBUTING.md, "Where the time of make test goes"). Their files must not define the same name in an anonymous
 # namespace or as static; the libraries of src/ other than the window's do, and stay out.
 # -DFONTEDIT_UNITY_BUILD=OFF compiles every file on its own, for a faster rebuild of one file.
 option(FONTEDIT_UNITY_BUILD "Compile the programs' and tests' files in batches" ON)
@@ -22,7 +22,11 @@ function(fontedit_unity_build dir)
 endfunction()
 
 if(FONTEDIT_UNITY_BUILD)
+  # tests/ is left out of a tree built without tests.
+  get_property(added DIRECTORY ${PROJECT_SOURCE_DIR} PROPERTY SUBDIRECTORIES)
   foreach(dir src/cli src/window tests)
-    fontedit_unity_build(${PROJECT_SOURCE_DIR}/${dir})
+    if("${PROJECT_SOURCE_DIR}/${dir}" IN_LIST added)
+      fontedit_unity_build(${PROJECT_SOURCE_DIR}/${dir})
+    endif()
   endforeach()
 endif()

@@ -15,7 +15,7 @@
 #include "check.h"
 #include "document/font_document.h"
 #include "editing/editor.h"
-#include "formats/font_data.h"
+#include "formats/cell_texts.h"
 #include "formats/font_files.h"
 #include "formats/header_export.h"
 #include "state/conversions.h"
@@ -142,14 +142,15 @@ private:
                 editor_.next();
                 break;
             case Action::Save:
-                files_ = formats::fontFiles(formats::fontData(state.font, state.labels));
+                files_ = formats::fontFiles(
+                    state::tableTexts<state::FontData>(state.font, state.labels));
                 break;
             case Action::Read:
                 document::FontDocument(editor_, {}).read(files_);
                 break;
             case Action::Export:
                 // Export writes these bytes and nothing else; only its failures matter here.
-                formats::headerBytes(formats::fontData(state.font, state.labels));
+                formats::headerBytes(state::tableTexts<state::FontData>(state.font, state.labels));
                 break;
             case Action::PutFile:
                 (script.choose(2) == 0 ? files_.font : files_.labels) = script.text();
@@ -164,7 +165,7 @@ private:
         const bool changes = target.text() != text;
         target.setText(std::move(text));
         if (changes && field < state::kGlyphColumns) synced_[field] = true;
-        if (changes && id == state::FieldId::Text10) labelSynced_ = true;
+        if (changes && id == state::FieldId::Label) labelSynced_ = true;
     }
 
     void unsync() {
@@ -185,9 +186,9 @@ private:
                     "a Read that fails loads nothing");
             return;
         }
-        const formats::FontData loaded = formats::parseFontFiles(files_.font, files_.labels);
-        const formats::FontData held =
-            formats::fontData(editor_.state().font, editor_.state().labels);
+        const state::FontData loaded = formats::parseFontFiles(files_.font, files_.labels);
+        const state::FontData held =
+            state::tableTexts<state::FontData>(editor_.state().font, editor_.state().labels);
         require(held.cells == loaded.cells && held.labels == loaded.labels,
                 "Read stores what the files hold");
         failed ? unsync() : syncAll();
@@ -196,9 +197,9 @@ private:
     void checkSaved() {
         // Save refuses any text that would move the ones after it, so every text keeps its
         // place and Read gives each back unless CP932 or a leading blank changes it.
-        const formats::FontData saved =
-            formats::fontData(editor_.state().font, editor_.state().labels);
-        const formats::FontData loaded = formats::parseFontFiles(files_.font, files_.labels);
+        const state::FontData saved =
+            state::tableTexts<state::FontData>(editor_.state().font, editor_.state().labels);
+        const state::FontData loaded = formats::parseFontFiles(files_.font, files_.labels);
         for (int code = 0; code < state::kSavedCodes; ++code) {
             for (int column = 0; column < state::kGlyphColumns; ++column) {
                 const std::string& cell = saved.cells[code][column];

@@ -13,19 +13,20 @@
 #include "formats/font_bytes.h"
 #include "formats/font_import.h"
 #include "formats/png_render.h"
+#include "formats/psf_export.h"
 #include "state/conversions.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace fontedit;
     using formats::ImportFormat;
     FuzzedDataProvider input(data, size);
-    const auto format = input.PickValueInArray(
-        {ImportFormat::C, ImportFormat::Bdf, ImportFormat::Bin, ImportFormat::Png});
+    const auto format =
+        input.PickValueInArray({ImportFormat::C, ImportFormat::Bdf, ImportFormat::Bin,
+                                ImportFormat::Png, ImportFormat::Psf});
     formats::CSourceOptions c;
     c.name = input.PickValueInArray({"Font", "font5x8", "_f", "cgram", "lcd_font2"});
-    c.layout = input.ConsumeBool() ? formats::CSourceOptions::Layout::Rows
-                                   : formats::CSourceOptions::Layout::Columns;
-    c.msbTop = c.layout == formats::CSourceOptions::Layout::Columns && input.ConsumeBool();
+    c.layout = input.ConsumeBool() ? state::GlyphLayout::Rows : state::GlyphLayout::Columns;
+    c.msbTop = c.layout == state::GlyphLayout::Columns && input.ConsumeBool();
     c.progmem = input.ConsumeBool();
     if (input.ConsumeBool()) {
         const int from = input.ConsumeIntegralInRange(0, state::kSavedCodes - 1);
@@ -35,7 +36,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const int first = input.ConsumeIntegralInRange(0, formats::kLastFirstEncoding);
     const int scale = input.ConsumeIntegralInRange(1, 3);
 
-    formats::FontData written;
+    state::FontData written;
     for (auto& glyph : written.cells) {
         for (std::string& cell : glyph)
             cell = state::hexText(input.ConsumeIntegral<std::uint8_t>());
@@ -51,6 +52,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         case ImportFormat::Bin:
             bytes = formats::binaryBytes(written);
             break;
+        case ImportFormat::Psf:
+            bytes = formats::psfBytes(written, first);
+            break;
         default:
             bytes = formats::sheetPng(written, scale);
             break;
@@ -60,9 +64,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::vector<int> codes =
         format == ImportFormat::C && !c.codes.empty() ? c.codes : formats::allGlyphCodes();
     for (int code = 0; code < state::kSavedCodes; ++code) {
-        const formats::GlyphBytes expected = code < static_cast<int>(codes.size())
-                                                 ? formats::glyphBytes(written, codes[code])
-                                                 : formats::GlyphBytes{};
+        const state::GlyphBytes expected = code < static_cast<int>(codes.size())
+                                               ? formats::glyphBytes(written, codes[code])
+                                               : state::GlyphBytes{};
         fuzz::require(formats::glyphBytes(font.data, code) == expected,
                       "every glyph comes back in its place");
     }

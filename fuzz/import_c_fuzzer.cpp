@@ -1,5 +1,6 @@
 // Arbitrary C source, with options drawn from the input: the import gives a font the editor
-// can save and read back, or fails with one of the C import's causes.
+// can save and read back, or fails with one of the C import's causes; either way its work in
+// memory stays within a fixed multiple of the source, whatever sizes the source declares.
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <cstddef>
@@ -7,6 +8,7 @@
 #include <optional>
 #include <string>
 
+#include "allocated_bytes.h"
 #include "check.h"
 #include "formats/font_import.h"
 #include "imported_font.h"
@@ -21,12 +23,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (choices & 4) options.array = input.ConsumeRandomLengthString(8);
     const std::string source = input.ConsumeRemainingBytesAsString();
     std::optional<formats::ImportedFont> font;
+    // A row a byte of "{}," ends, as wide as a glyph may be, twice; and the font itself.
+    const std::size_t mostWork = 2 * formats::kLongestStride * source.size() + (1 << 20);
+    const std::size_t before = fuzz::allocatedBytes();
+    const auto checkWork = [&] {
+        fuzz::require(fuzz::allocatedBytes() - before <= mostWork,
+                      "the import's memory work stays within a multiple of the source");
+    };
     try {
         font = formats::importCTable(source, options);
     } catch (const state::Failure& failure) {
+        checkWork();
         fuzz::checkImportFailure(failure, 1100, 1199);
         return 0;
     }
+    checkWork();
     fuzz::checkImportedFont(*font);
     int named = 0;
     for (const formats::ImportNote& note : font->notes) {

@@ -4,6 +4,7 @@
 #include "check.h"
 #include "document/font_document.h"
 #include "editing/editor.h"
+#include "formats/cell_texts.h"
 #include "state/conversions.h"
 #include "state/failure.h"
 
@@ -49,14 +50,14 @@ bool tablesUntouched(const state::EditorState& state, bool exceptLoadedPart) {
     return true;
 }
 
-bool holds(const state::EditorState& state, const formats::FontData& data) {
-    const formats::FontData held = formats::fontData(state.font, state.labels);
+bool holds(const state::EditorState& state, const state::FontData& data) {
+    const state::FontData held = state::tableTexts<state::FontData>(state.font, state.labels);
     return held.cells == data.cells && held.labels == data.labels;
 }
 
 // Whether every cell stays in its place through Save and Read; a quoted field can load a
 // cell that holds a comma, which Save then refuses.
-bool everyCellKeepsItsPlace(const formats::FontData& data) {
+bool everyCellKeepsItsPlace(const state::FontData& data) {
     for (const auto& cells : data.cells) {
         for (const std::string& cell : cells) {
             if (!formats::keepsItsPlaceAsCell(cell)) return false;
@@ -66,7 +67,7 @@ bool everyCellKeepsItsPlace(const formats::FontData& data) {
 }
 
 // Texts loaded from CP932 always have an exact CP932 form, so only a leading blank is lost.
-bool survivesTheFiles(const formats::FontData& data) {
+bool survivesTheFiles(const state::FontData& data) {
     for (const auto& cells : data.cells) {
         for (const std::string& cell : cells) {
             if (startsWithBlank(cell)) return false;
@@ -91,7 +92,7 @@ Parsed parse(const std::string& fontBytes, const std::string& labelBytes) {
 
 // Loaded texts come from CP932, so they always encode again unless a cell would move the
 // ones after it, and those the format carries come back the same from a second round.
-void checkWrittenAgain(const formats::FontData& data) {
+void checkWrittenAgain(const state::FontData& data) {
     std::string fontBytes;
     try {
         fontBytes = formats::fontFileBytes(data);

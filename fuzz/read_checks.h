@@ -4,14 +4,14 @@
 // the Read action that stores what it gives into an editor.
 #include <string>
 
-#include "formats/font_data.h"
 #include "formats/font_files.h"
+#include "state/font_data.h"
 
 namespace fontedit::fuzz {
 
 // What Read would give, or the failure it would end with.
 struct Parsed {
-    formats::FontData data;
+    state::FontData data;
     int failure = 0;
 };
 
@@ -20,7 +20,7 @@ Parsed parse(const std::string& fontBytes, const std::string& labelBytes);
 
 // Loaded texts encode again unless a cell would move the ones after it, and those the format
 // carries come back the same from a second round.
-void checkWrittenAgain(const formats::FontData& data);
+void checkWrittenAgain(const state::FontData& data);
 
 // Read into an editor whose tables are all filled: it fails exactly as the reader does and
 // then leaves the tables alone, or stores codes 0-95 and nothing else and shows the glyph.

@@ -1,17 +1,27 @@
 #pragma once
 
-// One fuzz run of an X11 font import, BDF or PCF: options drawn from the input's first bytes,
-// the rest as the font. The import gives a font the editor can save and read back, with notes
-// that hold for it, or fails with one of the X11 imports' causes.
+// One fuzz run of an import that places glyphs on the cell as X11 fonts are placed, BDF, PCF
+// or PSF: options drawn from the input's first bytes, the rest as the font. The import gives a
+// font the editor can save and read back, with notes that hold for it, or fails with one of
+// the X11 imports' causes or one from `ownFirst` to `ownLast`.
 #include <cstddef>
 #include <cstdint>
+#include <utility>
+#include <vector>
 
 #include "formats/font_import.h"
 
 namespace fontedit::fuzz {
 
+// What holds for a font placed on the 5x8 cell as BDF, PCF and TrueType place their glyphs:
+// the notes name only codes taken, and a missing glyph is empty.
+void checkCellFont(const formats::ImportedFont& font, const formats::ImportOptions& options);
+
 using X11Import = formats::ImportedFont (*)(std::string_view, const formats::ImportOptions&);
 
-void runX11Import(const std::uint8_t* data, std::size_t size, X11Import import);
+// `causes` are the ranges of numbers of the import's causes beyond the X11 imports' own, such
+// as the C tokenizer's and the display libraries' for their fonts.
+void runX11Import(const std::uint8_t* data, std::size_t size, X11Import import,
+                  const std::vector<std::pair<int, int>>& causes = {});
 
 }  // namespace fontedit::fuzz

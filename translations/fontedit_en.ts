@@ -24,7 +24,7 @@
         <translation>Layout (--layout):</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>最初の文字 (--first):</source>
         <translation>First character (--first):</translation>
     </message>
@@ -34,9 +34,14 @@
         <translation>Scale (--scale):</translation>
     </message>
     <message>
-        <location line="+63"/>
+        <location line="+73"/>
         <source>ビット 7 が上のドット (--msb-top)</source>
         <translation>Bit 7 is the top dot (--msb-top)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>ビット 7 が左のドット (--msb-left)</source>
+        <translation>Bit 7 is the left dot (--msb-left)</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -137,7 +142,17 @@
         <translation>{file}: not a recovery file this program wrote</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
+        <source>{file} の場所にシンボリックリンクがあります。たどりませんでした</source>
+        <translation>{file}: a symbolic link stands in the file&apos;s place; it was not followed</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>フォルダ {file} は他人のものか、他人が書き込めます。復元ファイルは残しません</source>
+        <translation>The folder {file} belongs to another user or others may write to it; no recovery file is kept</translation>
+    </message>
+    <message>
+        <location line="+6"/>
         <source>{file} に配列がありません</source>
         <translation>{file}: no brace-enclosed list found</translation>
     </message>
@@ -208,13 +223,23 @@
     </message>
     <message>
         <location line="+4"/>
+        <source>{file} の {line} 行目のグリフ表はフォントの {value} グリフに足りません</source>
+        <translation>{file}:{line}: the font spans {value} glyphs; the glyph table holds fewer</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>{file} の {line} 行目のグリフ {value} はビットマップの外にはみ出しています</source>
+        <translation>{file}:{line}: glyph {value} reaches past the end of the bitmap</translation>
+    </message>
+    <message>
+        <location line="+5"/>
         <source>{file} の {line} 行目の表のグリフの並びが決められません。次のどれかを指定してください: {value}</source>
         <translation>{file}:{line}: cannot tell how the table holds its glyphs; choose one of: {value} (with --first for the first code)</translation>
     </message>
     <message>
         <location line="+6"/>
-        <source>{file} の {line} 行目の表はどう読んでも 5×8 のグリフに収まりません</source>
-        <translation>{file}:{line}: no reading of the table as 5 x 8 glyphs keeps every dot; name its shape with --layout, --stride and --offset</translation>
+        <source>{file} の {line} 行目の表はどう読んでも 5×8 のグリフに収まりません（--crop で切り取れます）</source>
+        <translation>{file}:{line}: no reading of the table as 5 x 8 glyphs keeps every dot; name its shape with --layout, --stride and --offset, or cut the dots off with --crop</translation>
     </message>
     <message>
         <location line="+6"/>
@@ -233,6 +258,11 @@
     </message>
     <message>
         <location line="+6"/>
+        <source>{file} のコード {code} のグリフは 5×8 のセルに収まりません（--crop で切り取れます）</source>
+        <translation>{file}: glyph {code} has dots outside the 5 x 8 cell; --crop cuts them off</translation>
+    </message>
+    <message>
+        <location line="+5"/>
         <source>{file} は BDF フォントではありません</source>
         <translation>{file}: not a BDF font: the first line is &quot;{value}&quot;</translation>
     </message>
@@ -293,6 +323,46 @@
     </message>
     <message>
         <location line="+4"/>
+        <source>{file} の gzip データの後、{value} バイト目から gzip でないバイトが続いています</source>
+        <translation>{file}: bytes that are not gzip data follow it from byte {value} on</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>{file} は TrueType・OpenType フォントではありません</source>
+        <translation>{file}: not a TrueType or OpenType font</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>{file} を FreeType で読めません（{value}）</source>
+        <translation>{file}: FreeType cannot read the font: {value}</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>{file} の {value} 個のフェースのどれかを、0 から数えた番号で --face に指定してください</source>
+        <translation>{file}: --face N names one of the {value} faces of the file, counted from 0</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>{file} に --size の大きさのビットマップがありません（あるのは {value} ピクセル）</source>
+        <translation>{file}: no bitmap strike of the size --size names; the font&apos;s strikes are {value} pixels</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>{file} のアウトラインは 1 em {value} ピクセルではピクセルの格子に沿いません。--size で大きさを指定してください</source>
+        <translation>{file}: at {value} pixels per em the outlines do not run along pixel edges; name the font&apos;s pixel size with --size</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>{file} に {value} からの 96 文字のグリフがありません</source>
+        <translation>{file}: the face has no glyph for the 96 characters from {value}</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>{file} のビットマップのグリフ「{value}」は濃淡で描かれていて、ドットではありません</source>
+        <translation>{file}: the strike draws glyph &quot;{value}&quot; in shades of grey, not in dots</translation>
+    </message>
+    <message>
+        <location line="+5"/>
         <source>{place} の「{value}」は 1～2 桁の 16 進数ではありません</source>
         <translation>{place}: &quot;{value}&quot; is not a byte of one or two hexadecimal digits</translation>
     </message>
@@ -308,6 +378,21 @@
     </message>
     <message>
         <location line="+3"/>
+        <source>グリフ 95 は文字 {code} になりますが、この形式は {value} までの文字しか持てません</source>
+        <translation>glyph 95 would stand for character {code}, and the format holds characters up to {value}; choose a lower --first</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>{file} の {value} フォントは途中で切れているか矛盾しています</source>
+        <translation>{file}: the {value} font is cut short or contradicts itself</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>{file} の LVGL フォントは 1 ピクセル {value} ビットです。読めるのは 1 ビットのフォントです</source>
+        <translation>{file}: the LVGL font has {value} bits a pixel; only fonts of 1 bit a pixel are taken</translation>
+    </message>
+    <message>
+        <location line="+6"/>
         <source>{file} は PNG 画像ではありません</source>
         <translation>{file}: not a PNG image</translation>
     </message>
@@ -332,7 +417,17 @@
         <translation>{file}: the image holds a third colour, {value}; a sheet has two, dark dots on a light ground</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+6"/>
+        <source>{file} は PSF コンソールフォントではありません</source>
+        <translation>{file}: not a PSF console font: it opens with neither PSF1&apos;s mark nor PSF2&apos;s</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>{file} の PSF フォントの {value} が正しくないか、ファイルの終わりを越えています</source>
+        <translation>{file}: the PSF font&apos;s {value} is malformed or runs past the end of the file</translation>
+    </message>
+    <message>
+        <location line="+7"/>
         <source>貼り付けるテキストが 16 進数 5 バイト（例: 7C 12 11 12 7C）ではありません</source>
         <translation>not five hex bytes such as &quot;7C 12 11 12 7C&quot;: &quot;{value}&quot;</translation>
     </message>
@@ -445,7 +540,7 @@
         <translation>unsaved changes</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>変更はすべて保存済みです</source>
         <translation>all changes saved</translation>
     </message>
@@ -459,11 +554,11 @@
     </message>
     <message>
         <location line="+1"/>
-        <source>フォント (*.c *.h *.bdf *.pcf *.gz *.bin *.png);;すべてのファイル (*)</source>
-        <translation>Fonts (*.c *.h *.bdf *.pcf *.gz *.bin *.png);;All files (*)</translation>
+        <source>フォント (*.c *.h *.bdf *.pcf *.gz *.bin *.png *.ttf *.otf *.otb *.ttc *.psf);;すべてのファイル (*)</source>
+        <translation>Fonts (*.c *.h *.bdf *.pcf *.gz *.bin *.png *.ttf *.otf *.otb *.ttc *.psf);;All files (*)</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+12"/>
         <source>キャンセル</source>
         <translation>Cancel</translation>
     </message>
@@ -529,7 +624,7 @@
 <context>
     <name>fontedit::window::Form1</name>
     <message>
-        <location filename="../src/window/form1.cpp" line="+156"/>
+        <location filename="../src/window/form1.cpp" line="+160"/>
         <source>列 %1</source>
         <translation>Column %1</translation>
     </message>
@@ -546,13 +641,13 @@
     <message>
         <location line="+0"/>
         <location line="+30"/>
-        <location line="+40"/>
+        <location line="+52"/>
         <location line="+206"/>
         <source>キャンセル</source>
         <translation>Cancel</translation>
     </message>
     <message>
-        <location line="-250"/>
+        <location line="-262"/>
         <source>フォルダ %1 のファイル %2 は、最後の読出しか保存の後にほかのプログラムで変更されています。上書きしますか？</source>
         <translation>Another program has changed %2 in the folder %1 since the last Read or Save. Replace?</translation>
     </message>
@@ -567,18 +662,18 @@
         <translation>Replace</translation>
     </message>
     <message>
-        <location line="+9"/>
-        <source>フォルダ %1 のフォントに、保存されずに終わった変更が残っています。復元しますか？</source>
-        <translation>The font in the folder %1 has changes left from a session that ended without saving. Restore them?</translation>
+        <location line="+19"/>
+        <source>フォルダ %1 のフォントに、保存されずに終わった変更が残っています（%2 に退避）。復元しますか？</source>
+        <translation>The font in the folder %1 has changes left from a session that ended without saving (kept aside at %2). Restore them?</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>復元</source>
         <translation>Restore</translation>
     </message>
     <message>
         <location line="+0"/>
-        <location line="+29"/>
+        <location line="+30"/>
         <source>破棄</source>
         <translation>Discard</translation>
     </message>
@@ -688,7 +783,7 @@
         <translation>Imported %1. Nothing is written until you save.</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+11"/>
         <source>%1 に書き出しました</source>
         <translation>Exported to %1</translation>
     </message>
@@ -709,7 +804,7 @@
 <context>
     <name>fontedit::window::GlyphPanel</name>
     <message>
-        <location filename="../src/window/glyph_panel.cpp" line="+39"/>
+        <location filename="../src/window/glyph_panel.cpp" line="+40"/>
         <location line="+1"/>
         <source>見本の文字</source>
         <translation>Sample text</translation>

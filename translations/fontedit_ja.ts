@@ -24,7 +24,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>最初の文字 (--first):</source>
         <translation type="unfinished"></translation>
     </message>
@@ -34,8 +34,13 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+63"/>
+        <location line="+73"/>
         <source>ビット 7 が上のドット (--msb-top)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>ビット 7 が左のドット (--msb-left)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -137,7 +142,17 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
+        <source>{file} の場所にシンボリックリンクがあります。たどりませんでした</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>フォルダ {file} は他人のものか、他人が書き込めます。復元ファイルは残しません</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
         <source>{file} に配列がありません</source>
         <translation type="unfinished"></translation>
     </message>
@@ -208,12 +223,22 @@
     </message>
     <message>
         <location line="+4"/>
+        <source>{file} の {line} 行目のグリフ表はフォントの {value} グリフに足りません</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>{file} の {line} 行目のグリフ {value} はビットマップの外にはみ出しています</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
         <source>{file} の {line} 行目の表のグリフの並びが決められません。次のどれかを指定してください: {value}</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location line="+6"/>
-        <source>{file} の {line} 行目の表はどう読んでも 5×8 のグリフに収まりません</source>
+        <source>{file} の {line} 行目の表はどう読んでも 5×8 のグリフに収まりません（--crop で切り取れます）</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -233,6 +258,11 @@
     </message>
     <message>
         <location line="+6"/>
+        <source>{file} のコード {code} のグリフは 5×8 のセルに収まりません（--crop で切り取れます）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
         <source>{file} は BDF フォントではありません</source>
         <translation type="unfinished"></translation>
     </message>
@@ -293,6 +323,46 @@
     </message>
     <message>
         <location line="+4"/>
+        <source>{file} の gzip データの後、{value} バイト目から gzip でないバイトが続いています</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>{file} は TrueType・OpenType フォントではありません</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>{file} を FreeType で読めません（{value}）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>{file} の {value} 個のフェースのどれかを、0 から数えた番号で --face に指定してください</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>{file} に --size の大きさのビットマップがありません（あるのは {value} ピクセル）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>{file} のアウトラインは 1 em {value} ピクセルではピクセルの格子に沿いません。--size で大きさを指定してください</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>{file} に {value} からの 96 文字のグリフがありません</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>{file} のビットマップのグリフ「{value}」は濃淡で描かれていて、ドットではありません</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
         <source>{place} の「{value}」は 1～2 桁の 16 進数ではありません</source>
         <translation type="unfinished"></translation>
     </message>
@@ -308,6 +378,21 @@
     </message>
     <message>
         <location line="+3"/>
+        <source>グリフ 95 は文字 {code} になりますが、この形式は {value} までの文字しか持てません</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>{file} の {value} フォントは途中で切れているか矛盾しています</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>{file} の LVGL フォントは 1 ピクセル {value} ビットです。読めるのは 1 ビットのフォントです</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
         <source>{file} は PNG 画像ではありません</source>
         <translation type="unfinished"></translation>
     </message>
@@ -332,7 +417,17 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+6"/>
+        <source>{file} は PSF コンソールフォントではありません</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>{file} の PSF フォントの {value} が正しくないか、ファイルの終わりを越えています</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+7"/>
         <source>貼り付けるテキストが 16 進数 5 バイト（例: 7C 12 11 12 7C）ではありません</source>
         <translation type="unfinished"></translation>
     </message>
@@ -445,7 +540,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>変更はすべて保存済みです</source>
         <translation type="unfinished"></translation>
     </message>
@@ -459,11 +554,11 @@
     </message>
     <message>
         <location line="+1"/>
-        <source>フォント (*.c *.h *.bdf *.pcf *.gz *.bin *.png);;すべてのファイル (*)</source>
+        <source>フォント (*.c *.h *.bdf *.pcf *.gz *.bin *.png *.ttf *.otf *.otb *.ttc *.psf);;すべてのファイル (*)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+12"/>
         <source>キャンセル</source>
         <translation type="unfinished"></translation>
     </message>
@@ -529,7 +624,7 @@
 <context>
     <name>fontedit::window::Form1</name>
     <message>
-        <location filename="../src/window/form1.cpp" line="+223"/>
+        <location filename="../src/window/form1.cpp" line="+227"/>
         <source>保存されていない変更があります。変更を破棄してファイルから読み出しますか？</source>
         <translation type="unfinished"></translation>
     </message>
@@ -541,13 +636,18 @@
     <message>
         <location line="+0"/>
         <location line="+30"/>
-        <location line="+40"/>
+        <location line="+52"/>
         <location line="+206"/>
         <source>キャンセル</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-207"/>
+        <location line="-239"/>
+        <source>フォルダ %1 のフォントに、保存されずに終わった変更が残っています（%2 に退避）。復元しますか？</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+32"/>
         <source>保存されていない変更があります。終了する前に保存しますか？</source>
         <translation type="unfinished"></translation>
     </message>
@@ -557,13 +657,13 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-29"/>
-        <location line="+29"/>
+        <location line="-30"/>
+        <location line="+30"/>
         <source>破棄</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-138"/>
+        <location line="-150"/>
         <source>列 %1</source>
         <translation type="unfinished"></translation>
     </message>
@@ -583,17 +683,12 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+9"/>
-        <source>フォルダ %1 のフォントに、保存されずに終わった変更が残っています。復元しますか？</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+2"/>
+        <location line="+22"/>
         <source>復元</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+50"/>
+        <location line="+51"/>
         <source>エラー: %1</source>
         <translation type="unfinished"></translation>
     </message>
@@ -688,7 +783,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+11"/>
         <source>%1 に書き出しました</source>
         <translation type="unfinished"></translation>
     </message>
@@ -709,7 +804,7 @@
 <context>
     <name>fontedit::window::GlyphPanel</name>
     <message>
-        <location filename="../src/window/glyph_panel.cpp" line="+39"/>
+        <location filename="../src/window/glyph_panel.cpp" line="+40"/>
         <location line="+1"/>
         <source>見本の文字</source>
         <translation type="unfinished"></translation>

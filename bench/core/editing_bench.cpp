@@ -45,8 +45,8 @@ void keystroke(benchmark::State& run) {
     const std::array<std::string, 2> texts = {shown + "f", shown};
     int keystrokes = 0;
     for (auto _ : run) {
-        editor.type(state::FieldId::Text1, texts[keystrokes % 2]);
-        editor.finishEditing(state::FieldId::Text1);
+        editor.type(state::FieldId::Column1, texts[keystrokes % 2]);
+        editor.finishEditing(state::FieldId::Column1);
         ++keystrokes;
     }
 }

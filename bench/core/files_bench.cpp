@@ -7,8 +7,8 @@
 #include "bench/core/runs.h"
 #include "document/font_document.h"
 #include "formats/bdf_export.h"
-#include "formats/c_source_export.h"
-#include "formats/font_bytes.h"
+#include "formats/display_looks.h"
+#include "formats/export_formats.h"
 #include "formats/font_files.h"
 #include "formats/font_import.h"
 #include "formats/header_export.h"
@@ -47,48 +47,47 @@ BENCHMARK_CAPTURE(fileStep, disk, Step::All, std::filesystem::current_path())
     ->Name("core-all-disk")
     ->Apply(asRuns);
 
-enum class Format { Header, C, Bdf, Bin, Png };
-
-// A whole font exported in memory, in each format the CLI writes.
-void exportStep(benchmark::State& run, Format format) {
+// A whole font exported in memory, in each format the CLI writes, and the sheet drawn in each
+// display look; "core-export-WORD" and "core-render-LOOK".
+void exportStep(benchmark::State& run, formats::ExportFormat format) {
     editing::Editor editor;
     drawFullFont(editor);
-    const formats::FontData data = formats::fontData(editor.state().font, editor.state().labels);
-    for (auto _ : run) {
-        std::string bytes;
-        switch (format) {
-            case Format::Header:
-                bytes = formats::headerBytes(data);
-                break;
-            case Format::C:
-                bytes = formats::cSourceBytes(data, {});
-                break;
-            case Format::Bdf:
-                bytes = formats::bdfBytes(data);
-                break;
-            case Format::Bin:
-                bytes = formats::binaryBytes(data);
-                break;
-            case Format::Png:
-                bytes = formats::sheetPng(data);
-                break;
-        }
-        benchmark::DoNotOptimize(bytes);
-    }
+    const state::FontData data =
+        state::tableTexts<state::FontData>(editor.state().font, editor.state().labels);
+    for (auto _ : run) benchmark::DoNotOptimize(formats::exportBytes(format, data, {}));
 }
 
-BENCHMARK_CAPTURE(exportStep, header, Format::Header)->Name("core-export-header")->Apply(asRuns);
-BENCHMARK_CAPTURE(exportStep, c, Format::C)->Name("core-export-c")->Apply(asRuns);
-BENCHMARK_CAPTURE(exportStep, bdf, Format::Bdf)->Name("core-export-bdf")->Apply(asRuns);
-BENCHMARK_CAPTURE(exportStep, bin, Format::Bin)->Name("core-export-bin")->Apply(asRuns);
-BENCHMARK_CAPTURE(exportStep, png, Format::Png)->Name("core-render-sheet")->Apply(asRuns);
+void renderStep(benchmark::State& run, const formats::DisplayLook& look) {
+    editing::Editor editor;
+    drawFullFont(editor);
+    const state::FontData data =
+        state::tableTexts<state::FontData>(editor.state().font, editor.state().labels);
+    for (auto _ : run) benchmark::DoNotOptimize(formats::sheetPng(data, look.defaultScale, look));
+}
+
+const bool kFormatBenchmarks = [] {
+    for (const formats::ExportFormatInfo& info : formats::exportFormats()) {
+        // The sheet is core-render-paper.
+        if (info.format == formats::ExportFormat::Png) continue;
+        benchmark::RegisterBenchmark(("core-export-" + std::string(info.word)).c_str(), exportStep,
+                                     info.format)
+            ->Apply(asRuns);
+    }
+    for (const formats::DisplayLook& look : formats::displayLooks()) {
+        benchmark::RegisterBenchmark(("core-render-" + std::string(look.name)).c_str(), renderStep,
+                                     look)
+            ->Apply(asRuns);
+    }
+    return true;
+}();
 
 // A whole font imported in memory: the editor's own "font.h" as a C table, and the same
 // glyphs as a BDF font.
 void importStep(benchmark::State& run, formats::ImportFormat format) {
     editing::Editor editor;
     drawFullFont(editor);
-    const formats::FontData data = formats::fontData(editor.state().font, editor.state().labels);
+    const state::FontData data =
+        state::tableTexts<state::FontData>(editor.state().font, editor.state().labels);
     const bool c = format == formats::ImportFormat::C;
     const std::string bytes = c ? formats::headerBytes(data) : formats::bdfBytes(data);
     for (auto _ : run) {

@@ -26,6 +26,11 @@ std::string hostileC() {
     return filled("", "a[,", "");
 }
 
+// Arrays of rows 16,000,000 wide, a value in each: C would fill out 16 MB of zeros an array.
+std::string zeroFillC() {
+    return filled("", "a[][16000000]={{1}};", "");
+}
+
 // Glyphs outside the range read and skipped, then one inside it.
 std::string hugeBdf() {
     const std::string glyph = "STARTCHAR x\nENCODING 1000\nBBX 5 8 0 -1\nBITMAP\n" +
@@ -94,6 +99,7 @@ void report(const char* name, const std::string& bytes, formats::ImportFormat fo
 
 void reportHostileImports() {
     report("c", hostileC(), formats::ImportFormat::C);
+    report("c-zero-fill", zeroFillC(), formats::ImportFormat::C);
     report("bdf", hugeBdf(), formats::ImportFormat::Bdf);
     report("pcf", hugePcf(), formats::ImportFormat::Pcf);
     std::fflush(stdout);

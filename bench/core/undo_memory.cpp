@@ -28,13 +28,13 @@ void editStep(editing::Editor& editor, int step) {
             editor.togglePixel(step % state::kGlyphColumns + 1, step % state::kGlyphRows);
             break;
         case 1:
-            editor.type(FieldId::Text2, "7");
-            editor.type(FieldId::Text2, "7" + state::hexText(step % 16));
-            editor.finishEditing(FieldId::Text2);
+            editor.type(FieldId::Column2, "7");
+            editor.type(FieldId::Column2, "7" + state::hexText(step % 16));
+            editor.finishEditing(FieldId::Column2);
             break;
         case 2:
-            editor.type(FieldId::Text10, "x" + std::to_string(step % 10));
-            editor.finishEditing(FieldId::Text10);
+            editor.type(FieldId::Label, "x" + std::to_string(step % 10));
+            editor.finishEditing(FieldId::Label);
             break;
         default:
             editor.apply(step % 8 == 3 ? editing::GridCommand::Invert

@@ -1,12 +1,17 @@
 #include "bench/table/figures.h"
 
 #include <array>
+#include <string_view>
+#include <vector>
+
+#include "formats/display_looks.h"
+#include "formats/export_formats.h"
 
 namespace fontedit::bench {
 
 namespace {
 
-const std::array<Figure, 36> kFigures = {{
+const std::array<Figure, 33> kFigures = {{
     {"startup", "Start-up, exec to window mapped", "ms", 1, TargetKind::RatioAtMost, 1.05},
     {"first-paint", "Start-up, exec to first paint", "ms", 1, TargetKind::None, 0},
     {"first-paint-instructions", "Start-up, exec to first paint, instructions (callgrind)",
@@ -56,17 +61,16 @@ const std::array<Figure, 36> kFigures = {{
     {"core-export", "Core: Export, tmpfs", "µs", 1, TargetKind::None, 0},
     {"core-all", "Core: Save + Read + Export, tmpfs", "µs", 1, TargetKind::AtMost, 1000},
     {"core-all-disk", "Core: Save + Read + Export, disk with fsync", "µs", 1, TargetKind::None, 0},
-    {"core-export-header", "Core: export as font.h, in memory", "µs", 1, TargetKind::AtMost, 1000},
-    {"core-export-c", "Core: export as C source, in memory", "µs", 1, TargetKind::AtMost, 1000},
-    {"core-export-bdf", "Core: export as BDF, in memory", "µs", 1, TargetKind::AtMost, 1000},
-    {"core-export-bin", "Core: export as raw bytes, in memory", "µs", 1, TargetKind::AtMost, 1000},
-    {"core-render-sheet", "Core: render the sheet as PNG, in memory", "µs", 1, TargetKind::None, 0},
     {"core-import-c", "Core: import a C table", "µs", 1, TargetKind::AtMost, 1000},
     {"core-import-bdf", "Core: import a BDF font", "µs", 1, TargetKind::AtMost, 1000},
     {"hostile-import-c-seconds", "Import of a hostile 16 MiB C file", "s", 2, TargetKind::AtMost,
      2},
     {"hostile-import-c-peak-mib", "Import of a hostile 16 MiB C file, peak RSS", "MiB", 1,
      TargetKind::AtMost, 256},
+    {"hostile-import-c-zero-fill-seconds", "Import of 16 MiB of C arrays 16,000,000 wide", "s", 2,
+     TargetKind::AtMost, 2},
+    {"hostile-import-c-zero-fill-peak-mib",
+     "Import of 16 MiB of C arrays 16,000,000 wide, peak RSS", "MiB", 1, TargetKind::AtMost, 256},
     {"hostile-import-bdf-seconds", "Import of a 16 MiB BDF file", "s", 2, TargetKind::AtMost, 2},
     {"hostile-import-bdf-peak-mib", "Import of a 16 MiB BDF file, peak RSS", "MiB", 1,
      TargetKind::AtMost, 256},
@@ -76,10 +80,35 @@ const std::array<Figure, 36> kFigures = {{
      "MiB", 1, TargetKind::AtMost, 256},
 }};
 
+// Where the rows of every export format and every display look go: after the file steps.
+constexpr std::string_view kFormatsAfter = "core-all-disk";
+
+std::vector<Figure> withFormatRows() {
+    std::vector<Figure> rows;
+    for (const Figure& figure : kFigures) {
+        rows.push_back(figure);
+        if (figure.key != kFormatsAfter) continue;
+        for (const formats::ExportFormatInfo& info : formats::exportFormats()) {
+            if (info.format == formats::ExportFormat::Png) continue;  // core-render-paper
+            const std::string word(info.word);
+            rows.push_back({"core-export-" + word, "Core: export as " + word + ", in memory", "µs",
+                            1, TargetKind::AtMost, 1000});
+        }
+        for (const formats::DisplayLook& look : formats::displayLooks()) {
+            const std::string name(look.name);
+            rows.push_back({"core-render-" + name,
+                            "Core: render the sheet in the " + name + " look, in memory", "µs", 1,
+                            TargetKind::AtMost, 20000});
+        }
+    }
+    return rows;
+}
+
 }  // namespace
 
 std::span<const Figure> figures() {
-    return kFigures;
+    static const std::vector<Figure> rows = withFormatRows();
+    return rows;
 }
 
 }  // namespace fontedit::bench

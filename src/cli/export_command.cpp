@@ -25,7 +25,7 @@ struct ExportOptions {
 
 void run(const ExportOptions& options) {
     const std::filesystem::path dir(options.dir);
-    const formats::FontData data = folder::loadFont(dir);
+    const state::FontData data = folder::loadFont(dir);
     if (options.format == formats::ExportFormat::Header && !options.output) {
         // The editor's own export, written as it writes it.
         folder::exportHeader(data, dir);
@@ -111,6 +111,9 @@ void addExportCommand(CLI::App& app) {
             ->option_text("LAYOUT");
     CLI::Option* msbTop =
         command->add_flag("--msb-top", c.msbTop, "column layout: bit 7 is the top dot, not bit 0");
+    CLI::Option* msbLeft = command->add_flag(
+        "--msb-left", c.msbLeft,
+        "rows layout: bit 7 is the left dot, not bit 4, as LED-matrix drivers take them");
     CLI::Option* first =
         addCountOption(*command, "--first", options->first, formats::kLastFirstEncoding,
                        "the character glyph 0 stands for (default 32)")
@@ -129,13 +132,14 @@ void addExportCommand(CLI::App& app) {
         {name, formats::kTakesName},     {progmem, formats::kTakesProgmem},
         {layout, formats::kTakesLayout}, {msbTop, formats::kTakesMsbTop},
         {first, formats::kTakesFirst},   {scale, formats::kTakesScale},
-        {codes, formats::kTakesCodes}};
+        {codes, formats::kTakesCodes},   {msbLeft, formats::kTakesMsbLeft}};
     for (const auto& [option, setting] : settings) {
         option->description(formatsTaking(setting) + ": " + option->get_description());
     }
     command->add_option("DIR", options->dir, "the font's directory (default .)")->type_name("");
-    command->callback([options, settings, msbTop] {
-        const std::uint32_t takes = formats::exportFormatInfo(options->format).takes;
+    command->callback([options, settings, msbTop, msbLeft] {
+        const formats::ExportFormatInfo& info = formats::exportFormatInfo(options->format);
+        const std::uint32_t takes = info.takes;
         for (const auto& [option, setting] : settings) {
             if (option->count() > 0 && (takes & setting) == 0) {
                 throw CLI::ValidationError(option->get_name(),
@@ -143,8 +147,16 @@ void addExportCommand(CLI::App& app) {
             }
         }
         formats::ExportSettings& chosen = options->settings;
-        if (msbTop->count() > 0 && chosen.c.layout == formats::CSourceOptions::Layout::Rows) {
+        if (msbTop->count() > 0 && chosen.c.layout == state::GlyphLayout::Rows) {
             throw CLI::ValidationError("--msb-top", "applies only to the column layout");
+        }
+        if (msbLeft->count() > 0 && chosen.c.layout != state::GlyphLayout::Rows) {
+            throw CLI::ValidationError("--msb-left", "applies only to the rows layout");
+        }
+        if (options->first && *options->first > static_cast<std::size_t>(info.lastFirst)) {
+            throw CLI::ValidationError("--first", "--format " + std::string(info.word) +
+                                                      " holds glyph 95 only up to --first " +
+                                                      std::to_string(info.lastFirst));
         }
         if (options->first) chosen.first = static_cast<int>(*options->first);
         if (options->scale) chosen.scale = static_cast<int>(*options->scale);

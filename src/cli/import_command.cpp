@@ -20,6 +20,8 @@ struct ImportOptions {
     std::optional<std::size_t> first;
     std::optional<std::size_t> baseline;
     std::optional<std::size_t> stride;
+    std::optional<std::size_t> size;
+    std::optional<std::size_t> face;
     bool msbTop = false;
     bool msbLeft = false;
     bool force = false;
@@ -57,6 +59,8 @@ void run(ImportOptions options) {
     if (options.first) options.import.first = static_cast<int>(*options.first);
     if (options.baseline) options.import.baseline = static_cast<int>(*options.baseline);
     options.import.stride = options.stride;
+    if (options.size) options.import.size = static_cast<int>(*options.size);
+    if (options.face) options.import.face = static_cast<int>(*options.face);
     formats::ImportedFont font;
     inFile(options.source, [&] {
         if (formats::isGzip(bytes)) bytes = formats::gunzip(bytes);
@@ -83,13 +87,13 @@ void run(ImportOptions options) {
 
 // --msb-top and --msb-left name the layout as well as the bit order.
 void settleLayout(ImportOptions& options) {
-    using Layout = formats::TableShape::Layout;
+    using state::GlyphLayout;
     if (options.msbTop && options.msbLeft) {
         throw CLI::ValidationError("--msb-top", "and --msb-left exclude each other");
     }
-    const std::optional<Layout> implied = options.msbTop    ? std::optional(Layout::Columns)
-                                          : options.msbLeft ? std::optional(Layout::Rows)
-                                                            : std::nullopt;
+    const std::optional<GlyphLayout> implied = options.msbTop ? std::optional(GlyphLayout::Columns)
+                                               : options.msbLeft ? std::optional(GlyphLayout::Rows)
+                                                                 : std::nullopt;
     if (implied && options.import.layout && *options.import.layout != *implied) {
         throw CLI::ValidationError(
             options.msbTop ? "--msb-top" : "--msb-left",
@@ -97,7 +101,7 @@ void settleLayout(ImportOptions& options) {
     }
     if (implied) options.import.layout = implied;
     options.import.msbFirst = options.msbTop || options.msbLeft;
-    const std::size_t least = options.import.layout == Layout::Rows ? 8 : 5;
+    const std::size_t least = options.import.layout == GlyphLayout::Rows ? 8 : 5;
     if (options.stride && *options.stride < least) {
         throw CLI::ValidationError(
             "--stride", "must be at least " + std::to_string(least) + " bytes for this layout");
@@ -110,16 +114,22 @@ void addImportCommand(CLI::App& app) {
     auto options = std::make_shared<ImportOptions>();
     CLI::App* command = app.add_subcommand(
         "import",
-        "Take a font from a C table, a BDF or PCF font, a binary table or a PNG sheet in FILE, "
+        "Take a font from a C table, a BDF, PCF, PSF, TrueType or OpenType font, a binary table, "
+        "a PNG sheet or a u8g2, u8x8, LVGL or GFX font in FILE, "
         "unpacking it first when gzip packed it, and write it as the font files of DIR, creating "
         "DIR when missing.");
     command
         ->add_option("--format", options->format,
-                     "c, bdf, pcf, bin or png (a sheet as render draws it, at any scale, or drawn "
-                     "on its grid in two colours); by default png for a PNG image, bdf when FILE "
-                     "starts with STARTFONT, pcf with PCF's mark, bin for the 480 bytes export "
-                     "writes, else c. e.g. --format pcf")
-        ->transform(oneOf({"c", "bdf", "pcf", "bin", "png"}))
+                     "c, bdf, pcf, bin, png (a sheet as render draws it, at any scale, or drawn "
+                     "on its grid in two colours), psf (a Linux console font), ttf (TrueType, "
+                     "OpenType, .otb, .ttc), u8g2, u8x8, lvgl or gfxfont (a display library's font "
+                     "source, as its converter or export writes it); by default png for a PNG "
+                     "image, bdf when FILE starts with STARTFONT, pcf with PCF's mark, bin for the "
+                     "480 bytes export writes, psf with PSF1's or PSF2's mark, ttf with a TrueType "
+                     "or OpenType tag, u8g2, u8x8, lvgl or gfxfont for a source declaring such a "
+                     "font, else c. e.g. --format pcf")
+        ->transform(oneOf(
+            {"c", "bdf", "pcf", "bin", "png", "ttf", "u8g2", "u8x8", "lvgl", "gfxfont", "psf"}))
         ->option_text("FORMAT");
     command
         ->add_option("--array", options->import.array,
@@ -137,7 +147,7 @@ void addImportCommand(CLI::App& app) {
                       "c, bin: columns whose top dot is bit 7. e.g. --msb-top");
     command->add_flag("--msb-left", options->msbLeft,
                       "c, bin: rows whose left dot is bit 7, not bit 4. e.g. --msb-left");
-    addCountOption(*command, "--stride", options->stride, 4096,
+    addCountOption(*command, "--stride", options->stride, formats::kLongestStride,
                    "c, bin: bytes per glyph, when glyphs carry padding such as a blank "
                    "spacer column. e.g. --stride 6",
                    1)
@@ -146,23 +156,46 @@ void addImportCommand(CLI::App& app) {
                    std::numeric_limits<std::size_t>::max(),
                    "c, bin: the index of the first value taken, past a header. e.g. --offset 6")
         ->type_name("N");
-    addCountOption(*command, "--first", options->first, 0x10FFFF,
-                   "the character code of glyph 0, for the labels; bdf, pcf: the encoding taken "
-                   "as glyph 0 (default the first of exactly 96, else 32). e.g. --first 0x20")
+    addCountOption(
+        *command, "--first", options->first, 0x10FFFF,
+        "the character code of glyph 0, for the labels; bdf, pcf, psf: the encoding taken "
+        "as glyph 0 (default the first of exactly 96, else 32), so for u8g2, u8x8 and "
+        "lvgl; ttf: the character "
+        "taken as glyph 0 (default U+0020). e.g. --first 0x20")
         ->type_name("CODE");
     addCountOption(*command, "--baseline", options->baseline, state::kGlyphRows - 1,
-                   "bdf, pcf: the lowest cell row above the font's baseline; rows below it "
+                   "bdf, pcf, ttf, u8g2, u8x8, lvgl: the lowest cell row above the font's "
+                   "baseline; rows below it "
                    "hold the descent (default 6, or where a font of 8 rows or fewer fits). "
                    "e.g. --baseline 5")
         ->type_name("ROW");
     command->add_flag("--crop", options->import.crop,
-                      "bdf, pcf: cut glyphs larger than 5 x 8 to the cell instead of refusing "
-                      "them, and say how many lost dots. e.g. --crop");
+                      "cut glyphs with dots outside 5 x 8, or in a table's padding, to the cell "
+                      "instead of refusing them, and say how many lost dots. e.g. --crop");
+    addCountOption(*command, "--size", options->size, 4096,
+                   "ttf: the bitmap strike of this height or pixels per em, or the pixel size "
+                   "to draw outlines at; by default the tallest strike that fits the cell, else "
+                   "the smallest, else the size that puts every outline point on a pixel "
+                   "corner. e.g. --size 8",
+                   1)
+        ->type_name("PX");
+    addCountOption(*command, "--face", options->face, 0xFFFF,
+                   "ttf: the face of a collection (.ttc) to take, counted from 0. e.g. --face 1")
+        ->type_name("N");
+    command
+        ->add_option("--charset", options->import.charset,
+                     "ttf: how codes from --first name characters: unicode (the default) or "
+                     "jisx0201, whose 0xA1-0xDF are the half-width katakana, for a Japanese "
+                     "character LCD. e.g. --charset jisx0201 --first 0xA0")
+        ->transform(oneOf({"unicode", "jisx0201"}))
+        ->option_text("CHARSET");
     command->add_flag("-f,--force", options->force,
                       "replace existing font files in DIR. e.g. --force");
     command
-        ->add_option("FILE", options->source,
-                     "the C source, BDF or PCF font, binary table or PNG sheet, gzip packed or not")
+        ->add_option(
+            "FILE", options->source,
+            "the C source, BDF, PCF, PSF, TrueType or OpenType font, binary table or PNG sheet, "
+            "gzip packed or not")
         ->required()
         ->type_name("");
     command->add_option("DIR", options->dir, "the font's directory (default .)")->type_name("");

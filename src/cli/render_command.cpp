@@ -1,3 +1,4 @@
+#include <iostream>
 #include <memory>
 
 #include "cli/commands.h"
@@ -11,24 +12,43 @@
 namespace fontedit::cli {
 namespace {
 
+std::string lookNames() {
+    std::string names;
+    for (const formats::DisplayLook& look : formats::displayLooks()) {
+        names += (names.empty() ? "" : ", ") + std::string(look.name);
+    }
+    return names;
+}
+
 // PNG allows wider images, but one this wide is already hundreds of megabytes in memory.
 constexpr std::size_t kWidestImage = 1 << 20;
 
 struct RenderOptions {
     std::optional<std::string> text;  // the whole font as a sheet when not given
     std::optional<std::size_t> scale;
+    formats::DisplayLook look = formats::paperLook();
+    std::optional<formats::PanelSize> panel;
     std::string output;
     std::string dir = ".";
 };
 
 void run(const RenderOptions& options) {
     const std::filesystem::path dir(options.dir);
-    const formats::FontData data = folder::loadFont(dir);
-    const int scale = static_cast<int>(options.scale.value_or(formats::kDefaultScale));
+    const state::FontData data = folder::loadFont(dir);
+    const int scale = static_cast<int>(options.scale.value_or(options.look.defaultScale));
     std::string png;
     inFile((dir / formats::kFontFileName).string(), [&] {
-        png = options.text ? formats::textPng(data, *options.text, scale)
-                           : formats::sheetPng(data, scale);
+        if (options.panel) {
+            const formats::PanelPicture picture = formats::panelPng(
+                data, options.text.value_or(""), *options.panel, scale, options.look);
+            png = picture.png;
+            for (const std::string& note : panelNotes(picture.text, *options.panel)) {
+                std::cerr << "fontedit-cli: " << note << '\n';
+            }
+        } else {
+            png = options.text ? formats::textPng(data, *options.text, scale, options.look)
+                               : formats::sheetPng(data, scale, options.look);
+        }
     });
     writeOutput(options.output, png);
 }
@@ -54,6 +74,37 @@ void addRenderCommand(CLI::App& app) {
     addCountOption(*command, "--scale", options->scale, formats::kLargestScale,
                    "pixels per dot on each side (default 4)", 1)
         ->type_name("N");
+    std::string looks;
+    for (const formats::DisplayLook& look : formats::displayLooks()) {
+        looks +=
+            (looks.empty() ? "" : "; ") + std::string(look.name) + ": " + std::string(look.summary);
+    }
+    command
+        ->add_option_function<std::string>(
+            "--look",
+            [options](const std::string& name) { options->look = *formats::lookNamed(name); },
+            looks + " (default paper)")
+        ->check(CLI::Validator(
+            [](const std::string& name) {
+                return formats::lookNamed(name) ? std::string()
+                                                : "'" + name + "' is no look: " + lookNames();
+            },
+            ""))
+        ->type_name("NAME");
+    command
+        ->add_option_function<std::string>(
+            "--layout",
+            [options](const std::string& name) { options->panel = formats::panelSizeNamed(name); },
+            "COLUMNSxROWS: lay the text out on a character LCD of that many 5 x 8 cells, such "
+            "as 16x2 or 20x4, each line of the text on a row of its own")
+        ->check(CLI::Validator(
+            [](const std::string& name) {
+                return formats::panelSizeNamed(name)
+                           ? std::string()
+                           : "'" + name + "' is not COLUMNSxROWS of at most 40x4";
+            },
+            ""))
+        ->type_name("SIZE");
     command->add_option("-o,--output", options->output, "the PNG file, - for standard output")
         ->type_name("FILE")
         ->required();

@@ -16,7 +16,7 @@ namespace {
 constexpr int kSheetGlyphs = 10;
 constexpr int kSheetCell = 7;
 
-void printGlyph(const formats::FontData& data, int code) {
+void printGlyph(const state::FontData& data, int code) {
     const GlyphColumns& columns = data.cells[code];
     std::cout << code << " \"" << data.labels[code] << "\" ";
     for (std::size_t column = 0; column < columns.size(); ++column) {
@@ -31,7 +31,7 @@ std::string withoutTrailingBlanks(std::string text) {
     return text;
 }
 
-void printSheet(const formats::FontData& data) {
+void printSheet(const state::FontData& data) {
     for (int first = 0; first < state::kSavedCodes; first += kSheetGlyphs) {
         const int last = std::min(first + kSheetGlyphs, state::kSavedCodes);
         std::string header;
@@ -69,7 +69,7 @@ ShowOptions showOptions(const std::vector<std::string>& operands) {
 }
 
 void run(const ShowOptions& options) {
-    const formats::FontData data = folder::loadFont(options.dir);
+    const state::FontData data = folder::loadFont(options.dir);
     if (options.codes.empty()) {
         printSheet(data);
         return;

@@ -2,14 +2,15 @@
 
 #include "folder/font_folder.h"
 #include "formats/header_export.h"
+#include "state/failure.h"
 #include "storage/atomic_file.h"
 #include "storage/read_file.h"
 
 namespace fontedit::document {
 namespace {
 
-formats::FontData fontOf(const editing::Editor& editor) {
-    return formats::fontData(editor.state().font, editor.state().labels);
+state::FontData fontOf(const editing::Editor& editor) {
+    return state::tableTexts<state::FontData>(editor.state().font, editor.state().labels);
 }
 
 }  // namespace
@@ -61,7 +62,7 @@ std::vector<formats::ImportNote> FontDocument::importFile(const std::filesystem:
     }
     editor_.restore(
         [&font](state::FontTable& table, state::LabelTable& labels) {
-            formats::storeFontData(font.data, table, labels);
+            state::storeTableTexts(font.data, table, labels);
         },
         editor_.state().codeField().text());
     return std::move(font.notes);
@@ -95,9 +96,9 @@ std::vector<std::string> FontDocument::changedOnDisk(Write write) const {
     return changed;
 }
 
-void FontDocument::store(const formats::FontData& data) {
+void FontDocument::store(const state::FontData& data) {
     editor_.read([&data](state::FontTable& font, state::LabelTable& labels) {
-        formats::storeFontData(data, font, labels);
+        state::storeTableTexts(data, font, labels);
     });
 }
 

@@ -56,7 +56,7 @@ private:
         std::string bytes;
     };
 
-    void store(const formats::FontData& data);
+    void store(const state::FontData& data);
     void remember(const std::string& name, std::string bytes);
 
     editing::Editor& editor_;

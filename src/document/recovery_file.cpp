@@ -1,18 +1,22 @@
 #include "document/recovery_file.h"
 
+#include <fcntl.h>
 #include <pwd.h>
-#include <sys/stat.h>
+#include <sys/file.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cctype>
 #include <cerrno>
 #include <cstdint>
 #include <cstdlib>
 #include <string>
+#include <utility>
 
 #include "formats/recovery_file.h"
 #include "state/failure.h"
 #include "storage/atomic_file.h"
+#include "storage/private_folder.h"
 #include "storage/read_file.h"
 
 namespace fontedit::document {
@@ -20,7 +24,7 @@ namespace {
 
 // The whole content of a font is a few kilobytes; texts typed into it stay far below this.
 constexpr std::size_t kRecoveryLimit = 16 << 20;
-// File names stay well below the 255 bytes a file system allows.
+// File names, with a window's tag and ".recovery", stay below the 255 bytes a file system allows.
 constexpr std::size_t kLongestName = 200;
 
 std::filesystem::path homeFolder() {
@@ -59,18 +63,40 @@ std::string nameFor(const std::filesystem::path& fontDir) {
     if (name.size() > kLongestName) {
         name = hexOf(hash, 16) + '-' + name.substr(name.size() - (kLongestName - 17));
     }
-    return name + ".recovery";
+    return name;
 }
 
-// Creates the folder and those above it that are missing, private to the user.
-void makeFolder(const std::filesystem::path& folder) {
-    std::filesystem::path made;
-    for (const std::filesystem::path& part : folder) {
-        made /= part;
-        if (mkdir(made.c_str(), 0700) != 0 && errno != EEXIST) {
-            throw state::Failure(state::Cause::FileAccess, {.file = made.string(), .error = errno});
-        }
-    }
+constexpr std::string_view kRecoveryEnd = ".recovery";
+constexpr std::string_view kLockEnd = ".lock";
+// Tags a window tries before it gives up: more windows on one folder than anyone opens.
+constexpr int kMostTags = 1000;
+
+std::filesystem::path lockOf(std::filesystem::path recovery) {
+    return recovery.replace_extension(kLockEnd);
+}
+
+// "<pid>-<n>": digits, one "-", digits.
+bool isTag(std::string_view tag) {
+    const std::size_t dash = tag.find('-');
+    if (dash == 0 || dash == tag.npos || dash + 1 == tag.size()) return false;
+    return std::ranges::all_of(
+               tag,
+               [](char c) { return c == '-' || std::isdigit(static_cast<unsigned char>(c)); }) &&
+           tag.find('-', dash + 1) == tag.npos;
+}
+
+// Whether `name` is a recovery file of the folder named `stem`: "<stem>.<tag>.recovery", or
+// "<stem>.recovery" as earlier versions named the one file of a folder.
+bool isRecoveryOf(std::string_view name, std::string_view stem) {
+    if (!name.starts_with(stem) || !name.ends_with(kRecoveryEnd)) return false;
+    const std::string_view middle =
+        name.substr(stem.size(), name.size() - stem.size() - kRecoveryEnd.size());
+    return middle.empty() || (middle.starts_with('.') && isTag(middle.substr(1)));
+}
+
+state::Failure withFile(state::Failure failure, const std::filesystem::path& path) {
+    if (failure.facts().file.empty()) failure.facts().file = path.string();
+    return failure;
 }
 
 }  // namespace
@@ -83,28 +109,77 @@ std::filesystem::path recoveryFolder() {
     return base / "fontedit";
 }
 
-RecoveryFile::RecoveryFile(const std::filesystem::path& fontDir)
-    : path_(recoveryFolder() / nameFor(fontDir)) {}
+RecoveryLock::RecoveryLock(RecoveryLock&& other) noexcept : fd_(std::exchange(other.fd_, -1)) {}
+
+RecoveryLock& RecoveryLock::operator=(RecoveryLock&& other) noexcept {
+    if (this != &other) {
+        if (fd_ >= 0) close(fd_);
+        fd_ = std::exchange(other.fd_, -1);
+    }
+    return *this;
+}
+
+RecoveryLock::~RecoveryLock() {
+    if (fd_ >= 0) close(fd_);
+}
+
+RecoveryLock RecoveryLock::take(const std::filesystem::path& path, bool fresh) {
+    const int flags = O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC | (fresh ? O_EXCL : 0);
+    const int fd = open(path.c_str(), flags, 0600);
+    if (fd < 0) return RecoveryLock();
+    if (flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        close(fd);
+        return RecoveryLock();
+    }
+    return RecoveryLock(fd);
+}
+
+RecoveryFile::RecoveryFile(const std::filesystem::path& fontDir) : fontDir_(fontDir) {}
+
+RecoveryFile::~RecoveryFile() {
+    if (lock_.held() && !exists()) unlink(lockOf(path_).c_str());
+}
 
 bool RecoveryFile::exists() const {
     std::error_code error;
-    return std::filesystem::is_regular_file(path_, error);
+    return !path_.empty() && std::filesystem::is_regular_file(path_, error);
 }
 
-void RecoveryFile::write(const editing::Editor& editor) const {
+void RecoveryFile::write(const editing::Editor& editor) {
+    if (!lock_.held()) {
+        const std::filesystem::path folder = recoveryFolder();
+        storage::makePrivateFolder(folder);
+        const std::string stem = nameFor(fontDir_) + '.' + std::to_string(getpid()) + '-';
+        for (int n = 0; n < kMostTags && !lock_.held(); ++n) {
+            const std::filesystem::path path =
+                folder / (stem + std::to_string(n) + std::string(kRecoveryEnd));
+            std::error_code error;
+            if (std::filesystem::exists(std::filesystem::symlink_status(path, error))) continue;
+            lock_ = RecoveryLock::take(lockOf(path), true);
+            if (lock_.held()) path_ = path;
+        }
+        if (!lock_.held()) {
+            throw state::Failure(state::Cause::FileAccess,
+                                 {.file = (folder / stem).string(), .error = errno});
+        }
+    }
     const state::EditorState& state = editor.state();
-    makeFolder(path_.parent_path());
-    storage::writeFileAtomically(path_, formats::recoveryBytes(formats::editorContent(
-                                            state.font, state.labels, state.codeField().text())));
+    storage::writeFileAtomically(path_,
+                                 formats::recoveryBytes(formats::editorContent(
+                                     state.font, state.labels, state.codeField().text())),
+                                 storage::NonRegular::Refuse, storage::Links::Refuse);
 }
 
-void RecoveryFile::restore(editing::Editor& editor) const {
+void RecoveryFile::remove() const {
+    if (!path_.empty()) unlink(path_.c_str());
+}
+
+void LeftRecovery::restore(editing::Editor& editor) const {
     formats::EditorContent content;
     try {
         content = formats::parseRecovery(storage::readWholeFile(path_, kRecoveryLimit));
-    } catch (state::Failure& failure) {
-        if (failure.facts().file.empty()) failure.facts().file = path_.string();
-        throw;
+    } catch (const state::Failure& failure) {
+        throw withFile(failure, path_);
     }
     editor.restore(
         [&content](state::FontTable& font, state::LabelTable& labels) {
@@ -113,9 +188,30 @@ void RecoveryFile::restore(editing::Editor& editor) const {
         content.code);
 }
 
-void RecoveryFile::remove() const {
+void LeftRecovery::remove() const {
+    unlink(path_.c_str());
+    unlink(lockOf(path_).c_str());
+}
+
+std::vector<LeftRecovery> leftRecoveries(const std::filesystem::path& fontDir) {
+    const std::filesystem::path folder = recoveryFolder();
+    storage::makePrivateFolder(folder);
+    std::string stem = nameFor(fontDir);
+    std::vector<LeftRecovery> left;
     std::error_code error;
-    std::filesystem::remove(path_, error);
+    for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
+        const std::filesystem::path& path = entry.path();
+        if (!isRecoveryOf(path.filename().native(), stem)) continue;
+        std::error_code statusError;
+        if (!entry.is_regular_file(statusError) || entry.is_symlink(statusError)) continue;
+        RecoveryLock lock = RecoveryLock::take(lockOf(path), false);
+        if (!lock.held()) continue;
+        const auto saved = std::filesystem::last_write_time(path, statusError);
+        if (statusError) continue;
+        left.emplace_back(path, saved, std::move(lock));
+    }
+    std::ranges::stable_sort(left, std::ranges::greater{}, &LeftRecovery::saved);
+    return left;
 }
 
 }  // namespace fontedit::document

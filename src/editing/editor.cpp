@@ -100,7 +100,7 @@ void Editor::type(state::FieldId id, std::string text) {
 
 void Editor::finishEditing(state::FieldId id) {
     closeStep();
-    if (id == state::FieldId::Text9 && state_.codeField().text() != shownCode_ && validCode()) {
+    if (id == state::FieldId::Code && state_.codeField().text() != shownCode_ && validCode()) {
         showGlyph();
     }
 }
@@ -129,7 +129,7 @@ void Editor::apply(GridCommand command) {
 }
 
 void Editor::paste(std::string_view text) {
-    const std::optional<GlyphBytes> glyph = parseGlyphText(text);
+    const std::optional<state::GlyphBytes> glyph = parseGlyphText(text);
     if (!glyph) throw state::Failure(state::Cause::NotAGlyph, {.value = std::string(text)});
     Step step(*this);
     writeGlyph(state_, *glyph);

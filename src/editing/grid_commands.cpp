@@ -62,24 +62,24 @@ std::uint8_t columnRows(std::string_view text) {
 
 }  // namespace
 
-GlyphBytes shownGlyph(const state::EditorState& state) {
-    GlyphBytes glyph{};
+state::GlyphBytes shownGlyph(const state::EditorState& state) {
+    state::GlyphBytes glyph{};
     for (int column = 1; column <= state::kGlyphColumns; ++column) {
         glyph[column - 1] = columnRows(state.columnField(column).text());
     }
     return glyph;
 }
 
-GlyphBytes storedGlyph(const state::FontTable& font, int code) {
-    GlyphBytes glyph{};
+state::GlyphBytes storedGlyph(const state::FontTable& font, int code) {
+    state::GlyphBytes glyph{};
     for (int column = 1; column <= state::kGlyphColumns; ++column) {
         glyph[column - 1] = columnRows(font.cell(code, column));
     }
     return glyph;
 }
 
-GlyphBytes transformed(const GlyphBytes& glyph, GridCommand command) {
-    GlyphBytes result{};
+state::GlyphBytes transformed(const state::GlyphBytes& glyph, GridCommand command) {
+    state::GlyphBytes result{};
     switch (command) {
         case GridCommand::Clear:
             break;
@@ -109,7 +109,7 @@ GlyphBytes transformed(const GlyphBytes& glyph, GridCommand command) {
     return result;
 }
 
-std::string glyphText(const GlyphBytes& glyph) {
+std::string glyphText(const state::GlyphBytes& glyph) {
     std::string text;
     for (std::uint8_t column : glyph) {
         char digits[3];
@@ -120,11 +120,11 @@ std::string glyphText(const GlyphBytes& glyph) {
     return text;
 }
 
-std::optional<GlyphBytes> parseGlyphText(std::string_view text) {
+std::optional<state::GlyphBytes> parseGlyphText(std::string_view text) {
     std::optional<std::string_view> list = glyphList(text);
     if (!list) return std::nullopt;
     std::string_view rest = *list;
-    GlyphBytes glyph{};
+    state::GlyphBytes glyph{};
     std::size_t count = 0;
     for (;;) {
         rest = trimmed(rest);
@@ -141,7 +141,7 @@ std::optional<GlyphBytes> parseGlyphText(std::string_view text) {
     return glyph;
 }
 
-void writeGlyph(state::EditorState& state, const GlyphBytes& glyph) {
+void writeGlyph(state::EditorState& state, const state::GlyphBytes& glyph) {
     for (int column = 1; column <= state::kGlyphColumns; ++column) {
         state.columnField(column).setText(state::hexText(glyph[column - 1]));
     }

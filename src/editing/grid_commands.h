@@ -9,10 +9,9 @@
 #include <string_view>
 
 #include "state/editor_state.h"
+#include "state/glyph_bytes.h"
 
 namespace fontedit::editing {
-
-using GlyphBytes = std::array<std::uint8_t, state::kGlyphColumns>;
 
 enum class GridCommand {
     Clear,
@@ -25,17 +24,17 @@ enum class GridCommand {
 };
 
 // The eight rows of each column field's value.
-GlyphBytes shownGlyph(const state::EditorState& state);
+state::GlyphBytes shownGlyph(const state::EditorState& state);
 // The glyph stored under `code` as its pixels show it once it is shown.
-GlyphBytes storedGlyph(const state::FontTable& font, int code);
+state::GlyphBytes storedGlyph(const state::FontTable& font, int code);
 // Dots shifted off the grid are lost.
-GlyphBytes transformed(const GlyphBytes& glyph, GridCommand command);
+state::GlyphBytes transformed(const state::GlyphBytes& glyph, GridCommand command);
 // Two hex digits a byte, separated by blanks: "7C 12 11 12 7C".
-std::string glyphText(const GlyphBytes& glyph);
+std::string glyphText(const state::GlyphBytes& glyph);
 // Five hex bytes separated by blanks or commas, each with or without "0x"; braces around
 // them, a trailing comma and a "//" comment are allowed, so a row of a C table reads.
-std::optional<GlyphBytes> parseGlyphText(std::string_view text);
+std::optional<state::GlyphBytes> parseGlyphText(std::string_view text);
 // Writes the bytes into the column fields, whose change actions recolour and store them.
-void writeGlyph(state::EditorState& state, const GlyphBytes& glyph);
+void writeGlyph(state::EditorState& state, const state::GlyphBytes& glyph);
 
 }  // namespace fontedit::editing

@@ -2,10 +2,7 @@
 
 // The saved part of the tables (codes 0-95, columns 1-5 and labels) as last read or saved, so
 // the editor can tell whether the user has work that is not in the files.
-#include <array>
-#include <string>
-
-#include "state/tables.h"
+#include "state/font_data.h"
 
 namespace fontedit::editing {
 
@@ -16,8 +13,7 @@ public:
 
 private:
     // Empty at start, as the tables are.
-    std::array<std::array<std::string, state::kGlyphColumns>, state::kSavedCodes> cells_;
-    std::array<std::string, state::kSavedCodes> labels_;
+    state::FontData data_;
 };
 
 }  // namespace fontedit::editing

@@ -16,7 +16,12 @@ using state::Failure;
 
 // A font file is a few kilobytes; only the first 96 lines are ever read, so a huge file
 // need not be held whole, only as far as those lines reach.
-constexpr std::size_t kFontFileLimit = 1 << 20;
+constexpr std::size_t kFontFileLimit = formats::kMostFontFileBytes;
+
+// What Read would refuse is not written.
+void refuseLarger(std::string_view bytes, const std::filesystem::path& path) {
+    if (bytes.size() > kFontFileLimit) throw Failure(Cause::FileTooLarge, {.file = path.string()});
+}
 
 // The parser names the file alone; the caller knows the folder it lies in.
 void nameFolder(Failure& failure, const std::filesystem::path& dir) {
@@ -36,7 +41,7 @@ storage::FileStart readFontFile(const std::filesystem::path& path) {
 
 }  // namespace
 
-formats::FontData loadFont(const std::filesystem::path& dir) {
+state::FontData loadFont(const std::filesystem::path& dir) {
     return loadFontFiles(dir).data;
 }
 
@@ -44,7 +49,7 @@ LoadedFont loadFontFiles(const std::filesystem::path& dir) {
     storage::FileStart font = readFontFile(dir / formats::kFontFileName);
     storage::FileStart labels = readFontFile(dir / formats::kLabelFileName);
     try {
-        formats::FontData data = formats::parseFontFiles(font.bytes, labels.bytes);
+        state::FontData data = formats::parseFontFiles(font.bytes, labels.bytes);
         return {std::move(data), {std::move(font.bytes), std::move(labels.bytes)}};
     } catch (Failure& failure) {
         // A cut file that runs out of fields is too large, not too short.
@@ -58,7 +63,7 @@ LoadedFont loadFontFiles(const std::filesystem::path& dir) {
     }
 }
 
-void saveFont(const formats::FontData& data, const std::filesystem::path& dir) {
+void saveFont(const state::FontData& data, const std::filesystem::path& dir) {
     saveFont(formats::fontFiles(data), dir);
 }
 
@@ -66,14 +71,16 @@ void saveFont(const formats::FontFiles& bytes, const std::filesystem::path& dir)
     const std::array<storage::FileContent, 2> files{
         storage::FileContent{dir / formats::kFontFileName, bytes.font},
         storage::FileContent{dir / formats::kLabelFileName, bytes.labels}};
+    for (const storage::FileContent& file : files) refuseLarger(file.bytes, file.path);
     storage::writeFilesAtomically(files);
 }
 
-void exportHeader(const formats::FontData& data, const std::filesystem::path& dir) {
+void exportHeader(const state::FontData& data, const std::filesystem::path& dir) {
     exportHeader(formats::headerBytes(data), dir);
 }
 
 void exportHeader(std::string_view headerBytes, const std::filesystem::path& dir) {
+    refuseLarger(headerBytes, dir / formats::kHeaderFileName);
     storage::writeFileAtomically(dir / formats::kHeaderFileName, headerBytes);
 }
 

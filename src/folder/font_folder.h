@@ -6,27 +6,27 @@
 
 #include <string_view>
 
-#include "formats/font_data.h"
 #include "formats/font_files.h"
+#include "state/font_data.h"
 
 namespace fontedit::folder {
 
 // The font and the bytes it was read from; a file cut at the cap is held only that far.
 struct LoadedFont {
-    formats::FontData data;
+    state::FontData data;
     formats::FontFiles bytes;
 };
 
 // Reads and checks both files; a failure names the file with its folder.
-formats::FontData loadFont(const std::filesystem::path& dir);
+state::FontData loadFont(const std::filesystem::path& dir);
 LoadedFont loadFontFiles(const std::filesystem::path& dir);
 
 // Encodes both files before writing either, then writes them atomically.
-void saveFont(const formats::FontData& data, const std::filesystem::path& dir);
+void saveFont(const state::FontData& data, const std::filesystem::path& dir);
 void saveFont(const formats::FontFiles& bytes, const std::filesystem::path& dir);
 
 // "Cヘッダ生成": writes the header atomically.
-void exportHeader(const formats::FontData& data, const std::filesystem::path& dir);
+void exportHeader(const state::FontData& data, const std::filesystem::path& dir);
 void exportHeader(std::string_view headerBytes, const std::filesystem::path& dir);
 
 // What a font file at `path` holds now, as far as loadFontFiles reads it.

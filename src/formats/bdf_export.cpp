@@ -29,7 +29,7 @@ bool isGlyphName(std::string_view label) {
 
 // A label that is a valid name and not taken by an earlier glyph names its glyph; the others
 // are "char" and the encoding.
-std::array<std::string, state::kSavedCodes> glyphNames(const FontData& data, int first) {
+std::array<std::string, state::kSavedCodes> glyphNames(const state::FontData& data, int first) {
     std::array<std::string, state::kSavedCodes> names;
     std::set<std::string_view> taken;
     for (int code = 0; code < state::kSavedCodes; ++code) {
@@ -44,7 +44,7 @@ std::array<std::string, state::kSavedCodes> glyphNames(const FontData& data, int
 }
 
 // The dots above the baseline of the glyph at 'x', as bdftopcf would compute it.
-int xHeight(const std::array<GlyphBytes, state::kSavedCodes>& glyphs, int first) {
+int xHeight(const std::array<state::GlyphBytes, state::kSavedCodes>& glyphs, int first) {
     const int code = 'x' - first;
     if (code < 0 || code >= state::kSavedCodes) return 0;
     for (int row = 0; row < kAscent; ++row) {
@@ -56,7 +56,7 @@ int xHeight(const std::array<GlyphBytes, state::kSavedCodes>& glyphs, int first)
 }
 
 void appendGlyph(std::string& bdf, const std::string& name, int encoding,
-                 const GlyphBytes& columns) {
+                 const state::GlyphBytes& columns) {
     bdf += "STARTCHAR " + name + "\nENCODING " + std::to_string(encoding) +
            "\nSWIDTH 600 0\nDWIDTH 5 0\nBBX 5 8 0 -1\nBITMAP\n";
     for (int row = 0; row < state::kGlyphRows; ++row) {
@@ -74,23 +74,26 @@ void appendGlyph(std::string& bdf, const std::string& name, int encoding,
 
 }  // namespace
 
-std::string bdfBytes(const FontData& data, int first) {
-    std::array<GlyphBytes, state::kSavedCodes> glyphs;
+std::string bdfBytes(const state::FontData& data, int first) {
+    std::array<state::GlyphBytes, state::kSavedCodes> glyphs;
     for (int code = 0; code < state::kSavedCodes; ++code) glyphs[code] = glyphBytes(data, code);
     // SWIDTH 600 is 5 dots in thousandths of the 8-point size at 75 dpi; the computed
     // properties are given as bdftopcf would add them, so that nothing is added on the way.
+    // bdf2psf takes the cell's width from AVERAGE_WIDTH, in tenths of a dot.
     std::string bdf =
         "STARTFONT 2.1\n"
         "FONT -misc-fontedit-medium-r-normal--8-80-75-75-c-50-iso10646-1\n"
         "SIZE 8 75 75\n"
         "FONTBOUNDINGBOX 5 8 0 -1\n"
         "\n"
-        "STARTPROPERTIES 10\n"
+        "STARTPROPERTIES 12\n"
         "SPACING \"C\"\n"
+        "PIXEL_SIZE 8\n"
         "POINT_SIZE 80\n"
         "WEIGHT 10\n"
         "RESOLUTION_X 75\n"
         "RESOLUTION_Y 75\n"
+        "AVERAGE_WIDTH 50\n"
         "X_HEIGHT " +
         std::to_string(xHeight(glyphs, first)) +
         "\n"

@@ -6,7 +6,7 @@
 // unchanged through bdftopcf and pcf2bdf.
 #include <string>
 
-#include "formats/font_data.h"
+#include "state/font_data.h"
 
 namespace fontedit::formats {
 
@@ -16,6 +16,6 @@ inline constexpr int kLastFirstEncoding = 0xFFFF - (state::kSavedCodes - 1);
 
 // Glyph `code` goes at ENCODING first + code, named by its label where that is a valid glyph
 // name. Fails with CellNotAByte on the first cell that is not a byte.
-std::string bdfBytes(const FontData& data, int first = kDefaultFirstEncoding);
+std::string bdfBytes(const state::FontData& data, int first = kDefaultFirstEncoding);
 
 }  // namespace fontedit::formats

@@ -1,10 +1,12 @@
 #include <algorithm>
 #include <charconv>
 #include <string>
+#include <utility>
 
 #include "formats/cell_font.h"
 #include "formats/font_bytes.h"
 #include "formats/font_import.h"
+#include "formats/psf_export.h"
 #include "state/failure.h"
 
 namespace fontedit::formats {
@@ -243,9 +245,18 @@ ImportFormat detectFormat(std::string_view bytes) {
     if (bytes.size() == kBinaryFontBytes && bytes.find('\0') != bytes.npos) {
         return ImportFormat::Bin;
     }
+    if (isSfnt(bytes)) return ImportFormat::TrueType;
+    if (bytes.starts_with(kPsf2Mark) || bytes.starts_with(kPsf1Mark)) return ImportFormat::Psf;
     bytes = withoutByteOrderMark(bytes);
     bytes.remove_prefix(std::min(bytes.find_first_not_of(" \t\r\n"), bytes.size()));
-    return bytes.starts_with("STARTFONT") ? ImportFormat::Bdf : ImportFormat::C;
+    if (bytes.starts_with("STARTFONT")) return ImportFormat::Bdf;
+    for (const auto& [mark, format] : {std::pair{"U8G2_FONT_SECTION", ImportFormat::U8g2},
+                                       std::pair{"U8X8_FONT_SECTION", ImportFormat::U8x8},
+                                       std::pair{"lv_font_fmt_txt_glyph_dsc_t", ImportFormat::Lvgl},
+                                       std::pair{"GFXglyph", ImportFormat::GfxFont}}) {
+        if (bytes.find(mark) != std::string_view::npos) return format;
+    }
+    return ImportFormat::C;
 }
 
 ImportedFont importBdf(std::string_view bytes, const ImportOptions& options) {

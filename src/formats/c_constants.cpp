@@ -29,6 +29,34 @@ std::optional<std::uint64_t> digitsValue(std::string_view digits, int base) {
     return value;
 }
 
+// The length of the escape `text` opens with, its backslash included: up to three octal
+// digits, every hex digit after "\\x", or one character.
+std::size_t escapeLength(std::string_view text) {
+    if (text.size() < 2) return text.size();
+    std::size_t end = 2;
+    if (text[1] >= '0' && text[1] <= '7') {
+        while (end < text.size() && end < 4 && text[end] >= '0' && text[end] <= '7') ++end;
+    } else if (text[1] == 'x') {
+        while (end < text.size() && digitValue(text[end]) < 16) ++end;
+    }
+    return end;
+}
+
+std::optional<std::uint64_t> escapeValue(std::string_view escape) {
+    if (escape.size() < 2) return std::nullopt;
+    escape.remove_prefix(1);
+    if (escape[0] == 'x') return digitsValue(escape.substr(1), 16);
+    if (escape[0] >= '0' && escape[0] <= '7') {
+        return escape.size() <= 3 ? digitsValue(escape, 8) : std::nullopt;
+    }
+    if (escape.size() != 1) return std::nullopt;
+    constexpr std::string_view kNames = "abfnrtv\\'\"?";
+    constexpr unsigned char kValues[] = {7, 8, 12, 10, 13, 9, 11, '\\', '\'', '"', '?'};
+    const std::size_t at = kNames.find(escape[0]);
+    if (at == std::string_view::npos) return std::nullopt;
+    return kValues[at];
+}
+
 }  // namespace
 
 std::optional<std::uint64_t> integerConstant(std::string_view token) {
@@ -55,18 +83,27 @@ std::optional<std::uint64_t> characterConstant(std::string_view token) {
         if (body.size() != 1) return std::nullopt;
         return static_cast<unsigned char>(body[0]);
     }
-    if (body.size() < 2) return std::nullopt;
-    const std::string_view escape = body.substr(1);
-    if (escape[0] == 'x') return digitsValue(escape.substr(1), 16);
-    if (escape[0] >= '0' && escape[0] <= '7') {
-        return escape.size() <= 3 ? digitsValue(escape, 8) : std::nullopt;
+    return body.size() == escapeLength(body) ? escapeValue(body) : std::nullopt;
+}
+
+std::optional<std::string> stringLiteral(std::string_view token) {
+    if (token.size() < 2 || token.front() != '"' || token.back() != '"') return std::nullopt;
+    std::string_view body = token.substr(1, token.size() - 2);
+    std::string bytes;
+    bytes.reserve(body.size());
+    while (!body.empty()) {
+        if (body[0] != '\\') {
+            bytes += body[0];
+            body.remove_prefix(1);
+            continue;
+        }
+        const std::size_t length = escapeLength(body);
+        const std::optional<std::uint64_t> value = escapeValue(body.substr(0, length));
+        if (!value || *value > 0xFF) return std::nullopt;
+        bytes += static_cast<char>(*value);
+        body.remove_prefix(length);
     }
-    if (escape.size() != 1) return std::nullopt;
-    constexpr std::string_view kNames = "abfnrtv\\'\"?";
-    constexpr unsigned char kValues[] = {7, 8, 12, 10, 13, 9, 11, '\\', '\'', '"', '?'};
-    const std::size_t at = kNames.find(escape[0]);
-    if (at == std::string_view::npos) return std::nullopt;
-    return kValues[at];
+    return bytes;
 }
 
 std::optional<std::uint64_t> arduinoBinary(std::string_view identifier) {

@@ -3,6 +3,7 @@
 // The values of the integer constants a C font table is written with.
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace fontedit::formats {
@@ -13,6 +14,9 @@ std::optional<std::uint64_t> integerConstant(std::string_view token);
 
 // 'A', '\n', '\x41', '\101': one character, or one escape, between single quotes.
 std::optional<std::uint64_t> characterConstant(std::string_view token);
+
+// "\377A\x41": the bytes of a narrow string literal, without the NUL it ends with.
+std::optional<std::string> stringLiteral(std::string_view token);
 
 // Arduino's B0 ... B11111111: "B" and one to eight binary digits.
 std::optional<std::uint64_t> arduinoBinary(std::string_view identifier);

@@ -5,8 +5,10 @@
 #include "formats/c_source_export.h"
 #include "formats/c_tokens.h"
 #include "formats/font_import.h"
+#include "formats/glcdfont_export.h"
 #include "formats/glyph_table.h"
 #include "formats/header_export.h"
+#include "formats/max72xx_export.h"
 #include "state/failure.h"
 
 namespace fontedit::formats {
@@ -24,6 +26,10 @@ constexpr std::uint64_t kFarthestIndex = 1 << 20;
 // C fills out rows and the gaps designators leave with zeros; a list filled out past the size
 // of any file this imports is refused rather than held.
 constexpr std::size_t kMostValues = kMostImportBytes;
+// Zeros are held only where a value follows them, and a designator may leave no more of them
+// than this many for each byte of its list up to it, so that no list of a few bytes makes
+// millions of zeros: as many as the widest row a byte of "{}," may end.
+constexpr std::size_t kZerosPerByte = kLongestStride;
 // Far deeper than any constant is written, shallow enough for the stack.
 constexpr int kDeepestParentheses = 64;
 
@@ -37,11 +43,15 @@ struct Candidate {
 };
 
 // The values of a list, with the rows of a 2-D array filled out to its width as C does, or
-// the first thing in it that is not a byte constant. A byte per value, so that a list of
-// millions takes no more memory than its source.
+// the first thing in it that is not a byte constant. A byte per value up to the last written,
+// so that a list of millions takes no more memory than its source; the zeros of rows filled
+// out after it are counted in `length`.
 struct List {
     std::vector<std::uint8_t> bytes;
+    std::size_t length = 0;
     std::optional<Failure> problem;
+
+    std::size_t filled() const { return std::max(bytes.size(), length); }
 };
 
 // The tokens of one value, first to past its last, found again for a failure.
@@ -68,13 +78,17 @@ struct Row {
 class TableReader {
 public:
     TableReader(std::string_view source, const ImportOptions& options)
-        : tokens_(cTokens(source)), options_(options), declared_(declaredShape(source)) {}
+        : tokens_(cTokens(source)),
+          options_(options),
+          declared_(declaredShape(source)),
+          glcdFirst_(glcdFirst(source)) {}
 
     ImportedFont read() {
         std::vector<Candidate> candidates = arrays();
         if (candidates.empty()) candidates = bareLists();
         if (candidates.empty()) throw Failure(Cause::NoArray, {});
         if (options_.array) return named(candidates);
+        if (std::optional<ImportedFont> font = customCharacters(candidates)) return *font;
         return guessed(candidates);
     }
 
@@ -97,18 +111,49 @@ private:
     // The shape the editor's own exports state in their opening lines.
     static std::optional<TableShape> declaredShape(std::string_view source) {
         if (source.starts_with(kHeaderOpening)) return TableShape{};
-        using Layout = CSourceOptions::Layout;
+        using state::GlyphLayout;
         for (const CSourceOptions& written :
-             {CSourceOptions{.layout = Layout::Columns}, CSourceOptions{.msbTop = true},
-              CSourceOptions{.layout = Layout::Rows}}) {
+             {CSourceOptions{.layout = GlyphLayout::Columns}, CSourceOptions{.msbTop = true},
+              CSourceOptions{.layout = GlyphLayout::Rows},
+              CSourceOptions{.layout = GlyphLayout::Rows, .msbLeft = true}}) {
             if (source.find(layoutComment(written)) == std::string_view::npos) continue;
-            const bool rows = written.layout == Layout::Rows;
-            return TableShape{
-                .layout = rows ? TableShape::Layout::Rows : TableShape::Layout::Columns,
-                .msbFirst = written.msbTop,
-                .stride = rows ? std::size_t{state::kGlyphRows} : kColumns};
+            const bool rows = written.layout == GlyphLayout::Rows;
+            return TableShape{.layout = written.layout,
+                              .msbFirst = written.msbTop || written.msbLeft,
+                              .stride = rows ? std::size_t{state::kGlyphRows} : kColumns};
         }
         return std::nullopt;
+    }
+
+    // The character of glyph 0 that the glcdfont export states.
+    static std::optional<std::size_t> glcdFirst(std::string_view source) {
+        const std::size_t at = source.find(kGlcdPlacement);
+        if (at == std::string_view::npos) return std::nullopt;
+        const std::string_view digits = source.substr(at + kGlcdPlacement.size(), 3);
+        const std::optional<std::uint64_t> first =
+            integerConstant(digits.substr(0, digits.find_first_not_of("0123456789")));
+        if (!first || *first > kLastGlcdFirst) return std::nullopt;
+        return static_cast<std::size_t>(*first);
+    }
+
+    // A character LCD's custom characters: arrays of one glyph's 8 dot rows each, bit 4 the
+    // left dot, taken in their order.
+    std::optional<ImportedFont> customCharacters(const std::vector<Candidate>& candidates) const {
+        if (candidates.size() < 2) return std::nullopt;
+        GlyphTable table{.line = candidates.front().line,
+                         .declared = TableShape{.layout = state::GlyphLayout::Rows,
+                                                .stride = state::kGlyphRows}};
+        for (const Candidate& candidate : candidates) {
+            if (candidate.width ||
+                candidate.length.value_or(state::kGlyphRows) != state::kGlyphRows) {
+                return std::nullopt;
+            }
+            List values = list(candidate);
+            if (values.problem || values.bytes.size() != state::kGlyphRows) return std::nullopt;
+            table.bytes.insert(table.bytes.end(), values.bytes.begin(), values.bytes.end());
+        }
+        if (table.bytes.size() > state::kSavedCodes * state::kGlyphRows) return std::nullopt;
+        return importGlyphTable(table, options_);
     }
 
     // The first array declared 5 columns wide; else the first that holds enough whole glyphs
@@ -119,7 +164,8 @@ private:
             List values = list(candidate);
             const bool conditional =
                 values.problem && values.problem->cause() == Cause::ConditionalInList;
-            if (candidate.width == kColumns || conditional) {
+            if (candidate.width == kColumns || conditional ||
+                (!values.problem && isMax72xxTable(values.bytes))) {
                 return taken(candidate, std::move(values), true);
             }
             if (values.problem) {
@@ -128,7 +174,7 @@ private:
             }
             // Judged by size alone: filling out each array's declared length would take time
             // growing with the count of arrays times that length.
-            const std::size_t size = filledSize(candidate, values.bytes.size());
+            const std::size_t size = filledSize(candidate, values.filled());
             const std::size_t offset = options_.offset.value_or(0);
             if (candidate.width) {
                 const bool whole = *candidate.width != 0 && size > offset &&
@@ -154,13 +200,23 @@ private:
 
     ImportedFont taken(const Candidate& candidate, List list, bool guessed) const {
         if (list.problem) throw *list.problem;
+        const std::size_t size = filledSize(candidate, list.filled());
+        if (std::optional<ImportedFont> font =
+                importMax72xxTable(list.bytes, candidate.line, options_)) {
+            return *font;
+        }
+        ImportOptions options = options_;
+        if (glcdFirst_ && size == kGlcdCharacters * kColumns && !options.offset) {
+            options.offset = *glcdFirst_ * kColumns;
+            options.first = options.first.value_or(static_cast<int>(*glcdFirst_));
+        }
         GlyphTable table{
             .bytes = std::move(list.bytes), .line = candidate.line, .width = candidate.width};
+        table.zeros = size - table.bytes.size();
         if (declared_ && (!candidate.width || *candidate.width == declared_->stride)) {
             table.declared = declared_;
         }
-        table.bytes.resize(filledSize(candidate, table.bytes.size()));
-        ImportedFont font = importGlyphTable(table, options_);
+        ImportedFont font = importGlyphTable(table, options);
         if (guessed) {
             font.notes.insert(font.notes.begin(), {.kind = ImportNote::Kind::ArrayTaken,
                                                    .name = std::string(candidate.name),
@@ -249,6 +305,14 @@ private:
     List list(const Candidate& candidate) const {
         List result;
         const std::size_t end = listEnd(candidate.open);
+        // Judged by its width before any row is filled out: no stride reads glyphs this wide.
+        if (candidate.width && *candidate.width > kLongestStride) {
+            result.problem.emplace(
+                Cause::ArrayWidth,
+                state::Facts{.line = candidate.line, .value = std::to_string(*candidate.width)});
+            return result;
+        }
+        const char* const source = tokens()[candidate.open].text.data();
         result.bytes.reserve((end - candidate.open) / 2 + 1);
         int depth = 0;
         Row row;
@@ -266,7 +330,7 @@ private:
                 ++at;
             } else if (token.is('[') && depth <= 2) {
                 at = designator(at, depth == 1 ? 0 : row.start, depth == 1 ? candidate.width : 1,
-                                cursor, result);
+                                cursor, result, source);
             } else if (token.kind == CToken::Kind::Conditional) {
                 result.problem.emplace(
                     Cause::ConditionalInList,
@@ -280,7 +344,7 @@ private:
 
     // "[0x41] =": the next value, or row of `unit` values, goes to that index.
     std::size_t designator(std::size_t at, std::size_t base, std::optional<std::uint64_t> unit,
-                           std::size_t& cursor, List& list) const {
+                           std::size_t& cursor, List& list, const char* source) const {
         const std::size_t start = at;
         ++at;
         const std::optional<std::uint64_t> index = constant(at);
@@ -289,8 +353,10 @@ private:
                                                                    .value = elementText(start)});
             return at;
         }
+        const std::size_t sourceBytes =
+            static_cast<std::size_t>(tokens()[at].text.data() - source) + 1;
         if (*index > kFarthestIndex || *unit > kFarthestIndex ||
-            base + *index * *unit > kMostValues) {
+            base + *index * *unit > std::min(kMostValues, sourceBytes * kZerosPerByte)) {
             list.problem.emplace(Cause::IndexTooLarge,
                                  state::Facts{.line = tokens().line(start),
                                               .value = std::string(textBetween(start, at + 1))});
@@ -316,7 +382,7 @@ private:
             return;
         }
         cursor = row.start + static_cast<std::size_t>(width);
-        if (list.bytes.size() < cursor) list.bytes.resize(cursor);
+        list.length = std::max(list.length, cursor);
     }
 
     // One value up to the next "," or "}"; a problem when it is anything but a byte constant.
@@ -333,7 +399,7 @@ private:
                                  state::Facts{.line = tokens().line(start),
                                               .value = std::string(textBetween(start, at))});
         }
-        if (row) row->written(cursor, list.bytes.size(), {start, at});
+        if (row) row->written(cursor, list.filled(), {start, at});
         if (list.bytes.size() <= cursor) list.bytes.resize(cursor + 1);
         list.bytes[cursor++] = static_cast<std::uint8_t>(*value);
         return at;
@@ -401,6 +467,7 @@ private:
     CTokens tokens_;
     const ImportOptions& options_;
     const std::optional<TableShape> declared_;
+    const std::optional<std::size_t> glcdFirst_;
 };
 
 }  // namespace

@@ -1,7 +1,10 @@
 #include "formats/c_tokens.h"
 
 #include <algorithm>
+#include <set>
 
+#include "formats/c_conditions.h"
+#include "formats/c_constants.h"
 #include "state/failure.h"
 
 namespace fontedit::formats {
@@ -37,7 +40,19 @@ std::string_view operand(std::string_view text) {
 
 class Tokenizer {
 public:
-    explicit Tokenizer(std::string_view source) : source_(source), result_(source) {}
+    explicit Tokenizer(std::string_view source)
+        : source_(source), mentioned_(mentionedMacros(source)), result_(source) {
+        macros_.value = [this](std::string_view name) -> std::optional<std::int64_t> {
+            if (!mentioned_.contains(name)) return std::nullopt;
+            const auto found = defines_.find(name);
+            if (found == defines_.end()) return 0;
+            return constantValue(found->second);
+        };
+        macros_.defined = [this](std::string_view name) -> std::optional<bool> {
+            if (!mentioned_.contains(name)) return std::nullopt;
+            return defines_.contains(name);
+        };
+    }
 
     CTokens run() {
         while (true) {
@@ -52,7 +67,8 @@ public:
             }
         }
         if (skipping_) {
-            throw state::Failure(state::Cause::IfNotClosed, {.line = skipFrom_, .value = "#if 0"});
+            throw state::Failure(state::Cause::IfNotClosed,
+                                 {.line = skipFrom_, .value = std::string(skipText_)});
         }
         result_.matchBrackets();
         return std::move(result_);
@@ -176,6 +192,21 @@ private:
         return text.substr(start, at - start);
     }
 
+    // The names every "#define NAME" and "#undef NAME" of the file gives, wherever it stands:
+    // a condition on any other name depends on more than the file.
+    static std::set<std::string_view> mentionedMacros(std::string_view source) {
+        std::set<std::string_view> names;
+        for (std::size_t at = source.find('#'); at != std::string_view::npos;
+             at = source.find('#', at + 1)) {
+            std::size_t next = at + 1;
+            const std::string_view name = word(source, next);
+            if (name != "define" && name != "undef") continue;
+            const std::string_view macro = word(source, next);
+            if (!macro.empty()) names.insert(macro);
+        }
+        return names;
+    }
+
     void directive() {
         const int line = line_;
         const std::string_view text = directiveLine();
@@ -183,51 +214,89 @@ private:
         const std::string_view name = word(text, at);
         const bool opens = name == "if" || name == "ifdef" || name == "ifndef";
         if (skipping_) {
-            skipped(name, opens, text);
-        } else if (name == "if" && operand(text.substr(at)) == "0") {
-            skipping_ = true;
-            skipDepth_ = 0;
-            skipFrom_ = line;
-        } else if (opens || name == "elif" || name == "else" || name == "endif") {
-            conditional(name, opens, text);
+            skipped(name, opens, text.substr(at), text);
+        } else if (opens) {
+            const std::optional<bool> holds = condition(name, text.substr(at));
+            if (!holds) {
+                openIfs_.push_back(Region::Kept);
+                result_.add(text, CToken::Kind::Conditional);
+            } else if (*holds) {
+                openIfs_.push_back(Region::Evaluated);
+            } else {
+                startSkipping(line, text, false);
+            }
+        } else if (name == "elif" || name == "else" || name == "endif") {
+            closing(name, line, text);
         } else if (name == "define") {
             define(text, at);
+        } else if (name == "undef") {
+            const std::string_view macro = word(text, at);
+            defines_.erase(macro);
+            result_.numberMacros.erase(macro);
         }
     }
 
-    // Inside "#if 0": only the directive that ends the region counts.
-    void skipped(std::string_view name, bool opens, std::string_view text) {
+    std::optional<bool> condition(std::string_view directive, std::string_view rest) const {
+        if (directive == "if" || directive == "elif") return conditionValue(operand(rest), macros_);
+        std::size_t at = 0;
+        const std::optional<bool> defined = macros_.defined(word(rest, at));
+        if (!defined || !operand(rest.substr(at)).empty()) return std::nullopt;
+        return directive == "ifdef" ? *defined : !*defined;
+    }
+
+    void startSkipping(int line, std::string_view text, bool toEndif) {
+        skipping_ = true;
+        skipToEndif_ = toEndif;
+        skipDepth_ = 0;
+        skipFrom_ = line;
+        skipText_ = text;
+    }
+
+    // "#elif", "#else" or "#endif" outside a skipped region.
+    void closing(std::string_view name, int line, std::string_view text) {
+        const bool evaluated = !openIfs_.empty() && openIfs_.back() == Region::Evaluated;
+        if (name == "endif" && !openIfs_.empty()) openIfs_.pop_back();
+        if (!evaluated) {
+            result_.add(text, CToken::Kind::Conditional);
+        } else if (name != "endif") {
+            // The part taken has ended; the rest of the conditional is passed over.
+            openIfs_.pop_back();
+            startSkipping(line, text, true);
+        }
+    }
+
+    // Inside a region passed over: only the directive that ends it counts.
+    void skipped(std::string_view name, bool opens, std::string_view rest, std::string_view text) {
         if (opens) {
             ++skipDepth_;
         } else if (name == "endif" && skipDepth_ > 0) {
             --skipDepth_;
-        } else if (skipDepth_ == 0 && (name == "else" || name == "endif")) {
+        } else if (skipDepth_ > 0 || skipToEndif_) {
+            if (skipDepth_ == 0 && name == "endif") skipping_ = false;
+        } else if (name == "endif") {
             skipping_ = false;
-            if (name == "else") openIfs_.push_back(true);
-        } else if (skipDepth_ == 0 && name == "elif") {
+        } else if (name == "else") {
             skipping_ = false;
-            openIfs_.push_back(false);
-            result_.add(text, CToken::Kind::Conditional);
+            openIfs_.push_back(Region::Evaluated);
+        } else if (name == "elif") {
+            const std::optional<bool> holds = condition(name, rest);
+            if (holds && !*holds) return;
+            skipping_ = false;
+            openIfs_.push_back(holds ? Region::Evaluated : Region::Kept);
+            if (!holds) result_.add(text, CToken::Kind::Conditional);
         }
-    }
-
-    void conditional(std::string_view name, bool opens, std::string_view text) {
-        if (opens) {
-            openIfs_.push_back(false);
-        } else if (name == "endif" && !openIfs_.empty() && openIfs_.back()) {
-            // The end of the "#else" part of an "#if 0", which is taken as it stands.
-            openIfs_.pop_back();
-            return;
-        } else if (name == "endif" && !openIfs_.empty()) {
-            openIfs_.pop_back();
-        }
-        result_.add(text, CToken::Kind::Conditional);
     }
 
     void define(std::string_view text, std::size_t at) {
         const std::string_view name = word(text, at);
-        if (name.empty() || (at < text.size() && text[at] == '(')) return;
+        if (name.empty()) return;
         const std::string_view value = operand(text.substr(at));
+        // A function-like macro stands for no number; named in a condition, it cannot be told.
+        if (at < text.size() && text[at] == '(') {
+            defines_[name] = text.substr(at);
+            return;
+        }
+        defines_[name] = value;
         if (!value.empty() && isDigit(value.front()) &&
             value.find_first_of(" \t") == std::string_view::npos) {
             result_.numberMacros[name] = value;
@@ -240,8 +309,15 @@ private:
     bool atLineStart_ = true;
     bool skipping_ = false;
     int skipDepth_ = 0;
+    bool skipToEndif_ = false;  // past the part taken: "#else" and "#elif" do not end it
     int skipFrom_ = 0;
-    std::vector<bool> openIfs_;  // per open conditional: whether it is the "#else" of an "#if 0"
+    std::string_view skipText_;
+    // Per open conditional: whether its directives stand as tokens or it was decided here.
+    enum class Region { Kept, Evaluated };
+    std::vector<Region> openIfs_;
+    const std::set<std::string_view> mentioned_;
+    std::map<std::string_view, std::string_view> defines_;  // name -> its text, as defined here
+    MacroLookup macros_;
     CTokens result_;
 };
 
@@ -290,6 +366,24 @@ void CTokens::matchBrackets() {
 
 CTokens cTokens(std::string_view source) {
     return Tokenizer(source).run();
+}
+
+std::optional<std::string> markedString(const CTokens& tokens, std::string_view marker) {
+    std::size_t at = 0;
+    while (at < tokens.size() &&
+           !(tokens[at].kind == CToken::Kind::Identifier && tokens[at].text == marker)) {
+        ++at;
+    }
+    while (at < tokens.size() && !tokens[at].is('=') && !tokens[at].is(';')) ++at;
+    if (at == tokens.size() || !tokens[at].is('=')) return std::nullopt;
+    std::string bytes;
+    for (++at; at < tokens.size() && tokens[at].kind == CToken::Kind::String; ++at) {
+        const std::optional<std::string> literal = stringLiteral(tokens[at].text);
+        if (!literal) return std::nullopt;
+        bytes += *literal;
+    }
+    if (tokens[at - 1].is('=')) return std::nullopt;
+    return bytes + '\0';
 }
 
 }  // namespace fontedit::formats

@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <map>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -72,5 +73,10 @@ private:
 
 // Fails with CommentNotClosed or IfNotClosed, naming the line where it opened.
 CTokens cTokens(std::string_view source);
+
+// The string literals, joined, that the first declaration naming `marker` (such as a font's
+// section macro) is given after its "=", with the closing NUL; none when there is no such
+// declaration or a literal is not a plain narrow one.
+std::optional<std::string> markedString(const CTokens& tokens, std::string_view marker);
 
 }  // namespace fontedit::formats

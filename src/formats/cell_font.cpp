@@ -36,6 +36,12 @@ std::optional<long long> onlyRun(std::vector<long long> encodings) {
     return encodings.front();
 }
 
+long long firstTaken(const ImportOptions& options, long long first, long long last) {
+    if (options.first) return *options.first;
+    const bool holdsSpace = first <= kDefaultFirst && kDefaultFirst <= last;
+    return last - first + 1 == state::kSavedCodes || !holdsSpace ? first : kDefaultFirst;
+}
+
 bool unicodeCharset(std::string_view registry, std::string_view encoding) {
     return registry.empty() || registry == "ISO10646" || (registry == "ISO8859" && encoding == "1");
 }

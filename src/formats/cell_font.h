@@ -20,6 +20,10 @@ constexpr long long kDefaultFirst = 0x20;
 // The first of exactly 96 consecutive encodings, when the font holds those and no other.
 std::optional<long long> onlyRun(std::vector<long long> encodings);
 
+// The character of glyph 0 for a font of the run `first` to `last`, unless the options name
+// it: the run's own first when it is 96 long, else the space when the run holds it.
+long long firstTaken(const ImportOptions& options, long long first, long long last);
+
 // Characters are Unicode in ISO 10646 and Latin-1 fonts; other character sets are told apart
 // from ASCII only. The names as CHARSET_REGISTRY and CHARSET_ENCODING hold them, unquoted.
 bool unicodeCharset(std::string_view registry, std::string_view encoding);

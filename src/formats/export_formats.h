@@ -9,12 +9,26 @@
 
 #include "formats/bdf_export.h"
 #include "formats/c_source_export.h"
-#include "formats/font_data.h"
 #include "formats/png_render.h"
+#include "state/font_data.h"
 
 namespace fontedit::formats {
 
-enum class ExportFormat { Header, C, Bdf, Bin, Png };
+enum class ExportFormat {
+    Header,
+    C,
+    Bdf,
+    Bin,
+    Png,
+    U8g2,
+    U8x8,
+    Lvgl,
+    GfxFont,
+    GlcdFont,
+    Max72xx,
+    Hd44780,
+    Psf
+};
 
 // What the user may say about an export, beyond the format; each format reads what it takes.
 struct ExportSettings {
@@ -32,14 +46,16 @@ enum ExportSetting : std::uint32_t {
     kTakesCodes = 1u << 4,
     kTakesFirst = 1u << 5,
     kTakesScale = 1u << 6,
+    kTakesMsbLeft = 1u << 7,
 };
 
 struct ExportFormatInfo {
     ExportFormat format;
-    std::string_view word;      // --format WORD
-    std::string_view fileName;  // what export writes into the font's folder without -o
-    std::string_view summary;   // one line for --help and the window's file filter
-    std::uint32_t takes;        // ExportSetting bits
+    std::string_view word;               // --format WORD
+    std::string_view fileName;           // what export writes into the font's folder without -o
+    std::string_view summary;            // one line for --help and the window's file filter
+    std::uint32_t takes;                 // ExportSetting bits
+    int lastFirst = kLastFirstEncoding;  // the highest --first at which glyph 95 still fits
 };
 
 // In the order the CLI's help and the window's filters list them.
@@ -48,6 +64,7 @@ const ExportFormatInfo& exportFormatInfo(ExportFormat format);
 
 // The file's bytes. Fails with CellNotAByte on the first cell that is not a byte, except for
 // the header, which carries the cells as they stand.
-std::string exportBytes(ExportFormat format, const FontData& data, const ExportSettings& settings);
+std::string exportBytes(ExportFormat format, const state::FontData& data,
+                        const ExportSettings& settings);
 
 }  // namespace fontedit::formats

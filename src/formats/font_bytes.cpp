@@ -1,5 +1,7 @@
 #include "formats/font_bytes.h"
 
+#include <algorithm>
+#include <bit>
 #include <charconv>
 #include <numeric>
 
@@ -23,12 +25,38 @@ std::uint8_t cellByte(std::string_view cell, int code, int column) {
     return static_cast<std::uint8_t>(value);
 }
 
-GlyphBytes glyphBytes(const FontData& data, int code) {
-    GlyphBytes bytes;
+state::GlyphBytes glyphBytes(const state::FontData& data, int code) {
+    state::GlyphBytes bytes;
     for (int column = 1; column <= state::kGlyphColumns; ++column) {
         bytes[column - 1] = cellByte(data.cells[code][column - 1], code, column);
     }
     return bytes;
+}
+
+LitBox litBox(const state::GlyphBytes& columns) {
+    int left = state::kGlyphColumns, right = -1;
+    std::uint8_t rows = 0;
+    for (int column = 0; column < state::kGlyphColumns; ++column) {
+        if (columns[column] == 0) continue;
+        left = std::min(left, column);
+        right = column;
+        rows |= columns[column];
+    }
+    if (right < 0) return {};
+    const int top = std::countr_zero(rows);
+    const int bottom = 7 - std::countl_zero(rows);
+    return {left, top, right - left + 1, bottom - top + 1};
+}
+
+std::array<std::uint8_t, state::kGlyphRows> rowBytes(const state::GlyphBytes& columns,
+                                                     int leftBit) {
+    std::array<std::uint8_t, state::kGlyphRows> rows{};
+    for (int row = 0; row < state::kGlyphRows; ++row) {
+        for (int column = 0; column < state::kGlyphColumns; ++column) {
+            if (dotLit(columns[column], row)) rows[row] |= 1 << (leftBit - column);
+        }
+    }
+    return rows;
 }
 
 std::vector<int> allGlyphCodes() {
@@ -37,7 +65,7 @@ std::vector<int> allGlyphCodes() {
     return codes;
 }
 
-std::string binaryBytes(const FontData& data, const std::vector<int>& codes) {
+std::string binaryBytes(const state::FontData& data, const std::vector<int>& codes) {
     std::string bytes;
     for (const int code : codes.empty() ? allGlyphCodes() : codes) {
         for (const std::uint8_t byte : glyphBytes(data, code))

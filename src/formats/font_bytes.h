@@ -8,21 +8,37 @@
 #include <string_view>
 #include <vector>
 
-#include "formats/font_data.h"
+#include "state/font_data.h"
+#include "state/glyph_bytes.h"
 
 namespace fontedit::formats {
-
-using GlyphBytes = std::array<std::uint8_t, state::kGlyphColumns>;
 
 // One or two hex digits, either case, blanks ignored; an empty cell is 0. Any other text
 // fails with CellNotAByte naming the code, the column and the text.
 std::uint8_t cellByte(std::string_view cell, int code, int column);
-GlyphBytes glyphBytes(const FontData& data, int code);
+state::GlyphBytes glyphBytes(const state::FontData& data, int code);
 
 // Whether dot `row` (0 top, 7 bottom) of a column byte is lit.
 constexpr bool dotLit(std::uint8_t column, int row) {
     return (column >> row & 1) != 0;
 }
+
+// The smallest box holding a glyph's lit dots, in cell columns and rows; empty for a blank
+// glyph. Display libraries store only this box, as their converters trim every glyph.
+struct LitBox {
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+    bool empty() const { return width == 0; }
+    bool lit(const state::GlyphBytes& columns, int x, int y) const {
+        return dotLit(columns[left + x], top + y);
+    }
+};
+LitBox litBox(const state::GlyphBytes& columns);
+
+// A glyph's dot rows, top first, the left dot in bit `leftBit` and each next one a bit lower.
+std::array<std::uint8_t, state::kGlyphRows> rowBytes(const state::GlyphBytes& columns, int leftBit);
 
 inline constexpr std::size_t kBinaryFontBytes = state::kSavedCodes * state::kGlyphColumns;
 
@@ -31,6 +47,6 @@ std::vector<int> allGlyphCodes();
 
 // "bin": the column bytes of glyphs `codes` (0-95) in their order, column 1 first; with no
 // codes the whole font, 480 bytes.
-std::string binaryBytes(const FontData& data, const std::vector<int>& codes = {});
+std::string binaryBytes(const state::FontData& data, const std::vector<int>& codes = {});
 
 }  // namespace fontedit::formats

@@ -1,5 +1,6 @@
 #include "formats/font_files.h"
 
+#include "formats/cell_texts.h"
 #include "formats/cp932.h"
 #include "formats/field_reader.h"
 #include "formats/line_ends.h"
@@ -22,7 +23,7 @@ void requireInPlace(bool inPlace, state::Facts place, std::string_view text) {
 
 }  // namespace
 
-std::string fontFileBytes(const FontData& data) {
+std::string fontFileBytes(const state::FontData& data) {
     std::string bytes;
     for (int code = 0; code < state::kSavedCodes; ++code) {
         for (int column = 1; column <= state::kGlyphColumns; ++column) {
@@ -36,7 +37,7 @@ std::string fontFileBytes(const FontData& data) {
     return bytes;
 }
 
-std::string labelFileBytes(const FontData& data) {
+std::string labelFileBytes(const state::FontData& data) {
     std::string bytes;
     for (int code = 0; code < state::kSavedCodes; ++code) {
         requireInPlace(keepsItsPlaceAsLabel(data.labels[code]), labelPlace(code),
@@ -50,8 +51,8 @@ std::string labelFileBytes(const FontData& data) {
 // Fields and lines are split on the raw CP932 bytes, which is safe because blank, quotation
 // mark, comma and line ends all lie below 0x40, where no CP932 trail byte does. Converting
 // each piece alone leaves the bytes after the 96th line unread, as they should be.
-FontData parseFontFiles(std::string_view fontBytes, std::string_view labelBytes) {
-    FontData data;
+state::FontData parseFontFiles(std::string_view fontBytes, std::string_view labelBytes) {
+    state::FontData data;
     FieldReader fields(fontBytes);
     for (auto& cells : data.cells) {
         for (std::string& cell : cells) {
@@ -70,7 +71,7 @@ FontData parseFontFiles(std::string_view fontBytes, std::string_view labelBytes)
     return data;
 }
 
-FontFiles fontFiles(const FontData& data) {
+FontFiles fontFiles(const state::FontData& data) {
     return {fontFileBytes(data), labelFileBytes(data)};
 }
 

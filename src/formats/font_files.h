@@ -2,15 +2,24 @@
 
 // "fntdat.txt" (the five column texts of each glyph) and "mojidat.txt" (the labels), both
 // CP932 with CRLF line ends, as bytes.
+#include <cstddef>
 #include <string>
 #include <string_view>
 
-#include "formats/font_data.h"
+#include "state/font_data.h"
 
 namespace fontedit::formats {
 
 inline constexpr const char* kFontFileName = "fntdat.txt";
 inline constexpr const char* kLabelFileName = "mojidat.txt";
+
+// Read takes a font file up to this size, and Save writes none larger.
+inline constexpr std::size_t kMostFontFileBytes = 1 << 20;
+// The characters a cell or a label holds at most, each two bytes in CP932 at the widest, so
+// that both files stay within what Read takes.
+inline constexpr int kLongestText = 1000;
+static_assert(state::kSavedCodes * (state::kGlyphColumns * (2 * kLongestText + 2) + 2) <=
+              kMostFontFileBytes);
 
 // The bytes of both files.
 struct FontFiles {
@@ -18,14 +27,14 @@ struct FontFiles {
     std::string labels;
 };
 
-std::string fontFileBytes(const FontData& data);
-std::string labelFileBytes(const FontData& data);
+std::string fontFileBytes(const state::FontData& data);
+std::string labelFileBytes(const state::FontData& data);
 // Encodes both files, so that a text neither can hold fails before either is written.
-FontFiles fontFiles(const FontData& data);
+FontFiles fontFiles(const state::FontData& data);
 
 // Checks both files completely: too few fields or lines is PastEndOfFile, bytes that are not
 // CP932 InvalidCp932. Lines after the 96th are ignored. Labels are read one whole line each,
 // so that blanks, commas and quotation marks in them come back unchanged.
-FontData parseFontFiles(std::string_view fontBytes, std::string_view labelBytes);
+state::FontData parseFontFiles(std::string_view fontBytes, std::string_view labelBytes);
 
 }  // namespace fontedit::formats

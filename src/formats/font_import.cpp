@@ -12,6 +12,18 @@ ImportedFont importFont(ImportFormat format, std::string_view bytes, const Impor
             return importBinary(bytes, options);
         case ImportFormat::Png:
             return importPng(bytes, options);
+        case ImportFormat::TrueType:
+            return importTrueType(bytes, options);
+        case ImportFormat::U8g2:
+            return importU8g2(bytes, options);
+        case ImportFormat::U8x8:
+            return importU8x8(bytes, options);
+        case ImportFormat::Lvgl:
+            return importLvgl(bytes, options);
+        case ImportFormat::GfxFont:
+            return importGfxFont(bytes, options);
+        case ImportFormat::Psf:
+            return importPsf(bytes, options);
         case ImportFormat::C:
             break;
     }

@@ -9,19 +9,16 @@
 #include <string_view>
 #include <vector>
 
-#include "formats/font_data.h"
 #include "state/failure.h"
+#include "state/font_data.h"
+#include "state/glyph_bytes.h"
 
 namespace fontedit::formats {
 
 // How a table of bytes holds its glyphs.
 struct TableShape {
-    enum class Layout {
-        Columns,  // a byte per column, left first; bit 0 the top dot, bit 7 with msbFirst
-        Rows,     // a byte per dot row, top first; bit 4 the left dot, bit 7 with msbFirst
-    };
-    Layout layout = Layout::Columns;
-    bool msbFirst = false;
+    state::GlyphLayout layout = state::GlyphLayout::Columns;
+    bool msbFirst = false;  // bit 7 the top dot of a column or the left dot of a row
     std::size_t stride = state::kGlyphColumns;  // bytes per glyph; any past its own are padding
 
     bool operator==(const TableShape&) const = default;
@@ -33,25 +30,40 @@ struct ImportOptions {
     // The character code of glyph 0, for the labels; BDF, PCF: the encoding of glyph 0
     // (default 32).
     std::optional<int> first{};
-    bool crop = false;  // BDF, PCF: cut glyphs larger than the 5x8 cell instead of refusing them
+    // Cut the glyphs taken that hold dots outside the 5x8 cell, or in a table's padding, instead
+    // of refusing them.
+    bool crop = false;
     // BDF, PCF: the lowest cell row above the font's baseline, 0-7; unset, row 6 unless the
     // font fits the cell only with its baseline elsewhere.
     std::optional<int> baseline{};
     // C and bin: the layout settles the bit order too (msbFirst); unset, the shape is guessed.
-    std::optional<TableShape::Layout> layout{};
+    std::optional<state::GlyphLayout> layout{};
     bool msbFirst = false;
     std::optional<std::size_t> stride{};
+    // TrueType: the strike or outline size in pixels per em; unset, the strike that fits the
+    // cell or the outlines' own grid.
+    std::optional<int> size{};
+    std::optional<int> face{};  // TrueType: the face of a collection, from 0
+    // TrueType: how the codes from `first` name characters.
+    enum class Charset { Unicode, JisX0201 };
+    Charset charset = Charset::Unicode;
 };
 
-enum class ImportFormat { C, Bdf, Pcf, Bin, Png };
+enum class ImportFormat { C, Bdf, Pcf, Bin, Png, TrueType, U8g2, U8x8, Lvgl, GfxFont, Psf };
 
 // Read from the content: the PNG signature means PNG; "STARTFONT" at the start BDF, "\1fcp"
-// PCF; 480 bytes holding a zero byte, which no source holds, the editor's binary export;
-// anything else C.
+// PCF; 480 bytes holding a zero byte, which no source holds, the editor's binary export; an
+// sfnt version or collection tag TrueType; PSF1's or PSF2's mark a console font; a C source
+// naming a display library's font type or section (GFXglyph for a GFXfont header) that
+// library's format; anything else C.
 ImportFormat detectFormat(std::string_view bytes);
 
 // The eight bytes every PNG opens with.
 inline constexpr std::string_view kPngSignature{"\x89PNG\r\n\x1A\n", 8};
+
+// A TrueType or OpenType font or collection: 00 01 00 00, "true", "OTTO" or "ttcf" opens the
+// bytes.
+bool isSfnt(std::string_view bytes);
 
 // gzip's mark, 1F 8B, opens the bytes.
 bool isGzip(std::string_view bytes);
@@ -65,7 +77,7 @@ struct ImportNote {
         ArrayTaken,       // no array was named; `name` declared on `line` was taken
         GlyphsFilled,     // the table ended early; the last `count` glyphs are empty
         EncodingMissing,  // BDF: no glyph at ENCODING `code`; its glyph is empty
-        GlyphsCropped,    // BDF, PCF: `count` glyphs lost dots outside the cell to crop
+        GlyphsCropped,    // `count` glyphs lost dots outside the cell to crop
         ShapeTaken,       // no shape was named; `shape` looked like a font and no other did,
                           // read from the table's value `count` on
     };
@@ -80,7 +92,7 @@ struct ImportNote {
 };
 
 struct ImportedFont {
-    FontData data;
+    state::FontData data;
     std::vector<ImportNote> notes;
 };
 
@@ -88,18 +100,39 @@ struct ImportedFont {
 // memory stay linear in the input up to this, and a larger input is refused with
 // FileTooLarge before it is looked at.
 constexpr std::size_t kMostImportBytes = 16 << 20;
+// The most bytes a glyph takes with its padding in a table, in C or binary.
+constexpr std::size_t kLongestStride = 4096;
 
 // Cells are written as the editor writes them ("7C", "0"); labels are the characters the
 // glyphs draw where that can be told, and always text the font files can hold.
 ImportedFont importCTable(std::string_view source, const ImportOptions& options);
 ImportedFont importBdf(std::string_view bytes, const ImportOptions& options);
 ImportedFont importPcf(std::string_view bytes, const ImportOptions& options);
+// TrueType, OpenType and OpenType bitmap fonts through FreeType: a bitmap strike's dots as they
+// are, or outlines drawn on the pixel grid they were drawn on, never smoothed.
+ImportedFont importTrueType(std::string_view bytes, const ImportOptions& options);
+
+// Glyphs that fit the 5x8 cell with the cursor's line on row 6 come in exactly; a larger one
+// is refused unless options.crop. Glyph 0 is the space when the font holds it.
+ImportedFont importGfxFont(std::string_view source, const ImportOptions& options);
+
+// A PSF1 or PSF2 console font. Its Unicode table, where it has one, tells which glyph draws
+// each character; glyph 0 is the first of exactly 96 characters it lists, else `first` or 32.
+// Without a table, glyph i is the font's glyph first + i. Glyphs hang from the cell's top left.
+ImportedFont importPsf(std::string_view bytes, const ImportOptions& options);
 
 // A sheet of the 96 glyphs on render's grid (sheetPng), at any whole scale: render's own, or
 // one drawn in an image editor in two colours, dark dots on a light ground. Each dot is judged
 // by its pixels together, so blurred edges and stray pixels do not change it. Labels as for a
 // binary table.
 ImportedFont importPng(std::string_view bytes, const ImportOptions& options);
+
+// Display libraries' fonts in C source, as their converters or our exports write them: u8g2's
+// and u8x8's strings, known by U8G2_FONT_SECTION and U8X8_FONT_SECTION, and LVGL's tables at
+// 1 bit a pixel, plain or compressed. The glyphs take the cell as BDF's do.
+ImportedFont importU8g2(std::string_view source, const ImportOptions& options);
+ImportedFont importU8x8(std::string_view source, const ImportOptions& options);
+ImportedFont importLvgl(std::string_view source, const ImportOptions& options);
 
 // The import of `format`, as detectFormat tells it or the user names it.
 ImportedFont importFont(ImportFormat format, std::string_view bytes, const ImportOptions& options);

@@ -9,7 +9,7 @@ namespace {
 constexpr int kNone = -1;
 
 struct Shape {
-    GlyphBytes columns;
+    state::GlyphBytes columns;
 
     int rowsUsed() const {
         int rows = 0;
@@ -67,9 +67,10 @@ struct Shape {
 
 }  // namespace
 
-Likeness fontLikeness(const std::function<std::optional<GlyphBytes>(char)>& glyphOf) {
+Likeness fontLikeness(const std::function<std::optional<state::GlyphBytes>(char)>& glyphOf) {
     const auto shape = [&](char character) -> std::optional<Shape> {
-        if (const std::optional<GlyphBytes> columns = glyphOf(character)) return Shape{*columns};
+        if (const std::optional<state::GlyphBytes> columns = glyphOf(character))
+            return Shape{*columns};
         return std::nullopt;
     };
     // The capital H stands on the baseline and reaches the cap height.

@@ -16,6 +16,6 @@ struct Likeness {
 
 // `glyphOf` gives the column bytes (bit 0 the top dot) of an ASCII character, or nothing
 // where the table holds no glyph for it.
-Likeness fontLikeness(const std::function<std::optional<GlyphBytes>(char)>& glyphOf);
+Likeness fontLikeness(const std::function<std::optional<state::GlyphBytes>(char)>& glyphOf);
 
 }  // namespace fontedit::formats

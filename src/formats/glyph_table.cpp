@@ -1,7 +1,6 @@
 #include "formats/glyph_table.h"
 
 #include <algorithm>
-#include <numeric>
 #include <optional>
 #include <sstream>
 #include <string>
@@ -15,7 +14,7 @@ namespace {
 
 using state::Cause;
 using state::Failure;
-using Layout = TableShape::Layout;
+using state::GlyphLayout;
 
 constexpr std::size_t kGuessedStrides[] = {5, 6, 8};
 // A table this large is indexed by character code rather than starting at the space.
@@ -27,8 +26,8 @@ constexpr int kFewestChecks = 6;
 constexpr int kChecksMissed = 2;
 constexpr int kClearMargin = 3;
 
-std::size_t ownBytes(Layout layout) {
-    return layout == Layout::Rows ? state::kGlyphRows : state::kGlyphColumns;
+std::size_t ownBytes(GlyphLayout layout) {
+    return layout == GlyphLayout::Rows ? state::kGlyphRows : state::kGlyphColumns;
 }
 
 // GLCD libraries start a font with its size in two bytes, then width, height, first character
@@ -38,19 +37,19 @@ struct GlcdHeader {
     std::size_t width = 0, height = 0, first = 0, count = 0;
 };
 
-std::optional<GlcdHeader> glcdHeader(const std::vector<std::uint8_t>& b) {
-    if (b.size() <= GlcdHeader::kLength || b[3] == 0 || b[5] == 0) return std::nullopt;
-    return GlcdHeader{.width = b[2], .height = b[3], .first = b[4], .count = b[5]};
+std::optional<GlcdHeader> glcdHeader(const GlyphTable& t) {
+    if (t.size() <= GlcdHeader::kLength || t.at(3) == 0 || t.at(5) == 0) return std::nullopt;
+    return GlcdHeader{.width = t.at(2), .height = t.at(3), .first = t.at(4), .count = t.at(5)};
 }
 
 // The bytes after the header when it describes a fixed-width font of 5 x 8 columns exactly.
-std::optional<GlcdHeader> fixedGlcdHeader(const std::vector<std::uint8_t>& b) {
-    const std::optional<GlcdHeader> header = glcdHeader(b);
+std::optional<GlcdHeader> fixedGlcdHeader(const GlyphTable& t) {
+    const std::optional<GlcdHeader> header = glcdHeader(t);
     if (!header || header->width != state::kGlyphColumns || header->height > state::kGlyphRows) {
         return std::nullopt;
     }
     const std::size_t glyphBytes = header->count * header->width;
-    return GlcdHeader::kLength + glyphBytes == b.size() ? header : std::nullopt;
+    return GlcdHeader::kLength + glyphBytes == t.size() ? header : std::nullopt;
 }
 
 std::uint8_t reversed(std::uint8_t byte) {
@@ -65,7 +64,9 @@ struct Reading {
     std::size_t skipped = 0;  // glyphs passed over after the offset: the control codes
     std::size_t glyphs = 0;   // whole glyphs from there on
     std::optional<long long> first{};
-    bool lost = false;  // some dot falls outside 5 x 8 or in the padding
+    // Of the glyphs taken, those with a dot outside 5 x 8 or in the padding.
+    int lost = 0;
+    std::optional<std::size_t> firstLost{};
     Likeness likeness{};
 };
 
@@ -74,15 +75,14 @@ public:
     TableReader(const GlyphTable& table, const ImportOptions& options)
         : table_(table),
           options_(options),
-          header_(options.offset || options.stride || table.declared
-                      ? std::nullopt
-                      : fixedGlcdHeader(table.bytes)),
+          header_(options.offset || options.stride || table.declared ? std::nullopt
+                                                                     : fixedGlcdHeader(table)),
           offset_(options.offset.value_or(header_ ? GlcdHeader::kLength : 0)) {}
 
     ImportedFont read() {
-        if (offset_ >= table_.bytes.size()) {
+        if (offset_ >= table_.size()) {
             throw Failure(Cause::OffsetPastEnd,
-                          {.line = table_.line, .value = std::to_string(table_.bytes.size())});
+                          {.line = table_.line, .value = std::to_string(table_.size())});
         }
         const bool shapeGiven = options_.layout || options_.stride || options_.offset;
         if (!shapeGiven && !table_.declared) refuseVariableWidth();
@@ -99,14 +99,20 @@ public:
             throw Failure(Cause::PartialGlyph,
                           {.line = table_.line, .value = std::to_string(available())});
         }
-        if (readings.size() == 1 && settled()) return font(readings.front(), false);
+        if (readings.size() == 1 && settled()) {
+            judge(readings.front());
+            return font(readings.front(), false);
+        }
         return font(guessed(readings), true);
     }
 
 private:
-    std::size_t available() const { return table_.bytes.size() - offset_; }
+    std::size_t available() const { return table_.size() - offset_; }
     std::size_t offsetOf(const Reading& reading) const {
         return offset_ + reading.skipped * reading.shape.stride;
+    }
+    std::size_t glyphStart(const Reading& reading, std::size_t index) const {
+        return offsetOf(reading) + index * reading.shape.stride;
     }
 
     // Named or declared, the layout brings its own stride unless the array's width says more.
@@ -132,7 +138,7 @@ private:
             } else if (table_.declared) {
                 found.push_back({table_.declared->layout, table_.declared->msbFirst, stride});
             } else {
-                for (const Layout layout : {Layout::Columns, Layout::Rows}) {
+                for (const GlyphLayout layout : {GlyphLayout::Columns, GlyphLayout::Rows}) {
                     for (const bool msbFirst : {false, true}) {
                         found.push_back({layout, msbFirst, stride});
                     }
@@ -152,7 +158,7 @@ private:
             reading.first = *options_.first;
         } else if (header_) {
             reading.first = static_cast<long long>(header_->first);
-        } else if (table_.bytes.size() / stride < kCodeIndexedGlyphs) {
+        } else if (table_.size() / stride < kCodeIndexedGlyphs) {
             reading.first = kSpace;
         } else if (options_.offset) {
             if (offset_ % stride == 0) reading.first = static_cast<long long>(offset_ / stride);
@@ -168,37 +174,47 @@ private:
         return {reading};
     }
 
-    GlyphBytes glyph(const Reading& reading, std::size_t index, bool& lost) const {
+    state::GlyphBytes glyph(const Reading& reading, std::size_t index, bool& lost) const {
         const TableShape& shape = reading.shape;
-        const std::uint8_t* bytes =
-            table_.bytes.data() + offset_ + (reading.skipped + index) * shape.stride;
-        GlyphBytes columns{};
-        if (shape.layout == Layout::Columns) {
+        const std::size_t start = glyphStart(reading, index);
+        const auto bytes = [&](std::size_t at) { return table_.at(start + at); };
+        state::GlyphBytes columns{};
+        if (shape.layout == GlyphLayout::Columns) {
             for (std::size_t column = 0; column < columns.size(); ++column) {
-                columns[column] = shape.msbFirst ? reversed(bytes[column]) : bytes[column];
+                columns[column] = shape.msbFirst ? reversed(bytes(column)) : bytes(column);
             }
         } else {
             const int leftBit = shape.msbFirst ? 7 : state::kGlyphColumns - 1;
             const std::uint8_t outside = shape.msbFirst ? 0x07 : 0xE0;
             for (int row = 0; row < state::kGlyphRows; ++row) {
-                lost |= (bytes[row] & outside) != 0;
+                lost |= (bytes(row) & outside) != 0;
                 for (std::size_t column = 0; column < columns.size(); ++column) {
-                    if (bytes[row] >> (leftBit - column) & 1) columns[column] |= 1 << row;
+                    if (bytes(row) >> (leftBit - column) & 1) columns[column] |= 1 << row;
                 }
             }
         }
         for (std::size_t pad = ownBytes(shape.layout); pad < shape.stride; ++pad) {
-            lost |= bytes[pad] != 0;
+            lost |= bytes(pad) != 0;
         }
         return columns;
     }
 
+    static std::size_t taken(const Reading& reading) {
+        return std::min<std::size_t>(reading.glyphs, state::kSavedCodes);
+    }
+
+    // Only the glyphs taken count: dots in the others are no dots lost.
     void judge(Reading& reading) const {
-        for (std::size_t index = 0; index < reading.glyphs && !reading.lost; ++index) {
-            glyph(reading, index, reading.lost);
+        // Glyphs of the zeros C filled in lose no dot.
+        for (std::size_t index = 0;
+             index < taken(reading) && glyphStart(reading, index) < table_.bytes.size(); ++index) {
+            bool lost = false;
+            glyph(reading, index, lost);
+            if (lost && !reading.firstLost) reading.firstLost = index;
+            reading.lost += lost;
         }
         const long long first = reading.first.value_or(kSpace);
-        reading.likeness = fontLikeness([&](char character) -> std::optional<GlyphBytes> {
+        reading.likeness = fontLikeness([&](char character) -> std::optional<state::GlyphBytes> {
             const long long index = character - first;
             if (index < 0 || index >= static_cast<long long>(reading.glyphs)) return std::nullopt;
             bool lost = false;
@@ -210,7 +226,12 @@ private:
     // does, or when two come close.
     Reading guessed(std::vector<Reading>& readings) const {
         for (Reading& reading : readings) judge(reading);
-        std::erase_if(readings, [](const Reading& r) { return r.lost; });
+        // --crop lets a reading lose dots, when every reading would.
+        const bool anyWhole = std::any_of(readings.begin(), readings.end(),
+                                          [](const Reading& r) { return r.lost == 0; });
+        if (anyWhole || !options_.crop) {
+            std::erase_if(readings, [](const Reading& r) { return r.lost > 0; });
+        }
         if (readings.empty()) {
             if (table_.width) {
                 throw Failure(Cause::ArrayWidth,
@@ -238,12 +259,15 @@ private:
     }
 
     ImportedFont font(const Reading& reading, bool guessed) const {
+        if (reading.lost > 0 && !options_.crop) {
+            throw Failure(Cause::GlyphOutsideCell,
+                          {.line = table_.line, .code = static_cast<int>(*reading.firstLost)});
+        }
         ImportedFont font;
-        const std::size_t glyphs =
-            std::min<std::size_t>(reading.glyphs, static_cast<std::size_t>(state::kSavedCodes));
+        const std::size_t glyphs = taken(reading);
         for (std::size_t code = 0; code < glyphs; ++code) {
             bool lost = false;
-            const GlyphBytes columns = glyph(reading, code, lost);
+            const state::GlyphBytes columns = glyph(reading, code, lost);
             std::uint8_t cells[state::kGlyphColumns];
             std::copy(columns.begin(), columns.end(), cells);
             setGlyph(font.data, static_cast<int>(code), cells);
@@ -258,6 +282,9 @@ private:
                                   .count = static_cast<int>(offsetOf(reading)),
                                   .shape = reading.shape});
         }
+        if (reading.lost > 0) {
+            font.notes.push_back({.kind = ImportNote::Kind::GlyphsCropped, .count = reading.lost});
+        }
         if (glyphs < state::kSavedCodes) {
             font.notes.push_back({.kind = ImportNote::Kind::GlyphsFilled,
                                   .count = state::kSavedCodes - static_cast<int>(glyphs)});
@@ -267,16 +294,18 @@ private:
 
     // A GLCD header with a width per glyph: no fixed stride reads it.
     void refuseVariableWidth() const {
-        const std::vector<std::uint8_t>& b = table_.bytes;
-        const std::optional<GlcdHeader> header = glcdHeader(b);
-        if (!header || b.size() < GlcdHeader::kLength + header->count) return;
-        const auto widths = b.begin() + GlcdHeader::kLength;
-        const auto end = widths + static_cast<std::ptrdiff_t>(header->count);
-        const std::size_t sum = std::accumulate(widths, end, std::size_t{0});
-        const auto [least, most] = std::minmax_element(widths, end);
-        const bool varies = *least != *most;
+        const std::optional<GlcdHeader> header = glcdHeader(table_);
+        if (!header || table_.size() < GlcdHeader::kLength + header->count) return;
+        std::size_t sum = 0;
+        std::uint8_t least = 0xFF, most = 0;
+        for (std::size_t i = GlcdHeader::kLength; i < GlcdHeader::kLength + header->count; ++i) {
+            sum += table_.at(i);
+            least = std::min(least, table_.at(i));
+            most = std::max(most, table_.at(i));
+        }
+        const bool varies = least != most;
         const std::size_t glyphBytes = sum * ((header->height + 7) / 8);
-        if (varies && GlcdHeader::kLength + header->count + glyphBytes == b.size()) {
+        if (varies && GlcdHeader::kLength + header->count + glyphBytes == table_.size()) {
             throw Failure(Cause::VariableWidth, {.line = table_.line});
         }
     }
@@ -301,7 +330,7 @@ ImportedFont importGlyphTable(const GlyphTable& table, const ImportOptions& opti
 }
 
 std::string shapeOptions(const TableShape& shape, std::size_t offset) {
-    const bool rows = shape.layout == Layout::Rows;
+    const bool rows = shape.layout == GlyphLayout::Rows;
     std::string options = rows ? "--layout rows" : "--layout columns";
     if (shape.msbFirst) options += rows ? " --msb-left" : " --msb-top";
     options += " --stride " + std::to_string(shape.stride);
@@ -320,7 +349,7 @@ std::optional<ShapeChoice> readShapeOptions(std::string_view options) {
         const auto number = [&words](std::size_t& into) { return bool(words >> into); };
         if (word == "--layout") {
             if (!(words >> word) || (word != "rows" && word != "columns")) return std::nullopt;
-            choice.shape.layout = word == "rows" ? Layout::Rows : Layout::Columns;
+            choice.shape.layout = word == "rows" ? GlyphLayout::Rows : GlyphLayout::Columns;
         } else if (word == "--msb-left" || word == "--msb-top") {
             choice.shape.msbFirst = true;
         } else if (word == "--stride") {

@@ -13,9 +13,14 @@ namespace fontedit::formats {
 
 struct GlyphTable {
     std::vector<std::uint8_t> bytes{};
+    // Zeros after `bytes`, as C fills out a declared array: counted, never held.
+    std::size_t zeros = 0;
     int line = 0;                        // where the table is declared, for failures
     std::optional<std::size_t> width{};  // a 2-D array's declared row length
     std::optional<TableShape> declared{};
+
+    std::size_t size() const { return bytes.size() + zeros; }
+    std::uint8_t at(std::size_t index) const { return index < bytes.size() ? bytes[index] : 0; }
 };
 
 // Whether a table of `size` bytes holds whole glyphs of a stride this program guesses from

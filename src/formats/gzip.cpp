@@ -23,7 +23,7 @@ std::string gunzip(std::string_view bytes) {
     stream.avail_in = static_cast<uInt>(std::min<std::size_t>(bytes.size(), kMostImportBytes));
     std::string out;
     int result = Z_OK;
-    while (result == Z_OK) {
+    for (;;) {
         // One byte past the limit is enough to know the content is too large.
         const std::size_t room = std::min<std::size_t>(64 << 10, kMostImportBytes + 1 - out.size());
         const std::size_t start = out.size();
@@ -32,7 +32,21 @@ std::string gunzip(std::string_view bytes) {
         stream.avail_out = static_cast<uInt>(room);
         result = inflate(&stream, Z_NO_FLUSH);
         out.resize(out.size() - stream.avail_out);
-        if (out.size() > kMostImportBytes) result = Z_MEM_ERROR;
+        if (out.size() > kMostImportBytes) break;
+        // As gzip itself does, a member that ends is followed by the next, if any.
+        const std::size_t consumed = stream.total_in;
+        const std::string_view rest = bytes.substr(std::min(consumed, bytes.size()));
+        if (result == Z_STREAM_END && !rest.empty()) {
+            if (!isGzip(rest)) {
+                inflateEnd(&stream);
+                throw Failure(Cause::GzipTrailing, {.value = std::to_string(consumed)});
+            }
+            const uLong total = stream.total_in;
+            inflateReset(&stream);
+            stream.total_in = total;
+            result = Z_OK;
+        }
+        if (result != Z_OK) break;
     }
     inflateEnd(&stream);
     if (out.size() > kMostImportBytes) throw Failure(Cause::FileTooLarge, {});

@@ -1,12 +1,13 @@
 #include "formats/header_export.h"
 
+#include "formats/cell_texts.h"
 #include "formats/cp932.h"
 #include "formats/line_ends.h"
 #include "state/conversions.h"
 
 namespace fontedit::formats {
 
-std::string headerBytes(const FontData& data) {
+std::string headerBytes(const state::FontData& data) {
     std::string bytes(kHeaderOpening);
     for (int code = 0; code < state::kSavedCodes; ++code) {
         bytes += "    { ";

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "formats/font_data.h"
+#include "state/font_data.h"
 
 namespace fontedit::formats {
 
@@ -13,6 +13,6 @@ inline constexpr const char* kHeaderFileName = "font.h";
 // How every font.h starts; the import knows its own export by it.
 inline constexpr std::string_view kHeaderOpening = "const unsigned char Font[96][5] =\r\n{\r\n";
 
-std::string headerBytes(const FontData& data);
+std::string headerBytes(const state::FontData& data);
 
 }  // namespace fontedit::formats

@@ -22,7 +22,7 @@ Note noteOf(const ImportNote& note) {
         case Kind::ShapeTaken:
             break;
     }
-    return note.shape->layout == TableShape::Layout::Rows ? Note::RowsTaken : Note::ColumnsTaken;
+    return note.shape->layout == state::GlyphLayout::Rows ? Note::RowsTaken : Note::ColumnsTaken;
 }
 
 state::Facts factsOf(const ImportNote& note) {
@@ -30,7 +30,7 @@ state::Facts factsOf(const ImportNote& note) {
     if (note.kind == ImportNote::Kind::EncodingMissing) return {.code = note.code.value_or(0)};
     if (note.kind != ImportNote::Kind::ShapeTaken) return {.code = note.count};
     const TableShape& shape = *note.shape;
-    const bool rows = shape.layout == TableShape::Layout::Rows;
+    const bool rows = shape.layout == state::GlyphLayout::Rows;
     return {.code = static_cast<int>(shape.stride),
             .column = shape.msbFirst ? 7
                       : rows         ? 4

@@ -9,7 +9,18 @@
 namespace fontedit::formats {
 namespace {
 
-// CP932 holds nothing beyond the Basic Multilingual Plane, so three bytes are enough.
+// CP932 maps some characters one way only (U+00A5 is written as the backslash's byte), so a
+// label is kept only when it reads back as itself.
+bool survivesCp932(const std::string& text) {
+    try {
+        return fromCp932(toCp932(text, {}), {}) == text;
+    } catch (const state::Failure&) {
+        return false;
+    }
+}
+
+}  // namespace
+
 std::string utf8(char32_t character) {
     std::string bytes;
     if (character < 0x80) {
@@ -24,18 +35,6 @@ std::string utf8(char32_t character) {
     }
     return bytes;
 }
-
-// CP932 maps some characters one way only (U+00A5 is written as the backslash's byte), so a
-// label is kept only when it reads back as itself.
-bool survivesCp932(const std::string& text) {
-    try {
-        return fromCp932(toCp932(text, {}), {}) == text;
-    } catch (const state::Failure&) {
-        return false;
-    }
-}
-
-}  // namespace
 
 const std::string& byteCell(std::uint8_t value) {
     static const std::array<std::string, 256> cells = [] {
@@ -56,12 +55,13 @@ std::string labelForCode(long long code) {
     return "";
 }
 
-void labelFrom(long long first, FontData& data) {
+void labelFrom(long long first, state::FontData& data) {
     for (int code = 0; code < state::kSavedCodes; ++code)
         data.labels[code] = labelForCode(first + code);
 }
 
-void setGlyph(FontData& data, int code, const std::uint8_t (&columns)[state::kGlyphColumns]) {
+void setGlyph(state::FontData& data, int code,
+              const std::uint8_t (&columns)[state::kGlyphColumns]) {
     for (int column = 0; column < state::kGlyphColumns; ++column) {
         data.cells[code][column] = byteCell(columns[column]);
     }

@@ -9,6 +9,10 @@
 
 namespace fontedit::formats {
 
+// The UTF-8 bytes of a character of the Basic Multilingual Plane, the only one CP932 holds
+// characters of.
+std::string utf8(char32_t character);
+
 // "7C", "0": the text the editor writes for a column byte.
 const std::string& byteCell(std::uint8_t value);
 
@@ -18,9 +22,9 @@ const std::string& byteCell(std::uint8_t value);
 std::string labelForCode(long long code);
 
 // Labels for glyphs 0-95 when glyph 0 draws the character `first`.
-void labelFrom(long long first, FontData& data);
+void labelFrom(long long first, state::FontData& data);
 
 // Fills glyph `code` with column bytes, bit 0 the top dot.
-void setGlyph(FontData& data, int code, const std::uint8_t (&columns)[state::kGlyphColumns]);
+void setGlyph(state::FontData& data, int code, const std::uint8_t (&columns)[state::kGlyphColumns]);
 
 }  // namespace fontedit::formats

@@ -132,8 +132,8 @@ public:
         countPixels(run, length);
     }
 
-    FontData font() const {
-        FontData data;
+    state::FontData font() const {
+        state::FontData data;
         const std::optional<std::pair<Rgb, Rgb>> colours = lightAndDark();
         for (int code = 0; code < state::kSavedCodes; ++code) {
             std::uint8_t columns[state::kGlyphColumns] = {};

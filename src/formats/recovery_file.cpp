@@ -49,34 +49,21 @@ private:
 
 EditorContent editorContent(const state::FontTable& font, const state::LabelTable& labels,
                             std::string code) {
-    EditorContent content;
-    for (int c = 0; c < state::kCodeCount; ++c) {
-        for (int column = 0; column < state::kTableColumns; ++column) {
-            content.cells[c][column] = font.cell(c, column);
-        }
-        content.labels[c] = labels.label(c);
-    }
-    content.code = std::move(code);
-    return content;
+    return {state::tableTexts<state::AllTableTexts>(font, labels), std::move(code)};
 }
 
 void storeEditorContent(const EditorContent& content, state::FontTable& font,
                         state::LabelTable& labels) {
-    for (int c = 0; c < state::kCodeCount; ++c) {
-        for (int column = 0; column < state::kTableColumns; ++column) {
-            font.setCell(c, column, content.cells[c][column]);
-        }
-        labels.setLabel(c, content.labels[c]);
-    }
+    state::storeTableTexts(content.tables, font, labels);
 }
 
 std::string recoveryBytes(const EditorContent& content) {
     std::string bytes(kFirstLine);
     putText(bytes, content.code);
-    for (const auto& cells : content.cells) {
+    for (const auto& cells : content.tables.cells) {
         for (const std::string& cell : cells) putText(bytes, cell);
     }
-    for (const std::string& label : content.labels) putText(bytes, label);
+    for (const std::string& label : content.tables.labels) putText(bytes, label);
     return bytes;
 }
 
@@ -87,10 +74,10 @@ EditorContent parseRecovery(std::string_view bytes) {
     TextReader reader(bytes.substr(kFirstLine.size()));
     EditorContent content;
     content.code = reader.next();
-    for (auto& cells : content.cells) {
+    for (auto& cells : content.tables.cells) {
         for (std::string& cell : cells) cell = reader.next();
     }
-    for (std::string& label : content.labels) label = reader.next();
+    for (std::string& label : content.tables.labels) label = reader.next();
     reader.expectEnd();
     return content;
 }

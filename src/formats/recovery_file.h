@@ -3,17 +3,15 @@
 // The recovery file: everything the editor holds, every code 0-100 with every cell as typed,
 // every label and the code field, so that a crash or a logout loses no unsaved work. Each
 // text is written with its length before it, so that any bytes come back exactly.
-#include <array>
 #include <string>
 #include <string_view>
 
-#include "state/tables.h"
+#include "state/font_data.h"
 
 namespace fontedit::formats {
 
 struct EditorContent {
-    std::array<std::array<std::string, state::kTableColumns>, state::kCodeCount> cells;
-    std::array<std::string, state::kCodeCount> labels;
+    state::AllTableTexts tables;
     std::string code;  // the code field's text
 };
 

@@ -13,9 +13,17 @@ std::size_t characterLength(std::string_view text, std::size_t pos) {
     return length;
 }
 
-std::optional<int> glyphFor(std::string_view character, const LabelOf& label) {
+}  // namespace
+
+GlyphLookup::GlyphLookup(const LabelOf& label) {
     for (int code = 0; code < state::kSavedCodes; ++code) {
-        if (label(code) == character) return code;
+        byLabel_.try_emplace(std::string(label(code)), code);
+    }
+}
+
+std::optional<int> GlyphLookup::glyphFor(std::string_view character) const {
+    if (const auto found = byLabel_.find(std::string(character)); found != byLabel_.end()) {
+        return found->second;
     }
     const auto ascii = static_cast<unsigned char>(character[0]);
     if (character.size() == 1 && ascii >= 0x20 && ascii < 0x20 + state::kSavedCodes) {
@@ -24,16 +32,18 @@ std::optional<int> glyphFor(std::string_view character, const LabelOf& label) {
     return std::nullopt;
 }
 
-}  // namespace
-
-std::vector<TextGlyph> textGlyphs(std::string_view text, const LabelOf& label) {
+std::vector<TextGlyph> textGlyphs(std::string_view text, const GlyphLookup& lookup) {
     std::vector<TextGlyph> glyphs;
     for (std::size_t pos = 0; pos < text.size();) {
         const std::string_view character = text.substr(pos, characterLength(text, pos));
-        glyphs.push_back({character, glyphFor(character, label)});
+        glyphs.push_back({character, lookup.glyphFor(character)});
         pos += character.size();
     }
     return glyphs;
+}
+
+std::vector<TextGlyph> textGlyphs(std::string_view text, const LabelOf& label) {
+    return textGlyphs(text, GlyphLookup(label));
 }
 
 }  // namespace fontedit::formats

@@ -3,7 +3,9 @@
 // Which glyph each character of a line of text is drawn with, for every picture of text.
 #include <functional>
 #include <optional>
+#include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "state/tables.h"
@@ -21,7 +23,18 @@ struct TextGlyph {
     std::optional<int> code;     // nothing where no glyph stands for it
 };
 
-// A character takes the glyph whose label it is, or else its ASCII code minus 32.
+// Which glyph a character takes: the lowest code whose label it is, or else its ASCII code
+// minus 32. Built once for the labels, so that a long text is matched a character at a time.
+class GlyphLookup {
+public:
+    explicit GlyphLookup(const LabelOf& label);
+    std::optional<int> glyphFor(std::string_view character) const;
+
+private:
+    std::unordered_map<std::string, int> byLabel_;
+};
+
+std::vector<TextGlyph> textGlyphs(std::string_view text, const GlyphLookup& lookup);
 std::vector<TextGlyph> textGlyphs(std::string_view text, const LabelOf& label);
 
 }  // namespace fontedit::formats

@@ -74,6 +74,17 @@ Wording wordingOf(Cause cause) {
         case Cause::RecoveryDamaged:
             return {QT_TRANSLATE_NOOP("Failure", "{file} は復元ファイルとして読めません"),
                     "not a recovery file this program wrote"};
+        case Cause::LinkInPlace:
+            return {
+                QT_TRANSLATE_NOOP(
+                    "Failure", "{file} の場所にシンボリックリンクがあります。たどりませんでした"),
+                "a symbolic link stands in the file's place; it was not followed"};
+        case Cause::FolderNotPrivate:
+            return {QT_TRANSLATE_NOOP("Failure",
+                                      "フォルダ {file} は他人のものか、他人が書き込めます。"
+                                      "復元ファイルは残しません"),
+                    "the folder belongs to another user or others may write to it; no recovery "
+                    "file is kept"};
         case Cause::NoArray:
             return {QT_TRANSLATE_NOOP("Failure", "{file} に配列がありません"),
                     "no brace-enclosed list found"};
@@ -134,6 +145,16 @@ Wording wordingOf(Cause cause) {
             return {QT_TRANSLATE_NOOP(
                         "Failure", "{file} の {line} 行目の「{value}」で括弧の入れ子が深すぎます"),
                     "\"{value}\" opens brackets nested too deep"};
+        case Cause::GlyphsMissing:
+            return {QT_TRANSLATE_NOOP("Failure",
+                                      "{file} の {line} 行目のグリフ表はフォントの {value} "
+                                      "グリフに足りません"),
+                    "the font spans {value} glyphs; the glyph table holds fewer"};
+        case Cause::BitmapShort:
+            return {QT_TRANSLATE_NOOP("Failure",
+                                      "{file} の {line} 行目のグリフ {value} はビットマップの"
+                                      "外にはみ出しています"),
+                    "glyph {value} reaches past the end of the bitmap"};
         case Cause::ShapeUnclear:
             return {QT_TRANSLATE_NOOP("Failure",
                                       "{file} の {line} 行目の表のグリフの並びが決められません。"
@@ -143,9 +164,9 @@ Wording wordingOf(Cause cause) {
         case Cause::NoShapeFits:
             return {QT_TRANSLATE_NOOP("Failure",
                                       "{file} の {line} 行目の表はどう読んでも 5×8 のグリフに"
-                                      "収まりません"),
+                                      "収まりません（--crop で切り取れます）"),
                     "no reading of the table as 5 x 8 glyphs keeps every dot; name its shape "
-                    "with --layout, --stride and --offset"};
+                    "with --layout, --stride and --offset, or cut the dots off with --crop"};
         case Cause::VariableWidth:
             return {QT_TRANSLATE_NOOP("Failure",
                                       "{file} の {line} 行目の表はグリフごとに幅が違います。"
@@ -164,6 +185,11 @@ Wording wordingOf(Cause cause) {
                                   "480 バイトのバイナリのどれでもありません（先頭「{value}」）"),
                 "neither a C table, a BDF or PCF font, a PNG sheet, a gzip file nor the 480 "
                 "bytes of a binary export: it starts \"{value}\""};
+        case Cause::GlyphOutsideCell:
+            return {QT_TRANSLATE_NOOP("Failure",
+                                      "{file} のコード {code} のグリフは 5×8 のセルに収まりません"
+                                      "（--crop で切り取れます）"),
+                    "glyph {code} has dots outside the 5 x 8 cell; --crop cuts them off"};
         case Cause::NotBdf:
             return {QT_TRANSLATE_NOOP("Failure", "{file} は BDF フォントではありません"),
                     "not a BDF font: the first line is \"{value}\""};
@@ -220,6 +246,47 @@ Wording wordingOf(Cause cause) {
             return {QT_TRANSLATE_NOOP("Failure",
                                       "{file} の gzip データが壊れているか、途中で終わっています"),
                     "the gzip data is damaged or cut short"};
+        case Cause::GzipTrailing:
+            return {QT_TRANSLATE_NOOP("Failure",
+                                      "{file} の gzip データの後、{value} バイト目から gzip でない"
+                                      "バイトが続いています"),
+                    "bytes that are not gzip data follow it from byte {value} on"};
+        case Cause::NotSfnt:
+            return {
+                QT_TRANSLATE_NOOP("Failure", "{file} は TrueType・OpenType フォントではありません"),
+                "not a TrueType or OpenType font: it starts with none of 00 01 00 00, "
+                "\"true\", \"OTTO\" and \"ttcf\""};
+        case Cause::FontNotOpened:
+            return {QT_TRANSLATE_NOOP("Failure", "{file} を FreeType で読めません（{value}）"),
+                    "FreeType cannot read the font: {value}"};
+        case Cause::FaceNotChosen:
+            return {QT_TRANSLATE_NOOP("Failure",
+                                      "{file} の {value} 個のフェースのどれかを、0 から数えた"
+                                      "番号で --face に指定してください"),
+                    "--face N names one of the {value} faces of the file, counted from 0"};
+        case Cause::StrikeNotFound:
+            return {QT_TRANSLATE_NOOP("Failure",
+                                      "{file} に --size の大きさのビットマップがありません"
+                                      "（あるのは {value} ピクセル）"),
+                    "no bitmap strike of the size --size names; the font's strikes are {value} "
+                    "pixels"};
+        case Cause::OffPixelGrid:
+            return {QT_TRANSLATE_NOOP("Failure",
+                                      "{file} のアウトラインは 1 em {value} ピクセルでは"
+                                      "ピクセルの格子に沿いません。--size で大きさを指定して"
+                                      "ください"),
+                    "at {value} pixels per em the outlines do not run along pixel edges, so "
+                    "the glyphs would be guessed; name the font's pixel size with --size"};
+        case Cause::NoCharacterInRange:
+            return {QT_TRANSLATE_NOOP("Failure",
+                                      "{file} に {value} からの 96 文字のグリフがありません"),
+                    "the face has no glyph for the 96 characters from {value}; choose the first "
+                    "with --first"};
+        case Cause::GreyStrike:
+            return {QT_TRANSLATE_NOOP("Failure",
+                                      "{file} のビットマップのグリフ「{value}」は濃淡で描かれて"
+                                      "いて、ドットではありません"),
+                    "the strike draws glyph \"{value}\" in shades of grey, not in dots"};
         case Cause::CellNotAByte:
             return {QT_TRANSLATE_NOOP("Failure",
                                       "{place} の「{value}」は 1～2 桁の 16 進数ではありません"),
@@ -230,6 +297,22 @@ Wording wordingOf(Cause cause) {
         case Cause::PngNotEncoded:
             return {QT_TRANSLATE_NOOP("Failure", "PNG 画像を作れません（{value}）"),
                     "cannot encode the PNG image: {value}"};
+        case Cause::CharacterPastFormat:
+            return {QT_TRANSLATE_NOOP("Failure",
+                                      "グリフ 95 は文字 {code} になりますが、この形式は {value} "
+                                      "までの文字しか持てません"),
+                    "glyph 95 would stand for character {code}, and the format holds characters "
+                    "up to {value}; choose a lower --first"};
+        case Cause::LibraryFontDamaged:
+            return {QT_TRANSLATE_NOOP(
+                        "Failure", "{file} の {value} フォントは途中で切れているか矛盾しています"),
+                    "the {value} font is cut short or contradicts itself"};
+        case Cause::PixelDepth:
+            return {QT_TRANSLATE_NOOP("Failure",
+                                      "{file} の LVGL フォントは 1 ピクセル {value} ビットです。"
+                                      "読めるのは 1 ビットのフォントです"),
+                    "the LVGL font has {value} bits a pixel; only fonts of 1 bit a pixel are "
+                    "taken"};
         case Cause::NotPng:
             return {QT_TRANSLATE_NOOP("Failure", "{file} は PNG 画像ではありません"),
                     "not a PNG image"};
@@ -251,6 +334,14 @@ Wording wordingOf(Cause cause) {
                                       "地に暗いドットの 2 色で描きます"),
                     "the image holds a third colour, {value}; a sheet has two, dark dots on a "
                     "light ground"};
+        case Cause::NotPsf:
+            return {QT_TRANSLATE_NOOP("Failure", "{file} は PSF コンソールフォントではありません"),
+                    "not a PSF console font: it opens with neither PSF1's mark nor PSF2's"};
+        case Cause::PsfMalformed:
+            return {QT_TRANSLATE_NOOP("Failure",
+                                      "{file} の PSF フォントの {value} が正しくないか、"
+                                      "ファイルの終わりを越えています"),
+                    "the PSF font's {value} is malformed or runs past the end of the file"};
         // The Japanese leaves the pasted text out: a clipboard can hold a whole page.
         case Cause::NotAGlyph:
             return {

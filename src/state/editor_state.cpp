@@ -14,9 +14,9 @@ TextField& EditorState::field(FieldId id) {
 
 const TextField& EditorState::field(FieldId id) const {
     switch (id) {
-        case FieldId::Text9:
+        case FieldId::Code:
             return code_;
-        case FieldId::Text10:
+        case FieldId::Label:
             return label_;
         default:
             return columns_[static_cast<int>(id)];

@@ -10,12 +10,12 @@
 
 namespace fontedit::state {
 
-// The editor's fields: the five glyph columns, the code (Text9) and the label (Text10). The
-// window binds each of its text boxes to one of them.
-enum class FieldId { Text1, Text2, Text3, Text4, Text5, Text9, Text10 };
+// The editor's fields: the five glyph columns, the code and the label. The window binds each
+// of its text boxes to one of them.
+enum class FieldId { Column1, Column2, Column3, Column4, Column5, Code, Label };
 inline constexpr std::array<FieldId, 7> kAllFields = {
-    FieldId::Text1, FieldId::Text2, FieldId::Text3, FieldId::Text4,
-    FieldId::Text5, FieldId::Text9, FieldId::Text10};
+    FieldId::Column1, FieldId::Column2, FieldId::Column3, FieldId::Column4,
+    FieldId::Column5, FieldId::Code,    FieldId::Label};
 
 class EditorState {
 public:

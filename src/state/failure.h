@@ -31,6 +31,9 @@ enum class Cause : int {
     PartlyWritten = 1008,      // `file` was left half-written; its old content is in the
                                // file `value` beside it
     RecoveryDamaged = 1009,    // the recovery file is not one this program wrote
+    LinkInPlace = 1010,        // a symbolic link stands where `file`, never a link, is written
+    // The folder `file` belongs to another user or others may write to it; nothing is kept there.
+    FolderNotPrivate = 1011,
     // Importing a font table from C source.
     NoArray = 1101,            // the source holds no brace-enclosed list
     ArrayNotFound = 1102,      // no array is called `value`
@@ -55,6 +58,13 @@ enum class Cause : int {
     // The file holds a NUL byte, which no C source or other text does, and is none of the
     // other formats either; `value` is how it starts.
     NotAnyFormat = 1119,
+    // Importing a GFXfont header.
+    GlyphsMissing = 1130,  // the font spans `value` glyphs; the glyph table on `line` holds fewer
+    BitmapShort = 1131,    // glyph `value` on `line` reaches past the end of the bitmap, or
+                           // is larger than a GFXglyph can state
+    // Glyph `code` of the table on `line`, or of a console font, has dots outside five columns
+    // and eight rows.
+    GlyphOutsideCell = 1120,
     // Importing an X11 font: BDF, PCF, and either packed by gzip.
     NotBdf = 1201,             // the first line, `value`, is not STARTFONT
     BdfSyntax = 1202,          // line `line`, `value`, has a missing or malformed number
@@ -69,21 +79,38 @@ enum class Cause : int {
     PcfTableOutside = 1210,    // the PCF table `value` reaches past the end of the file
     PcfTableMalformed = 1211,  // the PCF table `value` is missing or contradicts itself
     GzipDamaged = 1212,        // the gzip data is damaged or cut short
+    GzipTrailing = 1213,       // bytes that are no gzip member follow the last, from `value` on
     // Exporting and rendering.
     CellNotAByte = 1300,         // the cell at `code`, `column` holds `value`, not a byte
     NoGlyphForCharacter = 1301,  // no glyph is labelled `value` or has its ASCII code
     PngNotEncoded = 1302,        // libpng refused to encode the image, saying `value`
+    // Glyph 95 would stand for character `code`; the format holds characters up to `value`.
+    CharacterPastFormat = 1310,
     // Pasting a glyph into the grid.
     NotAGlyph = 1400,  // `value` is not five hex bytes
     // The companion's own directories and streams.
     DirectoryNotCreated = 1500,   // the directory `file` cannot be made, for `error`
     StandardOutputFailed = 1501,  // what was made could not be written to standard output
+    // Importing a TrueType or OpenType font through FreeType.
+    NotSfnt = 1600,             // the bytes open with none of the TrueType or OpenType tags
+    FontNotOpened = 1601,       // FreeType cannot open the font, saying `value`
+    FaceNotChosen = 1602,       // the collection holds `value` faces and none is named by number
+    StrikeNotFound = 1603,      // the bitmap font has no strike of the size named; its `value`
+    OffPixelGrid = 1604,        // at `value` pixels per em the outlines leave the pixel grid
+    NoCharacterInRange = 1605,  // the face has no glyph for the 96 characters from `value`
+    GreyStrike = 1606,          // glyph `value` of the strike is drawn in shades, not in dots
     // Importing a PNG sheet.
     NotPng = 1700,         // the bytes do not open with the PNG signature
     PngTruncated = 1701,   // the PNG ends before its image does
     PngNotDecoded = 1702,  // libpng refused to decode the image, saying `value`
     SheetSize = 1703,      // the image is `value` ("W x H") pixels, not the sheet at a whole scale
     ThirdColour = 1704,    // the image holds `value` ("#RRGGBB"), far from both sheet colours
+    // Importing a display library's font: u8g2, u8x8, LVGL.
+    LibraryFontDamaged = 1820,  // the `value` font is cut short or contradicts itself
+    PixelDepth = 1821,          // the LVGL font has `value` bits a pixel, not 1
+    // Importing a PSF console font.
+    NotPsf = 1800,        // the bytes open with neither PSF1's mark nor PSF2's
+    PsfMalformed = 1801,  // the font's `value` contradicts the rest or runs past the file's end
 };
 
 // What a failure is about. Each cause fills the facts it has and leaves the rest empty.

@@ -98,8 +98,8 @@ void syncDirectory(const std::filesystem::path& dir, const std::filesystem::path
 // copied beside it) before any is committed.
 class PendingFile {
 public:
-    PendingFile(const std::filesystem::path& path, NonRegular nonRegular)
-        : target_(writeTarget(path)) {
+    PendingFile(const std::filesystem::path& path, NonRegular nonRegular, Links links)
+        : target_(writeTarget(path, links == Links::Refuse)) {
         if (!target_.exists) return;
         if (!S_ISREG(target_.status.st_mode)) {
             if (nonRegular == NonRegular::Refuse) fail(Cause::NotARegularFile, path, 0);
@@ -196,15 +196,15 @@ private:
 }  // namespace
 
 void writeFileAtomically(const std::filesystem::path& path, std::string_view bytes,
-                         NonRegular nonRegular) {
+                         NonRegular nonRegular, Links links) {
     const FileContent file{path, bytes};
-    writeFilesAtomically({&file, 1}, nonRegular);
+    writeFilesAtomically({&file, 1}, nonRegular, links);
 }
 
-void writeFilesAtomically(std::span<const FileContent> files, NonRegular nonRegular) {
+void writeFilesAtomically(std::span<const FileContent> files, NonRegular nonRegular, Links links) {
     std::vector<std::unique_ptr<PendingFile>> pending;
     for (const FileContent& file : files) {
-        pending.push_back(std::make_unique<PendingFile>(file.path, nonRegular));
+        pending.push_back(std::make_unique<PendingFile>(file.path, nonRegular, links));
     }
     for (std::size_t i = 0; i < files.size(); ++i) pending[i]->prepare(files[i].bytes);
     for (std::size_t i = 0; i < files.size(); ++i) pending[i]->commit(files[i].bytes);

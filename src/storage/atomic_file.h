@@ -24,12 +24,16 @@ struct FileContent {
 // /dev/stdout, is written into as the shell writes into it.
 enum class NonRegular { Refuse, WriteInto };
 
+// A symbolic link in a file's place: followed as writeTarget() allows, or, for a file of the
+// program's own that is never a link, refused with LinkInPlace and left as it is.
+enum class Links { Follow, Refuse };
+
 void writeFileAtomically(const std::filesystem::path& path, std::string_view bytes,
-                         NonRegular nonRegular = NonRegular::Refuse);
+                         NonRegular nonRegular = NonRegular::Refuse, Links links = Links::Follow);
 
 // Checks every target and writes and flushes every temporary file before renaming any, so
 // that a failure leaves all the old files as they were, not a new one beside an old one.
 void writeFilesAtomically(std::span<const FileContent> files,
-                          NonRegular nonRegular = NonRegular::Refuse);
+                          NonRegular nonRegular = NonRegular::Refuse, Links links = Links::Follow);
 
 }  // namespace fontedit::storage

@@ -31,7 +31,7 @@ void refuseUnsafeLink(const std::filesystem::path& link, const struct stat& link
 
 }  // namespace
 
-WriteTarget writeTarget(const std::filesystem::path& path) {
+WriteTarget writeTarget(const std::filesystem::path& path, bool noLinks) {
     WriteTarget target{.path = path, .file = path};
     bool linked = false;
     for (int links = 0;; ++links) {
@@ -44,6 +44,7 @@ WriteTarget writeTarget(const std::filesystem::path& path) {
             fail(Cause::FileAccess, path, errno);
         }
         if (!S_ISLNK(linkStatus.st_mode)) break;
+        if (noLinks) fail(Cause::LinkInPlace, path);
         if (links == kMostLinks) fail(Cause::FileAccess, path, ELOOP);
         refuseUnsafeLink(target.file, linkStatus);
         std::error_code error;

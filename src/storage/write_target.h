@@ -18,7 +18,9 @@ struct WriteTarget {
 };
 
 // Fails with UnsafeLink naming the link, with LinkTargetMissing when links lead to nothing,
-// and with FileAccess for a directory or a path that cannot be looked at.
-WriteTarget writeTarget(const std::filesystem::path& path);
+// and with FileAccess for a directory or a path that cannot be looked at; with `noLinks`, any
+// link in the path's place fails with LinkInPlace. A rename() over such a link replaces the
+// link itself, so the check cannot be raced into following one.
+WriteTarget writeTarget(const std::filesystem::path& path, bool noLinks = false);
 
 }  // namespace fontedit::storage

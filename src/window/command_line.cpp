@@ -3,6 +3,7 @@
 #include <QCommandLineParser>
 #include <QFile>
 #include <algorithm>
+#include <climits>
 #include <cstdio>
 
 #include "state/failure.h"
@@ -24,6 +25,15 @@ int printed(const QByteArray& text) {
     if (std::fputs(text.constData(), stdout) >= 0 && std::fflush(stdout) == 0) return 0;
     std::fputs("fontedit: standard output: write error\n", stderr);
     return 1;
+}
+
+// The folder by its absolute path, or, where that is longer than the system takes in one
+// name, as given from the working directory, as the CLI reaches it.
+std::filesystem::path reachable(const std::filesystem::path& given) {
+    std::filesystem::path absolute = std::filesystem::absolute(given);
+    // "fontedit ." names the working directory, shown without a "/." after it.
+    if (absolute.filename() == ".") absolute = absolute.parent_path();
+    return absolute.native().size() < PATH_MAX ? absolute : given;
 }
 
 }  // namespace
@@ -65,17 +75,13 @@ std::variant<StartOptions, int> readCommandLine(const std::vector<std::string>& 
     const QStringList operands = parser.positionalArguments();
     if (operands.size() > 1) return usageError("more than one directory given");
 
-    StartOptions options{std::filesystem::current_path(), parser.value(platform),
-                         parser.value(display)};
+    StartOptions options{reachable("."), parser.value(platform), parser.value(display)};
     if (!operands.isEmpty()) {
         // The argument's own bytes: decoding a name that is not UTF-8 loses them.
         const auto dir = std::find_if(raw.begin() + 1, raw.end(), [&](const std::string& arg) {
             return QFile::decodeName(arg.c_str()) == operands.front();
         });
-        options.directory = std::filesystem::absolute(*dir);
-        // "fontedit ." names the working directory, shown without a "/." after it.
-        if (options.directory.filename() == ".")
-            options.directory = options.directory.parent_path();
+        options.directory = reachable(*dir);
         std::error_code error;
         const auto status = std::filesystem::status(options.directory, error);
         if (!std::filesystem::exists(status)) {

@@ -27,7 +27,7 @@ class ExportDialog {
 
 using formats::ExportFormat;
 using formats::ExportFormatInfo;
-using Layout = formats::CSourceOptions::Layout;
+using Layout = state::GlyphLayout;
 
 // "c", the extension of the file a format writes without a name.
 QString extensionOf(const ExportFormatInfo& info) {
@@ -67,21 +67,23 @@ public:
         add(form, ExportDialog::tr("名前 (--name):"), name_, formats::kTakesName);
         add(form, ExportDialog::tr("並び (--layout):"), layout_, formats::kTakesLayout);
         add(form, {}, msbTop_, formats::kTakesMsbTop);
+        add(form, {}, msbLeft_, formats::kTakesMsbLeft);
         add(form, {}, progmem_, formats::kTakesProgmem);
         add(form, ExportDialog::tr("最初の文字 (--first):"), first_, formats::kTakesFirst);
         add(form, ExportDialog::tr("倍率 (--scale):"), scale_, formats::kTakesScale);
-        QObject::connect(layout_, &QComboBox::currentIndexChanged, box_, [this] {
-            msbTop_->setEnabled(takes_ & formats::kTakesMsbTop && !rows());
-        });
+        QObject::connect(layout_, &QComboBox::currentIndexChanged, box_,
+                         [this] { enableBitOrders(); });
         read();
     }
 
     QWidget* box() const { return box_; }
 
     void showFor(ExportFormat format) {
-        takes_ = formats::exportFormatInfo(format).takes;
+        const ExportFormatInfo& info = formats::exportFormatInfo(format);
+        takes_ = info.takes;
         for (const auto& [widget, setting] : rows_) widget->setEnabled((takes_ & setting) != 0);
-        msbTop_->setEnabled((takes_ & formats::kTakesMsbTop) != 0 && !rows());
+        enableBitOrders();
+        first_->setMaximum(info.lastFirst);
     }
 
     formats::ExportSettings settings() const {
@@ -89,6 +91,7 @@ public:
         if (!name_->text().isEmpty()) settings.c.name = name_->text().toStdString();
         settings.c.layout = rows() ? Layout::Rows : Layout::Columns;
         settings.c.msbTop = !rows() && msbTop_->isChecked();
+        settings.c.msbLeft = rows() && msbLeft_->isChecked();
         settings.c.progmem = progmem_->isChecked();
         settings.first = first_->value();
         settings.scale = scale_->value();
@@ -100,6 +103,7 @@ public:
         kept->setValue(QStringLiteral("export/name"), name_->text());
         kept->setValue(QStringLiteral("export/rows"), rows());
         kept->setValue(QStringLiteral("export/msbTop"), msbTop_->isChecked());
+        kept->setValue(QStringLiteral("export/msbLeft"), msbLeft_->isChecked());
         kept->setValue(QStringLiteral("export/progmem"), progmem_->isChecked());
         kept->setValue(QStringLiteral("export/first"), first_->value());
         kept->setValue(QStringLiteral("export/scale"), scale_->value());
@@ -123,17 +127,25 @@ private:
                 .toString());
         layout_->setCurrentIndex(kept->value(QStringLiteral("export/rows"), false).toBool());
         msbTop_->setChecked(kept->value(QStringLiteral("export/msbTop"), false).toBool());
+        msbLeft_->setChecked(kept->value(QStringLiteral("export/msbLeft"), false).toBool());
         progmem_->setChecked(kept->value(QStringLiteral("export/progmem"), false).toBool());
         first_->setValue(kept->value(QStringLiteral("export/first"), defaults.first).toInt());
         scale_->setValue(kept->value(QStringLiteral("export/scale"), defaults.scale).toInt());
     }
 
     bool rows() const { return layout_->currentData().toInt() == int(Layout::Rows); }
+    // Each bit order belongs to one layout.
+    void enableBitOrders() {
+        msbTop_->setEnabled((takes_ & formats::kTakesMsbTop) != 0 && !rows());
+        msbLeft_->setEnabled((takes_ & formats::kTakesMsbLeft) != 0 && rows());
+    }
 
     QWidget* box_;
     QLineEdit* name_ = new QLineEdit(box_);
     QComboBox* layout_ = new QComboBox(box_);
     QCheckBox* msbTop_ = new QCheckBox(ExportDialog::tr("ビット 7 が上のドット (--msb-top)"), box_);
+    QCheckBox* msbLeft_ =
+        new QCheckBox(ExportDialog::tr("ビット 7 が左のドット (--msb-left)"), box_);
     QCheckBox* progmem_ =
         new QCheckBox(ExportDialog::tr("AVR のプログラムメモリに置く (--progmem)"), box_);
     QSpinBox* first_ = new QSpinBox(box_);

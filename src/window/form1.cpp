@@ -4,6 +4,7 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFile>
@@ -18,11 +19,13 @@
 #include <QTimer>
 #include <QToolTip>
 #include <algorithm>
+#include <chrono>
 #include <exception>
 #include <filesystem>
 #include <utility>
 #include <vector>
 
+#include "formats/font_files.h"
 #include "formats/header_export.h"
 #include "state/conversions.h"
 #include "state/failure.h"
@@ -119,25 +122,25 @@ void Form1::createControl(const ControlPlacement& control) {
             createLabel(control);
             break;
         case ControlId::Text1:
-            createTextField(control, FieldId::Text1);
+            createTextField(control, FieldId::Column1);
             break;
         case ControlId::Text2:
-            createTextField(control, FieldId::Text2);
+            createTextField(control, FieldId::Column2);
             break;
         case ControlId::Text3:
-            createTextField(control, FieldId::Text3);
+            createTextField(control, FieldId::Column3);
             break;
         case ControlId::Text4:
-            createTextField(control, FieldId::Text4);
+            createTextField(control, FieldId::Column4);
             break;
         case ControlId::Text5:
-            createTextField(control, FieldId::Text5);
+            createTextField(control, FieldId::Column5);
             break;
         case ControlId::Text9:
-            createTextField(control, FieldId::Text9);
+            createTextField(control, FieldId::Code);
             break;
         case ControlId::Text10:
-            createTextField(control, FieldId::Text10);
+            createTextField(control, FieldId::Label);
             break;
     }
 }
@@ -151,6 +154,7 @@ void Form1::createLabel(const ControlPlacement& control) {
 void Form1::createTextField(const ControlPlacement& control, state::FieldId id) {
     state::TextField& field = editor_.state().field(id);
     auto* edit = new QLineEdit(QString::fromStdString(field.text()), this);
+    edit->setMaxLength(formats::kLongestText);
     edit->setObjectName(qtText(control.name()));
     edit->setGeometry(pixelRect(control));
     if (control.column > 0) edit->setAccessibleName(tr("列 %1").arg(control.column));
@@ -258,23 +262,35 @@ bool Form1::mayReplace(document::FontDocument::Write write) {
 }
 
 void Form1::offerRecovery() {
-    if (!recovery_.hasRecovery()) return;
-    const Question restore{
-        tr("フォルダ %1 のフォントに、保存されずに終わった変更が残っています。復元しますか？")
-            .arg(QString::fromStdString(state::escapedBytes(directory().string()))),
-        {tr("復元"), tr("破棄")},
-        0,
-        2};
-    switch (ask(restore)) {
-        case 0:
-            if (!guard([this] { recovery_.restore(); })) recovery_.holdOff();
-            break;
-        case 1:
-            recovery_.discard();
-            break;
-        default:
-            recovery_.holdOff();
-            break;
+    std::vector<document::LeftRecovery> left;
+    if (!guard([&] { left = recovery_.leftBehind(); })) {
+        recovery_.stop();
+        return;
+    }
+    for (const document::LeftRecovery& file : left) {
+        const auto saved = std::chrono::file_clock::to_sys(file.saved());
+        const QString when =
+            QDateTime::fromSecsSinceEpoch(
+                std::chrono::duration_cast<std::chrono::seconds>(saved.time_since_epoch()).count())
+                .toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+        const Question restore{
+            tr("フォルダ %1 のフォントに、保存されずに終わった変更が残っています（%2 に退避）。"
+               "復元しますか？")
+                .arg(QString::fromStdString(state::escapedBytes(directory().string())), when),
+            {tr("復元"), tr("破棄")},
+            0,
+            2};
+        switch (ask(restore)) {
+            case 0:
+                // Any older file waits for a later start: restoring it would replace this one.
+                if (guard([&] { recovery_.adopt(file); })) return;
+                break;
+            case 1:
+                file.remove();
+                break;
+            default:
+                break;
+        }
     }
 }
 void Form1::onExitClicked() {
@@ -463,8 +479,8 @@ void Form1::showPanel(bool shown) {
             editor_,
             [this](int code) {
                 guard([this, code] {
-                    editor_.type(state::FieldId::Text9, state::codeText(code));
-                    editor_.finishEditing(state::FieldId::Text9);
+                    editor_.type(state::FieldId::Code, state::codeText(code));
+                    editor_.finishEditing(state::FieldId::Code);
                 });
             },
             height(), this);

@@ -8,7 +8,7 @@
 namespace fontedit::window {
 
 // A run of lit dots down a column is one rectangle: a repaint per toggle stays cheap.
-void drawGlyph(QPainter& painter, const editing::GlyphBytes& glyph, QPoint topLeft, int dot) {
+void drawGlyph(QPainter& painter, const state::GlyphBytes& glyph, QPoint topLeft, int dot) {
     const QColor lit(kLitColour);
     for (int column = 0; column < state::kGlyphColumns; ++column) {
         for (int row = 0; row < state::kGlyphRows;) {

@@ -3,7 +3,7 @@
 // A glyph drawn dot by dot in the lit colour, for every picture of the font in the window.
 #include <QPoint>
 
-#include "editing/grid_commands.h"
+#include "state/glyph_bytes.h"
 
 class QPainter;
 
@@ -11,6 +11,6 @@ namespace fontedit::window {
 
 // Each dot a square of `dot` pixels, the top left one at `topLeft`; unlit dots are left as they
 // are.
-void drawGlyph(QPainter& painter, const editing::GlyphBytes& glyph, QPoint topLeft, int dot);
+void drawGlyph(QPainter& painter, const state::GlyphBytes& glyph, QPoint topLeft, int dot);
 
 }  // namespace fontedit::window

@@ -36,6 +36,7 @@ GlyphPanel::GlyphPanel(editing::Editor& editor, Chooser choose, int height, QWid
     previewField_->setGeometry(kPanelMargin, overview_->geometry().bottom() + 1 + kPanelGap, width,
                                kPreviewFieldHeight);
     previewField_->setObjectName(QStringLiteral("previewField"));
+    previewField_->setMaxLength(kLongestPreviewText);
     previewField_->setPlaceholderText(tr("見本の文字"));
     previewField_->setAccessibleName(tr("見本の文字"));
     preview_->setGeometry(kPanelMargin, previewField_->geometry().bottom() + 1 + kPanelGap / 2,

@@ -19,7 +19,8 @@ std::optional<std::filesystem::path> chooseFontFile(QWidget* parent,
                                                     const std::filesystem::path& start) {
     const QString chosen = QFileDialog::getOpenFileName(
         parent, ImportDialog::tr("取り込み"), QFile::decodeName(start.c_str()),
-        ImportDialog::tr("フォント (*.c *.h *.bdf *.pcf *.gz *.bin *.png);;すべてのファイル (*)"));
+        ImportDialog::tr("フォント (*.c *.h *.bdf *.pcf *.gz *.bin *.png *.ttf *.otf *.otb *.ttc "
+                         "*.psf);;すべてのファイル (*)"));
     if (chosen.isEmpty()) return std::nullopt;
     return std::filesystem::path(QFile::encodeName(chosen).toStdString());
 }

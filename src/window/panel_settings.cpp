@@ -1,8 +1,10 @@
 #include "window/panel_settings.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
+#include <cstdio>
 
 namespace fontedit::window {
 namespace {
@@ -26,7 +28,14 @@ QString settingsFile() {
 PanelSettings readPanelSettings() {
     if (!QFileInfo::exists(settingsFile())) return {};
     const QSettings settings(kOrganisation, kApplication);
-    return {settings.value(kShown, false).toBool(), settings.value(kPreviewText).toString()};
+    PanelSettings read{settings.value(kShown, false).toBool(),
+                       settings.value(kPreviewText).toString()};
+    if (read.previewText.size() > kLongestPreviewText) {
+        std::fprintf(stderr, "fontedit: the preview text in %s is cut to its first %d characters\n",
+                     QFile::encodeName(settingsFile()).constData(), kLongestPreviewText);
+        read.previewText.truncate(kLongestPreviewText);
+    }
+    return read;
 }
 
 void keepPanelShown(bool shown) {

@@ -9,11 +9,16 @@ class QSettings;
 
 namespace fontedit::window {
 
+// The preview shows a line of a few dozen characters; a longer text kept in the settings is
+// cut to this as it is read, so that no settings file can slow the start.
+inline constexpr int kLongestPreviewText = 1000;
+
 struct PanelSettings {
     bool shown = false;
     QString previewText;
 };
 
+// A preview text past kLongestPreviewText is cut, with a line on stderr.
 PanelSettings readPanelSettings();
 void keepPanelShown(bool shown);
 void keepPreviewText(const QString& text);

@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <exception>
 
+#include "state/failure.h"
+
 namespace fontedit::window {
 namespace {
 
@@ -12,7 +14,7 @@ constexpr int kQuietMilliseconds = 1000;
 
 RecoveryKeeper::RecoveryKeeper(editing::Editor& editor, const std::filesystem::path& fontDir,
                                QObject* parent)
-    : QObject(parent), editor_(editor), file_(fontDir) {
+    : QObject(parent), editor_(editor), fontDir_(fontDir), file_(std::in_place, fontDir) {
     timer_.setSingleShot(true);
     timer_.setInterval(kQuietMilliseconds);
     connect(&timer_, &QTimer::timeout, this, [this] { settle(); });
@@ -22,8 +24,16 @@ RecoveryKeeper::RecoveryKeeper(editing::Editor& editor, const std::filesystem::p
     state.codeField().addObserver([this](const std::string&) { timer_.start(); });
 }
 
-void RecoveryKeeper::restore() {
-    file_.restore(editor_);
+std::vector<document::LeftRecovery> RecoveryKeeper::leftBehind() const {
+    return document::leftRecoveries(fontDir_);
+}
+
+void RecoveryKeeper::adopt(const document::LeftRecovery& left) {
+    left.restore(editor_);
+    timer_.stop();
+    if (!kept_) return;
+    file_->write(editor_);
+    left.remove();
 }
 
 void RecoveryKeeper::settle() {
@@ -31,30 +41,32 @@ void RecoveryKeeper::settle() {
     if (!kept_) return;
     try {
         if (editor_.hasUnsavedChanges()) {
-            file_.write(editor_);
+            file_->write(editor_);
         } else {
-            file_.remove();
+            file_->remove();
         }
     } catch (const std::exception&) {
         // A message box every second would stop the user's work; the terminal hears of it.
-        std::fprintf(stderr, "fontedit: cannot keep the recovery file %s\n", file_.path().c_str());
+        std::fprintf(stderr, "fontedit: cannot keep the recovery file of %s\n",
+                     state::escapedBytes(fontDir_.string()).c_str());
     }
 }
 
 void RecoveryKeeper::discard() {
     timer_.stop();
-    file_.remove();
+    file_->remove();
     kept_ = false;
 }
 
 void RecoveryKeeper::moveTo(const std::filesystem::path& fontDir) {
     timer_.stop();
-    if (kept_) file_.remove();
-    file_ = document::RecoveryFile(fontDir);
+    if (kept_) file_->remove();
+    fontDir_ = fontDir;
+    file_.emplace(fontDir);
     kept_ = true;
 }
 
-void RecoveryKeeper::holdOff() {
+void RecoveryKeeper::stop() {
     timer_.stop();
     kept_ = false;
 }

@@ -1,10 +1,13 @@
 #pragma once
 
-// Keeps the recovery file in step with the editor: about a second after the last change it
-// is written while there is unsaved work and removed once there is none. The change itself
-// only restarts a timer, so a click never waits for a disk.
+// Keeps this window's recovery file in step with the editor: about a second after the last
+// change it is written while there is unsaved work and removed once there is none. The change
+// itself only restarts a timer, so a click never waits for a disk. Files other windows left
+// are only ever touched when the user answers for them.
 #include <QObject>
 #include <QTimer>
+#include <optional>
+#include <vector>
 
 #include "document/recovery_file.h"
 #include "editing/editor.h"
@@ -16,8 +19,10 @@ public:
     RecoveryKeeper(editing::Editor& editor, const std::filesystem::path& fontDir,
                    QObject* parent = nullptr);
 
-    bool hasRecovery() const { return file_.exists(); }
-    void restore();
+    // The files windows on the folder left when they ended, newest first.
+    std::vector<document::LeftRecovery> leftBehind() const;
+    // Brings `left` back as unsaved work; once this window's own file holds it, `left` goes.
+    void adopt(const document::LeftRecovery& left);
     // Writes or removes the file now, as the editor's work requires.
     void settle();
     // The unsaved work was given up: the file goes, and nothing is kept after this.
@@ -25,12 +30,14 @@ public:
     // Keeps the work for the font of `fontDir` from now on; the file kept for the old folder
     // goes, as the work is read anew, saved, given up or carried along.
     void moveTo(const std::filesystem::path& fontDir);
-    // Leaves a recovery file of an earlier run as it is: nothing is written over it in this run.
-    void holdOff();
+    // No file is kept in this run, as where it would lie is not safe.
+    void stop();
 
 private:
     editing::Editor& editor_;
-    document::RecoveryFile file_;
+    std::filesystem::path fontDir_;
+    // Made anew for each folder, as a file holds its lock for its whole life.
+    std::optional<document::RecoveryFile> file_;
     QTimer timer_;
     bool kept_ = true;
 };

@@ -30,9 +30,11 @@ TextPreview::TextPreview(const state::FontTable& font, const state::LabelTable& 
     setAccessibleName(tr("見本"));
 }
 
-std::vector<formats::TextGlyph> TextPreview::matchedGlyphs() const {
-    return formats::textGlyphs(
-        text_, [this](int code) -> std::string_view { return labels_.label(code); });
+std::vector<formats::TextGlyph> TextPreview::matchedGlyphs() {
+    if (!lookup_) {
+        lookup_.emplace([this](int code) -> std::string_view { return labels_.label(code); });
+    }
+    return formats::textGlyphs(text_, *lookup_);
 }
 
 void TextPreview::setText(const QString& text) {
@@ -55,6 +57,7 @@ QRect TextPreview::glyphRect(std::size_t index) {
 // The tables tell of a label before it is written, and a Read writes 96 of them: one match
 // after the last.
 void TextPreview::labelChanged() {
+    lookup_.reset();
     if (matchPending_ || text_.empty()) return;
     matchPending_ = true;
     QTimer::singleShot(0, this, &TextPreview::matchAgain);

@@ -4,6 +4,7 @@
 // a blank column after it; a character that no glyph stands for shows as an empty frame. What
 // does not fit the width is cut off.
 #include <QWidget>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -31,13 +32,15 @@ protected:
 private:
     // Where the glyph of the text's character `index` is drawn.
     static QRect glyphRect(std::size_t index);
-    std::vector<formats::TextGlyph> matchedGlyphs() const;
+    std::vector<formats::TextGlyph> matchedGlyphs();
     void matchAgain();
 
     const state::FontTable& font_;
     const state::LabelTable& labels_;
     std::string text_;
     std::vector<formats::TextGlyph> glyphs_;
+    // Built again on the first match after a label changed.
+    std::optional<formats::GlyphLookup> lookup_;
     bool matchPending_ = false;
 };
 

@@ -63,7 +63,7 @@ TEST(CliExport, WritesEachFormatWhereItIsTold) {
     const ScratchDirectory work;
     copySampleFont(work.path());
     const std::string dir = work.path().string();
-    const formats::FontData sample = folder::loadFont(sampleFontDir());
+    const state::FontData sample = folder::loadFont(sampleFontDir());
     const std::string file = (work / "lcd.h").string();
     struct Case {
         std::vector<std::string> args;
@@ -75,16 +75,15 @@ TEST(CliExport, WritesEachFormatWhereItIsTold) {
         {{"export", "--format=c", "--name", "lcd", "--layout", "rows", "--progmem", "-o", file,
           dir},
          file,
-         formats::cSourceBytes(sample,
-                               {"lcd", formats::CSourceOptions::Layout::Rows, false, true})},
+         formats::cSourceBytes(sample, {"lcd", state::GlyphLayout::Rows, false, true})},
         {{"export", "--format", "bdf", "--first", "0x20", dir},
          work / "font.bdf",
          formats::bdfBytes(sample)},
         {{"export", "--format", "bin", "-o", "-", dir}, {}, formats::binaryBytes(sample)},
         {{"export", "--format", "c", "--layout", "rows", "--codes", "0-7", "-o", "-", dir},
          {},
-         formats::cSourceBytes(sample, {.layout = formats::CSourceOptions::Layout::Rows,
-                                        .codes = {0, 1, 2, 3, 4, 5, 6, 7}})},
+         formats::cSourceBytes(
+             sample, {.layout = state::GlyphLayout::Rows, .codes = {0, 1, 2, 3, 4, 5, 6, 7}})},
         {{"export", "--format", "bin", "--codes=33,0x41-66", "-o", "-", dir},
          {},
          formats::binaryBytes(sample, {33, 65, 66})},
@@ -197,6 +196,13 @@ TEST(CliRender, WritesAPngOfTheTextOrTheSheet) {
     const CliResult sheet = runCli({"render", "--scale", "2", "-o", "-", dir});
     EXPECT_EQ(sheet.status, 0) << sheet.err;
     EXPECT_EQ(pngSize(sheet.out), std::make_pair(2 * (16 * 7u + 2), 2 * (6 * 10u + 2)));
+
+    const CliResult panel = runCli({"render", "--look", "lcd-green", "--layout", "16x2", "--text",
+                                    "Hello, world!\x1B", "-o", "-", dir});
+    EXPECT_EQ(panel.status, 0) << panel.err;
+    EXPECT_EQ(pngSize(panel.out),
+              std::make_pair(8 * (2 + 16 * 6 - 1 + 2u), 8 * (2 + 2 * 9 - 1 + 2u)));
+    EXPECT_EQ(panel.err, "fontedit-cli: no glyph for '\\x1B': shown as a blank cell\n");
 
     const CliResult missing = runCli({"render", "--text", "a\x1B", "-o", "-", dir});
     EXPECT_EQ(missing.status, 1);

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cstdio>
+#include <cstdlib>
 
 #include "cli_process.h"
 #include "folder/font_folder.h"
@@ -20,7 +22,7 @@ using support::ScratchDirectory;
 // braces per character, the printable ones from the sample, the others a pattern of their own;
 // constants in hex, decimal and octal, with comments of both kinds.
 std::string characterTable() {
-    const formats::FontData sample = folder::loadFont(sampleFontDir());
+    const state::FontData sample = folder::loadFont(sampleFontDir());
     std::string source =
         "#include <stdint.h>\n/* glyphs { 5 x 8 } */\nconst uint8_t font[256][5] = {\n";
     for (int character = 0; character < 256; ++character) {
@@ -95,7 +97,7 @@ TEST(CliImport, CreatesTheDirectoryAndSaysWhatItFilled) {
 // The sample font written as other projects write their tables; each comes back with no
 // options, saying which shape it took.
 TEST(CliImport, GuessesEachShapeOfTheSampleFont) {
-    const formats::FontData sample = folder::loadFont(sampleFontDir());
+    const state::FontData sample = folder::loadFont(sampleFontDir());
     const auto column = [&](int code, int c) {
         return static_cast<int>(std::stoul(sample.cells[code][c], nullptr, 16));
     };
@@ -159,7 +161,7 @@ TEST(CliImport, GuessesEachShapeOfTheSampleFont) {
         ASSERT_EQ(result.status, 0) << result.err;
         EXPECT_NE(result.err.find(": took " + c.took + " (--layout"), std::string::npos)
             << result.err;
-        const formats::FontData font = folder::loadFont(work.path());
+        const state::FontData font = folder::loadFont(work.path());
         for (int code = 0; code < 95; ++code) EXPECT_EQ(font.cells[code], sample.cells[code]);
         EXPECT_EQ(font.labels[33], "A");
     }
@@ -181,9 +183,35 @@ TEST(CliImport, TakesAnInstalledX11FontAsItIs) {
     EXPECT_EQ(taken.err, "fontedit-cli: " + source + ": 68 glyphs lost dots to --crop\n" +
                              "fontedit-cli: " + source +
                              ": no glyph at ENCODING 127; its glyph is left empty\n");
-    const formats::FontData font = folder::loadFont(work.path());
+    const state::FontData font = folder::loadFont(work.path());
     EXPECT_EQ(font.cells[71][4], "7E") << "the tail of g";
     EXPECT_EQ(font.labels[33], "A");
+}
+
+// A TrueType font with a bitmap strike of 4 x 8, as Debian installs it and packed by gzip: on
+// the cell's own baseline, "A" standing on it and "g" with its one-row descent.
+TEST(CliImport, TakesAnInstalledTrueTypeFontOnTheCellsBaseline) {
+    const ScratchDirectory work;
+    const std::string source = "/usr/share/fonts/truetype/misaki/misaki_gothic.ttf";
+    const std::string packed = (work / "misaki.ttf.gz").string();
+    ASSERT_EQ(std::system(("gzip -c " + source + " > " + packed).c_str()), 0);
+    for (const std::string& file : {source, packed}) {
+        SCOPED_TRACE(file);
+        const CliResult taken = runCli({"import", "--force", file, work.path().string()});
+        EXPECT_EQ(taken.status, 0);
+        EXPECT_EQ(taken.err, "fontedit-cli: " + file +
+                                 ": no glyph at ENCODING 127; its glyph is left empty\n");
+        const state::FontData font = folder::loadFont(work.path());
+        EXPECT_EQ(font.cells[33], (std::array<std::string, 5>{"7C", "12", "7C", "0", "0"}));
+        EXPECT_EQ(font.cells[71], (std::array<std::string, 5>{"90", "A8", "78", "0", "0"}));
+        EXPECT_EQ(font.labels[71], "g");
+    }
+    const CliResult collection =
+        runCli({"import", "--format", "ttf", "--face", "1", source, (work / "other").string()});
+    EXPECT_EQ(collection.status, 1);
+    EXPECT_EQ(collection.err, "fontedit-cli: " + source +
+                                  ": --face N names one of the 1 faces of the file, counted "
+                                  "from 0\n");
 }
 
 // The sheet render draws comes back as the font it was drawn from, told by its content.
@@ -202,7 +230,7 @@ TEST(CliImport, TakesBackTheSheetRenderDrew) {
 TEST(CliImport, RefusesSourcesThatHoldNoFontTable) {
     const std::string installedPcfGz = readBytes("/usr/share/fonts/X11/misc/5x8.pcf.gz");
     const std::string installedPcf = formats::gunzip(installedPcfGz);
-    const formats::FontData sample = folder::loadFont(sampleFontDir());
+    const state::FontData sample = folder::loadFont(sampleFontDir());
     struct Case {
         std::string source;
         std::vector<std::string> options;

@@ -89,6 +89,33 @@ TEST(BadFontFile, HugeFileLoadsItsFirstFields) {
     EXPECT_EQ(editor.state().labels.label(95), "L");
 }
 
+// Save writes nothing Read would refuse: texts as long as a field takes come back whole, in the
+// widest bytes the files hold them in; a font file past Read's cap is refused before anything
+// is written.
+TEST(BadText, SaveWritesOnlyWhatReadTakesBack) {
+    std::string widest;
+    for (int i = 0; i < kLongestText; ++i) widest += "\xE3\x81\x82";  // two bytes in CP932
+    ScratchDirectory dir;
+    editing::Editor editor;
+    for (int code = 0; code < state::kSavedCodes; ++code) {
+        for (int column = 1; column <= state::kGlyphColumns; ++column) {
+            editor.state().font.setCell(code, column, widest);
+        }
+        editor.state().labels.setLabel(code, widest);
+    }
+    FontDocument(editor, dir.path()).save();
+    editing::Editor read;
+    FontDocument(read, dir.path()).read();
+    EXPECT_EQ(read.state().font.cell(95, 5), widest);
+    EXPECT_EQ(read.state().labels.label(95), widest);
+
+    const ScratchDirectory empty;
+    editor.state().font.setCell(95, 5, std::string(1 << 20, '1'));
+    expectFailure([&] { FontDocument(editor, empty.path()).save(); }, Cause::FileTooLarge,
+                  {.file = kFontFileName});
+    EXPECT_TRUE(std::filesystem::is_empty(empty.path()));
+}
+
 TEST(BadPlace, NoFileCanGoUnderAPlainFile) {
     ScratchDirectory dir;
     writeBytes(dir / "plain", "old");

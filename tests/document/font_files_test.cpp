@@ -29,10 +29,10 @@ std::string repeat(const std::string& line, int times) {
 }
 
 // Labels and cells that a field reader alone would shift, split or trim.
-FontData awkwardFont() {
+state::FontData awkwardFont() {
     const char* labels[] = {" ", ",", "\"", "  lead", "a, \"b\", c", "あ①～", "", "trail "};
     const char* cells[] = {"7C", "7f", "", "1FF00", "FFFF ", "0"};
-    FontData data;
+    state::FontData data;
     for (int code = 0; code < state::kSavedCodes; ++code) {
         for (int column = 0; column < state::kGlyphColumns; ++column) {
             data.cells[code][column] = cells[(code + column) % std::size(cells)];
@@ -69,10 +69,10 @@ std::vector<std::string> contents(const editing::Editor& editor) {
 }
 
 // The tables of `editor` as they are once `data` is stored into them.
-std::vector<std::string> loaded(const editing::Editor& editor, const FontData& data) {
+std::vector<std::string> loaded(const editing::Editor& editor, const state::FontData& data) {
     state::FontTable font = editor.state().font;
     state::LabelTable labels = editor.state().labels;
-    storeFontData(data, font, labels);
+    state::storeTableTexts(data, font, labels);
     return contents(font, labels);
 }
 
@@ -94,7 +94,7 @@ TEST(SaveFont, WritesBothFilesByteForByte) {
 }
 
 TEST(ParseFontFiles, ReadsEveryLayoutOfTheSameFields) {
-    const FontData font = awkwardFont();
+    const state::FontData font = awkwardFont();
     const std::string fontBytes = fontFileBytes(font);
     const std::string labelBytes = labelFileBytes(font);
     std::string oneFieldLines;
@@ -118,7 +118,7 @@ TEST(ParseFontFiles, ReadsEveryLayoutOfTheSameFields) {
         {fontBytes.substr(0, fontBytes.size() - 2), labelBytes.substr(0, labelBytes.size() - 2)},
     };
     for (const auto& [fontFile, labelFile] : cases) {
-        const FontData parsed = parseFontFiles(fontFile, labelFile);
+        const state::FontData parsed = parseFontFiles(fontFile, labelFile);
         EXPECT_EQ(parsed.cells, font.cells) << fontFile;
         EXPECT_EQ(parsed.labels, font.labels) << labelFile;
     }
@@ -127,7 +127,7 @@ TEST(ParseFontFiles, ReadsEveryLayoutOfTheSameFields) {
 TEST(ReadFont, LoadsCodes0To95ThenShowsTheGlyphOfTheCodeField) {
     ScratchDirectory dir;
     editing::Editor saver;
-    storeFontData(awkwardFont(), saver.state().font, saver.state().labels);
+    state::storeTableTexts(awkwardFont(), saver.state().font, saver.state().labels);
     FontDocument(saver, dir.path()).save();
     // -1: loading succeeds, showing the glyph fails
     const std::pair<const char*, int> cases[] = {{"10", 10}, {"abc", 0}, {"100", 100}, {"-1", -1}};

@@ -49,7 +49,7 @@ TEST(HeaderBytes, WritesCellsAndLabelsAsTheyStand) {
          "    { 0x7f, 0x, 0x1FF00, 0x0, 0x 1 }, // \x82\xA0  1"},
     };
     for (const auto& c : cases) {
-        FontData data;
+        state::FontData data;
         data.cells[c.code] = c.cells;
         data.labels[c.code] = c.label;
         const std::string bytes = headerBytes(data);

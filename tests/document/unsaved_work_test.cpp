@@ -4,6 +4,8 @@
 #include <stdlib.h>
 
 #include <algorithm>
+#include <chrono>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -59,6 +61,14 @@ protected:
     const ScratchDirectory stateHome_;
 };
 
+// The only file a folder's windows left, locked by this caller as it is offered.
+LeftRecovery onlyLeft(const std::filesystem::path& fontDir) {
+    std::vector<LeftRecovery> left = leftRecoveries(fontDir);
+    EXPECT_EQ(left.size(), 1u);
+    if (left.empty()) throw std::runtime_error("no recovery file left");
+    return std::move(left.front());
+}
+
 TEST_F(Recovery, BringsBackEveryTextAndTheCodeAsUnsavedWork) {
     const ScratchDirectory fontDir;
     editing::Editor editor;
@@ -70,13 +80,15 @@ TEST_F(Recovery, BringsBackEveryTextAndTheCodeAsUnsavedWork) {
         editor.state().labels.setLabel(code, "\r\n€" + std::to_string(code));
     }
     editor.state().codeField().setText("98");
-    const RecoveryFile file(fontDir.path());
-    file.write(editor);
-    ASSERT_TRUE(file.exists());
-    EXPECT_EQ(file.path().parent_path(), stateHome_ / "fontedit");
-
+    {
+        RecoveryFile file(fontDir.path());
+        file.write(editor);
+        ASSERT_TRUE(file.exists());
+        EXPECT_EQ(file.path().parent_path(), stateHome_ / "fontedit");
+    }
+    const LeftRecovery left = onlyLeft(fontDir.path());
     editing::Editor restored;
-    file.restore(restored);
+    left.restore(restored);
     for (int code = 0; code < state::kCodeCount; ++code) {
         for (int column = 0; column < state::kTableColumns; ++column) {
             ASSERT_EQ(restored.state().font.cell(code, column),
@@ -90,37 +102,108 @@ TEST_F(Recovery, BringsBackEveryTextAndTheCodeAsUnsavedWork) {
     restored.undo();
     EXPECT_FALSE(restored.hasUnsavedChanges()) << "the restore is one step";
 
-    file.remove();
-    EXPECT_FALSE(file.exists());
+    left.remove();
+    EXPECT_TRUE(leftRecoveries(fontDir.path()).empty());
+    EXPECT_TRUE(std::filesystem::is_empty(stateHome_ / "fontedit")) << "its lock went with it";
+}
+
+// Each window has a file of its own, which no other window on the folder removes, replaces or
+// offers while it runs; once it has ended the file is offered, to one window at a time, the
+// newest first.
+TEST_F(Recovery, AWindowsFileIsOfferedOnlyOnceItHasEnded) {
+    const ScratchDirectory fontDir;
+    editing::Editor edited, clean;
+    edited.togglePixel(1, 1);
+    auto first = std::make_unique<RecoveryFile>(fontDir.path());
+    first->write(edited);
+    RecoveryFile second(fontDir / "." / "");
+    second.write(clean);
+    EXPECT_NE(second.path(), first->path());
+    EXPECT_TRUE(leftRecoveries(fontDir.path()).empty()) << "both windows run";
+    second.remove();
+    EXPECT_TRUE(first->exists());
+    const std::filesystem::path firstPath = first->path();
+    first.reset();
+    {
+        RecoveryFile older(fontDir.path());
+        older.write(clean);
+        std::filesystem::last_write_time(
+            older.path(), std::filesystem::last_write_time(firstPath) - std::chrono::hours(1));
+    }
+    std::vector<LeftRecovery> left = leftRecoveries(fontDir.path());
+    ASSERT_EQ(left.size(), 2u);
+    EXPECT_EQ(left[0].path(), firstPath) << "newest first";
+    EXPECT_TRUE(leftRecoveries(fontDir.path()).empty()) << "offered by one window at a time";
+    editing::Editor restored;
+    left[0].restore(restored);
+    EXPECT_EQ(restored.state().font.cell(0, 1), "2");
+    left.clear();
+    EXPECT_EQ(leftRecoveries(fontDir.path()).size(), 2u) << "not answered for, both stay";
+    const ScratchDirectory otherDir;
+    EXPECT_TRUE(leftRecoveries(otherDir.path()).empty());
 }
 
 TEST_F(Recovery, EachFolderHasAFileOfItsOwn) {
     const ScratchDirectory parent;
     const std::string longName(250, 'n');
     std::vector<std::filesystem::path> paths;
-    for (const std::string& name :
-         std::vector<std::string>{"a", "a%2Fb", "a/b", "\x82\xa0", longName, longName + "/x"}) {
-        paths.push_back(RecoveryFile(parent / name).path());
+    const editing::Editor editor;
+    std::vector<std::unique_ptr<RecoveryFile>> files;
+    for (const std::string& name : std::vector<std::string>{
+             "a", "a%2Fb", "a/b", "a.1-2", "\x82\xa0", longName, longName + "/x"}) {
+        files.push_back(std::make_unique<RecoveryFile>(parent / name));
+        files.back()->write(editor);
+        paths.push_back(files.back()->path());
         EXPECT_LE(paths.back().filename().string().size(), 255u) << name;
     }
     std::ranges::sort(paths);
     EXPECT_EQ(std::ranges::adjacent_find(paths), paths.end());
-    EXPECT_EQ(RecoveryFile(parent / "a").path(), RecoveryFile(parent / "b/../a").path());
+    files.clear();
+    for (const std::string name : {"a", "a.1-2", "b/../a"}) {
+        EXPECT_EQ(leftRecoveries(parent / name).size(), 1u) << name;
+    }
 }
 
 TEST_F(Recovery, RefusesAFileItDidNotWrite) {
     const ScratchDirectory fontDir;
-    const RecoveryFile file(fontDir.path());
-    editing::Editor editor;
-    file.write(editor);
-    const std::string whole = readBytes(file.path());
+    std::filesystem::path path;
+    {
+        RecoveryFile file(fontDir.path());
+        file.write(editing::Editor());
+        path = file.path();
+    }
+    const std::string whole = readBytes(path);
     for (const std::string& bytes : std::vector<std::string>{
              std::string(), "fontedit recovery 1\n", whole.substr(0, whole.size() - 1), whole + "x",
              "fontedit recovery 2" + whole.substr(19), "fontedit recovery 1\n99999999999:"}) {
-        writeBytes(file.path(), bytes);
-        support::expectFailure([&] { file.restore(editor); }, state::Cause::RecoveryDamaged,
-                               {.file = file.path().filename()});
+        writeBytes(path, bytes);
+        editing::Editor editor;
+        support::expectFailure([&] { onlyLeft(fontDir.path()).restore(editor); },
+                               state::Cause::RecoveryDamaged, {.file = path.filename()});
     }
+}
+
+// Recovery files go only where nobody else may change them, and never through a link.
+TEST_F(Recovery, WritesOnlyIntoAPrivateFolderAndNeverThroughALink) {
+    const ScratchDirectory fontDir;
+    editing::Editor editor;
+    RecoveryFile file(fontDir.path());
+    file.write(editor);
+    EXPECT_EQ(std::filesystem::status(stateHome_ / "fontedit").permissions(),
+              std::filesystem::perms::owner_all);
+    writeBytes(stateHome_ / "victim", "not yours");
+    std::filesystem::remove(file.path());
+    std::filesystem::create_symlink(stateHome_ / "victim", file.path());
+    support::expectFailure([&] { file.write(editor); }, state::Cause::LinkInPlace,
+                           {.file = file.path().filename()});
+    EXPECT_EQ(readBytes(stateHome_ / "victim"), "not yours");
+
+    std::filesystem::permissions(stateHome_ / "fontedit", std::filesystem::perms::all);
+    RecoveryFile other(fontDir.path());
+    support::expectFailure([&] { other.write(editor); }, state::Cause::FolderNotPrivate,
+                           {.file = "fontedit"});
+    support::expectFailure([&] { leftRecoveries(fontDir.path()); }, state::Cause::FolderNotPrivate,
+                           {.file = "fontedit"});
 }
 
 }  // namespace

@@ -37,8 +37,8 @@ TEST(CodeEdit, AChangedValidCodeShowsItsGlyphWhenEditingFinishes) {
         // Changed behind the fields' back: a glyph shown again shows it.
         state.font.setCell(33, 1, "AA");
 
-        editor.type(FieldId::Text9, c.typed);
-        editor.finishEditing(FieldId::Text9);
+        editor.type(FieldId::Code, c.typed);
+        editor.finishEditing(FieldId::Code);
         if (c.shown < 0) {
             expectShowing(state, 33);
         } else {
@@ -60,8 +60,8 @@ TEST(CodeEdit, EditsAfterATypedCodeGoToItsOwnGlyph) {
     Editor editor;
     auto& state = editor.state();
     showFilledFont(editor, "33");
-    editor.type(FieldId::Text9, "5");
-    editor.finishEditing(FieldId::Text9);
+    editor.type(FieldId::Code, "5");
+    editor.finishEditing(FieldId::Code);
     editor.togglePixel(1, 0);
     EXPECT_EQ(state.font.cell(5, 1), "7");
     EXPECT_EQ(state.font.cell(33, 1), state::hexText(34));
@@ -79,7 +79,7 @@ TEST(Drag, SetsEachPixelToTheStateTheFirstOneGot) {
     for (const auto& c : cases) {
         Editor editor;
         auto& state = editor.state();
-        editor.type(FieldId::Text1, "F0");
+        editor.type(FieldId::Column1, "F0");
         editor.startDrag(c.column, c.row);
         for (auto [column, row] : {std::pair{1, 1}, {1, 4}, {1, 0}, {2, 0}, {2, 4}}) {
             editor.dragOver(column, row);
@@ -110,17 +110,17 @@ TEST(UnsavedChanges, CountOnlyTheSavedPartOfTheTables) {
     };
     const auto typeAt = [](const char* code, FieldId field, const char* text) {
         return [=](Editor& e) {
-            e.type(FieldId::Text9, code);
+            e.type(FieldId::Code, code);
             e.type(field, text);
         };
     };
     const Case cases[] = {
         {"toggle at 0", [](Editor& e) { e.togglePixel(1, 0); }, true},
-        {"column at 95", typeAt("95", FieldId::Text5, "1"), true},
-        {"column at 96", typeAt("96", FieldId::Text5, "1"), false},
-        {"label at 95", typeAt("95", FieldId::Text10, "a"), true},
-        {"label at 100", typeAt("100", FieldId::Text10, "a"), false},
-        {"code typed", typeAt("5", FieldId::Text9, "6"), false},
+        {"column at 95", typeAt("95", FieldId::Column5, "1"), true},
+        {"column at 96", typeAt("96", FieldId::Column5, "1"), false},
+        {"label at 95", typeAt("95", FieldId::Label, "a"), true},
+        {"label at 100", typeAt("100", FieldId::Label, "a"), false},
+        {"code typed", typeAt("5", FieldId::Code, "6"), false},
         {"navigation", [](Editor& e) { e.next(); }, false},
         {"saved",
          [](Editor& e) {
@@ -136,8 +136,8 @@ TEST(UnsavedChanges, CountOnlyTheSavedPartOfTheTables) {
          false},
         {"typed back",
          [](Editor& e) {
-             e.type(FieldId::Text10, "a");
-             e.type(FieldId::Text10, "");
+             e.type(FieldId::Label, "a");
+             e.type(FieldId::Label, "");
          },
          false},
     };

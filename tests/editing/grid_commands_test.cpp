@@ -14,13 +14,13 @@ namespace {
 
 using state::FieldId;
 
-constexpr GlyphBytes kA = {0x7C, 0x12, 0x11, 0x12, 0x7C};
+constexpr state::GlyphBytes kA = {0x7C, 0x12, 0x11, 0x12, 0x7C};
 
 TEST(GridCommand, ComputesTheNewColumns) {
     struct Case {
         GridCommand command;
-        GlyphBytes before;
-        GlyphBytes after;
+        state::GlyphBytes before;
+        state::GlyphBytes after;
     };
     const Case cases[] = {
         {GridCommand::Clear, kA, {0, 0, 0, 0, 0}},
@@ -61,7 +61,7 @@ TEST(GlyphText, CopiesTwoHexDigitsAByte) {
 }
 
 TEST(GlyphText, PastesFiveHexBytesAsTypedOrCopiedFromACTable) {
-    const std::pair<const char*, GlyphBytes> accepted[] = {
+    const std::pair<const char*, state::GlyphBytes> accepted[] = {
         {"7C 12 11 12 7C", kA},
         {"7c,12,11,12,7c", kA},
         {" 7C\t12  11 12 7C\r\n", kA},
@@ -74,7 +74,7 @@ TEST(GlyphText, PastesFiveHexBytesAsTypedOrCopiedFromACTable) {
         {"007C 12 11 12 7C", kA},
     };
     for (const auto& [text, glyph] : accepted) {
-        EXPECT_EQ(parseGlyphText(text), std::optional<GlyphBytes>(glyph)) << text;
+        EXPECT_EQ(parseGlyphText(text), std::optional<state::GlyphBytes>(glyph)) << text;
     }
     const char* refused[] = {
         "",
@@ -96,7 +96,7 @@ TEST(GlyphText, PastesFiveHexBytesAsTypedOrCopiedFromACTable) {
 
 TEST(GlyphText, ARefusedPasteChangesNothing) {
     Editor editor;
-    editor.type(FieldId::Text2, "5");
+    editor.type(FieldId::Column2, "5");
     support::expectFailure([&] { editor.paste("7C 12 11 12"); }, state::Cause::NotAGlyph, {});
     EXPECT_EQ(editor.state().columnField(2).text(), "5");
     editor.undo();

@@ -35,11 +35,11 @@ TEST(Undo, EachChangeIsOneStepThatRestoresTheTablesAndShowsItsGlyph) {
          }},
         {"column typed",
          [](Editor& e) {
-             for (const char* text : {"1", "12", "12F"}) e.type(FieldId::Text3, text);
+             for (const char* text : {"1", "12", "12F"}) e.type(FieldId::Column3, text);
          }},
         {"label typed",
          [](Editor& e) {
-             for (const char* text : {"x", "xy"}) e.type(FieldId::Text10, text);
+             for (const char* text : {"x", "xy"}) e.type(FieldId::Label, text);
          }},
         {"read",
          [](Editor& e) {
@@ -87,12 +87,12 @@ TEST(Undo, EachChangeIsOneStepThatRestoresTheTablesAndShowsItsGlyph) {
 TEST(Undo, ARunOfKeystrokesInOneFieldIsOneStep) {
     Editor editor;
     auto& state = editor.state();
-    editor.type(FieldId::Text1, "1");
-    editor.type(FieldId::Text1, "12");
-    editor.type(FieldId::Text2, "3");
-    editor.type(FieldId::Text1, "4");
-    editor.finishEditing(FieldId::Text1);
-    editor.type(FieldId::Text1, "45");
+    editor.type(FieldId::Column1, "1");
+    editor.type(FieldId::Column1, "12");
+    editor.type(FieldId::Column2, "3");
+    editor.type(FieldId::Column1, "4");
+    editor.finishEditing(FieldId::Column1);
+    editor.type(FieldId::Column1, "45");
     // Cells (0, 1) and (0, 2) after each undo.
     const std::vector<std::pair<std::string, std::string>> steps = {
         {"4", "3"}, {"12", "3"}, {"12", ""}, {"", ""}, {"", ""}};
@@ -107,8 +107,8 @@ TEST(Undo, KeepsTheLatestTenThousandSteps) {
     Editor editor;
     constexpr int kSteps = 10001;
     for (int step = 1; step <= kSteps; ++step) {
-        editor.type(FieldId::Text1, state::hexText(step));
-        editor.finishEditing(FieldId::Text1);
+        editor.type(FieldId::Column1, state::hexText(step));
+        editor.finishEditing(FieldId::Column1);
     }
     for (int step = 1; step <= kSteps; ++step) editor.undo();
     EXPECT_EQ(editor.state().font.cell(0, 1), "1");
@@ -128,8 +128,8 @@ TEST(Undo, ANewChangeDropsTheStepsThatCouldBeRedone) {
     EXPECT_EQ(state.font.cell(0, 3), "1");
     // A step that changes nothing keeps them.
     editor.undo();
-    editor.type(FieldId::Text9, "5");
-    editor.finishEditing(FieldId::Text9);
+    editor.type(FieldId::Code, "5");
+    editor.finishEditing(FieldId::Code);
     editor.redo();
     EXPECT_EQ(state.font.cell(0, 3), "1");
 }

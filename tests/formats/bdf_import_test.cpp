@@ -302,6 +302,10 @@ std::size_t tableOffset(const std::string& pcf, unsigned type) {
     }
 }
 
+// "a\n" as gzip -n packs it.
+constexpr std::string_view kSmallGzip{
+    "\x1F\x8B\x08\x00\x00\x00\x00\x00\x00\x03\x4B\xE4\x02\x00\x07\xA1\xEA\xDD\x02\x00\x00\x00", 22};
+
 TEST(PcfImport, RefusesDamagedFilesNamingTheTable) {
     const std::string pcf = pcfOf("");
     constexpr unsigned kMetrics = 4, kBitmaps = 8;
@@ -336,6 +340,8 @@ TEST(PcfImport, RefusesDamagedFilesNamingTheTable) {
          Cause::PcfTableMalformed, "bitmaps"},
         {"gzip content one byte past the limit", [&] { gunzip(gzip); }, Cause::FileTooLarge, ""},
         {"gzip cut short", [&] { gunzip(gzip.substr(0, 100)); }, Cause::GzipDamaged, ""},
+        {"bytes after the last gzip member", [] { gunzip(std::string(kSmallGzip) + "x"); },
+         Cause::GzipTrailing, std::to_string(kSmallGzip.size())},
         {"a PCF font taken as C", [&] { importCTable(pcf, {}); }, Cause::NotAnyFormat,
          pcf.substr(0, 16)},
     };
@@ -354,6 +360,8 @@ TEST(ImportFormat, IsPcfByItsMarkAfterGzipIsUnpacked) {
     const std::string packed = readBytes(dir / "font.pcf.gz");
     ASSERT_TRUE(isGzip(packed));
     EXPECT_EQ(gunzip(packed), pcf);
+    // zcat unpacks every member of a file of several, one after the other.
+    EXPECT_EQ(gunzip(packed + std::string(kSmallGzip) + packed), pcf + "a\n" + pcf);
 }
 
 }  // namespace

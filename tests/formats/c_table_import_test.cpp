@@ -25,11 +25,18 @@ struct Options {
     std::string array{};
     std::optional<std::size_t> offset{};
     std::optional<int> first{};
-    bool guessShape = false;  // else the columns of the editor's own font, named
+    bool guessShape = false;   // else the columns of the editor's own font, named
+    bool rowsMsbLeft = false;  // rows of 8 bytes, the left dot in bit 7, named
+    bool crop = false;
     ImportOptions operator()() const {
-        ImportOptions options{.offset = offset, .first = first};
+        ImportOptions options{.offset = offset, .first = first, .crop = crop};
         if (!array.empty()) options.array = array;
-        if (!guessShape) options.layout = TableShape::Layout::Columns;
+        if (!guessShape) options.layout = state::GlyphLayout::Columns;
+        if (rowsMsbLeft) {
+            options.layout = state::GlyphLayout::Rows;
+            options.msbFirst = true;
+            options.stride = 8;
+        }
         return options;
     }
 };
@@ -57,7 +64,11 @@ TEST(CTableImport, TakesEveryFormFirmwareIsWrittenIn) {
         int takenLine;
         Cells glyph0;
         int filled;
+        int cropped = 0;
     };
+    // Two glyphs of an 8-wide console font: an O one column too wide, and a dot.
+    const std::string wideRows =
+        "const uint8_t f[] = {0xFC, 0x84, 0x84, 0x84, 0xFC, 0, 0, 0x07, 0x80,0,0,0,0,0,0,0};";
     const Case cases[] = {
         {"hex rows in nested braces, CRLF",
          "const unsigned char font[96][5] = {\r\n  {0x3E, 0x41, 0x41, 0x41, 0x3E},\r\n};\r\n",
@@ -183,6 +194,14 @@ TEST(CTableImport, TakesEveryFormFirmwareIsWrittenIn) {
          1,
          kO,
          0},
+        {"8-wide rows cut to 5 by --crop",
+         wideRows,
+         {.rowsMsbLeft = true, .crop = true},
+         "f",
+         1,
+         {"1F", "11", "11", "11", "11"},
+         94,
+         1},
         {"more than 96 glyphs: the rest is left out",
          "char f[] = {\n0x3E,0x41,0x41,0x41,0x3E,\n" + moreGlyphs(96) + "};",
          {},
@@ -200,6 +219,8 @@ TEST(CTableImport, TakesEveryFormFirmwareIsWrittenIn) {
             expected.push_back(
                 {.kind = ImportNote::Kind::ArrayTaken, .name = c.taken, .line = c.takenLine});
         }
+        if (c.cropped)
+            expected.push_back({.kind = ImportNote::Kind::GlyphsCropped, .count = c.cropped});
         if (c.filled)
             expected.push_back({.kind = ImportNote::Kind::GlyphsFilled, .count = c.filled});
         ASSERT_EQ(font.notes.size(), expected.size());
@@ -238,6 +259,12 @@ TEST(CTableImport, RefusesWhatItCannotTakeWithTheLineAndText) {
          1,
          "6"},
         {"a 0-wide array", "char f[][0] = {1};", {}, Cause::ArrayWidth, 1, "0"},
+        {"8-wide rows read as 5: dots in the three right columns",
+         "const uint8_t f[] = {0, 0, 0, 0, 0, 0, 0, 0,\n 0xFC, 0x84, 0x84, 0x84, 0xFC, 0, 0, 0};",
+         {.rowsMsbLeft = true},
+         Cause::GlyphOutsideCell,
+         1,
+         ""},
         {"rows of 8 through a macro, too few to tell",
          "#define ROWS 8\nconst uint8_t f[][ROWS] = {{0}};",
          {.guessShape = true},
@@ -386,11 +413,25 @@ TEST(CTableImport, RefusesWhatItCannotTakeWithTheLineAndText) {
          0,
          ""},
         {"rows filled out past the limit",
-         "char f[][1048576] = {" + repeated("{},", 100'000) + "};",
+         "char f[][4096] = {" + repeated("{},", 5'000) + "};",
          {},
          Cause::FileTooLarge,
          1,
          ""},
+        // Judged by what they declare before any zero is filled in: no stride reads glyphs
+        // this wide, and the refusal names no option the import would not take.
+        {"50,000 arrays of rows 16,000,000 wide",
+         repeated("a[][16000000]={{1}};", 50'000),
+         {},
+         Cause::ArrayWidth,
+         1,
+         "16000000"},
+        {"1,000 arrays each with a designator a million values on",
+         repeated("a[][5]={[200000]={1}};", 1'000),
+         {"a"},
+         Cause::IndexTooLarge,
+         1,
+         "[200000]"},
         {"a byte past the limit",
          repeated(",", kMostImportBytes + 1),
          {},
@@ -477,7 +518,7 @@ TEST(CTableImport, LabelsTheCharactersTheGlyphsDraw) {
 // The window's "font.h" is a C table too, with labels in comments and a Japanese note after
 // the list; every byte of it comes back.
 TEST(CTableImport, ReadsTheEditorsOwnHeaderBack) {
-    FontData written;
+    state::FontData written;
     const char* labels[] = {"{", "*/", "\\", ",", "ソ", "/*"};
     for (int code = 0; code < state::kSavedCodes; ++code) {
         for (int column = 0; column < state::kGlyphColumns; ++column) {

@@ -8,9 +8,15 @@
 
 #include "formats/bdf_export.h"
 #include "formats/c_source_export.h"
+#include "formats/display_looks.h"
+#include "formats/export_formats.h"
 #include "formats/font_bytes.h"
 #include "formats/font_import.h"
+#include "formats/lvgl_export.h"
 #include "formats/png_render.h"
+#include "formats/psf_export.h"
+#include "formats/u8g2_export.h"
+#include "formats/u8x8_export.h"
 #include "support/expect_failure.h"
 #include "support/scratch_directory.h"
 
@@ -22,7 +28,7 @@ using support::readBytes;
 using support::ScratchDirectory;
 using support::writeBytes;
 
-using Layout = CSourceOptions::Layout;
+using state::GlyphLayout;
 
 // The byte each cell of patternFont() holds.
 unsigned patternByte(int code, int column) {
@@ -31,8 +37,8 @@ unsigned patternByte(int code, int column) {
 
 // Every cell a different byte, written in the forms the editor accepts; labels that would
 // break a C comment if written as they stand.
-FontData patternFont() {
-    FontData data;
+state::FontData patternFont() {
+    state::FontData data;
     for (int code = 0; code < state::kSavedCodes; ++code) {
         for (int column = 1; column <= 5; ++column) {
             char text[8];
@@ -68,7 +74,7 @@ std::string expectedTable(const CSourceOptions& options) {
     std::string table;
     char hex[8];
     for (int code = 0; code < state::kSavedCodes; ++code) {
-        if (options.layout == Layout::Rows) {
+        if (options.layout == GlyphLayout::Rows) {
             for (int row = 0; row < 8; ++row) {
                 unsigned bits = 0;
                 for (int column = 1; column <= 5; ++column) {
@@ -99,15 +105,15 @@ std::string expectedTable(const CSourceOptions& options) {
 TEST(CSourceBytes, CompilesAndHoldsEveryByte) {
     const CSourceOptions cases[] = {
         {},
-        {"lcd_cgram", Layout::Rows, false, false},
-        {"Font", Layout::Columns, true, false},
-        {"font5x8", Layout::Columns, false, true},
+        {"lcd_cgram", GlyphLayout::Rows, false, false},
+        {"Font", GlyphLayout::Columns, true, false},
+        {"font5x8", GlyphLayout::Columns, false, true},
     };
-    const FontData data = patternFont();
+    const state::FontData data = patternFont();
     for (const CSourceOptions& options : cases) {
         const ScratchDirectory dir;
         writeBytes(dir / "font.c", cSourceBytes(data, options));
-        const int width = options.layout == Layout::Rows ? 8 : 5;
+        const int width = options.layout == GlyphLayout::Rows ? 8 : 5;
         writeBytes(dir / "print.c", "#include <stdio.h>\nextern const unsigned char " +
                                         options.name + "[96][" + std::to_string(width) +
                                         "];\nint main(void) {\n  for (int i = 0; i < 96; ++i) {\n"
@@ -149,16 +155,16 @@ TEST(CSourceBytes, KeepsCodeAndLabelInTheRowsComment) {
 TEST(FontBytes, RefuseCellsThatAreNotBytes) {
     struct Case {
         std::string cell;
-        std::function<void(const FontData&)> format;
+        std::function<void(const state::FontData&)> format;
     };
     const Case cases[] = {
-        {"G1", [](const FontData& data) { cSourceBytes(data, {}); }},
-        {"1FF", [](const FontData& data) { bdfBytes(data); }},
-        {"0x7", [](const FontData& data) { binaryBytes(data); }},
-        {"-1", [](const FontData& data) { sheetPng(data); }},
+        {"G1", [](const state::FontData& data) { cSourceBytes(data, {}); }},
+        {"1FF", [](const state::FontData& data) { bdfBytes(data); }},
+        {"0x7", [](const state::FontData& data) { binaryBytes(data); }},
+        {"-1", [](const state::FontData& data) { sheetPng(data); }},
     };
     for (const Case& c : cases) {
-        FontData data = patternFont();
+        state::FontData data = patternFont();
         data.cells[42][3] = c.cell;
         expectFailure([&] { c.format(data); }, state::Cause::CellNotAByte,
                       {.code = 42, .column = 4});
@@ -169,7 +175,7 @@ TEST(FontBytes, RefuseCellsThatAreNotBytes) {
 
 // bdftopcf accepts the font and pcf2bdf gives back the same bytes.
 TEST(BdfBytes, ComesBackUnchangedThroughPcf) {
-    FontData data = patternFont();
+    state::FontData data = patternFont();
     data.labels[33] = "A";
     data.labels[34] = "A";
     data.labels[35] = "char99";
@@ -218,7 +224,7 @@ Picture decoded(const std::string& png) {
 
 // Whatever export writes, import reads back with no options, every byte in its place.
 TEST(ExportImport, EveryExportComesBackUnchanged) {
-    FontData written = patternFont();
+    state::FontData written = patternFont();
     // A newline first, and the columns of a GLCD header of a proportional font: 2 glyphs, 8
     // rows high, 255 and 217 columns wide, which 480 bytes hold to the byte.
     written.cells[0] = {"A", "20", "5", "8", "0"};
@@ -232,26 +238,55 @@ TEST(ExportImport, EveryExportComesBackUnchanged) {
         std::vector<int> codes = allGlyphCodes();  // the glyphs written, in order; then empty ones
     };
     const auto c = [&](CSourceOptions options) { return cSourceBytes(written, options); };
+    const auto display = [&](ExportFormat format, const ExportSettings& settings) {
+        return exportBytes(format, written, settings);
+    };
     const std::vector<int> cgram = {0, 1, 2, 3, 4, 5, 6, 7};
     const std::vector<int> scattered = {33, 65, 66, 67, 68, 69, 70, 16};
     const Case cases[] = {
         {"c columns", c({}), ImportFormat::C},
         {"c columns, msb top, progmem", c({.msbTop = true, .progmem = true}), ImportFormat::C},
         {"c columns, msb top", c({.name = "g5x8", .msbTop = true}), ImportFormat::C},
-        {"c rows", c({.name = "cgram", .layout = Layout::Rows}), ImportFormat::C},
-        {"c rows, progmem", c({.layout = Layout::Rows, .progmem = true}), ImportFormat::C},
+        {"c rows", c({.name = "cgram", .layout = GlyphLayout::Rows}), ImportFormat::C},
+        {"c rows, progmem", c({.layout = GlyphLayout::Rows, .progmem = true}), ImportFormat::C},
         {"c columns, progmem", c({.name = "_f", .progmem = true}), ImportFormat::C},
         {"bdf from 32", bdfBytes(written), ImportFormat::Bdf},
         {"bdf from 0", bdfBytes(written, 0), ImportFormat::Bdf},
         {"bdf from 0xA0", bdfBytes(written, 0xA0), ImportFormat::Bdf},
         {"bdf at the last first", bdfBytes(written, kLastFirstEncoding), ImportFormat::Bdf},
-        {"c rows, codes 0-7", c({.layout = Layout::Rows, .codes = cgram}), ImportFormat::C, cgram},
+        {"c rows, codes 0-7", c({.layout = GlyphLayout::Rows, .codes = cgram}), ImportFormat::C,
+         cgram},
         {"c columns, msb top, codes 33,65-70,16", c({.msbTop = true, .codes = scattered}),
          ImportFormat::C, scattered},
         {"bin", binaryBytes(written), ImportFormat::Bin},
         {"png sheet at scale 1", sheetPng(written, 1), ImportFormat::Png},
         {"png sheet at scale 3", sheetPng(written, 3), ImportFormat::Png},
         {"png sheet at scale 4", sheetPng(written), ImportFormat::Png},
+        {"u8g2", u8g2Source(written, "u8g2_font_5x8", 32), ImportFormat::U8g2},
+        {"u8g2 from 0xC0, past the 8-bit codes", u8g2Source(written, "f", 0xC0),
+         ImportFormat::U8g2},
+        {"u8g2 at the last first", u8g2Source(written, "f", kLastFirstEncoding),
+         ImportFormat::U8g2},
+        {"u8x8", u8x8Source(written, "u8x8_font_5x8", 32), ImportFormat::U8x8},
+        {"u8x8 from 0", u8x8Source(written, "f", 0), ImportFormat::U8x8},
+        {"lvgl", lvglSource(written, "font_5x8", 32), ImportFormat::Lvgl},
+        {"lvgl from 0x400", lvglSource(written, "f", 0x400), ImportFormat::Lvgl},
+        {"c rows, msb left", c({.layout = GlyphLayout::Rows, .msbLeft = true}), ImportFormat::C},
+        {"gfxfont", display(ExportFormat::GfxFont, {}), ImportFormat::GfxFont},
+        {"gfxfont from 0", display(ExportFormat::GfxFont, {.first = 0}), ImportFormat::GfxFont},
+        {"glcdfont", display(ExportFormat::GlcdFont, {}), ImportFormat::C},
+        {"glcdfont from 0", display(ExportFormat::GlcdFont, {.first = 0}), ImportFormat::C},
+        {"glcdfont from 160", display(ExportFormat::GlcdFont, {.first = 160}), ImportFormat::C},
+        {"max72xx", display(ExportFormat::Max72xx, {}), ImportFormat::C},
+        {"max72xx from 0", display(ExportFormat::Max72xx, {.first = 0}), ImportFormat::C},
+        {"hd44780", display(ExportFormat::Hd44780, {}), ImportFormat::C, cgram},
+        {"hd44780, codes 33,65-70,16", display(ExportFormat::Hd44780, {.c = {.codes = scattered}}),
+         ImportFormat::C, scattered},
+        {"hd44780, every glyph", display(ExportFormat::Hd44780, {.c = {.codes = allGlyphCodes()}}),
+         ImportFormat::C},
+        {"psf from 32", psfBytes(written), ImportFormat::Psf},
+        {"psf from 0xA0", psfBytes(written, 0xA0), ImportFormat::Psf},
+        {"psf at the last first", psfBytes(written, kLastFirstEncoding), ImportFormat::Psf},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -259,8 +294,9 @@ TEST(ExportImport, EveryExportComesBackUnchanged) {
         const ImportedFont font = importFont(c.format, c.bytes, {});
         for (int code = 0; code < state::kSavedCodes; ++code) {
             const auto index = static_cast<std::size_t>(code);
-            EXPECT_EQ(glyphBytes(font.data, code),
-                      index < c.codes.size() ? glyphBytes(written, c.codes[index]) : GlyphBytes{})
+            EXPECT_EQ(glyphBytes(font.data, code), index < c.codes.size()
+                                                       ? glyphBytes(written, c.codes[index])
+                                                       : state::GlyphBytes{})
                 << code;
         }
         for (const ImportNote& note : font.notes) {
@@ -281,7 +317,7 @@ std::string edited(const std::string& png, const std::string& edit) {
 // What an image editor makes of a sheet, in other colours, encodings and with its pixels
 // a little off, gives back every glyph as render drew it.
 TEST(PngImport, ReadsTheSheetAsImageEditorsSaveIt) {
-    const FontData written = patternFont();
+    const state::FontData written = patternFont();
     const std::string sheet = sheetPng(written);
     for (const char* edit : {
              "-fill '#102060' -opaque '#FF0800' -fill '#F0E0A0' -opaque white",
@@ -301,7 +337,7 @@ TEST(PngImport, ReadsTheSheetAsImageEditorsSaveIt) {
         }
         EXPECT_EQ(font.data.labels[1], "A");
     }
-    const ImportedFont blank = importPng(sheetPng(FontData{}, 2), {});
+    const ImportedFont blank = importPng(sheetPng(state::FontData{}, 2), {});
     EXPECT_EQ(blank.data.cells[33], (std::array<std::string, 5>{"0", "0", "0", "0", "0"}));
 }
 
@@ -349,7 +385,7 @@ TEST(PngImport, RefusesWhatIsNoSheetBeforeDecodingIt) {
 }
 
 TEST(Render, DrawsTextAndTheSheetDotByDot) {
-    FontData data;
+    state::FontData data;
     data.cells[33] = {"1", "", "", "", "80"};  // "A" by its ASCII code
     data.cells[5] = {"", "", "FF", "", ""};
     data.labels[5] = "é";  // by its label
@@ -383,6 +419,71 @@ TEST(Render, DrawsTextAndTheSheetDotByDot) {
     EXPECT_TRUE(sheet.lit(13, 29));
     EXPECT_FALSE(sheet.lit(9, 23));
     EXPECT_TRUE(sheet.lit(2 + 5 * 7 + 2, 2 + 7));
+}
+
+// The colour of the pixel at the centre of the dot (xDot, yDot), each dot `scale` pixels.
+Rgb dotColour(const Picture& picture, int xDot, int yDot, int scale) {
+    const unsigned x = static_cast<unsigned>(xDot * scale + scale / 2);
+    const unsigned y = static_cast<unsigned>(yDot * scale + scale / 2);
+    const unsigned char* pixel = &picture.rgb[(y * picture.width + x) * 3];
+    return {pixel[0], pixel[1], pixel[2]};
+}
+
+// A character LCD's cells are 5 x 8 dots with one blank dot between them each way, inside a
+// margin of two; every cell shows its dots, lit or not, the ones the text does not reach too.
+TEST(Render, LaysTextOutInTheCellsOfACharacterLcdInEveryLook) {
+    const state::FontData data = patternFont();
+    const std::string text = "Hello, world!\nAB\n";
+    for (const DisplayLook& look : displayLooks()) {
+        const int scale = look.defaultScale;
+        const PanelPicture panel = panelPng(data, text, {16, 2}, scale, look);
+        const Picture picture = decoded(panel.png);
+        ASSERT_EQ(picture.width, static_cast<unsigned>((2 + 16 * 6 - 1 + 2) * scale)) << look.name;
+        ASSERT_EQ(picture.height, static_cast<unsigned>((2 + 2 * 9 - 1 + 2) * scale)) << look.name;
+        const std::string rows[2] = {"Hello, world!", "AB"};
+        for (int row = 0; row < 2; ++row) {
+            for (int column = 0; column < 16; ++column) {
+                const int left = 2 + column * 6;
+                const int top = 2 + row * 9;
+                const bool shown = column < static_cast<int>(rows[row].size());
+                const state::GlyphBytes bytes =
+                    shown ? glyphBytes(data, rows[row][column] - 0x20) : state::GlyphBytes{};
+                for (int x = 0; x < 5; ++x) {
+                    for (int y = 0; y < 8; ++y) {
+                        EXPECT_EQ(dotColour(picture, left + x, top + y, scale),
+                                  (bytes[x] >> y & 1) != 0 ? look.lit : look.unlit)
+                            << look.name << " row " << row << " column " << column << " dot " << x
+                            << ',' << y;
+                    }
+                }
+                EXPECT_EQ(dotColour(picture, left + 5, top, scale), look.ground) << look.name;
+                EXPECT_EQ(dotColour(picture, left, top + 8, scale), look.ground) << look.name;
+            }
+        }
+        EXPECT_TRUE(panel.text.missing.empty());
+        EXPECT_EQ(panel.text.cut, 0);
+    }
+
+    // What the module cannot show as the font draws it: a character with no glyph, blank; more
+    // glyphs outside its character ROM than CGRAM holds; text past the last cell.
+    const PanelText odd = panelPng(data, "\x1B\\~{é\x1B", {4, 1}, 1, paperLook()).text;
+    EXPECT_EQ(odd.cells, (std::vector<std::optional<int>>{std::nullopt, 0x5C - 0x20, 0x7E - 0x20,
+                                                          0x7B - 0x20}));
+    EXPECT_EQ(odd.missing, (std::vector<std::string>{"\x1B"}));
+    EXPECT_EQ(odd.customCodes, (std::vector<int>{0x5C - 0x20, 0x7E - 0x20}));
+    EXPECT_EQ(odd.cut, 2);
+    EXPECT_EQ(panelText("\n\nA", {2, 2}, [](int) { return ""; }).cut, 1);
+    for (const auto& [name, size] :
+         std::vector<std::pair<std::string, std::optional<PanelSize>>>{{"16x2", PanelSize{16, 2}},
+                                                                       {"20x4", PanelSize{20, 4}},
+                                                                       {"40x4", PanelSize{40, 4}},
+                                                                       {"41x1", std::nullopt},
+                                                                       {"16x0", std::nullopt},
+                                                                       {"016x2", std::nullopt},
+                                                                       {"16x2 ", std::nullopt},
+                                                                       {"x2", std::nullopt}}) {
+        EXPECT_EQ(panelSizeNamed(name), size) << name;
+    }
 }
 
 }  // namespace

@@ -1,6 +1,9 @@
 // Debian's X11 fixed fonts, drawn by others, converted by Debian's pcf2bdf as the test runs:
 // every dot of their glyphs for codes 32-127 must land where the font's own bitmap puts it,
-// and the installed .pcf.gz, imported as it is, must give the same font.
+// and the installed .pcf.gz, imported as it is, must give the same font. Debian's TrueType
+// and OpenType pixel fonts likewise, against FreeType.
+#include <ft2build.h>
+#include FT_FREETYPE_H
 #include <gtest/gtest.h>
 
 #include <array>
@@ -64,7 +67,7 @@ std::map<int, BdfGlyph> glyphsOf(const std::string& bdf) {
 
 // The cell's dots in the same terms: row `baseline` stands on the baseline, those below
 // it under.
-std::set<Dot> cellDots(const FontData& data, int code, int baseline) {
+std::set<Dot> cellDots(const state::FontData& data, int code, int baseline) {
     std::set<Dot> dots;
     for (int column = 0; column < state::kGlyphColumns; ++column) {
         const unsigned long bits = std::stoul(data.cells[code][column], nullptr, 16);
@@ -166,6 +169,88 @@ TEST(RealFonts, GlyphsLandWhereTheirOwnBitmapsPutThem) {
     }
 }
 
+// The dots of `character` in strike `strike` as FreeType draws them.
+std::set<Dot> strikeDots(const std::string& path, int strike, char32_t character) {
+    FT_Library library;
+    FT_Face face;
+    EXPECT_EQ(FT_Init_FreeType(&library), 0);
+    EXPECT_EQ(FT_New_Face(library, path.c_str(), 0, &face), 0);
+    EXPECT_EQ(FT_Select_Size(face, strike), 0);
+    std::set<Dot> dots;
+    const FT_UInt index = FT_Get_Char_Index(face, character);
+    if (index != 0 && FT_Load_Glyph(face, index, FT_LOAD_DEFAULT) == 0) {
+        const FT_Bitmap& bitmap = face->glyph->bitmap;
+        for (unsigned row = 0; row < bitmap.rows; ++row) {
+            for (unsigned x = 0; x < bitmap.width; ++x) {
+                if (bitmap.buffer[row * bitmap.pitch + x / 8] & (0x80 >> x % 8)) {
+                    dots.insert({face->glyph->bitmap_left + static_cast<int>(x),
+                                 face->glyph->bitmap_top - 1 - static_cast<int>(row)});
+                }
+            }
+        }
+    }
+    FT_Done_FreeType(library);
+    return dots;
+}
+
+// Debian's TrueType and OpenType pixel fonts: each glyph the dots FreeType's own API draws of
+// the font's strike, by character or as JIS X 0201 reads the code.
+TEST(RealFonts, StrikesGiveTheDotsFreeTypeDraws) {
+    struct Case {
+        const char* path;
+        ImportOptions options;
+        bool tooLarge;                       // without --crop
+        std::optional<char32_t> katakana{};  // the character of glyph 1 read as JIS X 0201
+    };
+    const Case cases[] = {
+        {"/usr/share/fonts/truetype/misaki/misaki_gothic.ttf", {}, false},
+        {"/usr/share/fonts/truetype/misaki/misaki_gothic.ttf",
+         {.first = 0xA0, .charset = ImportOptions::Charset::JisX0201},
+         false,
+         0xFF61},
+        // From the top of the capitals down; the lowest row of the descent is cut.
+        {"/usr/share/fonts/opentype/creep2/creep2.otb", {.crop = true, .baseline = 6}, true},
+        {"/usr/share/fonts/opentype/terminus/terminus-normal.otb", {.crop = true}, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.path);
+        const std::string bytes = readBytes(c.path);
+        const int baseline = c.options.baseline.value_or(6);
+        const ImportedFont font = importTrueType(bytes, c.options);
+        const long long first = c.options.first.value_or(0x20);
+        bool cropped = false;
+        for (int code = 0; code < state::kSavedCodes; ++code) {
+            char32_t character = static_cast<char32_t>(first + code);
+            if (c.katakana) {
+                if (code != 1) continue;
+                character = *c.katakana;
+            }
+            std::set<Dot> expected;
+            for (const Dot& dot : strikeDots(c.path, 0, character)) {
+                if (insideCell(dot, baseline)) {
+                    expected.insert(dot);
+                } else {
+                    cropped = true;
+                }
+            }
+            EXPECT_EQ(cellDots(font.data, code, baseline), expected) << "code " << code;
+        }
+        EXPECT_EQ(cropped, c.tooLarge);
+        if (c.katakana) continue;
+        EXPECT_EQ(font.data.labels[33], "A");
+        if (c.tooLarge) {
+            ImportOptions options = c.options;
+            options.crop = false;
+            EXPECT_THROW(
+                try { importTrueType(bytes, options); } catch (const state::Failure& failure) {
+                    EXPECT_EQ(failure.cause(), Cause::GlyphTooLarge);
+                    throw;
+                },
+                state::Failure);
+        }
+    }
+}
+
 // The column bytes of the glyph for ASCII `code`, bit 0 the top dot; none outside 32-127.
 using ColumnsOf = std::function<std::vector<unsigned>(int code)>;
 
@@ -207,6 +292,19 @@ TEST(RealFonts, TablesInTheShapesOfDisplayLibrariesReadBackExactly) {
         const char* what;
         std::function<std::string()> source;
         std::optional<state::Cause> refused{};
+        std::optional<std::size_t> stride{};
+        std::optional<std::size_t> offset{};
+    };
+    // A keyboard's glcdfont.c: logos drawn across all six bytes of the glyphs from 128 on.
+    const auto keyboardFont = [&] {
+        std::string source = "static const unsigned char font[] PROGMEM = {\n";
+        for (int code = 0; code < 224; ++code) {
+            std::vector<unsigned> bytes = columnsOf(code);
+            bytes.push_back(0);
+            if (code >= 128) bytes = {0x81, 0x42, 0x24, 0x18, 0x24, static_cast<unsigned>(code)};
+            source += "  " + byteList(bytes) + ",\n";
+        }
+        return source + "};\n";
     };
     const Case cases[] = {
         {"a spacer column after each glyph, 224 glyphs from code 0",
@@ -244,6 +342,33 @@ TEST(RealFonts, TablesInTheShapesOfDisplayLibrariesReadBackExactly) {
              for (int code = 32; code < 128; ++code) source += byteList(columnsOf(code)) + ",\n";
              return source + "};\n";
          }},
+        {"the classic font of Adafruit GFX, 256 glyphs from code 0 with symbols around",
+         [&] {
+             std::string source =
+                 "#ifndef FONT5X7_H\n#define FONT5X7_H\n#ifdef __AVR__\n#include <avr/io.h>\n"
+                 "#elif defined(ESP8266)\n#include <pgmspace.h>\n#else\n#define PROGMEM\n"
+                 "#endif\nstatic const unsigned char font[] PROGMEM = {\n";
+             for (int code = 0; code < 256; ++code) {
+                 std::vector<unsigned> bytes = columnsOf(code);
+                 if (code < 32 || code >= 128) {
+                     for (int column = 0; column < 5; ++column)
+                         bytes[column] = (code * 7 + column * 29) & 0xFF;
+                 }
+                 source += "  " + byteList(bytes) + ",\n";
+             }
+             return source + "};\n#endif\n";
+         }},
+        {"an MD_MAX72XX font, each glyph as wide as its dots",
+         [&] {
+             std::string source = "MD_MAX72XX::fontType_t f[] PROGMEM = {'F', 1, 32, 127, 8,\n";
+             for (int code = 32; code < 128; ++code) {
+                 std::vector<unsigned> columns = columnsOf(code);
+                 while (!columns.empty() && columns.back() == 0) columns.pop_back();
+                 columns.insert(columns.begin(), static_cast<unsigned>(columns.size()));
+                 source += byteList(columns) + ",\n";
+             }
+             return source + "};\n";
+         }},
         {"a GLCD header and a width per glyph",
          [&] {
              std::vector<unsigned> widths, bytes;
@@ -257,6 +382,8 @@ TEST(RealFonts, TablesInTheShapesOfDisplayLibrariesReadBackExactly) {
                     byteList(widths) + ",\n" + byteList(bytes) + "};\n";
          },
          state::Cause::VariableWidth},
+        {"a keyboard's glcdfont.c, named", keyboardFont, {}, 6, 192},
+        {"a keyboard's glcdfont.c", keyboardFont},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -265,7 +392,7 @@ TEST(RealFonts, TablesInTheShapesOfDisplayLibrariesReadBackExactly) {
             expectFailure([&] { importCTable(source, {}); }, *c.refused, {.line = 1});
             continue;
         }
-        const ImportedFont font = importCTable(source, {});
+        const ImportedFont font = importCTable(source, {.offset = c.offset, .stride = c.stride});
         EXPECT_EQ(font.data.cells, reference.data.cells) << source;
         EXPECT_EQ(font.data.labels, reference.data.labels);
     }

@@ -27,9 +27,9 @@ TEST(EditorState, StartsWithTheDesignTexts) {
             EXPECT_EQ(state.font.cell(code, column), "");
         }
     }
-    EXPECT_EQ(&state.field(FieldId::Text3), &state.columnField(3));
-    EXPECT_EQ(&state.field(FieldId::Text9), &state.codeField());
-    EXPECT_EQ(&state.field(FieldId::Text10), &state.labelField());
+    EXPECT_EQ(&state.field(FieldId::Column3), &state.columnField(3));
+    EXPECT_EQ(&state.field(FieldId::Code), &state.codeField());
+    EXPECT_EQ(&state.field(FieldId::Label), &state.labelField());
 }
 
 TEST(EditorState, CurrentCodeIsReadFromTheCodeFieldAtEveryUse) {

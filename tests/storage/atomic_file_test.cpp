@@ -8,6 +8,7 @@
 
 #include <functional>
 
+#include "storage/private_folder.h"
 #include "support/expect_failure.h"
 #include "support/scratch_directory.h"
 
@@ -172,6 +173,50 @@ TEST(ReplaceFile, RefusesALinkToNothing) {
     EXPECT_EQ(causeOf([&] { writeFileAtomically(dir / "font.h", "new"); }),
               static_cast<int>(state::Cause::LinkTargetMissing));
     EXPECT_FALSE(fs::exists(dir / "missing.txt"));
+}
+
+// A file of the program's own, such as the recovery file, is never a link: one planted in its
+// place, even to nothing, is refused and its target left alone.
+TEST(ReplaceFile, RefusesAnyLinkWhereLinksAreRefused) {
+    ScratchDirectory dir;
+    writeBytes(dir / "victim", "old");
+    for (const char* target : {"victim", "missing"}) {
+        fs::remove(dir / "own");
+        fs::create_symlink(target, dir / "own");
+        EXPECT_EQ(causeOf([&] {
+                      writeFileAtomically(dir / "own", "new", NonRegular::Refuse, Links::Refuse);
+                  }),
+                  static_cast<int>(state::Cause::LinkInPlace))
+            << target;
+        EXPECT_TRUE(fs::is_symlink(dir / "own"));
+    }
+    EXPECT_EQ(readBytes(dir / "victim"), "old");
+    EXPECT_FALSE(fs::exists(dir / "missing"));
+}
+
+// The folder of the program's own files: made private, or used only when nobody else owns or
+// may write to it.
+TEST(PrivateFolder, IsMadePrivateOrRefusedWhenOthersMayWriteToIt) {
+    ScratchDirectory dir;
+    const mode_t saved = umask(0);
+    makePrivateFolder(dir / "a" / "b");
+    umask(saved);
+    EXPECT_EQ(modeOf(dir / "a"), 0700u);
+    EXPECT_EQ(modeOf(dir / "a" / "b"), 0700u);
+    makePrivateFolder(dir / "a" / "b");  // as it is, once made
+    for (const mode_t mode : {0777, 0720, 0702}) {
+        fs::permissions(dir / "a" / "b", static_cast<fs::perms>(mode));
+        EXPECT_EQ(causeOf([&] { makePrivateFolder(dir / "a" / "b"); }),
+                  static_cast<int>(state::Cause::FolderNotPrivate))
+            << std::oct << mode;
+    }
+    if (geteuid() == 0) {
+        fs::create_directory(dir / "theirs", dir / "a");
+        ASSERT_EQ(chown((dir / "theirs").c_str(), 1, 1), 0);
+        fs::permissions(dir / "theirs", static_cast<fs::perms>(0700));
+        EXPECT_EQ(causeOf([&] { makePrivateFolder(dir / "theirs"); }),
+                  static_cast<int>(state::Cause::FolderNotPrivate));
+    }
 }
 
 // Root saving into a user's folder leaves the user's files the user's, and every hard link

@@ -4,6 +4,17 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <climits>
+#include <string>
+#include <variant>
+#include <vector>
+
+#include "document/font_document.h"
+#include "window/command_line.h"
 #include "window/display_probe.h"
 
 using fontedit::window::DisplaySettings;
@@ -88,6 +99,36 @@ private slots:
         QVERIFY2(out.startsWith(stdoutStart), qPrintable(out));
         QCOMPARE(out.isEmpty(), stdoutStart.isEmpty());
         QCOMPARE(err, stderrLine.isEmpty() ? QString() : stderrLine + u'\n');
+    }
+
+    // A folder whose absolute path is longer than PATH_MAX is opened, as the working directory
+    // or as ".", and the window's document reads and writes there.
+    void folderPastPathMax() {
+        const int start = open(".", O_RDONLY | O_DIRECTORY);
+        QVERIFY(start >= 0);
+        QVERIFY(chdir(QFile::encodeName(scratch_.path()).constData()) == 0);
+        const std::string name(200, 'd');
+        int depth = 0;
+        for (; depth * (name.size() + 1) <= PATH_MAX; ++depth) {
+            QVERIFY(mkdir(name.c_str(), 0700) == 0 && chdir(name.c_str()) == 0);
+        }
+        for (const std::vector<std::string>& arguments :
+             {std::vector<std::string>{"fontedit"}, std::vector<std::string>{"fontedit", "."}}) {
+            const auto read = fontedit::window::readCommandLine(arguments);
+            QVERIFY2(std::holds_alternative<fontedit::window::StartOptions>(read),
+                     arguments.back().c_str());
+            fontedit::editing::Editor editor;
+            fontedit::document::FontDocument document(
+                editor, std::get<fontedit::window::StartOptions>(read).directory);
+            document.save();
+            document.read();
+        }
+        for (; depth > 0; --depth) {
+            for (const char* file : {"fntdat.txt", "mojidat.txt"}) unlink(file);
+            QVERIFY(chdir("..") == 0 && rmdir(name.c_str()) == 0);
+        }
+        QVERIFY(fchdir(start) == 0);
+        close(start);
     }
 
     // Qt tries the plugins of a list in turn, so one usable plugin is enough.

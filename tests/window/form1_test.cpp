@@ -23,6 +23,7 @@
 
 #include "folder/font_folder.h"
 #include "formats/export_formats.h"
+#include "formats/font_files.h"
 #include "formats/font_import.h"
 #include "formats/imported_glyphs.h"
 #include "window/form1.h"
@@ -39,8 +40,8 @@ using fontedit::window::Question;
 namespace {
 
 // Glyph 0 a letter A, the rest empty.
-fontedit::formats::FontData letterA() {
-    fontedit::formats::FontData data;
+fontedit::state::FontData letterA() {
+    fontedit::state::FontData data;
     const std::uint8_t empty[5] = {};
     const std::uint8_t a[5] = {0x7C, 0x12, 0x11, 0x12, 0x7C};
     for (int code = 0; code < 96; ++code) fontedit::formats::setGlyph(data, code, code ? empty : a);
@@ -787,8 +788,8 @@ private slots:
         const std::string bytes = readFile(directory_->filePath(written));
         QCOMPARE(bytes, fontedit::formats::exportBytes(
                             fontedit::formats::ExportFormat(format),
-                            fontedit::formats::fontData(form_->editor().state().font,
-                                                        form_->editor().state().labels),
+                            fontedit::state::tableTexts<fontedit::state::FontData>(
+                                form_->editor().state().font, form_->editor().state().labels),
                             {}));
         const auto back =
             fontedit::formats::importFont(fontedit::formats::detectFormat(bytes), bytes, {});
@@ -796,6 +797,36 @@ private slots:
         QCOMPARE(back.data.cells[0][2], "80");
         QVERIFY(QToolTip::isVisible());
         QVERIFY(QToolTip::text().contains(written));
+    }
+
+    // A preview text of a million characters in the settings is cut to what the field takes.
+    void previewTextIsCutToItsField() {
+        // Where the start looks for the file, and where QSettings, which keeps the path of its
+        // first use in this process, reads it.
+        const QString bytes = "[panel]\nshown=true\npreviewText=" + QString(1'000'000, 'A') + "\n";
+        for (const QString& path :
+             {directory_->filePath(QStringLiteral("config/fontedit/fontedit.conf")),
+              QSettings(QStringLiteral("fontedit"), QStringLiteral("fontedit")).fileName()}) {
+            QDir().mkpath(QFileInfo(path).path());
+            QFile settings(path);
+            QVERIFY(settings.open(QIODevice::WriteOnly));
+            settings.write(bytes.toLatin1());
+        }
+        openForm();
+        QCOMPARE(field("previewField")->text(),
+                 QString(fontedit::window::kLongestPreviewText, QLatin1Char('A')));
+        QTest::keyClicks(field("previewField"), QStringLiteral("B"));
+        QCOMPARE(field("previewField")->text().size(), fontedit::window::kLongestPreviewText);
+    }
+
+    // A cell or a label takes as many characters as the font files carry back, and no more.
+    void textFieldsTakeNoMoreThanTheFilesCarryBack() {
+        const QString typed(fontedit::formats::kLongestText + 1, QLatin1Char('7'));
+        for (const char* name : {"Text1", "Text10"}) {
+            retype(name, typed);
+            QCOMPARE(field(name)->text(), typed.left(fontedit::formats::kLongestText));
+        }
+        QCOMPARE(cell(0, 1), typed.left(fontedit::formats::kLongestText).toStdString());
     }
 
     void buttonShortcutsShowInTooltips() {

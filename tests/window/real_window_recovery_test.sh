@@ -2,8 +2,11 @@
 # Unsaved work on a real X server, where it can be lost: a window killed with SIGKILL after an
 # edit leaves a recovery file, and the next start asks first and, on Return, brings the edit
 # back as unsaved work; SIGTERM writes the file before the program ends, even within the second
-# the window waits after an edit. Two windows on one folder that save in turn: the second is
-# asked before it replaces what the first saved, and Escape writes nothing.
+# the window waits after an edit, and neither SIGTERM nor SIGHUP while the question at start is
+# open removes the file. A window that only reads the folder keeps its hands off the file of
+# another window on it, which is offered once that window is killed; a link planted in place of
+# the file is not followed. Two windows on one folder that save in turn: the second is asked
+# before it replaces what the first saved, and Escape writes nothing.
 # Usage: real_window_recovery_test.sh FONTEDIT
 set -eu
 . "$(dirname "$0")/x11_session.sh"
@@ -35,7 +38,7 @@ click_pixel() {
     xdotool mousemove --window "$window" $((16 + 32 * ($1 - 1) + 12)) $((16 + 32 * $2 + 12)) click 1
 }
 has_recovery() {
-    [ -n "$(ls -A "$recovery_dir" 2>/dev/null)" ]
+    ls "$recovery_dir" 2>/dev/null | grep -q '\.recovery$'
 }
 find_question() {
     question=$(xdotool search --onlyvisible --pid "$pid" 2>/dev/null | grep -vx "$window" | head -n 1)
@@ -82,6 +85,16 @@ kill -TERM "$pid"
 poll ended || fail "SIGTERM did not end the program"
 has_recovery || fail "SIGTERM removed the recovery file of unsaved work"
 
+# SIGTERM or SIGHUP while the question is open ends the program and keeps the file.
+for signal in TERM HUP; do
+    QT_QPA_PLATFORM=xcb "$program" "$font" &
+    pid=$!
+    poll any_window || fail "no question at start before SIG$signal"
+    kill -"$signal" "$pid"
+    poll ended || fail "SIG$signal did not end the program"
+    has_recovery || fail "SIG$signal during the question removed the recovery file"
+done
+
 # Escape at the question starts as before and leaves the file alone; 破棄 would remove it.
 QT_QPA_PLATFORM=xcb "$program" "$font" &
 pid=$!
@@ -90,6 +103,45 @@ answer_start Escape
 poll find_editor || fail "no window after Escape"
 pixel_lit 2 3 && fail "Escape restored the edit"
 has_recovery || fail "Escape removed the recovery file"
+kill -9 "$pid"
+wait "$pid" 2>/dev/null || true
+rm -rf "$recovery_dir"
+
+# A edits; B only reads the folder; A is killed: B leaves A's file alone, and the next start
+# offers A's edit.
+start_editor "$font"
+other=$pid
+click_pixel 3 5
+poll has_recovery || fail "no recovery file after A's edit"
+start_editor "$font"
+click_at_twips 4320 2160
+kill -9 "$other"
+wait "$other" 2>/dev/null || true
+other=""
+sleep 1.5
+has_recovery || fail "the window that only read removed the other window's recovery file"
+kill -9 "$pid"
+wait "$pid" 2>/dev/null || true
+QT_QPA_PLATFORM=xcb "$program" "$font" &
+pid=$!
+poll any_window || fail "A's edit is not offered at the next start"
+answer_start Return
+poll find_editor || fail "no window after restoring A's edit"
+poll pixel_lit 3 5 || fail "A's edit is not what was restored"
+kill -9 "$pid"
+wait "$pid" 2>/dev/null || true
+rm -rf "$recovery_dir"
+
+# A link planted in place of the window's file mid-session is not followed.
+printf 'not yours\n' >"$workdir/victim"
+start_editor "$font"
+click_pixel 2 2
+poll has_recovery || fail "no recovery file before the link is planted"
+own=$(ls "$recovery_dir"/*.recovery)
+ln -sf "$workdir/victim" "$own"
+click_pixel 2 4
+sleep 1.5
+[ "$(cat "$workdir/victim")" = "not yours" ] || fail "the recovery file's link was followed"
 kill -9 "$pid"
 wait "$pid" 2>/dev/null || true
 rm -rf "$recovery_dir"

@@ -1,0 +1,22 @@
+#pragma once
+
+// "hd44780": glyphs as custom characters of a character LCD, for LiquidCrystal::createChar:
+// one uint8_t NAME_N[8] per glyph N, not const, since createChar takes a uint8_t *; a byte a
+// dot row, top first, bit 4 the left dot. The opening comment shows the createChar calls. The
+// display's CGRAM holds eight, so a ninth glyph gets a note.
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "state/font_data.h"
+
+namespace fontedit::formats {
+
+inline constexpr int kCgramCharacters = 8;
+
+// Glyphs `codes` (0-95) in this order; none gives 0-7. Fails with CellNotAByte on the first
+// cell that is not a byte.
+std::string hd44780Bytes(const state::FontData& data, std::string_view name,
+                         std::vector<int> codes);
+
+}  // namespace fontedit::formats

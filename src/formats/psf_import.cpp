@@ -1,0 +1,215 @@
+#include <cstdio>
+#include <map>
+#include <optional>
+#include <string_view>
+#include <vector>
+
+#include "formats/cell_font.h"
+#include "formats/font_import.h"
+#include "formats/psf_export.h"
+#include "state/failure.h"
+
+namespace fontedit::formats {
+namespace {
+
+using state::Cause;
+using state::Failure;
+
+constexpr std::size_t kPsf1HeaderBytes = 4;
+constexpr unsigned kPsf1Has512 = 0x01;
+constexpr unsigned kPsf1HasTable = 0x06;  // a table of characters, or of sequences too
+constexpr unsigned kPsf1Separator = 0xFFFF;
+constexpr unsigned kPsf1StartSequence = 0xFFFE;
+
+[[noreturn]] void malformed(const char* part) {
+    throw Failure(Cause::PsfMalformed, {.value = part});
+}
+
+struct PsfLayout {
+    bool psf1 = false;
+    std::uint64_t glyphs = 0, glyphBytes = 0, rowBytes = 0, height = 0, width = 0;
+    std::uint64_t bitmaps = 0;  // where the first glyph starts
+    bool hasTable = false;
+    std::uint64_t tableStart() const { return bitmaps + glyphs * glyphBytes; }
+};
+
+std::uint64_t word(std::string_view bytes, std::size_t at) {
+    std::uint64_t value = 0;
+    for (std::size_t i = 4; i-- > 0;) value = value << 8 | static_cast<std::uint8_t>(bytes[at + i]);
+    return value;
+}
+
+PsfLayout layoutOf(std::string_view bytes) {
+    PsfLayout psf;
+    if (bytes.starts_with(kPsf2Mark)) {
+        if (bytes.size() < kPsf2HeaderBytes) malformed("header");
+        if (word(bytes, 4) != 0) malformed("version");
+        psf.bitmaps = word(bytes, 8);
+        psf.hasTable = (word(bytes, 12) & kPsf2HasUnicodeTable) != 0;
+        psf.glyphs = word(bytes, 16);
+        psf.glyphBytes = word(bytes, 20);
+        psf.height = word(bytes, 24);
+        psf.width = word(bytes, 28);
+        if (psf.bitmaps < kPsf2HeaderBytes || psf.bitmaps > bytes.size()) malformed("header size");
+    } else if (bytes.starts_with(kPsf1Mark)) {
+        if (bytes.size() < kPsf1HeaderBytes) malformed("header");
+        const unsigned mode = static_cast<std::uint8_t>(bytes[2]);
+        psf = {.psf1 = true,
+               .glyphs = mode & kPsf1Has512 ? 512u : 256u,
+               .glyphBytes = static_cast<std::uint8_t>(bytes[3]),
+               .height = static_cast<std::uint8_t>(bytes[3]),
+               .width = 8,
+               .bitmaps = kPsf1HeaderBytes,
+               .hasTable = (mode & kPsf1HasTable) != 0};
+    } else {
+        throw Failure(Cause::NotPsf, {});
+    }
+    psf.rowBytes = (psf.width + 7) / 8;
+    if (psf.height == 0 || psf.width == 0 || psf.glyphBytes != psf.height * psf.rowBytes) {
+        malformed("glyph size");
+    }
+    if (psf.glyphs == 0 || psf.glyphs > (bytes.size() - psf.bitmaps) / psf.glyphBytes) {
+        malformed("glyph count");
+    }
+    return psf;
+}
+
+// The characters each glyph draws: every code point listed before its sequences, if any.
+class UnicodeTable {
+public:
+    UnicodeTable(std::string_view bytes, const PsfLayout& psf) {
+        std::size_t at = psf.tableStart();
+        for (std::uint64_t glyph = 0; glyph < psf.glyphs; ++glyph) {
+            bool inSequence = false;
+            for (;;) {
+                const std::optional<unsigned> unit =
+                    psf.psf1 ? psf1Unit(bytes, at) : psf2Unit(bytes, at);
+                if (!unit) malformed("Unicode table");
+                if (*unit == kEnd) break;
+                if (*unit == kSequence) {
+                    inSequence = true;
+                } else if (!inSequence && *unit != kNoCharacter) {
+                    add(*unit, glyph);
+                }
+            }
+        }
+    }
+
+    std::optional<std::uint64_t> glyphOf(long long character) const {
+        const auto found = glyphs_.find(character);
+        if (found == glyphs_.end()) return std::nullopt;
+        return found->second;
+    }
+    std::vector<long long> characters() const {
+        std::vector<long long> all;
+        all.reserve(glyphs_.size());
+        for (const auto& [character, glyph] : glyphs_) all.push_back(character);
+        return all;
+    }
+
+private:
+    // Past every character: a glyph's end, the start of a sequence, and bytes that make no
+    // UTF-8 character.
+    static constexpr unsigned kEnd = 0x110000;
+    static constexpr unsigned kSequence = 0x110001;
+    static constexpr unsigned kNoCharacter = 0x110002;
+
+    static std::optional<unsigned> psf1Unit(std::string_view bytes, std::size_t& at) {
+        if (bytes.size() - at < 2) return std::nullopt;
+        const unsigned unit =
+            static_cast<std::uint8_t>(bytes[at]) | static_cast<std::uint8_t>(bytes[at + 1]) << 8;
+        at += 2;
+        return unit == kPsf1Separator ? kEnd : unit == kPsf1StartSequence ? kSequence : unit;
+    }
+
+    // One UTF-8 character, or a mark.
+    static std::optional<unsigned> psf2Unit(std::string_view bytes, std::size_t& at) {
+        if (at >= bytes.size()) return std::nullopt;
+        const unsigned lead = static_cast<std::uint8_t>(bytes[at++]);
+        if (lead == kPsf2Separator) return kEnd;
+        if (lead == kPsf2StartSequence) return kSequence;
+        if (lead < 0x80) return lead;
+        const int more = lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : lead >= 0xC0 ? 1 : 0;
+        if (more == 0 || lead >= 0xF8) return kNoCharacter;
+        unsigned character = lead & (0x3F >> more);
+        for (int i = 0; i < more; ++i) {
+            if (at >= bytes.size() || (static_cast<std::uint8_t>(bytes[at]) & 0xC0) != 0x80) {
+                return kNoCharacter;
+            }
+            character = character << 6 | (static_cast<std::uint8_t>(bytes[at++]) & 0x3F);
+        }
+        return character;
+    }
+
+    // A character listed for two glyphs is drawn with the first.
+    void add(unsigned character, std::uint64_t glyph) { glyphs_.emplace(character, glyph); }
+
+    std::map<long long, std::uint64_t> glyphs_;
+};
+
+// The glyph's dots from the cell's top left; one past five columns or eight rows is outside.
+CellGlyph cellGlyph(std::string_view bytes, const PsfLayout& psf, std::uint64_t glyph,
+                    const CellFont& cells) {
+    CellGlyph cell;
+    const std::string_view rows =
+        bytes.substr(psf.bitmaps + glyph * psf.glyphBytes, psf.glyphBytes);
+    for (std::uint64_t row = 0; row < psf.height; ++row) {
+        for (std::uint64_t byte = 0; byte < psf.rowBytes; ++byte) {
+            const unsigned bits = static_cast<std::uint8_t>(rows[row * psf.rowBytes + byte]);
+            for (unsigned bit = 0; bits != 0 && bit < 8; ++bit) {
+                const std::uint64_t x = byte * 8 + bit;
+                // Bits past the width fill the row out to whole bytes; they are no dots.
+                if (x < psf.width && (bits & 0x80u >> bit)) {
+                    const long long rowsBelowTop = static_cast<long long>(row);
+                    cells.dot(cell, static_cast<long long>(x),
+                              state::kGlyphRows - 1 - rowsBelowTop);
+                }
+            }
+        }
+    }
+    return cell;
+}
+
+}  // namespace
+
+ImportedFont importPsf(std::string_view bytes, const ImportOptions& options) {
+    if (bytes.size() > kMostImportBytes) throw Failure(Cause::FileTooLarge, {});
+    const PsfLayout psf = layoutOf(bytes);
+    std::optional<UnicodeTable> table;
+    if (psf.hasTable) table.emplace(bytes, psf);
+    const long long first =
+        options.first
+            ? *options.first
+            : (table ? onlyRun(table->characters()) : std::nullopt).value_or(kDefaultFirst);
+    // Console glyphs hang from the top of their cell; the cell's top row takes their first.
+    ImportOptions fromTheTop = options;
+    fromTheTop.baseline = state::kGlyphRows - 1;
+    CellFont cells(fromTheTop, first, 0, 0);
+    if (table) {
+        for (const long long character : table->characters()) cells.sawEncoding(character);
+    } else {
+        cells.sawEncoding(0);
+        cells.sawEncoding(static_cast<long long>(psf.glyphs) - 1);
+    }
+    std::map<std::uint64_t, CellGlyph> read;
+    for (long long character = first; character < first + state::kSavedCodes; ++character) {
+        const std::optional<std::uint64_t> glyph =
+            table ? table->glyphOf(character)
+            : character >= 0 && character < static_cast<long long>(psf.glyphs)
+                ? std::optional(static_cast<std::uint64_t>(character))
+                : std::nullopt;
+        if (!glyph) continue;
+        auto found = read.find(*glyph);
+        if (found == read.end())
+            found = read.emplace(*glyph, cellGlyph(bytes, psf, *glyph, cells)).first;
+        CellGlyph cell = found->second;
+        char name[16];
+        std::snprintf(name, sizeof name, "U+%04llX", character);
+        cell.name = name;
+        cell.encoding = character;
+        cells.place(cell);
+    }
+    return cells.font(table.has_value());
+}
+
+}  // namespace fontedit::formats
