@@ -2,6 +2,59 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="ja">
 <context>
+    <name>ExportDialog</name>
+    <message>
+        <location filename="../src/window/export_dialog.cpp" line="+63"/>
+        <source>列ごと（[96][5]）</source>
+        <translation>columns ([96][5])</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>ドット行ごと（[96][8]）</source>
+        <translation>dot rows ([96][8])</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>名前 (--name):</source>
+        <translation>Name (--name):</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>並び (--layout):</source>
+        <translation>Layout (--layout):</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>最初の文字 (--first):</source>
+        <translation>First character (--first):</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>倍率 (--scale):</source>
+        <translation>Scale (--scale):</translation>
+    </message>
+    <message>
+        <location line="+73"/>
+        <source>ビット 7 が上のドット (--msb-top)</source>
+        <translation>Bit 7 is the top dot (--msb-top)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>ビット 7 が左のドット (--msb-left)</source>
+        <translation>Bit 7 is the left dot (--msb-left)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>AVR のプログラムメモリに置く (--progmem)</source>
+        <translation>In AVR program memory (--progmem)</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>書き出し</source>
+        <translation>Export</translation>
+    </message>
+</context>
+<context>
     <name>Failure</name>
     <message>
         <location filename="../src/messages/catalogue.cpp" line="+17"/>
@@ -419,9 +472,100 @@
         <translation> ({error})</translation>
     </message>
     <message>
-        <location filename="../src/window/failure_message.cpp" line="+18"/>
+        <location line="+9"/>
+        <source>配列「{value}」を取り込みました</source>
+        <translation>took the array &apos;{value}&apos;</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>表が途中で終わっています。最後のグリフ {code} 個は空です</source>
+        <translation>the table ends early; the last {code} glyph is left empty</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>表が途中で終わっています。最後の {code} 個のグリフは空です</source>
+        <translation>the table ends early; the last {code} glyphs are left empty</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>ENCODING {code} のグリフがないため、そのグリフは空です</source>
+        <translation>no glyph at ENCODING {code}; its glyph is left empty</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>グリフ {code} 個がセルの外のドットを切り落とされました</source>
+        <translation>{code} glyph lost dots to --crop</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>{code} 個のグリフがセルの外のドットを切り落とされました</source>
+        <translation>{code} glyphs lost dots to --crop</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>列ごとに 1 バイト（ビット {column} が上）、1 グリフ {code} バイトとして読みました（{value}）</source>
+        <translation>took columns, bit {column} top, {code} bytes a glyph ({value})</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>ドット行ごとに 1 バイト（ビット {column} が左）、1 グリフ {code} バイトとして読みました（{value}）</source>
+        <translation>took rows, bit {column} left, {code} bytes a glyph ({value})</translation>
+    </message>
+    <message>
+        <location filename="../src/window/failure_message.cpp" line="+19"/>
         <source>エラー %1: %2</source>
         <translation>Error %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>FolderActions</name>
+    <message>
+        <location filename="../src/window/folder_actions.cpp" line="+23"/>
+        <source>フォルダを開く</source>
+        <translation>Open Folder</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>最近のフォルダ</source>
+        <translation>Recent Folders</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>フォルダ: %1 — %2</source>
+        <translation>Folder: %1 — %2</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>未保存の変更があります</source>
+        <translation>unsaved changes</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>変更はすべて保存済みです</source>
+        <translation>all changes saved</translation>
+    </message>
+</context>
+<context>
+    <name>ImportDialog</name>
+    <message>
+        <location filename="../src/window/import_dialog.cpp" line="+21"/>
+        <source>取り込み</source>
+        <translation>Import</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>フォント (*.c *.h *.bdf *.pcf *.gz *.bin *.png *.ttf *.otf *.otb *.ttc *.psf);;すべてのファイル (*)</source>
+        <translation>Fonts (*.c *.h *.bdf *.pcf *.gz *.bin *.png *.ttf *.otf *.otb *.ttc *.psf);;All files (*)</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>キャンセル</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 の表がグリフをどう並べているか決められません。どの読み方で取り込みますか？</source>
+        <translation>Cannot tell how the table in %1 holds its glyphs. Which reading should be imported?</translation>
     </message>
 </context>
 <context>
@@ -480,7 +624,7 @@
 <context>
     <name>fontedit::window::Form1</name>
     <message>
-        <location filename="../src/window/form1.cpp" line="+144"/>
+        <location filename="../src/window/form1.cpp" line="+160"/>
         <source>列 %1</source>
         <translation>Column %1</translation>
     </message>
@@ -496,13 +640,14 @@
     </message>
     <message>
         <location line="+0"/>
-        <location line="+26"/>
+        <location line="+30"/>
         <location line="+52"/>
+        <location line="+206"/>
         <source>キャンセル</source>
         <translation>Cancel</translation>
     </message>
     <message>
-        <location line="-56"/>
+        <location line="-262"/>
         <source>フォルダ %1 のファイル %2 は、最後の読出しか保存の後にほかのプログラムで変更されています。上書きしますか？</source>
         <translation>Another program has changed %2 in the folder %1 since the last Read or Save. Replace?</translation>
     </message>
@@ -603,9 +748,49 @@
         <translation>Mirror</translation>
     </message>
     <message>
-        <location line="+81"/>
+        <location line="+87"/>
         <source>一覧</source>
         <translation>Overview</translation>
+    </message>
+    <message>
+        <location line="+32"/>
+        <source>フォルダを開く…</source>
+        <translation>Open Folder…</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>取り込み…</source>
+        <translation>Import…</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>書き出し…</source>
+        <translation>Export…</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>保存されていない変更があります。変更を破棄してフォルダ %1 を開きますか？</source>
+        <translation>There are unsaved changes. Discard them and open the folder %1?</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>開く</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <location line="+32"/>
+        <source>%1 を取り込みました。保存するまでファイルには書き込みません</source>
+        <translation>Imported %1. Nothing is written until you save.</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>%1 に書き出しました</source>
+        <translation>Exported to %1</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>%1 に書き込みました</source>
+        <translation>Wrote %1</translation>
     </message>
 </context>
 <context>
@@ -619,7 +804,7 @@
 <context>
     <name>fontedit::window::GlyphPanel</name>
     <message>
-        <location filename="../src/window/glyph_panel.cpp" line="+34"/>
+        <location filename="../src/window/glyph_panel.cpp" line="+40"/>
         <location line="+1"/>
         <source>見本の文字</source>
         <translation>Sample text</translation>

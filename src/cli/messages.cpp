@@ -1,5 +1,6 @@
 #include "cli/messages.h"
 
+#include "formats/import_notes.h"
 #include "messages/catalogue.h"
 #include "messages/worded.h"
 
@@ -11,15 +12,6 @@ std::string fileOf(const state::Facts& facts) {
     if (facts.file.empty()) return {};
     return messages::filled(facts.line > 0 ? "{path}:{line}: " : "{path}: ", facts,
                             messages::english);
-}
-
-// "rows, bit 4 left, 8 bytes a glyph".
-std::string shapeWords(const formats::TableShape& shape) {
-    const bool rows = shape.layout == state::GlyphLayout::Rows;
-    std::string words = rows ? "rows, bit " : "columns, bit ";
-    words += shape.msbFirst ? "7" : rows ? "4" : "0";
-    words += rows ? " left, " : " top, ";
-    return words + std::to_string(shape.stride) + " bytes a glyph";
 }
 
 }  // namespace
@@ -42,26 +34,7 @@ void inFile(const std::string& file, const std::function<void()>& action) {
 }
 
 std::string englishNote(const std::string& file, const formats::ImportNote& note) {
-    using Kind = formats::ImportNote::Kind;
-    const std::string name = "'" + state::escapedBytes(note.name) + "'";
-    const std::string code = std::to_string(note.code.value_or(0));
-    const std::string place = fileOf({.file = file, .line = note.line});
-    switch (note.kind) {
-        case Kind::ArrayTaken:
-            return place + "took the array " + name;
-        case Kind::GlyphsFilled:
-            return place + "the table ends early; the last " + std::to_string(note.count) +
-                   (note.count == 1 ? " glyph is" : " glyphs are") + " left empty";
-        case Kind::EncodingMissing:
-            return place + "no glyph at ENCODING " + code + "; its glyph is left empty";
-        case Kind::GlyphsCropped:
-            return place + std::to_string(note.count) + (note.count == 1 ? " glyph" : " glyphs") +
-                   " lost dots to --crop";
-        case Kind::ShapeTaken:
-            return place + "took " + shapeWords(*note.shape) + " (" +
-                   formats::shapeOptions(*note.shape, static_cast<std::size_t>(note.count)) + ")";
-    }
-    return place + name;
+    return fileOf({.file = file, .line = note.line}) + formats::wordedNote(note, messages::english);
 }
 
 std::vector<std::string> panelNotes(const formats::PanelText& text, formats::PanelSize size) {

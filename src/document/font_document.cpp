@@ -3,6 +3,8 @@
 #include "folder/font_folder.h"
 #include "formats/header_export.h"
 #include "state/failure.h"
+#include "storage/atomic_file.h"
+#include "storage/read_file.h"
 
 namespace fontedit::document {
 namespace {
@@ -15,6 +17,11 @@ state::FontData fontOf(const editing::Editor& editor) {
 
 FontDocument::FontDocument(editing::Editor& editor, std::filesystem::path dir)
     : editor_(editor), dir_(std::move(dir)) {}
+
+void FontDocument::open(std::filesystem::path dir) {
+    dir_ = std::move(dir);
+    known_.clear();
+}
 
 void FontDocument::read() {
     folder::LoadedFont loaded = folder::loadFontFiles(dir_);
@@ -39,6 +46,31 @@ void FontDocument::exportHeader() {
     std::string bytes = formats::headerBytes(fontOf(editor_));
     folder::exportHeader(bytes, dir_);
     remember(formats::kHeaderFileName, std::move(bytes));
+}
+
+std::vector<formats::ImportNote> FontDocument::importFile(const std::filesystem::path& file,
+                                                          const formats::ImportOptions& options) {
+    std::string bytes = storage::readWholeFile(file, formats::kMostImportBytes);
+    formats::ImportedFont font;
+    try {
+        if (formats::isGzip(bytes)) bytes = formats::gunzip(bytes);
+        font = formats::importFont(formats::detectFormat(bytes), bytes, options);
+    } catch (state::Failure& failure) {
+        // The formats read bytes without knowing where they came from.
+        if (failure.facts().file.empty()) failure.facts().file = file.string();
+        throw;
+    }
+    editor_.restore(
+        [&font](state::FontTable& table, state::LabelTable& labels) {
+            state::storeTableTexts(font.data, table, labels);
+        },
+        editor_.state().codeField().text());
+    return std::move(font.notes);
+}
+
+void FontDocument::exportFile(formats::ExportFormat format, const formats::ExportSettings& settings,
+                              const std::filesystem::path& file) {
+    storage::writeFileAtomically(file, formats::exportBytes(format, fontOf(editor_), settings));
 }
 
 std::vector<std::string> FontDocument::changedOnDisk(Write write) const {

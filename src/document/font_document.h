@@ -1,15 +1,17 @@
 #pragma once
 
-// The editor bound to its font's folder: "読出し", "保存" and "Cヘッダ生成" as the window
-// runs them, and what the folder's files held when this document last read or wrote them, so
-// that a file another program or window changed since is not replaced unasked.
+// The editor bound to its font's folder: "読出し", "保存", "Cヘッダ生成", "取り込み" and
+// "書き出し" as the window runs them, and what the folder's files held when this document last read
+// or wrote them, so that a file another program or window changed since is not replaced unasked.
 #include <filesystem>
 #include <map>
 #include <string>
 #include <vector>
 
 #include "editing/editor.h"
+#include "formats/export_formats.h"
 #include "formats/font_files.h"
+#include "formats/font_import.h"
 #include "storage/file_identity.h"
 
 namespace fontedit::document {
@@ -21,6 +23,8 @@ public:
     FontDocument(editing::Editor& editor, std::filesystem::path dir);
 
     const std::filesystem::path& directory() const { return dir_; }
+    // Binds the document to another folder; nothing is read or written there yet.
+    void open(std::filesystem::path dir);
 
     // "読出し": loads and checks both files, then stores codes 0-95 as one undo step, counts
     // them as saved and shows the current code's glyph, which may still fail on the code field
@@ -32,6 +36,14 @@ public:
     void save();
     // "Cヘッダ生成": writes "font.h" and changes nothing else.
     void exportHeader();
+    // "取り込み": the font in `file`, in any format importFont reads, gzip packed or not,
+    // replaces the tables as one undo step that stays unsaved; nothing is written. A failure
+    // names the file and changes nothing.
+    std::vector<formats::ImportNote> importFile(const std::filesystem::path& file,
+                                                const formats::ImportOptions& options = {});
+    // "書き出し": the font in `format`, written to `file` atomically, as 保存 writes.
+    void exportFile(formats::ExportFormat format, const formats::ExportSettings& settings,
+                    const std::filesystem::path& file);
 
     // The names of the files that `write` would replace and that changed on disk since this
     // document last read or wrote them. A file it never read or wrote is not among them, and

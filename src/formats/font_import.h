@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "state/failure.h"
 #include "state/font_data.h"
 #include "state/glyph_bytes.h"
 
@@ -141,5 +142,19 @@ ImportedFont importBinary(std::string_view bytes, const ImportOptions& options);
 // "--layout rows --msb-left --stride 8 --offset 256": the options that name `shape` read from
 // the table's value `offset` on, for notes and failures.
 std::string shapeOptions(const TableShape& shape, std::size_t offset = 0);
+
+// One of the readings a ShapeUnclear failure offers, as shapeOptions words it.
+struct ShapeChoice {
+    TableShape shape;
+    std::size_t offset = 0;
+    std::string options;
+
+    bool operator==(const ShapeChoice&) const = default;
+};
+
+// The readings the failure names, in its order; none for another failure.
+std::vector<ShapeChoice> shapeChoices(const state::Failure& failure);
+// The options that take `choice` instead of a guess.
+void choose(const ShapeChoice& choice, ImportOptions& options);
 
 }  // namespace fontedit::formats

@@ -1,6 +1,8 @@
 #include "formats/glyph_table.h"
 
 #include <algorithm>
+#include <optional>
+#include <sstream>
 #include <string>
 
 #include "formats/font_likeness.h"
@@ -249,7 +251,7 @@ private:
             std::string shapes;
             for (const Reading& reading : readings) {
                 shapes +=
-                    (shapes.empty() ? "" : "; ") + shapeOptions(reading.shape, reading.skipped);
+                    (shapes.empty() ? "" : "; ") + shapeOptions(reading.shape, offsetOf(reading));
             }
             throw Failure(Cause::ShapeUnclear, {.line = table_.line, .value = shapes});
         }
@@ -334,6 +336,54 @@ std::string shapeOptions(const TableShape& shape, std::size_t offset) {
     options += " --stride " + std::to_string(shape.stride);
     if (offset > 0) options += " --offset " + std::to_string(offset);
     return options;
+}
+
+namespace {
+
+// The inverse of shapeOptions; nothing for words it never writes.
+std::optional<ShapeChoice> readShapeOptions(std::string_view options) {
+    ShapeChoice choice{.shape = {}, .offset = 0, .options = std::string(options)};
+    std::istringstream words{std::string(options)};
+    std::string word;
+    while (words >> word) {
+        const auto number = [&words](std::size_t& into) { return bool(words >> into); };
+        if (word == "--layout") {
+            if (!(words >> word) || (word != "rows" && word != "columns")) return std::nullopt;
+            choice.shape.layout = word == "rows" ? GlyphLayout::Rows : GlyphLayout::Columns;
+        } else if (word == "--msb-left" || word == "--msb-top") {
+            choice.shape.msbFirst = true;
+        } else if (word == "--stride") {
+            if (!number(choice.shape.stride)) return std::nullopt;
+        } else if (word == "--offset") {
+            if (!number(choice.offset)) return std::nullopt;
+        } else {
+            return std::nullopt;
+        }
+    }
+    return choice;
+}
+
+}  // namespace
+
+std::vector<ShapeChoice> shapeChoices(const state::Failure& failure) {
+    if (failure.cause() != Cause::ShapeUnclear) return {};
+    std::vector<ShapeChoice> choices;
+    const std::string_view value = failure.facts().value;
+    for (std::size_t start = 0; start < value.size();) {
+        const std::size_t end = std::min(value.find("; ", start), value.size());
+        if (auto choice = readShapeOptions(value.substr(start, end - start))) {
+            choices.push_back(std::move(*choice));
+        }
+        start = end + 2;
+    }
+    return choices;
+}
+
+void choose(const ShapeChoice& choice, ImportOptions& options) {
+    options.layout = choice.shape.layout;
+    options.msbFirst = choice.shape.msbFirst;
+    options.stride = choice.shape.stride;
+    options.offset = choice.offset;
 }
 
 }  // namespace fontedit::formats

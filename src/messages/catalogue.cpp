@@ -373,4 +373,32 @@ Wording wordingOf(Phrase phrase) {
     return kPhrases[static_cast<std::size_t>(phrase)];
 }
 
+Wording wordingOf(Note note) {
+    // In the order of Note.
+    static constexpr Wording kNotes[] = {
+        {QT_TRANSLATE_NOOP("Failure", "配列「{value}」を取り込みました"),
+         "took the array '{value}'"},
+        {QT_TRANSLATE_NOOP("Failure", "表が途中で終わっています。最後のグリフ {code} 個は空です"),
+         "the table ends early; the last {code} glyph is left empty"},
+        {QT_TRANSLATE_NOOP("Failure", "表が途中で終わっています。最後の {code} 個のグリフは空です"),
+         "the table ends early; the last {code} glyphs are left empty"},
+        {QT_TRANSLATE_NOOP("Failure", "ENCODING {code} のグリフがないため、そのグリフは空です"),
+         "no glyph at ENCODING {code}; its glyph is left empty"},
+        {QT_TRANSLATE_NOOP("Failure", "グリフ {code} 個がセルの外のドットを切り落とされました"),
+         "{code} glyph lost dots to --crop"},
+        {QT_TRANSLATE_NOOP("Failure", "{code} 個のグリフがセルの外のドットを切り落とされました"),
+         "{code} glyphs lost dots to --crop"},
+        {QT_TRANSLATE_NOOP("Failure",
+                           "列ごとに 1 バイト（ビット {column} が上）、1 グリフ {code} バイトとして"
+                           "読みました（{value}）"),
+         "took columns, bit {column} top, {code} bytes a glyph ({value})"},
+        {QT_TRANSLATE_NOOP("Failure",
+                           "ドット行ごとに 1 バイト（ビット {column} が左）、1 グリフ {code} "
+                           "バイトとして読みました（{value}）"),
+         "took rows, bit {column} left, {code} bytes a glyph ({value})"},
+    };
+    static_assert(std::size(kNotes) == static_cast<std::size_t>(Note::RowsTaken) + 1);
+    return kNotes[static_cast<std::size_t>(note)];
+}
+
 }  // namespace fontedit::messages

@@ -18,4 +18,18 @@ enum class Phrase {
 
 Wording wordingOf(Phrase phrase);
 
+// What an import that succeeded tells the user, over the same facts.
+enum class Note {
+    ArrayTaken,       // the array {value} was taken
+    GlyphFilled,      // the table ended early; the last {code} glyph is empty
+    GlyphsFilled,     // the same, of {code} glyphs
+    EncodingMissing,  // no glyph at ENCODING {code}
+    GlyphCropped,     // {code} glyph lost dots outside the cell
+    GlyphsCropped,    // the same, of {code} glyphs
+    ColumnsTaken,     // the shape taken: bit {column} top, {code} bytes a glyph, options {value}
+    RowsTaken,        // the same with a byte per dot row, bit {column} left
+};
+
+Wording wordingOf(Note note);
+
 }  // namespace fontedit::messages

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 
+#include "formats/import_notes.h"
 #include "messages/worded.h"
 
 namespace fontedit::window {
@@ -18,6 +19,10 @@ QString failureMessage(const state::Failure& failure) {
     return QCoreApplication::translate("Failure", "エラー %1: %2")
         .arg(failure.number())
         .arg(QString::fromStdString(messages::worded(failure, translated)));
+}
+
+QString noteMessage(const formats::ImportNote& note) {
+    return QString::fromStdString(formats::wordedNote(note, translated));
 }
 
 }  // namespace fontedit::window

@@ -4,10 +4,14 @@
 // its cause in the window's language, naming the folder of a file.
 #include <QString>
 
+#include "formats/font_import.h"
 #include "state/failure.h"
 
 namespace fontedit::window {
 
 QString failureMessage(const state::Failure& failure);
+
+// A note of an import that succeeded, as the CLI words it, in the window's language.
+QString noteMessage(const formats::ImportNote& note);
 
 }  // namespace fontedit::window

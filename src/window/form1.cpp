@@ -5,12 +5,19 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDateTime>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFile>
 #include <QGuiApplication>
+#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
+#include <QMimeData>
+#include <QTimer>
+#include <QToolTip>
 #include <algorithm>
 #include <chrono>
 #include <exception>
@@ -19,11 +26,16 @@
 #include <vector>
 
 #include "formats/font_files.h"
+#include "formats/header_export.h"
 #include "state/conversions.h"
 #include "state/failure.h"
+#include "window/confirmation.h"
+#include "window/export_dialog.h"
 #include "window/failure_message.h"
+#include "window/folder_actions.h"
 #include "window/glyph_panel.h"
 #include "window/icon.h"
+#include "window/import_dialog.h"
 #include "window/panel_settings.h"
 #include "window/pixel_button.h"
 #include "window/pixel_grid_events.h"
@@ -51,7 +63,9 @@ Form1::Form1(std::filesystem::path directory, QWidget* parent)
     setWindowTitle(captionText(kFormCaption));
     setIconAfterFirstPaint(*this);
     setFixedSize(kClientWidthTwips / kTwipsPerPixel, kClientHeightTwips / kTwipsPerPixel);
+    setAcceptDrops(true);
     createEditActions();
+    createFileActions();
 
     // Qt's tab order is the order of creation, so the controls are made in their tab order.
     std::vector<ControlPlacement> byTabIndex(formControls().begin(), formControls().end());
@@ -61,6 +75,8 @@ Form1::Form1(std::filesystem::path directory, QWidget* parent)
 
     editor_.state().pixels.addObserver(
         [this](int column, int row, state::PixelColour colour) { showPixel(column, row, colour); });
+    editor_.state().font.addObserver([this](int, int, const std::string&) { scheduleStatus(); });
+    editor_.state().labels.addObserver([this](int, const std::string&) { scheduleStatus(); });
     pixels_[0][0]->setFocus();
     createPanelAction();
     if (readPanelSettings().shown) showPanel(true);
@@ -89,7 +105,7 @@ void Form1::createControl(const ControlPlacement& control) {
             createButton(control, &Form1::onNextClicked, QKeySequence(Qt::Key_PageDown));
             break;
         case ControlId::Command11:
-            createButton(control, &Form1::onReadClicked, QKeySequence(Qt::CTRL | Qt::Key_O));
+            createButton(control, &Form1::onReadClicked, QKeySequence(Qt::CTRL | Qt::Key_R));
             break;
         case ControlId::Command12:
             createButton(control, &Form1::onSaveClicked, QKeySequence(Qt::CTRL | Qt::Key_S));
@@ -98,7 +114,7 @@ void Form1::createControl(const ControlPlacement& control) {
             createButton(control, &Form1::onExitClicked, QKeySequence(Qt::CTRL | Qt::Key_Q));
             break;
         case ControlId::Command14:
-            createButton(control, &Form1::onExportClicked, QKeySequence(Qt::CTRL | Qt::Key_E));
+            createButton(control, &Form1::onExportClicked, QKeySequence(Qt::CTRL | Qt::Key_H));
             break;
         case ControlId::Label1:
         case ControlId::Label2:
@@ -205,7 +221,7 @@ void Form1::onPreviousClicked() {
 void Form1::onNextClicked() {
     editor_.next();
 }
-// The font files live in the directory the program was started on, as it has no file dialog.
+// The font files live in the folder the window has open.
 void Form1::onReadClicked() {
     const Question discard{
         tr("保存されていない変更があります。変更を破棄してファイルから読み出しますか？"),
@@ -214,15 +230,19 @@ void Form1::onReadClicked() {
         1};
     if (editor_.hasUnsavedChanges() && ask(discard) != 0) return;
     document_.read();
+    showStatus();
 }
 void Form1::onSaveClicked() {
     if (!mayReplace(document::FontDocument::Write::Save)) return;
     document_.save();
     recovery_.settle();
+    showStatus();
+    confirmWritten("Command12", directory() / formats::kFontFileName);
 }
 void Form1::onExportClicked() {
     if (!mayReplace(document::FontDocument::Write::Export)) return;
     document_.exportHeader();
+    confirmWritten("Command14", directory() / formats::kHeaderFileName);
 }
 
 bool Form1::mayReplace(document::FontDocument::Write write) {
@@ -345,7 +365,7 @@ void Form1::createEditActions() {
         createAction(tr("貼り付け"), {QKeySequence(Qt::CTRL | Qt::Key_V)},
                      [this] { pasteGlyph(); }),
         createAction(tr("消去"), {QKeySequence(Qt::Key_Delete)}, command(GridCommand::Clear)),
-        createAction(tr("白黒反転"), {QKeySequence(Qt::CTRL | Qt::Key_I)},
+        createAction(tr("白黒反転"), {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_I)},
                      command(GridCommand::Invert)),
         createAction(tr("上へずらす"), {QKeySequence(Qt::SHIFT | Qt::Key_Up)},
                      command(GridCommand::ShiftUp)),
@@ -413,6 +433,12 @@ void Form1::showGridMenu(const QPoint& globalPosition) {
     menu.addSeparator();
     menu.addActions(gridActions_);
     menu.addSeparator();
+    menu.addAction(openAction_);
+    addRecentFolders(menu, [this](const std::filesystem::path& dir) {
+        guard([this, &dir] { openFolder(dir); });
+    });
+    menu.addActions({importAction_, exportAction_});
+    menu.addSeparator();
     menu.addAction(panelAction_);
     menu.exec(globalPosition);
 }
@@ -459,10 +485,120 @@ void Form1::showPanel(bool shown) {
             },
             height(), this);
         panel_->move(kLeftPartWidth, 0);
+        panel_->addFileActions({openAction_, importAction_, exportAction_});
+        panel_->setStatus(statusText());
     }
     panel_->setVisible(shown);
     panelAction_->setChecked(shown);
     setFixedSize(kLeftPartWidth + (shown ? panel_->width() : 0), height());
+}
+
+void Form1::createFileActions() {
+    openAction_ = createAction(tr("フォルダを開く…"), {QKeySequence(Qt::CTRL | Qt::Key_O)},
+                               [this] { chooseAndOpenFolder(); });
+    importAction_ = createAction(tr("取り込み…"), {QKeySequence(Qt::CTRL | Qt::Key_I)},
+                                 [this] { chooseAndImport(); });
+    exportAction_ = createAction(tr("書き出し…"), {QKeySequence(Qt::CTRL | Qt::Key_E)},
+                                 [this] { chooseAndExport(); });
+    addActions({openAction_, importAction_, exportAction_});
+}
+
+void Form1::chooseAndOpenFolder() {
+    if (const auto dir = chooseFolder(this, directory())) openFolder(*dir);
+}
+
+void Form1::openFolder(const std::filesystem::path& dir) {
+    std::error_code error;
+    const bool hasFont = std::filesystem::exists(dir / formats::kFontFileName, error);
+    const Question discard{
+        tr("保存されていない変更があります。変更を破棄してフォルダ %1 を開きますか？")
+            .arg(shownPath(dir)),
+        {tr("開く"), tr("キャンセル")},
+        1,
+        1};
+    if (hasFont && editor_.hasUnsavedChanges() && ask(discard) != 0) return;
+    recovery_.moveTo(dir);
+    document_.open(dir);
+    keepOpenedFolder(dir);
+    if (hasFont) document_.read();
+    showStatus();
+    offerRecovery();
+}
+
+void Form1::chooseAndImport() {
+    if (const auto file = chooseFontFile(this, directory())) importFrom(*file);
+}
+
+void Form1::importFrom(const std::filesystem::path& file) {
+    formats::ImportOptions options;
+    std::vector<formats::ImportNote> notes;
+    for (;;) {
+        try {
+            notes = document_.importFile(file, options);
+            break;
+        } catch (const state::Failure& failure) {
+            const std::vector<formats::ShapeChoice> choices = formats::shapeChoices(failure);
+            if (choices.empty()) throw;
+            const int chosen = ask(shapeQuestion(file, choices));
+            if (chosen < 0 || chosen >= static_cast<int>(choices.size())) return;
+            formats::choose(choices[chosen], options);
+        }
+    }
+    showStatus();
+    QStringList lines{tr("%1 を取り込みました。保存するまでファイルには書き込みません")
+                          .arg(shownPath(file.filename()))};
+    for (const formats::ImportNote& note : notes) lines << noteMessage(note);
+    confirm(pixels_[0][state::kGlyphRows - 1], lines.join(u'\n'));
+}
+
+void Form1::chooseAndExport() {
+    const std::optional<ExportChoice> choice = askExport(this, directory());
+    if (!choice) return;
+    document_.exportFile(choice->format, choice->settings, choice->file);
+    confirm(pixels_[0][state::kGlyphRows - 1],
+            tr("%1 に書き出しました").arg(shownPath(choice->file)));
+}
+
+QString Form1::statusText() const {
+    return folderStatus(directory(), editor_.hasUnsavedChanges());
+}
+
+void Form1::scheduleStatus() {
+    if (!panel_ || statusScheduled_) return;
+    statusScheduled_ = true;
+    QTimer::singleShot(0, this, [this] { showStatus(); });
+}
+
+void Form1::showStatus() {
+    statusScheduled_ = false;
+    if (panel_) panel_->setStatus(statusText());
+}
+
+void Form1::confirmWritten(const char* button, const std::filesystem::path& file) {
+    confirm(findChild<QWidget*>(QString::fromLatin1(button)),
+            tr("%1 に書き込みました").arg(shownPath(file)));
+}
+
+// Over the grid and wherever no control has a tip of its own, the tip says which folder is
+// open; it is worded only when asked for.
+bool Form1::event(QEvent* event) {
+    if (event->type() == QEvent::ToolTip) {
+        QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), statusText(), this);
+        return true;
+    }
+    return QWidget::event(event);
+}
+
+void Form1::dragEnterEvent(QDragEnterEvent* event) {
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (urls.size() == 1 && urls.front().isLocalFile()) event->acceptProposedAction();
+}
+
+void Form1::dropEvent(QDropEvent* event) {
+    const std::filesystem::path file(
+        QFile::encodeName(event->mimeData()->urls().front().toLocalFile()).toStdString());
+    event->acceptProposedAction();
+    guard([this, &file] { importFrom(file); });
 }
 
 // The window's shortcuts (undo, redo, the buttons') win over a text field's own key bindings:

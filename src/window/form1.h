@@ -47,9 +47,19 @@ public:
     // Brings the recovery file up to date at once, as before the program is ended.
     void settleRecovery() { recovery_.settle(); }
 
+    // "フォルダを開く": binds the window to `dir` and reads its font where it has one, asking
+    // first when that drops unsaved work; a folder without a font takes the work along.
+    void openFolder(const std::filesystem::path& dir);
+    // "取り込み": the font in `file` replaces the tables as one unsaved step; where the file's
+    // table can be read more than one way, asks which.
+    void importFrom(const std::filesystem::path& file);
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    bool event(QEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private slots:
     void onPreviousClicked();
@@ -94,6 +104,18 @@ private:
     void copyGlyph();
     void pasteGlyph();
 
+    // Open, import and export, in the grid's menu and the panel, with window-wide shortcuts.
+    void createFileActions();
+    void chooseAndOpenFolder();
+    void chooseAndImport();
+    void chooseAndExport();
+    QString statusText() const;
+    // The panel's line follows the work once the events of a change are done.
+    void scheduleStatus();
+    void showStatus();
+    // Names the file written, by `near`.
+    void confirmWritten(const char* button, const std::filesystem::path& file);
+
     // The 一覧 panel widens the window to the right, so the controls keep their places; it is
     // made when first opened.
     void createPanelAction();
@@ -111,6 +133,10 @@ private:
     QList<QAction*> gridActions_;
     PixelGridEvents* gridEvents_ = nullptr;
     std::array<std::array<PixelButton*, state::kGlyphRows>, state::kGlyphColumns> pixels_{};
+    QAction* openAction_ = nullptr;
+    QAction* importAction_ = nullptr;
+    QAction* exportAction_ = nullptr;
+    bool statusScheduled_ = false;
     QAction* panelAction_ = nullptr;
     GlyphPanel* panel_ = nullptr;
 };

@@ -1,6 +1,9 @@
 #include "window/glyph_panel.h"
 
+#include <QAction>
+#include <QLabel>
 #include <QLineEdit>
+#include <QToolButton>
 #include <utility>
 
 #include "window/glyph_overview.h"
@@ -15,6 +18,8 @@ constexpr int kPanelMargin = 8;
 constexpr int kPanelTop = 16;
 constexpr int kPanelGap = 12;
 constexpr int kPreviewFieldHeight = 25;
+constexpr int kActionHeight = 25;
+constexpr int kActionGap = 6;
 
 }  // namespace
 
@@ -23,6 +28,7 @@ GlyphPanel::GlyphPanel(editing::Editor& editor, Chooser choose, int height, QWid
       overview_(new GlyphOverview(editor.state().font, editor.state().labels, this)),
       previewField_(new QLineEdit(this)),
       preview_(new TextPreview(editor.state().font, editor.state().labels, this)),
+      status_(new QLabel(this)),
       kept_(readPanelSettings()) {
     const int width = overview_->width();
     setFixedSize(width + 2 * kPanelMargin, height);
@@ -35,6 +41,11 @@ GlyphPanel::GlyphPanel(editing::Editor& editor, Chooser choose, int height, QWid
     previewField_->setAccessibleName(tr("見本の文字"));
     preview_->setGeometry(kPanelMargin, previewField_->geometry().bottom() + 1 + kPanelGap / 2,
                           width, preview_->height());
+    status_->setObjectName(QStringLiteral("folderStatus"));
+    status_->setGeometry(kPanelMargin, height - kPanelMargin - 2 * kActionHeight, width,
+                         kActionHeight);
+    status_->setTextFormat(Qt::PlainText);
+    status_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     previewField_->setText(kept_.previewText);
     preview_->setText(kept_.previewText);
     overview_->setCurrent(editor.validCode());
@@ -49,6 +60,26 @@ GlyphPanel::~GlyphPanel() {
     const bool shown = !isHidden();
     if (shown != kept_.shown) keepPanelShown(shown);
     if (previewField_->text() != kept_.previewText) keepPreviewText(previewField_->text());
+}
+
+void GlyphPanel::addFileActions(const QList<QAction*>& actions) {
+    int left = kPanelMargin;
+    for (QAction* action : actions) {
+        auto* button = new QToolButton(this);
+        button->setDefaultAction(action);
+        button->setToolButtonStyle(Qt::ToolButtonTextOnly);
+        button->adjustSize();
+        button->setGeometry(left, height() - kPanelMargin - kActionHeight, button->width(),
+                            kActionHeight);
+        button->show();
+        left += button->width() + kActionGap;
+    }
+}
+
+// A long path is cut in its middle; the whole line is the label's tooltip.
+void GlyphPanel::setStatus(const QString& text) {
+    status_->setToolTip(text);
+    status_->setText(status_->fontMetrics().elidedText(text, Qt::ElideMiddle, status_->width()));
 }
 
 // The tables tell of a change before it lands; the widgets repaint later, from the new values.

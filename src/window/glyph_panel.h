@@ -9,6 +9,8 @@
 #include "editing/editor.h"
 #include "window/panel_settings.h"
 
+class QAction;
+class QLabel;
 class QLineEdit;
 
 namespace fontedit::window {
@@ -27,12 +29,18 @@ public:
     // Keeps whether it shows and the preview's text for the next run.
     ~GlyphPanel() override;
 
+    // A row of buttons at the foot of the panel, one an action.
+    void addFileActions(const QList<QAction*>& actions);
+    // Which folder is open and whether there is unsaved work, above that row.
+    void setStatus(const QString& text);
+
 private:
     void follow(editing::Editor& editor);
 
     GlyphOverview* overview_;
     QLineEdit* previewField_;
     TextPreview* preview_;
+    QLabel* status_;
     PanelSettings kept_;
 };
 

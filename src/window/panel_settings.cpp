@@ -13,6 +13,8 @@ const QString kOrganisation = QStringLiteral("fontedit");
 const QString kApplication = QStringLiteral("fontedit");
 const QString kShown = QStringLiteral("panel/shown");
 const QString kPreviewText = QStringLiteral("panel/previewText");
+const QString kRecentFolders = QStringLiteral("folders/recent");
+constexpr int kMostRecentFolders = 5;
 
 // Where QSettings keeps them on this system, so that the start can look without reading.
 QString settingsFile() {
@@ -42,6 +44,23 @@ void keepPanelShown(bool shown) {
 
 void keepPreviewText(const QString& text) {
     QSettings(kOrganisation, kApplication).setValue(kPreviewText, text);
+}
+
+std::unique_ptr<QSettings> programSettings() {
+    return std::make_unique<QSettings>(kOrganisation, kApplication);
+}
+
+QStringList recentFolders() {
+    if (!QFileInfo::exists(settingsFile())) return {};
+    return QSettings(kOrganisation, kApplication).value(kRecentFolders).toStringList();
+}
+
+void keepRecentFolder(const QString& folder) {
+    QStringList folders = recentFolders();
+    folders.removeAll(folder);
+    folders.prepend(folder);
+    QSettings(kOrganisation, kApplication)
+        .setValue(kRecentFolders, QStringList(folders.mid(0, kMostRecentFolders)));
 }
 
 }  // namespace fontedit::window

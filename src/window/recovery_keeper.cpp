@@ -14,7 +14,7 @@ constexpr int kQuietMilliseconds = 1000;
 
 RecoveryKeeper::RecoveryKeeper(editing::Editor& editor, const std::filesystem::path& fontDir,
                                QObject* parent)
-    : QObject(parent), editor_(editor), fontDir_(fontDir), file_(fontDir) {
+    : QObject(parent), editor_(editor), fontDir_(fontDir), file_(std::in_place, fontDir) {
     timer_.setSingleShot(true);
     timer_.setInterval(kQuietMilliseconds);
     connect(&timer_, &QTimer::timeout, this, [this] { settle(); });
@@ -32,7 +32,7 @@ void RecoveryKeeper::adopt(const document::LeftRecovery& left) {
     left.restore(editor_);
     timer_.stop();
     if (!kept_) return;
-    file_.write(editor_);
+    file_->write(editor_);
     left.remove();
 }
 
@@ -41,9 +41,9 @@ void RecoveryKeeper::settle() {
     if (!kept_) return;
     try {
         if (editor_.hasUnsavedChanges()) {
-            file_.write(editor_);
+            file_->write(editor_);
         } else {
-            file_.remove();
+            file_->remove();
         }
     } catch (const std::exception&) {
         // A message box every second would stop the user's work; the terminal hears of it.
@@ -54,8 +54,16 @@ void RecoveryKeeper::settle() {
 
 void RecoveryKeeper::discard() {
     timer_.stop();
-    file_.remove();
+    file_->remove();
     kept_ = false;
+}
+
+void RecoveryKeeper::moveTo(const std::filesystem::path& fontDir) {
+    timer_.stop();
+    if (kept_) file_->remove();
+    fontDir_ = fontDir;
+    file_.emplace(fontDir);
+    kept_ = true;
 }
 
 void RecoveryKeeper::stop() {

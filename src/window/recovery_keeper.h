@@ -6,6 +6,7 @@
 // are only ever touched when the user answers for them.
 #include <QObject>
 #include <QTimer>
+#include <optional>
 #include <vector>
 
 #include "document/recovery_file.h"
@@ -26,13 +27,17 @@ public:
     void settle();
     // The unsaved work was given up: the file goes, and nothing is kept after this.
     void discard();
+    // Keeps the work for the font of `fontDir` from now on; the file kept for the old folder
+    // goes, as the work is read anew, saved, given up or carried along.
+    void moveTo(const std::filesystem::path& fontDir);
     // No file is kept in this run, as where it would lie is not safe.
     void stop();
 
 private:
     editing::Editor& editor_;
     std::filesystem::path fontDir_;
-    document::RecoveryFile file_;
+    // Made anew for each folder, as a file holds its lock for its whole life.
+    std::optional<document::RecoveryFile> file_;
     QTimer timer_;
     bool kept_ = true;
 };

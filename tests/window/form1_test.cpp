@@ -7,18 +7,25 @@
 #include <QContextMenuEvent>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QInputMethodEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QToolTip>
 #include <functional>
 #include <memory>
 
+#include "folder/font_folder.h"
+#include "formats/export_formats.h"
 #include "formats/font_files.h"
+#include "formats/font_import.h"
+#include "formats/imported_glyphs.h"
 #include "window/form1.h"
 #include "window/glyph_overview.h"
 #include "window/look.h"
@@ -29,6 +36,31 @@ using fontedit::window::Form1;
 using fontedit::window::GlyphOverview;
 using fontedit::window::PixelButton;
 using fontedit::window::Question;
+
+namespace {
+
+// Glyph 0 a letter A, the rest empty.
+fontedit::state::FontData letterA() {
+    fontedit::state::FontData data;
+    const std::uint8_t empty[5] = {};
+    const std::uint8_t a[5] = {0x7C, 0x12, 0x11, 0x12, 0x7C};
+    for (int code = 0; code < 96; ++code) fontedit::formats::setGlyph(data, code, code ? empty : a);
+    return data;
+}
+
+void writeFile(const QString& path, const std::string& bytes) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes.data(), static_cast<qint64>(bytes.size()));
+}
+
+std::string readFile(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    return file.readAll().toStdString();
+}
+
+}  // namespace
 
 class Form1Test : public QObject {
     Q_OBJECT
@@ -77,6 +109,9 @@ private slots:
         directory_ = std::make_unique<QTemporaryDir>();
         qputenv("XDG_CONFIG_HOME",
                 QFile::encodeName(directory_->filePath(QStringLiteral("config"))));
+        // QSettings reads the variable once a process.
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                           directory_->filePath(QStringLiteral("config")));
         openForm();
     }
 
@@ -98,6 +133,15 @@ private:
     }
 
 private slots:
+    void importOf(const QString& file) {
+        answerFileDialog(file);
+        pressInWindow(QKeySequence(Qt::CTRL | Qt::Key_I));
+    }
+    // Keys for the window, which has the focus back from a dialog only once it is active again.
+    void pressInWindow(const QKeySequence& keys) {
+        if (!QApplication::focusWidget()) refocus(pixel(1, 0));
+        pressKeys(keys);
+    }
     // Runs the event loop until the program exits; -1 when it is still running after a second.
     static int statusAfter(const std::function<void()>& action) {
         QTimer::singleShot(0, action);
@@ -115,6 +159,33 @@ private slots:
             texts << field(name)->text();
         }
         return texts;
+    }
+    // Answers the file dialog once it is open with `file`, in the name filter that opens with
+    // `filter` where one is given.
+    // The name is typed as a user types it; the dialog is answered again until it closes, as
+    // it may not take an answer before it has looked at its folder.
+    static void answerFileDialog(const QString& file, const QString& filter = {}) {
+        auto* waiting = new QTimer;
+        auto seen = std::make_shared<bool>(false);
+        connect(waiting, &QTimer::timeout, waiting, [waiting, seen, file, filter] {
+            QFileDialog* dialog = nullptr;
+            for (QWidget* widget : QApplication::topLevelWidgets()) {
+                if (widget->isVisible() && !dialog) dialog = qobject_cast<QFileDialog*>(widget);
+            }
+            if (!dialog) {
+                if (*seen) waiting->deleteLater();
+                return;
+            }
+            *seen = true;
+            for (const QString& name : dialog->nameFilters()) {
+                if (filter.isEmpty() || !name.startsWith(filter)) continue;
+                dialog->selectNameFilter(name);
+                emit dialog->filterSelected(name);
+            }
+            dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(file);
+            static_cast<QDialog*>(dialog)->accept();
+        });
+        waiting->start(10);
     }
     // Chooses an entry of the context menu once it is open.
     static void chooseFromMenu(const QString& entry) {
@@ -466,7 +537,7 @@ private slots:
         QTest::newRow("paste") << "貼り付け" << QKeySequence() << pasted;
         QTest::newRow("clear") << "消去" << QKeySequence(Qt::Key_Delete)
                                << QStringList{"0", "0", "0", "0", "0"};
-        QTest::newRow("invert") << "白黒反転" << QKeySequence(Qt::CTRL | Qt::Key_I)
+        QTest::newRow("invert") << "白黒反転" << QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_I)
                                 << QStringList{"80", "F6", "F6", "F6", "F9"};
         QTest::newRow("up") << "上へずらす" << QKeySequence(Qt::SHIFT | Qt::Key_Up)
                             << QStringList{"3F", "4", "4", "4", "3"};
@@ -535,12 +606,12 @@ private slots:
         QTest::addColumn<QString>("tooltip");
         QTest::newRow("←") << "Command9" << QKeySequence(Qt::Key_PageUp) << "← (PgUp)";
         QTest::newRow("→") << "Command10" << QKeySequence(Qt::Key_PageDown) << "→ (PgDown)";
-        QTest::newRow("読出し") << "Command11" << QKeySequence(Qt::CTRL | Qt::Key_O)
-                                << "読出し (Ctrl+O)";
+        QTest::newRow("読出し") << "Command11" << QKeySequence(Qt::CTRL | Qt::Key_R)
+                                << "読出し (Ctrl+R)";
         QTest::newRow("保存") << "Command12" << QKeySequence(Qt::CTRL | Qt::Key_S)
                               << "保存 (Ctrl+S)";
         QTest::newRow("Cヘッダ生成")
-            << "Command14" << QKeySequence(Qt::CTRL | Qt::Key_E) << "Cヘッダ生成 (Ctrl+E)";
+            << "Command14" << QKeySequence(Qt::CTRL | Qt::Key_H) << "Cヘッダ生成 (Ctrl+H)";
         QTest::newRow("終了") << "Command13" << QKeySequence() << "終了 (Ctrl+Q)";
     }
 
@@ -584,6 +655,148 @@ private slots:
         openForm();
         QCOMPARE(form_->width(), closedWidth);
         QVERIFY(reports_.isEmpty());
+    }
+
+    // Ctrl+O opens another folder. One with a font is read, asking first when that drops
+    // unsaved work; one without takes the work along. The panel and the grid's tip name the
+    // folder, and the menu offers the folders opened last.
+    void openFolderReadsItsFontOrTakesTheWorkAlong() {
+        QTemporaryDir withFont, empty;
+        fontedit::folder::saveFont(letterA(), withFont.path().toStdString());
+        QTest::mouseClick(pixel(1, 0), Qt::LeftButton);
+        answer_ = 1;
+        answerFileDialog(withFont.path());
+        pressInWindow(QKeySequence(Qt::CTRL | Qt::Key_O));
+        QCOMPARE(questions_.size(), 1);
+        QCOMPARE(form_->directory(), directory_->path().toStdString());
+        answer_ = 0;
+        answerFileDialog(withFont.path());
+        pressInWindow(QKeySequence(Qt::CTRL | Qt::Key_O));
+        QCOMPARE(form_->directory(), withFont.path().toStdString());
+        QCOMPARE(cell(0, 1), "7C");
+        QVERIFY(!form_->editor().hasUnsavedChanges());
+
+        QTest::mouseClick(pixel(5, 7), Qt::LeftButton);
+        answerFileDialog(empty.path());
+        pressInWindow(QKeySequence(Qt::CTRL | Qt::Key_O));
+        QCOMPARE(questions_.size(), 2);
+        QCOMPARE(form_->directory(), empty.path().toStdString());
+        QVERIFY(form_->editor().hasUnsavedChanges());
+        QVERIFY(!QFile::exists(empty.filePath(QStringLiteral("fntdat.txt"))));
+        QCOMPARE(fontedit::window::recentFolders(), (QStringList{empty.path(), withFont.path()}));
+
+        pressInWindow(QKeySequence(Qt::CTRL | Qt::Key_L));
+        const QString status = form_->findChild<QLabel*>(QStringLiteral("folderStatus"))->toolTip();
+        QVERIFY2(status.contains(empty.path()) && status.contains(QStringLiteral("未保存")),
+                 qPrintable(status));
+        QTest::mouseClick(button("Command12"), Qt::LeftButton);
+        QCOMPARE(readFile(empty.filePath(QStringLiteral("fntdat.txt"))).substr(0, 2), "7C");
+        QTRY_VERIFY(!form_->findChild<QLabel*>(QStringLiteral("folderStatus"))
+                         ->toolTip()
+                         .contains(QStringLiteral("未保存")));
+        QVERIFY(reports_.isEmpty());
+    }
+
+    // Ctrl+I takes in each format of fontedit-cli import as one step that stays unsaved and
+    // writes nothing; Ctrl+Z takes it back.
+    void importTakesAFontAsOneUnsavedStep_data() {
+        QTest::addColumn<int>("format");
+        QTest::addColumn<QString>("name");
+        using fontedit::formats::ExportFormat;
+        QTest::newRow("bdf") << int(ExportFormat::Bdf) << "a.bdf";
+        QTest::newRow("c") << int(ExportFormat::C) << "a.c";
+        QTest::newRow("bin") << int(ExportFormat::Bin) << "a.bin";
+        QTest::newRow("png") << int(ExportFormat::Png) << "a.png";
+    }
+
+    void importTakesAFontAsOneUnsavedStep() {
+        QFETCH(int, format);
+        QFETCH(QString, name);
+        QTemporaryDir elsewhere;
+        const QString file = elsewhere.filePath(name);
+        writeFile(file, fontedit::formats::exportBytes(fontedit::formats::ExportFormat(format),
+                                                       letterA(), {}));
+        answerFileDialog(file);
+        pressInWindow(QKeySequence(Qt::CTRL | Qt::Key_I));
+        QVERIFY2(reports_.isEmpty(), qPrintable(reports_.join(u'\n')));
+        QCOMPARE(columnTexts(), (QStringList{"7C", "12", "11", "12", "7C"}));
+        QVERIFY(form_->editor().hasUnsavedChanges());
+        QVERIFY(QToolTip::isVisible());
+        QVERIFY(QToolTip::text().contains(name));
+        QVERIFY(QDir(directory_->path()).entryList(QDir::Files).isEmpty());
+        pressInWindow(QKeySequence(Qt::CTRL | Qt::Key_Z));
+        QCOMPARE(cell(0, 1), std::string());
+        QVERIFY(!form_->editor().hasUnsavedChanges());
+    }
+
+    // A table that reads more than one way offers the readings the CLI names; one refused is
+    // reported and changes nothing.
+    void importAsksAnUnclearShapeAndRefusesWhatItCannotRead() {
+        QTemporaryDir elsewhere;
+        const QString unclear = elsewhere.filePath(QStringLiteral("rows.c"));
+        writeFile(unclear, "const unsigned char f[][8] = {{0x0E, 0x11, 0x11, 0x1F, 0x11}};");
+        form_->setAsker([this](const Question& question) {
+            questions_ << question;
+            return static_cast<int>(question.answers.indexOf(u"--layout rows --stride 8"));
+        });
+        importOf(unclear);
+        QCOMPARE(questions_.size(), 1);
+        QCOMPARE(questions_[0].answers.back(), QStringLiteral("キャンセル"));
+        QVERIFY(reports_.isEmpty());
+        QCOMPARE(columnTexts(), (QStringList{"1E", "9", "9", "9", "1E"}));
+
+        const QString refused = elsewhere.filePath(QStringLiteral("refused.bin"));
+        writeFile(refused, std::string("no font\0here", 12));
+        importOf(refused);
+        QCOMPARE(reports_.size(), 1);
+        QVERIFY2(reports_[0].startsWith(QStringLiteral("エラー 1119: ")), qPrintable(reports_[0]));
+        QCOMPARE(columnTexts(), (QStringList{"1E", "9", "9", "9", "1E"}));
+    }
+
+    // Ctrl+E writes the format of the filter chosen, or of the extension typed, with the
+    // options that format takes, through the same atomic write as 保存; import reads it back.
+    void exportWritesTheFormatChosen_data() {
+        QTest::addColumn<QString>("filter");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("written");
+        QTest::addColumn<int>("format");
+        using fontedit::formats::ExportFormat;
+        QTest::newRow("c") << "c:"
+                           << "out"
+                           << "out.c" << int(ExportFormat::C);
+        QTest::newRow("bdf typed") << "c:"
+                                   << "out.bdf"
+                                   << "out.bdf" << int(ExportFormat::Bdf);
+        QTest::newRow("bin") << "bin:"
+                             << "out.bin"
+                             << "out.bin" << int(ExportFormat::Bin);
+        QTest::newRow("png") << "png:"
+                             << "sheet"
+                             << "sheet.png" << int(ExportFormat::Png);
+    }
+
+    void exportWritesTheFormatChosen() {
+        QFETCH(QString, filter);
+        QFETCH(QString, typed);
+        QFETCH(QString, written);
+        QFETCH(int, format);
+        QTest::mouseClick(pixel(1, 0), Qt::LeftButton);
+        QTest::mouseClick(pixel(3, 7), Qt::LeftButton);
+        answerFileDialog(directory_->filePath(typed), filter);
+        pressInWindow(QKeySequence(Qt::CTRL | Qt::Key_E));
+        QVERIFY2(reports_.isEmpty(), qPrintable(reports_.join(u'\n')));
+        const std::string bytes = readFile(directory_->filePath(written));
+        QCOMPARE(bytes, fontedit::formats::exportBytes(
+                            fontedit::formats::ExportFormat(format),
+                            fontedit::state::tableTexts<fontedit::state::FontData>(
+                                form_->editor().state().font, form_->editor().state().labels),
+                            {}));
+        const auto back =
+            fontedit::formats::importFont(fontedit::formats::detectFormat(bytes), bytes, {});
+        QCOMPARE(back.data.cells[0][0], "1");
+        QCOMPARE(back.data.cells[0][2], "80");
+        QVERIFY(QToolTip::isVisible());
+        QVERIFY(QToolTip::text().contains(written));
     }
 
     // A preview text of a million characters in the settings is cut to what the field takes.

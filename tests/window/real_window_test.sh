@@ -4,7 +4,7 @@
 # RGB(255, 8, 0) and an unclicked one does not, walks the grid with the arrow keys and Tab and
 # checks that the focused lit pixel keeps that colour at its centre, types a label and clicks
 # 保存. Ctrl+Z takes back a click, a drag paints down a column, a code typed with Return shows
-# its glyph, and Ctrl+E exports from the code field. 終了 with the drag unsaved asks: Escape
+# its glyph, and Ctrl+H exports font.h from the code field. 終了 with the drag unsaved asks: Escape
 # stays and writes nothing, Return saves and ends the process with status 0. A second run
 # clicks 読出し, must show the same glyph and label again. Ctrl+L opens the 一覧 panel to the
 # right, the controls staying where they were; a click on its "A" shows glyph 33, which is
@@ -192,9 +192,9 @@ expect_unlit 3 4
 show_code 0
 expect_pixel 1 0 "#FF0800"
 expect_pixel 3 7 "#FF0800"
-# The button's shortcut wins over the code field's own binding of Ctrl+E (end of line).
-xdotool key ctrl+e
-poll test -f font.h || fail "Ctrl+E in the code field wrote no font.h"
+# The button's shortcut wins over the code field's own key bindings.
+xdotool key ctrl+h
+poll test -f font.h || fail "Ctrl+H in the code field wrote no font.h"
 [ -z "$screenshot" ] || import -window "$window" "$screenshot"
 
 exit_answering Escape

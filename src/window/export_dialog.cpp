@@ -1,0 +1,215 @@
+#include "window/export_dialog.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QLineEdit>
+#include <QRegularExpressionValidator>
+#include <QSettings>
+#include <QSpinBox>
+#include <memory>
+#include <utility>
+#include <vector>
+
+#include "window/panel_settings.h"
+
+namespace fontedit::window {
+namespace {
+
+class ExportDialog {
+    Q_DECLARE_TR_FUNCTIONS(ExportDialog)
+};
+
+using formats::ExportFormat;
+using formats::ExportFormatInfo;
+using Layout = state::GlyphLayout;
+
+// "c", the extension of the file a format writes without a name.
+QString extensionOf(const ExportFormatInfo& info) {
+    return QFileInfo(QString::fromUtf8(info.fileName.data(), info.fileName.size())).suffix();
+}
+
+QString filterOf(const ExportFormatInfo& info) {
+    return QStringLiteral("%1: %2 (*.%3)")
+        .arg(QString::fromUtf8(info.word.data(), info.word.size()),
+             QString::fromUtf8(info.summary.data(), info.summary.size()), extensionOf(info));
+}
+
+QString wordOf(ExportFormat format) {
+    const std::string_view word = formats::exportFormatInfo(format).word;
+    return QString::fromUtf8(word.data(), word.size());
+}
+
+const ExportFormatInfo* formatNamed(const QString& word) {
+    for (const ExportFormatInfo& info : formats::exportFormats()) {
+        if (wordOf(info.format) == word) return &info;
+    }
+    return nullptr;
+}
+
+// The option widgets, each the row of the setting it gives.
+class OptionRows {
+public:
+    explicit OptionRows(QWidget* parent) : box_(new QWidget(parent)) {
+        auto* form = new QFormLayout(box_);
+        form->setContentsMargins(0, 0, 0, 0);
+        name_->setValidator(new QRegularExpressionValidator(
+            QRegularExpression(QStringLiteral("[A-Za-z_][A-Za-z0-9_]*")), name_));
+        layout_->addItem(ExportDialog::tr("列ごと（[96][5]）"), int(Layout::Columns));
+        layout_->addItem(ExportDialog::tr("ドット行ごと（[96][8]）"), int(Layout::Rows));
+        first_->setRange(0, formats::kLastFirstEncoding);
+        scale_->setRange(1, formats::kLargestScale);
+        add(form, ExportDialog::tr("名前 (--name):"), name_, formats::kTakesName);
+        add(form, ExportDialog::tr("並び (--layout):"), layout_, formats::kTakesLayout);
+        add(form, {}, msbTop_, formats::kTakesMsbTop);
+        add(form, {}, msbLeft_, formats::kTakesMsbLeft);
+        add(form, {}, progmem_, formats::kTakesProgmem);
+        add(form, ExportDialog::tr("最初の文字 (--first):"), first_, formats::kTakesFirst);
+        add(form, ExportDialog::tr("倍率 (--scale):"), scale_, formats::kTakesScale);
+        QObject::connect(layout_, &QComboBox::currentIndexChanged, box_,
+                         [this] { enableBitOrders(); });
+        read();
+    }
+
+    QWidget* box() const { return box_; }
+
+    void showFor(ExportFormat format) {
+        const ExportFormatInfo& info = formats::exportFormatInfo(format);
+        takes_ = info.takes;
+        for (const auto& [widget, setting] : rows_) widget->setEnabled((takes_ & setting) != 0);
+        enableBitOrders();
+        first_->setMaximum(info.lastFirst);
+    }
+
+    formats::ExportSettings settings() const {
+        formats::ExportSettings settings;
+        if (!name_->text().isEmpty()) settings.c.name = name_->text().toStdString();
+        settings.c.layout = rows() ? Layout::Rows : Layout::Columns;
+        settings.c.msbTop = !rows() && msbTop_->isChecked();
+        settings.c.msbLeft = rows() && msbLeft_->isChecked();
+        settings.c.progmem = progmem_->isChecked();
+        settings.first = first_->value();
+        settings.scale = scale_->value();
+        return settings;
+    }
+
+    void keep() const {
+        const std::unique_ptr<QSettings> kept = programSettings();
+        kept->setValue(QStringLiteral("export/name"), name_->text());
+        kept->setValue(QStringLiteral("export/rows"), rows());
+        kept->setValue(QStringLiteral("export/msbTop"), msbTop_->isChecked());
+        kept->setValue(QStringLiteral("export/msbLeft"), msbLeft_->isChecked());
+        kept->setValue(QStringLiteral("export/progmem"), progmem_->isChecked());
+        kept->setValue(QStringLiteral("export/first"), first_->value());
+        kept->setValue(QStringLiteral("export/scale"), scale_->value());
+    }
+
+private:
+    void add(QFormLayout* form, const QString& label, QWidget* widget, std::uint32_t setting) {
+        if (label.isEmpty()) {
+            form->addRow(widget);
+        } else {
+            form->addRow(label, widget);
+        }
+        rows_.emplace_back(widget, setting);
+    }
+
+    void read() {
+        const std::unique_ptr<QSettings> kept = programSettings();
+        const formats::ExportSettings defaults;
+        name_->setText(
+            kept->value(QStringLiteral("export/name"), QString::fromStdString(defaults.c.name))
+                .toString());
+        layout_->setCurrentIndex(kept->value(QStringLiteral("export/rows"), false).toBool());
+        msbTop_->setChecked(kept->value(QStringLiteral("export/msbTop"), false).toBool());
+        msbLeft_->setChecked(kept->value(QStringLiteral("export/msbLeft"), false).toBool());
+        progmem_->setChecked(kept->value(QStringLiteral("export/progmem"), false).toBool());
+        first_->setValue(kept->value(QStringLiteral("export/first"), defaults.first).toInt());
+        scale_->setValue(kept->value(QStringLiteral("export/scale"), defaults.scale).toInt());
+    }
+
+    bool rows() const { return layout_->currentData().toInt() == int(Layout::Rows); }
+    // Each bit order belongs to one layout.
+    void enableBitOrders() {
+        msbTop_->setEnabled((takes_ & formats::kTakesMsbTop) != 0 && !rows());
+        msbLeft_->setEnabled((takes_ & formats::kTakesMsbLeft) != 0 && rows());
+    }
+
+    QWidget* box_;
+    QLineEdit* name_ = new QLineEdit(box_);
+    QComboBox* layout_ = new QComboBox(box_);
+    QCheckBox* msbTop_ = new QCheckBox(ExportDialog::tr("ビット 7 が上のドット (--msb-top)"), box_);
+    QCheckBox* msbLeft_ =
+        new QCheckBox(ExportDialog::tr("ビット 7 が左のドット (--msb-left)"), box_);
+    QCheckBox* progmem_ =
+        new QCheckBox(ExportDialog::tr("AVR のプログラムメモリに置く (--progmem)"), box_);
+    QSpinBox* first_ = new QSpinBox(box_);
+    QSpinBox* scale_ = new QSpinBox(box_);
+    std::vector<std::pair<QWidget*, std::uint32_t>> rows_;
+    std::uint32_t takes_ = 0;
+};
+
+}  // namespace
+
+ExportFormat formatOf(const QString& fileName, ExportFormat chosen) {
+    const QString extension = QFileInfo(fileName).suffix();
+    if (extension.compare(extensionOf(formats::exportFormatInfo(chosen)), Qt::CaseInsensitive) ==
+        0) {
+        return chosen;
+    }
+    for (const ExportFormatInfo& info : formats::exportFormats()) {
+        if (extension.compare(extensionOf(info), Qt::CaseInsensitive) == 0) return info.format;
+    }
+    return chosen;
+}
+
+std::optional<ExportChoice> askExport(QWidget* parent, const std::filesystem::path& start) {
+    QFileDialog dialog(parent, ExportDialog::tr("書き出し"));
+    dialog.setObjectName(QStringLiteral("exportDialog"));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    QStringList filters;
+    for (const ExportFormatInfo& info : formats::exportFormats()) filters << filterOf(info);
+    dialog.setNameFilters(filters);
+
+    OptionRows options(&dialog);
+    if (auto* grid = qobject_cast<QGridLayout*>(dialog.layout())) {
+        grid->addWidget(options.box(), grid->rowCount(), 0, 1, grid->columnCount());
+    }
+    const auto chosen = [&dialog] {
+        const QString filter = dialog.selectedNameFilter();
+        const ExportFormatInfo* info = formatNamed(filter.left(filter.indexOf(u':')));
+        return info ? info->format : formats::exportFormats().front().format;
+    };
+    const auto follow = [&] {
+        const ExportFormatInfo& info = formats::exportFormatInfo(chosen());
+        dialog.setDefaultSuffix(extensionOf(info));
+        options.showFor(info.format);
+    };
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, follow);
+
+    const std::unique_ptr<QSettings> kept = programSettings();
+    const ExportFormatInfo* last =
+        formatNamed(kept->value(QStringLiteral("export/format"), QStringLiteral("c")).toString());
+    const ExportFormatInfo& first = last ? *last : formats::exportFormats().front();
+    dialog.selectNameFilter(filterOf(first));
+    dialog.setDirectory(QFile::decodeName(start.c_str()));
+    dialog.selectFile(QString::fromUtf8(first.fileName.data(), first.fileName.size()));
+    follow();
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return std::nullopt;
+    }
+    const QString file = dialog.selectedFiles().front();
+    const ExportFormat format = formatOf(file, chosen());
+    options.keep();
+    kept->setValue(QStringLiteral("export/format"), wordOf(chosen()));
+    return ExportChoice{std::filesystem::path(QFile::encodeName(file).toStdString()), format,
+                        options.settings()};
+}
+
+}  // namespace fontedit::window
