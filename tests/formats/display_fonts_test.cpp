@@ -452,6 +452,7 @@ private:
 // the glyphs above 0xFF, ended by code 0.
 std::string u8g2Font(const std::vector<SourceGlyph>& glyphs, const U8g2Choices& choices) {
     const auto fits = [](long long value, int bits, bool isSigned) {
+        if (bits == 0) return value == 0;
         return isSigned ? value >= -(1LL << (bits - 1)) && value < (1LL << (bits - 1))
                         : value < (1LL << bits);
     };
