@@ -21,6 +21,6 @@ struct StartOptions {
 // The options to start with, or the exit status when the program has already done what was
 // asked (help, version) or must not start (wrong usage, status 2; the message is printed).
 // The arguments are argv's bytes: a folder's name need not be text in any encoding.
-std::variant<StartOptions, int> readCommandLine(const std::vector<std::string>& arguments);
+std::variant<StartOptions, int> readCommandLine(const std::vector<std::string>& raw);
 
 }  // namespace fontedit::window

@@ -51,7 +51,7 @@ void showText(QLineEdit* edit, const std::string& text) {
     if (edit->text() == shown) return;
     const int cursor = edit->cursorPosition();
     edit->setText(shown);
-    edit->setCursorPosition(std::min<int>(cursor, shown.size()));
+    edit->setCursorPosition(static_cast<int>(std::min<qsizetype>(cursor, shown.size())));
 }
 
 }  // namespace

@@ -75,7 +75,7 @@ private:
     // Makes a control's widget and binds it to the editor by the control's id.
     void createControl(const ControlPlacement& control);
     void createLabel(const ControlPlacement& control);
-    void createTextField(const ControlPlacement& control, state::FieldId field);
+    void createTextField(const ControlPlacement& control, state::FieldId id);
     void nameFieldsByTheirLabels();
     void createPixelButton(const ControlPlacement& control);
     void createButton(const ControlPlacement& control, Action action, const QKeySequence& shortcut);
