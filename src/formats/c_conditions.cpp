@@ -140,7 +140,11 @@ private:
         if (text_[at_] == '\'') {
             ++at_;
             while (at_ < text_.size() && text_[at_] != '\'') at_ += text_[at_] == '\\' ? 2 : 1;
-            if (at_ >= text_.size()) return fail();
+            // A backslash at the very end steps past it.
+            if (at_ >= text_.size()) {
+                at_ = text_.size();
+                return fail();
+            }
             ++at_;
             const auto value = characterConstant(text_.substr(start, at_ - start));
             return value ? static_cast<std::int64_t>(*value) : fail();

@@ -473,7 +473,8 @@ std::string u8g2Font(const std::vector<SourceGlyph>& glyphs, const U8g2Choices& 
         LsbBits bits;
         const long long values[5] = {glyph.width(), glyph.height(), glyph.left, glyph.bottom, 6};
         for (int field = 0; field < 5; ++field) {
-            bits.put(values[field] + (field >= 2 ? 1LL << (widths[field] - 1) : 0), widths[field]);
+            const bool offset = field >= 2 && widths[field] > 0;
+            bits.put(values[field] + (offset ? 1LL << (widths[field] - 1) : 0), widths[field]);
         }
         if (glyph.width() > 0) {
             std::string dots;
