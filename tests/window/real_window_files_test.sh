@@ -40,6 +40,18 @@ same_images() {
     compare -metric AE "$workdir/$1.png" "$workdir/$2.png" null: 2>/dev/null
 }
 
+# Captures NAME once two captures 0.1 s apart agree, so that a panel still repainting, as under
+# the sanitizers, is not taken for what the window shows.
+still_image() {
+    window_image "$1"
+    agrees() {
+        mv "$workdir/$1.png" "$workdir/$1.before.png"
+        window_image "$1"
+        same_images "$1" "$1.before"
+    }
+    poll agrees "$1" || fail "the window kept changing"
+}
+
 # The window's other windows, by caption: a dialog or a question has its own, a tip none, so
 # that it goes by the program's name.
 others_named() {
@@ -89,12 +101,12 @@ window_image blank
 answer_dialog ctrl+o "$workdir/font"
 poll grep -qs "$workdir/font" "$workdir/config/fontedit/fontedit.conf" ||
     fail "the folder opened was not kept for the menu"
-window_image opened
+still_image opened
 same_images blank opened && fail "opening a folder with a font read nothing"
 # 読出し reads the folder now open.
 click_at_twips 4320 2160
 sleep 0.5
-window_image read
+still_image read
 same_images opened read || fail "読出し did not read the folder opened"
 
 # Each import replaces what shows and is taken back by one Ctrl+Z; nothing is written.
@@ -103,12 +115,10 @@ for source in "$pcf" "$workdir/in.bdf" "$workdir/in.c" \
     answer_dialog ctrl+i "$source"
     no_other || fail "importing $source asked or reported something"
     find_tip || fail "importing $source said nothing"
-    sleep 0.5
-    window_image imported
+    still_image imported
     same_images read imported && fail "the import of $source changed nothing"
     xdotool windowfocus --sync "$window" key ctrl+z
-    sleep 0.5
-    window_image undone
+    still_image undone
     same_images read undone || fail "one Ctrl+Z did not take back the import of $source"
 done
 cmp -s "$sample/fntdat.txt" "$workdir/font/fntdat.txt" || fail "an import wrote the font file"
