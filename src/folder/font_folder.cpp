@@ -1,6 +1,7 @@
 #include "folder/font_folder.h"
 
 #include <array>
+#include <utility>
 
 #include "formats/font_files.h"
 #include "formats/header_export.h"
@@ -39,6 +40,14 @@ storage::FileStart readFontFile(const std::filesystem::path& path) {
     return file;
 }
 
+// A cut file that runs out of fields is too large, not too short; the fault gets its folder.
+void settle(Failure& fault, bool cut, const std::filesystem::path& dir) {
+    if (fault.cause() == Cause::PastEndOfFile && cut) {
+        fault = Failure(Cause::FileTooLarge, {.file = fault.facts().file});
+    }
+    nameFolder(fault, dir);
+}
+
 }  // namespace
 
 state::FontData loadFont(const std::filesystem::path& dir) {
@@ -52,15 +61,32 @@ LoadedFont loadFontFiles(const std::filesystem::path& dir) {
         state::FontData data = formats::parseFontFiles(font.bytes, labels.bytes);
         return {std::move(data), {std::move(font.bytes), std::move(labels.bytes)}};
     } catch (Failure& failure) {
-        // A cut file that runs out of fields is too large, not too short.
-        const bool cut =
-            failure.facts().file == formats::kFontFileName ? !font.whole : !labels.whole;
-        if (failure.cause() == Cause::PastEndOfFile && cut) {
-            failure = Failure(Cause::FileTooLarge, {.file = failure.facts().file});
-        }
-        nameFolder(failure, dir);
+        settle(failure,
+               failure.facts().file == formats::kFontFileName ? !font.whole : !labels.whole, dir);
         throw;
     }
+}
+
+std::vector<Failure> fontFaults(const std::filesystem::path& dir) {
+    formats::CheckedFontFiles checked;
+    const std::pair<const char*, void (*)(std::string_view, formats::CheckedFontFiles&)> files[] = {
+        {formats::kFontFileName, formats::checkFontFile},
+        {formats::kLabelFileName, formats::checkLabelFile}};
+    for (const auto& [name, check] : files) {
+        const std::size_t before = checked.faults.size();
+        storage::FileStart file;
+        try {
+            file = readFontFile(dir / name);
+        } catch (const Failure& failure) {
+            checked.faults.push_back(failure);
+            continue;
+        }
+        check(file.bytes, checked);
+        for (std::size_t fault = before; fault < checked.faults.size(); ++fault) {
+            settle(checked.faults[fault], !file.whole, dir);
+        }
+    }
+    return std::move(checked.faults);
 }
 
 void saveFont(const state::FontData& data, const std::filesystem::path& dir) {

@@ -3,10 +3,11 @@
 // A font's folder: "fntdat.txt" and "mojidat.txt" read with a cap and written together
 // atomically, and "font.h" written beside them.
 #include <filesystem>
-
 #include <string_view>
+#include <vector>
 
 #include "formats/font_files.h"
+#include "state/failure.h"
 #include "state/font_data.h"
 
 namespace fontedit::folder {
@@ -20,6 +21,9 @@ struct LoadedFont {
 // Reads and checks both files; a failure names the file with its folder.
 state::FontData loadFont(const std::filesystem::path& dir);
 LoadedFont loadFontFiles(const std::filesystem::path& dir);
+// Every fault loadFont would meet, were it to go on past the first: a file that cannot be
+// read, then what formats::checkFontFiles finds in the file, for each file in turn.
+std::vector<state::Failure> fontFaults(const std::filesystem::path& dir);
 
 // Encodes both files before writing either, then writes them atomically.
 void saveFont(const state::FontData& data, const std::filesystem::path& dir);

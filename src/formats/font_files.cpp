@@ -1,8 +1,12 @@
 #include "formats/font_files.h"
 
+#include <limits>
+#include <optional>
+
 #include "formats/cell_texts.h"
 #include "formats/cp932.h"
 #include "formats/field_reader.h"
+#include "formats/font_bytes.h"
 #include "formats/line_ends.h"
 #include "state/failure.h"
 
@@ -19,6 +23,25 @@ void requireInPlace(bool inPlace, state::Facts place, std::string_view text) {
         place.value = std::string(text);
         throw Failure(Cause::MovesLaterTexts, std::move(place));
     }
+}
+
+// The first fault of the field on `line` for cell `column` of `code`, which gets its text:
+// bytes that are not CP932, or no byte as export and render read it. A blank cell, which
+// they read as 0, is a fault too.
+std::optional<Failure> cellFault(std::string_view field, int code, int column, int line,
+                                 std::string& cell) {
+    try {
+        cell = fromCp932(field, {.file = kFontFileName, .line = line});
+        cellByte(cell, code, column);
+    } catch (Failure& failure) {
+        failure.facts().file = kFontFileName;
+        failure.facts().line = line;
+        return failure;
+    }
+    if (cell.find_first_not_of(' ') != std::string::npos) return std::nullopt;
+    return Failure(
+        Cause::CellNotAByte,
+        {.file = kFontFileName, .line = line, .code = code, .column = column, .value = cell});
 }
 
 }  // namespace
@@ -51,24 +74,62 @@ std::string labelFileBytes(const state::FontData& data) {
 // Fields and lines are split on the raw CP932 bytes, which is safe because blank, quotation
 // mark, comma and line ends all lie below 0x40, where no CP932 trail byte does. Converting
 // each piece alone leaves the bytes after the 96th line unread, as they should be.
-state::FontData parseFontFiles(std::string_view fontBytes, std::string_view labelBytes) {
-    state::FontData data;
-    FieldReader fields(fontBytes);
-    for (auto& cells : data.cells) {
-        for (std::string& cell : cells) {
+void checkFontFile(std::string_view bytes, CheckedFontFiles& checked) {
+    FieldReader fields(bytes);
+    for (int code = 0; code < state::kSavedCodes; ++code) {
+        for (int column = 1; column <= state::kGlyphColumns; ++column) {
             const std::optional<std::string> field = fields.next();
-            if (!field) throw Failure(Cause::PastEndOfFile, {.file = kFontFileName});
-            cell = fromCp932(*field, {.file = kFontFileName, .line = fields.line()});
+            if (!field) {
+                // The line where a glyph is missing, or the last when all 96 are there.
+                const std::size_t lines =
+                    splitLines(bytes, std::numeric_limits<std::size_t>::max()).size();
+                const std::size_t line = lines < state::kSavedCodes ? lines + 1 : lines;
+                checked.faults.emplace_back(
+                    Cause::PastEndOfFile,
+                    state::Facts{.file = kFontFileName, .line = static_cast<int>(line)});
+                return;
+            }
+            if (const std::optional<Failure> fault = cellFault(
+                    *field, code, column, fields.line(), checked.data.cells[code][column - 1])) {
+                checked.faults.push_back(*fault);
+            }
         }
     }
-    const auto lines = splitLines(labelBytes, state::kSavedCodes);
+}
+
+void checkLabelFile(std::string_view bytes, CheckedFontFiles& checked) {
+    const std::vector<std::string_view> lines = splitLines(bytes, state::kSavedCodes);
+    // Known before any label is read, so it comes first.
     if (lines.size() < state::kSavedCodes) {
-        throw Failure(Cause::PastEndOfFile, {.file = kLabelFileName});
+        checked.faults.emplace_back(
+            Cause::PastEndOfFile,
+            state::Facts{.file = kLabelFileName, .line = static_cast<int>(lines.size() + 1)});
     }
-    for (int code = 0; code < state::kSavedCodes; ++code) {
-        data.labels[code] = fromCp932(lines[code], {.file = kLabelFileName, .line = code + 1});
+    for (std::size_t code = 0; code < lines.size(); ++code) {
+        try {
+            checked.data.labels[code] = fromCp932(
+                lines[code], {.file = kLabelFileName, .line = static_cast<int>(code + 1)});
+        } catch (const Failure& failure) {
+            checked.faults.push_back(failure);
+        }
     }
-    return data;
+}
+
+CheckedFontFiles checkFontFiles(std::string_view fontBytes, std::string_view labelBytes) {
+    CheckedFontFiles checked;
+    checkFontFile(fontBytes, checked);
+    checkLabelFile(labelBytes, checked);
+    return checked;
+}
+
+state::FontData parseFontFiles(std::string_view fontBytes, std::string_view labelBytes) {
+    CheckedFontFiles checked = checkFontFiles(fontBytes, labelBytes);
+    for (Failure& fault : checked.faults) {
+        if (fault.cause() == Cause::CellNotAByte) continue;
+        if (fault.cause() == Cause::PastEndOfFile) fault.facts().line = 0;
+        throw std::move(fault);
+    }
+    return std::move(checked.data);
 }
 
 FontFiles fontFiles(const state::FontData& data) {

@@ -70,6 +70,9 @@ TEST(CliCheck, FindsEachKindOfFaultWithItsLine) {
          {"fntdat.txt:96: the file ends before all 96 glyphs are read"}},
         {{{kFontFileName, 96, "55, AA, 55, AA"}},
          {"fntdat.txt:96: the file ends before all 96 glyphs are read"}},
+        // As Read does, a file cut at the size it reads is too large, not short of glyphs.
+        {{{kFontFileName, 1, std::string(formats::kMostFontFileBytes, 'F')}},
+         {"fntdat.txt: the file is too large"}},
         // Bytes of the file reach the terminal escaped.
         {{{kFontFileName, 5, std::string("\x1B[2J\x07, 0, \0, 0, 0", 17)}},
          {"fntdat.txt:5: code 4 column 1: \"\\x1B[2J\\x07\" is not a byte of one or two "
