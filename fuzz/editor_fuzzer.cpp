@@ -13,7 +13,6 @@
 #include "action_script.h"
 #include "carried_texts.h"
 #include "check.h"
-#include "document/font_document.h"
 #include "editing/editor.h"
 #include "formats/cell_texts.h"
 #include "formats/font_files.h"
@@ -146,7 +145,7 @@ private:
                     state::tableTexts<state::FontData>(state.font, state.labels));
                 break;
             case Action::Read:
-                document::FontDocument(editor_, {}).read(files_);
+                editor_.read(formats::parseFontFiles(files_.font, files_.labels));
                 break;
             case Action::Export:
                 // Export writes these bytes and nothing else; only its failures matter here.

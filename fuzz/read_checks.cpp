@@ -2,9 +2,9 @@
 
 #include "carried_texts.h"
 #include "check.h"
-#include "document/font_document.h"
 #include "editing/editor.h"
 #include "formats/cell_texts.h"
+#include "formats/font_files.h"
 #include "state/conversions.h"
 #include "state/failure.h"
 
@@ -115,7 +115,7 @@ void checkRead(const formats::FontFiles& bytes, const Parsed& expected) {
     editor.state().labels = filled().labels;
     int failure = 0;
     try {
-        document::FontDocument(editor, {}).read(bytes);
+        editor.read(formats::parseFontFiles(bytes.font, bytes.labels));
     } catch (const Failure& caught) {
         failure = caught.number();
     }

@@ -25,13 +25,9 @@ void FontDocument::open(std::filesystem::path dir) {
 
 void FontDocument::read() {
     folder::LoadedFont loaded = folder::loadFontFiles(dir_);
-    store(loaded.data);
+    editor_.read(loaded.data);
     remember(formats::kFontFileName, std::move(loaded.bytes.font));
     remember(formats::kLabelFileName, std::move(loaded.bytes.labels));
-}
-
-void FontDocument::read(const formats::FontFiles& files) {
-    store(formats::parseFontFiles(files.font, files.labels));
 }
 
 void FontDocument::save() {
@@ -94,12 +90,6 @@ std::vector<std::string> FontDocument::changedOnDisk(Write write) const {
         changed.push_back(name);
     }
     return changed;
-}
-
-void FontDocument::store(const state::FontData& data) {
-    editor_.read([&data](state::FontTable& font, state::LabelTable& labels) {
-        state::storeTableTexts(data, font, labels);
-    });
 }
 
 void FontDocument::remember(const std::string& name, std::string bytes) {

@@ -30,8 +30,6 @@ public:
     // them as saved and shows the current code's glyph, which may still fail on the code field
     // after the tables were loaded.
     void read();
-    // The same from files already in memory.
-    void read(const formats::FontFiles& files);
     // "保存": writes both files; the tables then count as saved.
     void save();
     // "Cヘッダ生成": writes "font.h" and changes nothing else.
@@ -56,7 +54,6 @@ private:
         std::string bytes;
     };
 
-    void store(const state::FontData& data);
     void remember(const std::string& name, std::string bytes);
 
     editing::Editor& editor_;

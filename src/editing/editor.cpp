@@ -148,6 +148,12 @@ void Editor::read(const std::function<void(state::FontTable&, state::LabelTable&
     showGlyph();
 }
 
+void Editor::read(const state::FontData& data) {
+    read([&data](state::FontTable& font, state::LabelTable& labels) {
+        state::storeTableTexts(data, font, labels);
+    });
+}
+
 void Editor::restore(const std::function<void(state::FontTable&, state::LabelTable&)>& store,
                      std::string code) {
     {

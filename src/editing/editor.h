@@ -12,6 +12,7 @@
 #include "editing/history.h"
 #include "editing/saved_copy.h"
 #include "state/editor_state.h"
+#include "state/font_data.h"
 
 namespace fontedit::editing {
 
@@ -41,6 +42,9 @@ public:
     void previous();
     void next();
     void showGlyph();
+    // The code field gets `code` and its glyph is shown, as when the code is typed and Return
+    // pressed, but shown even when the field named it already.
+    void show(int code);
 
     void apply(GridCommand command);
     // Fails with NotAGlyph, changing nothing, unless the text reads as a glyph.
@@ -50,6 +54,8 @@ public:
     // Read: `store` replaces the tables as one step, the tables as it leaves them count as
     // saved, and the current glyph is shown.
     void read(const std::function<void(state::FontTable&, state::LabelTable&)>& store);
+    // Read of a font's saved part, codes 0-95.
+    void read(const state::FontData& data);
     void markSaved();
     // Brings back work kept since the last save: `store` replaces the tables as one step, which
     // stay unsaved, and the code field gets `code`, whose glyph is shown where it names one.
@@ -82,7 +88,6 @@ private:
     void beginStep();
     bool columnBit(int column, int row) const;
     void paint(int column, int row);
-    void show(int code);
 
     state::EditorState state_;
     History history_;

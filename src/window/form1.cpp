@@ -27,7 +27,6 @@
 
 #include "formats/font_files.h"
 #include "formats/header_export.h"
-#include "state/conversions.h"
 #include "state/failure.h"
 #include "window/confirmation.h"
 #include "window/export_dialog.h"
@@ -471,19 +470,12 @@ void Form1::togglePanel() {
     showPanel(panel_ == nullptr || panel_->isHidden());
 }
 
-// A glyph chosen in the overview is shown as when its code is typed into Text9.
 void Form1::showPanel(bool shown) {
     constexpr int kLeftPartWidth = kClientWidthTwips / kTwipsPerPixel;
     if (!panel_) {
         panel_ = new GlyphPanel(
-            editor_,
-            [this](int code) {
-                guard([this, code] {
-                    editor_.type(state::FieldId::Code, state::codeText(code));
-                    editor_.finishEditing(state::FieldId::Code);
-                });
-            },
-            height(), this);
+            editor_, [this](int code) { guard([this, code] { editor_.show(code); }); }, height(),
+            this);
         panel_->move(kLeftPartWidth, 0);
         panel_->addFileActions({openAction_, importAction_, exportAction_});
         panel_->setStatus(statusText());
