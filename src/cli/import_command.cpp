@@ -36,23 +36,6 @@ void refuseToOverwrite(const std::filesystem::path& dir) {
     }
 }
 
-// Creates `dir` and the folders above it that are missing; the ones made, deepest first.
-std::vector<std::filesystem::path> makeDirectories(const std::filesystem::path& dir) {
-    std::vector<std::filesystem::path> missing;
-    for (std::filesystem::path at = dir; !at.empty() && !std::filesystem::exists(at);
-         at = at.parent_path()) {
-        missing.push_back(at);
-        if (at == at.parent_path()) break;
-    }
-    std::error_code error;
-    std::filesystem::create_directories(dir, error);
-    if (error) {
-        throw state::Failure(state::Cause::DirectoryNotCreated,
-                             {.file = dir.string(), .error = error.value()});
-    }
-    return missing;
-}
-
 void run(ImportOptions options) {
     const std::filesystem::path source(options.source);
     std::string bytes = storage::readWholeFile(source, formats::kMostImportBytes);
@@ -72,17 +55,7 @@ void run(ImportOptions options) {
     for (const formats::ImportNote& note : font.notes) {
         std::cerr << "fontedit-cli: " << englishNote(options.source, note) << '\n';
     }
-    const std::vector<std::filesystem::path> made = makeDirectories(dir);
-    try {
-        folder::saveFont(font.data, dir);
-    } catch (...) {
-        // The save removed its own files; a failed import leaves no empty folder behind.
-        for (const std::filesystem::path& created : made) {
-            std::error_code ignored;
-            std::filesystem::remove(created, ignored);
-        }
-        throw;
-    }
+    folder::saveFontCreatingFolder(font.data, dir);
 }
 
 // --msb-top and --msb-left name the layout as well as the bit order.

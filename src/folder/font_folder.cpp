@@ -48,6 +48,22 @@ void settle(Failure& fault, bool cut, const std::filesystem::path& dir) {
     nameFolder(fault, dir);
 }
 
+// Creates `dir` and the folders above it that are missing; the ones made, deepest first.
+std::vector<std::filesystem::path> makeDirectories(const std::filesystem::path& dir) {
+    std::vector<std::filesystem::path> missing;
+    for (std::filesystem::path at = dir; !at.empty() && !std::filesystem::exists(at);
+         at = at.parent_path()) {
+        missing.push_back(at);
+        if (at == at.parent_path()) break;
+    }
+    std::error_code error;
+    std::filesystem::create_directories(dir, error);
+    if (error) {
+        throw Failure(Cause::DirectoryNotCreated, {.file = dir.string(), .error = error.value()});
+    }
+    return missing;
+}
+
 }  // namespace
 
 state::FontData loadFont(const std::filesystem::path& dir) {
@@ -68,25 +84,25 @@ LoadedFont loadFontFiles(const std::filesystem::path& dir) {
 }
 
 std::vector<Failure> fontFaults(const std::filesystem::path& dir) {
-    formats::CheckedFontFiles checked;
-    const std::pair<const char*, void (*)(std::string_view, formats::CheckedFontFiles&)> files[] = {
+    std::vector<Failure> faults;
+    state::FontData data;
+    const std::pair<const char*, decltype(&formats::checkFontFile)> files[] = {
         {formats::kFontFileName, formats::checkFontFile},
         {formats::kLabelFileName, formats::checkLabelFile}};
     for (const auto& [name, check] : files) {
-        const std::size_t before = checked.faults.size();
         storage::FileStart file;
         try {
             file = readFontFile(dir / name);
         } catch (const Failure& failure) {
-            checked.faults.push_back(failure);
+            faults.push_back(failure);
             continue;
         }
-        check(file.bytes, checked);
-        for (std::size_t fault = before; fault < checked.faults.size(); ++fault) {
-            settle(checked.faults[fault], !file.whole, dir);
-        }
+        check(file.bytes, data, [&](Failure fault) {
+            settle(fault, !file.whole, dir);
+            faults.push_back(std::move(fault));
+        });
     }
-    return std::move(checked.faults);
+    return faults;
 }
 
 void saveFont(const state::FontData& data, const std::filesystem::path& dir) {
@@ -99,6 +115,20 @@ void saveFont(const formats::FontFiles& bytes, const std::filesystem::path& dir)
         storage::FileContent{dir / formats::kLabelFileName, bytes.labels}};
     for (const storage::FileContent& file : files) refuseLarger(file.bytes, file.path);
     storage::writeFilesAtomically(files);
+}
+
+void saveFontCreatingFolder(const state::FontData& data, const std::filesystem::path& dir) {
+    const std::vector<std::filesystem::path> made = makeDirectories(dir);
+    try {
+        saveFont(data, dir);
+    } catch (...) {
+        // The save removed its own files.
+        for (const std::filesystem::path& created : made) {
+            std::error_code ignored;
+            std::filesystem::remove(created, ignored);
+        }
+        throw;
+    }
 }
 
 void exportHeader(const state::FontData& data, const std::filesystem::path& dir) {

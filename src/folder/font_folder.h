@@ -28,6 +28,10 @@ std::vector<state::Failure> fontFaults(const std::filesystem::path& dir);
 // Encodes both files before writing either, then writes them atomically.
 void saveFont(const state::FontData& data, const std::filesystem::path& dir);
 void saveFont(const formats::FontFiles& bytes, const std::filesystem::path& dir);
+// The same, creating `dir` and the folders above it that are missing, and removing those again
+// when saving fails, so that a failed save leaves no empty folder behind. A folder that cannot
+// be made fails with DirectoryNotCreated.
+void saveFontCreatingFolder(const state::FontData& data, const std::filesystem::path& dir);
 
 // "Cヘッダ生成": writes the header atomically.
 void exportHeader(const state::FontData& data, const std::filesystem::path& dir);

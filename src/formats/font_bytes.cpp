@@ -9,7 +9,7 @@
 
 namespace fontedit::formats {
 
-std::uint8_t cellByte(std::string_view cell, int code, int column) {
+std::optional<std::uint8_t> readCellByte(std::string_view cell) {
     std::string digits;
     for (const char c : cell) {
         if (c != ' ') digits.push_back(c);
@@ -18,11 +18,14 @@ std::uint8_t cellByte(std::string_view cell, int code, int column) {
     const char* end = digits.data() + digits.size();
     const auto read = std::from_chars(digits.data(), end, value, 16);
     if (digits.empty()) return 0;
-    if (digits.size() > 2 || read.ptr != end) {
-        throw state::Failure(state::Cause::CellNotAByte,
-                             {.code = code, .column = column, .value = std::string(cell)});
-    }
+    if (digits.size() > 2 || read.ptr != end) return std::nullopt;
     return static_cast<std::uint8_t>(value);
+}
+
+std::uint8_t cellByte(std::string_view cell, int code, int column) {
+    if (const std::optional<std::uint8_t> byte = readCellByte(cell)) return *byte;
+    throw state::Failure(state::Cause::CellNotAByte,
+                         {.code = code, .column = column, .value = std::string(cell)});
 }
 
 state::GlyphBytes glyphBytes(const state::FontData& data, int code) {

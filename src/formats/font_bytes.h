@@ -4,6 +4,7 @@
 // Every format that writes bytes rather than the cells' texts reads them through here.
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -14,7 +15,9 @@
 namespace fontedit::formats {
 
 // One or two hex digits, either case, blanks ignored; an empty cell is 0. Any other text
-// fails with CellNotAByte naming the code, the column and the text.
+// is no byte, and cellByte fails on it with CellNotAByte naming the code, the column and the
+// text.
+std::optional<std::uint8_t> readCellByte(std::string_view cell);
 std::uint8_t cellByte(std::string_view cell, int code, int column);
 state::GlyphBytes glyphBytes(const state::FontData& data, int code);
 

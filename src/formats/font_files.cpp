@@ -25,20 +25,19 @@ void requireInPlace(bool inPlace, state::Facts place, std::string_view text) {
     }
 }
 
-// The first fault of the field on `line` for cell `column` of `code`, which gets its text:
+// The field on `line` for cell `column` of `code` as the cell's text, and its first fault:
 // bytes that are not CP932, or no byte as export and render read it. A blank cell, which
 // they read as 0, is a fault too.
-std::optional<Failure> cellFault(std::string_view field, int code, int column, int line,
-                                 std::string& cell) {
+std::optional<Failure> readCell(std::string_view field, int code, int column, int line,
+                                std::string& cell) {
     try {
         cell = fromCp932(field, {.file = kFontFileName, .line = line});
-        cellByte(cell, code, column);
-    } catch (Failure& failure) {
-        failure.facts().file = kFontFileName;
-        failure.facts().line = line;
+    } catch (const Failure& failure) {
         return failure;
     }
-    if (cell.find_first_not_of(' ') != std::string::npos) return std::nullopt;
+    if (cell.find_first_not_of(' ') != std::string::npos && readCellByte(cell)) {
+        return std::nullopt;
+    }
     return Failure(
         Cause::CellNotAByte,
         {.file = kFontFileName, .line = line, .code = code, .column = column, .value = cell});
@@ -74,7 +73,7 @@ std::string labelFileBytes(const state::FontData& data) {
 // Fields and lines are split on the raw CP932 bytes, which is safe because blank, quotation
 // mark, comma and line ends all lie below 0x40, where no CP932 trail byte does. Converting
 // each piece alone leaves the bytes after the 96th line unread, as they should be.
-void checkFontFile(std::string_view bytes, CheckedFontFiles& checked) {
+void checkFontFile(std::string_view bytes, state::FontData& data, const FaultSink& fault) {
     FieldReader fields(bytes);
     for (int code = 0; code < state::kSavedCodes; ++code) {
         for (int column = 1; column <= state::kGlyphColumns; ++column) {
@@ -84,52 +83,49 @@ void checkFontFile(std::string_view bytes, CheckedFontFiles& checked) {
                 const std::size_t lines =
                     splitLines(bytes, std::numeric_limits<std::size_t>::max()).size();
                 const std::size_t line = lines < state::kSavedCodes ? lines + 1 : lines;
-                checked.faults.emplace_back(
-                    Cause::PastEndOfFile,
-                    state::Facts{.file = kFontFileName, .line = static_cast<int>(line)});
+                fault(Failure(Cause::PastEndOfFile,
+                              {.file = kFontFileName, .line = static_cast<int>(line)}));
                 return;
             }
-            if (const std::optional<Failure> fault = cellFault(
-                    *field, code, column, fields.line(), checked.data.cells[code][column - 1])) {
-                checked.faults.push_back(*fault);
+            if (std::optional<Failure> found =
+                    readCell(*field, code, column, fields.line(), data.cells[code][column - 1])) {
+                fault(std::move(*found));
             }
         }
     }
 }
 
-void checkLabelFile(std::string_view bytes, CheckedFontFiles& checked) {
+void checkLabelFile(std::string_view bytes, state::FontData& data, const FaultSink& fault) {
     const std::vector<std::string_view> lines = splitLines(bytes, state::kSavedCodes);
     // Known before any label is read, so it comes first.
     if (lines.size() < state::kSavedCodes) {
-        checked.faults.emplace_back(
-            Cause::PastEndOfFile,
-            state::Facts{.file = kLabelFileName, .line = static_cast<int>(lines.size() + 1)});
+        fault(Failure(Cause::PastEndOfFile,
+                      {.file = kLabelFileName, .line = static_cast<int>(lines.size() + 1)}));
     }
     for (std::size_t code = 0; code < lines.size(); ++code) {
         try {
-            checked.data.labels[code] = fromCp932(
+            data.labels[code] = fromCp932(
                 lines[code], {.file = kLabelFileName, .line = static_cast<int>(code + 1)});
         } catch (const Failure& failure) {
-            checked.faults.push_back(failure);
+            fault(failure);
         }
     }
 }
 
-CheckedFontFiles checkFontFiles(std::string_view fontBytes, std::string_view labelBytes) {
-    CheckedFontFiles checked;
-    checkFontFile(fontBytes, checked);
-    checkLabelFile(labelBytes, checked);
-    return checked;
+void checkFontFiles(std::string_view fontBytes, std::string_view labelBytes, state::FontData& data,
+                    const FaultSink& fault) {
+    checkFontFile(fontBytes, data, fault);
+    checkLabelFile(labelBytes, data, fault);
 }
 
 state::FontData parseFontFiles(std::string_view fontBytes, std::string_view labelBytes) {
-    CheckedFontFiles checked = checkFontFiles(fontBytes, labelBytes);
-    for (Failure& fault : checked.faults) {
-        if (fault.cause() == Cause::CellNotAByte) continue;
+    state::FontData data;
+    checkFontFiles(fontBytes, labelBytes, data, [](Failure fault) {
+        if (fault.cause() == Cause::CellNotAByte) return;
         if (fault.cause() == Cause::PastEndOfFile) fault.facts().line = 0;
         throw std::move(fault);
-    }
-    return std::move(checked.data);
+    });
+    return data;
 }
 
 FontFiles fontFiles(const state::FontData& data) {

@@ -3,9 +3,9 @@
 // "fntdat.txt" (the five column texts of each glyph) and "mojidat.txt" (the labels), both
 // CP932 with CRLF line ends, as bytes.
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "state/failure.h"
 #include "state/font_data.h"
@@ -34,23 +34,21 @@ std::string labelFileBytes(const state::FontData& data);
 // Encodes both files, so that a text neither can hold fails before either is written.
 FontFiles fontFiles(const state::FontData& data);
 
-// Both files walked as Read walks them, with every fault in the order it meets them, each
-// naming its file and line: bytes that are not CP932 (InvalidCp932), a file that ends before
-// all 96 glyphs (PastEndOfFile, on the line where more was due), and a cell that holds no
-// byte (CellNotAByte), which Read keeps but export and render refuse. Lines after the 96th are
-// ignored. Labels are read one whole line each, so that blanks, commas and quotation marks in
-// them come back unchanged.
-struct CheckedFontFiles {
-    state::FontData data;  // what the files hold where they are sound
-    std::vector<state::Failure> faults;
-};
-CheckedFontFiles checkFontFiles(std::string_view fontBytes, std::string_view labelBytes);
+// Both files walked as Read walks them, handing `fault` every fault in the order it meets
+// them, each naming its file and line: bytes that are not CP932 (InvalidCp932), a file that
+// ends before all 96 glyphs (PastEndOfFile, on the line where more was due), and a cell that
+// holds no byte (CellNotAByte), which Read keeps but export and render refuse. `fault` may
+// throw to end the walk there. What the files hold goes into `data`, faults and all. Lines
+// after the 96th are ignored. Labels are read one whole line each, so that blanks, commas and
+// quotation marks in them come back unchanged.
+using FaultSink = std::function<void(state::Failure)>;
+void checkFontFiles(std::string_view fontBytes, std::string_view labelBytes, state::FontData& data,
+                    const FaultSink& fault);
 // Each file alone, into the cells or the labels.
-void checkFontFile(std::string_view bytes, CheckedFontFiles& checked);
-void checkLabelFile(std::string_view bytes, CheckedFontFiles& checked);
+void checkFontFile(std::string_view bytes, state::FontData& data, const FaultSink& fault);
+void checkLabelFile(std::string_view bytes, state::FontData& data, const FaultSink& fault);
 
-// Read: the first fault that refuses the files, named by the file alone; a cell that holds no
-// byte is kept.
+// Read: fails with the first fault that refuses the files, naming the file alone.
 state::FontData parseFontFiles(std::string_view fontBytes, std::string_view labelBytes);
 
 }  // namespace fontedit::formats

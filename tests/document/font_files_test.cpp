@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "folder/font_folder.h"
 #include "formats/cp932.h"
 #include "state/failure.h"
 #include "support/expect_failure.h"
@@ -234,6 +235,21 @@ TEST(SaveFont, FailsWithoutChangingAnyOldFile) {
     editing::Editor empty;
     expectFailure([&] { FontDocument(empty, "/nonexistent/fontedit").save(); }, Cause::FileAccess,
                   {.file = kFontFileName});
+}
+
+// Import's way of saving: a failed save takes back the folders it made, and only those.
+TEST(SaveFont, MakesMissingFoldersAndRemovesThemWhenSavingFails) {
+    ScratchDirectory scratch;
+    const std::filesystem::path dir = scratch / "made" / "font";
+    state::FontData data;
+    data.cells[9][2] = "1,2";
+    expectFailure([&] { folder::saveFontCreatingFolder(data, dir); }, Cause::MovesLaterTexts,
+                  {.code = 9, .column = 3});
+    EXPECT_FALSE(std::filesystem::exists(scratch / "made"));
+    EXPECT_TRUE(std::filesystem::exists(scratch.path()));
+    data.cells[9][2] = "12";
+    folder::saveFontCreatingFolder(data, dir);
+    EXPECT_EQ(folder::loadFont(dir).cells[9][2], "12");
 }
 
 }  // namespace
