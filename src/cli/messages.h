@@ -13,6 +13,7 @@
 
 namespace fontedit::cli {
 
+// "file:line: what", worded in messages as the window in English words it too.
 using messages::englishMessage;
 
 // A failure of `action` that names no file is thrown again naming `file`, for the formats
