@@ -41,7 +41,7 @@ storage::FileStart readFontFile(const std::filesystem::path& path) {
 }
 
 // A cut file that runs out of fields is too large, not too short; the fault gets its folder.
-void settle(Failure& fault, bool cut, const std::filesystem::path& dir) {
+void placeInFolder(Failure& fault, bool cut, const std::filesystem::path& dir) {
     if (fault.cause() == Cause::PastEndOfFile && cut) {
         fault = Failure(Cause::FileTooLarge, {.file = fault.facts().file});
     }
@@ -77,8 +77,9 @@ LoadedFont loadFontFiles(const std::filesystem::path& dir) {
         state::FontData data = formats::parseFontFiles(font.bytes, labels.bytes);
         return {std::move(data), {std::move(font.bytes), std::move(labels.bytes)}};
     } catch (Failure& failure) {
-        settle(failure,
-               failure.facts().file == formats::kFontFileName ? !font.whole : !labels.whole, dir);
+        placeInFolder(failure,
+                      failure.facts().file == formats::kFontFileName ? !font.whole : !labels.whole,
+                      dir);
         throw;
     }
 }
@@ -98,7 +99,7 @@ std::vector<Failure> fontFaults(const std::filesystem::path& dir) {
             continue;
         }
         check(file.bytes, data, [&](Failure fault) {
-            settle(fault, !file.whole, dir);
+            placeInFolder(fault, !file.whole, dir);
             faults.push_back(std::move(fault));
         });
     }
