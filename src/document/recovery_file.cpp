@@ -134,7 +134,7 @@ RecoveryLock RecoveryLock::take(const std::filesystem::path& path, bool fresh) {
     return RecoveryLock(fd);
 }
 
-RecoveryFile::RecoveryFile(const std::filesystem::path& fontDir) : fontDir_(fontDir) {}
+RecoveryFile::RecoveryFile(std::filesystem::path fontDir) : fontDir_(std::move(fontDir)) {}
 
 RecoveryFile::~RecoveryFile() {
     if (lock_.held() && !exists()) unlink(lockOf(path_).c_str());

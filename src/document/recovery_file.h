@@ -36,7 +36,7 @@ private:
 // This window's own recovery file for a font's folder. Nothing is made until the first write.
 class RecoveryFile {
 public:
-    explicit RecoveryFile(const std::filesystem::path& fontDir);
+    explicit RecoveryFile(std::filesystem::path fontDir);
     RecoveryFile(const RecoveryFile&) = delete;
     RecoveryFile& operator=(const RecoveryFile&) = delete;
     // Lets go of the lock; a window that ends clean leaves nothing behind.

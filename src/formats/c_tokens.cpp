@@ -146,11 +146,10 @@ private:
         ++pos_;
         while (!atEnd()) {
             const char ch = peek();
-            if ((ch == '+' || ch == '-') && (source_[pos_ - 1] | 0x20) == 'e') {
-                ++pos_;
-            } else if (ch == '\'' && isIdentifierPart(peek(1))) {
+            const bool exponentSign = (ch == '+' || ch == '-') && (source_[pos_ - 1] | 0x20) == 'e';
+            if (ch == '\'' && isIdentifierPart(peek(1))) {
                 pos_ += 2;
-            } else if (isIdentifierPart(ch) || ch == '.') {
+            } else if (isIdentifierPart(ch) || ch == '.' || exponentSign) {
                 ++pos_;
             } else {
                 return;

@@ -143,6 +143,7 @@ public:
         }
         const std::map<long long, long long> characters = characterGlyphs();
         std::vector<long long> encodings;
+        encodings.reserve(characters.size());
         for (const auto& [character, glyph] : characters) encodings.push_back(character);
         const long long first =
             options_.first ? *options_.first : onlyRun(encodings).value_or(kDefaultFirst);

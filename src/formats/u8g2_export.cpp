@@ -191,6 +191,7 @@ std::pair<int, int> extent(const std::vector<CodedGlyph>& glyphs, int encoding) 
 
 std::string u8g2FontData(const state::FontData& data, int first) {
     std::vector<CodedGlyph> glyphs;
+    glyphs.reserve(state::kSavedCodes);
     for (int code = 0; code < state::kSavedCodes; ++code) {
         glyphs.push_back(codedGlyph(glyphBytes(data, code), first + code));
     }
