@@ -4,11 +4,14 @@
 #include <QPushButton>
 #include <vector>
 
+#include "window/message_icon.h"
+
 namespace fontedit::window {
 
 int askInMessageBox(QWidget* window, const Question& question) {
     QMessageBox box(QMessageBox::Question, window->windowTitle(), question.text,
                     QMessageBox::NoButton, window);
+    showThemeIcon(box);
     std::vector<QPushButton*> buttons;
     for (int index = 0; index < question.answers.size(); ++index) {
         const QMessageBox::ButtonRole role =
