@@ -1,7 +1,6 @@
 #include "window/look.h"
 
 #include <QApplication>
-#include <QIcon>
 
 #include "window/caption_font.h"
 
@@ -12,11 +11,6 @@ void pinLook() {
     // Application-wide: a QLineEdit lays out its text once in the application's font while it
     // is being built, and a font of its own would be one more to load and fall back from.
     QApplication::setFont(captionFont(*QApplication::style()));
-    // hicolor, which Qt names when the desktop names no theme, is only the base of themes and
-    // has no dialog icons; GTK's default theme has them.
-    if (QIcon::themeName() == QLatin1String("hicolor")) {
-        QIcon::setThemeName(QStringLiteral("Adwaita"));
-    }
 }
 
 }  // namespace fontedit::window

@@ -1,8 +1,7 @@
 #pragma once
 
-// The look the program pins whatever the desktop: the Fusion style, the caption font and an
-// icon theme where the desktop names none, set on the application before any widget exists, so
-// that no widget lays out text in another font.
+// The look the program pins whatever the desktop: the Fusion style and the caption font, set
+// on the application before any widget exists, so that no widget lays out text in another font.
 #include <QColor>
 
 namespace fontedit::window {
