@@ -33,7 +33,7 @@ QPixmap themePixmap(const QString& name, int size, qreal ratio) {
     const bool standIn = desktops == QLatin1String("hicolor") && !QIcon::hasThemeIcon(name);
     if (standIn) QIcon::setThemeName(QStringLiteral("Adwaita"));
     const QIcon icon = QIcon::fromTheme(name);
-    const QPixmap pixmap = icon.isNull() ? QPixmap() : icon.pixmap(QSize(size, size), ratio);
+    QPixmap pixmap = icon.isNull() ? QPixmap() : icon.pixmap(QSize(size, size), ratio);
     if (standIn) QIcon::setThemeName(desktops);
     return pixmap;
 }
