@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPointer>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
@@ -167,17 +168,23 @@ private slots:
     static void answerFileDialog(const QString& file, const QString& filter = {},
                                  const QString& codes = {}) {
         auto* waiting = new QTimer;
+        // The dialog first answered, and only that one: a dialog of a later step is not this
+        // step's to answer.
+        auto answered = std::make_shared<QPointer<QFileDialog>>();
         auto seen = std::make_shared<bool>(false);
-        connect(waiting, &QTimer::timeout, waiting, [waiting, seen, file, filter, codes] {
-            QFileDialog* dialog = nullptr;
+        connect(waiting, &QTimer::timeout, waiting, [waiting, answered, seen, file, filter, codes] {
+            QFileDialog* dialog = *answered;
             for (QWidget* widget : QApplication::topLevelWidgets()) {
-                if (widget->isVisible() && !dialog) dialog = qobject_cast<QFileDialog*>(widget);
+                if (widget->isVisible() && !dialog && !*seen) {
+                    dialog = qobject_cast<QFileDialog*>(widget);
+                }
             }
-            if (!dialog) {
+            if (!dialog || !dialog->isVisible()) {
                 if (*seen) waiting->deleteLater();
                 return;
             }
             *seen = true;
+            *answered = dialog;
             for (const QString& name : dialog->nameFilters()) {
                 if (filter.isEmpty() || !name.startsWith(filter)) continue;
                 dialog->selectNameFilter(name);
@@ -813,6 +820,8 @@ private slots:
         QTest::mouseClick(pixel(3, 7), Qt::LeftButton);
         answerFileDialog(directory_->filePath(typed), filter, codes);
         pressInWindow(QKeySequence(Qt::CTRL | Qt::Key_E));
+        // Kept as typed, to be put right the next time.
+        QCOMPARE(fontedit::window::programSettings()->value("export/codes").toString(), codes);
         if (!report.isEmpty()) {
             QCOMPARE(reports_, QStringList{report});
             QVERIFY(!QFileInfo::exists(directory_->filePath(written)));
