@@ -24,6 +24,11 @@
 #include "window/look.h"
 #include "window/translation.h"
 
+// The icons the program is built with.
+#include "icons/fontedit-16x16-16.xpm"
+#include "icons/fontedit-32x32-16.xpm"
+#include "icons/fontedit-32x32-2.xpm"
+
 using fontedit::window::ControlKind;
 using fontedit::window::ControlPlacement;
 using fontedit::window::Form1;
@@ -450,20 +455,19 @@ private slots:
     }
 
     void icon_data() {
-        QTest::addColumn<QString>("file");
+        QTest::addColumn<QImage>("image");
         QTest::addColumn<QSize>("size");
         QTest::addColumn<int>("maxColours");
-        QTest::newRow("32x32, 2 colours") << "fontedit-32x32-2.xpm" << QSize(32, 32) << 2;
-        QTest::newRow("32x32, 16 colours") << "fontedit-32x32-16.xpm" << QSize(32, 32) << 16;
-        QTest::newRow("16x16, 16 colours") << "fontedit-16x16-16.xpm" << QSize(16, 16) << 16;
+        QTest::newRow("32x32, 2 colours") << QImage(fontedit_32x32_2) << QSize(32, 32) << 2;
+        QTest::newRow("32x32, 16 colours") << QImage(fontedit_32x32_16) << QSize(32, 32) << 16;
+        QTest::newRow("16x16, 16 colours") << QImage(fontedit_16x16_16) << QSize(16, 16) << 16;
     }
 
     void icon() {
-        QFETCH(QString, file);
+        QFETCH(QImage, image);
         QFETCH(QSize, size);
         QFETCH(int, maxColours);
         QVERIFY(fontedit::window::programIcon().availableSizes().contains(size));
-        const QImage image(QStringLiteral(":/icons/") + file);
         QCOMPARE(image.size(), size);
         QVERIFY(distinctOpaqueColours(image) <= maxColours);
         QVERIFY(distinctOpaqueColours(image) >= 2);
