@@ -8,11 +8,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
 #include <QScopeGuard>
 #include <QSet>
 #include <QTest>
+#include <QTimer>
 #include <algorithm>
 #include <memory>
 #include <utility>
@@ -22,6 +24,7 @@
 #include "window/icon.h"
 #include "window/layout.h"
 #include "window/look.h"
+#include "window/question.h"
 #include "window/translation.h"
 
 // The icons the program is built with.
@@ -452,6 +455,33 @@ private slots:
             QVERIFY2(qAbs(above - below) <= 2 * ratio,
                      qPrintable(QStringLiteral("%1 rows above, %2 below").arg(above).arg(below)));
         }
+    }
+
+    // The readings an import offers are long answers: each shows whole, and the one clicked
+    // is the one returned.
+    void longAnswersShowWhole() {
+        QWidget window;
+        const fontedit::window::Question question{
+            QStringLiteral("?"),
+            {QStringLiteral("--layout columns --stride 8"),
+             QStringLiteral("--layout columns --msb-top --stride 8"),
+             QStringLiteral("--layout rows --stride 8"),
+             QStringLiteral("--layout rows --msb-left --stride 8"), QStringLiteral("キャンセル")},
+            0,
+            4};
+        QStringList cut;
+        QTimer::singleShot(0, &window, [&] {
+            QPushButton* third = nullptr;
+            for (QPushButton* button :
+                 QApplication::activeModalWidget()->findChildren<QPushButton*>()) {
+                if (button->isVisible() && button->width() < button->sizeHint().width())
+                    cut << button->text();
+                if (button->text() == question.answers[2]) third = button;
+            }
+            third->click();
+        });
+        QCOMPARE(fontedit::window::askInMessageBox(&window, question), 2);
+        QCOMPARE(cut, QStringList());
     }
 
     void icon_data() {
