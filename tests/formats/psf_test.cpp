@@ -19,6 +19,7 @@
 #include "formats/psf_export.h"
 #include "formats/three_fonts.h"
 #include "state/conversions.h"
+#include "state/utf8.h"
 #include "support/expect_failure.h"
 #include "support/scratch_directory.h"
 
@@ -89,12 +90,20 @@ Psf readPsf(const std::string& bytes) {
                 if (value == 0xFFFF) break;
                 if (value == 0xFFFE) sequence = true;
             } else {
-                value = byteAt(bytes, at++);
-                if (value == 0xFF) break;
-                if (value == 0xFE) sequence = true;
-                const int more = value >= 0xF0 ? 3 : value >= 0xE0 ? 2 : value >= 0xC0 ? 1 : 0;
-                if (value < 0xFE) value &= 0x7F >> more;
-                for (int i = 0; i < more; ++i) value = value << 6 | (byteAt(bytes, at++) & 0x3F);
+                value = byteAt(bytes, at);
+                if (value == 0xFF) {
+                    ++at;
+                    break;
+                }
+                if (value == 0xFE) {
+                    sequence = true;
+                    ++at;
+                    continue;
+                }
+                const state::Utf8Sequence character = state::utf8Sequence(bytes.substr(at));
+                EXPECT_TRUE(character.valid) << "at byte " << at;
+                value = character.codePoint;
+                at += character.length;
             }
             if (!sequence) {
                 ++psf.tableEntries;
