@@ -4,7 +4,7 @@
 <context>
     <name>ExportDialog</name>
     <message>
-        <location filename="../src/window/export_dialog.cpp" line="+63"/>
+        <location filename="../src/window/export_dialog.cpp" line="+64"/>
         <source>列ごと（[96][5]）</source>
         <translation>columns ([96][5])</translation>
     </message>
@@ -25,6 +25,16 @@
     </message>
     <message>
         <location line="+4"/>
+        <source>例: 0-7,10</source>
+        <translation>e.g. 0-7,10</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>コード (--codes):</source>
+        <translation>Codes (--codes):</translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>最初の文字 (--first):</source>
         <translation>First character (--first):</translation>
     </message>
@@ -34,7 +44,7 @@
         <translation>Scale (--scale):</translation>
     </message>
     <message>
-        <location line="+73"/>
+        <location line="+79"/>
         <source>ビット 7 が上のドット (--msb-top)</source>
         <translation>Bit 7 is the top dot (--msb-top)</translation>
     </message>
@@ -49,7 +59,7 @@
         <translation>In AVR program memory (--progmem)</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+23"/>
         <source>書き出し</source>
         <translation>Export</translation>
     </message>
@@ -178,7 +188,7 @@
 <context>
     <name>fontedit::window::Form1</name>
     <message>
-        <location filename="../src/window/form1.cpp" line="+160"/>
+        <location filename="../src/window/form1.cpp" line="+173"/>
         <source>列 %1</source>
         <translation>Column %1</translation>
     </message>
@@ -196,12 +206,12 @@
         <location line="+0"/>
         <location line="+30"/>
         <location line="+52"/>
-        <location line="+206"/>
+        <location line="+208"/>
         <source>キャンセル</source>
         <translation>Cancel</translation>
     </message>
     <message>
-        <location line="-262"/>
+        <location line="-264"/>
         <source>フォルダ %1 のファイル %2 は、最後の読出しか保存の後にほかのプログラムで変更されています。上書きしますか？</source>
         <translation>Another program has changed %2 in the folder %1 since the last Read or Save. Replace?</translation>
     </message>
@@ -247,7 +257,7 @@
         <translation>Error: %1</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+22"/>
         <source>元に戻す</source>
         <translation>Undo</translation>
     </message>

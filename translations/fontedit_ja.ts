@@ -4,7 +4,7 @@
 <context>
     <name>ExportDialog</name>
     <message>
-        <location filename="../src/window/export_dialog.cpp" line="+63"/>
+        <location filename="../src/window/export_dialog.cpp" line="+64"/>
         <source>列ごと（[96][5]）</source>
         <translation type="unfinished"></translation>
     </message>
@@ -25,6 +25,16 @@
     </message>
     <message>
         <location line="+4"/>
+        <source>例: 0-7,10</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>コード (--codes):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>最初の文字 (--first):</source>
         <translation type="unfinished"></translation>
     </message>
@@ -34,7 +44,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+73"/>
+        <location line="+79"/>
         <source>ビット 7 が上のドット (--msb-top)</source>
         <translation type="unfinished"></translation>
     </message>
@@ -49,7 +59,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+23"/>
         <source>書き出し</source>
         <translation type="unfinished"></translation>
     </message>
@@ -178,7 +188,7 @@
 <context>
     <name>fontedit::window::Form1</name>
     <message>
-        <location filename="../src/window/form1.cpp" line="+227"/>
+        <location filename="../src/window/form1.cpp" line="+240"/>
         <source>保存されていない変更があります。変更を破棄してファイルから読み出しますか？</source>
         <translation type="unfinished"></translation>
     </message>
@@ -191,12 +201,12 @@
         <location line="+0"/>
         <location line="+30"/>
         <location line="+52"/>
-        <location line="+206"/>
+        <location line="+208"/>
         <source>キャンセル</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-239"/>
+        <location line="-241"/>
         <source>フォルダ %1 のフォントに、保存されずに終わった変更が残っています（%2 に退避）。復元しますか？</source>
         <translation type="unfinished"></translation>
     </message>
@@ -247,7 +257,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+22"/>
         <source>元に戻す</source>
         <translation type="unfinished"></translation>
     </message>

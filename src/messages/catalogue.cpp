@@ -261,6 +261,13 @@ Wording wordingOf(Cause cause) {
                 "までの文字しか持てません",
                 "glyph 95 would stand for character {code}, and the format holds characters "
                 "up to {value}; choose a lower --first"};
+        case Cause::NotAGlyphCode:
+            return {"「{value}」は 0～95 のグリフコードではありません",
+                    "'{value}' is not a glyph code 0-95"};
+        case Cause::CodesRunBackwards:
+            return {"「{value}」は終わりが始めより前です", "'{value}' runs backwards"};
+        case Cause::CodeGivenTwice:
+            return {"コード {code} が二度指定されています", "'{code}' is given twice"};
         case Cause::LibraryFontDamaged:
             return {"{file} の {value} フォントは途中で切れているか矛盾しています",
                     "the {value} font is cut short or contradicts itself"};
