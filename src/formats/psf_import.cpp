@@ -1,3 +1,5 @@
+#include <algorithm>
+#include <array>
 #include <cstdio>
 #include <map>
 #include <optional>
@@ -75,36 +77,30 @@ PsfLayout layoutOf(std::string_view bytes) {
 }
 
 // The characters each glyph draws: every code point listed before its sequences, if any.
+// Walked again for each question rather than held: a table lists as many characters as it
+// has bytes, and the import needs only their ends and 96 of them.
 class UnicodeTable {
 public:
-    UnicodeTable(std::string_view bytes, const PsfLayout& psf) {
-        std::size_t at = psf.tableStart();
-        for (std::uint64_t glyph = 0; glyph < psf.glyphs; ++glyph) {
-            bool inSequence = false;
-            for (;;) {
-                const std::optional<unsigned> unit =
-                    psf.psf1 ? psf1Unit(bytes, at) : psf2Unit(bytes, at);
-                if (!unit) malformed("Unicode table");
-                if (*unit == kEnd) break;
-                if (*unit == kSequence) {
-                    inSequence = true;
-                } else if (!inSequence && *unit != kNoCharacter) {
-                    add(*unit, glyph);
-                }
-            }
-        }
+    // Fails on a table cut short.
+    UnicodeTable(std::string_view bytes, const PsfLayout& psf) : bytes_(bytes), psf_(psf) {
+        forEach([this](unsigned character, std::uint64_t) {
+            lowest_ = std::min(lowest_.value_or(character), character);
+            highest_ = std::max(highest_, character);
+        });
     }
 
-    std::optional<std::uint64_t> glyphOf(long long character) const {
-        const auto found = glyphs_.find(character);
-        if (found == glyphs_.end()) return std::nullopt;
-        return found->second;
-    }
-    std::vector<long long> characters() const {
-        std::vector<long long> all;
-        all.reserve(glyphs_.size());
-        for (const auto& [character, glyph] : glyphs_) all.push_back(character);
-        return all;
+    std::optional<unsigned> lowest() const { return lowest_; }
+    unsigned highest() const { return highest_; }
+
+    // The glyph of each of the 96 characters from `first`; a character listed for two glyphs
+    // is drawn with the first.
+    std::array<std::optional<std::uint64_t>, state::kSavedCodes> glyphsFrom(long long first) const {
+        std::array<std::optional<std::uint64_t>, state::kSavedCodes> glyphs;
+        forEach([&](unsigned character, std::uint64_t glyph) {
+            const long long code = character - first;
+            if (code >= 0 && code < state::kSavedCodes && !glyphs[code]) glyphs[code] = glyph;
+        });
+        return glyphs;
     }
 
 private:
@@ -141,10 +137,29 @@ private:
         return character;
     }
 
-    // A character listed for two glyphs is drawn with the first.
-    void add(unsigned character, std::uint64_t glyph) { glyphs_.emplace(character, glyph); }
+    template <typename Visit>
+    void forEach(Visit visit) const {
+        std::size_t at = psf_.tableStart();
+        for (std::uint64_t glyph = 0; glyph < psf_.glyphs; ++glyph) {
+            bool inSequence = false;
+            for (;;) {
+                const std::optional<unsigned> unit =
+                    psf_.psf1 ? psf1Unit(bytes_, at) : psf2Unit(bytes_, at);
+                if (!unit) malformed("Unicode table");
+                if (*unit == kEnd) break;
+                if (*unit == kSequence) {
+                    inSequence = true;
+                } else if (!inSequence && *unit != kNoCharacter) {
+                    visit(*unit, glyph);
+                }
+            }
+        }
+    }
 
-    std::map<long long, std::uint64_t> glyphs_;
+    std::string_view bytes_;
+    const PsfLayout& psf_;
+    std::optional<unsigned> lowest_;
+    unsigned highest_ = 0;
 };
 
 // The glyph's dots from the cell's top left; one past five columns or eight rows is outside.
@@ -177,24 +192,38 @@ ImportedFont importPsf(std::string_view bytes, const ImportOptions& options) {
     const PsfLayout psf = layoutOf(bytes);
     std::optional<UnicodeTable> table;
     if (psf.hasTable) table.emplace(bytes, psf);
-    const long long first =
-        options.first
-            ? *options.first
-            : (table ? onlyRun(table->characters()) : std::nullopt).value_or(kDefaultFirst);
+    long long first = options.first.value_or(kDefaultFirst);
+    std::array<std::optional<std::uint64_t>, state::kSavedCodes> listed;
+    if (table) {
+        // The table's characters are the only run when they are 96 from the lowest, each there.
+        const std::optional<unsigned> lowest = table->lowest();
+        bool wholeRun = false;
+        if (!options.first && lowest && table->highest() - *lowest == state::kSavedCodes - 1) {
+            listed = table->glyphsFrom(*lowest);
+            wholeRun = std::all_of(listed.begin(), listed.end(),
+                                   [](const auto& glyph) { return glyph.has_value(); });
+        }
+        if (wholeRun) {
+            first = *lowest;
+        } else {
+            listed = table->glyphsFrom(first);
+        }
+    }
     // Console glyphs hang from the top of their cell; the cell's top row takes their first.
     ImportOptions fromTheTop = options;
     fromTheTop.baseline = state::kGlyphRows - 1;
     CellFont cells(fromTheTop, first, 0, 0);
-    if (table) {
-        for (const long long character : table->characters()) cells.sawEncoding(character);
-    } else {
+    if (table && table->lowest()) {
+        cells.sawEncoding(*table->lowest());
+        cells.sawEncoding(table->highest());
+    } else if (!table) {
         cells.sawEncoding(0);
         cells.sawEncoding(static_cast<long long>(psf.glyphs) - 1);
     }
     std::map<std::uint64_t, CellGlyph> read;
     for (long long character = first; character < first + state::kSavedCodes; ++character) {
         const std::optional<std::uint64_t> glyph =
-            table ? table->glyphOf(character)
+            table ? listed[character - first]
             : character >= 0 && character < static_cast<long long>(psf.glyphs)
                 ? std::optional(static_cast<std::uint64_t>(character))
                 : std::nullopt;
