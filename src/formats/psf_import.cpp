@@ -76,42 +76,49 @@ PsfLayout layoutOf(std::string_view bytes) {
     return psf;
 }
 
+// The glyph of each of 96 characters, if the font has one.
+using ListedGlyphs = std::array<std::optional<std::uint64_t>, state::kSavedCodes>;
+
 // The characters each glyph draws: every code point listed before its sequences, if any.
-// Walked again for each question rather than held: a table lists as many characters as it
+// Walked for what the import asks rather than held: a table lists as many characters as it
 // has bytes, and the import needs only their ends and 96 of them.
 class UnicodeTable {
 public:
-    // Fails on a table cut short.
-    UnicodeTable(std::string_view bytes, const PsfLayout& psf) : bytes_(bytes), psf_(psf) {
-        forEach([this](unsigned character, std::uint64_t) {
-            lowest_ = std::min(lowest_.value_or(character), character);
+    // Walks the table once, failing on one cut short, for its ends and the glyphs of the 96
+    // characters from `first`.
+    UnicodeTable(std::string_view bytes, const PsfLayout& psf, long long first)
+        : bytes_(bytes), psf_(psf) {
+        forEach([&](unsigned character, std::uint64_t glyph) {
+            lowest_ = std::min(lowest_, character);
             highest_ = std::max(highest_, character);
+            take(glyphs_, first, character, glyph);
         });
     }
 
-    std::optional<unsigned> lowest() const { return lowest_; }
+    std::optional<unsigned> lowest() const {
+        return lowest_ == kEnd ? std::nullopt : std::optional(lowest_);
+    }
     unsigned highest() const { return highest_; }
+    const ListedGlyphs& glyphs() const { return glyphs_; }
 
-    // The glyph of each of the 96 characters from `first`; a character listed for two glyphs
-    // is drawn with the first.
-    std::array<std::optional<std::uint64_t>, state::kSavedCodes> glyphsFrom(long long first) const {
-        std::array<std::optional<std::uint64_t>, state::kSavedCodes> glyphs;
+    // Walks it again for the 96 characters from another first.
+    ListedGlyphs glyphsFrom(long long first) const {
+        ListedGlyphs glyphs;
         forEach([&](unsigned character, std::uint64_t glyph) {
-            const long long code = character - first;
-            if (code >= 0 && code < state::kSavedCodes && !glyphs[code]) glyphs[code] = glyph;
+            take(glyphs, first, character, glyph);
         });
         return glyphs;
     }
 
 private:
     // Past every character: a glyph's end, the start of a sequence, and bytes that make no
-    // UTF-8 character.
+    // UTF-8 character. The walk tests every byte: plain values, not optionals, keep it cheap.
     static constexpr unsigned kEnd = 0x110000;
     static constexpr unsigned kSequence = 0x110001;
     static constexpr unsigned kNoCharacter = 0x110002;
 
-    static std::optional<unsigned> psf1Unit(std::string_view bytes, std::size_t& at) {
-        if (bytes.size() - at < 2) return std::nullopt;
+    static unsigned psf1Unit(std::string_view bytes, std::size_t& at) {
+        if (bytes.size() - at < 2) malformed("Unicode table");
         const unsigned unit =
             static_cast<std::uint8_t>(bytes[at]) | static_cast<std::uint8_t>(bytes[at + 1]) << 8;
         at += 2;
@@ -119,8 +126,8 @@ private:
     }
 
     // One UTF-8 character, or a mark.
-    static std::optional<unsigned> psf2Unit(std::string_view bytes, std::size_t& at) {
-        if (at >= bytes.size()) return std::nullopt;
+    static unsigned psf2Unit(std::string_view bytes, std::size_t& at) {
+        if (at >= bytes.size()) malformed("Unicode table");
         const unsigned lead = static_cast<std::uint8_t>(bytes[at++]);
         if (lead == kPsf2Separator) return kEnd;
         if (lead == kPsf2StartSequence) return kSequence;
@@ -137,20 +144,26 @@ private:
         return character;
     }
 
+    // A character listed for two glyphs is drawn with the first.
+    static void take(ListedGlyphs& glyphs, long long first, unsigned character,
+                     std::uint64_t glyph) {
+        const long long code = character - first;
+        if (code >= 0 && code < state::kSavedCodes && !glyphs[code]) glyphs[code] = glyph;
+    }
+
     template <typename Visit>
     void forEach(Visit visit) const {
         std::size_t at = psf_.tableStart();
         for (std::uint64_t glyph = 0; glyph < psf_.glyphs; ++glyph) {
             bool inSequence = false;
             for (;;) {
-                const std::optional<unsigned> unit =
-                    psf_.psf1 ? psf1Unit(bytes_, at) : psf2Unit(bytes_, at);
-                if (!unit) malformed("Unicode table");
-                if (*unit == kEnd) break;
-                if (*unit == kSequence) {
+                const unsigned unit = psf_.psf1 ? psf1Unit(bytes_, at) : psf2Unit(bytes_, at);
+                if (unit < kEnd) {
+                    if (!inSequence) visit(unit, glyph);
+                } else if (unit == kEnd) {
+                    break;
+                } else if (unit == kSequence) {
                     inSequence = true;
-                } else if (!inSequence && *unit != kNoCharacter) {
-                    visit(*unit, glyph);
                 }
             }
         }
@@ -158,8 +171,9 @@ private:
 
     std::string_view bytes_;
     const PsfLayout& psf_;
-    std::optional<unsigned> lowest_;
+    unsigned lowest_ = kEnd;  // none while the table lists no character
     unsigned highest_ = 0;
+    ListedGlyphs glyphs_;
 };
 
 // The glyph's dots from the cell's top left; one past five columns or eight rows is outside.
@@ -190,23 +204,18 @@ CellGlyph cellGlyph(std::string_view bytes, const PsfLayout& psf, std::uint64_t 
 ImportedFont importPsf(std::string_view bytes, const ImportOptions& options) {
     if (bytes.size() > kMostImportBytes) throw Failure(Cause::FileTooLarge, {});
     const PsfLayout psf = layoutOf(bytes);
-    std::optional<UnicodeTable> table;
-    if (psf.hasTable) table.emplace(bytes, psf);
     long long first = options.first.value_or(kDefaultFirst);
-    std::array<std::optional<std::uint64_t>, state::kSavedCodes> listed;
-    if (table) {
-        // The table's characters are the only run when they are 96 from the lowest, each there.
-        const std::optional<unsigned> lowest = table->lowest();
-        bool wholeRun = false;
-        if (!options.first && lowest && table->highest() - *lowest == state::kSavedCodes - 1) {
-            listed = table->glyphsFrom(*lowest);
-            wholeRun = std::all_of(listed.begin(), listed.end(),
-                                   [](const auto& glyph) { return glyph.has_value(); });
-        }
-        if (wholeRun) {
-            first = *lowest;
-        } else {
-            listed = table->glyphsFrom(first);
+    std::optional<UnicodeTable> table;
+    if (psf.hasTable) table.emplace(bytes, psf, first);
+    ListedGlyphs listed = table ? table->glyphs() : ListedGlyphs{};
+    // The table's characters are the only run when they are 96 from the lowest, each there.
+    if (table && !options.first && table->lowest() && *table->lowest() != first &&
+        table->highest() - *table->lowest() == state::kSavedCodes - 1) {
+        const ListedGlyphs run = table->glyphsFrom(*table->lowest());
+        if (std::all_of(run.begin(), run.end(),
+                        [](const auto& glyph) { return glyph.has_value(); })) {
+            first = *table->lowest();
+            listed = run;
         }
     }
     // Console glyphs hang from the top of their cell; the cell's top row takes their first.
