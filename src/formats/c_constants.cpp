@@ -1,5 +1,6 @@
 #include "formats/c_constants.h"
 
+#include <algorithm>
 #include <limits>
 #include <string>
 
@@ -20,10 +21,9 @@ std::optional<std::uint64_t> digitsValue(std::string_view digits, int base) {
     for (char ch : digits) {
         const int digit = digitValue(ch);
         if (digit >= base) return std::nullopt;
-        if (value > (std::numeric_limits<std::uint64_t>::max() - digit) / base) {
+        if (__builtin_mul_overflow(value, static_cast<std::uint64_t>(base), &value) ||
+            __builtin_add_overflow(value, static_cast<std::uint64_t>(digit), &value)) {
             value = std::numeric_limits<std::uint64_t>::max();
-        } else {
-            value = value * base + digit;
         }
     }
     return value;
@@ -92,11 +92,11 @@ std::optional<std::string> stringLiteral(std::string_view token) {
     std::string bytes;
     bytes.reserve(body.size());
     while (!body.empty()) {
-        if (body[0] != '\\') {
-            bytes += body[0];
-            body.remove_prefix(1);
-            continue;
-        }
+        // The bytes up to the next escape at once: a font's string is mostly plain text.
+        const std::size_t plain = std::min(body.find('\\'), body.size());
+        bytes.append(body.substr(0, plain));
+        body.remove_prefix(plain);
+        if (body.empty()) break;
         const std::size_t length = escapeLength(body);
         const std::optional<std::uint64_t> value = escapeValue(body.substr(0, length));
         if (!value || *value > 0xFF) return std::nullopt;

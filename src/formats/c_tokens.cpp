@@ -158,14 +158,17 @@ private:
         }
     }
 
-    // A literal ends at its closing quote or, unclosed, at the end of its line.
+    // A literal ends at its closing quote or, unclosed, at the end of its line. Each byte is
+    // looked at once: a font's string literal is most of its file.
     void skipQuoted(char quote) {
         ++pos_;
-        while (!atEnd() && peek() != quote && peek() != '\n') {
-            if (peek() == '\\' && peek(1) != '\n') ++pos_;
-            ++pos_;
+        const std::size_t size = source_.size();
+        while (pos_ < size) {
+            const char ch = source_[pos_];
+            if (ch == quote || ch == '\n') break;
+            pos_ += ch == '\\' && pos_ + 1 < size && source_[pos_ + 1] != '\n' ? 2 : 1;
         }
-        if (!atEnd() && peek() == quote) ++pos_;
+        if (pos_ < size && source_[pos_] == quote) ++pos_;
     }
 
     // The directive's text, with comments and joined lines, up to the end of its line.
