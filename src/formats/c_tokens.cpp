@@ -1,7 +1,6 @@
 #include "formats/c_tokens.h"
 
 #include <algorithm>
-#include <set>
 
 #include "formats/c_conditions.h"
 #include "formats/c_constants.h"
@@ -40,16 +39,15 @@ std::string_view operand(std::string_view text) {
 
 class Tokenizer {
 public:
-    explicit Tokenizer(std::string_view source)
-        : source_(source), mentioned_(mentionedMacros(source)), result_(source) {
+    // A name the file does not define at the condition counts as 0, as in C; one it defines as
+    // anything but a constant expression leaves the condition untold.
+    explicit Tokenizer(std::string_view source) : source_(source), result_(source) {
         macros_.value = [this](std::string_view name) -> std::optional<std::int64_t> {
-            if (!mentioned_.contains(name)) return std::nullopt;
             const auto found = defines_.find(name);
             if (found == defines_.end()) return 0;
             return constantValue(found->second);
         };
         macros_.defined = [this](std::string_view name) -> std::optional<bool> {
-            if (!mentioned_.contains(name)) return std::nullopt;
             return defines_.contains(name);
         };
     }
@@ -195,21 +193,6 @@ private:
         return text.substr(start, at - start);
     }
 
-    // The names every "#define NAME" and "#undef NAME" of the file gives, wherever it stands:
-    // a condition on any other name depends on more than the file.
-    static std::set<std::string_view> mentionedMacros(std::string_view source) {
-        std::set<std::string_view> names;
-        for (std::size_t at = source.find('#'); at != std::string_view::npos;
-             at = source.find('#', at + 1)) {
-            std::size_t next = at + 1;
-            const std::string_view name = word(source, next);
-            if (name != "define" && name != "undef") continue;
-            const std::string_view macro = word(source, next);
-            if (!macro.empty()) names.insert(macro);
-        }
-        return names;
-    }
-
     void directive() {
         const int line = line_;
         const std::string_view text = directiveLine();
@@ -318,7 +301,6 @@ private:
     // Per open conditional: whether its directives stand as tokens or it was decided here.
     enum class Region { Kept, Evaluated };
     std::vector<Region> openIfs_;
-    const std::set<std::string_view> mentioned_;
     std::map<std::string_view, std::string_view> defines_;  // name -> its text, as defined here
     MacroLookup macros_;
     CTokens result_;
