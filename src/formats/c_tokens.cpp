@@ -98,16 +98,20 @@ private:
                 ++line_;
                 ++pos_;
             } else if (ch == '/' && peek(1) == '/') {
-                while (!atEnd() && peek() != '\n') ++pos_;
+                pos_ = std::min(source_.find('\n', pos_), source_.size());
             } else if (ch == '/' && peek(1) == '*') {
-                const int openedOn = line_;
-                pos_ += 2;
-                while (!atEnd() && !(peek() == '*' && peek(1) == '/')) advance();
-                if (atEnd()) {
+                // Found by the library's search, not byte by byte: the converters' files are
+                // mostly comments.
+                const std::size_t close = source_.find("*/", pos_ + 2);
+                if (close == std::string_view::npos) {
                     throw state::Failure(state::Cause::CommentNotClosed,
-                                         {.line = openedOn, .value = "/*"});
+                                         {.line = line_, .value = "/*"});
                 }
-                pos_ += 2;
+                const auto lineEnds = std::count(source_.begin() + static_cast<long>(pos_),
+                                                 source_.begin() + static_cast<long>(close), '\n');
+                line_ += static_cast<int>(lineEnds);
+                atLineStart_ = atLineStart_ || lineEnds > 0;
+                pos_ = close + 2;
             } else {
                 return;
             }
