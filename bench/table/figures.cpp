@@ -11,10 +11,12 @@ namespace fontedit::bench {
 
 namespace {
 
-const std::array<Figure, 33> kFigures = {{
+const std::array<Figure, 34> kFigures = {{
     {"startup", "Start-up, exec to window mapped", "ms", 1, TargetKind::RatioAtMost, 1.05},
     {"first-paint", "Start-up, exec to first paint", "ms", 1, TargetKind::None, 0},
     {"first-paint-instructions", "Start-up, exec to first paint, instructions (callgrind)",
+     "millions", 2, TargetKind::None, 0},
+    {"idle-instructions", "Start-up, exec to painted and idle, instructions (callgrind)",
      "millions", 2, TargetKind::RatioAtMost, 1.05},
     {"peak-rss", "Peak RSS after first paint", "MiB", 1, TargetKind::RatioAtMost, 1.05},
     {kFullRepaint, "Full repaint of the window", "µs", 1, TargetKind::None, 0},

@@ -10,6 +10,7 @@
 #include "formats/font_import.h"
 #include "formats/psf_export.h"
 #include "state/failure.h"
+#include "state/utf8.h"
 
 namespace fontedit::formats {
 namespace {
@@ -125,23 +126,18 @@ private:
         return unit == kPsf1Separator ? kEnd : unit == kPsf1StartSequence ? kSequence : unit;
     }
 
-    // One UTF-8 character, or a mark.
+    // One UTF-8 character as its bits spell it, or a mark.
     static unsigned psf2Unit(std::string_view bytes, std::size_t& at) {
         if (at >= bytes.size()) malformed("Unicode table");
-        const unsigned lead = static_cast<std::uint8_t>(bytes[at++]);
-        if (lead == kPsf2Separator) return kEnd;
-        if (lead == kPsf2StartSequence) return kSequence;
-        if (lead < 0x80) return lead;
-        const int more = lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : lead >= 0xC0 ? 1 : 0;
-        if (more == 0 || lead >= 0xF8) return kNoCharacter;
-        unsigned character = lead & (0x3F >> more);
-        for (int i = 0; i < more; ++i) {
-            if (at >= bytes.size() || (static_cast<std::uint8_t>(bytes[at]) & 0xC0) != 0x80) {
-                return kNoCharacter;
-            }
-            character = character << 6 | (static_cast<std::uint8_t>(bytes[at++]) & 0x3F);
+        const unsigned lead = static_cast<std::uint8_t>(bytes[at]);
+        if (lead == kPsf2Separator || lead == kPsf2StartSequence) {
+            ++at;
+            return lead == kPsf2Separator ? kEnd : kSequence;
         }
-        return character;
+        const state::Utf8Sequence sequence = state::utf8Sequence(bytes.substr(at));
+        at += sequence.length;
+        // Past U+10FFFF bits spell no character, and would read as one of the marks.
+        return sequence.formed && sequence.codePoint < kEnd ? sequence.codePoint : kNoCharacter;
     }
 
     // A character listed for two glyphs is drawn with the first.

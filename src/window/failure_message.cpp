@@ -4,25 +4,31 @@
 
 #include "formats/import_notes.h"
 #include "messages/worded.h"
+#include "window/language.h"
+#include "window/translation.h"
 
 namespace fontedit::window {
 namespace {
 
-// The catalogue's Japanese is the source text of the window's translations.
-std::string translated(const messages::Wording& wording) {
-    return QCoreApplication::translate("Failure", wording.japanese).toStdString();
+// The catalogue words failures in Japanese and in English; any other language of the window
+// gets the English.
+bool speaksJapanese() {
+    return windowLanguage() == kSourceLanguage;
 }
 
 }  // namespace
 
 QString failureMessage(const state::Failure& failure) {
-    return QCoreApplication::translate("Failure", "エラー %1: %2")
+    const std::string sentence = speaksJapanese() ? messages::worded(failure, messages::japanese)
+                                                  : messages::englishMessage(failure);
+    return QCoreApplication::translate("FailureMessage", "エラー %1: %2")
         .arg(failure.number())
-        .arg(QString::fromStdString(messages::worded(failure, translated)));
+        .arg(QString::fromStdString(sentence));
 }
 
 QString noteMessage(const formats::ImportNote& note) {
-    return QString::fromStdString(formats::wordedNote(note, translated));
+    return QString::fromStdString(
+        formats::wordedNote(note, speaksJapanese() ? messages::japanese : messages::english));
 }
 
 }  // namespace fontedit::window
