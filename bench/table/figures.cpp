@@ -95,6 +95,12 @@ std::vector<Figure> withFormatRows() {
             const std::string word(info.word);
             rows.push_back({"core-export-" + word, "Core: export as " + word + ", in memory", "µs",
                             1, TargetKind::AtMost, 1000});
+            // What the display library keeps in flash; a size has no target, being the font's.
+            if (info.format == formats::ExportFormat::U8g2 ||
+                info.format == formats::ExportFormat::U8x8) {
+                rows.push_back({"core-size-" + word, "Size of the " + word + " array, sample font",
+                                "bytes", 0, TargetKind::None, 0});
+            }
         }
         for (const formats::DisplayLook& look : formats::displayLooks()) {
             const std::string name(look.name);

@@ -88,9 +88,11 @@ std::string cStringLiteral(std::string_view bytes, std::string_view indent) {
             text += static_cast<char>(byte);
         } else {
             // An octal escape takes up to three digits: a digit after a shorter one would join it.
-            char escape[8];
-            std::snprintf(escape, sizeof escape, nextIsDigit ? "\\%03o" : "\\%o", byte);
-            text += escape;
+            const int digits = nextIsDigit || byte >= 0100 ? 3 : byte >= 010 ? 2 : 1;
+            text += '\\';
+            for (int digit = digits - 1; digit >= 0; --digit) {
+                text += static_cast<char>('0' + (byte >> 3 * digit & 7));
+            }
         }
         if (text.size() - lineStart > kLineLength && at + 1 < bytes.size()) {
             text += "\"\n" + std::string(indent) + '"';
