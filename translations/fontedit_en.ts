@@ -512,7 +512,27 @@
         <translation>took rows, bit {column} left, {code} bytes a glyph ({value})</translation>
     </message>
     <message>
-        <location filename="../src/window/failure_message.cpp" line="+19"/>
+        <location line="+4"/>
+        <source>{value} のグリフがないため、空白のセルで表示します</source>
+        <translation>no glyph for {value}: shown as a blank cell</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>警告: グリフ {code} 個が文字 ROM になく CGRAM が要りますが、CGRAM には 8 個しか入りません（コード {value}）</source>
+        <translation>warning: {code} glyphs are not in the character ROM and need CGRAM, which holds 8: codes {value}</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>文字 {code} 個が {value} のパネルに収まらず、省きました</source>
+        <translation>{code} character does not fit the {value} panel and is left out</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>{code} 個の文字が {value} のパネルに収まらず、省きました</source>
+        <translation>{code} characters do not fit the {value} panel and are left out</translation>
+    </message>
+    <message>
+        <location filename="../src/window/failure_message.cpp" line="+21"/>
         <source>エラー %1: %2</source>
         <translation>Error %1: %2</translation>
     </message>
@@ -642,12 +662,12 @@
         <location line="+0"/>
         <location line="+30"/>
         <location line="+52"/>
-        <location line="+206"/>
+        <location line="+211"/>
         <source>キャンセル</source>
         <translation>Cancel</translation>
     </message>
     <message>
-        <location line="-262"/>
+        <location line="-267"/>
         <source>フォルダ %1 のファイル %2 は、最後の読出しか保存の後にほかのプログラムで変更されています。上書きしますか？</source>
         <translation>Another program has changed %2 in the folder %1 since the last Read or Save. Replace?</translation>
     </message>
@@ -753,7 +773,7 @@
         <translation>Overview</translation>
     </message>
     <message>
-        <location line="+32"/>
+        <location line="+37"/>
         <source>フォルダを開く…</source>
         <translation>Open Folder…</translation>
     </message>
@@ -804,10 +824,27 @@
 <context>
     <name>fontedit::window::GlyphPanel</name>
     <message>
-        <location filename="../src/window/glyph_panel.cpp" line="+40"/>
+        <location filename="../src/window/glyph_panel.cpp" line="+57"/>
         <location line="+1"/>
         <source>見本の文字</source>
         <translation>Sample text</translation>
+    </message>
+    <message>
+        <location line="+38"/>
+        <location line="+1"/>
+        <source>見本の見た目</source>
+        <translation>Preview look</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <location line="+1"/>
+        <source>見本の配置</source>
+        <translation>Preview layout</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>行</source>
+        <translation>Line</translation>
     </message>
 </context>
 <context>
@@ -821,7 +858,7 @@
 <context>
     <name>fontedit::window::TextPreview</name>
     <message>
-        <location filename="../src/window/text_preview.cpp" line="+30"/>
+        <location filename="../src/window/text_preview.cpp" line="+28"/>
         <source>見本</source>
         <translation>Sample</translation>
     </message>

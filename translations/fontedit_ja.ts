@@ -512,7 +512,27 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/window/failure_message.cpp" line="+19"/>
+        <location line="+4"/>
+        <source>{value} のグリフがないため、空白のセルで表示します</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>警告: グリフ {code} 個が文字 ROM になく CGRAM が要りますが、CGRAM には 8 個しか入りません（コード {value}）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>文字 {code} 個が {value} のパネルに収まらず、省きました</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>{code} 個の文字が {value} のパネルに収まらず、省きました</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/window/failure_message.cpp" line="+21"/>
         <source>エラー %1: %2</source>
         <translation type="unfinished"></translation>
     </message>
@@ -637,12 +657,12 @@
         <location line="+0"/>
         <location line="+30"/>
         <location line="+52"/>
-        <location line="+206"/>
+        <location line="+211"/>
         <source>キャンセル</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-239"/>
+        <location line="-244"/>
         <source>フォルダ %1 のフォントに、保存されずに終わった変更が残っています（%2 に退避）。復元しますか？</source>
         <translation type="unfinished"></translation>
     </message>
@@ -753,7 +773,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+32"/>
+        <location line="+37"/>
         <source>フォルダを開く…</source>
         <translation type="unfinished"></translation>
     </message>
@@ -804,9 +824,26 @@
 <context>
     <name>fontedit::window::GlyphPanel</name>
     <message>
-        <location filename="../src/window/glyph_panel.cpp" line="+40"/>
+        <location filename="../src/window/glyph_panel.cpp" line="+57"/>
         <location line="+1"/>
         <source>見本の文字</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+38"/>
+        <location line="+1"/>
+        <source>見本の見た目</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <location line="+1"/>
+        <source>見本の配置</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>行</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -821,7 +858,7 @@
 <context>
     <name>fontedit::window::TextPreview</name>
     <message>
-        <location filename="../src/window/text_preview.cpp" line="+30"/>
+        <location filename="../src/window/text_preview.cpp" line="+28"/>
         <source>見本</source>
         <translation type="unfinished"></translation>
     </message>

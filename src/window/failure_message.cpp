@@ -1,8 +1,10 @@
 #include "window/failure_message.h"
 
 #include <QCoreApplication>
+#include <QStringList>
 
 #include "formats/import_notes.h"
+#include "formats/panel_notes.h"
 #include "messages/worded.h"
 
 namespace fontedit::window {
@@ -23,6 +25,13 @@ QString failureMessage(const state::Failure& failure) {
 
 QString noteMessage(const formats::ImportNote& note) {
     return QString::fromStdString(formats::wordedNote(note, translated));
+}
+
+QString panelNoteLines(const formats::PanelText& text, formats::PanelSize size) {
+    QStringList lines;
+    for (const std::string& note : formats::panelNotes(text, size, translated))
+        lines << QString::fromStdString(note);
+    return lines.join(u'\n');
 }
 
 }  // namespace fontedit::window

@@ -474,6 +474,7 @@ void Form1::togglePanel() {
 // A glyph chosen in the overview is shown as when its code is typed into Text9.
 void Form1::showPanel(bool shown) {
     constexpr int kLeftPartWidth = kClientWidthTwips / kTwipsPerPixel;
+    constexpr int kLeftPartHeight = kClientHeightTwips / kTwipsPerPixel;
     if (!panel_) {
         panel_ = new GlyphPanel(
             editor_,
@@ -483,14 +484,18 @@ void Form1::showPanel(bool shown) {
                     editor_.finishEditing(state::FieldId::Code);
                 });
             },
-            height(), this);
+            kLeftPartHeight, this);
         panel_->move(kLeftPartWidth, 0);
         panel_->addFileActions({openAction_, importAction_, exportAction_});
         panel_->setStatus(statusText());
+        // An LCD of four rows in the preview takes more than the controls' height.
+        connect(panel_, &GlyphPanel::heightChanged, this,
+                [this] { showPanel(!panel_->isHidden()); });
     }
     panel_->setVisible(shown);
     panelAction_->setChecked(shown);
-    setFixedSize(kLeftPartWidth + (shown ? panel_->width() : 0), height());
+    setFixedSize(kLeftPartWidth + (shown ? panel_->width() : 0),
+                 shown ? panel_->height() : kLeftPartHeight);
 }
 
 void Form1::createFileActions() {
