@@ -3,23 +3,23 @@
 // One input in eight is taken as C source as it stands.
 #include <cstddef>
 #include <cstdint>
-#include <cstdio>
 #include <string>
 
+#include "formats/c_text.h"
 #include "x11_import.h"
 
 namespace {
 
+// The font's bytes written as the export writes its string, printable ones as they stand:
+// an escape for every byte would make the source four times the font, and most of each run
+// would go to reading escapes.
 fontedit::formats::ImportedFont importString(std::string_view bytes,
                                              const fontedit::formats::ImportOptions& options) {
     if (!bytes.empty() && (bytes[0] & 7) == 0) return fontedit::formats::importU8g2(bytes, options);
-    std::string source = "const uint8_t f[] U8G2_FONT_SECTION(\"f\") = \"";
-    char escape[8];
-    for (const char byte : bytes.substr(bytes.empty() ? 0 : 1)) {
-        std::snprintf(escape, sizeof escape, "\\%03o", static_cast<unsigned char>(byte));
-        source += escape;
-    }
-    return fontedit::formats::importU8g2(source + "\";", options);
+    const std::string literal =
+        fontedit::formats::cStringLiteral(bytes.substr(bytes.empty() ? 0 : 1), "");
+    return fontedit::formats::importU8g2(
+        "const uint8_t f[] U8G2_FONT_SECTION(\"f\") = " + literal + ";", options);
 }
 
 }  // namespace

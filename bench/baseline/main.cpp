@@ -4,6 +4,8 @@
 #include <QLabel>
 #include <QWidget>
 
+#include "window/exit_when_idle.h"
+
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QWidget window;
@@ -12,5 +14,6 @@ int main(int argc, char* argv[]) {
     QLabel label(QStringLiteral("文字"), &window);
     label.setGeometry(288, 24, 33, 17);
     window.show();
+    fontedit::window::exitWhenIdleIfAsked(window);
     return application.exec();
 }

@@ -6,6 +6,7 @@
 #include "bench/core/sample_reporter.h"
 #include "bench/core/undo_memory.h"
 #ifdef FONTEDIT_BENCH_IMPORTS
+#include "bench/core/export_sizes.h"
 #include "bench/core/hostile_imports.h"
 #endif
 
@@ -16,6 +17,7 @@ int main(int argc, char* argv[]) {
     benchmark::RunSpecifiedBenchmarks(&reporter);
     fontedit::bench::reportUndoMemory(fontedit::bench::kRuns);
 #ifdef FONTEDIT_BENCH_IMPORTS
+    fontedit::bench::reportExportSizes();
     fontedit::bench::reportHostileImports();
 #endif
     benchmark::Shutdown();

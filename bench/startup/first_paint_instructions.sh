@@ -1,14 +1,18 @@
 #!/bin/sh
-# Counts the instructions each program runs from its start to the end of its window's first
-# paint, under callgrind, on the X server of $DISPLAY: the count stops when the window's backing
-# store is first flushed to the screen. Unlike a time, the count holds still on a busy machine.
+# Counts the instructions each program runs from its start, under callgrind, on the X server of
+# $DISPLAY: to the end of its window's first paint, when the window's backing store is first
+# flushed to the screen, and to the moment it has gone idle, having painted and then not
+# repainted for IDLE_MS milliseconds (FONTEDIT_EXIT_WHEN_IDLE ends it there). Unlike a time,
+# the count holds still on a busy machine.
 #
 #   first_paint_instructions.sh RUNS NAME=PROGRAM...
 #
-# Prints "first-paint-instructions NAME MILLIONS", one line per run.
+# Prints "first-paint-instructions NAME MILLIONS" and "idle-instructions NAME MILLIONS", one
+# pair per run.
 set -eu
 runs=$1
 shift
+idle_ms=${IDLE_MS:-1500}
 out=$(mktemp -d)
 pid=""
 cleanup() {
@@ -17,31 +21,33 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# Whether callgrind has written its first dump whole: its last line is the total.
-dumped() {
-    ls "$out/$1".*.1 >/dev/null 2>&1 && grep -q '^totals:' "$out/$1".*.1
+millions() {
+    awk '{ total += $2 } END { printf "%.3f", total / 1e6 }'
 }
 
 for run in $(seq "$runs"); do
     for program in "$@"; do
         name=${program%%=*}
-        valgrind --tool=callgrind --callgrind-out-file="$out/$name.%p" \
-            "--dump-after=QBackingStore::flush*" "${program#*=}" >/dev/null 2>"$out/valgrind.log" &
+        FONTEDIT_EXIT_WHEN_IDLE=$idle_ms valgrind --tool=callgrind \
+            --callgrind-out-file="$out/$name.%p" "--dump-after=QBackingStore::flush*" \
+            "${program#*=}" >/dev/null 2>"$out/valgrind.log" &
         pid=$!
-        tries=1200
-        until dumped "$name"; do
-            tries=$((tries - 1))
-            if [ "$tries" -eq 0 ]; then
-                echo "$0: $name painted nothing within 2 minutes under callgrind" >&2
-                exit 1
-            fi
-            sleep 0.1
-        done
-        kill -9 "$pid"
-        wait "$pid" 2>/dev/null || true
+        # The watchdog: a program that never goes idle is stopped after 2 minutes.
+        (sleep 120 && kill -9 "$pid" 2>/dev/null) &
+        watchdog=$!
+        status=0
+        wait "$pid" || status=$?
+        kill "$watchdog" 2>/dev/null || true
+        # Only the program's own counts: a child forked to start a D-Bus session inherits them.
+        counts="$out/$name.$pid"
         pid=""
-        total=$(sed -n 's/^totals: //p' "$out/$name".*.1)
-        echo "first-paint-instructions $name $(awk "BEGIN { printf \"%.3f\", $total / 1e6 }")"
+        if [ "$status" -ne 0 ] || [ ! -f "$counts.1" ]; then
+            echo "$0: $name did not paint and go idle within 2 minutes under callgrind" >&2
+            cat "$out/valgrind.log" >&2
+            exit 1
+        fi
+        echo "first-paint-instructions $name $(grep -h '^totals:' "$counts.1" | millions)"
+        echo "idle-instructions $name $(grep -h '^totals:' "$counts" "$counts".* | millions)"
         rm -f "$out/$name".*
     done
 done

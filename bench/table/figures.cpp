@@ -11,10 +11,12 @@ namespace fontedit::bench {
 
 namespace {
 
-const std::array<Figure, 33> kFigures = {{
+const std::array<Figure, 34> kFigures = {{
     {"startup", "Start-up, exec to window mapped", "ms", 1, TargetKind::RatioAtMost, 1.05},
     {"first-paint", "Start-up, exec to first paint", "ms", 1, TargetKind::None, 0},
     {"first-paint-instructions", "Start-up, exec to first paint, instructions (callgrind)",
+     "millions", 2, TargetKind::None, 0},
+    {"idle-instructions", "Start-up, exec to painted and idle, instructions (callgrind)",
      "millions", 2, TargetKind::RatioAtMost, 1.05},
     {"peak-rss", "Peak RSS after first paint", "MiB", 1, TargetKind::RatioAtMost, 1.05},
     {kFullRepaint, "Full repaint of the window", "µs", 1, TargetKind::None, 0},
@@ -93,6 +95,12 @@ std::vector<Figure> withFormatRows() {
             const std::string word(info.word);
             rows.push_back({"core-export-" + word, "Core: export as " + word + ", in memory", "µs",
                             1, TargetKind::AtMost, 1000});
+            // What the display library keeps in flash; a size has no target, being the font's.
+            if (info.format == formats::ExportFormat::U8g2 ||
+                info.format == formats::ExportFormat::U8x8) {
+                rows.push_back({"core-size-" + word, "Size of the " + word + " array, sample font",
+                                "bytes", 0, TargetKind::None, 0});
+            }
         }
         for (const formats::DisplayLook& look : formats::displayLooks()) {
             const std::string name(look.name);

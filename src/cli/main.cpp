@@ -3,6 +3,7 @@
 
 #include "cli/commands.h"
 #include "cli/messages.h"
+#include "cli/option_values.h"
 #include "cli/output.h"
 
 namespace {
@@ -37,7 +38,9 @@ std::string usageMessage(const CLI::App& app, const CLI::ParseError& error, cons
 int usageError(const CLI::App& app, const CLI::ParseError& error, const char* first) {
     const std::string command = commandName(app);
     const std::string shown = fontedit::state::escapedBytes(command);
-    std::cerr << shown << ": " << fontedit::state::escapedBytes(usageMessage(app, error, first))
+    const std::string message = usageMessage(app, error, first);
+    const bool escaped = dynamic_cast<const WordedUsageError*>(&error) != nullptr;
+    std::cerr << shown << ": " << (escaped ? message : fontedit::state::escapedBytes(message))
               << "\nRun '" << shown << " --help' for more information.\n";
     return 2;
 }

@@ -6,12 +6,13 @@
 #include <string>
 
 #include "formats/font_import.h"
+#include "messages/worded.h"
 #include "state/failure.h"
 
 namespace fontedit::cli {
 
-// "file:line: what" in the catalogue's English, with every byte that came from input escaped.
-std::string englishMessage(const state::Failure& failure);
+// "file:line: what", worded in messages as the window in English words it too.
+using messages::englishMessage;
 
 // A failure of `action` that names no file is thrown again naming `file`, for the formats
 // that read bytes without knowing where they came from.

@@ -1,7 +1,6 @@
 #pragma once
 
-// Values on the command line. Numbers are decimal, or hexadecimal after "0x"; never octal,
-// never signed, so that "010" is ten and "-1" a usage error.
+// Values on the command line, numbers as state::parseCount reads them.
 #include <CLI/CLI.hpp>
 #include <cstddef>
 #include <optional>
@@ -11,10 +10,9 @@
 #include <vector>
 
 #include "state/glyph_bytes.h"
+#include "state/glyph_codes.h"
 
 namespace fontedit::cli {
-
-std::optional<std::size_t> parseCount(std::string_view text);
 
 // An option whose value parseCount reads into `target`; one outside smallest-largest is a
 // usage error.
@@ -22,12 +20,12 @@ CLI::Option* addCountOption(CLI::App& command, const std::string& name,
                             std::optional<std::size_t>& target, std::size_t largest,
                             const std::string& description, std::size_t smallest = 0);
 
-// A glyph code 0-95, as show and export --codes take it; anything else is a usage error of
-// `option`.
-int parseGlyphCode(std::string_view text, const std::string& option);
+// A usage error worded from a failure, whose message has every outside byte escaped already.
+class WordedUsageError : public CLI::ValidationError {
+    using CLI::ValidationError::ValidationError;
+};
 
-// "0-7" or "33,65-70": glyph codes 0-95 and runs of them, in the order given, none twice.
-// Anything else is a usage error of `option` naming the part at fault.
+// state::parseCodeList, whose failures are usage errors of `option`.
 std::vector<int> parseCodeList(std::string_view text, const std::string& option);
 
 // Accepts only the words of `words`, in the order given, and turns each into its value, for an

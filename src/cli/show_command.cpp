@@ -11,6 +11,8 @@
 #include "folder/font_folder.h"
 #include "formats/font_files.h"
 #include "formats/text_glyphs.h"
+#include "messages/worded.h"
+#include "state/glyph_codes.h"
 
 namespace fontedit::cli {
 namespace {
@@ -70,7 +72,7 @@ ShowOptions showOptions(const std::vector<std::string>& operands) {
     ShowOptions options;
     auto operand = operands.begin();
     if (operand != operands.end() &&
-        (*operand == "." || (!parseCount(*operand) && !isOneCharacter(*operand)))) {
+        (*operand == "." || (!state::parseCount(*operand) && !isOneCharacter(*operand)))) {
         options.dir = *operand++;
     }
     options.glyphs.assign(operand, operands.end());
@@ -80,16 +82,17 @@ ShowOptions showOptions(const std::vector<std::string>& operands) {
 // The glyph `text` names: a code, else the character the glyph labels or, failing that, its
 // ASCII code minus 32; nothing, with the fault told, when it names none.
 std::optional<int> glyphNamed(const std::string& text, const formats::GlyphLookup& lookup) {
-    if (!parseCount(text) && isOneCharacter(text)) {
+    if (!state::parseCount(text) && isOneCharacter(text)) {
         if (const auto code = lookup.glyphFor(text)) return code;
         std::cerr << "fontedit-cli show: CODE: '" << state::escapedBytes(text)
                   << "' stands for no glyph\n";
         return std::nullopt;
     }
     try {
-        return parseGlyphCode(text, "CODE");
-    } catch (const CLI::ValidationError& fault) {
-        std::cerr << "fontedit-cli show: " << state::escapedBytes(fault.what()) << '\n';
+        return state::parseGlyphCode(text);
+    } catch (const state::Failure& fault) {
+        std::cerr << "fontedit-cli show: CODE: " << messages::worded(fault, messages::english)
+                  << '\n';
         return std::nullopt;
     }
 }

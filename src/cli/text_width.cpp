@@ -2,27 +2,10 @@
 
 #include <cstdint>
 
+#include "state/utf8.h"
+
 namespace fontedit::cli {
 namespace {
-
-struct Character {
-    std::uint32_t codePoint;
-    std::size_t length;
-};
-
-// A malformed sequence reads as a control character one byte long, so that it shows as '?'
-// and the loop still advances.
-Character decode(std::string_view text, std::size_t pos) {
-    const auto lead = static_cast<unsigned char>(text[pos]);
-    if (lead < 0x80) return {lead, 1};
-    const std::size_t length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : 2;
-    if (lead < 0xC0 || pos + length > text.size()) return {0, 1};
-    std::uint32_t codePoint = lead & (0x7F >> length);
-    for (std::size_t i = 1; i < length; ++i) {
-        codePoint = (codePoint << 6) | (static_cast<unsigned char>(text[pos + i]) & 0x3F);
-    }
-    return {codePoint, length};
-}
 
 bool isWide(std::uint32_t c) {
     return (c >= 0x1100 && c <= 0x115F) || (c >= 0x2E80 && c <= 0xA4CF) ||
@@ -37,7 +20,9 @@ std::string fitToWidth(std::string_view utf8, int width) {
     std::string fitted;
     int used = 0;
     for (std::size_t pos = 0; pos < utf8.size();) {
-        const Character character = decode(utf8, pos);
+        // A byte that forms no sequence reads as U+0000 one byte long, so that it shows as '?'
+        // and the loop still advances.
+        const state::Utf8Sequence character = state::utf8Sequence(utf8.substr(pos));
         const int columns = isWide(character.codePoint) ? 2 : 1;
         if (used + columns > width) break;
         if (character.codePoint < 0x20 || character.codePoint == 0x7F) {

@@ -51,13 +51,10 @@ std::optional<std::string_view> glyphList(std::string_view text) {
 }
 
 // The eight rows of a column text's value, as its pixels show them.
+// The eight bits that bitTest gives row by row, taken at once: the overview and the preview
+// read a glyph at each paint.
 std::uint8_t columnRows(std::string_view text) {
-    const double value = state::columnValue(text);
-    std::uint8_t rows = 0;
-    for (int row = 0; row < state::kGlyphRows; ++row) {
-        if (state::bitTest(row, value)) rows |= 1 << row;
-    }
-    return rows;
+    return static_cast<std::uint8_t>(state::wholeNumber(state::columnValue(text)) & 0xFF);
 }
 
 }  // namespace

@@ -1,7 +1,8 @@
 #pragma once
 
 // The value of a preprocessor condition, "#if (USE_EXTENDED)", when it can be told from the
-// file alone: integer constants, operators, and macros the file itself defines or undefines.
+// file alone: integer constants, operators, and names, each the value the file defines it as
+// or 0 where it does not, as in C.
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -9,9 +10,9 @@
 
 namespace fontedit::formats {
 
-// What a name stands for at the condition: nothing when the file never defines it, so that
-// the condition cannot be told; a value, 0 where the macro is not defined there, as in C.
-// `defined` asks only whether it is defined.
+// What a name stands for at the condition: its value, 0 where it is not defined there, or
+// nothing when its definition is no constant, so that the condition cannot be told. `defined`
+// asks only whether it is defined.
 struct MacroLookup {
     std::function<std::optional<std::int64_t>(std::string_view name)> value;
     std::function<std::optional<bool>(std::string_view name)> defined;

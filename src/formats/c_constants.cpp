@@ -1,5 +1,6 @@
 #include "formats/c_constants.h"
 
+#include <algorithm>
 #include <limits>
 #include <string>
 
@@ -20,41 +21,42 @@ std::optional<std::uint64_t> digitsValue(std::string_view digits, int base) {
     for (char ch : digits) {
         const int digit = digitValue(ch);
         if (digit >= base) return std::nullopt;
-        if (value > (std::numeric_limits<std::uint64_t>::max() - digit) / base) {
+        if (__builtin_mul_overflow(value, static_cast<std::uint64_t>(base), &value) ||
+            __builtin_add_overflow(value, static_cast<std::uint64_t>(digit), &value)) {
             value = std::numeric_limits<std::uint64_t>::max();
-        } else {
-            value = value * base + digit;
         }
     }
     return value;
 }
 
-// The length of the escape `text` opens with, its backslash included: up to three octal
-// digits, every hex digit after "\\x", or one character.
-std::size_t escapeLength(std::string_view text) {
-    if (text.size() < 2) return text.size();
-    std::size_t end = 2;
-    if (text[1] >= '0' && text[1] <= '7') {
-        while (end < text.size() && end < 4 && text[end] >= '0' && text[end] <= '7') ++end;
-    } else if (text[1] == 'x') {
-        while (end < text.size() && digitValue(text[end]) < 16) ++end;
-    }
-    return end;
-}
+struct Escape {
+    std::size_t length;  // its backslash included
+    std::optional<std::uint64_t> value;
+};
 
-std::optional<std::uint64_t> escapeValue(std::string_view escape) {
-    if (escape.size() < 2) return std::nullopt;
-    escape.remove_prefix(1);
-    if (escape[0] == 'x') return digitsValue(escape.substr(1), 16);
-    if (escape[0] >= '0' && escape[0] <= '7') {
-        return escape.size() <= 3 ? digitsValue(escape, 8) : std::nullopt;
+// The escape `text` opens with: up to three octal digits, every hex digit after "\\x", or one
+// character, read in one pass, as a font's string holds an escape for most of its bytes.
+Escape readEscape(std::string_view text) {
+    if (text.size() < 2) return {text.size(), std::nullopt};
+    const char kind = text[1];
+    if (kind >= '0' && kind <= '7') {
+        std::size_t end = 1;
+        std::uint64_t value = 0;
+        while (end < text.size() && end < 4 && text[end] >= '0' && text[end] <= '7') {
+            value = value * 8 + static_cast<std::uint64_t>(text[end++] - '0');
+        }
+        return {end, value};
     }
-    if (escape.size() != 1) return std::nullopt;
+    if (kind == 'x') {
+        std::size_t end = 2;
+        while (end < text.size() && digitValue(text[end]) < 16) ++end;
+        return {end, digitsValue(text.substr(2, end - 2), 16)};
+    }
     constexpr std::string_view kNames = "abfnrtv\\'\"?";
     constexpr unsigned char kValues[] = {7, 8, 12, 10, 13, 9, 11, '\\', '\'', '"', '?'};
-    const std::size_t at = kNames.find(escape[0]);
-    if (at == std::string_view::npos) return std::nullopt;
-    return kValues[at];
+    const std::size_t at = kNames.find(kind);
+    if (at == std::string_view::npos) return {2, std::nullopt};
+    return {2, kValues[at]};
 }
 
 }  // namespace
@@ -83,7 +85,8 @@ std::optional<std::uint64_t> characterConstant(std::string_view token) {
         if (body.size() != 1) return std::nullopt;
         return static_cast<unsigned char>(body[0]);
     }
-    return body.size() == escapeLength(body) ? escapeValue(body) : std::nullopt;
+    const Escape escape = readEscape(body);
+    return escape.length == body.size() ? escape.value : std::nullopt;
 }
 
 std::optional<std::string> stringLiteral(std::string_view token) {
@@ -92,16 +95,15 @@ std::optional<std::string> stringLiteral(std::string_view token) {
     std::string bytes;
     bytes.reserve(body.size());
     while (!body.empty()) {
-        if (body[0] != '\\') {
-            bytes += body[0];
-            body.remove_prefix(1);
-            continue;
-        }
-        const std::size_t length = escapeLength(body);
-        const std::optional<std::uint64_t> value = escapeValue(body.substr(0, length));
-        if (!value || *value > 0xFF) return std::nullopt;
-        bytes += static_cast<char>(*value);
-        body.remove_prefix(length);
+        // The bytes up to the next escape at once: a font's string is mostly plain text.
+        const std::size_t plain = std::min(body.find('\\'), body.size());
+        bytes.append(body.substr(0, plain));
+        body.remove_prefix(plain);
+        if (body.empty()) break;
+        const Escape escape = readEscape(body);
+        if (!escape.value || *escape.value > 0xFF) return std::nullopt;
+        bytes += static_cast<char>(*escape.value);
+        body.remove_prefix(escape.length);
     }
     return bytes;
 }

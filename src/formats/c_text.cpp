@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "state/failure.h"
+#include "state/utf8.h"
 
 namespace fontedit::formats {
 namespace {
@@ -30,12 +31,9 @@ std::string commentText(std::string_view label) {
     constexpr std::array<char32_t, 11> kDirectionalMarks = {
         0x200E, 0x200F, 0x202A, 0x202B, 0x202C, 0x202D, 0x202E, 0x2066, 0x2067, 0x2068, 0x2069};
     for (const char32_t mark : kDirectionalMarks) {
-        const char utf8[] = {static_cast<char>(0xE0 | mark >> 12),
-                             static_cast<char>(0x80 | (mark >> 6 & 0x3F)),
-                             static_cast<char>(0x80 | (mark & 0x3F))};
         char escape[8];
         std::snprintf(escape, sizeof escape, "\\u%04X", static_cast<unsigned>(mark));
-        replaceAll(text, std::string_view(utf8, sizeof utf8), escape);
+        replaceAll(text, state::utf8Bytes(mark), escape);
     }
     return text;
 }
@@ -90,9 +88,11 @@ std::string cStringLiteral(std::string_view bytes, std::string_view indent) {
             text += static_cast<char>(byte);
         } else {
             // An octal escape takes up to three digits: a digit after a shorter one would join it.
-            char escape[8];
-            std::snprintf(escape, sizeof escape, nextIsDigit ? "\\%03o" : "\\%o", byte);
-            text += escape;
+            const int digits = nextIsDigit || byte >= 0100 ? 3 : byte >= 010 ? 2 : 1;
+            text += '\\';
+            for (int digit = digits - 1; digit >= 0; --digit) {
+                text += static_cast<char>('0' + (byte >> 3 * digit & 7));
+            }
         }
         if (text.size() - lineStart > kLineLength && at + 1 < bytes.size()) {
             text += "\"\n" + std::string(indent) + '"';

@@ -1,7 +1,6 @@
 #include "formats/c_tokens.h"
 
 #include <algorithm>
-#include <set>
 
 #include "formats/c_conditions.h"
 #include "formats/c_constants.h"
@@ -40,16 +39,15 @@ std::string_view operand(std::string_view text) {
 
 class Tokenizer {
 public:
-    explicit Tokenizer(std::string_view source)
-        : source_(source), mentioned_(mentionedMacros(source)), result_(source) {
+    // A name the file does not define at the condition counts as 0, as in C; one it defines as
+    // anything but a constant expression leaves the condition untold.
+    explicit Tokenizer(std::string_view source) : source_(source), result_(source) {
         macros_.value = [this](std::string_view name) -> std::optional<std::int64_t> {
-            if (!mentioned_.contains(name)) return std::nullopt;
             const auto found = defines_.find(name);
             if (found == defines_.end()) return 0;
             return constantValue(found->second);
         };
         macros_.defined = [this](std::string_view name) -> std::optional<bool> {
-            if (!mentioned_.contains(name)) return std::nullopt;
             return defines_.contains(name);
         };
     }
@@ -100,16 +98,20 @@ private:
                 ++line_;
                 ++pos_;
             } else if (ch == '/' && peek(1) == '/') {
-                while (!atEnd() && peek() != '\n') ++pos_;
+                pos_ = std::min(source_.find('\n', pos_), source_.size());
             } else if (ch == '/' && peek(1) == '*') {
-                const int openedOn = line_;
-                pos_ += 2;
-                while (!atEnd() && !(peek() == '*' && peek(1) == '/')) advance();
-                if (atEnd()) {
+                // Found by the library's search, not byte by byte: the converters' files are
+                // mostly comments.
+                const std::size_t close = source_.find("*/", pos_ + 2);
+                if (close == std::string_view::npos) {
                     throw state::Failure(state::Cause::CommentNotClosed,
-                                         {.line = openedOn, .value = "/*"});
+                                         {.line = line_, .value = "/*"});
                 }
-                pos_ += 2;
+                const auto lineEnds = std::count(source_.begin() + static_cast<long>(pos_),
+                                                 source_.begin() + static_cast<long>(close), '\n');
+                line_ += static_cast<int>(lineEnds);
+                atLineStart_ = atLineStart_ || lineEnds > 0;
+                pos_ = close + 2;
             } else {
                 return;
             }
@@ -158,14 +160,17 @@ private:
         }
     }
 
-    // A literal ends at its closing quote or, unclosed, at the end of its line.
+    // A literal ends at its closing quote or, unclosed, at the end of its line. Each byte is
+    // looked at once: a font's string literal is most of its file.
     void skipQuoted(char quote) {
         ++pos_;
-        while (!atEnd() && peek() != quote && peek() != '\n') {
-            if (peek() == '\\' && peek(1) != '\n') ++pos_;
-            ++pos_;
+        const std::size_t size = source_.size();
+        while (pos_ < size) {
+            const char ch = source_[pos_];
+            if (ch == quote || ch == '\n') break;
+            pos_ += ch == '\\' && pos_ + 1 < size && source_[pos_ + 1] != '\n' ? 2 : 1;
         }
-        if (!atEnd() && peek() == quote) ++pos_;
+        if (pos_ < size && source_[pos_] == quote) ++pos_;
     }
 
     // The directive's text, with comments and joined lines, up to the end of its line.
@@ -190,21 +195,6 @@ private:
         const std::size_t start = at;
         while (at < text.size() && isIdentifierPart(text[at])) ++at;
         return text.substr(start, at - start);
-    }
-
-    // The names every "#define NAME" and "#undef NAME" of the file gives, wherever it stands:
-    // a condition on any other name depends on more than the file.
-    static std::set<std::string_view> mentionedMacros(std::string_view source) {
-        std::set<std::string_view> names;
-        for (std::size_t at = source.find('#'); at != std::string_view::npos;
-             at = source.find('#', at + 1)) {
-            std::size_t next = at + 1;
-            const std::string_view name = word(source, next);
-            if (name != "define" && name != "undef") continue;
-            const std::string_view macro = word(source, next);
-            if (!macro.empty()) names.insert(macro);
-        }
-        return names;
     }
 
     void directive() {
@@ -315,7 +305,6 @@ private:
     // Per open conditional: whether its directives stand as tokens or it was decided here.
     enum class Region { Kept, Evaluated };
     std::vector<Region> openIfs_;
-    const std::set<std::string_view> mentioned_;
     std::map<std::string_view, std::string_view> defines_;  // name -> its text, as defined here
     MacroLookup macros_;
     CTokens result_;

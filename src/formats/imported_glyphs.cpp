@@ -5,6 +5,7 @@
 #include "formats/cp932.h"
 #include "state/conversions.h"
 #include "state/failure.h"
+#include "state/utf8.h"
 
 namespace fontedit::formats {
 namespace {
@@ -21,21 +22,6 @@ bool survivesCp932(const std::string& text) {
 
 }  // namespace
 
-std::string utf8(char32_t character) {
-    std::string bytes;
-    if (character < 0x80) {
-        bytes += static_cast<char>(character);
-    } else if (character < 0x800) {
-        bytes += static_cast<char>(0xC0 | character >> 6);
-        bytes += static_cast<char>(0x80 | (character & 0x3F));
-    } else {
-        bytes += static_cast<char>(0xE0 | character >> 12);
-        bytes += static_cast<char>(0x80 | (character >> 6 & 0x3F));
-        bytes += static_cast<char>(0x80 | (character & 0x3F));
-    }
-    return bytes;
-}
-
 const std::string& byteCell(std::uint8_t value) {
     static const std::array<std::string, 256> cells = [] {
         std::array<std::string, 256> texts;
@@ -50,7 +36,7 @@ std::string labelForCode(long long code) {
     const bool surrogate = code >= 0xD800 && code <= 0xDFFF;
     if (code == 0x7F) return "DEL";
     if (control || surrogate || code > 0xFFFF) return "";
-    std::string label = utf8(static_cast<char32_t>(code));
+    std::string label = state::utf8Bytes(static_cast<char32_t>(code));
     if (code < 0x7F || survivesCp932(label)) return label;
     return "";
 }

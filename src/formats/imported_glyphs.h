@@ -9,10 +9,6 @@
 
 namespace fontedit::formats {
 
-// The UTF-8 bytes of a character of the Basic Multilingual Plane, the only one CP932 holds
-// characters of.
-std::string utf8(char32_t character);
-
 // "7C", "0": the text the editor writes for a column byte.
 const std::string& byteCell(std::uint8_t value);
 

@@ -1,7 +1,7 @@
 #include "formats/psf_export.h"
 
 #include "formats/font_bytes.h"
-#include "formats/imported_glyphs.h"
+#include "state/utf8.h"
 
 namespace fontedit::formats {
 namespace {
@@ -41,7 +41,7 @@ std::string psfBytes(const state::FontData& data, int first) {
     for (int position = 0; position < static_cast<int>(kGlyphs); ++position) {
         const int code = position - start;
         if (code >= 0 && code < state::kSavedCodes) {
-            psf += utf8(static_cast<char32_t>(first + code));
+            psf += state::utf8Bytes(static_cast<char32_t>(first + code));
         }
         psf += static_cast<char>(kPsf2Separator);
     }

@@ -1,3 +1,5 @@
+#include <algorithm>
+#include <array>
 #include <cstdio>
 #include <map>
 #include <optional>
@@ -8,6 +10,7 @@
 #include "formats/font_import.h"
 #include "formats/psf_export.h"
 #include "state/failure.h"
+#include "state/utf8.h"
 
 namespace fontedit::formats {
 namespace {
@@ -74,77 +77,99 @@ PsfLayout layoutOf(std::string_view bytes) {
     return psf;
 }
 
+// The glyph of each of 96 characters, if the font has one.
+using ListedGlyphs = std::array<std::optional<std::uint64_t>, state::kSavedCodes>;
+
 // The characters each glyph draws: every code point listed before its sequences, if any.
+// Walked for what the import asks rather than held: a table lists as many characters as it
+// has bytes, and the import needs only their ends and 96 of them.
 class UnicodeTable {
 public:
-    UnicodeTable(std::string_view bytes, const PsfLayout& psf) {
-        std::size_t at = psf.tableStart();
-        for (std::uint64_t glyph = 0; glyph < psf.glyphs; ++glyph) {
-            bool inSequence = false;
-            for (;;) {
-                const std::optional<unsigned> unit =
-                    psf.psf1 ? psf1Unit(bytes, at) : psf2Unit(bytes, at);
-                if (!unit) malformed("Unicode table");
-                if (*unit == kEnd) break;
-                if (*unit == kSequence) {
-                    inSequence = true;
-                } else if (!inSequence && *unit != kNoCharacter) {
-                    add(*unit, glyph);
-                }
-            }
-        }
+    // Walks the table once, failing on one cut short, for its ends and the glyphs of the 96
+    // characters from `first`.
+    UnicodeTable(std::string_view bytes, const PsfLayout& psf, long long first)
+        : bytes_(bytes), psf_(psf) {
+        forEach([&](unsigned character, std::uint64_t glyph) {
+            lowest_ = std::min(lowest_, character);
+            highest_ = std::max(highest_, character);
+            take(glyphs_, first, character, glyph);
+        });
     }
 
-    std::optional<std::uint64_t> glyphOf(long long character) const {
-        const auto found = glyphs_.find(character);
-        if (found == glyphs_.end()) return std::nullopt;
-        return found->second;
+    std::optional<unsigned> lowest() const {
+        return lowest_ == kEnd ? std::nullopt : std::optional(lowest_);
     }
-    std::vector<long long> characters() const {
-        std::vector<long long> all;
-        all.reserve(glyphs_.size());
-        for (const auto& [character, glyph] : glyphs_) all.push_back(character);
-        return all;
+    unsigned highest() const { return highest_; }
+    const ListedGlyphs& glyphs() const { return glyphs_; }
+
+    // Walks it again for the 96 characters from another first.
+    ListedGlyphs glyphsFrom(long long first) const {
+        ListedGlyphs glyphs;
+        forEach([&](unsigned character, std::uint64_t glyph) {
+            take(glyphs, first, character, glyph);
+        });
+        return glyphs;
     }
 
 private:
     // Past every character: a glyph's end, the start of a sequence, and bytes that make no
-    // UTF-8 character.
+    // UTF-8 character. The walk tests every byte: plain values, not optionals, keep it cheap.
     static constexpr unsigned kEnd = 0x110000;
     static constexpr unsigned kSequence = 0x110001;
     static constexpr unsigned kNoCharacter = 0x110002;
 
-    static std::optional<unsigned> psf1Unit(std::string_view bytes, std::size_t& at) {
-        if (bytes.size() - at < 2) return std::nullopt;
+    static unsigned psf1Unit(std::string_view bytes, std::size_t& at) {
+        if (bytes.size() - at < 2) malformed("Unicode table");
         const unsigned unit =
             static_cast<std::uint8_t>(bytes[at]) | static_cast<std::uint8_t>(bytes[at + 1]) << 8;
         at += 2;
         return unit == kPsf1Separator ? kEnd : unit == kPsf1StartSequence ? kSequence : unit;
     }
 
-    // One UTF-8 character, or a mark.
-    static std::optional<unsigned> psf2Unit(std::string_view bytes, std::size_t& at) {
-        if (at >= bytes.size()) return std::nullopt;
-        const unsigned lead = static_cast<std::uint8_t>(bytes[at++]);
-        if (lead == kPsf2Separator) return kEnd;
-        if (lead == kPsf2StartSequence) return kSequence;
-        if (lead < 0x80) return lead;
-        const int more = lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : lead >= 0xC0 ? 1 : 0;
-        if (more == 0 || lead >= 0xF8) return kNoCharacter;
-        unsigned character = lead & (0x3F >> more);
-        for (int i = 0; i < more; ++i) {
-            if (at >= bytes.size() || (static_cast<std::uint8_t>(bytes[at]) & 0xC0) != 0x80) {
-                return kNoCharacter;
-            }
-            character = character << 6 | (static_cast<std::uint8_t>(bytes[at++]) & 0x3F);
+    // One UTF-8 character as its bits spell it, or a mark.
+    static unsigned psf2Unit(std::string_view bytes, std::size_t& at) {
+        if (at >= bytes.size()) malformed("Unicode table");
+        const unsigned lead = static_cast<std::uint8_t>(bytes[at]);
+        if (lead == kPsf2Separator || lead == kPsf2StartSequence) {
+            ++at;
+            return lead == kPsf2Separator ? kEnd : kSequence;
         }
-        return character;
+        const state::Utf8Sequence sequence = state::utf8Sequence(bytes.substr(at));
+        at += sequence.length;
+        // Past U+10FFFF bits spell no character, and would read as one of the marks.
+        return sequence.formed && sequence.codePoint < kEnd ? sequence.codePoint : kNoCharacter;
     }
 
     // A character listed for two glyphs is drawn with the first.
-    void add(unsigned character, std::uint64_t glyph) { glyphs_.emplace(character, glyph); }
+    static void take(ListedGlyphs& glyphs, long long first, unsigned character,
+                     std::uint64_t glyph) {
+        const long long code = character - first;
+        if (code >= 0 && code < state::kSavedCodes && !glyphs[code]) glyphs[code] = glyph;
+    }
 
-    std::map<long long, std::uint64_t> glyphs_;
+    template <typename Visit>
+    void forEach(Visit visit) const {
+        std::size_t at = psf_.tableStart();
+        for (std::uint64_t glyph = 0; glyph < psf_.glyphs; ++glyph) {
+            bool inSequence = false;
+            for (;;) {
+                const unsigned unit = psf_.psf1 ? psf1Unit(bytes_, at) : psf2Unit(bytes_, at);
+                if (unit < kEnd) {
+                    if (!inSequence) visit(unit, glyph);
+                } else if (unit == kEnd) {
+                    break;
+                } else if (unit == kSequence) {
+                    inSequence = true;
+                }
+            }
+        }
+    }
+
+    std::string_view bytes_;
+    const PsfLayout& psf_;
+    unsigned lowest_ = kEnd;  // none while the table lists no character
+    unsigned highest_ = 0;
+    ListedGlyphs glyphs_;
 };
 
 // The glyph's dots from the cell's top left; one past five columns or eight rows is outside.
@@ -175,26 +200,35 @@ CellGlyph cellGlyph(std::string_view bytes, const PsfLayout& psf, std::uint64_t 
 ImportedFont importPsf(std::string_view bytes, const ImportOptions& options) {
     if (bytes.size() > kMostImportBytes) throw Failure(Cause::FileTooLarge, {});
     const PsfLayout psf = layoutOf(bytes);
+    long long first = options.first.value_or(kDefaultFirst);
     std::optional<UnicodeTable> table;
-    if (psf.hasTable) table.emplace(bytes, psf);
-    const long long first =
-        options.first
-            ? *options.first
-            : (table ? onlyRun(table->characters()) : std::nullopt).value_or(kDefaultFirst);
+    if (psf.hasTable) table.emplace(bytes, psf, first);
+    ListedGlyphs listed = table ? table->glyphs() : ListedGlyphs{};
+    // The table's characters are the only run when they are 96 from the lowest, each there.
+    if (table && !options.first && table->lowest() && *table->lowest() != first &&
+        table->highest() - *table->lowest() == state::kSavedCodes - 1) {
+        const ListedGlyphs run = table->glyphsFrom(*table->lowest());
+        if (std::all_of(run.begin(), run.end(),
+                        [](const auto& glyph) { return glyph.has_value(); })) {
+            first = *table->lowest();
+            listed = run;
+        }
+    }
     // Console glyphs hang from the top of their cell; the cell's top row takes their first.
     ImportOptions fromTheTop = options;
     fromTheTop.baseline = state::kGlyphRows - 1;
     CellFont cells(fromTheTop, first, 0, 0);
-    if (table) {
-        for (const long long character : table->characters()) cells.sawEncoding(character);
-    } else {
+    if (table && table->lowest()) {
+        cells.sawEncoding(*table->lowest());
+        cells.sawEncoding(table->highest());
+    } else if (!table) {
         cells.sawEncoding(0);
         cells.sawEncoding(static_cast<long long>(psf.glyphs) - 1);
     }
     std::map<std::uint64_t, CellGlyph> read;
     for (long long character = first; character < first + state::kSavedCodes; ++character) {
         const std::optional<std::uint64_t> glyph =
-            table ? table->glyphOf(character)
+            table ? listed[character - first]
             : character >= 0 && character < static_cast<long long>(psf.glyphs)
                 ? std::optional(static_cast<std::uint64_t>(character))
                 : std::nullopt;

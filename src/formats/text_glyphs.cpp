@@ -1,19 +1,8 @@
 #include "formats/text_glyphs.h"
 
+#include "state/utf8.h"
+
 namespace fontedit::formats {
-namespace {
-
-std::size_t characterLength(std::string_view text, std::size_t pos) {
-    const auto lead = static_cast<unsigned char>(text[pos]);
-    const std::size_t length = lead < 0xC0 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
-    if (length > text.size() - pos) return 1;
-    for (std::size_t i = 1; i < length; ++i) {
-        if ((static_cast<unsigned char>(text[pos + i]) & 0xC0) != 0x80) return 1;
-    }
-    return length;
-}
-
-}  // namespace
 
 GlyphLookup::GlyphLookup(const LabelOf& label) {
     for (int code = 0; code < state::kSavedCodes; ++code) {
@@ -35,7 +24,8 @@ std::optional<int> GlyphLookup::glyphFor(std::string_view character) const {
 std::vector<TextGlyph> textGlyphs(std::string_view text, const GlyphLookup& lookup) {
     std::vector<TextGlyph> glyphs;
     for (std::size_t pos = 0; pos < text.size();) {
-        const std::string_view character = text.substr(pos, characterLength(text, pos));
+        const std::string_view character =
+            text.substr(pos, state::utf8Sequence(text.substr(pos)).length);
         glyphs.push_back({character, lookup.glyphFor(character)});
         pos += character.size();
     }

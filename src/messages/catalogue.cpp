@@ -2,9 +2,6 @@
 
 #include <iterator>
 
-// Marks the Japanese texts for lupdate, which reads this file; Qt itself is not needed here.
-#define QT_TRANSLATE_NOOP(context, text) text
-
 namespace fontedit::messages {
 
 using state::Cause;
@@ -14,360 +11,319 @@ using state::Cause;
 Wording wordingOf(Cause cause) {
     switch (cause) {
         case Cause::Overflow:
-            return {QT_TRANSLATE_NOOP("Failure", "オーバーフローしました（{value}）"),
-                    "number out of range: {value}"};
+            return {"オーバーフローしました（{value}）", "number out of range: {value}"};
         case Cause::CodeOutOfRange:
-            return {QT_TRANSLATE_NOOP("Failure", "コード {code} は 0～100 の範囲にありません"),
-                    "code {code} is not in 0-100"};
+            return {"コード {code} は 0～100 の範囲にありません", "code {code} is not in 0-100"};
         case Cause::FileNotFound:
-            return {QT_TRANSLATE_NOOP("Failure", "{file} が見つかりません"), "no such file"};
+            return {"{file} が見つかりません", "no such file"};
         case Cause::FileExists:
-            return {
-                QT_TRANSLATE_NOOP("Failure",
-                                  "{file} が既にあります。置き換えるには --force を付けてください"),
-                "{file} exists; use --force to replace the font files"};
+            return {"{file} が既にあります。置き換えるには --force を付けてください",
+                    "{file} exists; use --force to replace the font files"};
         case Cause::WriteFailed:
-            return {QT_TRANSLATE_NOOP("Failure", "{file} に書き込めません{reason}"),
-                    "cannot write the file{reason}"};
+            return {"{file} に書き込めません{reason}", "cannot write the file{reason}"};
         case Cause::PastEndOfFile:
-            return {QT_TRANSLATE_NOOP("Failure", "{file} が途中で終わっています"),
-                    "the file ends before all 96 glyphs are read"};
+            return {"{file} が途中で終わっています", "the file ends before all 96 glyphs are read"};
         case Cause::PermissionDenied:
-            return {QT_TRANSLATE_NOOP("Failure", "{file} は書き込みが許可されていません"),
+            return {"{file} は書き込みが許可されていません",
                     "the file is read-only; it was not replaced{reason}"};
         case Cause::FileAccess:
-            return {QT_TRANSLATE_NOOP("Failure", "{file} を開けません{reason}"),
-                    "cannot access the file{reason}"};
+            return {"{file} を開けません{reason}", "cannot access the file{reason}"};
         case Cause::InvalidCp932:
-            return {QT_TRANSLATE_NOOP(
-                        "Failure", "{file} の {line} 行目に CP932 として読めないバイトがあります"),
+            return {"{file} の {line} 行目に CP932 として読めないバイトがあります",
                     "holds bytes that are not CP932: \"{value}\""};
         case Cause::NotRepresentable:
-            return {QT_TRANSLATE_NOOP("Failure", "{place} に CP932 で書けない文字があります"),
+            return {"{place} に CP932 で書けない文字があります",
                     "{place}: holds a character that CP932 cannot represent"};
         case Cause::MovesLaterTexts:
-            return {QT_TRANSLATE_NOOP("Failure",
-                                      "{place} にコンマ、改行または先頭の二重引用符があり、"
-                                      "保存すると後の値がずれます"),
-                    "{place}: holds a comma, a line end or an opening quotation mark"};
+            return {
+                "{place} にコンマ、改行または先頭の二重引用符があり、"
+                "保存すると後の値がずれます",
+                "{place}: holds a comma, a line end or an opening quotation mark"};
         case Cause::FileTooLarge:
-            return {QT_TRANSLATE_NOOP("Failure", "{file} が大きすぎます"), "the file is too large"};
+            return {"{file} が大きすぎます", "the file is too large"};
         case Cause::NotARegularFile:
-            return {QT_TRANSLATE_NOOP("Failure", "{file} は通常のファイルではありません"),
-                    "not a regular file"};
+            return {"{file} は通常のファイルではありません", "not a regular file"};
         case Cause::UnsafeLink:
-            return {QT_TRANSLATE_NOOP("Failure",
-                                      "{file} は他人が書き込めるフォルダにある他人のシンボリック"
-                                      "リンクです。たどりませんでした"),
-                    "a symbolic link in a sticky folder others may write to, belonging to "
-                    "someone else; it was not followed"};
+            return {
+                "{file} は他人が書き込めるフォルダにある他人のシンボリック"
+                "リンクです。たどりませんでした",
+                "a symbolic link in a sticky folder others may write to, belonging to "
+                "someone else; it was not followed"};
         case Cause::LinkTargetMissing:
-            return {QT_TRANSLATE_NOOP("Failure",
-                                      "{file} はリンク先のないシンボリックリンクです。リンク先は"
-                                      "作りませんでした"),
-                    "a symbolic link to nothing; its target was not created"};
+            return {
+                "{file} はリンク先のないシンボリックリンクです。リンク先は"
+                "作りませんでした",
+                "a symbolic link to nothing; its target was not created"};
         case Cause::PartlyWritten:
-            return {QT_TRANSLATE_NOOP("Failure",
-                                      "{file} は書きかけです。元の内容は同じフォルダの {value} "
-                                      "にあります{reason}"),
-                    "left half-written; its old content is in {value} beside it{reason}"};
+            return {
+                "{file} は書きかけです。元の内容は同じフォルダの {value} "
+                "にあります{reason}",
+                "left half-written; its old content is in {value} beside it{reason}"};
         case Cause::RecoveryDamaged:
-            return {QT_TRANSLATE_NOOP("Failure", "{file} は復元ファイルとして読めません"),
+            return {"{file} は復元ファイルとして読めません",
                     "not a recovery file this program wrote"};
         case Cause::LinkInPlace:
-            return {
-                QT_TRANSLATE_NOOP(
-                    "Failure", "{file} の場所にシンボリックリンクがあります。たどりませんでした"),
-                "a symbolic link stands in the file's place; it was not followed"};
+            return {"{file} の場所にシンボリックリンクがあります。たどりませんでした",
+                    "a symbolic link stands in the file's place; it was not followed"};
         case Cause::FolderNotPrivate:
-            return {QT_TRANSLATE_NOOP("Failure",
-                                      "フォルダ {file} は他人のものか、他人が書き込めます。"
-                                      "復元ファイルは残しません"),
-                    "the folder belongs to another user or others may write to it; no recovery "
-                    "file is kept"};
+            return {
+                "フォルダ {file} は他人のものか、他人が書き込めます。"
+                "復元ファイルは残しません",
+                "the folder {file} belongs to another user or others may write to it; no recovery "
+                "file is kept"};
         case Cause::NoArray:
-            return {QT_TRANSLATE_NOOP("Failure", "{file} に配列がありません"),
-                    "no brace-enclosed list found"};
+            return {"{file} に配列がありません", "no brace-enclosed list found"};
         case Cause::ArrayNotFound:
-            return {QT_TRANSLATE_NOOP("Failure", "{file} に配列「{value}」がありません"),
-                    "no array is called \"{value}\""};
+            return {"{file} に配列「{value}」がありません", "no array is called \"{value}\""};
         case Cause::ArrayWidth:
-            return {QT_TRANSLATE_NOOP(
-                        "Failure",
-                        "{file} の {line} 行目の配列は幅 {value} で、5 列のフォントではありません"),
+            return {"{file} の {line} 行目の配列は幅 {value} で、5 列のフォントではありません",
                     "the array is {value} columns wide; a font of 5 columns is needed"};
         case Cause::NoFontArray:
-            return {QT_TRANSLATE_NOOP("Failure", "{file} に 5 列のフォントに合う配列がありません"),
+            return {"{file} に 5 列のフォントに合う配列がありません",
                     "no array fits a font 5 columns wide; name one with --array"};
         case Cause::NotAConstant:
-            return {QT_TRANSLATE_NOOP(
-                        "Failure", "{file} の {line} 行目の「{value}」は整数の定数ではありません"),
+            return {"{file} の {line} 行目の「{value}」は整数の定数ではありません",
                     "\"{value}\" is not an integer constant"};
         case Cause::NotAByte:
-            return {QT_TRANSLATE_NOOP("Failure",
-                                      "{file} の {line} 行目の「{value}」は 0xFF を超えています"),
+            return {"{file} の {line} 行目の「{value}」は 0xFF を超えています",
                     "\"{value}\" is not a byte"};
         case Cause::ConditionalInList:
-            return {QT_TRANSLATE_NOOP("Failure",
-                                      "{file} の {line} 行目の「{value}」はリストの中の条件です。"
-                                      "cpp -P で前処理してください"),
-                    "\"{value}\" stands inside the list; preprocess the file first, as with "
-                    "'cpp -P'"};
-        case Cause::ListNotClosed:
             return {
-                QT_TRANSLATE_NOOP("Failure", "{file} の {line} 行目で始まるリストが閉じていません"),
-                "the list opened here is never closed"};
+                "{file} の {line} 行目の「{value}」はリストの中の条件です。"
+                "cpp -P で前処理してください",
+                "\"{value}\" stands inside the list; preprocess the file first, as with "
+                "'cpp -P'"};
+        case Cause::ListNotClosed:
+            return {"{file} の {line} 行目で始まるリストが閉じていません",
+                    "the list opened here is never closed"};
         case Cause::CommentNotClosed:
-            return {QT_TRANSLATE_NOOP("Failure",
-                                      "{file} の {line} 行目で始まるコメントが閉じていません"),
+            return {"{file} の {line} 行目で始まるコメントが閉じていません",
                     "the comment opened here is never closed"};
         case Cause::PartialGlyph:
-            return {
-                QT_TRANSLATE_NOOP(
-                    "Failure",
-                    "{file} の {line} 行目の配列は {value} 個の値でグリフの途中で終わっています"),
-                "the array ends inside a glyph, after {value} values"};
+            return {"{file} の {line} 行目の配列は {value} 個の値でグリフの途中で終わっています",
+                    "the array ends inside a glyph, after {value} values"};
         case Cause::OffsetPastEnd:
-            return {QT_TRANSLATE_NOOP("Failure",
-                                      "{file} の {line} 行目の配列は {value} 個の値しかなく、"
-                                      "オフセットがその先にあります"),
-                    "the offset lies past the {value} values of the array"};
+            return {
+                "{file} の {line} 行目の配列は {value} 個の値しかなく、"
+                "オフセットがその先にあります",
+                "the offset lies past the {value} values of the array"};
         case Cause::RowTooLong:
-            return {QT_TRANSLATE_NOOP(
-                        "Failure",
-                        "{file} の {line} 行目の行は配列の幅より長く、「{value}」が余ります"),
+            return {"{file} の {line} 行目の行は配列の幅より長く、「{value}」が余ります",
                     "a row is longer than the array is wide: \"{value}\""};
         case Cause::IfNotClosed:
-            return {QT_TRANSLATE_NOOP("Failure",
-                                      "{file} の {line} 行目の #if 0 に #endif がありません"),
+            return {"{file} の {line} 行目の #if 0 に #endif がありません",
                     "the '#if 0' here has no '#endif'"};
         case Cause::NestingTooDeep:
-            return {QT_TRANSLATE_NOOP(
-                        "Failure", "{file} の {line} 行目の「{value}」で括弧の入れ子が深すぎます"),
+            return {"{file} の {line} 行目の「{value}」で括弧の入れ子が深すぎます",
                     "\"{value}\" opens brackets nested too deep"};
         case Cause::GlyphsMissing:
-            return {QT_TRANSLATE_NOOP("Failure",
-                                      "{file} の {line} 行目のグリフ表はフォントの {value} "
-                                      "グリフに足りません"),
-                    "the font spans {value} glyphs; the glyph table holds fewer"};
+            return {
+                "{file} の {line} 行目のグリフ表はフォントの {value} "
+                "グリフに足りません",
+                "the font spans {value} glyphs; the glyph table holds fewer"};
         case Cause::BitmapShort:
-            return {QT_TRANSLATE_NOOP("Failure",
-                                      "{file} の {line} 行目のグリフ {value} はビットマップの"
-                                      "外にはみ出しています"),
-                    "glyph {value} reaches past the end of the bitmap"};
+            return {
+                "{file} の {line} 行目のグリフ {value} はビットマップの"
+                "外にはみ出しています",
+                "glyph {value} reaches past the end of the bitmap"};
         case Cause::ShapeUnclear:
-            return {QT_TRANSLATE_NOOP("Failure",
-                                      "{file} の {line} 行目の表のグリフの並びが決められません。"
-                                      "次のどれかを指定してください: {value}"),
-                    "cannot tell how the table holds its glyphs; choose one of: {value} (with "
-                    "--first for the first code)"};
+            return {
+                "{file} の {line} 行目の表のグリフの並びが決められません。"
+                "次のどれかを指定してください: {value}",
+                "cannot tell how the table holds its glyphs; choose one of: {value} (with "
+                "--first for the first code)"};
         case Cause::NoShapeFits:
-            return {QT_TRANSLATE_NOOP("Failure",
-                                      "{file} の {line} 行目の表はどう読んでも 5×8 のグリフに"
-                                      "収まりません（--crop で切り取れます）"),
-                    "no reading of the table as 5 x 8 glyphs keeps every dot; name its shape "
-                    "with --layout, --stride and --offset, or cut the dots off with --crop"};
+            return {
+                "{file} の {line} 行目の表はどう読んでも 5×8 のグリフに"
+                "収まりません（--crop で切り取れます）",
+                "no reading of the table as 5 x 8 glyphs keeps every dot; name its shape "
+                "with --layout, --stride and --offset, or cut the dots off with --crop"};
         case Cause::VariableWidth:
-            return {QT_TRANSLATE_NOOP("Failure",
-                                      "{file} の {line} 行目の表はグリフごとに幅が違います。"
-                                      "固定幅のフォントだけを読めます"),
-                    "the table gives each glyph a width of its own; only fonts of fixed width "
-                    "are read"};
+            return {
+                "{file} の {line} 行目の表はグリフごとに幅が違います。"
+                "固定幅のフォントだけを読めます",
+                "the table gives each glyph a width of its own; only fonts of fixed width "
+                "are read"};
         case Cause::IndexTooLarge:
-            return {QT_TRANSLATE_NOOP("Failure",
-                                      "{file} の {line} 行目の添字「{value}」はフォントの範囲を"
-                                      "はるかに超えています"),
-                    "the index \"{value}\" lies far past any font"};
+            return {
+                "{file} の {line} 行目の添字「{value}」はフォントの範囲を"
+                "はるかに超えています",
+                "the index \"{value}\" lies far past any font"};
         case Cause::NotAnyFormat:
             return {
-                QT_TRANSLATE_NOOP("Failure",
-                                  "{file} は C の表、BDF・PCF フォント、PNG シート、gzip ファイル、"
-                                  "480 バイトのバイナリのどれでもありません（先頭「{value}」）"),
+                "{file} は C の表、BDF・PCF フォント、PNG シート、gzip ファイル、"
+                "480 バイトのバイナリのどれでもありません（先頭「{value}」）",
                 "neither a C table, a BDF or PCF font, a PNG sheet, a gzip file nor the 480 "
                 "bytes of a binary export: it starts \"{value}\""};
         case Cause::GlyphOutsideCell:
-            return {QT_TRANSLATE_NOOP("Failure",
-                                      "{file} のコード {code} のグリフは 5×8 のセルに収まりません"
-                                      "（--crop で切り取れます）"),
-                    "glyph {code} has dots outside the 5 x 8 cell; --crop cuts them off"};
+            return {
+                "{file} のコード {code} のグリフは 5×8 のセルに収まりません"
+                "（--crop で切り取れます）",
+                "glyph {code} has dots outside the 5 x 8 cell; --crop cuts them off"};
         case Cause::NotBdf:
-            return {QT_TRANSLATE_NOOP("Failure", "{file} は BDF フォントではありません"),
+            return {"{file} は BDF フォントではありません",
                     "not a BDF font: the first line is \"{value}\""};
         case Cause::BdfSyntax:
-            return {QT_TRANSLATE_NOOP("Failure",
-                                      "{file} の {line} 行目の「{value}」の数値が正しくありません"),
+            return {"{file} の {line} 行目の「{value}」の数値が正しくありません",
                     "a number is missing or malformed in \"{value}\""};
         case Cause::GlyphTooLarge:
-            return {QT_TRANSLATE_NOOP(
-                        "Failure",
-                        "{file} の {line} 行目のグリフ「{value}」は 5×8 のセルに収まりません"),
+            return {"{file} の {line} 行目のグリフ「{value}」は 5×8 のセルに収まりません",
                     "glyph \"{value}\" has dots outside the 5 x 8 cell; --crop cuts it to the "
                     "cell"};
         case Cause::BitmapRow:
-            return {QT_TRANSLATE_NOOP("Failure",
-                                      "{file} の {line} 行目の「{value}」はグリフの幅の"
-                                      "ビットマップ行ではありません"),
-                    "\"{value}\" is not a bitmap row as wide as the glyph"};
-        case Cause::BdfNotClosed:
             return {
-                QT_TRANSLATE_NOOP(
-                    "Failure", "{file} の {line} 行目のグリフ「{value}」に ENDCHAR がありません"),
-                "glyph \"{value}\" has no ENDCHAR"};
+                "{file} の {line} 行目の「{value}」はグリフの幅の"
+                "ビットマップ行ではありません",
+                "\"{value}\" is not a bitmap row as wide as the glyph"};
+        case Cause::BdfNotClosed:
+            return {"{file} の {line} 行目のグリフ「{value}」に ENDCHAR がありません",
+                    "glyph \"{value}\" has no ENDCHAR"};
         case Cause::DuplicateEncoding:
-            return {QT_TRANSLATE_NOOP("Failure",
-                                      "{file} の {line} 行目のグリフ「{value}」はコード {code} の"
-                                      "グリフと同じ ENCODING です"),
-                    "glyph \"{value}\" takes glyph {code} a second time"};
+            return {
+                "{file} の {line} 行目のグリフ「{value}」はコード {code} の"
+                "グリフと同じ ENCODING です",
+                "glyph \"{value}\" takes glyph {code} a second time"};
         case Cause::NoGlyphInRange:
-            return {QT_TRANSLATE_NOOP(
-                        "Failure", "{file} に ENCODING {value} からの 96 文字のグリフがありません"),
+            return {"{file} に ENCODING {value} からの 96 文字のグリフがありません",
                     "no glyph has one of the 96 encodings from {value}; choose the first with "
                     "--first"};
         case Cause::EncodingsElsewhere:
-            return {QT_TRANSLATE_NOOP("Failure",
-                                      "{file} に ENCODING {code} からの 96 文字のグリフがありません"
-                                      "（フォントの ENCODING は {value}）"),
-                    "no glyph has one of the 96 encodings from {code}; the font's run from "
-                    "{value}; choose the first with --first"};
+            return {
+                "{file} に ENCODING {code} からの 96 文字のグリフがありません"
+                "（フォントの ENCODING は {value}）",
+                "no glyph has one of the 96 encodings from {code}; the font's run from "
+                "{value}; choose the first with --first"};
         case Cause::NotPcf:
-            return {QT_TRANSLATE_NOOP("Failure", "{file} は PCF フォントではありません"),
+            return {"{file} は PCF フォントではありません",
                     "not a PCF font: it does not start with \"\\x01fcp\""};
         case Cause::PcfTableOutside:
-            return {QT_TRANSLATE_NOOP("Failure",
-                                      "{file} の PCF の表「{value}」がファイルの終わりを"
-                                      "越えています"),
-                    "the PCF table \"{value}\" reaches past the end of the file; is it cut "
-                    "short?"};
+            return {
+                "{file} の PCF の表「{value}」がファイルの終わりを"
+                "越えています",
+                "the PCF table \"{value}\" reaches past the end of the file; is it cut "
+                "short?"};
         case Cause::PcfTableMalformed:
-            return {QT_TRANSLATE_NOOP("Failure",
-                                      "{file} の PCF の表「{value}」がないか、正しくありません"),
+            return {"{file} の PCF の表「{value}」がないか、正しくありません",
                     "the PCF table \"{value}\" is missing or malformed"};
         case Cause::GzipDamaged:
-            return {QT_TRANSLATE_NOOP("Failure",
-                                      "{file} の gzip データが壊れているか、途中で終わっています"),
+            return {"{file} の gzip データが壊れているか、途中で終わっています",
                     "the gzip data is damaged or cut short"};
         case Cause::GzipTrailing:
-            return {QT_TRANSLATE_NOOP("Failure",
-                                      "{file} の gzip データの後、{value} バイト目から gzip でない"
-                                      "バイトが続いています"),
-                    "bytes that are not gzip data follow it from byte {value} on"};
-        case Cause::NotSfnt:
             return {
-                QT_TRANSLATE_NOOP("Failure", "{file} は TrueType・OpenType フォントではありません"),
-                "not a TrueType or OpenType font: it starts with none of 00 01 00 00, "
-                "\"true\", \"OTTO\" and \"ttcf\""};
+                "{file} の gzip データの後、{value} バイト目から gzip でない"
+                "バイトが続いています",
+                "bytes that are not gzip data follow it from byte {value} on"};
+        case Cause::NotSfnt:
+            return {"{file} は TrueType・OpenType フォントではありません",
+                    "not a TrueType or OpenType font: it starts with none of 00 01 00 00, "
+                    "\"true\", \"OTTO\" and \"ttcf\""};
         case Cause::FontNotOpened:
-            return {QT_TRANSLATE_NOOP("Failure", "{file} を FreeType で読めません（{value}）"),
+            return {"{file} を FreeType で読めません（{value}）",
                     "FreeType cannot read the font: {value}"};
         case Cause::FaceNotChosen:
-            return {QT_TRANSLATE_NOOP("Failure",
-                                      "{file} の {value} 個のフェースのどれかを、0 から数えた"
-                                      "番号で --face に指定してください"),
-                    "--face N names one of the {value} faces of the file, counted from 0"};
+            return {
+                "{file} の {value} 個のフェースのどれかを、0 から数えた"
+                "番号で --face に指定してください",
+                "--face N names one of the {value} faces of the file, counted from 0"};
         case Cause::StrikeNotFound:
-            return {QT_TRANSLATE_NOOP("Failure",
-                                      "{file} に --size の大きさのビットマップがありません"
-                                      "（あるのは {value} ピクセル）"),
-                    "no bitmap strike of the size --size names; the font's strikes are {value} "
-                    "pixels"};
+            return {
+                "{file} に --size の大きさのビットマップがありません"
+                "（あるのは {value} ピクセル）",
+                "no bitmap strike of the size --size names; the font's strikes are {value} "
+                "pixels"};
         case Cause::OffPixelGrid:
-            return {QT_TRANSLATE_NOOP("Failure",
-                                      "{file} のアウトラインは 1 em {value} ピクセルでは"
-                                      "ピクセルの格子に沿いません。--size で大きさを指定して"
-                                      "ください"),
-                    "at {value} pixels per em the outlines do not run along pixel edges, so "
-                    "the glyphs would be guessed; name the font's pixel size with --size"};
+            return {
+                "{file} のアウトラインは 1 em {value} ピクセルでは"
+                "ピクセルの格子に沿いません。--size で大きさを指定して"
+                "ください",
+                "at {value} pixels per em the outlines do not run along pixel edges, so "
+                "the glyphs would be guessed; name the font's pixel size with --size"};
         case Cause::NoCharacterInRange:
-            return {QT_TRANSLATE_NOOP("Failure",
-                                      "{file} に {value} からの 96 文字のグリフがありません"),
+            return {"{file} に {value} からの 96 文字のグリフがありません",
                     "the face has no glyph for the 96 characters from {value}; choose the first "
                     "with --first"};
         case Cause::GreyStrike:
-            return {QT_TRANSLATE_NOOP("Failure",
-                                      "{file} のビットマップのグリフ「{value}」は濃淡で描かれて"
-                                      "いて、ドットではありません"),
-                    "the strike draws glyph \"{value}\" in shades of grey, not in dots"};
+            return {
+                "{file} のビットマップのグリフ「{value}」は濃淡で描かれて"
+                "いて、ドットではありません",
+                "the strike draws glyph \"{value}\" in shades of grey, not in dots"};
         case Cause::CellNotAByte:
-            return {QT_TRANSLATE_NOOP("Failure",
-                                      "{place} の「{value}」は 1～2 桁の 16 進数ではありません"),
+            return {"{place} の「{value}」は 1～2 桁の 16 進数ではありません",
                     "{place}: \"{value}\" is not a byte of one or two hexadecimal digits"};
         case Cause::NoGlyphForCharacter:
-            return {QT_TRANSLATE_NOOP("Failure", "文字「{value}」のグリフがありません"),
+            return {"文字「{value}」のグリフがありません",
                     "no glyph for the character \"{value}\""};
         case Cause::PngNotEncoded:
-            return {QT_TRANSLATE_NOOP("Failure", "PNG 画像を作れません（{value}）"),
-                    "cannot encode the PNG image: {value}"};
+            return {"PNG 画像を作れません（{value}）", "cannot encode the PNG image: {value}"};
         case Cause::CharacterPastFormat:
-            return {QT_TRANSLATE_NOOP("Failure",
-                                      "グリフ 95 は文字 {code} になりますが、この形式は {value} "
-                                      "までの文字しか持てません"),
-                    "glyph 95 would stand for character {code}, and the format holds characters "
-                    "up to {value}; choose a lower --first"};
+            return {
+                "グリフ 95 は文字 {code} になりますが、この形式は {value} "
+                "までの文字しか持てません",
+                "glyph 95 would stand for character {code}, and the format holds characters "
+                "up to {value}; choose a lower --first"};
+        case Cause::NotAGlyphCode:
+            return {"「{value}」は 0～95 のグリフコードではありません",
+                    "'{value}' is not a glyph code 0-95"};
+        case Cause::CodesRunBackwards:
+            return {"「{value}」は終わりが始めより前です", "'{value}' runs backwards"};
+        case Cause::CodeGivenTwice:
+            return {"コード {code} が二度指定されています", "'{code}' is given twice"};
         case Cause::LibraryFontDamaged:
-            return {QT_TRANSLATE_NOOP(
-                        "Failure", "{file} の {value} フォントは途中で切れているか矛盾しています"),
+            return {"{file} の {value} フォントは途中で切れているか矛盾しています",
                     "the {value} font is cut short or contradicts itself"};
         case Cause::PixelDepth:
-            return {QT_TRANSLATE_NOOP("Failure",
-                                      "{file} の LVGL フォントは 1 ピクセル {value} ビットです。"
-                                      "読めるのは 1 ビットのフォントです"),
-                    "the LVGL font has {value} bits a pixel; only fonts of 1 bit a pixel are "
-                    "taken"};
+            return {
+                "{file} の LVGL フォントは 1 ピクセル {value} ビットです。"
+                "読めるのは 1 ビットのフォントです",
+                "the LVGL font has {value} bits a pixel; only fonts of 1 bit a pixel are "
+                "taken"};
         case Cause::NotPng:
-            return {QT_TRANSLATE_NOOP("Failure", "{file} は PNG 画像ではありません"),
-                    "not a PNG image"};
+            return {"{file} は PNG 画像ではありません", "not a PNG image"};
         case Cause::PngTruncated:
-            return {QT_TRANSLATE_NOOP("Failure", "{file} の PNG 画像が途中で終わっています"),
-                    "the PNG image ends early"};
+            return {"{file} の PNG 画像が途中で終わっています", "the PNG image ends early"};
         case Cause::PngNotDecoded:
-            return {QT_TRANSLATE_NOOP("Failure", "{file} の PNG 画像を読めません（{value}）"),
+            return {"{file} の PNG 画像を読めません（{value}）",
                     "cannot decode the PNG image: {value}"};
         case Cause::SheetSize:
-            return {QT_TRANSLATE_NOOP("Failure",
-                                      "{file} の画像は {value} ピクセルです。シートは 114×62 "
-                                      "ドットを 1～64 の整数倍にした大きさです"),
-                    "the image is {value} pixels; a sheet is 114 x 62 dots at a whole scale "
-                    "from 1 to 64"};
+            return {
+                "{file} の画像は {value} ピクセルです。シートは 114×62 "
+                "ドットを 1～64 の整数倍にした大きさです",
+                "the image is {value} pixels; a sheet is 114 x 62 dots at a whole scale "
+                "from 1 to 64"};
         case Cause::ThirdColour:
-            return {QT_TRANSLATE_NOOP("Failure",
-                                      "{file} の画像に 3 色目（{value}）があります。シートは明るい"
-                                      "地に暗いドットの 2 色で描きます"),
-                    "the image holds a third colour, {value}; a sheet has two, dark dots on a "
-                    "light ground"};
+            return {
+                "{file} の画像に 3 色目（{value}）があります。シートは明るい"
+                "地に暗いドットの 2 色で描きます",
+                "the image holds a third colour, {value}; a sheet has two, dark dots on a "
+                "light ground"};
         case Cause::NotPsf:
-            return {QT_TRANSLATE_NOOP("Failure", "{file} は PSF コンソールフォントではありません"),
+            return {"{file} は PSF コンソールフォントではありません",
                     "not a PSF console font: it opens with neither PSF1's mark nor PSF2's"};
         case Cause::PsfMalformed:
-            return {QT_TRANSLATE_NOOP("Failure",
-                                      "{file} の PSF フォントの {value} が正しくないか、"
-                                      "ファイルの終わりを越えています"),
-                    "the PSF font's {value} is malformed or runs past the end of the file"};
+            return {
+                "{file} の PSF フォントの {value} が正しくないか、"
+                "ファイルの終わりを越えています",
+                "the PSF font's {value} is malformed or runs past the end of the file"};
         // The Japanese leaves the pasted text out: a clipboard can hold a whole page.
         case Cause::NotAGlyph:
-            return {
-                QT_TRANSLATE_NOOP(
-                    "Failure",
-                    "貼り付けるテキストが 16 進数 5 バイト（例: 7C 12 11 12 7C）ではありません"),
-                "not five hex bytes such as \"7C 12 11 12 7C\": \"{value}\""};
+            return {"貼り付けるテキストが 16 進数 5 バイト（例: 7C 12 11 12 7C）ではありません",
+                    "not five hex bytes such as \"7C 12 11 12 7C\": \"{value}\""};
         case Cause::DirectoryNotCreated:
-            return {QT_TRANSLATE_NOOP("Failure", "フォルダ {path} を作れません{reason}"),
-                    "cannot create the directory: {error}"};
+            return {"フォルダ {path} を作れません{reason}", "cannot create the directory: {error}"};
         case Cause::StandardOutputFailed:
-            return {QT_TRANSLATE_NOOP("Failure", "標準出力に書き込めません{reason}"),
-                    "cannot write{reason}"};
+            return {"標準出力に書き込めません{reason}", "cannot write{reason}"};
     }
-    return {QT_TRANSLATE_NOOP("Failure", "処理に失敗しました"), "the action failed"};
+    return {"処理に失敗しました", "the action failed"};
 }
 
 Wording wordingOf(Phrase phrase) {
     // In the order of Phrase.
     static constexpr Wording kPhrases[] = {
-        {QT_TRANSLATE_NOOP("Failure", "フォルダ {folder} のファイル {name}"), "{path}"},
-        {QT_TRANSLATE_NOOP("Failure", "ファイル {name}"), "{path}"},
-        {QT_TRANSLATE_NOOP("Failure", "コード {code} の第 {column} 列"),
-         "code {code} column {column}"},
-        {QT_TRANSLATE_NOOP("Failure", "コード {code} のラベル"), "label of code {code}"},
-        {QT_TRANSLATE_NOOP("Failure", "（{error}）"), " ({error})"},
+        {"フォルダ {folder} のファイル {name}", "{path}"},
+        {"ファイル {name}", "{path}"},
+        {"コード {code} の第 {column} 列", "code {code} column {column}"},
+        {"コード {code} のラベル", "label of code {code}"},
+        {"（{error}）", " ({error})"},
     };
     static_assert(std::size(kPhrases) == static_cast<std::size_t>(Phrase::Reason) + 1);
     return kPhrases[static_cast<std::size_t>(phrase)];
@@ -376,37 +332,33 @@ Wording wordingOf(Phrase phrase) {
 Wording wordingOf(Note note) {
     // In the order of Note.
     static constexpr Wording kNotes[] = {
-        {QT_TRANSLATE_NOOP("Failure", "配列「{value}」を取り込みました"),
-         "took the array '{value}'"},
-        {QT_TRANSLATE_NOOP("Failure", "表が途中で終わっています。最後のグリフ {code} 個は空です"),
+        {"配列「{value}」を取り込みました", "took the array '{value}'"},
+        {"表が途中で終わっています。最後のグリフ {code} 個は空です",
          "the table ends early; the last {code} glyph is left empty"},
-        {QT_TRANSLATE_NOOP("Failure", "表が途中で終わっています。最後の {code} 個のグリフは空です"),
+        {"表が途中で終わっています。最後の {code} 個のグリフは空です",
          "the table ends early; the last {code} glyphs are left empty"},
-        {QT_TRANSLATE_NOOP("Failure", "ENCODING {code} のグリフがないため、そのグリフは空です"),
+        {"ENCODING {code} のグリフがないため、そのグリフは空です",
          "no glyph at ENCODING {code}; its glyph is left empty"},
-        {QT_TRANSLATE_NOOP("Failure", "グリフ {code} 個がセルの外のドットを切り落とされました"),
+        {"グリフ {code} 個がセルの外のドットを切り落とされました",
          "{code} glyph lost dots to --crop"},
-        {QT_TRANSLATE_NOOP("Failure", "{code} 個のグリフがセルの外のドットを切り落とされました"),
+        {"{code} 個のグリフがセルの外のドットを切り落とされました",
          "{code} glyphs lost dots to --crop"},
-        {QT_TRANSLATE_NOOP("Failure",
-                           "列ごとに 1 バイト（ビット {column} が上）、1 グリフ {code} バイトとして"
-                           "読みました（{value}）"),
+        {"列ごとに 1 バイト（ビット {column} が上）、1 グリフ {code} バイトとして"
+         "読みました（{value}）",
          "took columns, bit {column} top, {code} bytes a glyph ({value})"},
-        {QT_TRANSLATE_NOOP("Failure",
-                           "ドット行ごとに 1 バイト（ビット {column} が左）、1 グリフ {code} "
-                           "バイトとして読みました（{value}）"),
+        {"ドット行ごとに 1 バイト（ビット {column} が左）、1 グリフ {code} "
+         "バイトとして読みました（{value}）",
          "took rows, bit {column} left, {code} bytes a glyph ({value})"},
-        {QT_TRANSLATE_NOOP("Failure", "{value} のグリフがないため、空白のセルで表示します"),
+        {"{value} のグリフがないため、空白のセルで表示します",
          "no glyph for {value}: shown as a blank cell"},
         // A module's CGRAM holds eight glyphs.
-        {QT_TRANSLATE_NOOP("Failure",
-                           "警告: グリフ {code} 個が文字 ROM になく CGRAM が要りますが、CGRAM には "
-                           "8 個しか入りません（コード {value}）"),
+        {"警告: グリフ {code} 個が文字 ROM になく CGRAM が要りますが、CGRAM には "
+         "8 個しか入りません（コード {value}）",
          "warning: {code} glyphs are not in the character ROM and need CGRAM, which holds 8: "
          "codes {value}"},
-        {QT_TRANSLATE_NOOP("Failure", "文字 {code} 個が {value} のパネルに収まらず、省きました"),
+        {"文字 {code} 個が {value} のパネルに収まらず、省きました",
          "{code} character does not fit the {value} panel and is left out"},
-        {QT_TRANSLATE_NOOP("Failure", "{code} 個の文字が {value} のパネルに収まらず、省きました"),
+        {"{code} 個の文字が {value} のパネルに収まらず、省きました",
          "{code} characters do not fit the {value} panel and are left out"},
     };
     static_assert(std::size(kNotes) == static_cast<std::size_t>(Note::PanelCharactersCut) + 1);

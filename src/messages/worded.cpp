@@ -42,8 +42,24 @@ std::string english(const Wording& wording) {
     return wording.english;
 }
 
+std::string japanese(const Wording& wording) {
+    return wording.japanese;
+}
+
 std::string worded(const state::Failure& failure, const Language& language) {
     return filled(language(wordingOf(failure.cause())), failure.facts(), language);
+}
+
+std::string englishLocation(const state::Facts& facts) {
+    if (facts.file.empty()) return {};
+    return filled(facts.line > 0 ? "{path}:{line}: " : "{path}: ", facts, english);
+}
+
+std::string englishMessage(const state::Failure& failure) {
+    const std::string_view sentence = wordingOf(failure.cause()).english;
+    const bool namesItsFile = sentence.find("{file}") != std::string_view::npos;
+    return (namesItsFile ? std::string() : englishLocation(failure.facts())) +
+           worded(failure, english);
 }
 
 std::string filled(std::string_view text, const state::Facts& facts, const Language& language) {

@@ -44,10 +44,9 @@ struct Wording {
         }
     }
 
-    // The source text of the window's translations (context "Failure"); the window shows it
-    // as it is until a translation is loaded.
+    // The window's text when it speaks Japanese.
     const char* japanese;
-    // The CLI's text.
+    // The CLI's text, and the window's in any other language.
     const char* english;
 };
 

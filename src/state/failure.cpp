@@ -2,36 +2,17 @@
 
 #include <cstdio>
 
+#include "state/utf8.h"
+
 namespace fontedit::state {
 namespace {
 
 // The length of the valid UTF-8 sequence of a printable character at `pos`, or 0.
 std::size_t printableUtf8Length(std::string_view bytes, std::size_t pos) {
-    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(bytes[i]); };
-    const unsigned char lead = byte(pos);
-    if (lead >= 0x20 && lead < 0x7F) return 1;
-    std::size_t length = 0;
-    std::uint32_t codePoint = 0;
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        length = 2, codePoint = lead & 0x1F;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        length = 3, codePoint = lead & 0x0F;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        length = 4, codePoint = lead & 0x07;
-    } else {
-        return 0;
-    }
-    if (pos + length > bytes.size()) return 0;
-    for (std::size_t i = 1; i < length; ++i) {
-        if ((byte(pos + i) & 0xC0) != 0x80) return 0;
-        codePoint = codePoint << 6 | (byte(pos + i) & 0x3F);
-    }
-    const bool overlong =
-        (length == 3 && codePoint < 0x800) || (length == 4 && codePoint < 0x10000);
-    const bool surrogate = codePoint >= 0xD800 && codePoint <= 0xDFFF;
-    const bool c1Control = codePoint >= 0x80 && codePoint < 0xA0;
-    if (overlong || surrogate || c1Control || codePoint > 0x10FFFF) return 0;
-    return length;
+    const Utf8Sequence sequence = utf8Sequence(bytes.substr(pos));
+    const char32_t c = sequence.codePoint;
+    const bool control = c < 0x20 || (c >= 0x7F && c < 0xA0);
+    return sequence.valid && !control ? sequence.length : 0;
 }
 
 // Escapes up to `most` shown characters; true when all of `bytes` was shown.

@@ -86,6 +86,11 @@ enum class Cause : int {
     PngNotEncoded = 1302,        // libpng refused to encode the image, saying `value`
     // Glyph 95 would stand for character `code`; the format holds characters up to `value`.
     CharacterPastFormat = 1310,
+    // The codes an export takes: `value` is not a glyph code 0-95, `value` is a run whose end
+    // comes before its start, glyph `code` is named a second time.
+    NotAGlyphCode = 1311,
+    CodesRunBackwards = 1312,
+    CodeGivenTwice = 1313,
     // Pasting a glyph into the grid.
     NotAGlyph = 1400,  // `value` is not five hex bytes
     // The companion's own directories and streams.

@@ -2,7 +2,7 @@
 
 #include <fontconfig/fontconfig.h>
 
-#include <QApplication>
+#include <QFontDatabase>
 #include <QFontMetrics>
 #include <QStyle>
 #include <QStyleOptionButton>
@@ -111,11 +111,38 @@ int largestFittingSize() {
     return size;
 }
 
+// Whether a caption, in the window's language, holds kana or kanji, which the desktop's UI font
+// may lack or draw from a fallback of other metrics.
+bool captionsAreJapanese() {
+    const auto japanese = [](QChar character) {
+        const QChar::Script script = character.script();
+        return script == QChar::Script_Han || script == QChar::Script_Hiragana ||
+               script == QChar::Script_Katakana;
+    };
+    for (const ControlPlacement& control : formControls()) {
+        if (std::ranges::any_of(captionText(control.caption), japanese)) return true;
+    }
+    return false;
+}
+
 QFont captionFont(const QStyle& style) {
-    QFont font = QApplication::font();
-    if (const QString family = japaneseSansSerif(); !family.isEmpty()) font.setFamilies({family});
+    // The platform's, not the application's font, which the look has set before.
+    QFont font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+    if (captionsAreJapanese()) {
+        if (const QString family = japaneseSansSerif(); !family.isEmpty()) {
+            font.setFamilies({family});
+        }
+    }
     font.setPixelSize(largestFittingSize());
     while (font.pixelSize() > kSmallestPixelSize && !fitsAt(font, style)) {
+        font.setPixelSize(font.pixelSize() - 1);
+    }
+    return font;
+}
+
+QFont labelFont(QFont font, const QString& caption, int width) {
+    while (font.pixelSize() > kSmallestPixelSize &&
+           QFontMetrics(font).horizontalAdvance(caption) >= width) {
         font.setPixelSize(font.pixelSize() - 1);
     }
     return font;

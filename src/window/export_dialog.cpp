@@ -16,6 +16,7 @@
 #include <utility>
 #include <vector>
 
+#include "state/glyph_codes.h"
 #include "window/panel_settings.h"
 
 namespace fontedit::window {
@@ -69,6 +70,9 @@ public:
         add(form, {}, msbTop_, formats::kTakesMsbTop);
         add(form, {}, msbLeft_, formats::kTakesMsbLeft);
         add(form, {}, progmem_, formats::kTakesProgmem);
+        codes_->setPlaceholderText(ExportDialog::tr("例: 0-7,10"));
+        codes_->setObjectName(QStringLiteral("codesField"));
+        add(form, ExportDialog::tr("コード (--codes):"), codes_, formats::kTakesCodes);
         add(form, ExportDialog::tr("最初の文字 (--first):"), first_, formats::kTakesFirst);
         add(form, ExportDialog::tr("倍率 (--scale):"), scale_, formats::kTakesScale);
         QObject::connect(layout_, &QComboBox::currentIndexChanged, box_,
@@ -86,8 +90,12 @@ public:
         first_->setMaximum(info.lastFirst);
     }
 
+    // Fails on codes that are not a list of glyph codes.
     formats::ExportSettings settings() const {
         formats::ExportSettings settings;
+        if ((takes_ & formats::kTakesCodes) != 0 && !codes_->text().isEmpty()) {
+            settings.c.codes = state::parseCodeList(codes_->text().toStdString());
+        }
         if (!name_->text().isEmpty()) settings.c.name = name_->text().toStdString();
         settings.c.layout = rows() ? Layout::Rows : Layout::Columns;
         settings.c.msbTop = !rows() && msbTop_->isChecked();
@@ -105,6 +113,7 @@ public:
         kept->setValue(QStringLiteral("export/msbTop"), msbTop_->isChecked());
         kept->setValue(QStringLiteral("export/msbLeft"), msbLeft_->isChecked());
         kept->setValue(QStringLiteral("export/progmem"), progmem_->isChecked());
+        kept->setValue(QStringLiteral("export/codes"), codes_->text());
         kept->setValue(QStringLiteral("export/first"), first_->value());
         kept->setValue(QStringLiteral("export/scale"), scale_->value());
     }
@@ -129,6 +138,7 @@ private:
         msbTop_->setChecked(kept->value(QStringLiteral("export/msbTop"), false).toBool());
         msbLeft_->setChecked(kept->value(QStringLiteral("export/msbLeft"), false).toBool());
         progmem_->setChecked(kept->value(QStringLiteral("export/progmem"), false).toBool());
+        codes_->setText(kept->value(QStringLiteral("export/codes")).toString());
         first_->setValue(kept->value(QStringLiteral("export/first"), defaults.first).toInt());
         scale_->setValue(kept->value(QStringLiteral("export/scale"), defaults.scale).toInt());
     }
@@ -148,6 +158,7 @@ private:
         new QCheckBox(ExportDialog::tr("ビット 7 が左のドット (--msb-left)"), box_);
     QCheckBox* progmem_ =
         new QCheckBox(ExportDialog::tr("AVR のプログラムメモリに置く (--progmem)"), box_);
+    QLineEdit* codes_ = new QLineEdit(box_);
     QSpinBox* first_ = new QSpinBox(box_);
     QSpinBox* scale_ = new QSpinBox(box_);
     std::vector<std::pair<QWidget*, std::uint32_t>> rows_;

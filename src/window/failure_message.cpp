@@ -6,30 +6,37 @@
 #include "formats/import_notes.h"
 #include "formats/panel_notes.h"
 #include "messages/worded.h"
+#include "window/language.h"
+#include "window/translation.h"
 
 namespace fontedit::window {
 namespace {
 
-// The catalogue's Japanese is the source text of the window's translations.
-std::string translated(const messages::Wording& wording) {
-    return QCoreApplication::translate("Failure", wording.japanese).toStdString();
+// The catalogue words failures in Japanese and in English; any other language of the window
+// gets the English.
+bool speaksJapanese() {
+    return windowLanguage() == kSourceLanguage;
 }
 
 }  // namespace
 
 QString failureMessage(const state::Failure& failure) {
-    return QCoreApplication::translate("Failure", "エラー %1: %2")
+    const std::string sentence = speaksJapanese() ? messages::worded(failure, messages::japanese)
+                                                  : messages::englishMessage(failure);
+    return QCoreApplication::translate("FailureMessage", "エラー %1: %2")
         .arg(failure.number())
-        .arg(QString::fromStdString(messages::worded(failure, translated)));
+        .arg(QString::fromStdString(sentence));
 }
 
 QString noteMessage(const formats::ImportNote& note) {
-    return QString::fromStdString(formats::wordedNote(note, translated));
+    return QString::fromStdString(
+        formats::wordedNote(note, speaksJapanese() ? messages::japanese : messages::english));
 }
 
 QString panelNoteLines(const formats::PanelText& text, formats::PanelSize size) {
     QStringList lines;
-    for (const std::string& note : formats::panelNotes(text, size, translated))
+    for (const std::string& note :
+         formats::panelNotes(text, size, speaksJapanese() ? messages::japanese : messages::english))
         lines << QString::fromStdString(note);
     return lines.join(u'\n');
 }

@@ -1,7 +1,7 @@
 #pragma once
 
 // A failed action in the words the window shows: "エラー N: " and the catalogue's sentence for
-// its cause in the window's language, naming the folder of a file.
+// its cause, in Japanese naming the folder of a file, in English as the CLI tells it.
 #include <QString>
 
 #include "formats/character_panel.h"

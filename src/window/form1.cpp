@@ -29,6 +29,7 @@
 #include "formats/header_export.h"
 #include "state/conversions.h"
 #include "state/failure.h"
+#include "window/caption_font.h"
 #include "window/confirmation.h"
 #include "window/export_dialog.h"
 #include "window/failure_message.h"
@@ -36,6 +37,7 @@
 #include "window/glyph_panel.h"
 #include "window/icon.h"
 #include "window/import_dialog.h"
+#include "window/message_icon.h"
 #include "window/panel_settings.h"
 #include "window/pixel_button.h"
 #include "window/pixel_grid_events.h"
@@ -149,6 +151,17 @@ void Form1::createLabel(const ControlPlacement& control) {
     auto* label = new QLabel(captionText(control.caption), this);
     label->setObjectName(qtText(control.name()));
     label->setGeometry(pixelRect(control));
+    // The field a label names begins a pixel inside the label.
+    int room = label->width();
+    if (const std::optional<ControlId> field = fieldNamedBy(control.id)) {
+        for (const ControlPlacement& other : formControls()) {
+            if (other.id == *field) room = pixelRect(other).left() - label->x();
+        }
+    }
+    if (const QFont fitting = labelFont(label->font(), label->text(), room);
+        fitting != label->font()) {
+        label->setFont(fitting);
+    }
 }
 
 void Form1::createTextField(const ControlPlacement& control, state::FieldId id) {
@@ -338,7 +351,9 @@ void Form1::report(const QString& message) {
         reporter_(message);
         return;
     }
-    QMessageBox::critical(this, windowTitle(), message);
+    QMessageBox box(QMessageBox::Critical, windowTitle(), message, QMessageBox::Ok, this);
+    showThemeIcon(box);
+    box.exec();
 }
 
 int Form1::ask(const Question& question) {

@@ -168,6 +168,8 @@ void GlyphPanel::addFileActions(const QList<QAction*>& actions) {
 
 // A long path is cut in its middle; the whole line is the label's tooltip.
 void GlyphPanel::setStatus(const QString& text) {
+    // Asked again after each change; eliding shapes the whole line.
+    if (text == status_->toolTip()) return;
     status_->setToolTip(text);
     status_->setText(status_->fontMetrics().elidedText(text, Qt::ElideMiddle, status_->width()));
 }

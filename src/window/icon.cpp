@@ -1,27 +1,18 @@
 #include "window/icon.h"
 
 #include <QEvent>
-#include <QImageReader>
+#include <QImage>
 #include <QPixmap>
 #include <QTimer>
 #include <QWidget>
 
-// The images live in a static library, whose resource table the linker keeps only when
-// something refers to it; Q_INIT_RESOURCE is that reference and must stand outside a namespace.
-static void loadIconResources() {
-    Q_INIT_RESOURCE(fontedit);
-}
+// The XPM files are C arrays: built in, they are read without a file or a line reader.
+#include "icons/fontedit-16x16-16.xpm"
+#include "icons/fontedit-32x32-16.xpm"
+#include "icons/fontedit-32x32-2.xpm"
 
 namespace fontedit::window {
 namespace {
-
-// Named and not detected, the format goes straight to Qt's own XPM reader; a reader left to
-// detect it loads every image format plugin first, which costs start-up time and memory.
-QPixmap xpmImage(const QString& name) {
-    QImageReader reader(QStringLiteral(":/icons/") + name, "xpm");
-    reader.setAutoDetectImageFormat(false);
-    return QPixmap::fromImage(reader.read());
-}
 
 class FirstPaintWatch : public QObject {
 public:
@@ -51,11 +42,10 @@ void setIconAfterFirstPaint(QWidget& window) {
 }
 
 QIcon programIcon() {
-    loadIconResources();
     QIcon icon;
-    icon.addPixmap(xpmImage(QStringLiteral("fontedit-32x32-16.xpm")));
-    icon.addPixmap(xpmImage(QStringLiteral("fontedit-32x32-2.xpm")));
-    icon.addPixmap(xpmImage(QStringLiteral("fontedit-16x16-16.xpm")));
+    icon.addPixmap(QPixmap::fromImage(QImage(fontedit_32x32_16)));
+    icon.addPixmap(QPixmap::fromImage(QImage(fontedit_32x32_2)));
+    icon.addPixmap(QPixmap::fromImage(QImage(fontedit_16x16_16)));
     return icon;
 }
 

@@ -3,6 +3,7 @@
 
 #include "window/command_line.h"
 #include "window/display_probe.h"
+#include "window/exit_when_idle.h"
 #include "window/form1.h"
 #include "window/look.h"
 #include "window/termination_signals.h"
@@ -29,5 +30,6 @@ int main(int argc, char* argv[]) {
     fontedit::window::runBeforeTermination(&form, [&form] { form.settleRecovery(); });
     form.offerRecovery();
     form.show();
+    fontedit::window::exitWhenIdleIfAsked(form);
     return QApplication::exec();
 }

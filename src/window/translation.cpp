@@ -40,4 +40,11 @@ std::unique_ptr<QTranslator> installUsersLanguage() {
     return translator;
 }
 
+// Each translation names its own language in this caption, as Qt's own name their layout
+// direction, so that whoever installed it the window knows.
+std::string windowLanguage() {
+    //: This translation's language, as its file names it: "en" in fontedit_en.ts.
+    return QCoreApplication::translate("Language", "ja").toStdString();
+}
+
 }  // namespace fontedit::window

@@ -16,4 +16,8 @@ std::unique_ptr<QTranslator> translatorInto(const std::string& language);
 // translator returned lives.
 std::unique_ptr<QTranslator> installUsersLanguage();
 
+// The language the window speaks: the one the translation in use names itself, or Japanese
+// when none is.
+std::string windowLanguage();
+
 }  // namespace fontedit::window

@@ -18,18 +18,27 @@ int scriptOf(QChar ch) {
     return 0;
 }
 
-// The caption with a line break at the last change of script whose first line fits `width`;
-// unchanged when it fits on one line or has no such place. A caption of one script is not
-// measured: each measure lays the text out, and the painting lays it out again.
-QString brokenAtScriptChange(const QString& caption, const QFontMetrics& metrics, int width) {
-    const auto scriptChangesAt = [&caption](qsizetype at) {
-        return scriptOf(caption[at - 1]) != scriptOf(caption[at]);
-    };
+bool scriptChangesAt(const QString& caption, qsizetype at) {
+    return scriptOf(caption[at - 1]) != scriptOf(caption[at]);
+}
+
+bool hasScriptChange(const QString& caption) {
+    for (qsizetype at = 1; at < caption.size(); ++at) {
+        if (scriptChangesAt(caption, at)) return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+// A caption of one script is not measured: each measure lays the text out, and the painting
+// lays it out again.
+QString wrappedCaption(const QString& caption, const QFontMetrics& metrics, int width) {
     qsizetype lastChange = caption.size() - 1;
-    while (lastChange > 0 && !scriptChangesAt(lastChange)) --lastChange;
+    while (lastChange > 0 && !scriptChangesAt(caption, lastChange)) --lastChange;
     if (lastChange <= 0 || metrics.horizontalAdvance(caption) <= width) return caption;
     for (qsizetype at = lastChange; at > 0; --at) {
-        if (!scriptChangesAt(at)) continue;
+        if (!scriptChangesAt(caption, at)) continue;
         if (metrics.horizontalAdvance(caption.left(at)) <= width &&
             metrics.horizontalAdvance(caption.mid(at)) <= width) {
             return caption.left(at) + u'\n' + caption.mid(at);
@@ -38,10 +47,28 @@ QString brokenAtScriptChange(const QString& caption, const QFontMetrics& metrics
     return caption;
 }
 
-}  // namespace
-
 WrappingButton::WrappingButton(const QString& caption, QWidget* parent)
     : QPushButton(caption, parent) {}
+
+int WrappingButton::contentsWidth() const {
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    return style()->subElementRect(QStyle::SE_PushButtonContents, &option, this).width();
+}
+
+void WrappingButton::resizeEvent(QResizeEvent* event) {
+    QPushButton::resizeEvent(event);
+    setFont(QFont());
+    if (hasScriptChange(text()) || fontMetrics().horizontalAdvance(text()) <= contentsWidth()) {
+        return;
+    }
+    QFont smaller = font();
+    smaller.setPixelSize(smaller.pixelSize() - 1);
+    if (smaller.pixelSize() > 0 &&
+        QFontMetrics(smaller).horizontalAdvance(text()) <= contentsWidth()) {
+        setFont(smaller);
+    }
+}
 
 void WrappingButton::paintEvent(QPaintEvent*) {
     QStylePainter painter(this);
@@ -51,7 +78,7 @@ void WrappingButton::paintEvent(QPaintEvent*) {
     option.text.clear();
     painter.drawControl(QStyle::CE_PushButton, option);
     painter.drawItemText(contents, Qt::AlignCenter | Qt::TextWordWrap, palette(), isEnabled(),
-                         brokenAtScriptChange(text(), fontMetrics(), contents.width()),
+                         wrappedCaption(text(), fontMetrics(), contents.width()),
                          QPalette::ButtonText);
 }
 

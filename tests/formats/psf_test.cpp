@@ -19,6 +19,7 @@
 #include "formats/psf_export.h"
 #include "formats/three_fonts.h"
 #include "state/conversions.h"
+#include "state/utf8.h"
 #include "support/expect_failure.h"
 #include "support/scratch_directory.h"
 
@@ -89,12 +90,20 @@ Psf readPsf(const std::string& bytes) {
                 if (value == 0xFFFF) break;
                 if (value == 0xFFFE) sequence = true;
             } else {
-                value = byteAt(bytes, at++);
-                if (value == 0xFF) break;
-                if (value == 0xFE) sequence = true;
-                const int more = value >= 0xF0 ? 3 : value >= 0xE0 ? 2 : value >= 0xC0 ? 1 : 0;
-                if (value < 0xFE) value &= 0x7F >> more;
-                for (int i = 0; i < more; ++i) value = value << 6 | (byteAt(bytes, at++) & 0x3F);
+                value = byteAt(bytes, at);
+                if (value == 0xFF) {
+                    ++at;
+                    break;
+                }
+                if (value == 0xFE) {
+                    sequence = true;
+                    ++at;
+                    continue;
+                }
+                const state::Utf8Sequence character = state::utf8Sequence(bytes.substr(at));
+                EXPECT_TRUE(character.valid) << "at byte " << at;
+                value = character.codePoint;
+                at += character.length;
             }
             if (!sequence) {
                 ++psf.tableEntries;
@@ -263,4 +272,22 @@ TEST(PsfImport, AConsoleFontReadAsBinaryRowsKeepsItsRightColumns) {
 }
 
 }  // namespace
+// A table entry whose UTF-8 bits spell a value past U+10FFFF draws no character, and the
+// characters after it stay the glyph's: F4 90 80 80 spells 0x110000, past the last one.
+TEST(PsfImport, AValuePastUnicodeInTheTableIsNoCharacter) {
+    const auto little32 = [](unsigned value) {
+        std::string bytes;
+        for (int i = 0; i < 4; ++i) bytes += static_cast<char>(value >> (8 * i) & 0xFF);
+        return bytes;
+    };
+    std::string psf = "\x72\xB5\x4A\x86";
+    for (const unsigned field : {0u, 32u, 1u, 1u, 8u, 8u, 8u}) psf += little32(field);
+    psf += std::string("\x80\x80\x80\x80\x80\x00\x00\x00", 8);
+    psf +=
+        "\xF4\x90\x80\x80"
+        "A\xFF";
+    const ImportedFont font = importFont(ImportFormat::Psf, psf, {});
+    EXPECT_EQ(glyphBytes(font.data, 'A' - 32), (state::GlyphBytes{0x1F, 0, 0, 0, 0}));
+}
+
 }  // namespace fontedit::formats

@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPointer>
 #include <QScrollArea>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -167,28 +168,38 @@ private slots:
         return texts;
     }
     // Answers the file dialog once it is open with `file`, in the name filter that opens with
-    // `filter` where one is given.
+    // `filter` where one is given, and with `codes` in the Export dialog's codes field.
     // The name is typed as a user types it; the dialog is answered again until it closes, as
     // it may not take an answer before it has looked at its folder.
-    static void answerFileDialog(const QString& file, const QString& filter = {}) {
+    static void answerFileDialog(const QString& file, const QString& filter = {},
+                                 const QString& codes = {}) {
         auto* waiting = new QTimer;
+        // The dialog first answered, and only that one: a dialog of a later step is not this
+        // step's to answer.
+        auto answered = std::make_shared<QPointer<QFileDialog>>();
         auto seen = std::make_shared<bool>(false);
-        connect(waiting, &QTimer::timeout, waiting, [waiting, seen, file, filter] {
-            QFileDialog* dialog = nullptr;
+        connect(waiting, &QTimer::timeout, waiting, [waiting, answered, seen, file, filter, codes] {
+            QFileDialog* dialog = *answered;
             for (QWidget* widget : QApplication::topLevelWidgets()) {
-                if (widget->isVisible() && !dialog) dialog = qobject_cast<QFileDialog*>(widget);
+                if (widget->isVisible() && !dialog && !*seen) {
+                    dialog = qobject_cast<QFileDialog*>(widget);
+                }
             }
-            if (!dialog) {
+            if (!dialog || !dialog->isVisible()) {
                 if (*seen) waiting->deleteLater();
                 return;
             }
             *seen = true;
+            *answered = dialog;
             for (const QString& name : dialog->nameFilters()) {
                 if (filter.isEmpty() || !name.startsWith(filter)) continue;
                 dialog->selectNameFilter(name);
                 emit dialog->filterSelected(name);
             }
             dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(file);
+            if (auto* field = dialog->findChild<QLineEdit*>(QStringLiteral("codesField"))) {
+                field->setText(codes);
+            }
             static_cast<QDialog*>(dialog)->accept();
         });
         waiting->start(10);
@@ -832,46 +843,82 @@ private slots:
 
     // Ctrl+E writes the format of the filter chosen, or of the extension typed, with the
     // options that format takes, through the same atomic write as 保存; import reads it back.
+    // Codes that are no list of glyph codes are reported, and nothing is written.
     void exportWritesTheFormatChosen_data() {
         QTest::addColumn<QString>("filter");
         QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("codes");
         QTest::addColumn<QString>("written");
         QTest::addColumn<int>("format");
+        QTest::addColumn<QList<int>>("exported");
+        QTest::addColumn<QString>("report");
         using fontedit::formats::ExportFormat;
         QTest::newRow("c") << "c:"
                            << "out"
-                           << "out.c" << int(ExportFormat::C);
+                           << ""
+                           << "out.c" << int(ExportFormat::C) << QList<int>{} << "";
         QTest::newRow("bdf typed") << "c:"
                                    << "out.bdf"
-                                   << "out.bdf" << int(ExportFormat::Bdf);
+                                   << ""
+                                   << "out.bdf" << int(ExportFormat::Bdf) << QList<int>{} << "";
         QTest::newRow("bin") << "bin:"
                              << "out.bin"
-                             << "out.bin" << int(ExportFormat::Bin);
+                             << ""
+                             << "out.bin" << int(ExportFormat::Bin) << QList<int>{} << "";
         QTest::newRow("png") << "png:"
                              << "sheet"
-                             << "sheet.png" << int(ExportFormat::Png);
+                             << ""
+                             << "sheet.png" << int(ExportFormat::Png) << QList<int>{} << "";
+        QTest::newRow("bin codes") << "bin:"
+                                   << "two.bin"
+                                   << "0x1,0"
+                                   << "two.bin" << int(ExportFormat::Bin) << QList<int>{1, 0} << "";
+        QTest::newRow("png ignores codes")
+            << "png:"
+            << "all"
+            << "7-0"
+            << "all.png" << int(ExportFormat::Png) << QList<int>{} << "";
+        QTest::newRow("codes backwards") << "c:"
+                                         << "none.c"
+                                         << "0,7-0"
+                                         << "none.c" << int(ExportFormat::C) << QList<int>{}
+                                         << "エラー 1312: 「7-0」は終わりが始めより前です";
     }
 
     void exportWritesTheFormatChosen() {
         QFETCH(QString, filter);
         QFETCH(QString, typed);
+        QFETCH(QString, codes);
         QFETCH(QString, written);
         QFETCH(int, format);
+        QFETCH(QList<int>, exported);
+        QFETCH(QString, report);
         QTest::mouseClick(pixel(1, 0), Qt::LeftButton);
         QTest::mouseClick(pixel(3, 7), Qt::LeftButton);
-        answerFileDialog(directory_->filePath(typed), filter);
+        answerFileDialog(directory_->filePath(typed), filter, codes);
         pressInWindow(QKeySequence(Qt::CTRL | Qt::Key_E));
+        // Kept as typed, to be put right the next time.
+        QCOMPARE(fontedit::window::programSettings()->value("export/codes").toString(), codes);
+        if (!report.isEmpty()) {
+            QCOMPARE(reports_, QStringList{report});
+            QVERIFY(!QFileInfo::exists(directory_->filePath(written)));
+            return;
+        }
         QVERIFY2(reports_.isEmpty(), qPrintable(reports_.join(u'\n')));
         const std::string bytes = readFile(directory_->filePath(written));
+        fontedit::formats::ExportSettings settings;
+        settings.c.codes.assign(exported.begin(), exported.end());
         QCOMPARE(bytes, fontedit::formats::exportBytes(
                             fontedit::formats::ExportFormat(format),
                             fontedit::state::tableTexts<fontedit::state::FontData>(
                                 form_->editor().state().font, form_->editor().state().labels),
-                            {}));
-        const auto back =
-            fontedit::formats::importFont(fontedit::formats::detectFormat(bytes), bytes, {});
-        QCOMPARE(back.data.cells[0][0], "1");
-        QCOMPARE(back.data.cells[0][2], "80");
+                            settings));
+        if (exported.isEmpty()) {
+            const auto back =
+                fontedit::formats::importFont(fontedit::formats::detectFormat(bytes), bytes, {});
+            QCOMPARE(back.data.cells[0][0], "1");
+            QCOMPARE(back.data.cells[0][2], "80");
+        }
         QVERIFY(QToolTip::isVisible());
         QVERIFY(QToolTip::text().contains(written));
     }

@@ -1,10 +1,27 @@
-// The language the window speaks, chosen from the environment as gettext chooses.
+// The language the window speaks, chosen from the environment as gettext chooses, and the
+// failures it tells in that language.
+#include <QDir>
+#include <QSet>
 #include <QTest>
+#include <QXmlStreamReader>
 
+#include "messages/catalogue.h"
+#include "messages/worded.h"
+#include "window/failure_message.h"
 #include "window/language.h"
+#include "window/translation.h"
 
 using fontedit::window::chosenLanguage;
 using fontedit::window::LanguageSettings;
+namespace messages = fontedit::messages;
+namespace state = fontedit::state;
+
+namespace {
+
+// Every number a cause could have; those that name none are worded as a failed action.
+constexpr int kCauseNumbers = 2000;
+
+}  // namespace
 
 class LanguageTest : public QObject {
     Q_OBJECT
@@ -111,7 +128,76 @@ private slots:
         };
         QCOMPARE(QString::fromStdString(chosenLanguage(settings, hasTranslation)), chosen);
     }
+
+    // The window takes each failure's sentence from the catalogue in the language of the
+    // translation installed: in English the CLI's, in Japanese naming the folder.
+    void failureInTheWindowsLanguage_data() {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("ja") << "ja"
+                            << "エラー 53: フォルダ fonts のファイル mojidat.txt が見つかりません";
+        QTest::newRow("en") << "en"
+                            << "Error 53: fonts/mojidat.txt: no such file";
+    }
+
+    void failureInTheWindowsLanguage() {
+        QFETCH(QString, language);
+        QFETCH(QString, shown);
+        const auto translation = fontedit::window::translatorInto(language.toStdString());
+        if (translation) QCoreApplication::installTranslator(translation.get());
+        QCOMPARE(fontedit::window::failureMessage(
+                     state::Failure(state::Cause::FileNotFound, {.file = "fonts/mojidat.txt"})),
+                 shown);
+        const bool english = language == QLatin1String("en");
+        for (int number = 0; number < kCauseNumbers; ++number) {
+            const state::Failure failure(static_cast<state::Cause>(number),
+                                         {.file = "fonts/mojidat.txt", .line = 3, .value = "x"});
+            const std::string sentence = english ? messages::englishMessage(failure)
+                                                 : messages::worded(failure, messages::japanese);
+            QCOMPARE(fontedit::window::failureMessage(failure),
+                     (english ? QStringLiteral("Error %1: %2") : QStringLiteral("エラー %1: %2"))
+                         .arg(number)
+                         .arg(QString::fromStdString(sentence)));
+        }
+    }
+
+    // The translations hold the window's own captions and no wording of the catalogue, which
+    // a second copy would let drift apart from the CLI's.
+    void translationsHoldNoFailureText() {
+        QSet<QString> wordings;
+        const auto add = [&wordings](const messages::Wording& wording) {
+            wordings << QString::fromUtf8(wording.japanese) << QString::fromUtf8(wording.english);
+        };
+        for (int number = 0; number < kCauseNumbers; ++number) {
+            add(messages::wordingOf(static_cast<state::Cause>(number)));
+        }
+        for (int phrase = 0; phrase <= static_cast<int>(messages::Phrase::Reason); ++phrase) {
+            add(messages::wordingOf(static_cast<messages::Phrase>(phrase)));
+        }
+        for (int note = 0; note <= static_cast<int>(messages::Note::RowsTaken); ++note) {
+            add(messages::wordingOf(static_cast<messages::Note>(note)));
+        }
+        const QDir folder(QStringLiteral(FONTEDIT_TRANSLATIONS));
+        const QStringList files = folder.entryList({QStringLiteral("*.ts")});
+        QVERIFY(!files.isEmpty());
+        for (const QString& name : files) {
+            QFile file(folder.filePath(name));
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            QXmlStreamReader reader(&file);
+            while (!reader.atEnd()) {
+                reader.readNext();
+                if (reader.isStartElement() && (reader.name() == QLatin1String("source") ||
+                                                reader.name() == QLatin1String("translation"))) {
+                    const QString text = reader.readElementText();
+                    QVERIFY2(!wordings.contains(text),
+                             qPrintable(name + QStringLiteral(": ") + text));
+                }
+            }
+            QVERIFY2(!reader.hasError(),
+                     qPrintable(name + QStringLiteral(": ") + reader.errorString()));
+        }
+    }
 };
 
-QTEST_APPLESS_MAIN(LanguageTest)
+QTEST_GUILESS_MAIN(LanguageTest)
 #include "language_test.moc"

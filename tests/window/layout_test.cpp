@@ -8,11 +8,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
 #include <QScopeGuard>
 #include <QSet>
 #include <QTest>
+#include <QTimer>
 #include <algorithm>
 #include <memory>
 #include <utility>
@@ -22,7 +24,13 @@
 #include "window/icon.h"
 #include "window/layout.h"
 #include "window/look.h"
+#include "window/question.h"
 #include "window/translation.h"
+
+// The icons the program is built with.
+#include "icons/fontedit-16x16-16.xpm"
+#include "icons/fontedit-32x32-16.xpm"
+#include "icons/fontedit-32x32-2.xpm"
 
 using fontedit::window::ControlKind;
 using fontedit::window::ControlPlacement;
@@ -449,21 +457,47 @@ private slots:
         }
     }
 
+    // The readings an import offers are long answers: each shows whole, and the one clicked
+    // is the one returned.
+    void longAnswersShowWhole() {
+        QWidget window;
+        const fontedit::window::Question question{
+            QStringLiteral("?"),
+            {QStringLiteral("--layout columns --stride 8"),
+             QStringLiteral("--layout columns --msb-top --stride 8"),
+             QStringLiteral("--layout rows --stride 8"),
+             QStringLiteral("--layout rows --msb-left --stride 8"), QStringLiteral("キャンセル")},
+            0,
+            4};
+        QStringList cut;
+        QTimer::singleShot(0, &window, [&] {
+            QPushButton* third = nullptr;
+            for (QPushButton* button :
+                 QApplication::activeModalWidget()->findChildren<QPushButton*>()) {
+                if (button->isVisible() && button->width() < button->sizeHint().width())
+                    cut << button->text();
+                if (button->text() == question.answers[2]) third = button;
+            }
+            third->click();
+        });
+        QCOMPARE(fontedit::window::askInMessageBox(&window, question), 2);
+        QCOMPARE(cut, QStringList());
+    }
+
     void icon_data() {
-        QTest::addColumn<QString>("file");
+        QTest::addColumn<QImage>("image");
         QTest::addColumn<QSize>("size");
         QTest::addColumn<int>("maxColours");
-        QTest::newRow("32x32, 2 colours") << "fontedit-32x32-2.xpm" << QSize(32, 32) << 2;
-        QTest::newRow("32x32, 16 colours") << "fontedit-32x32-16.xpm" << QSize(32, 32) << 16;
-        QTest::newRow("16x16, 16 colours") << "fontedit-16x16-16.xpm" << QSize(16, 16) << 16;
+        QTest::newRow("32x32, 2 colours") << QImage(fontedit_32x32_2) << QSize(32, 32) << 2;
+        QTest::newRow("32x32, 16 colours") << QImage(fontedit_32x32_16) << QSize(32, 32) << 16;
+        QTest::newRow("16x16, 16 colours") << QImage(fontedit_16x16_16) << QSize(16, 16) << 16;
     }
 
     void icon() {
-        QFETCH(QString, file);
+        QFETCH(QImage, image);
         QFETCH(QSize, size);
         QFETCH(int, maxColours);
         QVERIFY(fontedit::window::programIcon().availableSizes().contains(size));
-        const QImage image(QStringLiteral(":/icons/") + file);
         QCOMPARE(image.size(), size);
         QVERIFY(distinctOpaqueColours(image) <= maxColours);
         QVERIFY(distinctOpaqueColours(image) >= 2);

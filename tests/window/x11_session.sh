@@ -9,8 +9,8 @@ on_own_x_server() {
     export FONTEDIT_ON_XVFB=1
     # Without -noreset the server resets whenever its last client leaves, and a connection
     # made during the reset is refused.
-    # Wide enough for the window with its 一覧 panel open.
-    exec xvfb-run -a -s "-screen 0 800x600x24 -noreset" "$@"
+    # Wide enough for the window with its 一覧 panel open, unless the caller asks for more.
+    exec xvfb-run -a -s "-screen 0 ${FONTEDIT_XVFB_SCREEN:-800x600x24} -noreset" "$@"
 }
 
 fail() {

@@ -1,0 +1,10 @@
+#pragma once
+
+// What the display libraries' fonts of the sample font take in flash: the bytes of the array
+// each export declares, printed once as "core-size-u8g2 fontedit 1183", since a size does not
+// vary from run to run.
+namespace fontedit::bench {
+
+void reportExportSizes();
+
+}  // namespace fontedit::bench
