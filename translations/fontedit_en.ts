@@ -67,7 +67,7 @@
 <context>
     <name>FailureMessage</name>
     <message>
-        <location filename="../src/window/failure_message.cpp" line="+24"/>
+        <location filename="../src/window/failure_message.cpp" line="+26"/>
         <source>エラー %1: %2</source>
         <translation>Error %1: %2</translation>
     </message>
@@ -206,12 +206,12 @@
         <location line="+0"/>
         <location line="+30"/>
         <location line="+52"/>
-        <location line="+208"/>
+        <location line="+213"/>
         <source>キャンセル</source>
         <translation>Cancel</translation>
     </message>
     <message>
-        <location line="-264"/>
+        <location line="-269"/>
         <source>フォルダ %1 のファイル %2 は、最後の読出しか保存の後にほかのプログラムで変更されています。上書きしますか？</source>
         <translation>Another program has changed %2 in the folder %1 since the last Read or Save. Replace?</translation>
     </message>
@@ -317,7 +317,7 @@
         <translation>Overview</translation>
     </message>
     <message>
-        <location line="+32"/>
+        <location line="+37"/>
         <source>フォルダを開く…</source>
         <translation>Open Folder…</translation>
     </message>
@@ -368,10 +368,27 @@
 <context>
     <name>fontedit::window::GlyphPanel</name>
     <message>
-        <location filename="../src/window/glyph_panel.cpp" line="+40"/>
+        <location filename="../src/window/glyph_panel.cpp" line="+57"/>
         <location line="+1"/>
         <source>見本の文字</source>
         <translation>Sample text</translation>
+    </message>
+    <message>
+        <location line="+38"/>
+        <location line="+1"/>
+        <source>見本の見た目</source>
+        <translation>Preview look</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <location line="+1"/>
+        <source>見本の配置</source>
+        <translation>Preview layout</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>行</source>
+        <translation>Line</translation>
     </message>
 </context>
 <context>
@@ -385,7 +402,7 @@
 <context>
     <name>fontedit::window::TextPreview</name>
     <message>
-        <location filename="../src/window/text_preview.cpp" line="+30"/>
+        <location filename="../src/window/text_preview.cpp" line="+28"/>
         <source>見本</source>
         <translation>Sample</translation>
     </message>

@@ -67,7 +67,7 @@
 <context>
     <name>FailureMessage</name>
     <message>
-        <location filename="../src/window/failure_message.cpp" line="+24"/>
+        <location filename="../src/window/failure_message.cpp" line="+26"/>
         <source>エラー %1: %2</source>
         <translation type="unfinished"></translation>
     </message>
@@ -201,12 +201,12 @@
         <location line="+0"/>
         <location line="+30"/>
         <location line="+52"/>
-        <location line="+208"/>
+        <location line="+213"/>
         <source>キャンセル</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-241"/>
+        <location line="-246"/>
         <source>フォルダ %1 のフォントに、保存されずに終わった変更が残っています（%2 に退避）。復元しますか？</source>
         <translation type="unfinished"></translation>
     </message>
@@ -317,7 +317,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+32"/>
+        <location line="+37"/>
         <source>フォルダを開く…</source>
         <translation type="unfinished"></translation>
     </message>
@@ -368,9 +368,26 @@
 <context>
     <name>fontedit::window::GlyphPanel</name>
     <message>
-        <location filename="../src/window/glyph_panel.cpp" line="+40"/>
+        <location filename="../src/window/glyph_panel.cpp" line="+57"/>
         <location line="+1"/>
         <source>見本の文字</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+38"/>
+        <location line="+1"/>
+        <source>見本の見た目</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <location line="+1"/>
+        <source>見本の配置</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>行</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -385,7 +402,7 @@
 <context>
     <name>fontedit::window::TextPreview</name>
     <message>
-        <location filename="../src/window/text_preview.cpp" line="+30"/>
+        <location filename="../src/window/text_preview.cpp" line="+28"/>
         <source>見本</source>
         <translation type="unfinished"></translation>
     </message>

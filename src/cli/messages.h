@@ -4,9 +4,7 @@
 #include <filesystem>
 #include <functional>
 #include <string>
-#include <vector>
 
-#include "formats/character_panel.h"
 #include "formats/font_import.h"
 #include "messages/worded.h"
 #include "state/failure.h"
@@ -19,9 +17,6 @@ using messages::englishMessage;
 // A failure of `action` that names no file is thrown again naming `file`, for the formats
 // that read bytes without knowing where they came from.
 void inFile(const std::string& file, const std::function<void()>& action);
-
-// What a character LCD of `size` could not show as the font draws it, a sentence each.
-std::vector<std::string> panelNotes(const formats::PanelText& text, formats::PanelSize size);
 
 // "file:line: what" for a note of an import that succeeded.
 std::string englishNote(const std::string& file, const formats::ImportNote& note);

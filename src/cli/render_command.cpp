@@ -7,6 +7,7 @@
 #include "cli/output.h"
 #include "folder/font_folder.h"
 #include "formats/font_files.h"
+#include "formats/panel_notes.h"
 #include "formats/png_render.h"
 
 namespace fontedit::cli {
@@ -16,6 +17,14 @@ std::string lookNames() {
     std::string names;
     for (const formats::DisplayLook& look : formats::displayLooks()) {
         names += (names.empty() ? "" : ", ") + std::string(look.name);
+    }
+    return names;
+}
+
+std::string commonSizeNames() {
+    std::string names;
+    for (const formats::PanelSize size : formats::commonPanelSizes()) {
+        names += (names.empty() ? "" : " or ") + formats::panelSizeName(size);
     }
     return names;
 }
@@ -42,7 +51,8 @@ void run(const RenderOptions& options) {
             const formats::PanelPicture picture = formats::panelPng(
                 data, options.text.value_or(""), *options.panel, scale, options.look);
             png = picture.png;
-            for (const std::string& note : panelNotes(picture.text, *options.panel)) {
+            for (const std::string& note :
+                 formats::panelNotes(picture.text, *options.panel, messages::english)) {
                 std::cerr << "fontedit-cli: " << note << '\n';
             }
         } else {
@@ -96,7 +106,8 @@ void addRenderCommand(CLI::App& app) {
             "--layout",
             [options](const std::string& name) { options->panel = formats::panelSizeNamed(name); },
             "COLUMNSxROWS: lay the text out on a character LCD of that many 5 x 8 cells, such "
-            "as 16x2 or 20x4, each line of the text on a row of its own")
+            "as " +
+                commonSizeNames() + ", each line of the text on a row of its own")
         ->check(CLI::Validator(
             [](const std::string& name) {
                 return formats::panelSizeNamed(name)

@@ -1,6 +1,7 @@
 #include "formats/character_panel.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 
 namespace fontedit::formats {
@@ -13,6 +14,8 @@ bool inCharacterRom(std::string_view character) {
     const auto byte = static_cast<unsigned char>(character[0]);
     return byte >= 0x20 && byte <= 0x7D && byte != 0x5C;
 }
+
+constexpr std::array kCommonSizes{PanelSize{16, 2}, PanelSize{20, 4}};
 
 template <typename T>
 void addOnce(std::vector<T>& list, const T& item) {
@@ -35,7 +38,19 @@ std::optional<PanelSize> panelSizeNamed(std::string_view name) {
     return size;
 }
 
+std::string panelSizeName(PanelSize size) {
+    return std::to_string(size.columns) + "x" + std::to_string(size.rows);
+}
+
+std::span<const PanelSize> commonPanelSizes() {
+    return kCommonSizes;
+}
+
 PanelText panelText(std::string_view text, PanelSize size, const LabelOf& label) {
+    return panelText(text, size, GlyphLookup(label));
+}
+
+PanelText panelText(std::string_view text, PanelSize size, const GlyphLookup& lookup) {
     PanelText panel;
     const std::size_t cellCount = static_cast<std::size_t>(size.columns) * size.rows;
     panel.cells.assign(cellCount, std::nullopt);
@@ -43,7 +58,7 @@ PanelText panelText(std::string_view text, PanelSize size, const LabelOf& label)
     while (true) {
         const std::size_t end = std::min(text.find('\n'), text.size());
         std::size_t cell = row * size.columns;
-        for (const TextGlyph& glyph : textGlyphs(text.substr(0, end), label)) {
+        for (const TextGlyph& glyph : textGlyphs(text.substr(0, end), lookup)) {
             if (cell >= cellCount) {
                 ++panel.cut;
                 continue;

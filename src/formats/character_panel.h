@@ -3,6 +3,7 @@
 // A character LCD's text: which glyph each 5 x 8 cell of the module shows, and what the module
 // could not show as the font draws it.
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -23,6 +24,9 @@ inline constexpr int kMostPanelRows = 4;
 
 // "16x2" and the like; nothing for any other text or a size no module has.
 std::optional<PanelSize> panelSizeNamed(std::string_view name);
+std::string panelSizeName(PanelSize size);
+// The sizes most modules come in, for a choice to offer.
+std::span<const PanelSize> commonPanelSizes();
 
 // Dots around the cells, and between two cells each way.
 inline constexpr int kPanelMargin = 2;
@@ -50,6 +54,7 @@ struct PanelText {
 inline constexpr int kCgramSlots = 8;
 
 // Each line of `text` starts a row of cells and runs on to the next row when it is longer.
+PanelText panelText(std::string_view text, PanelSize size, const GlyphLookup& lookup);
 PanelText panelText(std::string_view text, PanelSize size, const LabelOf& label);
 
 }  // namespace fontedit::formats

@@ -58,12 +58,13 @@ void DotCanvas::drawGlyph(const state::GlyphBytes& columns, int leftDot, int top
 }
 
 void DotCanvas::drawDot(int xDot, int yDot, bool lit) {
-    const bool glows = lit && look_.glow != look_.ground;
+    // The whole pitch, so that a dot drawn again over a lit one leaves none of its glow.
+    const Rgb around = lit ? look_.glow : look_.ground;
     for (int y = 0; y < scale_; ++y) {
         std::uint8_t* row = &pixels_[((static_cast<std::size_t>(yDot) * scale_ + y) * width_ +
                                       static_cast<std::size_t>(xDot) * scale_) *
                                      3];
-        if (glows) fill(row, scale_, look_.glow);
+        fill(row, scale_, around);
         const DotSpan span = spans_[static_cast<std::size_t>(y)];
         fill(row + span.first * 3, span.last - span.first, lit ? look_.lit : look_.unlit);
     }

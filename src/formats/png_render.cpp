@@ -8,6 +8,7 @@
 #include "formats/dot_canvas.h"
 #include "formats/font_bytes.h"
 #include "formats/sheet_grid.h"
+#include "formats/text_canvas.h"
 #include "formats/text_glyphs.h"
 #include "state/failure.h"
 
@@ -37,25 +38,24 @@ LabelOf labelsOf(const state::FontData& data) {
     return [&data](int code) -> std::string_view { return data.labels[code]; };
 }
 
+GlyphOf glyphsOf(const state::FontData& data) {
+    return [&data](int code) { return glyphBytes(data, code); };
+}
+
 }  // namespace
 
 std::string textPng(const state::FontData& data, std::string_view text, int scale,
                     const DisplayLook& look) {
     if (text.empty()) throw std::invalid_argument("no text to render");
-    std::vector<int> codes;
+    std::vector<std::optional<int>> codes;
     for (const TextGlyph& glyph : textGlyphs(text, labelsOf(data))) {
         if (!glyph.code) {
             throw state::Failure(state::Cause::NoGlyphForCharacter,
                                  state::Facts{.value = std::string(glyph.character)});
         }
-        codes.push_back(*glyph.code);
+        codes.push_back(glyph.code);
     }
-    const int count = static_cast<int>(codes.size());
-    DotCanvas canvas(kCharacterPitch * count - 1, state::kGlyphRows, scale, look);
-    for (int i = 0; i < count; ++i) {
-        canvas.drawGlyph(glyphBytes(data, codes[i]), i * kCharacterPitch, 0);
-    }
-    return encoded(canvas);
+    return encoded(lineCanvas(codes, scale, look, glyphsOf(data)));
 }
 
 std::string sheetPng(const state::FontData& data, int scale, const DisplayLook& look) {
@@ -69,17 +69,7 @@ std::string sheetPng(const state::FontData& data, int scale, const DisplayLook& 
 PanelPicture panelPng(const state::FontData& data, std::string_view text, PanelSize size, int scale,
                       const DisplayLook& look) {
     PanelPicture picture{{}, panelText(text, size, labelsOf(data))};
-    DotCanvas canvas(panelWidthDots(size), panelHeightDots(size), scale, look);
-    for (int row = 0; row < size.rows; ++row) {
-        for (int column = 0; column < size.columns; ++column) {
-            const std::optional<int> code =
-                picture.text.cells[static_cast<std::size_t>(row) * size.columns + column];
-            canvas.drawGlyph(code ? glyphBytes(data, *code) : state::GlyphBytes{},
-                             kPanelMargin + column * kPanelCellPitchX,
-                             kPanelMargin + row * kPanelCellPitchY);
-        }
-    }
-    picture.png = encoded(canvas);
+    picture.png = encoded(panelCanvas(picture.text, size, scale, look, glyphsOf(data)));
     return picture;
 }
 

@@ -349,8 +349,19 @@ Wording wordingOf(Note note) {
         {"ドット行ごとに 1 バイト（ビット {column} が左）、1 グリフ {code} "
          "バイトとして読みました（{value}）",
          "took rows, bit {column} left, {code} bytes a glyph ({value})"},
+        {"{value} のグリフがないため、空白のセルで表示します",
+         "no glyph for {value}: shown as a blank cell"},
+        // A module's CGRAM holds eight glyphs.
+        {"警告: グリフ {code} 個が文字 ROM になく CGRAM が要りますが、CGRAM には "
+         "8 個しか入りません（コード {value}）",
+         "warning: {code} glyphs are not in the character ROM and need CGRAM, which holds 8: "
+         "codes {value}"},
+        {"文字 {code} 個が {value} のパネルに収まらず、省きました",
+         "{code} character does not fit the {value} panel and is left out"},
+        {"{code} 個の文字が {value} のパネルに収まらず、省きました",
+         "{code} characters do not fit the {value} panel and are left out"},
     };
-    static_assert(std::size(kNotes) == static_cast<std::size_t>(Note::RowsTaken) + 1);
+    static_assert(std::size(kNotes) == static_cast<std::size_t>(Note::PanelCharactersCut) + 1);
     return kNotes[static_cast<std::size_t>(note)];
 }
 

@@ -18,7 +18,7 @@ enum class Phrase {
 
 Wording wordingOf(Phrase phrase);
 
-// What an import that succeeded tells the user, over the same facts.
+// What an import that succeeded, or a picture of text, tells the user, over the same facts.
 enum class Note {
     ArrayTaken,       // the array {value} was taken
     GlyphFilled,      // the table ended early; the last {code} glyph is empty
@@ -28,6 +28,11 @@ enum class Note {
     GlyphsCropped,    // the same, of {code} glyphs
     ColumnsTaken,     // the shape taken: bit {column} top, {code} bytes a glyph, options {value}
     RowsTaken,        // the same with a byte per dot row, bit {column} left
+    // What a character LCD could not show as the font draws it:
+    PanelGlyphsMissing,  // the characters {value} have no glyph
+    PanelNeedsCgram,     // {code} glyphs, codes {value}, are outside the character ROM
+    PanelCharacterCut,   // {code} character past the last cell of the {value} panel
+    PanelCharactersCut,  // the same, of {code} characters
 };
 
 Wording wordingOf(Note note);

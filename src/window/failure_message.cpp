@@ -1,8 +1,10 @@
 #include "window/failure_message.h"
 
 #include <QCoreApplication>
+#include <QStringList>
 
 #include "formats/import_notes.h"
+#include "formats/panel_notes.h"
 #include "messages/worded.h"
 #include "window/language.h"
 #include "window/translation.h"
@@ -29,6 +31,14 @@ QString failureMessage(const state::Failure& failure) {
 QString noteMessage(const formats::ImportNote& note) {
     return QString::fromStdString(
         formats::wordedNote(note, speaksJapanese() ? messages::japanese : messages::english));
+}
+
+QString panelNoteLines(const formats::PanelText& text, formats::PanelSize size) {
+    QStringList lines;
+    for (const std::string& note :
+         formats::panelNotes(text, size, speaksJapanese() ? messages::japanese : messages::english))
+        lines << QString::fromStdString(note);
+    return lines.join(u'\n');
 }
 
 }  // namespace fontedit::window

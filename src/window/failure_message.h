@@ -4,6 +4,7 @@
 // its cause, in Japanese naming the folder of a file, in English as the CLI tells it.
 #include <QString>
 
+#include "formats/character_panel.h"
 #include "formats/font_import.h"
 #include "state/failure.h"
 
@@ -13,5 +14,9 @@ QString failureMessage(const state::Failure& failure);
 
 // A note of an import that succeeded, as the CLI words it, in the window's language.
 QString noteMessage(const formats::ImportNote& note);
+
+// What a character LCD of `size` cannot show of its text as the font draws it, as render tells
+// it, a line each; empty when it shows all.
+QString panelNoteLines(const formats::PanelText& text, formats::PanelSize size);
 
 }  // namespace fontedit::window

@@ -487,17 +487,22 @@ void Form1::togglePanel() {
 
 void Form1::showPanel(bool shown) {
     constexpr int kLeftPartWidth = kClientWidthTwips / kTwipsPerPixel;
+    constexpr int kLeftPartHeight = kClientHeightTwips / kTwipsPerPixel;
     if (!panel_) {
         panel_ = new GlyphPanel(
-            editor_, [this](int code) { guard([this, code] { editor_.show(code); }); }, height(),
-            this);
+            editor_, [this](int code) { guard([this, code] { editor_.show(code); }); },
+            kLeftPartHeight, this);
         panel_->move(kLeftPartWidth, 0);
         panel_->addFileActions({openAction_, importAction_, exportAction_});
         panel_->setStatus(statusText());
+        // An LCD of four rows in the preview takes more than the controls' height.
+        connect(panel_, &GlyphPanel::heightChanged, this,
+                [this] { showPanel(!panel_->isHidden()); });
     }
     panel_->setVisible(shown);
     panelAction_->setChecked(shown);
-    setFixedSize(kLeftPartWidth + (shown ? panel_->width() : 0), height());
+    setFixedSize(kLeftPartWidth + (shown ? panel_->width() : 0),
+                 shown ? panel_->height() : kLeftPartHeight);
 }
 
 void Form1::createFileActions() {

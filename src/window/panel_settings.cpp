@@ -13,6 +13,8 @@ const QString kOrganisation = QStringLiteral("fontedit");
 const QString kApplication = QStringLiteral("fontedit");
 const QString kShown = QStringLiteral("panel/shown");
 const QString kPreviewText = QStringLiteral("panel/previewText");
+const QString kPreviewLook = QStringLiteral("panel/previewLook");
+const QString kPreviewLayout = QStringLiteral("panel/previewLayout");
 const QString kRecentFolders = QStringLiteral("folders/recent");
 constexpr int kMostRecentFolders = 5;
 
@@ -28,8 +30,9 @@ QString settingsFile() {
 PanelSettings readPanelSettings() {
     if (!QFileInfo::exists(settingsFile())) return {};
     const QSettings settings(kOrganisation, kApplication);
-    PanelSettings read{settings.value(kShown, false).toBool(),
-                       settings.value(kPreviewText).toString()};
+    PanelSettings read{
+        settings.value(kShown, false).toBool(), settings.value(kPreviewText).toString(),
+        settings.value(kPreviewLook).toString(), settings.value(kPreviewLayout).toString()};
     if (read.previewText.size() > kLongestPreviewText) {
         std::fprintf(stderr, "fontedit: the preview text in %s is cut to its first %d characters\n",
                      QFile::encodeName(settingsFile()).constData(), kLongestPreviewText);
@@ -44,6 +47,14 @@ void keepPanelShown(bool shown) {
 
 void keepPreviewText(const QString& text) {
     QSettings(kOrganisation, kApplication).setValue(kPreviewText, text);
+}
+
+void keepPreviewLook(const QString& name) {
+    QSettings(kOrganisation, kApplication).setValue(kPreviewLook, name);
+}
+
+void keepPreviewLayout(const QString& name) {
+    QSettings(kOrganisation, kApplication).setValue(kPreviewLayout, name);
 }
 
 std::unique_ptr<QSettings> programSettings() {

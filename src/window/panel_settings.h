@@ -16,12 +16,16 @@ inline constexpr int kLongestPreviewText = 1000;
 struct PanelSettings {
     bool shown = false;
     QString previewText;
+    QString previewLook;    // a look's name, as render --look takes it
+    QString previewLayout;  // COLUMNSxROWS, as render --layout takes it; empty for a line
 };
 
 // A preview text past kLongestPreviewText is cut, with a line on stderr.
 PanelSettings readPanelSettings();
 void keepPanelShown(bool shown);
 void keepPreviewText(const QString& text);
+void keepPreviewLook(const QString& name);
+void keepPreviewLayout(const QString& name);
 
 // The same file, for the window's other settings.
 std::unique_ptr<QSettings> programSettings();

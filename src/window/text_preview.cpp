@@ -6,52 +6,123 @@
 #include <algorithm>
 
 #include "editing/grid_commands.h"
-#include "window/glyph_drawing.h"
 
 namespace fontedit::window {
 namespace {
 
 constexpr int kPreviewDot = 3;
+// Around a line of text; an LCD has its own margin of dots.
 constexpr int kPreviewMargin = 4;
 
-bool sameGlyphs(const std::vector<formats::TextGlyph>& a,
-                const std::vector<formats::TextGlyph>& b) {
-    return std::ranges::equal(a, b, {}, &formats::TextGlyph::code, &formats::TextGlyph::code);
+QColor colourOf(formats::Rgb rgb) {
+    return {rgb.red, rgb.green, rgb.blue};
 }
 
 }  // namespace
 
 TextPreview::TextPreview(const state::FontTable& font, const state::LabelTable& labels,
                          QWidget* parent)
-    : QWidget(parent), font_(font), labels_(labels) {
-    setFixedHeight(state::kGlyphRows * kPreviewDot + 2 * kPreviewMargin);
+    : QWidget(parent), font_(font), labels_(labels), look_(formats::paperLook()) {
     // It paints all of itself; what lies below need not be painted first.
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAccessibleName(tr("見本"));
+    layOut();
 }
 
-std::vector<formats::TextGlyph> TextPreview::matchedGlyphs() {
+formats::GlyphOf TextPreview::glyphOf() const {
+    return [this](int code) { return editing::storedGlyph(font_, code); };
+}
+
+TextPreview::Places TextPreview::placesNow() {
     if (!lookup_) {
         lookup_.emplace([this](int code) -> std::string_view { return labels_.label(code); });
     }
-    return formats::textGlyphs(text_, *lookup_);
+    Places places;
+    if (layout_) {
+        places.panel = formats::panelText(text_, *layout_, *lookup_);
+        places.codes = places.panel.cells;
+        for (std::size_t i = 0; i < places.codes.size(); ++i)
+            places.dots.push_back(formats::panelCellDot(*layout_, i));
+        return places;
+    }
+    for (const formats::TextGlyph& glyph : formats::textGlyphs(text_, *lookup_)) {
+        places.dots.push_back(formats::lineGlyphDot(places.codes.size()));
+        places.codes.push_back(glyph.code);
+    }
+    return places;
 }
 
 void TextPreview::setText(const QString& text) {
     text_ = text.toStdString();
-    glyphs_ = matchedGlyphs();
-    update();
+    layOut();
 }
 
-void TextPreview::glyphChanged(int code) {
-    for (std::size_t i = 0; i < glyphs_.size(); ++i) {
-        if (glyphs_[i].code == code) update(glyphRect(i));
+void TextPreview::setLook(const formats::DisplayLook& look) {
+    look_ = look;
+    layOut();
+}
+
+void TextPreview::setLayout(std::optional<formats::PanelSize> layout) {
+    layout_ = layout;
+    layOut();
+}
+
+void TextPreview::setLeastWidth(int width) {
+    leastWidth_ = width;
+    layOut();
+}
+
+void TextPreview::layOut() {
+    Places places = placesNow();
+    codes_ = std::move(places.codes);
+    dots_ = std::move(places.dots);
+    panel_ = std::move(places.panel);
+    missing_.clear();
+    changed_.clear();
+    if (layout_) {
+        canvas_.emplace(formats::panelCanvas(panel_, *layout_, kPreviewDot, look_, glyphOf()));
+        setFixedSize(canvas_->width(), canvas_->height());
+    } else {
+        for (std::size_t i = 0; i < codes_.size(); ++i) {
+            if (!codes_[i]) missing_.push_back(i);
+        }
+        canvas_.emplace(formats::lineCanvas(codes_, kPreviewDot, look_, glyphOf()));
+        setFixedSize(std::max(leastWidth_, canvas_->width() + 2 * kPreviewMargin),
+                     canvas_->height() + 2 * kPreviewMargin);
     }
+    update();
+    emit laidOut();
 }
 
-QRect TextPreview::glyphRect(std::size_t index) {
-    return {kPreviewMargin + static_cast<int>(index) * formats::kCharacterPitch * kPreviewDot,
-            kPreviewMargin, state::kGlyphColumns * kPreviewDot, state::kGlyphRows * kPreviewDot};
+// Only the cells of the glyph are drawn again, on the canvas and on the screen; on the canvas
+// as they are painted, when the change has landed in the table.
+void TextPreview::glyphChanged(int code) {
+    bool shown = false;
+    for (std::size_t i = 0; i < codes_.size(); ++i) {
+        if (codes_[i] != code) continue;
+        shown = true;
+        update(placeRect(i));
+    }
+    if (shown && std::ranges::find(changed_, code) == changed_.end()) changed_.push_back(code);
+}
+
+void TextPreview::drawChangedGlyphs() {
+    for (const int code : changed_) {
+        const state::GlyphBytes glyph = editing::storedGlyph(font_, code);
+        for (std::size_t i = 0; i < codes_.size(); ++i) {
+            if (codes_[i] == code) canvas_->drawGlyph(glyph, dots_[i].left, dots_[i].top);
+        }
+    }
+    changed_.clear();
+}
+
+QPoint TextPreview::origin() const {
+    return layout_ ? QPoint(0, 0) : QPoint(kPreviewMargin, kPreviewMargin);
+}
+
+QRect TextPreview::placeRect(std::size_t index) const {
+    return {origin() + QPoint(dots_[index].left, dots_[index].top) * kPreviewDot,
+            QSize(state::kGlyphColumns, state::kGlyphRows) * kPreviewDot};
 }
 
 // The tables tell of a label before it is written, and a Read writes 96 of them: one match
@@ -65,27 +136,27 @@ void TextPreview::labelChanged() {
 
 void TextPreview::matchAgain() {
     matchPending_ = false;
-    std::vector<formats::TextGlyph> glyphs = matchedGlyphs();
-    if (sameGlyphs(glyphs, glyphs_)) return;
-    glyphs_ = std::move(glyphs);
-    update();
+    if (placesNow().codes != codes_) layOut();
 }
 
 void TextPreview::paintEvent(QPaintEvent* event) {
+    drawChangedGlyphs();
     QPainter painter(this);
-    for (const QRect& area : event->region())
-        painter.fillRect(area, palette().color(QPalette::Base));
-    for (std::size_t i = 0; i < glyphs_.size(); ++i) {
-        const QRect place = glyphRect(i);
-        if (place.left() >= width()) break;
-        if (!event->region().intersects(place)) continue;
-        if (!glyphs_[i].code) {
-            painter.setPen(palette().color(QPalette::Mid));
-            painter.drawRect(place.adjusted(0, 0, -1, -1));
-            continue;
-        }
-        drawGlyph(painter, editing::storedGlyph(font_, *glyphs_[i].code), place.topLeft(),
-                  kPreviewDot);
+    const QRect picture(origin(), QSize(canvas_->width(), canvas_->height()));
+    const QColor ground = colourOf(look_.ground);
+    for (const QRect& area : event->region()) {
+        const QRect shown = area & picture;
+        for (const QRect& around : QRegion(area).subtracted(shown))
+            painter.fillRect(around, ground);
+        if (shown.isEmpty()) continue;
+        const QImage image(canvas_->pixels().data(), canvas_->width(), canvas_->height(),
+                           canvas_->width() * 3, QImage::Format_RGB888);
+        painter.drawImage(shown, image, shown.translated(-picture.topLeft()));
+    }
+    painter.setPen(palette().color(QPalette::Mid));
+    for (const std::size_t i : missing_) {
+        const QRect place = placeRect(i);
+        if (event->region().intersects(place)) painter.drawRect(place.adjusted(0, 0, -1, -1));
     }
 }
 

@@ -9,6 +9,7 @@
 #include "formats/bdf_export.h"
 #include "formats/c_source_export.h"
 #include "formats/display_looks.h"
+#include "formats/dot_canvas.h"
 #include "formats/export_formats.h"
 #include "formats/font_bytes.h"
 #include "formats/font_import.h"
@@ -473,6 +474,15 @@ TEST(Render, LaysTextOutInTheCellsOfACharacterLcdInEveryLook) {
     EXPECT_EQ(odd.customCodes, (std::vector<int>{0x5C - 0x20, 0x7E - 0x20}));
     EXPECT_EQ(odd.cut, 2);
     EXPECT_EQ(panelText("\n\nA", {2, 2}, [](int) { return ""; }).cut, 1);
+    // A glyph drawn again over another, as the window's preview draws a changed one, leaves
+    // nothing of the first, its glow included.
+    for (const DisplayLook& look : displayLooks()) {
+        DotCanvas drawnOver(5, 8, 4, look), drawnOnce(5, 8, 4, look);
+        drawnOver.drawGlyph(glyphBytes(data, 33), 0, 0);
+        drawnOver.drawGlyph(state::GlyphBytes{}, 0, 0);
+        drawnOnce.drawGlyph(state::GlyphBytes{}, 0, 0);
+        EXPECT_EQ(drawnOver.pixels(), drawnOnce.pixels()) << look.name;
+    }
     for (const auto& [name, size] :
          std::vector<std::pair<std::string, std::optional<PanelSize>>>{{"16x2", PanelSize{16, 2}},
                                                                        {"20x4", PanelSize{20, 4}},

@@ -4,6 +4,8 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
+#include <QColorSpace>
+#include <QComboBox>
 #include <QContextMenuEvent>
 #include <QDir>
 #include <QFile>
@@ -14,6 +16,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPointer>
+#include <QScrollArea>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
@@ -27,6 +30,7 @@
 #include "formats/font_files.h"
 #include "formats/font_import.h"
 #include "formats/imported_glyphs.h"
+#include "formats/png_render.h"
 #include "window/form1.h"
 #include "window/glyph_overview.h"
 #include "window/look.h"
@@ -115,6 +119,8 @@ private slots:
                            directory_->filePath(QStringLiteral("config")));
         openForm();
     }
+    // The window writes its settings as it goes: into its own test's directory.
+    void cleanup() { form_.reset(); }
 
 private:
     // A new window on the test's directory, as a new start of the program.
@@ -665,6 +671,77 @@ private slots:
         pressKeys(QKeySequence(Qt::CTRL | Qt::Key_L));
         openForm();
         QCOMPARE(form_->width(), closedWidth);
+        QVERIFY(reports_.isEmpty());
+    }
+
+    // The preview draws the look chosen, the text laid out on the LCD chosen as render draws
+    // it, also after a glyph changed, with what the LCD cannot show below it; the next start
+    // finds both choices again.
+    void previewDrawsTheLookAndLayoutChosen() {
+        using namespace fontedit::formats;
+        fontedit::state::FontData data;
+        for (int code = 0; code < 96; ++code) {
+            const std::uint8_t glyph[5] = {std::uint8_t(code), std::uint8_t(code + 0x20), 0x81,
+                                           std::uint8_t(~code), 0x3C};
+            setGlyph(data, code, glyph);
+        }
+        fontedit::folder::saveFont(data, directory_->path().toStdString());
+        QTest::mouseClick(button("Command11"), Qt::LeftButton);
+        pressKeys(QKeySequence(Qt::CTRL | Qt::Key_L));
+        auto* look = form_->findChild<QComboBox*>(QStringLiteral("previewLook"));
+        auto* layout = form_->findChild<QComboBox*>(QStringLiteral("previewLayout"));
+        const auto preview = [this] {
+            return form_->findChild<QScrollArea*>(QStringLiteral("previewArea"))
+                ->widget()
+                ->grab()
+                .toImage()
+                .convertToFormat(QImage::Format_RGB888);
+        };
+        const auto rgb = [](Rgb colour) { return qRgb(colour.red, colour.green, colour.blue); };
+        retype("previewField", QStringLiteral("H"));
+        QCOMPARE(look->currentText(), QStringLiteral("paper"));
+        // The third column of every glyph lights its top dot, 3 x 3 pixels a dot inside a margin
+        // of 4.
+        for (std::size_t i = 0; i < displayLooks().size(); ++i) {
+            look->setCurrentIndex(int(i));
+            const QImage shown = preview();
+            QCOMPARE(shown.pixel(0, 0), rgb(displayLooks()[i].ground));
+            QCOMPARE(shown.pixel(11, 5), rgb(displayLooks()[i].lit));
+        }
+
+        look->setCurrentIndex(look->findText(QStringLiteral("lcd-green")));
+        layout->setCurrentIndex(layout->findText(QStringLiteral("16x2")));
+        const std::string text = "Hello, world!é";
+        // A character no key of the test types.
+        field("previewField")->setText(QString::fromStdString(text));
+        const auto rendered = [&] {
+            const auto now = fontedit::state::tableTexts<fontedit::state::FontData>(
+                form_->editor().state().font, form_->editor().state().labels);
+            const std::string png = panelPng(now, text, {16, 2}, 3, *lookNamed("lcd-green")).png;
+            QImage image = QImage::fromData(QByteArray::fromStdString(png))
+                               .convertToFormat(QImage::Format_RGB888);
+            // The same bytes as the screen's, which has no colour space named.
+            image.setColorSpace({});
+            return image;
+        };
+        QCOMPARE(preview(), rendered());
+        // Glyph 40 is the H: a toggle draws its cell again.
+        retype("Text9", QStringLiteral("40"));
+        QTest::keyClick(field("Text9"), Qt::Key_Return);
+        QTest::mouseClick(pixel(1, 0), Qt::LeftButton);
+        QCOMPARE(cell(40, 1), "29");
+        QCOMPARE(preview(), rendered());
+        const QString notes = form_->findChild<QLabel*>(QStringLiteral("previewNotes"))->text();
+        QVERIFY2(notes.contains(QStringLiteral("'é'")), qPrintable(notes));
+
+        layout->setCurrentIndex(layout->findText(QStringLiteral("20x4")));
+        const QRect status = form_->findChild<QLabel*>(QStringLiteral("folderStatus"))->geometry();
+        QVERIFY(status.bottom() < form_->height());
+        openForm();
+        QCOMPARE(form_->findChild<QComboBox*>(QStringLiteral("previewLook"))->currentText(),
+                 QStringLiteral("lcd-green"));
+        QCOMPARE(form_->findChild<QComboBox*>(QStringLiteral("previewLayout"))->currentText(),
+                 QStringLiteral("20x4"));
         QVERIFY(reports_.isEmpty());
     }
 
