@@ -21,6 +21,11 @@ install(FILES ${PROJECT_SOURCE_DIR}/data/debian/copyright ${PROJECT_SOURCE_DIR}/
               ${changelog}.gz
         DESTINATION ${CMAKE_INSTALL_DOCDIR})
 
+# What `cmake --install` takes, without the test programs: `make test` builds only this in the
+# normal tree, as the tests themselves are built and run in the sanitized one.
+add_custom_target(package_parts)
+add_dependencies(package_parts fontedit fontedit-cli icons manual_pages package_changelog)
+
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME fontedit)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
