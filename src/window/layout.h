@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QRect>
 #include <QString>
+#include <array>
 #include <optional>
 #include <span>
 #include <string_view>
@@ -43,93 +44,54 @@ enum class ControlId {
 
 enum class ControlKind { Label, TextField, Button, PixelButton };
 
-// A control's name in the design, which its widget carries as its object name; empty for a
-// value that is no enumerator.
+// Each control of the design: its name, which its widget carries as its object name, and its
+// kind; one row an enumerator, in their order.
+struct ControlRow {
+    ControlId id;
+    std::string_view name;
+    ControlKind kind;
+};
+
+inline constexpr std::array kControlRows = {
+    ControlRow{ControlId::Command1, "Command1", ControlKind::PixelButton},
+    ControlRow{ControlId::Command2, "Command2", ControlKind::PixelButton},
+    ControlRow{ControlId::Command3, "Command3", ControlKind::PixelButton},
+    ControlRow{ControlId::Command4, "Command4", ControlKind::PixelButton},
+    ControlRow{ControlId::Command5, "Command5", ControlKind::PixelButton},
+    ControlRow{ControlId::Command9, "Command9", ControlKind::Button},
+    ControlRow{ControlId::Command10, "Command10", ControlKind::Button},
+    ControlRow{ControlId::Command11, "Command11", ControlKind::Button},
+    ControlRow{ControlId::Command12, "Command12", ControlKind::Button},
+    ControlRow{ControlId::Command13, "Command13", ControlKind::Button},
+    ControlRow{ControlId::Command14, "Command14", ControlKind::Button},
+    ControlRow{ControlId::Label1, "Label1", ControlKind::Label},
+    ControlRow{ControlId::Label2, "Label2", ControlKind::Label},
+    ControlRow{ControlId::Label3, "Label3", ControlKind::Label},
+    ControlRow{ControlId::Text1, "Text1", ControlKind::TextField},
+    ControlRow{ControlId::Text2, "Text2", ControlKind::TextField},
+    ControlRow{ControlId::Text3, "Text3", ControlKind::TextField},
+    ControlRow{ControlId::Text4, "Text4", ControlKind::TextField},
+    ControlRow{ControlId::Text5, "Text5", ControlKind::TextField},
+    ControlRow{ControlId::Text9, "Text9", ControlKind::TextField},
+    ControlRow{ControlId::Text10, "Text10", ControlKind::TextField},
+};
+
+inline constexpr int kControlIdCount = static_cast<int>(kControlRows.size());
+static_assert(
+    [] {
+        for (int n = 0; n < kControlIdCount; ++n) {
+            if (kControlRows[n].id != static_cast<ControlId>(n)) return false;
+        }
+        return true;
+    }(),
+    "kControlRows holds one row an enumerator, in their order");
+
 constexpr std::string_view controlName(ControlId id) {
-    switch (id) {
-        case ControlId::Command1:
-            return "Command1";
-        case ControlId::Command2:
-            return "Command2";
-        case ControlId::Command3:
-            return "Command3";
-        case ControlId::Command4:
-            return "Command4";
-        case ControlId::Command5:
-            return "Command5";
-        case ControlId::Command9:
-            return "Command9";
-        case ControlId::Command10:
-            return "Command10";
-        case ControlId::Command11:
-            return "Command11";
-        case ControlId::Command12:
-            return "Command12";
-        case ControlId::Command13:
-            return "Command13";
-        case ControlId::Command14:
-            return "Command14";
-        case ControlId::Label1:
-            return "Label1";
-        case ControlId::Label2:
-            return "Label2";
-        case ControlId::Label3:
-            return "Label3";
-        case ControlId::Text1:
-            return "Text1";
-        case ControlId::Text2:
-            return "Text2";
-        case ControlId::Text3:
-            return "Text3";
-        case ControlId::Text4:
-            return "Text4";
-        case ControlId::Text5:
-            return "Text5";
-        case ControlId::Text9:
-            return "Text9";
-        case ControlId::Text10:
-            return "Text10";
-    }
-    return {};
+    return kControlRows[static_cast<std::size_t>(id)].name;
 }
 
-// How many controls there are: the enumerators run from 0 without a gap, and controlName, whose
-// switch the compiler checks to be complete, names each of them and nothing past them.
-inline constexpr int kControlIdCount = [] {
-    int count = 0;
-    while (!controlName(static_cast<ControlId>(count)).empty()) ++count;
-    return count;
-}();
-
 constexpr ControlKind controlKind(ControlId id) {
-    switch (id) {
-        case ControlId::Command1:
-        case ControlId::Command2:
-        case ControlId::Command3:
-        case ControlId::Command4:
-        case ControlId::Command5:
-            return ControlKind::PixelButton;
-        case ControlId::Command9:
-        case ControlId::Command10:
-        case ControlId::Command11:
-        case ControlId::Command12:
-        case ControlId::Command13:
-        case ControlId::Command14:
-            return ControlKind::Button;
-        case ControlId::Label1:
-        case ControlId::Label2:
-        case ControlId::Label3:
-            return ControlKind::Label;
-        case ControlId::Text1:
-        case ControlId::Text2:
-        case ControlId::Text3:
-        case ControlId::Text4:
-        case ControlId::Text5:
-        case ControlId::Text9:
-        case ControlId::Text10:
-            return ControlKind::TextField;
-    }
-    return ControlKind::Label;
+    return kControlRows[static_cast<std::size_t>(id)].kind;
 }
 
 // The field a label stands beside, which takes the label's caption as its name for screen
