@@ -12,7 +12,7 @@ namespace {
 bool check(const std::filesystem::path& dir) {
     const std::vector<state::Failure> faults = folder::fontFaults(dir);
     for (const state::Failure& fault : faults) {
-        std::cerr << "fontedit-cli: " << englishMessage(fault) << '\n';
+        std::cerr << "fontedit-cli: " << messages::englishMessage(fault) << '\n';
     }
     if (faults.empty()) return true;
     std::cerr << "fontedit-cli: " << faults.size() << (faults.size() == 1 ? " fault" : " faults")

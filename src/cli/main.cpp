@@ -66,7 +66,7 @@ int run(int argc, char** argv) {
     } catch (const CLI::ParseError& error) {
         return usageError(app, error, argc > 1 ? argv[1] : nullptr);
     } catch (const fontedit::state::Failure& failure) {
-        std::cerr << "fontedit-cli: " << englishMessage(failure) << '\n';
+        std::cerr << "fontedit-cli: " << fontedit::messages::englishMessage(failure) << '\n';
         return 1;
     } catch (const std::exception& error) {
         std::cerr << "fontedit-cli: " << fontedit::state::escapedBytes(error.what()) << '\n';

@@ -11,9 +11,6 @@
 
 namespace fontedit::cli {
 
-// "file:line: what", worded in messages as the window in English words it too.
-using messages::englishMessage;
-
 // A failure of `action` that names no file is thrown again naming `file`, for the formats
 // that read bytes without knowing where they came from.
 void inFile(const std::string& file, const std::function<void()>& action);

@@ -32,7 +32,7 @@ bool standardOutputWritten() {
     if (std::cout.flush() && std::fflush(stdout) == 0 && !std::ferror(stdout)) return true;
     const state::Failure failure(state::Cause::StandardOutputFailed,
                                  {.file = kStandardOutput, .error = errno});
-    std::cerr << "fontedit-cli: " << englishMessage(failure) << '\n';
+    std::cerr << "fontedit-cli: " << messages::englishMessage(failure) << '\n';
     return false;
 }
 

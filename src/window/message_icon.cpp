@@ -8,7 +8,7 @@
 namespace fontedit::window {
 namespace {
 
-// The names of the freedesktop icon naming specification.
+// The theme names freedesktop desktops give these icons.
 QString freedesktopName(QMessageBox::Icon icon) {
     switch (icon) {
         case QMessageBox::Question:
