@@ -1,0 +1,64 @@
+#include "state/bitmap_font.h"
+
+#include <algorithm>
+
+namespace fontedit::state {
+
+namespace {
+
+auto lowerBound(auto& glyphs, char32_t character) {
+    return std::lower_bound(
+        glyphs.begin(), glyphs.end(), character,
+        [](const BitmapGlyph& glyph, char32_t c) { return glyph.character < c; });
+}
+
+}  // namespace
+
+bool BitmapGlyph::dot(int x, int y) const {
+    if (x < 0 || y < 0 || x >= width || y >= height) return false;
+    return (rows[static_cast<std::size_t>(y)] >> x) & 1U;
+}
+
+void BitmapGlyph::setDot(int x, int y, bool lit) {
+    if (x < 0 || y < 0 || x >= width || y >= height) return;
+    const std::uint64_t bit = std::uint64_t{1} << x;
+    auto& row = rows[static_cast<std::size_t>(y)];
+    row = lit ? (row | bit) : (row & ~bit);
+}
+
+const BitmapGlyph* BitmapFont::find(char32_t character) const {
+    const auto it = lowerBound(glyphs, character);
+    return it != glyphs.end() && it->character == character ? &*it : nullptr;
+}
+
+BitmapGlyph* BitmapFont::find(char32_t character) {
+    const auto it = lowerBound(glyphs, character);
+    return it != glyphs.end() && it->character == character ? &*it : nullptr;
+}
+
+void BitmapFont::put(BitmapGlyph glyph) {
+    const auto it = lowerBound(glyphs, glyph.character);
+    if (it != glyphs.end() && it->character == glyph.character)
+        *it = std::move(glyph);
+    else
+        glyphs.insert(it, std::move(glyph));
+}
+
+bool BitmapFont::erase(char32_t character) {
+    const auto it = lowerBound(glyphs, character);
+    if (it == glyphs.end() || it->character != character) return false;
+    glyphs.erase(it);
+    return true;
+}
+
+BitmapGlyph blankGlyph(char32_t character, int width, int height) {
+    BitmapGlyph glyph;
+    glyph.character = character;
+    glyph.width = width;
+    glyph.height = height;
+    glyph.advance = width;
+    glyph.rows.assign(static_cast<std::size_t>(std::max(height, 0)), 0);
+    return glyph;
+}
+
+}  // namespace fontedit::state

@@ -1,0 +1,51 @@
+#pragma once
+
+// A bitmap font of any cell: a line height and glyphs keyed by Unicode character, each with
+// its own advance, box, dots (up to 64 x 64) and name. Every format beyond the classic 5 x 8
+// pair reads into and writes from this.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace fontedit::state {
+
+inline constexpr int kMaxGlyphSide = 64;
+inline constexpr int kMaxBitmapGlyphs = 65536;
+
+struct BitmapGlyph {
+    char32_t character = 0;
+    std::string name;  // the label; BDF's STARTCHAR
+    int advance = 0;   // dots from this glyph's origin to the next one's
+    // The box of the dots, as BDF's BBX: its size, and its lower-left corner against the
+    // origin on the baseline, y growing upwards.
+    int width = 0;
+    int height = 0;
+    int left = 0;
+    int bottom = 0;
+    // One word per row of the box, top row first; bit x is the dot in column x from the left.
+    std::vector<std::uint64_t> rows;
+
+    bool dot(int x, int y) const;
+    void setDot(int x, int y, bool lit);
+    bool operator==(const BitmapGlyph&) const = default;
+};
+
+struct BitmapFont {
+    int ascent = 0;   // rows above the baseline
+    int descent = 0;  // rows below it
+    // Sorted by character, each character once.
+    std::vector<BitmapGlyph> glyphs;
+
+    int lineHeight() const { return ascent + descent; }
+    const BitmapGlyph* find(char32_t character) const;
+    BitmapGlyph* find(char32_t character);
+    // Adds the glyph in its place, or replaces the one at its character.
+    void put(BitmapGlyph glyph);
+    bool erase(char32_t character);
+    bool operator==(const BitmapFont&) const = default;
+};
+
+// A glyph of the given box with no dot lit.
+BitmapGlyph blankGlyph(char32_t character, int width, int height);
+
+}  // namespace fontedit::state
