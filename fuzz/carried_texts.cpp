@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "formats/cp932.h"
+#include "formats/own/cp932.h"
 #include "state/failure.h"
 
 namespace fontedit::fuzz {

@@ -8,12 +8,12 @@
 #include <vector>
 
 #include "check.h"
-#include "formats/bdf_export.h"
-#include "formats/c_source_export.h"
-#include "formats/font_bytes.h"
+#include "formats/common/font_bytes.h"
+#include "formats/console/psf_export.h"
 #include "formats/font_import.h"
-#include "formats/png_render.h"
-#include "formats/psf_export.h"
+#include "formats/png/png_render.h"
+#include "formats/tables/c_source_export.h"
+#include "formats/x11/bdf_export.h"
 #include "state/conversions.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "formats/c_text.h"
+#include "formats/c/c_text.h"
 #include "x11_import.h"
 
 namespace {

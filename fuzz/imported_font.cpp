@@ -4,7 +4,7 @@
 
 #include "carried_texts.h"
 #include "check.h"
-#include "formats/cell_texts.h"
+#include "formats/own/cell_texts.h"
 
 namespace fontedit::fuzz {
 namespace {

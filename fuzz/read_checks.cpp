@@ -3,8 +3,8 @@
 #include "carried_texts.h"
 #include "check.h"
 #include "editing/editor.h"
-#include "formats/cell_texts.h"
-#include "formats/font_files.h"
+#include "formats/own/cell_texts.h"
+#include "formats/own/font_files.h"
 #include "state/conversions.h"
 #include "state/failure.h"
 

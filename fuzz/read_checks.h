@@ -4,7 +4,7 @@
 // the Read action that stores what it gives into an editor.
 #include <string>
 
-#include "formats/font_files.h"
+#include "formats/own/font_files.h"
 #include "state/font_data.h"
 
 namespace fontedit::fuzz {

@@ -3,9 +3,9 @@
 #include <cstdio>
 #include <filesystem>
 
-#include "formats/font_files.h"
-#include "formats/u8g2_export.h"
-#include "formats/u8x8_export.h"
+#include "formats/libraries/u8g2_export.h"
+#include "formats/libraries/u8x8_export.h"
+#include "formats/own/font_files.h"
 #include "support/scratch_directory.h"
 
 namespace fontedit::bench {

@@ -6,13 +6,13 @@
 #include "bench/core/full_font.h"
 #include "bench/core/runs.h"
 #include "document/font_document.h"
-#include "formats/bdf_export.h"
-#include "formats/display_looks.h"
 #include "formats/export_formats.h"
-#include "formats/font_files.h"
 #include "formats/font_import.h"
-#include "formats/header_export.h"
-#include "formats/png_render.h"
+#include "formats/own/font_files.h"
+#include "formats/own/header_export.h"
+#include "formats/png/png_render.h"
+#include "formats/x11/bdf_export.h"
+#include "pictures/display_looks.h"
 #include "support/scratch_directory.h"
 
 namespace fontedit::bench {
@@ -57,7 +57,7 @@ void exportStep(benchmark::State& run, formats::ExportFormat format) {
     for (auto _ : run) benchmark::DoNotOptimize(formats::exportBytes(format, data, {}));
 }
 
-void renderStep(benchmark::State& run, const formats::DisplayLook& look) {
+void renderStep(benchmark::State& run, const pictures::DisplayLook& look) {
     editing::Editor editor;
     drawFullFont(editor);
     const state::FontData data =
@@ -73,7 +73,7 @@ const bool kFormatBenchmarks = [] {
                                      info.format)
             ->Apply(asRuns);
     }
-    for (const formats::DisplayLook& look : formats::displayLooks()) {
+    for (const pictures::DisplayLook& look : pictures::displayLooks()) {
         benchmark::RegisterBenchmark(("core-render-" + std::string(look.name)).c_str(), renderStep,
                                      look)
             ->Apply(asRuns);

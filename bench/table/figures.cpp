@@ -4,8 +4,8 @@
 #include <string_view>
 #include <vector>
 
-#include "formats/display_looks.h"
 #include "formats/export_formats.h"
+#include "pictures/display_looks.h"
 
 namespace fontedit::bench {
 
@@ -102,7 +102,7 @@ std::vector<Figure> withFormatRows() {
                                 "bytes", 0, TargetKind::None, 0});
             }
         }
-        for (const formats::DisplayLook& look : formats::displayLooks()) {
+        for (const pictures::DisplayLook& look : pictures::displayLooks()) {
             const std::string name(look.name);
             rows.push_back({"core-render-" + name,
                             "Core: render the sheet in the " + name + " look, in memory", "µs", 1,

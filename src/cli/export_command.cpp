@@ -8,7 +8,7 @@
 #include "cli/output.h"
 #include "folder/font_folder.h"
 #include "formats/export_formats.h"
-#include "formats/font_files.h"
+#include "formats/own/font_files.h"
 
 namespace fontedit::cli {
 namespace {

@@ -5,8 +5,8 @@
 #include "cli/messages.h"
 #include "cli/option_values.h"
 #include "folder/font_folder.h"
-#include "formats/font_files.h"
 #include "formats/font_import.h"
+#include "formats/own/font_files.h"
 #include "storage/read_file.h"
 
 namespace fontedit::cli {

@@ -1,6 +1,6 @@
 #include "cli/messages.h"
 
-#include "formats/import_notes.h"
+#include "messages/import_notes.h"
 
 namespace fontedit::cli {
 void inFile(const std::string& file, const std::function<void()>& action) {
@@ -14,7 +14,7 @@ void inFile(const std::string& file, const std::function<void()>& action) {
 
 std::string englishNote(const std::string& file, const formats::ImportNote& note) {
     return messages::englishLocation({.file = file, .line = note.line}) +
-           formats::wordedNote(note, messages::english);
+           messages::wordedNote(note, messages::english);
 }
 
 std::string displayPath(const std::filesystem::path& dir, const std::string& name) {

@@ -6,16 +6,16 @@
 #include "cli/option_values.h"
 #include "cli/output.h"
 #include "folder/font_folder.h"
-#include "formats/font_files.h"
-#include "formats/panel_notes.h"
-#include "formats/png_render.h"
+#include "formats/own/font_files.h"
+#include "formats/png/png_render.h"
+#include "messages/panel_notes.h"
 
 namespace fontedit::cli {
 namespace {
 
 std::string lookNames() {
     std::string names;
-    for (const formats::DisplayLook& look : formats::displayLooks()) {
+    for (const pictures::DisplayLook& look : pictures::displayLooks()) {
         names += (names.empty() ? "" : ", ") + std::string(look.name);
     }
     return names;
@@ -23,8 +23,8 @@ std::string lookNames() {
 
 std::string commonSizeNames() {
     std::string names;
-    for (const formats::PanelSize size : formats::commonPanelSizes()) {
-        names += (names.empty() ? "" : " or ") + formats::panelSizeName(size);
+    for (const pictures::PanelSize size : pictures::commonPanelSizes()) {
+        names += (names.empty() ? "" : " or ") + pictures::panelSizeName(size);
     }
     return names;
 }
@@ -35,8 +35,8 @@ constexpr std::size_t kWidestImage = 1 << 20;
 struct RenderOptions {
     std::optional<std::string> text;  // the whole font as a sheet when not given
     std::optional<std::size_t> scale;
-    formats::DisplayLook look = formats::paperLook();
-    std::optional<formats::PanelSize> panel;
+    pictures::DisplayLook look = pictures::paperLook();
+    std::optional<pictures::PanelSize> panel;
     std::string output;
     std::string dir = ".";
 };
@@ -52,7 +52,7 @@ void run(const RenderOptions& options) {
                 data, options.text.value_or(""), *options.panel, scale, options.look);
             png = picture.png;
             for (const std::string& note :
-                 formats::panelNotes(picture.text, *options.panel, messages::english)) {
+                 messages::panelNotes(picture.text, *options.panel, messages::english)) {
                 std::cerr << "fontedit-cli: " << note << '\n';
             }
         } else {
@@ -85,32 +85,32 @@ void addRenderCommand(CLI::App& app) {
                    "pixels per dot on each side (default 4)", 1)
         ->type_name("N");
     std::string looks;
-    for (const formats::DisplayLook& look : formats::displayLooks()) {
+    for (const pictures::DisplayLook& look : pictures::displayLooks()) {
         looks +=
             (looks.empty() ? "" : "; ") + std::string(look.name) + ": " + std::string(look.summary);
     }
     command
         ->add_option_function<std::string>(
             "--look",
-            [options](const std::string& name) { options->look = *formats::lookNamed(name); },
+            [options](const std::string& name) { options->look = *pictures::lookNamed(name); },
             looks + " (default paper)")
         ->check(CLI::Validator(
             [](const std::string& name) {
-                return formats::lookNamed(name) ? std::string()
-                                                : "'" + name + "' is no look: " + lookNames();
+                return pictures::lookNamed(name) ? std::string()
+                                                 : "'" + name + "' is no look: " + lookNames();
             },
             ""))
         ->type_name("NAME");
     command
         ->add_option_function<std::string>(
             "--layout",
-            [options](const std::string& name) { options->panel = formats::panelSizeNamed(name); },
+            [options](const std::string& name) { options->panel = pictures::panelSizeNamed(name); },
             "COLUMNSxROWS: lay the text out on a character LCD of that many 5 x 8 cells, such "
             "as " +
                 commonSizeNames() + ", each line of the text on a row of its own")
         ->check(CLI::Validator(
             [](const std::string& name) {
-                return formats::panelSizeNamed(name)
+                return pictures::panelSizeNamed(name)
                            ? std::string()
                            : "'" + name + "' is not COLUMNSxROWS of at most 40x4";
             },

@@ -9,9 +9,9 @@
 #include "cli/option_values.h"
 #include "cli/text_width.h"
 #include "folder/font_folder.h"
-#include "formats/font_files.h"
-#include "formats/text_glyphs.h"
+#include "formats/own/font_files.h"
 #include "messages/worded.h"
+#include "pictures/text_glyphs.h"
 #include "state/glyph_codes.h"
 
 namespace fontedit::cli {
@@ -63,7 +63,7 @@ struct ShowOptions {
 
 // One character, as render takes text: "A" or "é", not "AB".
 bool isOneCharacter(std::string_view text) {
-    return formats::textGlyphs(text, [](int) { return std::string_view(); }).size() == 1;
+    return pictures::textGlyphs(text, [](int) { return std::string_view(); }).size() == 1;
 }
 
 // The directory may be left out before the glyphs; a directory named like a number or one
@@ -81,7 +81,7 @@ ShowOptions showOptions(const std::vector<std::string>& operands) {
 
 // The glyph `text` names: a code, else the character the glyph labels or, failing that, its
 // ASCII code minus 32; nothing, with the fault told, when it names none.
-std::optional<int> glyphNamed(const std::string& text, const formats::GlyphLookup& lookup) {
+std::optional<int> glyphNamed(const std::string& text, const pictures::GlyphLookup& lookup) {
     if (!state::parseCount(text) && isOneCharacter(text)) {
         if (const auto code = lookup.glyphFor(text)) return code;
         std::cerr << "fontedit-cli show: CODE: '" << state::escapedBytes(text)
@@ -104,7 +104,7 @@ void run(const ShowOptions& options) {
         printSheet(data);
         return;
     }
-    const formats::GlyphLookup lookup(
+    const pictures::GlyphLookup lookup(
         [&data](int code) -> std::string_view { return data.labels[code]; });
     bool shown = false;
     bool faulty = false;

@@ -1,7 +1,7 @@
 #include "document/font_document.h"
 
 #include "folder/font_folder.h"
-#include "formats/header_export.h"
+#include "formats/own/header_export.h"
 #include "state/failure.h"
 #include "storage/atomic_file.h"
 #include "storage/read_file.h"

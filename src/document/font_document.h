@@ -10,8 +10,8 @@
 
 #include "editing/editor.h"
 #include "formats/export_formats.h"
-#include "formats/font_files.h"
 #include "formats/font_import.h"
+#include "formats/own/font_files.h"
 #include "storage/file_identity.h"
 
 namespace fontedit::document {

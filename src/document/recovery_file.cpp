@@ -13,7 +13,7 @@
 #include <string>
 #include <utility>
 
-#include "formats/recovery_file.h"
+#include "document/recovery_encoding.h"
 #include "state/failure.h"
 #include "storage/atomic_file.h"
 #include "storage/private_folder.h"
@@ -165,7 +165,7 @@ void RecoveryFile::write(const editing::Editor& editor) {
     }
     const state::EditorState& state = editor.state();
     storage::writeFileAtomically(path_,
-                                 formats::recoveryBytes(formats::editorContent(
+                                 document::recoveryBytes(document::editorContent(
                                      state.font, state.labels, state.codeField().text())),
                                  storage::NonRegular::Refuse, storage::Links::Refuse);
 }
@@ -175,15 +175,15 @@ void RecoveryFile::remove() const {
 }
 
 void LeftRecovery::restore(editing::Editor& editor) const {
-    formats::EditorContent content;
+    document::EditorContent content;
     try {
-        content = formats::parseRecovery(storage::readWholeFile(path_, kRecoveryLimit));
+        content = document::parseRecovery(storage::readWholeFile(path_, kRecoveryLimit));
     } catch (const state::Failure& failure) {
         throw withFile(failure, path_);
     }
     editor.restore(
         [&content](state::FontTable& font, state::LabelTable& labels) {
-            formats::storeEditorContent(content, font, labels);
+            document::storeEditorContent(content, font, labels);
         },
         content.code);
 }

@@ -3,8 +3,8 @@
 #include <array>
 #include <utility>
 
-#include "formats/font_files.h"
-#include "formats/header_export.h"
+#include "formats/own/font_files.h"
+#include "formats/own/header_export.h"
 #include "state/failure.h"
 #include "storage/atomic_file.h"
 #include "storage/read_file.h"

@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "formats/font_files.h"
+#include "formats/own/font_files.h"
 #include "state/failure.h"
 #include "state/font_data.h"
 

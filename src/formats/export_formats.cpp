@@ -3,16 +3,16 @@
 #include <algorithm>
 #include <array>
 
-#include "formats/font_bytes.h"
-#include "formats/gfxfont_export.h"
-#include "formats/glcdfont_export.h"
-#include "formats/hd44780_export.h"
-#include "formats/header_export.h"
-#include "formats/lvgl_export.h"
-#include "formats/max72xx_export.h"
-#include "formats/psf_export.h"
-#include "formats/u8g2_export.h"
-#include "formats/u8x8_export.h"
+#include "formats/common/font_bytes.h"
+#include "formats/console/psf_export.h"
+#include "formats/libraries/gfxfont_export.h"
+#include "formats/libraries/glcdfont_export.h"
+#include "formats/libraries/hd44780_export.h"
+#include "formats/libraries/lvgl_export.h"
+#include "formats/libraries/max72xx_export.h"
+#include "formats/libraries/u8g2_export.h"
+#include "formats/libraries/u8x8_export.h"
+#include "formats/own/header_export.h"
 
 namespace fontedit::formats {
 namespace {

@@ -7,9 +7,9 @@
 #include <string>
 #include <string_view>
 
-#include "formats/bdf_export.h"
-#include "formats/c_source_export.h"
-#include "formats/png_render.h"
+#include "formats/png/png_render.h"
+#include "formats/tables/c_source_export.h"
+#include "formats/x11/bdf_export.h"
 #include "state/font_data.h"
 
 namespace fontedit::formats {

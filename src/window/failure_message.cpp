@@ -3,8 +3,8 @@
 #include <QCoreApplication>
 #include <QStringList>
 
-#include "formats/import_notes.h"
-#include "formats/panel_notes.h"
+#include "messages/import_notes.h"
+#include "messages/panel_notes.h"
 #include "messages/worded.h"
 #include "window/language.h"
 #include "window/translation.h"
@@ -30,13 +30,13 @@ QString failureMessage(const state::Failure& failure) {
 
 QString noteMessage(const formats::ImportNote& note) {
     return QString::fromStdString(
-        formats::wordedNote(note, speaksJapanese() ? messages::japanese : messages::english));
+        messages::wordedNote(note, speaksJapanese() ? messages::japanese : messages::english));
 }
 
-QString panelNoteLines(const formats::PanelText& text, formats::PanelSize size) {
+QString panelNoteLines(const pictures::PanelText& text, pictures::PanelSize size) {
     QStringList lines;
-    for (const std::string& note :
-         formats::panelNotes(text, size, speaksJapanese() ? messages::japanese : messages::english))
+    for (const std::string& note : messages::panelNotes(
+             text, size, speaksJapanese() ? messages::japanese : messages::english))
         lines << QString::fromStdString(note);
     return lines.join(u'\n');
 }

@@ -4,8 +4,8 @@
 // its cause, in Japanese naming the folder of a file, in English as the CLI tells it.
 #include <QString>
 
-#include "formats/character_panel.h"
 #include "formats/font_import.h"
+#include "pictures/character_panel.h"
 #include "state/failure.h"
 
 namespace fontedit::window {
@@ -17,6 +17,6 @@ QString noteMessage(const formats::ImportNote& note);
 
 // What a character LCD of `size` cannot show of its text as the font draws it, as render tells
 // it, a line each; empty when it shows all.
-QString panelNoteLines(const formats::PanelText& text, formats::PanelSize size);
+QString panelNoteLines(const pictures::PanelText& text, pictures::PanelSize size);
 
 }  // namespace fontedit::window

@@ -25,8 +25,8 @@
 #include <utility>
 #include <vector>
 
-#include "formats/font_files.h"
-#include "formats/header_export.h"
+#include "formats/own/font_files.h"
+#include "formats/own/header_export.h"
 #include "state/failure.h"
 #include "window/caption_font.h"
 #include "window/confirmation.h"

@@ -2,7 +2,7 @@
 
 #include <QPainter>
 
-#include "formats/font_bytes.h"
+#include "formats/common/font_bytes.h"
 #include "window/look.h"
 
 namespace fontedit::window {

@@ -9,7 +9,7 @@
 #include <QToolButton>
 #include <utility>
 
-#include "formats/display_looks.h"
+#include "pictures/display_looks.h"
 #include "window/failure_message.h"
 #include "window/glyph_overview.h"
 #include "window/panel_settings.h"
@@ -95,14 +95,14 @@ void GlyphPanel::addStyleChoices() {
     lookChoice_->setObjectName(QStringLiteral("previewLook"));
     lookChoice_->setAccessibleName(tr("見本の見た目"));
     lookChoice_->setToolTip(tr("見本の見た目"));
-    for (const formats::DisplayLook& look : formats::displayLooks())
+    for (const pictures::DisplayLook& look : pictures::displayLooks())
         lookChoice_->addItem(QString::fromUtf8(look.name.data(), qsizetype(look.name.size())));
     layoutChoice_->setObjectName(QStringLiteral("previewLayout"));
     layoutChoice_->setAccessibleName(tr("見本の配置"));
     layoutChoice_->setToolTip(tr("見本の配置"));
     layoutChoice_->addItem(tr("行"), QString());
-    for (const formats::PanelSize size : formats::commonPanelSizes()) {
-        const QString name = QString::fromStdString(formats::panelSizeName(size));
+    for (const pictures::PanelSize size : pictures::commonPanelSizes()) {
+        const QString name = QString::fromStdString(pictures::panelSizeName(size));
         layoutChoice_->addItem(name, name);
     }
     lookChoice_->adjustSize();
@@ -110,13 +110,13 @@ void GlyphPanel::addStyleChoices() {
     lookChoice_->setCurrentIndex(std::max(0, lookChoice_->findText(kept_.previewLook)));
     layoutChoice_->setCurrentIndex(std::max(0, layoutChoice_->findData(kept_.previewLayout)));
     preview_->setLook(
-        formats::displayLooks()[static_cast<std::size_t>(lookChoice_->currentIndex())]);
-    preview_->setLayout(formats::panelSizeNamed(layoutName().toStdString()));
+        pictures::displayLooks()[static_cast<std::size_t>(lookChoice_->currentIndex())]);
+    preview_->setLayout(pictures::panelSizeNamed(layoutName().toStdString()));
     connect(lookChoice_, &QComboBox::currentIndexChanged, this, [this](int index) {
-        preview_->setLook(formats::displayLooks()[static_cast<std::size_t>(index)]);
+        preview_->setLook(pictures::displayLooks()[static_cast<std::size_t>(index)]);
     });
     connect(layoutChoice_, &QComboBox::currentIndexChanged, this,
-            [this] { preview_->setLayout(formats::panelSizeNamed(layoutName().toStdString())); });
+            [this] { preview_->setLayout(pictures::panelSizeNamed(layoutName().toStdString())); });
 }
 
 QString GlyphPanel::lookName() const {
@@ -134,7 +134,7 @@ void GlyphPanel::placeBelowField() {
                            (scrolls ? previewArea_->horizontalScrollBar()->sizeHint().height() : 0);
     previewArea_->resize(width, areaHeight);
     int bottom = previewArea_->geometry().bottom() + 1;
-    const std::optional<formats::PanelSize> layout = preview_->layout();
+    const std::optional<pictures::PanelSize> layout = preview_->layout();
     notes_->setText(layout ? panelNoteLines(preview_->panelText(), *layout) : QString());
     notes_->setVisible(!notes_->text().isEmpty());
     if (notes_->isVisibleTo(this)) {

@@ -14,7 +14,7 @@ constexpr int kPreviewDot = 3;
 // Around a line of text; an LCD has its own margin of dots.
 constexpr int kPreviewMargin = 4;
 
-QColor colourOf(formats::Rgb rgb) {
+QColor colourOf(pictures::Rgb rgb) {
     return {rgb.red, rgb.green, rgb.blue};
 }
 
@@ -22,14 +22,14 @@ QColor colourOf(formats::Rgb rgb) {
 
 TextPreview::TextPreview(const state::FontTable& font, const state::LabelTable& labels,
                          QWidget* parent)
-    : QWidget(parent), font_(font), labels_(labels), look_(formats::paperLook()) {
+    : QWidget(parent), font_(font), labels_(labels), look_(pictures::paperLook()) {
     // It paints all of itself; what lies below need not be painted first.
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAccessibleName(tr("見本"));
     layOut();
 }
 
-formats::GlyphOf TextPreview::glyphOf() const {
+pictures::GlyphOf TextPreview::glyphOf() const {
     return [this](int code) { return editing::storedGlyph(font_, code); };
 }
 
@@ -39,14 +39,14 @@ TextPreview::Places TextPreview::placesNow() {
     }
     Places places;
     if (layout_) {
-        places.panel = formats::panelText(text_, *layout_, *lookup_);
+        places.panel = pictures::panelText(text_, *layout_, *lookup_);
         places.codes = places.panel.cells;
         for (std::size_t i = 0; i < places.codes.size(); ++i)
-            places.dots.push_back(formats::panelCellDot(*layout_, i));
+            places.dots.push_back(pictures::panelCellDot(*layout_, i));
         return places;
     }
-    for (const formats::TextGlyph& glyph : formats::textGlyphs(text_, *lookup_)) {
-        places.dots.push_back(formats::lineGlyphDot(places.codes.size()));
+    for (const pictures::TextGlyph& glyph : pictures::textGlyphs(text_, *lookup_)) {
+        places.dots.push_back(pictures::lineGlyphDot(places.codes.size()));
         places.codes.push_back(glyph.code);
     }
     return places;
@@ -57,12 +57,12 @@ void TextPreview::setText(const QString& text) {
     layOut();
 }
 
-void TextPreview::setLook(const formats::DisplayLook& look) {
+void TextPreview::setLook(const pictures::DisplayLook& look) {
     look_ = look;
     layOut();
 }
 
-void TextPreview::setLayout(std::optional<formats::PanelSize> layout) {
+void TextPreview::setLayout(std::optional<pictures::PanelSize> layout) {
     layout_ = layout;
     layOut();
 }
@@ -80,13 +80,13 @@ void TextPreview::layOut() {
     missing_.clear();
     changed_.clear();
     if (layout_) {
-        canvas_.emplace(formats::panelCanvas(panel_, *layout_, kPreviewDot, look_, glyphOf()));
+        canvas_.emplace(pictures::panelCanvas(panel_, *layout_, kPreviewDot, look_, glyphOf()));
         setFixedSize(canvas_->width(), canvas_->height());
     } else {
         for (std::size_t i = 0; i < codes_.size(); ++i) {
             if (!codes_[i]) missing_.push_back(i);
         }
-        canvas_.emplace(formats::lineCanvas(codes_, kPreviewDot, look_, glyphOf()));
+        canvas_.emplace(pictures::lineCanvas(codes_, kPreviewDot, look_, glyphOf()));
         setFixedSize(std::max(leastWidth_, canvas_->width() + 2 * kPreviewMargin),
                      canvas_->height() + 2 * kPreviewMargin);
     }

@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "formats/text_canvas.h"
-#include "formats/text_glyphs.h"
+#include "pictures/text_canvas.h"
+#include "pictures/text_glyphs.h"
 #include "state/tables.h"
 
 namespace fontedit::window {
@@ -24,9 +24,9 @@ public:
                 QWidget* parent = nullptr);
 
     void setText(const QString& text);
-    void setLook(const formats::DisplayLook& look);
+    void setLook(const pictures::DisplayLook& look);
     // A character LCD of that size, or nothing for a line of text.
-    void setLayout(std::optional<formats::PanelSize> layout);
+    void setLayout(std::optional<pictures::PanelSize> layout);
     // A line of text spans at least this width, in its look's ground.
     void setLeastWidth(int width);
     // Repaints when the text shows this glyph.
@@ -34,9 +34,9 @@ public:
     // A label names a glyph; the characters are matched again once the change has landed.
     void labelChanged();
 
-    std::optional<formats::PanelSize> layout() const { return layout_; }
+    std::optional<pictures::PanelSize> layout() const { return layout_; }
     // How the text lies on the LCD's cells, when there is one.
-    const formats::PanelText& panelText() const { return panel_; }
+    const pictures::PanelText& panelText() const { return panel_; }
 
 signals:
     // The picture was made again: its size, or what the LCD cannot show, may have changed.
@@ -49,8 +49,8 @@ private:
     // The glyph of each place, a character's or an LCD cell's, and where its top left dot is.
     struct Places {
         std::vector<std::optional<int>> codes;
-        std::vector<formats::DotPosition> dots;
-        formats::PanelText panel;
+        std::vector<pictures::DotPosition> dots;
+        pictures::PanelText panel;
     };
 
     Places placesNow();
@@ -59,22 +59,22 @@ private:
     void drawChangedGlyphs();
     QRect placeRect(std::size_t index) const;
     QPoint origin() const;
-    formats::GlyphOf glyphOf() const;
+    pictures::GlyphOf glyphOf() const;
 
     const state::FontTable& font_;
     const state::LabelTable& labels_;
     std::string text_;
-    formats::DisplayLook look_;
-    std::optional<formats::PanelSize> layout_;
+    pictures::DisplayLook look_;
+    std::optional<pictures::PanelSize> layout_;
     int leastWidth_ = 0;
     // Built again on the first match after a label changed.
-    std::optional<formats::GlyphLookup> lookup_;
+    std::optional<pictures::GlyphLookup> lookup_;
     bool matchPending_ = false;
     std::vector<std::optional<int>> codes_;
-    std::vector<formats::DotPosition> dots_;
+    std::vector<pictures::DotPosition> dots_;
     std::vector<std::size_t> missing_;  // places of a line whose character has no glyph
-    formats::PanelText panel_;
-    std::optional<formats::DotCanvas> canvas_;
+    pictures::PanelText panel_;
+    std::optional<pictures::DotCanvas> canvas_;
     std::vector<int> changed_;  // glyphs to draw on the canvas again before it is painted
 };
 

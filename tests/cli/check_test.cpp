@@ -6,8 +6,8 @@
 #include <sstream>
 
 #include "cli_process.h"
-#include "formats/font_files.h"
-#include "formats/line_ends.h"
+#include "formats/own/font_files.h"
+#include "formats/own/line_ends.h"
 #include "state/failure.h"
 #include "support/expect_failure.h"
 #include "support/scratch_directory.h"

@@ -6,7 +6,7 @@
 
 #include <stdexcept>
 
-#include "formats/font_files.h"
+#include "formats/own/font_files.h"
 #include "support/expect_failure.h"
 #include "support/scratch_directory.h"
 

@@ -6,9 +6,9 @@
 
 #include "cli_process.h"
 #include "folder/font_folder.h"
-#include "formats/font_files.h"
 #include "formats/font_import.h"
-#include "formats/png_render.h"
+#include "formats/own/font_files.h"
+#include "formats/png/png_render.h"
 #include "support/expect_failure.h"
 #include "support/scratch_directory.h"
 

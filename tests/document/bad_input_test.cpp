@@ -6,8 +6,8 @@
 #include <string>
 
 #include "document/font_document.h"
-#include "formats/font_files.h"
-#include "formats/header_export.h"
+#include "formats/own/font_files.h"
+#include "formats/own/header_export.h"
 #include "state/failure.h"
 #include "support/expect_failure.h"
 #include "support/scratch_directory.h"

@@ -1,4 +1,4 @@
-#include "formats/font_files.h"
+#include "formats/own/font_files.h"
 #include "document/font_document.h"
 
 #include <gtest/gtest.h>
@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "folder/font_folder.h"
-#include "formats/cp932.h"
+#include "formats/own/cp932.h"
 #include "state/failure.h"
 #include "support/expect_failure.h"
 #include "support/scratch_directory.h"

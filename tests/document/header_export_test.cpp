@@ -1,4 +1,4 @@
-#include "formats/header_export.h"
+#include "formats/own/header_export.h"
 #include "document/font_document.h"
 
 #include <gtest/gtest.h>

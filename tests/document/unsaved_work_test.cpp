@@ -11,8 +11,8 @@
 
 #include "document/font_document.h"
 #include "document/recovery_file.h"
-#include "formats/font_files.h"
-#include "formats/header_export.h"
+#include "formats/own/font_files.h"
+#include "formats/own/header_export.h"
 #include "support/expect_failure.h"
 #include "support/scratch_directory.h"
 

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "formats/font_import.h"
-#include "formats/header_export.h"
+#include "formats/own/header_export.h"
 #include "state/conversions.h"
 #include "state/failure.h"
 

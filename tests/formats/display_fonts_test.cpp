@@ -11,13 +11,13 @@
 #include <string>
 #include <vector>
 
-#include "formats/font_bytes.h"
-#include "formats/font_files.h"
+#include "formats/common/font_bytes.h"
 #include "formats/font_import.h"
-#include "formats/lvgl_export.h"
+#include "formats/libraries/lvgl_export.h"
+#include "formats/libraries/u8g2_export.h"
+#include "formats/libraries/u8x8_export.h"
+#include "formats/own/font_files.h"
 #include "formats/three_fonts.h"
-#include "formats/u8g2_export.h"
-#include "formats/u8x8_export.h"
 #include "support/expect_failure.h"
 #include "support/scratch_directory.h"
 

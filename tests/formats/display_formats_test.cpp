@@ -11,11 +11,11 @@
 #include <string>
 #include <vector>
 
+#include "formats/common/font_bytes.h"
+#include "formats/common/imported_glyphs.h"
 #include "formats/export_formats.h"
-#include "formats/font_bytes.h"
-#include "formats/font_files.h"
 #include "formats/font_import.h"
-#include "formats/imported_glyphs.h"
+#include "formats/own/font_files.h"
 #include "formats/three_fonts.h"
 #include "support/expect_failure.h"
 #include "support/scratch_directory.h"

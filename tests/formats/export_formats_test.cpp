@@ -6,23 +6,24 @@
 #include <string>
 #include <vector>
 
-#include "formats/bdf_export.h"
-#include "formats/c_source_export.h"
-#include "formats/display_looks.h"
-#include "formats/dot_canvas.h"
+#include "formats/common/font_bytes.h"
+#include "formats/console/psf_export.h"
 #include "formats/export_formats.h"
-#include "formats/font_bytes.h"
 #include "formats/font_import.h"
-#include "formats/lvgl_export.h"
-#include "formats/png_render.h"
-#include "formats/psf_export.h"
-#include "formats/u8g2_export.h"
-#include "formats/u8x8_export.h"
+#include "formats/libraries/lvgl_export.h"
+#include "formats/libraries/u8g2_export.h"
+#include "formats/libraries/u8x8_export.h"
+#include "formats/png/png_render.h"
+#include "formats/tables/c_source_export.h"
+#include "formats/x11/bdf_export.h"
+#include "pictures/display_looks.h"
+#include "pictures/dot_canvas.h"
 #include "support/expect_failure.h"
 #include "support/scratch_directory.h"
 
 namespace fontedit::formats {
 namespace {
+using namespace fontedit::pictures;
 
 using support::expectFailure;
 using support::readBytes;

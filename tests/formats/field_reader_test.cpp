@@ -1,4 +1,4 @@
-#include "formats/field_reader.h"
+#include "formats/own/field_reader.h"
 
 #include <gtest/gtest.h>
 

@@ -12,12 +12,12 @@
 #include <string>
 #include <vector>
 
-#include "formats/bdf_export.h"
-#include "formats/font_bytes.h"
-#include "formats/font_files.h"
+#include "formats/common/font_bytes.h"
+#include "formats/console/psf_export.h"
 #include "formats/font_import.h"
-#include "formats/psf_export.h"
+#include "formats/own/font_files.h"
 #include "formats/three_fonts.h"
+#include "formats/x11/bdf_export.h"
 #include "state/conversions.h"
 #include "state/utf8.h"
 #include "support/expect_failure.h"

@@ -3,9 +3,9 @@
 #include <random>
 #include <string>
 
-#include "formats/font_files.h"
+#include "formats/common/imported_glyphs.h"
 #include "formats/font_import.h"
-#include "formats/imported_glyphs.h"
+#include "formats/own/font_files.h"
 #include "state/conversions.h"
 #include "support/scratch_directory.h"
 

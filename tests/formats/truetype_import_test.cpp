@@ -9,8 +9,8 @@
 #include <utility>
 #include <vector>
 
-#include "formats/bdf_export.h"
 #include "formats/font_import.h"
+#include "formats/x11/bdf_export.h"
 #include "state/conversions.h"
 #include "state/failure.h"
 #include "support/expect_failure.h"

@@ -26,11 +26,11 @@
 #include <memory>
 
 #include "folder/font_folder.h"
+#include "formats/common/imported_glyphs.h"
 #include "formats/export_formats.h"
-#include "formats/font_files.h"
 #include "formats/font_import.h"
-#include "formats/imported_glyphs.h"
-#include "formats/png_render.h"
+#include "formats/own/font_files.h"
+#include "formats/png/png_render.h"
 #include "window/form1.h"
 #include "window/glyph_overview.h"
 #include "window/look.h"
@@ -679,6 +679,7 @@ private slots:
     // finds both choices again.
     void previewDrawsTheLookAndLayoutChosen() {
         using namespace fontedit::formats;
+        using namespace fontedit::pictures;
         fontedit::state::FontData data;
         for (int code = 0; code < 96; ++code) {
             const std::uint8_t glyph[5] = {std::uint8_t(code), std::uint8_t(code + 0x20), 0x81,

@@ -1,0 +1,27 @@
+#pragma once
+
+// The recovery file: everything the editor holds, every code 0-100 with every cell as typed,
+// every label and the code field, so that a crash or a logout loses no unsaved work. Each
+// text is written with its length before it, so that any bytes come back exactly.
+#include <string>
+#include <string_view>
+
+#include "state/font_data.h"
+
+namespace fontedit::document {
+
+struct EditorContent {
+    state::AllTableTexts tables;
+    std::string code;  // the code field's text
+};
+
+EditorContent editorContent(const state::FontTable& font, const state::LabelTable& labels,
+                            std::string code);
+void storeEditorContent(const EditorContent& content, state::FontTable& font,
+                        state::LabelTable& labels);
+
+std::string recoveryBytes(const EditorContent& content);
+// Fails with RecoveryDamaged on anything recoveryBytes does not write.
+EditorContent parseRecovery(std::string_view bytes);
+
+}  // namespace fontedit::document

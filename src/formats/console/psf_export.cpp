@@ -1,0 +1,51 @@
+#include "formats/console/psf_export.h"
+
+#include "formats/common/font_bytes.h"
+#include "state/utf8.h"
+
+namespace fontedit::formats {
+namespace {
+
+constexpr unsigned kGlyphs = 256;
+constexpr unsigned kRows = state::kGlyphRows;
+// The position the kernel erases the screen with.
+constexpr int kErasePosition = 32;
+
+void appendWord(std::string& bytes, unsigned value) {
+    for (int shift = 0; shift < 32; shift += 8) bytes += static_cast<char>(value >> shift & 0xFF);
+}
+
+}  // namespace
+
+std::string psfBytes(const state::FontData& data, int first) {
+    const int start =
+        first + state::kSavedCodes <= static_cast<int>(kGlyphs) ? first : kErasePosition;
+    std::string psf(kPsf2Mark);
+    for (const unsigned field :
+         {0u, unsigned{kPsf2HeaderBytes}, kPsf2HasUnicodeTable, kGlyphs, kRows, kRows, 8u}) {
+        appendWord(psf, field);
+    }
+    const std::size_t bitmaps = psf.size();
+    psf.resize(bitmaps + kGlyphs * kRows);
+    for (int code = 0; code < state::kSavedCodes; ++code) {
+        const state::GlyphBytes columns = glyphBytes(data, code);
+        char* rows = psf.data() + bitmaps + static_cast<std::size_t>(start + code) * kRows;
+        for (int row = 0; row < state::kGlyphRows; ++row) {
+            unsigned bits = 0;
+            for (int column = 0; column < state::kGlyphColumns; ++column) {
+                if (dotLit(columns[column], row)) bits |= 0x80u >> column;
+            }
+            rows[row] = static_cast<char>(bits);
+        }
+    }
+    for (int position = 0; position < static_cast<int>(kGlyphs); ++position) {
+        const int code = position - start;
+        if (code >= 0 && code < state::kSavedCodes) {
+            psf += state::utf8Bytes(static_cast<char32_t>(first + code));
+        }
+        psf += static_cast<char>(kPsf2Separator);
+    }
+    return psf;
+}
+
+}  // namespace fontedit::formats

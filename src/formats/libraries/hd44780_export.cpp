@@ -1,0 +1,43 @@
+#include "formats/libraries/hd44780_export.h"
+
+#include <numeric>
+
+#include "formats/c/c_text.h"
+#include "formats/common/font_bytes.h"
+#include "formats/tables/c_source_export.h"
+
+namespace fontedit::formats {
+
+std::string hd44780Bytes(const state::FontData& data, std::string_view name,
+                         std::vector<int> codes) {
+    if (codes.empty()) {
+        codes.resize(kCgramCharacters);
+        std::iota(codes.begin(), codes.end(), 0);
+    }
+    const std::string symbol(name);
+    std::string calls;
+    for (std::size_t slot = 0; slot < codes.size() && slot < kCgramCharacters; ++slot) {
+        calls += "     lcd.createChar(" + std::to_string(slot) + ", " + symbol + "_" +
+                 std::to_string(codes[slot]) + ");\n";
+    }
+    const std::string more =
+        codes.size() > kCgramCharacters
+            ? "   The display holds eight custom characters at a time: the others replace these "
+              "when\n   loaded into the same places.\n"
+            : "";
+    std::string source =
+        "/* Glyphs " + codeList(codes) +
+        " of a 5 x 8 font from fontedit, as a character LCD's custom characters,\n   " +
+        layoutComment({.layout = state::GlyphLayout::Rows}) + ".\n   " +
+        "Load them once, then lcd.write(byte(0)) shows the first:\n" + calls + more +
+        "   Each glyph's code and label follow it. */\n#include <stdint.h>\n\n";
+    for (const int code : codes) {
+        const auto rows = rowBytes(glyphBytes(data, code), state::kGlyphColumns - 1);
+        source += "uint8_t " + symbol + "_" + std::to_string(code) + "[8] = {" +
+                  byteList({rows.begin(), rows.end()}) + "}; " +
+                  glyphComment(code, data.labels[code]) + "\n";
+    }
+    return source;
+}
+
+}  // namespace fontedit::formats

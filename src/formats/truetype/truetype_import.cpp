@@ -1,0 +1,403 @@
+#include <ft2build.h>
+#include FT_FREETYPE_H
+#include FT_BITMAP_H
+#include FT_OUTLINE_H
+
+#include <algorithm>
+#include <bit>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <new>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "formats/common/cell_font.h"
+#include "formats/common/imported_glyphs.h"
+#include "formats/font_import.h"
+#include "formats/own/cell_texts.h"
+#include "state/failure.h"
+
+namespace fontedit::formats {
+namespace {
+
+using state::Cause;
+using state::Failure;
+
+// FreeType's own texts for its error codes, which it leaves out of Debian's build.
+struct ErrorText {
+    int code;
+    const char* text;
+};
+#undef FTERRORS_H_
+#define FT_ERRORDEF(e, v, s) {v, s},
+#define FT_ERROR_START_LIST {
+#define FT_ERROR_END_LIST }
+constexpr ErrorText kErrorTexts[] =
+#include FT_ERRORS_H
+    ;
+
+std::string errorText(FT_Error error) {
+    for (const ErrorText& known : kErrorTexts) {
+        if (known.code == error) return known.text;
+    }
+    return "error " + std::to_string(error);
+}
+
+void check(FT_Error error) {
+    if (error) throw Failure(Cause::FontNotOpened, {.value = errorText(error)});
+}
+
+// Outline pixel fonts are drawn at a pixel size of their own; the search for it stops here, at
+// glyphs far larger than the cell.
+constexpr int kMostPixelsPerEm = 64;
+
+// 26.6 fixed point, FreeType's unit for scaled outlines.
+constexpr FT_Pos kPixel = 64;
+
+struct Library {
+    Library() {
+        if (FT_Init_FreeType(&handle)) throw std::bad_alloc();
+    }
+    ~Library() { FT_Done_FreeType(handle); }
+    Library(const Library&) = delete;
+    Library& operator=(const Library&) = delete;
+    FT_Library handle = nullptr;
+};
+
+using Face = std::unique_ptr<FT_FaceRec, decltype(&FT_Done_Face)>;
+
+FT_Error openFace(const Library& library, std::string_view bytes, FT_Long index, Face& face) {
+    FT_Face opened = nullptr;
+    const FT_Error error =
+        FT_New_Memory_Face(library.handle, reinterpret_cast<const FT_Byte*>(bytes.data()),
+                           static_cast<FT_Long>(bytes.size()), index, &opened);
+    face.reset(opened);
+    return error;
+}
+
+// The character `code` names in JIS X 0201: ASCII but for the yen sign and the overline, and
+// the half-width katakana from 0xA1; 0 for codes it leaves undefined.
+char32_t jisX0201Character(long long code) {
+    if (code == 0x5C) return 0xA5;
+    if (code == 0x7E) return 0x203E;
+    if (code >= 0 && code < 0x80) return static_cast<char32_t>(code);
+    if (code >= 0xA1 && code <= 0xDF) return static_cast<char32_t>(0xFF61 + (code - 0xA1));
+    return 0;
+}
+
+// A glyph drawn by FreeType: its dots from the top row down, `top` rows above the baseline.
+struct Drawn {
+    CellGlyph glyph;
+    std::string label{};
+    long long left = 0, top = 0, rows = 0, width = 0;
+    std::vector<bool> dots{};           // rows x width
+    long long ascent = 0, descent = 0;  // rows above and below the baseline, all drawn or not
+    bool beyond = false;                // it has ink past the part drawn
+};
+
+// A glyph name as a label: PostScript's printable ASCII, as the font files hold it.
+std::string nameAsLabel(const std::string& name) {
+    const bool printable =
+        std::all_of(name.begin(), name.end(), [](char ch) { return ch > ' ' && ch < 0x7F; });
+    return printable && keepsItsPlaceAsLabel(name) ? name : "";
+}
+
+struct BitmapCopy {
+    explicit BitmapCopy(FT_Library library) : library(library) { FT_Bitmap_Init(&bitmap); }
+    ~BitmapCopy() { FT_Bitmap_Done(library, &bitmap); }
+    BitmapCopy(const BitmapCopy&) = delete;
+    BitmapCopy& operator=(const BitmapCopy&) = delete;
+    FT_Library library;
+    FT_Bitmap bitmap;
+};
+
+class TrueTypeReader {
+public:
+    TrueTypeReader(std::string_view bytes, const ImportOptions& options)
+        : bytes_(bytes),
+          options_(options),
+          first_(options.first.value_or(kDefaultFirst)),
+          face_(chosenFace()) {}
+
+    ImportedFont read() {
+        unicode_ = FT_Select_Charmap(face_.get(), FT_ENCODING_UNICODE) == 0;
+        std::vector<std::pair<long long, FT_UInt>> glyphs;  // encoding, glyph index
+        for (long long code = first_; code < first_ + state::kSavedCodes; ++code) {
+            const char32_t character = characterOf(code);
+            const FT_UInt index =
+                character && face_->charmap ? FT_Get_Char_Index(face_.get(), character) : 0;
+            if (index != 0) glyphs.emplace_back(code, index);
+        }
+        if (glyphs.empty()) throw Failure(Cause::NoCharacterInRange, {.value = firstText()});
+
+        std::vector<Drawn> drawn;
+        if (const std::optional<int> strike = chosenStrike()) {
+            check(FT_Select_Size(face_.get(), *strike));
+            for (const auto& [code, index] : glyphs) {
+                if (std::optional<Drawn> glyph = fromStrike(code, index)) {
+                    drawn.push_back(std::move(*glyph));
+                }
+            }
+        } else {
+            const int size = options_.size ? *options_.size : pixelsPerEm(glyphs);
+            check(FT_Set_Pixel_Sizes(face_.get(), 0, static_cast<FT_UInt>(size)));
+            for (const auto& [code, index] : glyphs)
+                drawn.push_back(fromOutline(code, index, size));
+        }
+        if (drawn.empty()) throw Failure(Cause::NoCharacterInRange, {.value = firstText()});
+        return placed(drawn);
+    }
+
+private:
+    // The face --face names, or the only one. A face past the last is refused as FreeType
+    // refuses it, by the count of faces that only then needs telling.
+    Face chosenFace() const {
+        const long long index = options_.face.value_or(0);
+        Face face(nullptr, &FT_Done_Face);
+        const FT_Error error =
+            index > 0xFFFF ? FT_Err_Invalid_Argument : openFace(library_, bytes_, index, face);
+        if (error == FT_Err_Invalid_Argument && index > 0) {
+            Face all(nullptr, &FT_Done_Face);
+            check(openFace(library_, bytes_, -1, all));
+            throw Failure(Cause::FaceNotChosen, {.value = std::to_string(all->num_faces)});
+        }
+        check(error);
+        if (face->num_faces > 1 && !options_.face) {
+            throw Failure(Cause::FaceNotChosen, {.value = std::to_string(face->num_faces)});
+        }
+        return face;
+    }
+
+    char32_t characterOf(long long code) const {
+        if (options_.charset == ImportOptions::Charset::JisX0201) return jisX0201Character(code);
+        return code > 0 && code <= 0x10FFFF ? static_cast<char32_t>(code) : 0;
+    }
+
+    std::string firstText() const {
+        char text[16];
+        std::snprintf(
+            text, sizeof text,
+            options_.charset == ImportOptions::Charset::JisX0201 ? "0x%02llX" : "U+%04llX", first_);
+        return text;
+    }
+
+    // A glyph to draw, known by its name where the face names its glyphs and by its character
+    // otherwise; the character labels it, or the name where the editor cannot hold that.
+    Drawn named(long long code, FT_UInt index) const {
+        const char32_t character = characterOf(code);
+        char name[64] = "";
+        if (FT_HAS_GLYPH_NAMES(face_.get()))
+            FT_Get_Glyph_Name(face_.get(), index, name, sizeof name);
+        Drawn drawn{.glyph = {.name = name, .encoding = code}};
+        if (unicode_) drawn.label = labelForCode(character);
+        if (drawn.label.empty()) drawn.label = nameAsLabel(drawn.glyph.name);
+        if (drawn.glyph.name.empty()) {
+            std::snprintf(name, sizeof name, "U+%04X", static_cast<unsigned>(character));
+            drawn.glyph.name = name;
+        }
+        return drawn;
+    }
+
+    // The strike --size names, else the tallest that fits the cell, else the smallest; none
+    // when the outlines are to be drawn instead.
+    std::optional<int> chosenStrike() const {
+        const FT_Face face = face_.get();
+        const auto height = [&](int strike) { return face->available_sizes[strike].height; };
+        const auto fits = [&](int strike) { return height(strike) <= state::kGlyphRows; };
+        if (options_.size) {
+            std::string heights;
+            for (int strike = 0; strike < face->num_fixed_sizes; ++strike) {
+                const FT_Pos ppem = (face->available_sizes[strike].y_ppem + kPixel / 2) / kPixel;
+                if (ppem == *options_.size || height(strike) == *options_.size) return strike;
+                heights += (heights.empty() ? "" : ", ") + std::to_string(height(strike));
+            }
+            if (face->num_fixed_sizes > 0 && !FT_IS_SCALABLE(face)) {
+                throw Failure(Cause::StrikeNotFound, {.value = heights});
+            }
+            return std::nullopt;
+        }
+        if (face->num_fixed_sizes <= 0) return std::nullopt;
+        int best = 0;
+        for (int strike = 1; strike < face->num_fixed_sizes; ++strike) {
+            if (fits(strike) ? !fits(best) || height(strike) > height(best)
+                             : !fits(best) && height(strike) < height(best)) {
+                best = strike;
+            }
+        }
+        return best;
+    }
+
+    std::optional<Drawn> fromStrike(long long code, FT_UInt index) const {
+        // A glyph the strike lacks is missing, not drawn from an outline.
+        if (FT_Load_Glyph(face_.get(), index, FT_LOAD_SBITS_ONLY | FT_LOAD_NO_HINTING) != 0) {
+            return std::nullopt;
+        }
+        const FT_GlyphSlot slot = face_->glyph;
+        if (slot->format != FT_GLYPH_FORMAT_BITMAP) return std::nullopt;
+        Drawn drawn = named(code, index);
+        drawn.left = slot->bitmap_left;
+        drawn.top = slot->bitmap_top;
+        drawn.rows = slot->bitmap.rows;
+        drawn.width = slot->bitmap.width;
+        if (drawn.rows > 0 && drawn.width > 0) {
+            drawn.ascent = drawn.top;
+            drawn.descent = drawn.rows - drawn.top;
+        }
+        BitmapCopy copy(library_.handle);
+        check(FT_Bitmap_Convert(library_.handle, &slot->bitmap, &copy.bitmap, 1));
+        const FT_Bitmap& levels = copy.bitmap;
+        const int full = std::max(levels.num_grays, static_cast<unsigned short>(2)) - 1;
+        drawn.dots.resize(static_cast<std::size_t>(drawn.rows * drawn.width));
+        for (long long row = 0; row < drawn.rows; ++row) {
+            for (long long x = 0; x < drawn.width; ++x) {
+                const int level = levels.buffer[row * levels.pitch + x];
+                if (level != 0 && level != full) {
+                    throw Failure(Cause::GreyStrike, {.value = drawn.glyph.name});
+                }
+                drawn.dots[row * drawn.width + x] = level == full;
+            }
+        }
+        return drawn;
+    }
+
+    // The smallest pixel size at which every outline point lies on a pixel corner, as far as
+    // 26.6 fixed point can tell.
+    int pixelsPerEm(const std::vector<std::pair<long long, FT_UInt>>& glyphs) const {
+        static_assert(kMostPixelsPerEm == 64, "a size per bit of `sizes`");
+        const long long em = face_->units_per_EM;
+        // Bit n - 1 for n pixels per em, while every point so far lies on a corner at n. After
+        // a few points only the font's size and its multiples are left to try.
+        std::uint64_t sizes = em > 0 ? ~std::uint64_t{0} : 0;
+        const auto onCorners = [&](FT_Pos coordinate) {
+            for (std::uint64_t left = sizes; left != 0; left &= left - 1) {
+                const int size = std::countr_zero(left) + 1;
+                if ((coordinate * size * kPixel * 2 + em) / (2 * em) % kPixel != 0) {
+                    sizes &= ~(std::uint64_t{1} << (size - 1));
+                }
+            }
+        };
+        for (const auto& [code, index] : glyphs) {
+            check(FT_Load_Glyph(face_.get(), index, FT_LOAD_NO_SCALE | FT_LOAD_NO_BITMAP));
+            const FT_Outline& outline = face_->glyph->outline;
+            for (int point = 0; point < outline.n_points && sizes != 0; ++point) {
+                onCorners(std::abs(outline.points[point].x));
+                onCorners(std::abs(outline.points[point].y));
+            }
+        }
+        if (sizes == 0) {
+            throw Failure(Cause::OffPixelGrid, {.value = "1-" + std::to_string(kMostPixelsPerEm)});
+        }
+        return std::countr_zero(sizes) + 1;
+    }
+
+    Drawn fromOutline(long long code, FT_UInt index, int size) const {
+        check(FT_Load_Glyph(face_.get(), index,
+                            FT_LOAD_NO_HINTING | FT_LOAD_NO_BITMAP | FT_LOAD_TARGET_MONO));
+        const FT_GlyphSlot slot = face_->glyph;
+        if (slot->format != FT_GLYPH_FORMAT_OUTLINE) {
+            throw Failure(Cause::OffPixelGrid, {.value = std::to_string(size)});
+        }
+        FT_Outline& outline = slot->outline;
+        for (int point = 0; point < outline.n_points; ++point) {
+            if (outline.points[point].x % kPixel != 0 || outline.points[point].y % kPixel != 0 ||
+                FT_CURVE_TAG(outline.tags[point]) != FT_CURVE_TAG_ON) {
+                throw Failure(Cause::OffPixelGrid, {.value = std::to_string(size)});
+            }
+        }
+        Drawn drawn = named(code, index);
+        FT_BBox box;
+        FT_Outline_Get_CBox(&outline, &box);
+        if (box.xMin >= box.xMax || box.yMin >= box.yMax) return drawn;
+        // Only the part that can meet the cell is drawn, whatever the baseline: a glyph drawn
+        // huge costs no more than one drawn small.
+        const FT_BBox window{0, -state::kGlyphRows * kPixel, state::kGlyphColumns * kPixel,
+                             state::kGlyphRows * kPixel};
+        drawn.beyond = box.xMin < window.xMin || box.yMin < window.yMin || box.xMax > window.xMax ||
+                       box.yMax > window.yMax;
+        drawn.left = std::max(box.xMin, window.xMin) / kPixel;
+        drawn.top = std::min(box.yMax, window.yMax) / kPixel;
+        drawn.width = std::min(box.xMax, window.xMax) / kPixel - drawn.left;
+        drawn.rows = drawn.top - std::max(box.yMin, window.yMin) / kPixel;
+        drawn.ascent = box.yMax / kPixel;
+        drawn.descent = -box.yMin / kPixel;
+        if (drawn.width <= 0 || drawn.rows <= 0) {
+            drawn.width = drawn.rows = 0;
+            return drawn;
+        }
+        const int pitch = static_cast<int>((drawn.width + 7) / 8);
+        std::vector<unsigned char> buffer(static_cast<std::size_t>(pitch * drawn.rows));
+        FT_Bitmap target;
+        FT_Bitmap_Init(&target);
+        target.rows = static_cast<unsigned>(drawn.rows);
+        target.width = static_cast<unsigned>(drawn.width);
+        target.pitch = pitch;
+        target.buffer = buffer.data();
+        target.num_grays = 2;
+        target.pixel_mode = FT_PIXEL_MODE_MONO;
+        FT_Outline_Translate(&outline, -drawn.left * kPixel, -(drawn.top - drawn.rows) * kPixel);
+        check(FT_Outline_Get_Bitmap(library_.handle, &outline, &target));
+        drawn.dots.resize(static_cast<std::size_t>(drawn.rows * drawn.width));
+        for (long long row = 0; row < drawn.rows; ++row) {
+            for (long long x = 0; x < drawn.width; ++x) {
+                drawn.dots[row * drawn.width + x] = buffer[row * pitch + x / 8] & (0x80 >> x % 8);
+            }
+        }
+        return drawn;
+    }
+
+    ImportedFont placed(std::vector<Drawn>& drawn) const {
+        long long ascent = 0, descent = 0;
+        for (const Drawn& glyph : drawn) {
+            ascent = std::max(ascent, glyph.ascent);
+            descent = std::max(descent, glyph.descent);
+        }
+        CellFont cells(options_, first_, ascent, descent);
+        for (Drawn& glyph : drawn) {
+            for (long long row = 0; row < glyph.rows; ++row) {
+                for (long long x = 0; x < glyph.width; ++x) {
+                    if (glyph.dots[row * glyph.width + x]) {
+                        cells.dot(glyph.glyph, glyph.left + x, glyph.top - 1 - row);
+                    }
+                }
+            }
+            glyph.glyph.outside = glyph.glyph.outside || glyph.beyond;
+            cells.place(glyph.glyph);
+        }
+        ImportedFont font = cells.font(true);
+        for (int code = 0; code < state::kSavedCodes; ++code) {
+            font.data.labels[code] = unicode_ ? labelForCode(characterOf(first_ + code)) : "";
+        }
+        for (const Drawn& glyph : drawn) {
+            font.data.labels[glyph.glyph.encoding - first_] = glyph.label;
+        }
+        return font;
+    }
+
+    std::string_view bytes_;
+    const ImportOptions& options_;
+    const long long first_;
+    Library library_;
+    Face face_;
+    bool unicode_ = false;
+};
+
+}  // namespace
+
+bool isSfnt(std::string_view bytes) {
+    for (const std::string_view tag : {std::string_view("\0\1\0\0", 4), std::string_view("true"),
+                                       std::string_view("OTTO"), std::string_view("ttcf")}) {
+        if (bytes.starts_with(tag)) return true;
+    }
+    return false;
+}
+
+ImportedFont importTrueType(std::string_view bytes, const ImportOptions& options) {
+    if (bytes.size() > kMostImportBytes) throw Failure(Cause::FileTooLarge, {});
+    if (!isSfnt(bytes)) throw Failure(Cause::NotSfnt, {});
+    return TrueTypeReader(bytes, options).read();
+}
+
+}  // namespace fontedit::formats

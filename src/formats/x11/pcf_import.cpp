@@ -1,0 +1,350 @@
+#include <algorithm>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "formats/common/cell_font.h"
+#include "formats/font_import.h"
+#include "state/failure.h"
+
+namespace fontedit::formats {
+namespace {
+
+using state::Cause;
+using state::Failure;
+
+constexpr std::string_view kPcfMark = "\1fcp";
+
+// The tables a PCF file lists in its table of contents, by type.
+enum class TableType : std::uint32_t {
+    Properties = 1 << 0,
+    Accelerators = 1 << 1,
+    Metrics = 1 << 2,
+    Bitmaps = 1 << 3,
+    Encodings = 1 << 5,
+    GlyphNames = 1 << 7,
+    BdfAccelerators = 1 << 8,
+};
+
+const char* nameOf(TableType type) {
+    switch (type) {
+        case TableType::Properties:
+            return "properties";
+        case TableType::Accelerators:
+        case TableType::BdfAccelerators:
+            return "accelerators";
+        case TableType::Metrics:
+            return "metrics";
+        case TableType::Bitmaps:
+            return "bitmaps";
+        case TableType::Encodings:
+            return "encodings";
+        case TableType::GlyphNames:
+            return "glyph names";
+    }
+    return "";
+}
+
+// Bits of a table's format word.
+constexpr std::uint32_t kMsbByteFirst = 1 << 2;
+constexpr std::uint32_t kMsbBitFirst = 1 << 3;
+constexpr std::uint32_t kCompressedMetrics = 0x100;
+
+// `size` bytes at `at` as an unsigned number; the caller has checked that they are there.
+std::uint32_t unsignedAt(std::string_view bytes, std::size_t at, int size, bool msbFirst) {
+    std::uint32_t value = 0;
+    for (int i = 0; i < size; ++i) {
+        const auto byte = static_cast<std::uint8_t>(bytes[at + (msbFirst ? i : size - 1 - i)]);
+        value = value << 8 | byte;
+    }
+    return value;
+}
+
+// One table: its bytes from its format word on, numbers in the byte order that word names.
+class Table {
+public:
+    Table(std::string_view bytes, TableType type) : bytes_(bytes), type_(type) {
+        if (bytes_.size() < 4) malformed();
+        format_ = formats::unsignedAt(bytes_, 0, 4, false);
+    }
+
+    std::uint32_t format() const { return format_; }
+    std::string_view bytes() const { return bytes_; }
+
+    [[noreturn]] void malformed() const {
+        throw Failure(Cause::PcfTableMalformed, {.value = nameOf(type_)});
+    }
+
+    std::uint32_t unsignedAt(long long at, int size) const {
+        if (at < 0 || at + size > static_cast<long long>(bytes_.size())) malformed();
+        return formats::unsignedAt(bytes_, static_cast<std::size_t>(at), size,
+                                   format_ & kMsbByteFirst);
+    }
+    std::uint8_t byte(long long at) const { return static_cast<std::uint8_t>(unsignedAt(at, 1)); }
+    std::int16_t int16(long long at) const { return static_cast<std::int16_t>(unsignedAt(at, 2)); }
+    std::int32_t int32(long long at) const { return static_cast<std::int32_t>(unsignedAt(at, 4)); }
+    // A count of entries `width` bytes each from `at`, all of which the table holds.
+    long long count(long long at, long long width) const {
+        const long long count = int32(at);
+        if (count < 0 || at + 4 + count * width > static_cast<long long>(bytes_.size())) {
+            malformed();
+        }
+        return count;
+    }
+    // The part from `at` whose length is the 32-bit number there.
+    std::string_view sized(long long at) const {
+        const long long size = count(at, 1);
+        return bytes_.substr(static_cast<std::size_t>(at + 4), static_cast<std::size_t>(size));
+    }
+    // The text at `offset` in `strings`, up to its NUL.
+    std::string_view text(std::string_view strings, long long offset) const {
+        if (offset < 0 || offset >= static_cast<long long>(strings.size())) malformed();
+        strings.remove_prefix(static_cast<std::size_t>(offset));
+        return strings.substr(0, strings.find('\0'));
+    }
+
+private:
+    std::string_view bytes_;
+    TableType type_;
+    std::uint32_t format_ = 0;
+};
+
+constexpr long long kCellColumns = state::kGlyphColumns;
+
+// The bitmap table's data, every byte in the order its row reads and every row's left dot in
+// bit 7, and how many nonzero bytes come before each. Glyphs may share their bytes, so a few
+// huge ones over the same megabytes would take minutes if each read them all.
+class Bitmaps {
+public:
+    explicit Bitmaps(const Table& table) : table_(table) {
+        const std::uint32_t format = table.format();
+        glyphs_ = table.count(4, 4);
+        const long long sizes = 8 + glyphs_ * 4;  // of the data at each padding
+        if (sizes + 16 > static_cast<long long>(table.bytes().size())) table.malformed();
+        const long long size = table.int32(sizes + (format & 3) * 4);
+        const std::string_view data = table.bytes().substr(sizes + 16);
+        if (size < 0 || size > static_cast<long long>(data.size())) table.malformed();
+        pad_ = 1LL << (format & 3);
+        const long long unit = 1LL << (format >> 4 & 3);
+        const bool msbBits = format & kMsbBitFirst;
+        // Bytes run in the other order than bits within each scan unit.
+        const bool swapped = ((format & kMsbByteFirst) != 0) != msbBits;
+        bytes_.resize(size);
+        nonzeroBefore_.resize(size + 1);
+        for (long long at = 0; at < size; ++at) {
+            long long from = at;
+            if (swapped && at - at % unit + unit <= size) from += unit - 1 - 2 * (at % unit);
+            auto byte = static_cast<std::uint8_t>(data[from]);
+            if (!msbBits) byte = reversed(byte);
+            bytes_[at] = byte;
+            nonzeroBefore_[at + 1] = nonzeroBefore_[at] + (byte != 0);
+        }
+    }
+
+    long long rowBytes(long long width) const { return (width + pad_ * 8 - 1) / (pad_ * 8) * pad_; }
+
+    // Where glyph `index`'s bitmap of `size` bytes starts.
+    long long offset(long long index, long long size) const {
+        if (index >= glyphs_) table_.malformed();
+        const long long offset = table_.int32(8 + index * 4);
+        if (offset < 0 || offset + size > static_cast<long long>(bytes_.size())) {
+            table_.malformed();
+        }
+        return offset;
+    }
+
+    std::uint8_t byte(long long at) const { return bytes_[at]; }
+
+    // Whether bytes `from` to `to` of the row at `start` hold a dot of a glyph `width` wide.
+    bool anyDot(long long start, long long from, long long to, long long width) const {
+        const long long whole = std::min(to, width / 8);
+        if (from < whole && nonzeroBefore_[start + whole] != nonzeroBefore_[start + from]) {
+            return true;
+        }
+        const long long last = width / 8;  // the byte of the row's last few dots, if any
+        return width % 8 != 0 && from <= last && last < to &&
+               (bytes_[start + last] & (0xFF00 >> width % 8)) != 0;
+    }
+
+private:
+    static std::uint8_t reversed(std::uint8_t byte) {
+        std::uint8_t result = 0;
+        for (int bit = 0; bit < 8; ++bit) result |= ((byte >> bit) & 1) << (7 - bit);
+        return result;
+    }
+
+    const Table& table_;
+    long long glyphs_ = 0;
+    long long pad_ = 1;
+    std::vector<std::uint8_t> bytes_;
+    std::vector<std::uint32_t> nonzeroBefore_;
+};
+
+struct FontProperties {
+    std::optional<long long> ascent, descent;
+    std::string registry, encoding;
+};
+
+class PcfReader {
+public:
+    PcfReader(std::string_view bytes, const ImportOptions& options)
+        : bytes_(bytes), options_(options) {}
+
+    ImportedFont read() {
+        if (!bytes_.starts_with(kPcfMark)) throw Failure(Cause::NotPcf, {});
+        const FontProperties font = properties();
+        std::optional<Table> accelerators = find(TableType::BdfAccelerators);
+        if (!accelerators) accelerators = find(TableType::Accelerators);
+        const auto accelerator = [&](long long at) {
+            return accelerators ? std::optional<long long>(accelerators->int32(at)) : std::nullopt;
+        };
+        const long long ascent = font.ascent ? *font.ascent : accelerator(12).value_or(0);
+        const long long descent = font.descent ? *font.descent : accelerator(16).value_or(0);
+
+        const Table encodings = required(TableType::Encodings);
+        const long long lowByteFirst = encodings.int16(4), lowByteLast = encodings.int16(6);
+        const long long highByteFirst = encodings.int16(8), highByteLast = encodings.int16(10);
+        if (lowByteFirst < 0 || lowByteFirst > lowByteLast || lowByteLast > 0xFF ||
+            highByteFirst < 0 || highByteFirst > highByteLast || highByteLast > 0xFF) {
+            encodings.malformed();
+        }
+        std::vector<std::pair<long long, std::uint16_t>> glyphs;  // encoding, glyph index
+        std::vector<long long> codes;
+        long long at = 14;
+        for (long long high = highByteFirst; high <= highByteLast; ++high) {
+            for (long long low = lowByteFirst; low <= lowByteLast; ++low, at += 2) {
+                const auto index = static_cast<std::uint16_t>(encodings.unsignedAt(at, 2));
+                if (index == 0xFFFF) continue;
+                glyphs.emplace_back(high << 8 | low, index);
+                codes.push_back(high << 8 | low);
+            }
+        }
+        const long long first =
+            options_.first ? *options_.first : onlyRun(std::move(codes)).value_or(kDefaultFirst);
+        CellFont cells(options_, first, ascent, descent);
+        const Table metrics = required(TableType::Metrics);
+        const Table bitmapTable = required(TableType::Bitmaps);
+        const Bitmaps bitmaps(bitmapTable);
+        const std::optional<Table> names = find(TableType::GlyphNames);
+        for (const auto& [encoding, index] : glyphs) {
+            cells.sawEncoding(encoding);
+            if (!cells.wanted(encoding)) continue;
+            CellGlyph glyph{.encoding = encoding};
+            if (names) glyph.name = glyphName(*names, index);
+            draw(cells, glyph, metrics, bitmaps, index);
+            cells.place(glyph);
+        }
+        return cells.font(unicodeCharset(font.registry, font.encoding));
+    }
+
+private:
+    // The table of that type the table of contents lists, if any; one that reaches past the
+    // end of the file is refused, but for the last, which bdftopcf lists longer than it writes.
+    std::optional<Table> find(TableType type) const {
+        constexpr long long kEntry = 16;
+        const long long tables = bytes_.size() < 8 ? -1 : unsignedAt(bytes_, 4, 4, false);
+        if (tables < 0 || 8 + tables * kEntry > static_cast<long long>(bytes_.size())) {
+            throw Failure(Cause::PcfTableOutside, {.value = "table of contents"});
+        }
+        for (long long entry = 8; entry < 8 + tables * kEntry; entry += kEntry) {
+            if (unsignedAt(bytes_, entry, 4, false) != static_cast<std::uint32_t>(type)) continue;
+            const long long size = unsignedAt(bytes_, entry + 8, 4, false);
+            const long long offset = unsignedAt(bytes_, entry + 12, 4, false);
+            const bool last = entry + kEntry == 8 + tables * kEntry;
+            if (offset + (last ? 0 : size) > static_cast<long long>(bytes_.size())) {
+                throw Failure(Cause::PcfTableOutside, {.value = nameOf(type)});
+            }
+            return Table(bytes_.substr(offset, size), type);
+        }
+        return std::nullopt;
+    }
+
+    Table required(TableType type) const {
+        const std::optional<Table> table = find(type);
+        if (!table) throw Failure(Cause::PcfTableMalformed, {.value = nameOf(type)});
+        return *table;
+    }
+
+    FontProperties properties() const {
+        FontProperties font;
+        const std::optional<Table> table = find(TableType::Properties);
+        if (!table) return font;
+        constexpr long long kProperty = 9;  // name offset, whether a string, value
+        const long long count = table->count(4, kProperty);
+        const long long padded = 8 + (count * kProperty + 3) / 4 * 4;
+        const std::string_view strings = table->sized(padded);
+        for (long long at = 8; at < 8 + count * kProperty; at += kProperty) {
+            const std::string_view name = table->text(strings, table->int32(at));
+            const bool isText = table->byte(at + 4) != 0;
+            const long long value = table->int32(at + 5);
+            if (name == "FONT_ASCENT" && !isText) font.ascent = value;
+            if (name == "FONT_DESCENT" && !isText) font.descent = value;
+            if (name == "CHARSET_REGISTRY" && isText) font.registry = table->text(strings, value);
+            if (name == "CHARSET_ENCODING" && isText) font.encoding = table->text(strings, value);
+        }
+        return font;
+    }
+
+    static std::string glyphName(const Table& names, long long index) {
+        const long long count = names.count(4, 4);
+        if (index >= count) return {};
+        return std::string(names.text(names.sized(8 + count * 4), names.int32(8 + index * 4)));
+    }
+
+    // Puts glyph `index`'s dots on the cell, its box from its metrics. Of the rows and bytes
+    // away from the cell only whether they hold a dot counts, which Bitmaps tells at once.
+    static void draw(const CellFont& cells, CellGlyph& glyph, const Table& metrics,
+                     const Bitmaps& bitmaps, long long index) {
+        long long left = 0, right = 0, ascent = 0, descent = 0;
+        if (metrics.format() & kCompressedMetrics) {
+            if (index >= metrics.int16(4)) metrics.malformed();
+            const long long at = 6 + index * 5;
+            left = metrics.byte(at) - 0x80;
+            right = metrics.byte(at + 1) - 0x80;
+            ascent = metrics.byte(at + 3) - 0x80;
+            descent = metrics.byte(at + 4) - 0x80;
+        } else {
+            if (index >= metrics.int32(4)) metrics.malformed();
+            const long long at = 8 + index * 12;
+            left = metrics.int16(at);
+            right = metrics.int16(at + 2);
+            ascent = metrics.int16(at + 6);
+            descent = metrics.int16(at + 8);
+        }
+        const long long width = right - left, height = ascent + descent;
+        if (width < 0 || height < 0) metrics.malformed();
+
+        const long long rowBytes = bitmaps.rowBytes(width);
+        const long long offset = bitmaps.offset(index, height * rowBytes);
+        // The bytes of a row that hold the cell's columns.
+        const long long from = std::clamp(-left, 0LL, width) / 8;
+        const long long to = (std::clamp(kCellColumns - left, 0LL, width) + 7) / 8;
+        for (long long row = 0; row < height; ++row) {
+            const long long start = offset + row * rowBytes, y = ascent - 1 - row;
+            const bool crossesCell = cells.holdsRow(y) && from < to;
+            for (long long column = from; crossesCell && column < to; ++column) {
+                const std::uint8_t bits = bitmaps.byte(start + column);
+                for (long long dot = 0; bits != 0 && dot < 8 && column * 8 + dot < width; ++dot) {
+                    if (bits & 0x80 >> dot) cells.dot(glyph, left + column * 8 + dot, y);
+                }
+            }
+            if (glyph.outside) continue;
+            glyph.outside = crossesCell ? bitmaps.anyDot(start, 0, from, width) ||
+                                              bitmaps.anyDot(start, to, (width + 7) / 8, width)
+                                        : bitmaps.anyDot(start, 0, (width + 7) / 8, width);
+        }
+    }
+
+    std::string_view bytes_;
+    const ImportOptions& options_;
+};
+
+}  // namespace
+
+ImportedFont importPcf(std::string_view bytes, const ImportOptions& options) {
+    if (bytes.size() > kMostImportBytes) throw Failure(Cause::FileTooLarge, {});
+    return PcfReader(bytes, options).read();
+}
+
+}  // namespace fontedit::formats
