@@ -11,6 +11,7 @@
 #include "formats/common/font_bytes.h"
 #include "formats/console/psf_export.h"
 #include "formats/font_import.h"
+#include "formats/import_formats.h"
 #include "formats/png/png_render.h"
 #include "formats/tables/c_source_export.h"
 #include "formats/x11/bdf_export.h"

@@ -109,8 +109,8 @@
     </message>
     <message>
         <location line="+1"/>
-        <source>フォント (*.c *.h *.bdf *.pcf *.gz *.bin *.png *.ttf *.otf *.otb *.ttc *.psf);;すべてのファイル (*)</source>
-        <translation>Fonts (*.c *.h *.bdf *.pcf *.gz *.bin *.png *.ttf *.otf *.otb *.ttc *.psf);;All files (*)</translation>
+        <source>フォント (%1);;すべてのファイル (*)</source>
+        <translation>Fonts (%1);;All files (*)</translation>
     </message>
     <message>
         <location line="+12"/>

@@ -109,7 +109,7 @@
     </message>
     <message>
         <location line="+1"/>
-        <source>フォント (*.c *.h *.bdf *.pcf *.gz *.bin *.png *.ttf *.otf *.otb *.ttc *.psf);;すべてのファイル (*)</source>
+        <source>フォント (%1);;すべてのファイル (*)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>

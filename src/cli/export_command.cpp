@@ -9,6 +9,7 @@
 #include "folder/font_folder.h"
 #include "formats/export_formats.h"
 #include "formats/own/font_files.h"
+#include "state/joined.h"
 
 namespace fontedit::cli {
 namespace {
@@ -41,33 +42,27 @@ void run(const ExportOptions& options) {
 
 // "c and bin": the --format words of the formats that take `setting`.
 std::string formatsTaking(std::uint32_t setting) {
-    std::vector<std::string_view> words;
+    std::vector<std::string> words;
     for (const formats::ExportFormatInfo& info : formats::exportFormats()) {
-        if ((info.takes & setting) != 0) words.push_back(info.word);
+        if ((info.takes & setting) != 0) words.emplace_back(info.word);
     }
-    std::string list;
-    for (std::size_t i = 0; i < words.size(); ++i) {
-        list += i == 0 ? "" : i + 1 == words.size() ? " and " : ", ";
-        list += words[i];
-    }
-    return list;
+    return state::joined(words, ", ", " and ");
 }
 
 std::string formatHelp() {
-    std::string help;
+    std::vector<std::string> formats;
     for (const formats::ExportFormatInfo& info : formats::exportFormats()) {
-        help +=
-            (help.empty() ? "" : "; ") + std::string(info.word) + ": " + std::string(info.summary);
+        formats.push_back(std::string(info.word) + ": " + std::string(info.summary));
     }
-    return help;
+    return state::joined(formats, "; ");
 }
 
 std::string defaultFilesHelp() {
-    std::string help;
+    std::vector<std::string> files;
     for (const formats::ExportFormatInfo& info : formats::exportFormats()) {
-        help += (help.empty() ? "" : ", ") + ("DIR/" + std::string(info.fileName));
+        files.push_back("DIR/" + std::string(info.fileName));
     }
-    return help;
+    return state::joined(files, ", ");
 }
 
 }  // namespace

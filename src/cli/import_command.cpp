@@ -5,8 +5,9 @@
 #include "cli/messages.h"
 #include "cli/option_values.h"
 #include "folder/font_folder.h"
-#include "formats/font_import.h"
+#include "formats/import_formats.h"
 #include "formats/own/font_files.h"
+#include "state/joined.h"
 #include "storage/read_file.h"
 
 namespace fontedit::cli {
@@ -47,8 +48,8 @@ void run(ImportOptions options) {
     formats::ImportedFont font;
     inFile(options.source, [&] {
         if (formats::isGzip(bytes)) bytes = formats::gunzip(bytes);
-        font = formats::importFont(options.format.value_or(formats::detectFormat(bytes)), bytes,
-                                   options.import);
+        font = options.format ? formats::importFont(*options.format, bytes, options.import)
+                              : formats::importDetected(bytes, options.import);
     });
     const std::filesystem::path dir(options.dir);
     if (!options.force) refuseToOverwrite(dir);
@@ -81,62 +82,72 @@ void settleLayout(ImportOptions& options) {
     }
 }
 
+// "c: a table of glyph bytes ...; bdf: ...": every format the import reads.
+std::string importFormatHelp() {
+    std::vector<std::string> formats;
+    for (const formats::ImportFormatInfo& info : formats::importFormats()) {
+        formats.push_back(std::string(info.word) + ": " + std::string(info.summary));
+    }
+    return state::joined(formats, "; ") +
+           ". By default the format whose mark FILE carries, else bin for the 480 bytes export "
+           "writes, else c. e.g. --format pcf";
+}
+
+std::vector<std::pair<std::string, formats::ImportFormat>> importFormatWords() {
+    std::vector<std::pair<std::string, formats::ImportFormat>> words;
+    for (const formats::ImportFormatInfo& info : formats::importFormats()) {
+        words.emplace_back(info.word, info.format);
+    }
+    return words;
+}
+
+// "c, bin: " before an option's help: the formats that read it.
+std::string readBy(std::uint32_t setting) {
+    return state::joined(formats::importWordsReading(setting), ", ") + ": ";
+}
+
 }  // namespace
 
 void addImportCommand(CLI::App& app) {
     auto options = std::make_shared<ImportOptions>();
     CLI::App* command = app.add_subcommand(
         "import",
-        "Take a font from a C table, a BDF, PCF, PSF, TrueType or OpenType font, a binary table, "
-        "a PNG sheet or a u8g2, u8x8, LVGL or GFX font in FILE, "
-        "unpacking it first when gzip packed it, and write it as the font files of DIR, creating "
-        "DIR when missing.");
-    command
-        ->add_option("--format", options->format,
-                     "c, bdf, pcf, bin, png (a sheet as render draws it, at any scale, or drawn "
-                     "on its grid in two colours), psf (a Linux console font), ttf (TrueType, "
-                     "OpenType, .otb, .ttc), u8g2, u8x8, lvgl or gfxfont (a display library's font "
-                     "source, as its converter or export writes it); by default png for a PNG "
-                     "image, bdf when FILE starts with STARTFONT, pcf with PCF's mark, bin for the "
-                     "480 bytes export writes, psf with PSF1's or PSF2's mark, ttf with a TrueType "
-                     "or OpenType tag, u8g2, u8x8, lvgl or gfxfont for a source declaring such a "
-                     "font, else c. e.g. --format pcf")
-        ->transform(wordFor<formats::ImportFormat>({{"c", formats::ImportFormat::C},
-                                                    {"bdf", formats::ImportFormat::Bdf},
-                                                    {"pcf", formats::ImportFormat::Pcf},
-                                                    {"bin", formats::ImportFormat::Bin},
-                                                    {"png", formats::ImportFormat::Png},
-                                                    {"ttf", formats::ImportFormat::TrueType},
-                                                    {"u8g2", formats::ImportFormat::U8g2},
-                                                    {"u8x8", formats::ImportFormat::U8x8},
-                                                    {"lvgl", formats::ImportFormat::Lvgl},
-                                                    {"gfxfont", formats::ImportFormat::GfxFont},
-                                                    {"psf", formats::ImportFormat::Psf}}))
+        "Take a font from FILE, a " + state::joined(formats::importTitles(), ", ", " or ") +
+            " font, unpacking it first when gzip packed it, and write it as the font files of "
+            "DIR, creating DIR when missing.");
+    command->add_option("--format", options->format, importFormatHelp())
+        ->transform(wordFor(importFormatWords()))
         ->option_text("FORMAT");
     command
         ->add_option("--array", options->import.array,
-                     "c: the array to take, by name; by default the first that fits a font. "
-                     "e.g. --array font5x7")
+                     readBy(formats::kReadsArray) +
+                         "the array to take, by name; by default the first that fits a font. "
+                         "e.g. --array font5x7")
         ->type_name("NAME");
     command
         ->add_option("--layout", options->import.layout,
-                     "c, bin: columns (a byte per column, bit 0 the top dot) or rows (a byte per "
-                     "dot row, bit 4 the left dot); by default told from the file or guessed. "
-                     "e.g. --layout rows")
+                     readBy(formats::kReadsShape) +
+                         "columns (a byte per column, bit 0 the top dot) or rows (a byte per "
+                         "dot row, bit 4 the left dot); by default told from the file or guessed. "
+                         "e.g. --layout rows")
         ->transform(layoutWords())
         ->option_text("LAYOUT");
-    command->add_flag("--msb-top", options->msbTop,
-                      "c, bin: columns whose top dot is bit 7. e.g. --msb-top");
-    command->add_flag("--msb-left", options->msbLeft,
-                      "c, bin: rows whose left dot is bit 7, not bit 4. e.g. --msb-left");
+    command->add_flag(
+        "--msb-top", options->msbTop,
+        readBy(formats::kReadsShape) + "columns whose top dot is bit 7. e.g. --msb-top");
+    command->add_flag(
+        "--msb-left", options->msbLeft,
+        readBy(formats::kReadsShape) + "rows whose left dot is bit 7, not bit 4. e.g. --msb-left");
     addCountOption(*command, "--stride", options->stride, formats::kLongestStride,
-                   "c, bin: bytes per glyph, when glyphs carry padding such as a blank "
-                   "spacer column. e.g. --stride 6",
+                   readBy(formats::kReadsShape) +
+                       "bytes per glyph, when glyphs carry padding such as a blank "
+                       "spacer column. e.g. --stride 6",
                    1)
         ->type_name("N");
     addCountOption(*command, "--offset", options->import.offset,
                    std::numeric_limits<std::size_t>::max(),
-                   "c, bin: the index of the first value taken, past a header. e.g. --offset 6")
+                   readBy(formats::kReadsShape) +
+                       "the index of the first value taken, past a header. e.g. --offset 6")
         ->type_name("N");
     addCountOption(
         *command, "--first", options->first, 0x10FFFF,
@@ -146,40 +157,41 @@ void addImportCommand(CLI::App& app) {
         "taken as glyph 0 (default U+0020). e.g. --first 0x20")
         ->type_name("CODE");
     addCountOption(*command, "--baseline", options->baseline, state::kGlyphRows - 1,
-                   "bdf, pcf, ttf, u8g2, u8x8, lvgl: the lowest cell row above the font's "
-                   "baseline; rows below it "
-                   "hold the descent (default 6, or where a font of 8 rows or fewer fits). "
-                   "e.g. --baseline 5")
+                   readBy(formats::kReadsBaseline) +
+                       "the lowest cell row above the font's "
+                       "baseline; rows below it "
+                       "hold the descent (default 6, or where a font of 8 rows or fewer fits). "
+                       "e.g. --baseline 5")
         ->type_name("ROW");
     command->add_flag("--crop", options->import.crop,
                       "cut glyphs with dots outside 5 x 8, or in a table's padding, to the cell "
                       "instead of refusing them, and say how many lost dots. e.g. --crop");
-    addCountOption(*command, "--size", options->size, 4096,
-                   "ttf: the bitmap strike of this height or pixels per em, or the pixel size "
-                   "to draw outlines at; by default the tallest strike that fits the cell, else "
-                   "the smallest, else the size that puts every outline point on a pixel "
-                   "corner. e.g. --size 8",
-                   1)
+    addCountOption(
+        *command, "--size", options->size, 4096,
+        readBy(formats::kReadsFace) +
+            "the bitmap strike of this height or pixels per em, or the pixel size "
+            "to draw outlines at; by default the tallest strike that fits the cell, else "
+            "the smallest, else the size that puts every outline point on a pixel "
+            "corner. e.g. --size 8",
+        1)
         ->type_name("PX");
     addCountOption(*command, "--face", options->face, 0xFFFF,
-                   "ttf: the face of a collection (.ttc) to take, counted from 0. e.g. --face 1")
+                   readBy(formats::kReadsFace) +
+                       "the face of a collection (.ttc) to take, counted from 0. e.g. --face 1")
         ->type_name("N");
     command
         ->add_option("--charset", options->import.charset,
-                     "ttf: how codes from --first name characters: unicode (the default) or "
-                     "jisx0201, whose 0xA1-0xDF are the half-width katakana, for a Japanese "
-                     "character LCD. e.g. --charset jisx0201 --first 0xA0")
+                     readBy(formats::kReadsFace) +
+                         "how codes from --first name characters: unicode (the default) or "
+                         "jisx0201, whose 0xA1-0xDF are the half-width katakana, for a Japanese "
+                         "character LCD. e.g. --charset jisx0201 --first 0xA0")
         ->transform(wordFor<formats::ImportOptions::Charset>(
             {{"unicode", formats::ImportOptions::Charset::Unicode},
              {"jisx0201", formats::ImportOptions::Charset::JisX0201}}))
         ->option_text("CHARSET");
     command->add_flag("-f,--force", options->force,
                       "replace existing font files in DIR. e.g. --force");
-    command
-        ->add_option(
-            "FILE", options->source,
-            "the C source, BDF, PCF, PSF, TrueType or OpenType font, binary table or PNG sheet, "
-            "gzip packed or not")
+    command->add_option("FILE", options->source, "the font, gzip packed or not")
         ->required()
         ->type_name("");
     command->add_option("DIR", options->dir, "the font's directory (default .)")->type_name("");

@@ -9,24 +9,24 @@
 #include "formats/own/font_files.h"
 #include "formats/png/png_render.h"
 #include "messages/panel_notes.h"
+#include "state/joined.h"
 
 namespace fontedit::cli {
 namespace {
 
 std::string lookNames() {
-    std::string names;
-    for (const pictures::DisplayLook& look : pictures::displayLooks()) {
-        names += (names.empty() ? "" : ", ") + std::string(look.name);
-    }
-    return names;
+    std::vector<std::string> names;
+    for (const pictures::DisplayLook& look : pictures::displayLooks())
+        names.emplace_back(look.name);
+    return state::joined(names, ", ");
 }
 
 std::string commonSizeNames() {
-    std::string names;
+    std::vector<std::string> names;
     for (const pictures::PanelSize size : pictures::commonPanelSizes()) {
-        names += (names.empty() ? "" : " or ") + pictures::panelSizeName(size);
+        names.push_back(pictures::panelSizeName(size));
     }
-    return names;
+    return state::joined(names, " or ");
 }
 
 // PNG allows wider images, but one this wide is already hundreds of megabytes in memory.
@@ -84,11 +84,11 @@ void addRenderCommand(CLI::App& app) {
     addCountOption(*command, "--scale", options->scale, formats::kLargestScale,
                    "pixels per dot on each side (default 4)", 1)
         ->type_name("N");
-    std::string looks;
+    std::vector<std::string> lookLines;
     for (const pictures::DisplayLook& look : pictures::displayLooks()) {
-        looks +=
-            (looks.empty() ? "" : "; ") + std::string(look.name) + ": " + std::string(look.summary);
+        lookLines.push_back(std::string(look.name) + ": " + std::string(look.summary));
     }
+    const std::string looks = state::joined(lookLines, "; ");
     command
         ->add_option_function<std::string>(
             "--look",

@@ -1,6 +1,7 @@
 #include "document/font_document.h"
 
 #include "folder/font_folder.h"
+#include "formats/import_formats.h"
 #include "formats/own/header_export.h"
 #include "state/failure.h"
 #include "storage/atomic_file.h"
@@ -50,7 +51,7 @@ std::vector<formats::ImportNote> FontDocument::importFile(const std::filesystem:
     formats::ImportedFont font;
     try {
         if (formats::isGzip(bytes)) bytes = formats::gunzip(bytes);
-        font = formats::importFont(formats::detectFormat(bytes), bytes, options);
+        font = formats::importDetected(bytes, options);
     } catch (state::Failure& failure) {
         // The formats read bytes without knowing where they came from.
         if (failure.facts().file.empty()) failure.facts().file = file.string();

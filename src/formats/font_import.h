@@ -12,6 +12,7 @@
 #include "state/failure.h"
 #include "state/font_data.h"
 #include "state/glyph_bytes.h"
+#include "formats/marks.h"
 
 namespace fontedit::formats {
 
@@ -51,15 +52,9 @@ struct ImportOptions {
 
 enum class ImportFormat { C, Bdf, Pcf, Bin, Png, TrueType, U8g2, U8x8, Lvgl, GfxFont, Psf };
 
-// Read from the content: the PNG signature means PNG; "STARTFONT" at the start BDF, "\1fcp"
-// PCF; 480 bytes holding a zero byte, which no source holds, the editor's binary export; an
-// sfnt version or collection tag TrueType; PSF1's or PSF2's mark a console font; a C source
-// naming a display library's font type or section (GFXglyph for a GFXfont header) that
-// library's format; anything else C.
-ImportFormat detectFormat(std::string_view bytes);
-
-// The eight bytes every PNG opens with.
-inline constexpr std::string_view kPngSignature{"\x89PNG\r\n\x1A\n", 8};
+// Whether the bytes open as the format does (formats/marks.h).
+bool isBdf(std::string_view bytes);
+bool isPsf(std::string_view bytes);
 
 // A TrueType or OpenType font or collection: 00 01 00 00, "true", "OTTO" or "ttcf" opens the
 // bytes.
@@ -134,8 +129,6 @@ ImportedFont importU8g2(std::string_view source, const ImportOptions& options);
 ImportedFont importU8x8(std::string_view source, const ImportOptions& options);
 ImportedFont importLvgl(std::string_view source, const ImportOptions& options);
 
-// The import of `format`, as detectFormat tells it or the user names it.
-ImportedFont importFont(ImportFormat format, std::string_view bytes, const ImportOptions& options);
 // Glyph after glyph, with no header unless an offset passes over it.
 ImportedFont importBinary(std::string_view bytes, const ImportOptions& options);
 

@@ -151,10 +151,10 @@ Wording wordingOf(Cause cause) {
                 "the index \"{value}\" lies far past any font"};
         case Cause::NotAnyFormat:
             return {
-                "{file} は C の表、BDF・PCF フォント、PNG シート、gzip ファイル、"
-                "480 バイトのバイナリのどれでもありません（先頭「{value}」）",
-                "neither a C table, a BDF or PCF font, a PNG sheet, a gzip file nor the 480 "
-                "bytes of a binary export: it starts \"{value}\""};
+                "{file} は読める形式（{formats}、そのgzip圧縮）のフォントではありません"
+                "（先頭「{value}」）",
+                "not a font in any format this program reads ({formats}, gzip packed or not): "
+                "it starts \"{value}\""};
         case Cause::GlyphOutsideCell:
             return {
                 "{file} のコード {code} のグリフは 5×8 のセルに収まりません"

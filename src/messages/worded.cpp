@@ -4,7 +4,9 @@
 #include <filesystem>
 #include <optional>
 
+#include "formats/import_formats.h"
 #include "messages/catalogue.h"
+#include "state/joined.h"
 
 namespace fontedit::messages {
 namespace {
@@ -33,6 +35,10 @@ std::optional<std::string> fact(std::string_view name, const state::Facts& facts
         return facts.error == 0 ? std::string() : phrase(Phrase::Reason, facts, language);
     }
     if (name == "error") return std::strerror(facts.error);
+    if (name == "formats") {
+        return state::joined(formats::importTitles(), language(Wording("、", ", ")),
+                             language(Wording("、", " or ")));
+    }
     return std::nullopt;
 }
 

@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileDialog>
 
+#include "formats/import_formats.h"
 #include "window/folder_actions.h"
 
 namespace fontedit::window {
@@ -19,8 +20,8 @@ std::optional<std::filesystem::path> chooseFontFile(QWidget* parent,
                                                     const std::filesystem::path& start) {
     const QString chosen = QFileDialog::getOpenFileName(
         parent, ImportDialog::tr("取り込み"), QFile::decodeName(start.c_str()),
-        ImportDialog::tr("フォント (*.c *.h *.bdf *.pcf *.gz *.bin *.png *.ttf *.otf *.otb *.ttc "
-                         "*.psf);;すべてのファイル (*)"));
+        ImportDialog::tr("フォント (%1);;すべてのファイル (*)")
+            .arg(QString::fromStdString(formats::importPatterns())));
     if (chosen.isEmpty()) return std::nullopt;
     return std::filesystem::path(QFile::encodeName(chosen).toStdString());
 }

@@ -258,8 +258,9 @@ TEST(CliImport, RefusesSourcesThatHoldNoFontTable) {
                      "ELF\x01\x00\x07{\x00}",
                      10),
          {},
-         ": neither a C table, a BDF or PCF font, a PNG sheet, a gzip file nor the 480 bytes of "
-         "a binary export: it starts \"\\x7FELF\\x01\\x00\\x07{\\x00}\""},
+         ": not a font in any format this program reads (C, BDF, PCF, binary, PNG, "
+         "TrueType/OpenType, u8g2, u8x8, LVGL, GFXfont or PSF, gzip packed or not): it starts "
+         "\"\\x7FELF\\x01\\x00\\x07{\\x00}\""},
         {installedPcf.substr(0, 4096),
          {},
          ": the PCF table \"accelerators\" reaches past the end of the file; is it cut short?"},

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "formats/font_import.h"
+#include "formats/import_formats.h"
 #include "state/failure.h"
 #include "support/expect_failure.h"
 #include "support/scratch_directory.h"

@@ -13,6 +13,7 @@
 
 #include "formats/common/font_bytes.h"
 #include "formats/font_import.h"
+#include "formats/import_formats.h"
 #include "formats/libraries/lvgl_export.h"
 #include "formats/libraries/u8g2_export.h"
 #include "formats/libraries/u8x8_export.h"

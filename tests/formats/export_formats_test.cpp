@@ -10,6 +10,7 @@
 #include "formats/console/psf_export.h"
 #include "formats/export_formats.h"
 #include "formats/font_import.h"
+#include "formats/import_formats.h"
 #include "formats/libraries/lvgl_export.h"
 #include "formats/libraries/u8g2_export.h"
 #include "formats/libraries/u8x8_export.h"

@@ -15,6 +15,7 @@
 #include "formats/common/font_bytes.h"
 #include "formats/console/psf_export.h"
 #include "formats/font_import.h"
+#include "formats/import_formats.h"
 #include "formats/own/font_files.h"
 #include "formats/three_fonts.h"
 #include "formats/x11/bdf_export.h"

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "formats/font_import.h"
+#include "formats/import_formats.h"
 #include "formats/x11/bdf_export.h"
 #include "state/conversions.h"
 #include "state/failure.h"

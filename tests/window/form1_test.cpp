@@ -29,6 +29,7 @@
 #include "formats/common/imported_glyphs.h"
 #include "formats/export_formats.h"
 #include "formats/font_import.h"
+#include "formats/import_formats.h"
 #include "formats/own/font_files.h"
 #include "formats/png/png_render.h"
 #include "window/form1.h"

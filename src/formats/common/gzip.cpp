@@ -5,6 +5,7 @@
 
 #include "formats/font_import.h"
 #include "state/failure.h"
+#include "formats/marks.h"
 
 namespace fontedit::formats {
 
@@ -12,7 +13,7 @@ using state::Cause;
 using state::Failure;
 
 bool isGzip(std::string_view bytes) {
-    return bytes.starts_with("\x1F\x8B");
+    return bytes.starts_with(kGzipMark);
 }
 
 std::string gunzip(std::string_view bytes) {

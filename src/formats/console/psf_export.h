@@ -12,17 +12,15 @@
 
 #include "formats/x11/bdf_export.h"
 #include "state/font_data.h"
+#include "formats/marks.h"
 
 namespace fontedit::formats {
 
-// PSF2's header: its mark, then seven little-endian 32-bit fields.
-inline constexpr std::string_view kPsf2Mark{"\x72\xB5\x4A\x86", 4};
+// PSF2's header: its mark (kPsf2Mark), then seven little-endian 32-bit fields.
 inline constexpr std::size_t kPsf2HeaderBytes = 32;
 inline constexpr unsigned kPsf2HasUnicodeTable = 0x01;
 inline constexpr std::uint8_t kPsf2Separator = 0xFF;
 inline constexpr std::uint8_t kPsf2StartSequence = 0xFE;
-// PSF1, which import reads too, opens with two bytes.
-inline constexpr std::string_view kPsf1Mark{"\x36\x04", 2};
 
 // Fails with CellNotAByte on the first cell that is not a byte.
 std::string psfBytes(const state::FontData& data, int first = kDefaultFirstEncoding);

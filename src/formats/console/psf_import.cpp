@@ -197,6 +197,10 @@ CellGlyph cellGlyph(std::string_view bytes, const PsfLayout& psf, std::uint64_t 
 
 }  // namespace
 
+bool isPsf(std::string_view bytes) {
+    return bytes.starts_with(kPsf2Mark) || bytes.starts_with(kPsf1Mark);
+}
+
 ImportedFont importPsf(std::string_view bytes, const ImportOptions& options) {
     if (bytes.size() > kMostImportBytes) throw Failure(Cause::FileTooLarge, {});
     const PsfLayout psf = layoutOf(bytes);

@@ -9,6 +9,7 @@
 
 #include "formats/common/font_bytes.h"
 #include "formats/tables/c_source_export.h"
+#include "formats/marks.h"
 
 namespace fontedit::formats {
 namespace {
@@ -232,7 +233,7 @@ std::string u8g2Source(const state::FontData& data, const std::string& name, int
         "A 5 x 8 font of 96 glyphs from fontedit in u8g2's font format, characters " +
             std::to_string(first) + "-" + std::to_string(first + state::kSavedCodes - 1) +
             ".\n   u8g2.setFont(" + name + ") selects it.",
-        "U8G2_FONT_SECTION", name, std::string_view(font).substr(0, font.size() - 1));
+        kU8g2Section, name, std::string_view(font).substr(0, font.size() - 1));
 }
 
 }  // namespace fontedit::formats

@@ -8,6 +8,7 @@
 #include "formats/common/cell_font.h"
 #include "formats/font_import.h"
 #include "state/failure.h"
+#include "formats/marks.h"
 
 namespace fontedit::formats {
 namespace {
@@ -180,7 +181,7 @@ private:
 
 ImportedFont importU8g2(std::string_view source, const ImportOptions& options) {
     if (source.size() > kMostImportBytes) throw Failure(Cause::FileTooLarge, {});
-    const std::optional<std::string> font = markedString(cTokens(source), "U8G2_FONT_SECTION");
+    const std::optional<std::string> font = markedString(cTokens(source), kU8g2Section);
     if (!font) damaged();
     return U8g2Reader(*font, options).read();
 }

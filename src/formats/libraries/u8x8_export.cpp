@@ -3,6 +3,7 @@
 #include "formats/common/font_bytes.h"
 #include "formats/tables/c_source_export.h"
 #include "state/failure.h"
+#include "formats/marks.h"
 
 namespace fontedit::formats {
 
@@ -25,7 +26,7 @@ std::string u8x8Source(const state::FontData& data, const std::string& name, int
                            std::to_string(first) + "-" +
                            std::to_string(first + state::kSavedCodes - 1) + ".\n   u8x8.setFont(" +
                            name + ") selects it.",
-                       "U8X8_FONT_SECTION", name, u8x8FontData(data, first));
+                       kU8x8Section, name, u8x8FontData(data, first));
 }
 
 }  // namespace fontedit::formats

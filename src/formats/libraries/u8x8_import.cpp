@@ -4,6 +4,7 @@
 #include "formats/common/cell_font.h"
 #include "formats/font_import.h"
 #include "state/failure.h"
+#include "formats/marks.h"
 
 namespace fontedit::formats {
 namespace {
@@ -26,7 +27,7 @@ constexpr int kTileDots = 8;
 // after row, eight column bytes a tile with bit 0 the top.
 ImportedFont importU8x8(std::string_view source, const ImportOptions& options) {
     if (source.size() > kMostImportBytes) throw Failure(Cause::FileTooLarge, {});
-    const std::optional<std::string> font = markedString(cTokens(source), "U8X8_FONT_SECTION");
+    const std::optional<std::string> font = markedString(cTokens(source), kU8x8Section);
     if (!font || font->size() < kHeaderBytes) damaged();
     const auto byte = [&](std::size_t at) { return static_cast<unsigned char>((*font)[at]); };
     const int firstCode = byte(0), lastCode = byte(1), across = byte(2), down = byte(3);

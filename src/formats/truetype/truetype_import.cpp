@@ -387,11 +387,7 @@ private:
 }  // namespace
 
 bool isSfnt(std::string_view bytes) {
-    for (const std::string_view tag : {std::string_view("\0\1\0\0", 4), std::string_view("true"),
-                                       std::string_view("OTTO"), std::string_view("ttcf")}) {
-        if (bytes.starts_with(tag)) return true;
-    }
-    return false;
+    return std::ranges::any_of(kSfntTags, [bytes](std::string_view tag) { return bytes.starts_with(tag); });
 }
 
 ImportedFont importTrueType(std::string_view bytes, const ImportOptions& options) {

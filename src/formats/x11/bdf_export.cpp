@@ -5,6 +5,7 @@
 #include <set>
 
 #include "formats/common/font_bytes.h"
+#include "formats/marks.h"
 
 namespace fontedit::formats {
 namespace {
@@ -81,7 +82,7 @@ std::string bdfBytes(const state::FontData& data, int first) {
     // properties are given as bdftopcf would add them, so that nothing is added on the way.
     // bdf2psf takes the cell's width from AVERAGE_WIDTH, in tenths of a dot.
     std::string bdf =
-        "STARTFONT 2.1\n"
+        std::string(kBdfKeyword) + " 2.1\n"
         "FONT -misc-fontedit-medium-r-normal--8-80-75-75-c-50-iso10646-1\n"
         "SIZE 8 75 75\n"
         "FONTBOUNDINGBOX 5 8 0 -1\n"

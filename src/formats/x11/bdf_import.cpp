@@ -8,6 +8,7 @@
 #include "formats/console/psf_export.h"
 #include "formats/font_import.h"
 #include "state/failure.h"
+#include "formats/marks.h"
 
 namespace fontedit::formats {
 namespace {
@@ -42,7 +43,7 @@ public:
     ImportedFont read() {
         while (nextLine() && text_.empty()) {
         }
-        if (keyword() != "STARTFONT") {
+        if (keyword() != kBdfKeyword) {
             throw Failure(Cause::NotBdf, {.line = line_, .value = shown(text_)});
         }
         while (nextLine() && keyword() != "ENDFONT") {
@@ -238,25 +239,10 @@ private:
 
 }  // namespace
 
-ImportFormat detectFormat(std::string_view bytes) {
-    if (bytes.starts_with(kPngSignature)) return ImportFormat::Png;
-    if (bytes.starts_with("\1fcp")) return ImportFormat::Pcf;
-    // Judged before blanks are passed over: a binary font's first bytes may be 09, 0A or 20.
-    if (bytes.size() == kBinaryFontBytes && bytes.find('\0') != bytes.npos) {
-        return ImportFormat::Bin;
-    }
-    if (isSfnt(bytes)) return ImportFormat::TrueType;
-    if (bytes.starts_with(kPsf2Mark) || bytes.starts_with(kPsf1Mark)) return ImportFormat::Psf;
+bool isBdf(std::string_view bytes) {
     bytes = withoutByteOrderMark(bytes);
     bytes.remove_prefix(std::min(bytes.find_first_not_of(" \t\r\n"), bytes.size()));
-    if (bytes.starts_with("STARTFONT")) return ImportFormat::Bdf;
-    for (const auto& [mark, format] : {std::pair{"U8G2_FONT_SECTION", ImportFormat::U8g2},
-                                       std::pair{"U8X8_FONT_SECTION", ImportFormat::U8x8},
-                                       std::pair{"lv_font_fmt_txt_glyph_dsc_t", ImportFormat::Lvgl},
-                                       std::pair{"GFXglyph", ImportFormat::GfxFont}}) {
-        if (bytes.find(mark) != std::string_view::npos) return format;
-    }
-    return ImportFormat::C;
+    return bytes.starts_with(kBdfKeyword);
 }
 
 ImportedFont importBdf(std::string_view bytes, const ImportOptions& options) {

@@ -7,6 +7,7 @@
 #include "formats/common/cell_font.h"
 #include "formats/font_import.h"
 #include "state/failure.h"
+#include "formats/marks.h"
 
 namespace fontedit::formats {
 namespace {
@@ -14,7 +15,6 @@ namespace {
 using state::Cause;
 using state::Failure;
 
-constexpr std::string_view kPcfMark = "\1fcp";
 
 // The tables a PCF file lists in its table of contents, by type.
 enum class TableType : std::uint32_t {
