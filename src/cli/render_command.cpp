@@ -41,10 +41,15 @@ struct RenderOptions {
     std::string dir = ".";
 };
 
+// The pixels a dot pitch takes: --scale, else the look's own.
+std::size_t scaleOf(const RenderOptions& options) {
+    return options.scale.value_or(static_cast<std::size_t>(options.look.defaultScale));
+}
+
 void run(const RenderOptions& options) {
     const std::filesystem::path dir(options.dir);
     const state::FontData data = folder::loadFont(dir);
-    const int scale = static_cast<int>(options.scale.value_or(options.look.defaultScale));
+    const int scale = static_cast<int>(scaleOf(options));
     std::string png;
     inFile((dir / formats::kFontFileName).string(), [&] {
         if (options.panel) {
@@ -121,7 +126,7 @@ void addRenderCommand(CLI::App& app) {
         ->required();
     command->add_option("DIR", options->dir, "the font's directory (default .)")->type_name("");
     command->callback([options] {
-        const std::size_t scale = options->scale.value_or(formats::kDefaultScale);
+        const std::size_t scale = scaleOf(*options);
         // Counting bytes, not characters, errs on the safe side.
         if (options->text && options->text->size() * 6 * scale > kWidestImage) {
             throw CLI::ValidationError("--text", "the image would be wider than " +

@@ -37,6 +37,9 @@ TEST(CliUsage, WrongUsageExitsTwoNamingTheCommand) {
         {{"export", "--format", "c", "--layout", "rows", "--msb-top"},
          " export",
          "--msb-top: applies only to the column layout"},
+        {{"export", "--format", "u8x8", "--first", "200"},
+         " export",
+         "--first: --format u8x8 holds glyph 95 only up to --first 160"},
         {{"export", "--format", "bdf", "--first", "0xFFFF"},
          " export",
          "--first: '0xFFFF' is more than 65440"},
@@ -59,6 +62,10 @@ TEST(CliUsage, WrongUsageExitsTwoNamingTheCommand) {
         {{"render", "."}, " render", "--output is required"},
         {{"render", "-o", "x.png", "--scale", "0"}, " render", "--scale: '0' is less than 1"},
         {{"render", "-o", "x.png", "--scale", "64", "--text", std::string(3000, 'a')},
+         " render",
+         "--text: the image would be wider than 1048576 pixels"},
+        // The look's own scale, 8 for lcd-green, is the one drawn at and judged.
+        {{"render", "-o", "x.png", "--look", "lcd-green", "--text", std::string(30000, 'a')},
          " render",
          "--text: the image would be wider than 1048576 pixels"},
     };
