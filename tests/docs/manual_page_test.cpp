@@ -1,0 +1,98 @@
+// The manual page's lists of formats and of the formats each option applies to, against the
+// registries: a format added, or an option given to another format, fails here until the page
+// says so, and every option is described once.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <regex>
+#include <set>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "formats/export_formats.h"
+#include "formats/import_formats.h"
+
+namespace fontedit::formats {
+namespace {
+
+std::string section(const std::string& page, const std::string& command) {
+    const std::size_t start = page.find(".SS " + command);
+    const std::size_t end = page.find("\n.SS ", start + 1);
+    return page.substr(start, end - start);
+}
+
+const std::string& page() {
+    static const std::string text = [] {
+        std::ifstream file(FONTEDIT_MANUAL_PAGE);
+        std::stringstream bytes;
+        bytes << file.rdbuf();
+        return bytes.str();
+    }();
+    return text;
+}
+
+// The words in the parentheses that open the description of `option`, in their order, of
+// those in `known`; every description of it in the section.
+std::vector<std::vector<std::string>> wordsOf(const std::string& text, const std::string& option,
+                                              const std::set<std::string>& known) {
+    std::vector<std::vector<std::string>> found;
+    const std::regex entry("\\.TP\\n\\.B[IR]? \\\\-\\\\-" + option +
+                           "(?:\\n| [^\\n]*\\n)(?:\\(([^)]*)\\))?");
+    for (std::sregex_iterator it(text.begin(), text.end(), entry), end; it != end; ++it) {
+        std::vector<std::string> words;
+        const std::regex word("[a-z0-9]+");
+        const std::string list = (*it)[1];
+        for (std::sregex_iterator w(list.begin(), list.end(), word); w != end; ++w) {
+            if (known.contains(w->str())) words.push_back(w->str());
+        }
+        found.push_back(words);
+    }
+    return found;
+}
+
+TEST(ManualPage, ExportFormatsAndTheirOptionsAreTheRegistrys) {
+    const std::string text = section(page(), "export");
+    std::set<std::string> known;
+    for (const ExportFormatInfo& info : exportFormats()) {
+        known.emplace(info.word);
+        EXPECT_NE(text.find(".TP\n.B " + std::string(info.word) + "\n"), std::string::npos)
+            << info.word;
+    }
+    const std::vector<std::pair<std::string, std::uint32_t>> options{
+        {"name", kTakesName},          {"progmem", kTakesProgmem},      {"layout", kTakesLayout},
+        {"msb\\\\-top", kTakesMsbTop}, {"msb\\\\-left", kTakesMsbLeft}, {"first", kTakesFirst},
+        {"codes", kTakesCodes},        {"scale", kTakesScale}};
+    for (const auto& [option, setting] : options) {
+        std::vector<std::string> taking;
+        for (const ExportFormatInfo& info : exportFormats()) {
+            if ((info.takes & setting) != 0) taking.emplace_back(info.word);
+        }
+        EXPECT_EQ(wordsOf(text, option, known), std::vector<std::vector<std::string>>{taking})
+            << option;
+    }
+}
+
+TEST(ManualPage, ImportFormatsAndTheirOptionsAreTheRegistrys) {
+    const std::string text = section(page(), "import");
+    std::set<std::string> known;
+    std::string words;
+    for (const ImportFormatInfo& info : importFormats()) {
+        known.emplace(info.word);
+        words += (words.empty() ? "" : "|") + std::string(info.word);
+    }
+    EXPECT_NE(text.find(".BR \\-\\-format \" " + words + "\""), std::string::npos) << words;
+    const std::vector<std::pair<std::string, std::uint32_t>> options{
+        {"array", kReadsArray},        {"layout", kReadsShape}, {"msb\\\\-top", kReadsShape},
+        {"msb\\\\-left", kReadsShape}, {"stride", kReadsShape}, {"offset", kReadsShape},
+        {"baseline", kReadsBaseline},  {"size", kReadsFace},    {"face", kReadsFace},
+        {"charset", kReadsFace}};
+    for (const auto& [option, setting] : options) {
+        EXPECT_EQ(wordsOf(text, option, known),
+                  std::vector<std::vector<std::string>>{importWordsReading(setting)})
+            << option;
+    }
+}
+
+}  // namespace
+}  // namespace fontedit::formats
