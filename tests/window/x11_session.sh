@@ -18,9 +18,10 @@ fail() {
     exit 1
 }
 
-# Runs "$@" every 0.1 s until it succeeds; gives up after 10 s.
+# Runs "$@" every 0.1 s until it succeeds; gives up after $FONTEDIT_WAIT_SECONDS (10 s unless
+# the test's build asks for longer).
 poll() {
-    tries=100
+    tries=$((${FONTEDIT_WAIT_SECONDS:-10} * 10))
     until "$@"; do
         tries=$((tries - 1))
         [ "$tries" -gt 0 ] || return 1
