@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "state/pixels.h"
+
 namespace fontedit::pictures {
 namespace {
 
@@ -9,7 +11,7 @@ constexpr std::array kLooks{
     DisplayLook{"paper",
                 "dots in the editor's red on white, edge to edge",
                 {255, 255, 255},
-                {255, 8, 0},
+                {state::LitColour::red, state::LitColour::green, state::LitColour::blue},
                 {255, 255, 255},
                 {255, 255, 255},
                 100,

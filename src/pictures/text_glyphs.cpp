@@ -15,8 +15,9 @@ std::optional<int> GlyphLookup::glyphFor(std::string_view character) const {
         return found->second;
     }
     const auto ascii = static_cast<unsigned char>(character[0]);
-    if (character.size() == 1 && ascii >= 0x20 && ascii < 0x20 + state::kSavedCodes) {
-        return ascii - 0x20;
+    if (character.size() == 1 && ascii >= state::kFirstCharacter &&
+        ascii < state::kFirstCharacter + state::kSavedCodes) {
+        return ascii - state::kFirstCharacter;
     }
     return std::nullopt;
 }

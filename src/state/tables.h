@@ -14,6 +14,8 @@ inline constexpr int kSavedCodes = 96;   // codes 0-95 are saved, read and expor
 inline constexpr int kTableColumns = 9;  // columns 0-8; the glyph uses 1-5
 inline constexpr int kGlyphColumns = 5;
 inline constexpr int kGlyphRows = 8;
+// The character glyph 0 stands for, unless a font or the user says otherwise: the space.
+inline constexpr int kFirstCharacter = 0x20;
 
 class FontTable {
 public:

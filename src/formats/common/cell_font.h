@@ -15,7 +15,7 @@
 namespace fontedit::formats {
 
 // The encoding of glyph 0 when neither the options nor the font's run tell it.
-constexpr long long kDefaultFirst = 0x20;
+constexpr long long kDefaultFirst = state::kFirstCharacter;
 
 // The first of exactly 96 consecutive encodings, when the font holds those and no other.
 std::optional<long long> onlyRun(std::vector<long long> encodings);

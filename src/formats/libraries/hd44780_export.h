@@ -8,11 +8,12 @@
 #include <string_view>
 #include <vector>
 
+#include "pictures/character_panel.h"
 #include "state/font_data.h"
 
 namespace fontedit::formats {
 
-inline constexpr int kCgramCharacters = 8;
+inline constexpr int kCgramCharacters = pictures::kCgramSlots;
 
 // Glyphs `codes` (0-95) in this order; none gives 0-7. Fails with CellNotAByte on the first
 // cell that is not a byte.

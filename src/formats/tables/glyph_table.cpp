@@ -19,7 +19,7 @@ using state::GlyphLayout;
 constexpr std::size_t kGuessedStrides[] = {5, 6, 8};
 // A table this large is indexed by character code rather than starting at the space.
 constexpr std::size_t kCodeIndexedGlyphs = 128;
-constexpr long long kSpace = 0x20;
+constexpr long long kSpace = state::kFirstCharacter;
 // A reading looks like a font when it passes all but this many of at least kFewestChecks
 // checks, and is taken only when it passes kClearMargin more than any other reading.
 constexpr int kFewestChecks = 6;

@@ -10,7 +10,7 @@
 
 namespace fontedit::formats {
 
-inline constexpr int kDefaultFirstEncoding = 32;
+inline constexpr int kDefaultFirstEncoding = state::kFirstCharacter;
 // PCF holds encodings up to 0xFFFF; the last glyph must fit there.
 inline constexpr int kLastFirstEncoding = 0xFFFF - (state::kSavedCodes - 1);
 
