@@ -6,25 +6,24 @@
 #include <cerrno>
 
 #include "state/failure.h"
+#include "storage/write_target.h"
 
 namespace fontedit::storage {
 
-void makePrivateFolder(const std::filesystem::path& folder) {
-    std::filesystem::path made;
-    for (const std::filesystem::path& part : folder) {
-        made /= part;
-        if (mkdir(made.c_str(), 0700) != 0 && errno != EEXIST) {
-            throw state::Failure(state::Cause::FileAccess, {.file = made.string(), .error = errno});
-        }
-    }
+Descriptor makePrivateFolder(const std::filesystem::path& folder) {
+    Descriptor opened = openFolder(folder, 0700);
     struct stat status {};
-    if (stat(folder.c_str(), &status) != 0) {
+    if (fstat(opened.get(), &status) != 0) {
         throw state::Failure(state::Cause::FileAccess, {.file = folder.string(), .error = errno});
     }
-    if (!S_ISDIR(status.st_mode) || status.st_uid != geteuid() ||
-        (status.st_mode & (S_IWGRP | S_IWOTH)) != 0) {
+    if (status.st_uid != geteuid()) {
         throw state::Failure(state::Cause::FolderNotPrivate, {.file = folder.string()});
     }
+    // Ours, made readable or writable by others by hand or by an older umask.
+    if ((status.st_mode & 077) != 0 && fchmod(opened.get(), 0700) != 0) {
+        throw state::Failure(state::Cause::FileAccess, {.file = folder.string(), .error = errno});
+    }
+    return opened;
 }
 
 }  // namespace fontedit::storage
