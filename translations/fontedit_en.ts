@@ -4,7 +4,7 @@
 <context>
     <name>ExportDialog</name>
     <message>
-        <location filename="../src/window/export_dialog.cpp" line="+64"/>
+        <location filename="../src/window/export_dialog.cpp" line="+65"/>
         <source>列ごと（[96][5]）</source>
         <translation>columns ([96][5])</translation>
     </message>
@@ -44,7 +44,7 @@
         <translation>Scale (--scale):</translation>
     </message>
     <message>
-        <location line="+79"/>
+        <location line="+90"/>
         <source>ビット 7 が上のドット (--msb-top)</source>
         <translation>Bit 7 is the top dot (--msb-top)</translation>
     </message>
@@ -180,7 +180,7 @@
         <translation>Quit</translation>
     </message>
     <message>
-        <location filename="../src/window/layout.h" line="+16"/>
+        <location filename="../src/window/layout.h" line="+17"/>
         <source>8x8フォントエディタ</source>
         <translation>8x8 Font Editor</translation>
     </message>
@@ -188,7 +188,7 @@
 <context>
     <name>fontedit::window::Form1</name>
     <message>
-        <location filename="../src/window/form1.cpp" line="+173"/>
+        <location filename="../src/window/form1.cpp" line="+172"/>
         <source>列 %1</source>
         <translation>Column %1</translation>
     </message>
@@ -206,7 +206,8 @@
         <location line="+0"/>
         <location line="+30"/>
         <location line="+52"/>
-        <location line="+213"/>
+        <location line="+206"/>
+        <location line="+7"/>
         <source>キャンセル</source>
         <translation>Cancel</translation>
     </message>
@@ -317,7 +318,7 @@
         <translation>Overview</translation>
     </message>
     <message>
-        <location line="+37"/>
+        <location line="+30"/>
         <source>フォルダを開く…</source>
         <translation>Open Folder…</translation>
     </message>
@@ -338,11 +339,17 @@
     </message>
     <message>
         <location line="+2"/>
+        <location line="+7"/>
         <source>開く</source>
         <translation>Open</translation>
     </message>
     <message>
-        <location line="+32"/>
+        <location line="-3"/>
+        <source>保存されていない変更があります。変更を持ったままフォルダ %1 を開きますか？保存するとそのフォルダに書き込みます</source>
+        <translation>There are unsaved changes. Open the folder %1 and take them along? Saving writes them into that folder.</translation>
+    </message>
+    <message>
+        <location line="+43"/>
         <source>%1 を取り込みました。保存するまでファイルには書き込みません</source>
         <translation>Imported %1. Nothing is written until you save.</translation>
     </message>

@@ -528,11 +528,26 @@ void Form1::openFolder(const std::filesystem::path& dir) {
         {tr("開く"), tr("キャンセル")},
         1,
         1};
-    if (hasFont && editor_.hasUnsavedChanges() && ask(discard) != 0) return;
-    recovery_.moveTo(dir);
+    const Question carry{
+        tr("保存されていない変更があります。変更を持ったままフォルダ %1 を開きますか？"
+           "保存するとそのフォルダに書き込みます")
+            .arg(shownPath(dir)),
+        {tr("開く"), tr("キャンセル")},
+        0,
+        1};
+    if (editor_.hasUnsavedChanges() && ask(hasFont ? discard : carry) != 0) return;
     document_.open(dir);
     keepOpenedFolder(dir);
-    if (hasFont) document_.read();
+    try {
+        if (hasFont) document_.read();
+    } catch (...) {
+        recovery_.moveTo(dir);
+        showStatus();
+        throw;
+    }
+    // After the read, so that work still unsaved is kept for the new folder before the old
+    // folder's file goes.
+    recovery_.moveTo(dir);
     showStatus();
     offerRecovery();
 }

@@ -746,7 +746,7 @@ private slots:
     }
 
     // Ctrl+O opens another folder. One with a font is read, asking first when that drops
-    // unsaved work; one without takes the work along. The panel and the grid's tip name the
+    // unsaved work; one without takes the work along, asking first too. The panel and the grid's tip name the
     // folder, and the menu offers the folders opened last.
     void openFolderReadsItsFontOrTakesTheWorkAlong() {
         QTemporaryDir withFont, empty;
@@ -767,7 +767,7 @@ private slots:
         QTest::mouseClick(pixel(5, 7), Qt::LeftButton);
         answerFileDialog(empty.path());
         pressInWindow(QKeySequence(Qt::CTRL | Qt::Key_O));
-        QCOMPARE(questions_.size(), 2);
+        QCOMPARE(questions_.size(), 3);
         QCOMPARE(form_->directory(), empty.path().toStdString());
         QVERIFY(form_->editor().hasUnsavedChanges());
         QVERIFY(!QFile::exists(empty.filePath(QStringLiteral("fntdat.txt"))));
