@@ -1,5 +1,6 @@
 // The window as the user drives it: simulated clicks and keystrokes reach the editor, and
 // what the editor changes shows in the widgets.
+#include <sys/stat.h>
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QApplication>
@@ -22,6 +23,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QToolTip>
+
 #include <functional>
 #include <memory>
 
@@ -941,6 +943,41 @@ private slots:
                  QString(fontedit::window::kLongestPreviewText, QLatin1Char('A')));
         QTest::keyClicks(field("previewField"), QStringLiteral("B"));
         QCOMPARE(field("previewField")->text().size(), fontedit::window::kLongestPreviewText);
+    }
+
+    // Settings another program wrote: a list of recent folders far past five is cut as it is
+    // read, a name that is no C identifier never reaches the C source, and a FIFO in the
+    // file's place is not waited on.
+    void hostileSettingsAreBounded() {
+        QString bytes = QStringLiteral("[folders]\nrecent=");
+        for (int i = 0; i < 1000; ++i) bytes += QStringLiteral("/f%1, ").arg(i);
+        bytes += QStringLiteral("/last\n[export]\nname=\"int evil(void){return 0;} int x\"\n");
+        const QStringList paths{
+            directory_->filePath(QStringLiteral("config/fontedit/fontedit.conf")),
+            QSettings(QStringLiteral("fontedit"), QStringLiteral("fontedit")).fileName()};
+        for (const QString& path : paths) {
+            QDir().mkpath(QFileInfo(path).path());
+            QFile settings(path);
+            QVERIFY(settings.open(QIODevice::WriteOnly));
+            settings.write(bytes.toLatin1());
+        }
+        openForm();
+        QCOMPARE(fontedit::window::recentFolders().size(), 5);
+        answerFileDialog(directory_->filePath(QStringLiteral("out.c")), QStringLiteral("c:"));
+        pressInWindow(QKeySequence(Qt::CTRL | Qt::Key_E));
+        QVERIFY2(reports_.isEmpty(), qPrintable(reports_.join(u'\n')));
+        const std::string source = readFile(directory_->filePath(QStringLiteral("out.c")));
+        QVERIFY(source.find("evil") == std::string::npos);
+        QVERIFY(source.find(" Font[") != std::string::npos);
+
+        form_.reset();
+        for (const QString& path : paths) {
+            QFile::remove(path);
+            QVERIFY(mkfifo(QFile::encodeName(path).constData(), 0600) == 0);
+        }
+        openForm();
+        QVERIFY(fontedit::window::recentFolders().isEmpty());
+        QVERIFY(!fontedit::window::programSettings());
     }
 
     // A cell or a label takes as many characters as the font files carry back, and no more.
