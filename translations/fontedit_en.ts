@@ -99,6 +99,11 @@
         <source>変更はすべて保存済みです</source>
         <translation>all changes saved</translation>
     </message>
+    <message>
+        <location line="+2"/>
+        <source> — 復元ファイルは残していません</source>
+        <translation> — no recovery file is kept</translation>
+    </message>
 </context>
 <context>
     <name>ImportDialog</name>
@@ -205,14 +210,14 @@
     <message>
         <location line="+0"/>
         <location line="+30"/>
-        <location line="+52"/>
+        <location line="+53"/>
         <location line="+206"/>
         <location line="+7"/>
         <source>キャンセル</source>
         <translation>Cancel</translation>
     </message>
     <message>
-        <location line="-269"/>
+        <location line="-270"/>
         <source>フォルダ %1 のファイル %2 は、最後の読出しか保存の後にほかのプログラムで変更されています。上書きしますか？</source>
         <translation>Another program has changed %2 in the folder %1 since the last Read or Save. Replace?</translation>
     </message>
@@ -227,7 +232,7 @@
         <translation>Replace</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+20"/>
         <source>フォルダ %1 のフォントに、保存されずに終わった変更が残っています（%2 に退避）。復元しますか？</source>
         <translation>The font in the folder %1 has changes left from a session that ended without saving (kept aside at %2). Restore them?</translation>
     </message>

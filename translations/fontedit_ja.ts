@@ -99,6 +99,11 @@
         <source>変更はすべて保存済みです</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <location line="+2"/>
+        <source> — 復元ファイルは残していません</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ImportDialog</name>
@@ -200,7 +205,7 @@
     <message>
         <location line="+0"/>
         <location line="+30"/>
-        <location line="+52"/>
+        <location line="+53"/>
         <location line="+206"/>
         <location line="+7"/>
         <source>キャンセル</source>
@@ -228,7 +233,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-150"/>
+        <location line="-151"/>
         <source>列 %1</source>
         <translation type="unfinished"></translation>
     </message>
@@ -248,7 +253,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+23"/>
         <source>復元</source>
         <translation type="unfinished"></translation>
     </message>

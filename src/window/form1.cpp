@@ -277,6 +277,7 @@ void Form1::offerRecovery() {
     std::vector<document::LeftRecovery> left;
     if (!guard([&] { left = recovery_.leftBehind(); })) {
         recovery_.stop();
+        showStatus();
         return;
     }
     for (const document::LeftRecovery& file : left) {
@@ -587,7 +588,7 @@ void Form1::chooseAndExport() {
 }
 
 QString Form1::statusText() const {
-    return folderStatus(directory(), editor_.hasUnsavedChanges());
+    return folderStatus(directory(), editor_.hasUnsavedChanges(), recovery_.stopped());
 }
 
 void Form1::scheduleStatus() {

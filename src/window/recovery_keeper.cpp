@@ -80,11 +80,13 @@ void RecoveryKeeper::moveTo(const std::filesystem::path& fontDir) {
     fontDir_ = fontDir;
     file_ = std::move(next);
     kept_ = true;
+    stopped_ = false;
 }
 
 void RecoveryKeeper::stop() {
     timer_.stop();
     kept_ = false;
+    stopped_ = true;
 }
 
 }  // namespace fontedit::window

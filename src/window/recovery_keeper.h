@@ -30,8 +30,10 @@ public:
     // Keeps the work for the font of `fontDir` from now on: work still unsaved is written to
     // the new folder's file before the old folder's file goes.
     void moveTo(const std::filesystem::path& fontDir);
-    // No file is kept in this run, as where it would lie is not safe.
+    // No file is kept in this run, as where it would lie is not safe; until another folder is
+    // opened.
     void stop();
+    bool stopped() const { return stopped_; }
 
 private:
     editing::Editor& editor_;
@@ -40,6 +42,7 @@ private:
     std::unique_ptr<document::RecoveryFile> file_;
     QTimer timer_;
     bool kept_ = true;
+    bool stopped_ = false;
 };
 
 }  // namespace fontedit::window

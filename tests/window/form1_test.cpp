@@ -748,8 +748,8 @@ private slots:
     }
 
     // Ctrl+O opens another folder. One with a font is read, asking first when that drops
-    // unsaved work; one without takes the work along, asking first too. The panel and the grid's tip name the
-    // folder, and the menu offers the folders opened last.
+    // unsaved work; one without takes the work along, asking first too. The panel and the
+    // grid's tip name the folder, and the menu offers the folders opened last.
     void openFolderReadsItsFontOrTakesTheWorkAlong() {
         QTemporaryDir withFont, empty;
         fontedit::folder::saveFont(letterA(), withFont.path().toStdString());
@@ -943,6 +943,26 @@ private slots:
                  QString(fontedit::window::kLongestPreviewText, QLatin1Char('A')));
         QTest::keyClicks(field("previewField"), QStringLiteral("B"));
         QCOMPARE(field("previewField")->text().size(), fontedit::window::kLongestPreviewText);
+    }
+
+    // Where recovery files would lie is no folder: the start says so once, and the status line
+    // goes on saying that no file is kept, after edits too.
+    void recoveryOffAfterTheStartStaysInTheStatus() {
+        const QByteArray stateHome = qgetenv("XDG_STATE_HOME");
+        const QString notAFolder = directory_->filePath(QStringLiteral("state"));
+        QFile(notAFolder).open(QIODevice::WriteOnly);
+        qputenv("XDG_STATE_HOME", QFile::encodeName(notAFolder + QStringLiteral("/below")));
+        form_->offerRecovery();
+        qputenv("XDG_STATE_HOME", stateHome);
+        QCOMPARE(reports_.size(), 1);
+        pressInWindow(QKeySequence(Qt::CTRL | Qt::Key_L));
+        QTest::mouseClick(pixel(2, 2), Qt::LeftButton);
+        QTRY_VERIFY(form_->findChild<QLabel*>(QStringLiteral("folderStatus"))
+                        ->toolTip()
+                        .contains(QStringLiteral("未保存")));
+        const QString status = form_->findChild<QLabel*>(QStringLiteral("folderStatus"))->toolTip();
+        QVERIFY2(status.contains(QStringLiteral("復元ファイルは残していません")),
+                 qPrintable(status));
     }
 
     // Settings another program wrote: a list of recent folders far past five is cut as it is
