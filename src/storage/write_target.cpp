@@ -197,7 +197,7 @@ WriteTarget writeTarget(const std::filesystem::path& path, bool noLinks) {
 Descriptor openFolder(const std::filesystem::path& path, mode_t mode) {
     Walk walk(path);
     while (!walk.done()) walk.enterNext(mode);
-    return openAt(walk.folder().get(), ".", O_RDONLY | O_DIRECTORY, path);
+    return std::move(walk.folder());
 }
 
 }  // namespace fontedit::storage

@@ -47,8 +47,8 @@ struct WriteTarget {
 WriteTarget writeTarget(const std::filesystem::path& path, bool noLinks = false);
 
 // The folder at `path`, walked as writeTarget() walks, each missing folder made with `mode`
-// (as umask allows) when `mode` is not 0; opened for reading. Fails with FileAccess naming
-// the path.
+// (as umask allows) when `mode` is not 0; opened for lookups only. Fails with FileAccess
+// naming the path.
 Descriptor openFolder(const std::filesystem::path& path, mode_t mode = 0);
 
 }  // namespace fontedit::storage
