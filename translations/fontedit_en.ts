@@ -191,9 +191,17 @@
     </message>
 </context>
 <context>
+    <name>WorkAside</name>
+    <message>
+        <location filename="../src/window/work_aside.cpp" line="+45"/>
+        <source>キャンセル</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
     <name>fontedit::window::Form1</name>
     <message>
-        <location filename="../src/window/form1.cpp" line="+172"/>
+        <location filename="../src/window/form1.cpp" line="+173"/>
         <source>列 %1</source>
         <translation>Column %1</translation>
     </message>
@@ -354,7 +362,12 @@
         <translation>There are unsaved changes. Open the folder %1 and take them along? Saving writes them into that folder.</translation>
     </message>
     <message>
-        <location line="+43"/>
+        <location line="+33"/>
+        <source>%1 を取り込んでいます…</source>
+        <translation>Importing %1…</translation>
+    </message>
+    <message>
+        <location line="+14"/>
         <source>%1 を取り込みました。保存するまでファイルには書き込みません</source>
         <translation>Imported %1. Nothing is written until you save.</translation>
     </message>

@@ -191,9 +191,17 @@
     </message>
 </context>
 <context>
+    <name>WorkAside</name>
+    <message>
+        <location filename="../src/window/work_aside.cpp" line="+45"/>
+        <source>キャンセル</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>fontedit::window::Form1</name>
     <message>
-        <location filename="../src/window/form1.cpp" line="+239"/>
+        <location filename="../src/window/form1.cpp" line="+240"/>
         <source>保存されていない変更があります。変更を破棄してファイルから読み出しますか？</source>
         <translation type="unfinished"></translation>
     </message>
@@ -354,7 +362,12 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+43"/>
+        <location line="+33"/>
+        <source>%1 を取り込んでいます…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+14"/>
         <source>%1 を取り込みました。保存するまでファイルには書き込みません</source>
         <translation type="unfinished"></translation>
     </message>

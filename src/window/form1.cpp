@@ -40,6 +40,7 @@
 #include "window/panel_settings.h"
 #include "window/pixel_button.h"
 #include "window/pixel_grid_events.h"
+#include "window/work_aside.h"
 #include "window/wrapping_button.h"
 
 namespace fontedit::window {
@@ -562,7 +563,11 @@ void Form1::importFrom(const std::filesystem::path& file) {
     std::vector<formats::ImportNote> notes;
     for (;;) {
         try {
-            notes = document_.importFile(file, options);
+            std::optional<formats::ImportedFont> font = resultAside<formats::ImportedFont>(
+                this, tr("%1 を取り込んでいます…").arg(shownPath(file.filename())),
+                [file, options] { return document::FontDocument::readImport(file, options); });
+            if (!font) return;
+            notes = document_.takeImport(std::move(*font));
             break;
         } catch (const state::Failure& failure) {
             const std::vector<formats::ShapeChoice> choices = formats::shapeChoices(failure);

@@ -9,6 +9,7 @@
 #include <QComboBox>
 #include <QContextMenuEvent>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -17,6 +18,8 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPointer>
+#include <QProgressDialog>
+#include <QPushButton>
 #include <QScrollArea>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -24,8 +27,11 @@
 #include <QTimer>
 #include <QToolTip>
 
+#include <atomic>
+#include <chrono>
 #include <functional>
 #include <memory>
+#include <thread>
 
 #include "folder/font_folder.h"
 #include "formats/export_formats.h"
@@ -38,6 +44,7 @@
 #include "window/look.h"
 #include "window/panel_settings.h"
 #include "window/pixel_button.h"
+#include "window/work_aside.h"
 
 using fontedit::window::Form1;
 using fontedit::window::GlyphOverview;
@@ -963,6 +970,51 @@ private slots:
         const QString status = form_->findChild<QLabel*>(QStringLiteral("folderStatus"))->toolTip();
         QVERIFY2(status.contains(QStringLiteral("復元ファイルは残していません")),
                  qPrintable(status));
+    }
+
+    // Work run aside, such as a long import: the window's events go on meanwhile, after 0.3 s
+    // a dialog offers Cancel, which returns at once while the work still runs; work that ends
+    // gives back what it made, or its failure.
+    void workAsideLeavesTheWindowAnswering() {
+        using fontedit::window::resultAside;
+        auto release = std::make_shared<std::atomic<bool>>(false);
+        int ticks = 0;
+        QTimer tick;
+        connect(&tick, &QTimer::timeout, &tick, [&ticks] { ++ticks; });
+        tick.start(50);
+        QElapsedTimer clock;
+        clock.start();
+        qint64 shownAfter = -1;
+        QTimer cancel;
+        connect(&cancel, &QTimer::timeout, &cancel, [&] {
+            for (QWidget* widget : QApplication::topLevelWidgets()) {
+                auto* progress = qobject_cast<QProgressDialog*>(widget);
+                if (progress == nullptr || !progress->isVisible()) continue;
+                if (shownAfter < 0) shownAfter = clock.elapsed();
+                auto* button = progress->findChild<QPushButton*>();
+                if (ticks >= 10 && button != nullptr) QTest::mouseClick(button, Qt::LeftButton);
+            }
+        });
+        cancel.start(20);
+        const std::optional<int> cancelled =
+            resultAside<int>(form_.get(), QStringLiteral("slow"), [release] {
+                while (!release->load()) std::this_thread::sleep_for(std::chrono::milliseconds(5));
+                return 7;
+            });
+        QVERIFY(!cancelled);
+        QVERIFY2(shownAfter >= 250, qPrintable(QString::number(shownAfter)));
+        QVERIFY(ticks >= 10);
+        QVERIFY(fontedit::window::workLeftRunning());
+        release->store(true);
+        QTRY_VERIFY(!fontedit::window::workLeftRunning());
+
+        QCOMPARE(resultAside<int>(form_.get(), QStringLiteral("quick"), [] { return 7; }),
+                 std::optional<int>(7));
+        QVERIFY_THROWS_EXCEPTION(
+            fontedit::state::Failure,
+            resultAside<int>(form_.get(), QStringLiteral("failing"), []() -> int {
+                throw fontedit::state::Failure(fontedit::state::Cause::FileNotFound, {});
+            }));
     }
 
     // Settings another program wrote: a list of recent folders far past five is cut as it is

@@ -3,7 +3,8 @@
 # edit leaves a recovery file, and the next start asks first and, on Return, brings the edit
 # back as unsaved work; SIGTERM writes the file before the program ends, even within the second
 # the window waits after an edit, and neither SIGTERM nor SIGHUP while the question at start is
-# open removes the file; SIGINT and SIGQUIT write it as SIGTERM does. Ctrl+O to a folder
+# open removes the file; SIGINT and SIGQUIT write it as SIGTERM does, and so does SIGTERM during
+# a slow import, at once. Ctrl+O to a folder
 # without a font asks, and the work it carries along stays kept; a folder named like another
 # folder's recovery file is not offered that file. A window that only reads the folder keeps
 # its hands off the file of another window on it, which is offered once that window is killed;
@@ -163,6 +164,26 @@ for signal in TERM INT QUIT; do
     has_recovery || fail "SIG$signal ended the program without writing the recovery file"
     rm -rf "$recovery_dir"
 done
+
+# SIGTERM while a slow import runs aside: the window answers within a second and keeps the
+# edit made before. A macro every "#if" evaluates again made this import take seconds.
+awk 'BEGIN { printf "#define X (1"; for (i = 0; i < 20000; i++) printf "+1"; print ")";
+             for (i = 0; i < 3000; i++) print "#if X\n#endif" }' >"$workdir/slow.c"
+start_editor "$font"
+click_pixel 5 5
+poll pixel_lit 5 5 || fail "the click before the import did not light its pixel"
+xdotool windowfocus --sync "$window" key ctrl+i
+poll find_question || fail "Ctrl+I opened no dialog"
+sleep 0.3
+xdotool windowfocus --sync "$question" key ctrl+a type "$workdir/slow.c"
+xdotool key Return
+sleep 0.5
+asked=$(date +%s%N)
+kill -TERM "$pid"
+poll ended || fail "SIGTERM during the import did not end the program"
+[ $(($(date +%s%N) - asked)) -lt 1500000000 ] || fail "SIGTERM waited for the import"
+has_recovery || fail "SIGTERM during the import wrote no recovery file"
+rm -rf "$recovery_dir"
 
 # Ctrl+O after an edit, to a folder without a font, asks first; the work it carries along is
 # kept for that folder at once, and offered there after a SIGKILL.
