@@ -6,6 +6,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <csignal>
 #include <functional>
 
 #include "storage/private_folder.h"
@@ -219,6 +220,32 @@ TEST(ReplaceFile, WritesNoOtherUsersFileInASharedFolderNorAFifoNobodyReads) {
         if (!c.fifo) {
             EXPECT_EQ(readBytes(file), c.cause == 0 ? "new" : "theirs");
         }
+    }
+}
+
+// A writer killed while it writes a new file leaves no name behind: the file has none until
+// it is whole.
+TEST(ReplaceFile, AWriterKilledMidWriteLeavesNoName) {
+    ScratchDirectory dir;
+    int ready[2];
+    ASSERT_EQ(pipe(ready), 0);
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        const std::string bytes(256 << 20, 'x');
+        (void)!write(ready[1], "r", 1);
+        writeFileAtomically(dir / "font.h", bytes);
+        _exit(0);
+    }
+    char byte = 0;
+    ASSERT_EQ(read(ready[0], &byte, 1), 1);
+    usleep(20'000);
+    kill(child, SIGKILL);
+    ASSERT_EQ(waitpid(child, nullptr, 0), child);
+    close(ready[0]);
+    close(ready[1]);
+    for (const auto& entry : fs::directory_iterator(dir.path())) {
+        EXPECT_EQ(entry.path().filename(), "font.h");
     }
 }
 
