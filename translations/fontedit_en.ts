@@ -4,7 +4,7 @@
 <context>
     <name>ExportDialog</name>
     <message>
-        <location filename="../src/window/export_dialog.cpp" line="+64"/>
+        <location filename="../src/window/export_dialog.cpp" line="+65"/>
         <source>列ごと（[96][5]）</source>
         <translation>columns ([96][5])</translation>
     </message>
@@ -44,7 +44,7 @@
         <translation>Scale (--scale):</translation>
     </message>
     <message>
-        <location line="+79"/>
+        <location line="+90"/>
         <source>ビット 7 が上のドット (--msb-top)</source>
         <translation>Bit 7 is the top dot (--msb-top)</translation>
     </message>
@@ -98,6 +98,11 @@
         <location line="+1"/>
         <source>変更はすべて保存済みです</source>
         <translation>all changes saved</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source> — 復元ファイルは残していません</source>
+        <translation> — no recovery file is kept</translation>
     </message>
 </context>
 <context>
@@ -180,9 +185,17 @@
         <translation>Quit</translation>
     </message>
     <message>
-        <location filename="../src/window/layout.h" line="+16"/>
+        <location filename="../src/window/layout.h" line="+17"/>
         <source>8x8フォントエディタ</source>
         <translation>8x8 Font Editor</translation>
+    </message>
+</context>
+<context>
+    <name>WorkAside</name>
+    <message>
+        <location filename="../src/window/work_aside.cpp" line="+45"/>
+        <source>キャンセル</source>
+        <translation>Cancel</translation>
     </message>
 </context>
 <context>
@@ -205,13 +218,14 @@
     <message>
         <location line="+0"/>
         <location line="+30"/>
-        <location line="+52"/>
-        <location line="+213"/>
+        <location line="+53"/>
+        <location line="+206"/>
+        <location line="+7"/>
         <source>キャンセル</source>
         <translation>Cancel</translation>
     </message>
     <message>
-        <location line="-269"/>
+        <location line="-270"/>
         <source>フォルダ %1 のファイル %2 は、最後の読出しか保存の後にほかのプログラムで変更されています。上書きしますか？</source>
         <translation>Another program has changed %2 in the folder %1 since the last Read or Save. Replace?</translation>
     </message>
@@ -226,7 +240,7 @@
         <translation>Replace</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+20"/>
         <source>フォルダ %1 のフォントに、保存されずに終わった変更が残っています（%2 に退避）。復元しますか？</source>
         <translation>The font in the folder %1 has changes left from a session that ended without saving (kept aside at %2). Restore them?</translation>
     </message>
@@ -317,7 +331,7 @@
         <translation>Overview</translation>
     </message>
     <message>
-        <location line="+37"/>
+        <location line="+30"/>
         <source>フォルダを開く…</source>
         <translation>Open Folder…</translation>
     </message>
@@ -338,11 +352,22 @@
     </message>
     <message>
         <location line="+2"/>
+        <location line="+7"/>
         <source>開く</source>
         <translation>Open</translation>
     </message>
     <message>
-        <location line="+32"/>
+        <location line="-3"/>
+        <source>保存されていない変更があります。変更を持ったままフォルダ %1 を開きますか？保存するとそのフォルダに書き込みます</source>
+        <translation>There are unsaved changes. Open the folder %1 and take them along? Saving writes them into that folder.</translation>
+    </message>
+    <message>
+        <location line="+33"/>
+        <source>%1 を取り込んでいます…</source>
+        <translation>Importing %1…</translation>
+    </message>
+    <message>
+        <location line="+14"/>
         <source>%1 を取り込みました。保存するまでファイルには書き込みません</source>
         <translation>Imported %1. Nothing is written until you save.</translation>
     </message>

@@ -4,7 +4,7 @@
 <context>
     <name>ExportDialog</name>
     <message>
-        <location filename="../src/window/export_dialog.cpp" line="+64"/>
+        <location filename="../src/window/export_dialog.cpp" line="+65"/>
         <source>列ごと（[96][5]）</source>
         <translation type="unfinished"></translation>
     </message>
@@ -44,7 +44,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+79"/>
+        <location line="+90"/>
         <source>ビット 7 が上のドット (--msb-top)</source>
         <translation type="unfinished"></translation>
     </message>
@@ -97,6 +97,11 @@
     <message>
         <location line="+1"/>
         <source>変更はすべて保存済みです</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source> — 復元ファイルは残していません</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -180,8 +185,16 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/window/layout.h" line="+16"/>
+        <location filename="../src/window/layout.h" line="+17"/>
         <source>8x8フォントエディタ</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>WorkAside</name>
+    <message>
+        <location filename="../src/window/work_aside.cpp" line="+45"/>
+        <source>キャンセル</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -200,8 +213,9 @@
     <message>
         <location line="+0"/>
         <location line="+30"/>
-        <location line="+52"/>
-        <location line="+213"/>
+        <location line="+53"/>
+        <location line="+206"/>
+        <location line="+7"/>
         <source>キャンセル</source>
         <translation type="unfinished"></translation>
     </message>
@@ -227,7 +241,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-150"/>
+        <location line="-151"/>
         <source>列 %1</source>
         <translation type="unfinished"></translation>
     </message>
@@ -247,7 +261,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+23"/>
         <source>復元</source>
         <translation type="unfinished"></translation>
     </message>
@@ -317,7 +331,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+37"/>
+        <location line="+30"/>
         <source>フォルダを開く…</source>
         <translation type="unfinished"></translation>
     </message>
@@ -338,11 +352,22 @@
     </message>
     <message>
         <location line="+2"/>
+        <location line="+7"/>
         <source>開く</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+32"/>
+        <location line="-3"/>
+        <source>保存されていない変更があります。変更を持ったままフォルダ %1 を開きますか？保存するとそのフォルダに書き込みます</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+33"/>
+        <source>%1 を取り込んでいます…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+14"/>
         <source>%1 を取り込みました。保存するまでファイルには書き込みません</source>
         <translation type="unfinished"></translation>
     </message>

@@ -47,6 +47,11 @@ void FontDocument::exportHeader() {
 
 std::vector<formats::ImportNote> FontDocument::importFile(const std::filesystem::path& file,
                                                           const formats::ImportOptions& options) {
+    return takeImport(readImport(file, options));
+}
+
+formats::ImportedFont FontDocument::readImport(const std::filesystem::path& file,
+                                               const formats::ImportOptions& options) {
     std::string bytes = storage::readWholeFile(file, formats::kMostImportBytes);
     formats::ImportedFont font;
     try {
@@ -57,6 +62,10 @@ std::vector<formats::ImportNote> FontDocument::importFile(const std::filesystem:
         if (failure.facts().file.empty()) failure.facts().file = file.string();
         throw;
     }
+    return font;
+}
+
+std::vector<formats::ImportNote> FontDocument::takeImport(formats::ImportedFont font) {
     editor_.restore(
         [&font](state::FontTable& table, state::LabelTable& labels) {
             state::storeTableTexts(font.data, table, labels);

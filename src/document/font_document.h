@@ -39,6 +39,11 @@ public:
     // names the file and changes nothing.
     std::vector<formats::ImportNote> importFile(const std::filesystem::path& file,
                                                 const formats::ImportOptions& options = {});
+    // The same in two steps: the reading, which touches no document and may run on any thread,
+    // then the taking, on the editor's.
+    static formats::ImportedFont readImport(const std::filesystem::path& file,
+                                            const formats::ImportOptions& options);
+    std::vector<formats::ImportNote> takeImport(formats::ImportedFont font);
     // "書き出し": the font in `format`, written to `file` atomically, as 保存 writes.
     void exportFile(formats::ExportFormat format, const formats::ExportSettings& settings,
                     const std::filesystem::path& file);

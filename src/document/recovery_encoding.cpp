@@ -7,7 +7,9 @@
 namespace fontedit::document {
 namespace {
 
-constexpr std::string_view kFirstLine = "fontedit recovery 1\n";
+constexpr std::string_view kFirstLine = "fontedit recovery 2\n";
+// Written by versions that named the folder only in the file's name.
+constexpr std::string_view kFirstLineWithoutFolder = "fontedit recovery 1\n";
 
 // "<length>:<bytes>\n"
 void putText(std::string& bytes, std::string_view text) {
@@ -59,6 +61,7 @@ void storeEditorContent(const EditorContent& content, state::FontTable& font,
 
 std::string recoveryBytes(const EditorContent& content) {
     std::string bytes(kFirstLine);
+    putText(bytes, content.folder);
     putText(bytes, content.code);
     for (const auto& cells : content.tables.cells) {
         for (const std::string& cell : cells) putText(bytes, cell);
@@ -68,11 +71,13 @@ std::string recoveryBytes(const EditorContent& content) {
 }
 
 EditorContent parseRecovery(std::string_view bytes) {
-    if (!bytes.starts_with(kFirstLine)) {
+    const bool namesFolder = bytes.starts_with(kFirstLine);
+    if (!namesFolder && !bytes.starts_with(kFirstLineWithoutFolder)) {
         throw state::Failure(state::Cause::RecoveryDamaged, {});
     }
     TextReader reader(bytes.substr(kFirstLine.size()));
     EditorContent content;
+    if (namesFolder) content.folder = reader.next();
     content.code = reader.next();
     for (auto& cells : content.tables.cells) {
         for (std::string& cell : cells) cell = reader.next();

@@ -2,7 +2,8 @@
 
 // The recovery file: everything the editor holds, every code 0-100 with every cell as typed,
 // every label and the code field, so that a crash or a logout loses no unsaved work. Each
-// text is written with its length before it, so that any bytes come back exactly.
+// text is written with its length before it, so that any bytes come back exactly. The file
+// names the font's folder by its whole path, as its own name cannot tell every folder apart.
 #include <string>
 #include <string_view>
 
@@ -12,7 +13,8 @@ namespace fontedit::document {
 
 struct EditorContent {
     state::AllTableTexts tables;
-    std::string code;  // the code field's text
+    std::string code;      // the code field's text
+    std::string folder{};  // the font folder's absolute path; empty in a file of version 1
 };
 
 EditorContent editorContent(const state::FontTable& font, const state::LabelTable& labels,

@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <pwd.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -45,10 +46,15 @@ std::string hexOf(std::uint64_t value, int digits) {
 // The folder's absolute path with every byte but letters, digits, ".", "_" and "-" written
 // as "%XX", so that each folder has a name of its own; a long one keeps its end and a hash of
 // the whole.
-std::string nameFor(const std::filesystem::path& fontDir) {
+std::filesystem::path absoluteFolder(const std::filesystem::path& fontDir) {
     std::error_code error;
     std::filesystem::path absolute = std::filesystem::weakly_canonical(fontDir, error);
     if (error) absolute = std::filesystem::absolute(fontDir).lexically_normal();
+    return absolute;
+}
+
+std::string nameFor(const std::filesystem::path& fontDir) {
+    const std::filesystem::path absolute = absoluteFolder(fontDir);
     std::string name;
     std::uint64_t hash = 0xcbf29ce484222325;  // FNV-1a
     for (const char c : absolute.native()) {
@@ -124,8 +130,15 @@ RecoveryLock::~RecoveryLock() {
 }
 
 RecoveryLock RecoveryLock::take(const std::filesystem::path& path, bool fresh) {
+    struct stat status {};
+    if (!fresh && lstat(path.c_str(), &status) == 0 && !S_ISREG(status.st_mode)) {
+        throw state::Failure(state::Cause::NotARegularFile, {.file = path.string()});
+    }
     const int flags = O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC | (fresh ? O_EXCL : 0);
     const int fd = open(path.c_str(), flags, 0600);
+    if (fd < 0 && !fresh && errno == ELOOP) {
+        throw state::Failure(state::Cause::NotARegularFile, {.file = path.string()});
+    }
     if (fd < 0) return RecoveryLock();
     if (flock(fd, LOCK_EX | LOCK_NB) != 0) {
         close(fd);
@@ -164,10 +177,11 @@ void RecoveryFile::write(const editing::Editor& editor) {
         }
     }
     const state::EditorState& state = editor.state();
-    storage::writeFileAtomically(path_,
-                                 document::recoveryBytes(document::editorContent(
-                                     state.font, state.labels, state.codeField().text())),
-                                 storage::NonRegular::Refuse, storage::Links::Refuse);
+    document::EditorContent content =
+        document::editorContent(state.font, state.labels, state.codeField().text());
+    content.folder = absoluteFolder(fontDir_).string();
+    storage::writeFileAtomically(path_, document::recoveryBytes(content),
+                                 storage::NonRegular::Refuse, storage::Links::Refuse, 0600);
 }
 
 void RecoveryFile::remove() const {
@@ -197,6 +211,7 @@ std::vector<LeftRecovery> leftRecoveries(const std::filesystem::path& fontDir) {
     const std::filesystem::path folder = recoveryFolder();
     storage::makePrivateFolder(folder);
     std::string stem = nameFor(fontDir);
+    const std::string ownFolder = absoluteFolder(fontDir).string();
     std::vector<LeftRecovery> left;
     std::error_code error;
     for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
@@ -204,6 +219,15 @@ std::vector<LeftRecovery> leftRecoveries(const std::filesystem::path& fontDir) {
         if (!isRecoveryOf(path.filename().native(), stem)) continue;
         std::error_code statusError;
         if (!entry.is_regular_file(statusError) || entry.is_symlink(statusError)) continue;
+        // A name can be shared by two folders, such as "a" with a window's tag and a folder
+        // called so; the file's own folder decides.
+        try {
+            const std::string folder =
+                document::parseRecovery(storage::readWholeFile(path, kRecoveryLimit)).folder;
+            if (!folder.empty() && folder != ownFolder) continue;
+        } catch (const state::Failure&) {
+            // Offered all the same: restoring it tells what is wrong with it.
+        }
         RecoveryLock lock = RecoveryLock::take(lockOf(path), false);
         if (!lock.held()) continue;
         const auto saved = std::filesystem::last_write_time(path, statusError);

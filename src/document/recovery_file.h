@@ -5,7 +5,8 @@
 // $XDG_STATE_HOME/fontedit/ (by default ~/.local/state/fontedit/), a folder nobody else may
 // write to. Each window on the folder has a file of its own, named after the folder and the
 // window, and holds a lock beside it for as long as it runs: a file whose lock nobody holds
-// was left by a window that ended without saving, and only such a file is ever offered back.
+// was left by a window that ended without saving, and only such a file is ever offered back,
+// to a window on the folder the file itself names. The files are readable by the user alone.
 #include <chrono>
 #include <filesystem>
 #include <string>
@@ -24,7 +25,8 @@ public:
     ~RecoveryLock();
 
     // Takes the lock at `path`, creating the file, which must be new when `fresh`; not held
-    // when another holds it, or for a link.
+    // when another holds it. A lock that is there as a link or a folder fails with
+    // NotARegularFile naming it.
     static RecoveryLock take(const std::filesystem::path& path, bool fresh);
     bool held() const { return fd_ >= 0; }
 
@@ -79,7 +81,7 @@ private:
 };
 
 // The files of the folder whose windows have ended, newest first. Fails with FolderNotPrivate
-// when the state folder is not the user's alone.
+// when the state folder is not the user's, and as RecoveryLock::take() for a lock.
 std::vector<LeftRecovery> leftRecoveries(const std::filesystem::path& fontDir);
 
 // The folder recovery files lie in, from the environment.

@@ -8,6 +8,7 @@
 #include "state/failure.h"
 #include "storage/atomic_file.h"
 #include "storage/read_file.h"
+#include "storage/write_target.h"
 
 namespace fontedit::folder {
 namespace {
@@ -56,10 +57,13 @@ std::vector<std::filesystem::path> makeDirectories(const std::filesystem::path& 
         missing.push_back(at);
         if (at == at.parent_path()) break;
     }
-    std::error_code error;
-    std::filesystem::create_directories(dir, error);
-    if (error) {
-        throw Failure(Cause::DirectoryNotCreated, {.file = dir.string(), .error = error.value()});
+    // Walked as a write is, so that another's link on the way is not followed.
+    try {
+        (void)storage::openFolder(dir, 0777);
+    } catch (const Failure& failure) {
+        if (failure.cause() != Cause::FileAccess) throw;
+        throw Failure(Cause::DirectoryNotCreated,
+                      {.file = dir.string(), .error = failure.facts().error});
     }
     return missing;
 }

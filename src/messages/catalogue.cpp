@@ -67,10 +67,19 @@ Wording wordingOf(Cause cause) {
                     "a symbolic link stands in the file's place; it was not followed"};
         case Cause::FolderNotPrivate:
             return {
-                "フォルダ {file} は他人のものか、他人が書き込めます。"
+                "フォルダ {path} は他人のものか、他人が書き込めます。"
                 "復元ファイルは残しません",
-                "the folder {file} belongs to another user or others may write to it; no recovery "
+                "the folder belongs to another user or others may write to it; no recovery "
                 "file is kept"};
+        case Cause::UnsafeFile:
+            return {
+                "{file} は他人が書き込めるフォルダにある他人のファイルです。"
+                "書き込みませんでした",
+                "a file or FIFO in a sticky folder others may write to, belonging to someone "
+                "else; it was not written"};
+        case Cause::NoReader:
+            return {"{file} は読み手のいない FIFO です。書き込みませんでした",
+                    "a FIFO that nothing reads; nothing was written"};
         case Cause::NoArray:
             return {"{file} に配列がありません", "no brace-enclosed list found"};
         case Cause::ArrayNotFound:

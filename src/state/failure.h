@@ -34,6 +34,9 @@ enum class Cause : int {
     LinkInPlace = 1010,        // a symbolic link stands where `file`, never a link, is written
     // The folder `file` belongs to another user or others may write to it; nothing is kept there.
     FolderNotPrivate = 1011,
+    UnsafeFile = 1012,  // the FIFO or file `file` stands in a sticky folder others may write to
+                        // and belongs to neither the writer nor the folder's owner
+    NoReader = 1013,    // nothing reads the FIFO `file`; nothing was written
     // Importing a font table from C source.
     NoArray = 1101,            // the source holds no brace-enclosed list
     ArrayNotFound = 1102,      // no array is called `value`

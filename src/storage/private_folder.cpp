@@ -1,30 +1,34 @@
 #include "storage/private_folder.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 
 #include "state/failure.h"
+#include "storage/write_target.h"
 
 namespace fontedit::storage {
 
-void makePrivateFolder(const std::filesystem::path& folder) {
-    std::filesystem::path made;
-    for (const std::filesystem::path& part : folder) {
-        made /= part;
-        if (mkdir(made.c_str(), 0700) != 0 && errno != EEXIST) {
-            throw state::Failure(state::Cause::FileAccess, {.file = made.string(), .error = errno});
-        }
-    }
+Descriptor makePrivateFolder(const std::filesystem::path& folder) {
+    Descriptor opened = openFolder(folder, 0700);
     struct stat status {};
-    if (stat(folder.c_str(), &status) != 0) {
+    if (fstat(opened.get(), &status) != 0) {
         throw state::Failure(state::Cause::FileAccess, {.file = folder.string(), .error = errno});
     }
-    if (!S_ISDIR(status.st_mode) || status.st_uid != geteuid() ||
-        (status.st_mode & (S_IWGRP | S_IWOTH)) != 0) {
+    if (status.st_uid != geteuid()) {
         throw state::Failure(state::Cause::FolderNotPrivate, {.file = folder.string()});
     }
+    // Ours, made readable or writable by others by hand or by an older umask.
+    if ((status.st_mode & 077) != 0) {
+        const Descriptor readable(openat(opened.get(), ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+        if (!readable.valid() || fchmod(readable.get(), 0700) != 0) {
+            throw state::Failure(state::Cause::FileAccess,
+                                 {.file = folder.string(), .error = errno});
+        }
+    }
+    return opened;
 }
 
 }  // namespace fontedit::storage

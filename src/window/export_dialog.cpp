@@ -12,6 +12,7 @@
 #include <QRegularExpressionValidator>
 #include <QSettings>
 #include <QSpinBox>
+#include <cstdio>
 #include <memory>
 #include <utility>
 #include <vector>
@@ -108,6 +109,7 @@ public:
 
     void keep() const {
         const std::unique_ptr<QSettings> kept = programSettings();
+        if (!kept) return;
         kept->setValue(QStringLiteral("export/name"), name_->text());
         kept->setValue(QStringLiteral("export/rows"), rows());
         kept->setValue(QStringLiteral("export/msbTop"), msbTop_->isChecked());
@@ -130,17 +132,27 @@ private:
 
     void read() {
         const std::unique_ptr<QSettings> kept = programSettings();
+        const auto value = [&kept](const char* key, const QVariant& otherwise) {
+            return kept ? kept->value(QLatin1String(key), otherwise) : otherwise;
+        };
         const formats::ExportSettings defaults;
-        name_->setText(
-            kept->value(QStringLiteral("export/name"), QString::fromStdString(defaults.c.name))
-                .toString());
-        layout_->setCurrentIndex(kept->value(QStringLiteral("export/rows"), false).toBool());
-        msbTop_->setChecked(kept->value(QStringLiteral("export/msbTop"), false).toBool());
-        msbLeft_->setChecked(kept->value(QStringLiteral("export/msbLeft"), false).toBool());
-        progmem_->setChecked(kept->value(QStringLiteral("export/progmem"), false).toBool());
-        codes_->setText(kept->value(QStringLiteral("export/codes")).toString());
-        first_->setValue(kept->value(QStringLiteral("export/first"), defaults.first).toInt());
-        scale_->setValue(kept->value(QStringLiteral("export/scale"), defaults.scale).toInt());
+        // A kept name goes into the C source as it is: it passes what typing it would.
+        QString name = value("export/name", QString::fromStdString(defaults.c.name)).toString();
+        if (int at = 0; name_->validator()->validate(name, at) != QValidator::Acceptable) {
+            std::fprintf(stderr,
+                         "fontedit: the export name kept in the settings is no C identifier; "
+                         "%s is used\n",
+                         defaults.c.name.c_str());
+            name = QString::fromStdString(defaults.c.name);
+        }
+        name_->setText(name);
+        layout_->setCurrentIndex(value("export/rows", false).toBool());
+        msbTop_->setChecked(value("export/msbTop", false).toBool());
+        msbLeft_->setChecked(value("export/msbLeft", false).toBool());
+        progmem_->setChecked(value("export/progmem", false).toBool());
+        codes_->setText(value("export/codes", QString()).toString());
+        first_->setValue(value("export/first", defaults.first).toInt());
+        scale_->setValue(value("export/scale", defaults.scale).toInt());
     }
 
     bool rows() const { return layout_->currentData().toInt() == int(Layout::Rows); }
@@ -205,8 +217,9 @@ std::optional<ExportChoice> askExport(QWidget* parent, const std::filesystem::pa
     QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, follow);
 
     const std::unique_ptr<QSettings> kept = programSettings();
-    const ExportFormatInfo* last =
-        formatNamed(kept->value(QStringLiteral("export/format"), QStringLiteral("c")).toString());
+    const ExportFormatInfo* last = formatNamed(
+        kept ? kept->value(QStringLiteral("export/format"), QStringLiteral("c")).toString()
+             : QStringLiteral("c"));
     const ExportFormatInfo& first = last ? *last : formats::exportFormats().front();
     dialog.selectNameFilter(filterOf(first));
     dialog.setDirectory(QFile::decodeName(start.c_str()));
@@ -218,7 +231,7 @@ std::optional<ExportChoice> askExport(QWidget* parent, const std::filesystem::pa
     const QString file = dialog.selectedFiles().front();
     const ExportFormat format = formatOf(file, chosen());
     options.keep();
-    kept->setValue(QStringLiteral("export/format"), wordOf(chosen()));
+    if (kept) kept->setValue(QStringLiteral("export/format"), wordOf(chosen()));
     return ExportChoice{std::filesystem::path(QFile::encodeName(file).toStdString()), format,
                         options.settings()};
 }

@@ -40,11 +40,14 @@ void keepOpenedFolder(const std::filesystem::path& dir) {
     keepRecentFolder(QFile::decodeName(std::filesystem::absolute(dir).c_str()));
 }
 
-QString folderStatus(const std::filesystem::path& dir, bool unsaved) {
-    return FolderActions::tr("フォルダ: %1 — %2")
-        .arg(shownPath(std::filesystem::absolute(dir).lexically_normal()),
-             unsaved ? FolderActions::tr("未保存の変更があります")
-                     : FolderActions::tr("変更はすべて保存済みです"));
+QString folderStatus(const std::filesystem::path& dir, bool unsaved, bool recoveryOff) {
+    QString status = FolderActions::tr("フォルダ: %1 — %2")
+                         .arg(shownPath(std::filesystem::absolute(dir).lexically_normal()),
+                              unsaved ? FolderActions::tr("未保存の変更があります")
+                                      : FolderActions::tr("変更はすべて保存済みです"));
+    // The start's message about it is gone with one click; the work is unguarded all along.
+    if (recoveryOff) status += FolderActions::tr(" — 復元ファイルは残していません");
+    return status;
 }
 
 QString shownPath(const std::filesystem::path& path) {

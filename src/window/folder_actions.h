@@ -22,8 +22,8 @@ void addRecentFolders(QMenu& menu, const std::function<void(const std::filesyste
 // Kept for the next runs' menus.
 void keepOpenedFolder(const std::filesystem::path& dir);
 
-// "フォルダ: /home/me/font — 未保存の変更があります".
-QString folderStatus(const std::filesystem::path& dir, bool unsaved);
+// "フォルダ: /home/me/font — 未保存の変更があります", and a note when no recovery file is kept.
+QString folderStatus(const std::filesystem::path& dir, bool unsaved, bool recoveryOff = false);
 
 // A path for the user's eyes, every byte that is not text escaped.
 QString shownPath(const std::filesystem::path& path);

@@ -40,6 +40,7 @@
 #include "window/panel_settings.h"
 #include "window/pixel_button.h"
 #include "window/pixel_grid_events.h"
+#include "window/work_aside.h"
 #include "window/wrapping_button.h"
 
 namespace fontedit::window {
@@ -277,6 +278,7 @@ void Form1::offerRecovery() {
     std::vector<document::LeftRecovery> left;
     if (!guard([&] { left = recovery_.leftBehind(); })) {
         recovery_.stop();
+        showStatus();
         return;
     }
     for (const document::LeftRecovery& file : left) {
@@ -528,11 +530,26 @@ void Form1::openFolder(const std::filesystem::path& dir) {
         {tr("開く"), tr("キャンセル")},
         1,
         1};
-    if (hasFont && editor_.hasUnsavedChanges() && ask(discard) != 0) return;
-    recovery_.moveTo(dir);
+    const Question carry{
+        tr("保存されていない変更があります。変更を持ったままフォルダ %1 を開きますか？"
+           "保存するとそのフォルダに書き込みます")
+            .arg(shownPath(dir)),
+        {tr("開く"), tr("キャンセル")},
+        0,
+        1};
+    if (editor_.hasUnsavedChanges() && ask(hasFont ? discard : carry) != 0) return;
     document_.open(dir);
     keepOpenedFolder(dir);
-    if (hasFont) document_.read();
+    try {
+        if (hasFont) document_.read();
+    } catch (...) {
+        recovery_.moveTo(dir);
+        showStatus();
+        throw;
+    }
+    // After the read, so that work still unsaved is kept for the new folder before the old
+    // folder's file goes.
+    recovery_.moveTo(dir);
     showStatus();
     offerRecovery();
 }
@@ -546,7 +563,11 @@ void Form1::importFrom(const std::filesystem::path& file) {
     std::vector<formats::ImportNote> notes;
     for (;;) {
         try {
-            notes = document_.importFile(file, options);
+            std::optional<formats::ImportedFont> font = resultAside<formats::ImportedFont>(
+                this, tr("%1 を取り込んでいます…").arg(shownPath(file.filename())),
+                [file, options] { return document::FontDocument::readImport(file, options); });
+            if (!font) return;
+            notes = document_.takeImport(std::move(*font));
             break;
         } catch (const state::Failure& failure) {
             const std::vector<formats::ShapeChoice> choices = formats::shapeChoices(failure);
@@ -572,7 +593,7 @@ void Form1::chooseAndExport() {
 }
 
 QString Form1::statusText() const {
-    return folderStatus(directory(), editor_.hasUnsavedChanges());
+    return folderStatus(directory(), editor_.hasUnsavedChanges(), recovery_.stopped());
 }
 
 void Form1::scheduleStatus() {

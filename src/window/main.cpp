@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <cstdio>
+#include <cstdlib>
 
 #include "window/command_line.h"
 #include "window/display_probe.h"
@@ -8,6 +9,7 @@
 #include "window/look.h"
 #include "window/termination_signals.h"
 #include "window/translation.h"
+#include "window/work_aside.h"
 
 int main(int argc, char* argv[]) {
     const auto read = fontedit::window::readCommandLine({argv, argv + argc});
@@ -26,10 +28,19 @@ int main(int argc, char* argv[]) {
     // Before the look, which sizes the font to the captions in the language they show in.
     const auto translation = fontedit::window::installUsersLanguage();
     fontedit::window::pinLook();
-    fontedit::window::Form1 form(options.directory);
-    fontedit::window::runBeforeTermination(&form, [&form] { form.settleRecovery(); });
-    form.offerRecovery();
-    form.show();
-    fontedit::window::exitWhenIdleIfAsked(form);
-    return QApplication::exec();
+    int status = 0;
+    {
+        fontedit::window::Form1 form(options.directory);
+        fontedit::window::runBeforeTermination(&form, [&form] { form.settleRecovery(); });
+        form.offerRecovery();
+        form.show();
+        fontedit::window::exitWhenIdleIfAsked(form);
+        status = QApplication::exec();
+    }
+    // An import cancelled but still running would meet the static objects being destroyed.
+    if (fontedit::window::workLeftRunning()) {
+        std::fflush(nullptr);
+        std::_Exit(status);
+    }
+    return status;
 }

@@ -6,6 +6,8 @@
 #include <QStandardPaths>
 #include <cstdio>
 
+#include "state/failure.h"
+
 namespace fontedit::window {
 namespace {
 
@@ -24,11 +26,37 @@ QString settingsFile() {
            QStringLiteral("/%1/%2.conf").arg(kOrganisation, kApplication);
 }
 
+// Whether the settings may be read and written: a FIFO or a device in the file's place would
+// hold the window before it ever shows, so anything but a file is left alone, with a line on
+// stderr once a run.
+bool settingsUsable() {
+    const QFileInfo file(settingsFile());
+    if (!file.exists() || file.isFile()) return true;
+    static bool told = false;
+    if (!told) {
+        std::fprintf(stderr, "fontedit: %s is not a regular file; no settings are read or kept\n",
+                     state::escapedBytes(QFile::encodeName(settingsFile()).toStdString()).c_str());
+        told = true;
+    }
+    return false;
+}
+
+std::unique_ptr<QSettings> usableSettings() {
+    if (!settingsUsable()) return nullptr;
+    return std::make_unique<QSettings>(kOrganisation, kApplication);
+}
+
+void keep(const QString& key, const QVariant& value) {
+    if (const std::unique_ptr<QSettings> settings = usableSettings()) {
+        settings->setValue(key, value);
+    }
+}
+
 }  // namespace
 
 // On a first start, and on every start until the panel is first opened, no settings are read.
 PanelSettings readPanelSettings() {
-    if (!QFileInfo::exists(settingsFile())) return {};
+    if (!QFileInfo::exists(settingsFile()) || !settingsUsable()) return {};
     const QSettings settings(kOrganisation, kApplication);
     PanelSettings read{
         settings.value(kShown, false).toBool(), settings.value(kPreviewText).toString(),
@@ -42,36 +70,38 @@ PanelSettings readPanelSettings() {
 }
 
 void keepPanelShown(bool shown) {
-    QSettings(kOrganisation, kApplication).setValue(kShown, shown);
+    keep(kShown, shown);
 }
 
 void keepPreviewText(const QString& text) {
-    QSettings(kOrganisation, kApplication).setValue(kPreviewText, text);
+    keep(kPreviewText, text);
 }
 
 void keepPreviewLook(const QString& name) {
-    QSettings(kOrganisation, kApplication).setValue(kPreviewLook, name);
+    keep(kPreviewLook, name);
 }
 
 void keepPreviewLayout(const QString& name) {
-    QSettings(kOrganisation, kApplication).setValue(kPreviewLayout, name);
+    keep(kPreviewLayout, name);
 }
 
 std::unique_ptr<QSettings> programSettings() {
-    return std::make_unique<QSettings>(kOrganisation, kApplication);
+    return usableSettings();
 }
 
 QStringList recentFolders() {
-    if (!QFileInfo::exists(settingsFile())) return {};
-    return QSettings(kOrganisation, kApplication).value(kRecentFolders).toStringList();
+    if (!QFileInfo::exists(settingsFile()) || !settingsUsable()) return {};
+    return QSettings(kOrganisation, kApplication)
+        .value(kRecentFolders)
+        .toStringList()
+        .mid(0, kMostRecentFolders);
 }
 
 void keepRecentFolder(const QString& folder) {
     QStringList folders = recentFolders();
     folders.removeAll(folder);
     folders.prepend(folder);
-    QSettings(kOrganisation, kApplication)
-        .setValue(kRecentFolders, QStringList(folders.mid(0, kMostRecentFolders)));
+    keep(kRecentFolders, QStringList(folders.mid(0, kMostRecentFolders)));
 }
 
 }  // namespace fontedit::window

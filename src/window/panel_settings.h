@@ -27,10 +27,11 @@ void keepPreviewText(const QString& text);
 void keepPreviewLook(const QString& name);
 void keepPreviewLayout(const QString& name);
 
-// The same file, for the window's other settings.
+// The same file, for the window's other settings; nothing when it is no regular file, and
+// then nothing is read or kept.
 std::unique_ptr<QSettings> programSettings();
 
-// The folders opened last, newest first; at most five are kept.
+// The folders opened last, newest first; at most five are kept, and read.
 QStringList recentFolders();
 void keepRecentFolder(const QString& folder);
 

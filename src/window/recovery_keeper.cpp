@@ -14,7 +14,10 @@ constexpr int kQuietMilliseconds = 1000;
 
 RecoveryKeeper::RecoveryKeeper(editing::Editor& editor, const std::filesystem::path& fontDir,
                                QObject* parent)
-    : QObject(parent), editor_(editor), fontDir_(fontDir), file_(std::in_place, fontDir) {
+    : QObject(parent),
+      editor_(editor),
+      fontDir_(fontDir),
+      file_(std::make_unique<document::RecoveryFile>(fontDir)) {
     timer_.setSingleShot(true);
     timer_.setInterval(kQuietMilliseconds);
     connect(&timer_, &QTimer::timeout, this, [this] { settle(); });
@@ -60,15 +63,30 @@ void RecoveryKeeper::discard() {
 
 void RecoveryKeeper::moveTo(const std::filesystem::path& fontDir) {
     timer_.stop();
-    if (kept_) file_->remove();
+    auto next = std::make_unique<document::RecoveryFile>(fontDir);
+    bool carried = true;
+    if (kept_ && editor_.hasUnsavedChanges()) {
+        try {
+            next->write(editor_);
+        } catch (const std::exception&) {
+            carried = false;
+            std::fprintf(stderr, "fontedit: cannot keep the recovery file of %s\n",
+                         state::escapedBytes(fontDir.string()).c_str());
+        }
+    }
+    // The old file stays, to be offered for the old folder, when the new one could not take
+    // the work.
+    if (kept_ && carried) file_->remove();
     fontDir_ = fontDir;
-    file_.emplace(fontDir);
+    file_ = std::move(next);
     kept_ = true;
+    stopped_ = false;
 }
 
 void RecoveryKeeper::stop() {
     timer_.stop();
     kept_ = false;
+    stopped_ = true;
 }
 
 }  // namespace fontedit::window

@@ -6,7 +6,7 @@
 // are only ever touched when the user answers for them.
 #include <QObject>
 #include <QTimer>
-#include <optional>
+#include <memory>
 #include <vector>
 
 #include "document/recovery_file.h"
@@ -27,19 +27,22 @@ public:
     void settle();
     // The unsaved work was given up: the file goes, and nothing is kept after this.
     void discard();
-    // Keeps the work for the font of `fontDir` from now on; the file kept for the old folder
-    // goes, as the work is read anew, saved, given up or carried along.
+    // Keeps the work for the font of `fontDir` from now on: work still unsaved is written to
+    // the new folder's file before the old folder's file goes.
     void moveTo(const std::filesystem::path& fontDir);
-    // No file is kept in this run, as where it would lie is not safe.
+    // No file is kept in this run, as where it would lie is not safe; until another folder is
+    // opened.
     void stop();
+    bool stopped() const { return stopped_; }
 
 private:
     editing::Editor& editor_;
     std::filesystem::path fontDir_;
     // Made anew for each folder, as a file holds its lock for its whole life.
-    std::optional<document::RecoveryFile> file_;
+    std::unique_ptr<document::RecoveryFile> file_;
     QTimer timer_;
     bool kept_ = true;
+    bool stopped_ = false;
 };
 
 }  // namespace fontedit::window

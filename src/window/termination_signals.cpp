@@ -34,6 +34,14 @@ void runBeforeTermination(QObject* parent, std::function<void()> beforeEnd) {
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
     for (const int number : {SIGTERM, SIGHUP}) sigaction(number, &action, nullptr);
+    // A shell starts a command run in the background with these two ignored, so that the
+    // terminal's keys reach only the foreground; that stays so.
+    for (const int number : {SIGINT, SIGQUIT}) {
+        struct sigaction before {};
+        if (sigaction(number, nullptr, &before) == 0 && before.sa_handler != SIG_IGN) {
+            sigaction(number, &action, nullptr);
+        }
+    }
 }
 
 }  // namespace fontedit::window

@@ -1,7 +1,8 @@
 #pragma once
 
-// SIGTERM and SIGHUP (a logout) end the program only after `beforeEnd` ran in the event
-// loop, where it may touch the editor; the process then ends as the signal would have ended it.
+// SIGTERM, SIGHUP (a logout), SIGINT and SIGQUIT (Ctrl+C and Ctrl+\ in the terminal it was
+// started from) end the program only after `beforeEnd` ran in the event loop, where it may touch
+// the editor; the process then ends as the signal would have ended it.
 #include <functional>
 
 class QObject;

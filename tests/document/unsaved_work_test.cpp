@@ -2,6 +2,7 @@
 // since the document last read or wrote them, and the recovery file.
 #include <gtest/gtest.h>
 #include <stdlib.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <chrono>
@@ -149,8 +150,10 @@ TEST_F(Recovery, EachFolderHasAFileOfItsOwn) {
     std::vector<std::filesystem::path> paths;
     const editing::Editor editor;
     std::vector<std::unique_ptr<RecoveryFile>> files;
+    // "a.<pid>-0" is also the name of the file "a" gets from this process.
+    const std::string likeATag = "a." + std::to_string(getpid()) + "-0";
     for (const std::string& name : std::vector<std::string>{
-             "a", "a%2Fb", "a/b", "a.1-2", "\x82\xa0", longName, longName + "/x"}) {
+             "a", "a%2Fb", "a/b", "a.1-2", "\x82\xa0", longName, longName + "/x", likeATag}) {
         files.push_back(std::make_unique<RecoveryFile>(parent / name));
         files.back()->write(editor);
         paths.push_back(files.back()->path());
@@ -159,7 +162,8 @@ TEST_F(Recovery, EachFolderHasAFileOfItsOwn) {
     std::ranges::sort(paths);
     EXPECT_EQ(std::ranges::adjacent_find(paths), paths.end());
     files.clear();
-    for (const std::string name : {"a", "a.1-2", "b/../a"}) {
+    for (const std::string& name :
+         {std::string("a"), std::string("a.1-2"), std::string("b/../a"), likeATag}) {
         EXPECT_EQ(leftRecoveries(parent / name).size(), 1u) << name;
     }
 }
@@ -175,7 +179,7 @@ TEST_F(Recovery, RefusesAFileItDidNotWrite) {
     const std::string whole = readBytes(path);
     for (const std::string& bytes : std::vector<std::string>{
              std::string(), "fontedit recovery 1\n", whole.substr(0, whole.size() - 1), whole + "x",
-             "fontedit recovery 2" + whole.substr(19), "fontedit recovery 1\n99999999999:"}) {
+             "fontedit recovery 3" + whole.substr(19), "fontedit recovery 1\n99999999999:"}) {
         writeBytes(path, bytes);
         editing::Editor editor;
         support::expectFailure([&] { onlyLeft(fontDir.path()).restore(editor); },
@@ -198,12 +202,45 @@ TEST_F(Recovery, WritesOnlyIntoAPrivateFolderAndNeverThroughALink) {
                            {.file = file.path().filename()});
     EXPECT_EQ(readBytes(stateHome_ / "victim"), "not yours");
 
+    std::filesystem::remove(file.path());
+    file.write(editor);
+    EXPECT_EQ(std::filesystem::status(file.path()).permissions(),
+              std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+
+    // One's own folder, opened to others by hand, is made private again.
     std::filesystem::permissions(stateHome_ / "fontedit", std::filesystem::perms::all);
     RecoveryFile other(fontDir.path());
-    support::expectFailure([&] { other.write(editor); }, state::Cause::FolderNotPrivate,
+    other.write(editor);
+    EXPECT_EQ(std::filesystem::status(stateHome_ / "fontedit").permissions(),
+              std::filesystem::perms::owner_all);
+    if (geteuid() != 0) return;
+    ASSERT_EQ(chown((stateHome_ / "fontedit").c_str(), 65534, 65534), 0);
+    RecoveryFile third(fontDir.path());
+    support::expectFailure([&] { third.write(editor); }, state::Cause::FolderNotPrivate,
                            {.file = "fontedit"});
     support::expectFailure([&] { leftRecoveries(fontDir.path()); }, state::Cause::FolderNotPrivate,
                            {.file = "fontedit"});
+}
+
+// A lock that is no file was not made by a window; the work beside it is not silently lost.
+TEST_F(Recovery, ALockThatIsNoFileIsReportedByName) {
+    const ScratchDirectory fontDir;
+    std::filesystem::path lock;
+    {
+        RecoveryFile file(fontDir.path());
+        file.write(editing::Editor());
+        lock = std::filesystem::path(file.path()).replace_extension(".lock");
+    }
+    for (const bool folder : {true, false}) {
+        std::filesystem::remove(lock);
+        if (folder) {
+            std::filesystem::create_directory(lock);
+        } else {
+            std::filesystem::create_symlink("elsewhere", lock);
+        }
+        support::expectFailure([&] { leftRecoveries(fontDir.path()); },
+                               state::Cause::NotARegularFile, {.file = lock.filename()});
+    }
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <csignal>
 #include <functional>
 
 #include "storage/private_folder.h"
@@ -139,6 +140,7 @@ TEST(ReplaceFile, WritesIntoADeviceOnlyWhenAsked) {
     EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), {}), 1);
 }
 
+// Anywhere on the path, not only in the file's own place.
 TEST(ReplaceFile, FollowsOnlyLinksTheKernelsProtectionWouldFollow) {
     if (geteuid() != 0) GTEST_SKIP() << "planting another user's link needs root";
     constexpr uid_t kNobody = 65534;
@@ -146,25 +148,127 @@ TEST(ReplaceFile, FollowsOnlyLinksTheKernelsProtectionWouldFollow) {
         const char* what;
         mode_t folderMode;
         uid_t linkOwner;
+        const char* link;     // in shared/
+        const char* target;   // of the link, from the scratch folder
+        const char* written;  // from shared/
         int cause;
     };
+    const auto unsafe = static_cast<int>(state::Cause::UnsafeLink);
     const Case cases[] = {
-        {"another's link in a sticky shared folder", 01777, kNobody,
-         static_cast<int>(state::Cause::UnsafeLink)},
-        {"the folder owner's link there", 01777, 0, 0},
-        {"another's link in a folder only its owner writes", 0755, kNobody, 0},
+        {"another's link in a sticky shared folder", 01777, kNobody, "font.h", "home/precious.txt",
+         "font.h", unsafe},
+        {"the folder owner's link there", 01777, 0, "font.h", "home/precious.txt", "font.h", 0},
+        {"another's link in a folder only its owner writes", 0755, kNobody, "font.h",
+         "home/precious.txt", "font.h", 0},
+        {"another's link to a folder in the middle of the path", 01777, kNobody, "build", "home",
+         "build/precious.txt", unsafe},
+        {"another's link on the way, reached through a link", 01777, kNobody, "build", "home",
+         "again/precious.txt", unsafe},
+        {"the folder owner's link in the middle of the path", 01777, 0, "build", "home",
+         "build/precious.txt", 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         ScratchDirectory dir;
-        writeBytes(dir / "secret", "old");
+        fs::create_directory(dir / "home");
+        writeBytes(dir / "home" / "precious.txt", "old");
         fs::create_directory(dir / "shared");
         fs::permissions(dir / "shared", static_cast<fs::perms>(c.folderMode));
-        fs::create_symlink(dir / "secret", dir / "shared" / "font.h");
-        ASSERT_EQ(lchown((dir / "shared" / "font.h").c_str(), c.linkOwner, c.linkOwner), 0);
-        EXPECT_EQ(causeOf([&] { writeFileAtomically(dir / "shared" / "font.h", "new"); }), c.cause);
-        EXPECT_EQ(readBytes(dir / "secret"), c.cause == 0 ? "new" : "old");
+        fs::create_symlink(dir / c.target, dir / "shared" / c.link);
+        fs::create_symlink("build", dir / "shared" / "again");
+        ASSERT_EQ(lchown((dir / "shared" / c.link).c_str(), c.linkOwner, c.linkOwner), 0);
+        EXPECT_EQ(causeOf([&] { writeFileAtomically(dir / "shared" / c.written, "new"); }),
+                  c.cause);
+        EXPECT_EQ(readBytes(dir / "home" / "precious.txt"), c.cause == 0 ? "new" : "old");
     }
+}
+
+// Another's FIFO or file in a shared folder is left alone, and a FIFO nobody reads is refused
+// at once rather than waited on.
+TEST(ReplaceFile, WritesNoOtherUsersFileInASharedFolderNorAFifoNobodyReads) {
+    constexpr uid_t kNobody = 65534;
+    struct Case {
+        const char* what;
+        bool fifo;
+        mode_t folderMode;
+        uid_t owner;
+        int cause;
+    };
+    const auto unsafe = static_cast<int>(state::Cause::UnsafeFile);
+    const Case cases[] = {
+        {"another's FIFO in a sticky shared folder", true, 01777, kNobody, unsafe},
+        {"another's file there", false, 01777, kNobody, unsafe},
+        {"another's file in a folder only its owner writes", false, 0755, kNobody, 0},
+        {"one's own FIFO that nobody reads", true, 0755, geteuid(),
+         static_cast<int>(state::Cause::NoReader)},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        if (c.owner != geteuid() && geteuid() != 0) continue;
+        ScratchDirectory dir;
+        fs::create_directory(dir / "shared");
+        fs::permissions(dir / "shared", static_cast<fs::perms>(c.folderMode));
+        const fs::path file = dir / "shared" / "out";
+        if (c.fifo) {
+            ASSERT_EQ(mkfifo(file.c_str(), 0666), 0);
+        } else {
+            writeBytes(file, "theirs");
+        }
+        ASSERT_EQ(lchown(file.c_str(), c.owner, c.owner), 0);
+        EXPECT_EQ(causeOf([&] { writeFileAtomically(file, "new", NonRegular::WriteInto); }),
+                  c.cause);
+        if (!c.fifo) {
+            EXPECT_EQ(readBytes(file), c.cause == 0 ? "new" : "theirs");
+        }
+    }
+}
+
+// A writer killed while it writes a new file leaves no name behind: the file has none until
+// it is whole.
+TEST(ReplaceFile, AWriterKilledMidWriteLeavesNoName) {
+    ScratchDirectory dir;
+    int ready[2];
+    ASSERT_EQ(pipe(ready), 0);
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        const std::string bytes(256 << 20, 'x');
+        (void)!write(ready[1], "r", 1);
+        writeFileAtomically(dir / "font.h", bytes);
+        _exit(0);
+    }
+    char byte = 0;
+    ASSERT_EQ(read(ready[0], &byte, 1), 1);
+    usleep(20'000);
+    kill(child, SIGKILL);
+    ASSERT_EQ(waitpid(child, nullptr, 0), child);
+    close(ready[0]);
+    close(ready[1]);
+    for (const auto& entry : fs::directory_iterator(dir.path())) {
+        EXPECT_EQ(entry.path().filename(), "font.h");
+    }
+}
+
+// A writer killed before its rename leaves a temporary file; the next write of the same file
+// removes it, but not one of a writer still running or of another user.
+TEST(ReplaceFile, RemovesTheTemporaryFilesOfAKilledWriter) {
+    ScratchDirectory dir;
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) _exit(0);
+    ASSERT_EQ(waitpid(child, nullptr, 0), child);
+    const std::string killed = ".font.h." + std::to_string(child) + ".Ab3dE9";
+    const std::string running = ".font.h." + std::to_string(getpid()) + ".Ab3dE9";
+    const std::string other = ".font.h." + std::to_string(child) + ".Zz9yX8";
+    for (const std::string& name : {killed, running, other}) writeBytes(dir / name, "half");
+    if (geteuid() == 0) {
+        ASSERT_EQ(chown((dir / other).c_str(), 65534, 65534), 0);
+    }
+    writeFileAtomically(dir / "font.h", "new");
+    EXPECT_FALSE(fs::exists(dir / killed));
+    EXPECT_TRUE(fs::exists(dir / running));
+    EXPECT_EQ(fs::exists(dir / other), geteuid() == 0);
+    EXPECT_EQ(readBytes(dir / "font.h"), "new");
 }
 
 TEST(ReplaceFile, RefusesALinkToNothing) {
@@ -204,11 +308,11 @@ TEST(PrivateFolder, IsMadePrivateOrRefusedWhenOthersMayWriteToIt) {
     EXPECT_EQ(modeOf(dir / "a"), 0700u);
     EXPECT_EQ(modeOf(dir / "a" / "b"), 0700u);
     makePrivateFolder(dir / "a" / "b");  // as it is, once made
-    for (const mode_t mode : {0777, 0720, 0702}) {
+    // One's own folder that others may read or write is made private again.
+    for (const mode_t mode : {0777, 0720, 0702, 0755}) {
         fs::permissions(dir / "a" / "b", static_cast<fs::perms>(mode));
-        EXPECT_EQ(causeOf([&] { makePrivateFolder(dir / "a" / "b"); }),
-                  static_cast<int>(state::Cause::FolderNotPrivate))
-            << std::oct << mode;
+        makePrivateFolder(dir / "a" / "b");
+        EXPECT_EQ(modeOf(dir / "a" / "b"), 0700u) << std::oct << mode;
     }
     if (geteuid() == 0) {
         fs::create_directory(dir / "theirs", dir / "a");
@@ -216,6 +320,13 @@ TEST(PrivateFolder, IsMadePrivateOrRefusedWhenOthersMayWriteToIt) {
         fs::permissions(dir / "theirs", static_cast<fs::perms>(0700));
         EXPECT_EQ(causeOf([&] { makePrivateFolder(dir / "theirs"); }),
                   static_cast<int>(state::Cause::FolderNotPrivate));
+        // Reached through another's link in a shared folder, it could be swapped for theirs.
+        fs::create_directory(dir / "shared");
+        fs::permissions(dir / "shared", static_cast<fs::perms>(01777));
+        fs::create_symlink(dir / "a", dir / "shared" / "state");
+        ASSERT_EQ(lchown((dir / "shared" / "state").c_str(), 1, 1), 0);
+        EXPECT_EQ(causeOf([&] { makePrivateFolder(dir / "shared" / "state" / "b"); }),
+                  static_cast<int>(state::Cause::UnsafeLink));
     }
 }
 

@@ -1,5 +1,6 @@
 // The window as the user drives it: simulated clicks and keystrokes reach the editor, and
 // what the editor changes shows in the widgets.
+#include <sys/stat.h>
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QApplication>
@@ -8,6 +9,7 @@
 #include <QComboBox>
 #include <QContextMenuEvent>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -16,14 +18,20 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPointer>
+#include <QProgressDialog>
+#include <QPushButton>
 #include <QScrollArea>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QToolTip>
+
+#include <atomic>
+#include <chrono>
 #include <functional>
 #include <memory>
+#include <thread>
 
 #include "folder/font_folder.h"
 #include "formats/common/imported_glyphs.h"
@@ -37,6 +45,7 @@
 #include "window/look.h"
 #include "window/panel_settings.h"
 #include "window/pixel_button.h"
+#include "window/work_aside.h"
 
 using fontedit::window::Form1;
 using fontedit::window::GlyphOverview;
@@ -748,8 +757,8 @@ private slots:
     }
 
     // Ctrl+O opens another folder. One with a font is read, asking first when that drops
-    // unsaved work; one without takes the work along. The panel and the grid's tip name the
-    // folder, and the menu offers the folders opened last.
+    // unsaved work; one without takes the work along, asking first too. The panel and the
+    // grid's tip name the folder, and the menu offers the folders opened last.
     void openFolderReadsItsFontOrTakesTheWorkAlong() {
         QTemporaryDir withFont, empty;
         fontedit::folder::saveFont(letterA(), withFont.path().toStdString());
@@ -769,7 +778,7 @@ private slots:
         QTest::mouseClick(pixel(5, 7), Qt::LeftButton);
         answerFileDialog(empty.path());
         pressInWindow(QKeySequence(Qt::CTRL | Qt::Key_O));
-        QCOMPARE(questions_.size(), 2);
+        QCOMPARE(questions_.size(), 3);
         QCOMPARE(form_->directory(), empty.path().toStdString());
         QVERIFY(form_->editor().hasUnsavedChanges());
         QVERIFY(!QFile::exists(empty.filePath(QStringLiteral("fntdat.txt"))));
@@ -943,6 +952,106 @@ private slots:
                  QString(fontedit::window::kLongestPreviewText, QLatin1Char('A')));
         QTest::keyClicks(field("previewField"), QStringLiteral("B"));
         QCOMPARE(field("previewField")->text().size(), fontedit::window::kLongestPreviewText);
+    }
+
+    // Where recovery files would lie is no folder: the start says so once, and the status line
+    // goes on saying that no file is kept, after edits too.
+    void recoveryOffAfterTheStartStaysInTheStatus() {
+        const QByteArray stateHome = qgetenv("XDG_STATE_HOME");
+        const QString notAFolder = directory_->filePath(QStringLiteral("state"));
+        QFile(notAFolder).open(QIODevice::WriteOnly);
+        qputenv("XDG_STATE_HOME", QFile::encodeName(notAFolder + QStringLiteral("/below")));
+        form_->offerRecovery();
+        qputenv("XDG_STATE_HOME", stateHome);
+        QCOMPARE(reports_.size(), 1);
+        pressInWindow(QKeySequence(Qt::CTRL | Qt::Key_L));
+        QTest::mouseClick(pixel(2, 2), Qt::LeftButton);
+        QTRY_VERIFY(form_->findChild<QLabel*>(QStringLiteral("folderStatus"))
+                        ->toolTip()
+                        .contains(QStringLiteral("未保存")));
+        const QString status = form_->findChild<QLabel*>(QStringLiteral("folderStatus"))->toolTip();
+        QVERIFY2(status.contains(QStringLiteral("復元ファイルは残していません")),
+                 qPrintable(status));
+    }
+
+    // Work run aside, such as a long import: the window's events go on meanwhile, after 0.3 s
+    // a dialog offers Cancel, which returns at once while the work still runs; work that ends
+    // gives back what it made, or its failure.
+    void workAsideLeavesTheWindowAnswering() {
+        using fontedit::window::resultAside;
+        auto release = std::make_shared<std::atomic<bool>>(false);
+        int ticks = 0;
+        QTimer tick;
+        connect(&tick, &QTimer::timeout, &tick, [&ticks] { ++ticks; });
+        tick.start(50);
+        QElapsedTimer clock;
+        clock.start();
+        qint64 shownAfter = -1;
+        QTimer cancel;
+        connect(&cancel, &QTimer::timeout, &cancel, [&] {
+            for (QWidget* widget : QApplication::topLevelWidgets()) {
+                auto* progress = qobject_cast<QProgressDialog*>(widget);
+                if (progress == nullptr || !progress->isVisible()) continue;
+                if (shownAfter < 0) shownAfter = clock.elapsed();
+                auto* button = progress->findChild<QPushButton*>();
+                if (ticks >= 10 && button != nullptr) QTest::mouseClick(button, Qt::LeftButton);
+            }
+        });
+        cancel.start(20);
+        const std::optional<int> cancelled =
+            resultAside<int>(form_.get(), QStringLiteral("slow"), [release] {
+                while (!release->load()) std::this_thread::sleep_for(std::chrono::milliseconds(5));
+                return 7;
+            });
+        QVERIFY(!cancelled);
+        QVERIFY2(shownAfter >= 250, qPrintable(QString::number(shownAfter)));
+        QVERIFY(ticks >= 10);
+        QVERIFY(fontedit::window::workLeftRunning());
+        release->store(true);
+        QTRY_VERIFY(!fontedit::window::workLeftRunning());
+
+        QCOMPARE(resultAside<int>(form_.get(), QStringLiteral("quick"), [] { return 7; }),
+                 std::optional<int>(7));
+        QVERIFY_THROWS_EXCEPTION(
+            fontedit::state::Failure,
+            resultAside<int>(form_.get(), QStringLiteral("failing"), []() -> int {
+                throw fontedit::state::Failure(fontedit::state::Cause::FileNotFound, {});
+            }));
+    }
+
+    // Settings another program wrote: a list of recent folders far past five is cut as it is
+    // read, a name that is no C identifier never reaches the C source, and a FIFO in the
+    // file's place is not waited on.
+    void hostileSettingsAreBounded() {
+        QString bytes = QStringLiteral("[folders]\nrecent=");
+        for (int i = 0; i < 1000; ++i) bytes += QStringLiteral("/f%1, ").arg(i);
+        bytes += QStringLiteral("/last\n[export]\nname=\"int evil(void){return 0;} int x\"\n");
+        const QStringList paths{
+            directory_->filePath(QStringLiteral("config/fontedit/fontedit.conf")),
+            QSettings(QStringLiteral("fontedit"), QStringLiteral("fontedit")).fileName()};
+        for (const QString& path : paths) {
+            QDir().mkpath(QFileInfo(path).path());
+            QFile settings(path);
+            QVERIFY(settings.open(QIODevice::WriteOnly));
+            settings.write(bytes.toLatin1());
+        }
+        openForm();
+        QCOMPARE(fontedit::window::recentFolders().size(), 5);
+        answerFileDialog(directory_->filePath(QStringLiteral("out.c")), QStringLiteral("c:"));
+        pressInWindow(QKeySequence(Qt::CTRL | Qt::Key_E));
+        QVERIFY2(reports_.isEmpty(), qPrintable(reports_.join(u'\n')));
+        const std::string source = readFile(directory_->filePath(QStringLiteral("out.c")));
+        QVERIFY(source.find("evil") == std::string::npos);
+        QVERIFY(source.find(" Font[") != std::string::npos);
+
+        form_.reset();
+        for (const QString& path : paths) {
+            QFile::remove(path);
+            QVERIFY(mkfifo(QFile::encodeName(path).constData(), 0600) == 0);
+        }
+        openForm();
+        QVERIFY(fontedit::window::recentFolders().isEmpty());
+        QVERIFY(!fontedit::window::programSettings());
     }
 
     // A cell or a label takes as many characters as the font files carry back, and no more.

@@ -133,20 +133,34 @@ private slots:
     // translation installed: in English the CLI's, in Japanese naming the folder.
     void failureInTheWindowsLanguage_data() {
         QTest::addColumn<QString>("language");
+        QTest::addColumn<int>("cause");
+        QTest::addColumn<QString>("file");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("ja") << "ja"
+        const int missing = int(state::Cause::FileNotFound);
+        const int notPrivate = int(state::Cause::FolderNotPrivate);
+        QTest::newRow("ja") << "ja" << missing << "fonts/mojidat.txt"
                             << "エラー 53: フォルダ fonts のファイル mojidat.txt が見つかりません";
-        QTest::newRow("en") << "en"
+        QTest::newRow("en") << "en" << missing << "fonts/mojidat.txt"
                             << "Error 53: fonts/mojidat.txt: no such file";
+        QTest::newRow("ja, a folder named once")
+            << "ja" << notPrivate << "/home/me/.local/state/fontedit"
+            << "エラー 1011: フォルダ /home/me/.local/state/fontedit は他人のものか、"
+               "他人が書き込めます。復元ファイルは残しません";
+        QTest::newRow("en, a folder named once")
+            << "en" << notPrivate << "/home/me/.local/state/fontedit"
+            << "Error 1011: /home/me/.local/state/fontedit: the folder belongs to another user "
+               "or others may write to it; no recovery file is kept";
     }
 
     void failureInTheWindowsLanguage() {
         QFETCH(QString, language);
+        QFETCH(int, cause);
+        QFETCH(QString, file);
         QFETCH(QString, shown);
         const auto translation = fontedit::window::translatorInto(language.toStdString());
         if (translation) QCoreApplication::installTranslator(translation.get());
-        QCOMPARE(fontedit::window::failureMessage(
-                     state::Failure(state::Cause::FileNotFound, {.file = "fonts/mojidat.txt"})),
+        QCOMPARE(fontedit::window::failureMessage(state::Failure(static_cast<state::Cause>(cause),
+                                                                 {.file = file.toStdString()})),
                  shown);
         const bool english = language == QLatin1String("en");
         for (int number = 0; number < kCauseNumbers; ++number) {

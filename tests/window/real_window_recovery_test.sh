@@ -3,9 +3,12 @@
 # edit leaves a recovery file, and the next start asks first and, on Return, brings the edit
 # back as unsaved work; SIGTERM writes the file before the program ends, even within the second
 # the window waits after an edit, and neither SIGTERM nor SIGHUP while the question at start is
-# open removes the file. A window that only reads the folder keeps its hands off the file of
-# another window on it, which is offered once that window is killed; a link planted in place of
-# the file is not followed. Two windows on one folder that save in turn: the second is asked
+# open removes the file; SIGINT and SIGQUIT write it as SIGTERM does, and so does SIGTERM during
+# a slow import, at once. Ctrl+O to a folder
+# without a font asks, and the work it carries along stays kept; a folder named like another
+# folder's recovery file is not offered that file. A window that only reads the folder keeps
+# its hands off the file of another window on it, which is offered once that window is killed;
+# a link planted in place of the file is not followed. Two windows on one folder that save in turn: the second is asked
 # before it replaces what the first saved, and Escape writes nothing.
 # Usage: real_window_recovery_test.sh FONTEDIT
 set -eu
@@ -146,13 +149,86 @@ kill -9 "$pid"
 wait "$pid" 2>/dev/null || true
 rm -rf "$recovery_dir"
 
-# SIGTERM right after an edit, before the window's quiet second has passed.
+# SIGTERM, SIGINT or SIGQUIT right after an edit, before the window's quiet second has passed.
+# The shell would start the editor with the last two ignored, as for any command in the
+# background.
+ulimit -c 0 2>/dev/null || true
+for signal in TERM INT QUIT; do
+    env --default-signal=INT,QUIT LANG=C.UTF-8 QT_QPA_PLATFORM=xcb "$program" "$font" &
+    pid=$!
+    poll find_window || fail "no window appeared before SIG$signal"
+    click_pixel 1 1
+    poll pixel_lit 1 1 || fail "the click before SIG$signal did not light its pixel"
+    kill -"$signal" "$pid"
+    poll ended || fail "SIG$signal did not end the program"
+    has_recovery || fail "SIG$signal ended the program without writing the recovery file"
+    rm -rf "$recovery_dir"
+done
+
+# SIGTERM while a slow import runs aside: the window answers within a second and keeps the
+# edit made before. A macro every "#if" evaluates again made this import take seconds.
+awk 'BEGIN { printf "#define X (1"; for (i = 0; i < 20000; i++) printf "+1"; print ")";
+             for (i = 0; i < 3000; i++) print "#if X\n#endif" }' >"$workdir/slow.c"
 start_editor "$font"
-click_pixel 1 1
-poll pixel_lit 1 1 || fail "the click before SIGTERM did not light its pixel"
+click_pixel 5 5
+poll pixel_lit 5 5 || fail "the click before the import did not light its pixel"
+xdotool windowfocus --sync "$window" key ctrl+i
+poll find_question || fail "Ctrl+I opened no dialog"
+sleep 0.3
+xdotool windowfocus --sync "$question" key ctrl+a type "$workdir/slow.c"
+xdotool key Return
+sleep 0.5
+asked=$(date +%s%N)
 kill -TERM "$pid"
-poll ended || fail "SIGTERM did not end the program"
-has_recovery || fail "SIGTERM ended the program without writing the recovery file"
+poll ended || fail "SIGTERM during the import did not end the program"
+[ $(($(date +%s%N) - asked)) -lt 1500000000 ] || fail "SIGTERM waited for the import"
+has_recovery || fail "SIGTERM during the import wrote no recovery file"
+rm -rf "$recovery_dir"
+
+# Ctrl+O after an edit, to a folder without a font, asks first; the work it carries along is
+# kept for that folder at once, and offered there after a SIGKILL.
+mkdir "$workdir/empty"
+start_editor "$font"
+click_pixel 2 6
+poll has_recovery || fail "no recovery file before Ctrl+O"
+xdotool windowfocus --sync "$window" key ctrl+o
+poll find_question || fail "Ctrl+O opened no dialog"
+sleep 0.3
+xdotool windowfocus --sync "$question" key ctrl+a type "$workdir/empty"
+xdotool key Return
+sleep 0.5
+poll find_question || fail "Ctrl+O to a folder without a font did not ask about the unsaved work"
+xdotool windowfocus --sync "$question" key Return
+sleep 0.5
+has_recovery || fail "Ctrl+O removed the recovery file of the work it carried along"
+kill -9 "$pid"
+wait "$pid" 2>/dev/null || true
+QT_QPA_PLATFORM=xcb "$program" "$workdir/empty" &
+pid=$!
+poll any_window || fail "the work carried along is not offered for its new folder"
+answer_start Return
+poll find_editor || fail "no window after restoring the work carried along"
+poll pixel_lit 2 6 || fail "the work carried along is not what was restored"
+kill -9 "$pid"
+wait "$pid" 2>/dev/null || true
+rm -rf "$recovery_dir"
+
+# A folder whose name is another folder's with a window's tag, "font.<pid>-0", is not offered
+# the work that window left for "font".
+start_editor "$font"
+click_pixel 3 3
+poll has_recovery || fail "no recovery file before the kill"
+kill -9 "$pid"
+wait "$pid" 2>/dev/null || true
+mkdir "$font.$pid-0"
+# The question would come first, under the window's own caption: the grid shows only once
+# nothing was asked.
+start_editor "$font.$pid-0"
+has_recovery || fail "the work left for font is gone"
+click_pixel 4 4
+poll pixel_lit 4 4 || fail "the work left for font was offered for font.<pid>-0"
+kill -9 "$pid"
+wait "$pid" 2>/dev/null || true
 rm -rf "$recovery_dir"
 
 # Two windows read the folder; the first saves an edit, then the second is asked.
