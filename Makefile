@@ -48,4 +48,4 @@ package: build
 	@cmake --build $(BUILD_DIR) --target package
 
 clean:
-	rm -rf $(BUILD_DIR) build-asan build-fuzz build-bench
+	rm -rf $(BUILD_DIR) build-asan build-bench

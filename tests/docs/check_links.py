@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """Fails when a relative link of the project's Markdown files leads nowhere: a file or folder
 that does not exist, or an #anchor that no heading of the target page makes as GitHub makes
-them. Links with a scheme (https:, mailto:) are left alone.
+them. Links with a scheme (https:, mailto:) are left alone. Fails too when docs/robustness.md
+cites as proof a test that the tests' sources do not hold, as a renamed test would leave it.
 Usage: check_links.py SOURCE_DIR"""
 import os
 import re
@@ -69,8 +70,94 @@ def markdown_files(root):
                 yield os.path.join(directory, name)
 
 
+GTEST_CASE = re.compile(r'^([A-Z]\w*)\.(\w+|\*)$')
+QT_SLOT = re.compile(r'^([A-Z]\w*)::(\w+)$')
+CTEST_NAME = re.compile(r'^[a-z]\w*_\w+$')
+
+
+def test_sources(root):
+    """The text of every file under tests/ and fuzz/ that can define or register a test."""
+    texts = []
+    for folder in ('tests', 'fuzz'):
+        for directory, _, files in os.walk(os.path.join(root, folder)):
+            for name in files:
+                if name.endswith(('.cpp', '.h', '.txt', '.sh', '.py')):
+                    with open(os.path.join(directory, name), encoding='utf-8') as file:
+                        texts.append((name, file.read()))
+    return texts
+
+
+def registered_names(texts):
+    """Patterns of the names ctest knows, add_test NAME with each ${variable} of a foreach over
+    words standing for one of them (any other for anything), and the fuzz targets, fuzz_<name>."""
+    patterns = []
+    for name, text in texts:
+        if name != 'CMakeLists.txt':
+            continue
+        loops = {variable: words.split() for variable, words in
+                 re.findall(r'foreach\(\s*(\w+)\s+(?!IN\s)([^)]*)\)', text)}
+
+        def variable(match):
+            words = loops.get(match.group(1))
+            return '(?:' + '|'.join(map(re.escape, words)) + ')' if words else '.+'
+
+        for registered in re.findall(r'add_test\(\s*NAME\s+(\S+)', text):
+            parts = re.split(r'(\$\{\w+\})', registered)
+            patterns.append(re.compile('^' + ''.join(
+                variable(re.match(r'\$\{(\w+)\}', part)) if part.startswith('${')
+                else re.escape(part) for part in parts) + '$'))
+        for target in re.findall(r'^fontedit_add_fuzzer\((\w+)', text, re.MULTILINE):
+            patterns.append(re.compile('^' + re.escape('fuzz_' + target) + '$'))
+    return patterns
+
+
+def test_exists(cited, texts, names):
+    case = GTEST_CASE.match(cited)
+    if case:
+        suite, test = case.groups()
+        test = r'\w+' if test == '*' else re.escape(test)
+        made = re.compile(r'\b(?:TYPED_)?TEST(?:_F|_P)?\(\s*' + re.escape(suite) + r'\s*,\s*'
+                          + test + r'\s*\)')
+        return any(made.search(text) for _, text in texts)
+    slot = QT_SLOT.match(cited)
+    if slot:
+        owner, method = slot.groups()
+        return any(re.search(r'\bclass\s+' + owner + r'\b', text)
+                   and re.search(r'\bvoid\s+' + method + r'\s*\(\s*\)', text)
+                   for _, text in texts)
+    return any(pattern.match(cited) for pattern in names)
+
+
+def cited_tests(page):
+    """(line number, name) of the tests the page cites: Suite.Name anywhere in backticks, and
+    every name in backticks in the last column of a table, where the proofs stand."""
+    with open(page, encoding='utf-8') as file:
+        for number, line in enumerate(file, 1):
+            spans = re.findall(r'`([^`]+)`', line)
+            proofs = set()
+            if line.lstrip().startswith('|'):
+                cells = line.strip().strip('|').split('|')
+                proofs = set(re.findall(r'`([^`]+)`', cells[-1]))
+            for span in spans:
+                if GTEST_CASE.match(span) or QT_SLOT.match(span) or \
+                        (span in proofs and CTEST_NAME.match(span)):
+                    yield number, span
+
+
+def missing_tests(root):
+    page = os.path.join(root, 'docs', 'robustness.md')
+    texts = test_sources(root)
+    names = registered_names(texts)
+    missing = 0
+    for number, cited in cited_tests(page):
+        if not test_exists(cited, texts, names):
+            print(f'docs/robustness.md:{number}: no test {cited}', file=sys.stderr)
+            missing += 1
+    return missing
+
+
 def main(root):
-    broken = 0
+    broken = missing_tests(root)
     for page in markdown_files(root):
         for number, line in prose_lines(page):
             targets = [m.group(1) for m in LINK.finditer(line)]
