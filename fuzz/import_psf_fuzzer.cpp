@@ -2,7 +2,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "x11_import.h"
+#include "cell_import_run.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     // Its own causes: NotPsf and PsfMalformed.

@@ -11,7 +11,7 @@
 #include "check.h"
 #include "formats/font_import.h"
 #include "imported_font.h"
-#include "x11_import.h"
+#include "cell_import_run.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace fontedit;

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "formats/c/c_text.h"
-#include "x11_import.h"
+#include "cell_import_run.h"
 
 namespace {
 

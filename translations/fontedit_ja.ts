@@ -140,7 +140,7 @@
 <context>
     <name>Layout</name>
     <message>
-        <location filename="../src/window/layout.cpp" line="+15"/>
+        <location filename="../src/window/control_geometry.cpp" line="+15"/>
         <source>文字</source>
         <translation type="unfinished"></translation>
     </message>
@@ -185,7 +185,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/window/layout.h" line="+17"/>
+        <location filename="../src/window/control_geometry.h" line="+17"/>
         <source>8x8フォントエディタ</source>
         <translation type="unfinished"></translation>
     </message>

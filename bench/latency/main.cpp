@@ -16,7 +16,7 @@
 
 #include "bench/latency/latency_runs.h"
 #include "window/form1.h"
-#include "window/look.h"
+#include "window/widget_style.h"
 
 namespace {
 

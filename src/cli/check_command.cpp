@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "cli/commands.h"
-#include "cli/messages.h"
+#include "cli/english_output.h"
 #include "folder/font_folder.h"
 
 namespace fontedit::cli {

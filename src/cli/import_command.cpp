@@ -2,7 +2,7 @@
 #include <memory>
 
 #include "cli/commands.h"
-#include "cli/messages.h"
+#include "cli/english_output.h"
 #include "cli/option_values.h"
 #include "folder/font_folder.h"
 #include "formats/import_formats.h"
@@ -13,7 +13,7 @@
 namespace fontedit::cli {
 namespace {
 
-struct ImportOptions {
+struct ImportCommandOptions {
     std::string source;
     std::string dir = ".";
     std::optional<formats::ImportFormat> format;  // read from the content when not given
@@ -37,7 +37,7 @@ void refuseToOverwrite(const std::filesystem::path& dir) {
     }
 }
 
-void run(ImportOptions options) {
+void run(ImportCommandOptions options) {
     const std::filesystem::path source(options.source);
     std::string bytes = storage::readWholeFile(source, formats::kMostImportBytes);
     if (options.first) options.import.first = static_cast<int>(*options.first);
@@ -60,7 +60,7 @@ void run(ImportOptions options) {
 }
 
 // --msb-top and --msb-left name the layout as well as the bit order.
-void settleLayout(ImportOptions& options) {
+void settleLayout(ImportCommandOptions& options) {
     using state::GlyphLayout;
     if (options.msbTop && options.msbLeft) {
         throw CLI::ValidationError("--msb-top", "and --msb-left exclude each other");
@@ -109,7 +109,7 @@ std::string readBy(std::uint32_t setting) {
 }  // namespace
 
 void addImportCommand(CLI::App& app) {
-    auto options = std::make_shared<ImportOptions>();
+    auto options = std::make_shared<ImportCommandOptions>();
     CLI::App* command = app.add_subcommand(
         "import",
         "Take a font from FILE, a " + state::joined(formats::importTitles(), ", ", " or ") +

@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <iostream>
 
-#include "cli/messages.h"
+#include "cli/english_output.h"
 #include "state/failure.h"
 #include "storage/atomic_file.h"
 

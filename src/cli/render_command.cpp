@@ -2,7 +2,7 @@
 #include <memory>
 
 #include "cli/commands.h"
-#include "cli/messages.h"
+#include "cli/english_output.h"
 #include "cli/option_values.h"
 #include "cli/output.h"
 #include "folder/font_folder.h"

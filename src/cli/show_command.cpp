@@ -5,7 +5,7 @@
 
 #include "cli/commands.h"
 #include "cli/glyph_art.h"
-#include "cli/messages.h"
+#include "cli/english_output.h"
 #include "cli/option_values.h"
 #include "cli/text_width.h"
 #include "folder/font_folder.h"

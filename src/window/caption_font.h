@@ -7,7 +7,7 @@
 #include <QFont>
 #include <QRect>
 
-#include "window/layout.h"
+#include "window/control_geometry.h"
 
 class QStyle;
 

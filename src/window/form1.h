@@ -11,7 +11,7 @@
 
 #include "document/font_document.h"
 #include "editing/editor.h"
-#include "window/layout.h"
+#include "window/control_geometry.h"
 #include "window/question.h"
 #include "window/recovery_keeper.h"
 

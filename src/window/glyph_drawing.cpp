@@ -3,7 +3,7 @@
 #include <QPainter>
 
 #include "formats/common/font_bytes.h"
-#include "window/look.h"
+#include "window/widget_style.h"
 
 namespace fontedit::window {
 

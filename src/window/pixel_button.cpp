@@ -6,7 +6,7 @@
 #include <QKeyEvent>
 #include <QPainter>
 
-#include "window/look.h"
+#include "window/widget_style.h"
 
 namespace fontedit::window {
 namespace {

@@ -42,7 +42,7 @@
 #include "formats/png/png_render.h"
 #include "window/form1.h"
 #include "window/glyph_overview.h"
-#include "window/look.h"
+#include "window/widget_style.h"
 #include "window/panel_settings.h"
 #include "window/pixel_button.h"
 #include "window/work_aside.h"

@@ -1,4 +1,4 @@
-#include "window/layout.h"
+#include "window/control_geometry.h"
 
 #include <QCoreApplication>
 

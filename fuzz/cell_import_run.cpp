@@ -1,4 +1,4 @@
-#include "x11_import.h"
+#include "cell_import_run.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 

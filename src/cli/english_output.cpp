@@ -1,4 +1,4 @@
-#include "cli/messages.h"
+#include "cli/english_output.h"
 
 #include "messages/import_notes.h"
 

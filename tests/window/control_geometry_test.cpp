@@ -22,8 +22,8 @@
 
 #include "window/form1.h"
 #include "window/icon.h"
-#include "window/layout.h"
-#include "window/look.h"
+#include "window/control_geometry.h"
+#include "window/widget_style.h"
 #include "window/question.h"
 #include "window/translation.h"
 
@@ -505,4 +505,4 @@ private slots:
 };
 
 QTEST_MAIN(LayoutTest)
-#include "layout_test.moc"
+#include "control_geometry_test.moc"

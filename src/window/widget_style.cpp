@@ -1,4 +1,4 @@
-#include "window/look.h"
+#include "window/widget_style.h"
 
 #include <QApplication>
 
