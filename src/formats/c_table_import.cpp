@@ -30,8 +30,6 @@ constexpr std::size_t kMostValues = kMostImportBytes;
 // than this many for each byte of its list up to it, so that no list of a few bytes makes
 // millions of zeros: as many as the widest row a byte of "{}," may end.
 constexpr std::size_t kZerosPerByte = kLongestStride;
-// Far deeper than any constant is written, shallow enough for the stack.
-constexpr int kDeepestParentheses = 64;
 
 // An array given a brace-enclosed list, or such a list on its own in a file with no arrays.
 struct Candidate {
@@ -153,6 +151,7 @@ private:
             table.bytes.insert(table.bytes.end(), values.bytes.begin(), values.bytes.end());
         }
         if (table.bytes.size() > state::kSavedCodes * state::kGlyphRows) return std::nullopt;
+        for (const Candidate& candidate : candidates) tokens_.requireDecided(candidate.open);
         return importGlyphTable(table, options_);
     }
 
@@ -199,6 +198,7 @@ private:
     }
 
     ImportedFont taken(const Candidate& candidate, List list, bool guessed) const {
+        tokens_.requireDecided(candidate.open);
         if (list.problem) throw *list.problem;
         const std::size_t size = filledSize(candidate, list.filled());
         if (std::optional<ImportedFont> font =
@@ -406,44 +406,10 @@ private:
     }
 
     // A constant, a parenthesised constant, or a cast such as "(uint8_t)0x3E" before one.
-    std::optional<std::uint64_t> constant(std::size_t& at, int depth = 0) const {
-        if (at >= tokens().size()) return std::nullopt;
-        const CToken token = tokens()[at];
-        if (token.is('(')) {
-            if (depth == kDeepestParentheses) {
-                throw Failure(Cause::NestingTooDeep, {.line = tokens().line(at), .value = "("});
-            }
-            std::size_t close = at + 1;
-            while (close < tokens().size() &&
-                   (tokens()[close].kind == CToken::Kind::Identifier || tokens()[close].is('*'))) {
-                ++close;
-            }
-            if (close > at + 1 && isAt(close, ')') && !isAt(close + 1, ',') &&
-                !isAt(close + 1, '}')) {
-                at = close + 1;
-                return constant(at, depth + 1);
-            }
-            ++at;
-            const std::optional<std::uint64_t> inner = constant(at, depth + 1);
-            if (!inner || !isAt(at, ')')) return std::nullopt;
-            ++at;
-            return inner;
-        }
-        ++at;
-        switch (token.kind) {
-            case CToken::Kind::Number:
-                return integerConstant(token.text);
-            case CToken::Kind::Character:
-                return characterConstant(token.text);
-            case CToken::Kind::Identifier:
-                if (const auto macro = tokens_.numberMacros.find(token.text);
-                    macro != tokens_.numberMacros.end()) {
-                    return integerConstant(macro->second);
-                }
-                return arduinoBinary(token.text);
-            default:
-                return std::nullopt;
-        }
+    std::optional<std::uint64_t> constant(std::size_t& at) const {
+        const std::optional<CValue> value = listValue(tokens(), at);
+        if (!value || value->negative) return std::nullopt;
+        return value->number ? value->number : arduinoBinary(value->name);
     }
 
     std::string_view textBetween(std::size_t first, std::size_t end) const {

@@ -171,6 +171,7 @@ private:
     std::optional<long long> field(std::string_view name) const {
         for (std::size_t at = 0; at + 3 < tokens_.size(); ++at) {
             if (tokens_[at].is('.') && tokens_[at + 1].text == name && isAt(at + 2, '=')) {
+                tokens_.requireDecided(at);
                 std::size_t next = at + 3;
                 const std::optional<long long> number = valueAt(next);
                 if (!number) damaged();
@@ -216,12 +217,14 @@ private:
         const auto found = lists_.find(name);
         if (found == lists_.end())
             throw Failure(Cause::ArrayNotFound, {.value = std::string(name)});
+        tokens_.requireDecided(found->second);
         return found->second;
     }
 
     std::vector<long long> numbers(std::size_t open, long long most) const {
         std::vector<long long> values;
         for (std::size_t at = open + 1; at + 1 < tokens_.after(open);) {
+            if (tokens_[at].kind == CToken::Kind::Conditional) conditionalIn(at);
             const std::optional<long long> number = valueAt(at);
             if (!number || *number < 0 || *number > most) damaged();
             values.push_back(*number);
@@ -230,16 +233,23 @@ private:
         return values;
     }
 
-    // The brace-enclosed entries of the list at `open`, conditionals inside them passed over.
+    [[noreturn]] void conditionalIn(std::size_t at) const {
+        throw Failure(Cause::ConditionalInList,
+                      {.line = tokens_.line(at), .value = std::string(tokens_[at].text)});
+    }
+
+    // The brace-enclosed entries of the list at `open`.
     std::vector<Fields> entries(std::size_t open) const {
         std::vector<Fields> found;
         const std::size_t end = tokens_.after(open);
         for (std::size_t at = open + 1; at + 1 < end; ++at) {
+            if (tokens_[at].kind == CToken::Kind::Conditional) conditionalIn(at);
             if (!tokens_[at].is('{')) continue;
             Fields fields;
             const std::size_t close = tokens_.after(at) - 1;
             for (std::size_t inner = at + 1; inner < close;) {
-                if (tokens_[inner].is(',') || tokens_[inner].kind == CToken::Kind::Conditional) {
+                if (tokens_[inner].kind == CToken::Kind::Conditional) conditionalIn(inner);
+                if (tokens_[inner].is(',')) {
                     ++inner;
                     continue;
                 }

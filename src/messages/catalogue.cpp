@@ -155,6 +155,17 @@ Wording wordingOf(Cause cause) {
                 "480 バイトのバイナリのどれでもありません（先頭「{value}」）",
                 "neither a C table, a BDF or PCF font, a PNG sheet, a gzip file nor the 480 "
                 "bytes of a binary export: it starts \"{value}\""};
+        case Cause::ConditionUndecided:
+            return {
+                "{file} の {line} 行目の条件「{value}」はこのファイルだけでは決まりません。"
+                "cpp -P で前処理してください",
+                "the condition \"{value}\" is not decided by this file alone; preprocess the "
+                "file first, as with 'cpp -P'"};
+        case Cause::MacrosTooCostly:
+            return {
+                "{file} の条件のマクロは展開に手間がかかりすぎます。cpp -P で前処理してください",
+                "the macros of its conditions take too much work to expand; preprocess the "
+                "file first, as with 'cpp -P'"};
         case Cause::GlyphOutsideCell:
             return {
                 "{file} のコード {code} のグリフは 5×8 のセルに収まりません"

@@ -58,6 +58,10 @@ enum class Cause : int {
     // The file holds a NUL byte, which no C source or other text does, and is none of the
     // other formats either; `value` is how it starts.
     NotAnyFormat = 1119,
+    // What the file holds lies inside the conditional `value` on `line`, whose condition the
+    // file alone does not decide; preprocessing it first does.
+    ConditionUndecided = 1121,
+    MacrosTooCostly = 1122,  // the conditions' macros take far more work than their file's size
     // Importing a GFXfont header.
     GlyphsMissing = 1130,  // the font spans `value` glyphs; the glyph table on `line` holds fewer
     BitmapShort = 1131,    // glyph `value` on `line` reaches past the end of the bitmap, or

@@ -150,6 +150,18 @@ TEST(CTableImport, TakesEveryFormFirmwareIsWrittenIn) {
          4,
          kO,
          95},
+        {"conditions as the compiler reads them: macros expanded, unsigned and unevaluated "
+         "parts",
+         "#define THIN 1\n#define BOLD 2\n#define STYLE THIN\n#define SUM 1 + 1\n"
+         "#if STYLE == BOLD\nchar f[] = {9, 9, 9, 9, 9};\n#else\n"
+         "char f[] = {\n#if SUM * 2 == 3\n 0x3E,\n#endif\n#if -1 < 0u\n 9,\n"
+         "#elif defined(F) && F(2) || 0 && 1 / 0\n 9,\n#else\n 0x41,\n#endif\n"
+         "#if 1 /* not yet */ && 0\n 9,\n#endif\n 0x41, 0x41, 0x3E};\n#endif",
+         {},
+         "f",
+         8,
+         kO,
+         95},
         {"macros for the width and for values",
          "#define GLYPH_WIDTH (5)\n#define EDGE 0x3E // left and right\n"
          "const unsigned char f[][GLYPH_WIDTH] = {{EDGE, 0x41, 0x41, 0x41, EDGE}};",
@@ -437,6 +449,26 @@ TEST(CTableImport, RefusesWhatItCannotTakeWithTheLineAndText) {
          repeated(",", kMostImportBytes + 1),
          {},
          Cause::FileTooLarge,
+         0,
+         ""},
+        {"an array inside a condition the file alone does not decide",
+         "#if __has_include(<big.h>)\nchar f[] = {0x3E, 0x41, 0x41, 0x41, 0x3E};\n#endif",
+         {},
+         Cause::ConditionUndecided,
+         1,
+         "#if __has_include(<big.h>)"},
+        {"a long macro named by 4,000 conditions",
+         "#define LONG (" + repeated("1+", 200'000) + "1)\n" +
+             repeated("#if LONG\n#endif\n", 4'000),
+         {},
+         Cause::NoArray,
+         0,
+         ""},
+        {"a long macro worked out again after each change of what it names",
+         "#define LONG (" + repeated("Z+", 20'000) + "Z)\n" +
+             repeated("#define Z 1\n#if LONG\n#endif\n", 300),
+         {},
+         Cause::MacrosTooCostly,
          0,
          ""},
         {"a value past 64 bits",
