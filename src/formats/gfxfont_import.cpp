@@ -20,6 +20,8 @@ using state::Cause;
 using state::Failure;
 
 constexpr std::size_t kGlyphFields = 6;  // bitmapOffset, width, height, xAdvance, xOffset, yOffset
+// More than a GFXfont's list or a glyph's has: bitmap, glyphs, first, last, yAdvance.
+constexpr std::size_t kMostFields = 8;
 
 // One value of a list: a number, or the name of an array.
 struct Element {
@@ -126,9 +128,9 @@ private:
         return {.number = value->negative ? -number : number};
     }
 
-    // The values of the list at `open`, which holds no list of its own.
-    std::vector<Element> elements(std::size_t open) const {
-        std::vector<Element> values;
+    // Each value of the list at `open`, which holds no list of its own, in turn.
+    template <typename Visit>
+    void forEachElement(std::size_t open, Visit visit) const {
         const std::size_t end = tokens_.after(open) - 1;
         for (std::size_t at = open + 1; at < end;) {
             if (tokens_[at].is(',')) {
@@ -136,16 +138,28 @@ private:
                 continue;
             }
             if (tokens_[at].is('{') || tokens_[at].kind == CToken::Kind::Conditional) refuse(at);
-            values.push_back(element(at));
+            visit(element(at));
             if (at < end && !tokens_[at].is(',')) refuse(at);
         }
+    }
+
+    // The values of a short list: the GFXfont's own, or a glyph's.
+    std::vector<Element> elements(std::size_t open) const {
+        std::vector<Element> values;
+        forEachElement(open, [&](const Element& value) {
+            if (values.size() == kMostFields) {
+                throw Failure(Cause::RowTooLong, {.line = tokens_.line(open), .value = "{"});
+            }
+            values.push_back(value);
+        });
         return values;
     }
 
     std::vector<std::uint8_t> bytesOf(std::string_view name) const {
         std::vector<std::uint8_t> bytes;
         const std::size_t open = listNamed(name);
-        for (const Element& value : elements(open)) {
+        bytes.reserve((tokens_.after(open) - open) / 2);
+        forEachElement(open, [&](const Element& value) {
             if (!value.number || *value.number < 0 || *value.number > 0xFF) {
                 throw Failure(Cause::NotAByte,
                               {.line = tokens_.line(open),
@@ -153,7 +167,7 @@ private:
                                                      : std::string(value.name)});
             }
             bytes.push_back(static_cast<std::uint8_t>(*value.number));
-        }
+        });
         return bytes;
     }
 

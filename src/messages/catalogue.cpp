@@ -253,6 +253,16 @@ Wording wordingOf(Cause cause) {
             return {"{file} に {value} からの 96 文字のグリフがありません",
                     "the face has no glyph for the 96 characters from {value}; choose the first "
                     "with --first"};
+        case Cause::FontCutShort:
+            return {"{file} は途中で切れています（表「{value}」がファイルの終わりを越えています）",
+                    "the font is cut short: its table \"{value}\" runs past the end of the file"};
+        case Cause::GlyphDamaged:
+            return {"{file} のグリフ「{value}」は文字の表にありますが、壊れていて読めません",
+                    "glyph \"{value}\" is in the font's character map but is damaged or cut "
+                    "short"};
+        case Cause::GlyphTooCostly:
+            return {"{file} のグリフ「{value}」は大きすぎて読めません",
+                    "glyph \"{value}\" is too large an image to read for any cell"};
         case Cause::GreyStrike:
             return {
                 "{file} のビットマップのグリフ「{value}」は濃淡で描かれて"

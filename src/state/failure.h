@@ -108,6 +108,10 @@ enum class Cause : int {
     OffPixelGrid = 1604,        // at `value` pixels per em the outlines leave the pixel grid
     NoCharacterInRange = 1605,  // the face has no glyph for the 96 characters from `value`
     GreyStrike = 1606,          // glyph `value` of the strike is drawn in shades, not in dots
+    FontCutShort = 1607,        // the font's table `value` reaches past the end of the file
+    GlyphDamaged = 1608,        // glyph `value` is in the font's map but cannot be loaded whole
+    // Glyph `value` is an image too large for any cell, or takes FreeType past its memory.
+    GlyphTooCostly = 1609,
     // Importing a PNG sheet.
     NotPng = 1700,         // the bytes do not open with the PNG signature
     PngTruncated = 1701,   // the PNG ends before its image does
