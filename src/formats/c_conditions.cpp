@@ -22,7 +22,7 @@ bool isWordPart(char ch) {
 constexpr int kDeepest = 64;
 // Steps a source may spend on its conditions: a few for each of its bytes, and a floor for
 // a short file naming a long macro often.
-constexpr std::size_t kStepsPerByte = 4;
+constexpr std::size_t kStepsPerByte = 3;
 constexpr std::size_t kLeastSteps = std::size_t{1} << 20;
 
 struct Undecided {};

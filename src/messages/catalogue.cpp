@@ -276,6 +276,9 @@ Wording wordingOf(Cause cause) {
                     "no glyph for the character \"{value}\""};
         case Cause::PngNotEncoded:
             return {"PNG 画像を作れません（{value}）", "cannot encode the PNG image: {value}"};
+        case Cause::ImageTooLarge:
+            return {"{file} の画像は {value} ピクセルになり、大きすぎます",
+                    "the image would be {value} pixels, too large to draw"};
         case Cause::CharacterPastFormat:
             return {
                 "グリフ 95 は文字 {code} になりますが、この形式は {value} "

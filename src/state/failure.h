@@ -87,7 +87,9 @@ enum class Cause : int {
     // Exporting and rendering.
     CellNotAByte = 1300,         // the cell at `code`, `column` holds `value`, not a byte
     NoGlyphForCharacter = 1301,  // no glyph is labelled `value` or has its ASCII code
-    PngNotEncoded = 1302,        // libpng refused to encode the image, saying `value`
+    PngNotEncoded = 1302,
+    ImageTooLarge = 1303,  // the picture would be `value` ("W x H") pixels, more than is drawn //
+                           // libpng refused to encode the image, saying `value`
     // Glyph 95 would stand for character `code`; the format holds characters up to `value`.
     CharacterPastFormat = 1310,
     // The codes an export takes: `value` is not a glyph code 0-95, `value` is a run whose end
