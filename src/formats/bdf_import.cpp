@@ -45,10 +45,12 @@ public:
         if (keyword() != "STARTFONT") {
             throw Failure(Cause::NotBdf, {.line = line_, .value = shown(text_)});
         }
-        while (nextLine() && keyword() != "ENDFONT") {
+        while (keyword() != "ENDFONT") {
+            // Every BDF ends so: one without it is cut short, its last glyphs lost.
+            if (!nextLine()) throw Failure(Cause::BdfNotEnded, {.line = line_});
             if (keyword() == "STARTCHAR") {
                 glyph(cells());
-            } else if (!cells_) {
+            } else if (!cells_ && keyword() != "ENDFONT") {
                 header();
             }
         }
@@ -242,19 +244,21 @@ ImportFormat detectFormat(std::string_view bytes) {
     if (bytes.starts_with(kPngSignature)) return ImportFormat::Png;
     if (bytes.starts_with("\1fcp")) return ImportFormat::Pcf;
     // Judged before blanks are passed over: a binary font's first bytes may be 09, 0A or 20.
-    if (bytes.size() == kBinaryFontBytes && bytes.find('\0') != bytes.npos) {
-        return ImportFormat::Bin;
-    }
     if (isSfnt(bytes)) return ImportFormat::TrueType;
     if (bytes.starts_with(kPsf2Mark) || bytes.starts_with(kPsf1Mark)) return ImportFormat::Psf;
-    bytes = withoutByteOrderMark(bytes);
-    bytes.remove_prefix(std::min(bytes.find_first_not_of(" \t\r\n"), bytes.size()));
-    if (bytes.starts_with("STARTFONT")) return ImportFormat::Bdf;
+    std::string_view text = withoutByteOrderMark(bytes);
+    text.remove_prefix(std::min(text.find_first_not_of(" \t\r\n"), text.size()));
+    if (text.starts_with("STARTFONT")) return ImportFormat::Bdf;
     for (const auto& [mark, format] : {std::pair{"U8G2_FONT_SECTION", ImportFormat::U8g2},
                                        std::pair{"U8X8_FONT_SECTION", ImportFormat::U8x8},
                                        std::pair{"lv_font_fmt_txt_glyph_dsc_t", ImportFormat::Lvgl},
                                        std::pair{"GFXglyph", ImportFormat::GfxFont}}) {
-        if (bytes.find(mark) != std::string_view::npos) return format;
+        if (text.find(mark) != std::string_view::npos) return format;
+    }
+    // Only when no format's mark is found: a binary table has none of its own. Judged on the
+    // bytes as they are, as its first bytes may be 09, 0A or 20.
+    if (bytes.size() == kBinaryFontBytes && bytes.find('\0') != bytes.npos) {
+        return ImportFormat::Bin;
     }
     return ImportFormat::C;
 }

@@ -51,6 +51,8 @@ std::string gunzip(std::string_view bytes) {
     inflateEnd(&stream);
     if (out.size() > kMostImportBytes) throw Failure(Cause::FileTooLarge, {});
     if (result != Z_STREAM_END) throw Failure(Cause::GzipDamaged, {});
+    // Unpacked once, as gzip -d does: what a second layer holds is not looked at.
+    if (isGzip(out)) throw Failure(Cause::GzipInGzip, {});
     return out;
 }
 

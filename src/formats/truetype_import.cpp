@@ -309,6 +309,11 @@ public:
 private:
     // The face --face names, or the only one. A face past the last is refused as FreeType
     // refuses it, by the count of faces that only then needs telling.
+    // The last face --face can name: the collection's last, or the last its number reaches.
+    static std::string lastFace(FT_Long faces) {
+        return std::to_string(std::min<FT_Long>(faces, 0x10000) - 1);
+    }
+
     Face chosenFace() const {
         const long long index = options_.face.value_or(0);
         Face face(nullptr, &FT_Done_Face);
@@ -317,11 +322,11 @@ private:
         if (error == FT_Err_Invalid_Argument && index > 0) {
             Face all(nullptr, &FT_Done_Face);
             check(openFace(library_, bytes_, -1, all));
-            throw Failure(Cause::FaceNotChosen, {.value = std::to_string(all->num_faces)});
+            throw Failure(Cause::FaceNotChosen, {.value = lastFace(all->num_faces)});
         }
         check(error);
         if (face->num_faces > 1 && !options_.face) {
-            throw Failure(Cause::FaceNotChosen, {.value = std::to_string(face->num_faces)});
+            throw Failure(Cause::FaceNotChosen, {.value = lastFace(face->num_faces)});
         }
         return face;
     }

@@ -219,6 +219,15 @@ Wording wordingOf(Cause cause) {
         case Cause::GzipDamaged:
             return {"{file} の gzip データが壊れているか、途中で終わっています",
                     "the gzip data is damaged or cut short"};
+        case Cause::GzipInGzip:
+            return {
+                "{file} は gzip の中にさらに gzip "
+                "が入っています。一度展開してから読み込んでください",
+                "the gzip file holds another gzip file; unpack it once first, as with "
+                "'gzip -d'"};
+        case Cause::BdfNotEnded:
+            return {"{file} は ENDFONT がなく、{line} 行目で途切れています",
+                    "the font has no ENDFONT; it is cut short after this line"};
         case Cause::GzipTrailing:
             return {
                 "{file} の gzip データの後、{value} バイト目から gzip でない"
@@ -232,10 +241,8 @@ Wording wordingOf(Cause cause) {
             return {"{file} を FreeType で読めません（{value}）",
                     "FreeType cannot read the font: {value}"};
         case Cause::FaceNotChosen:
-            return {
-                "{file} の {value} 個のフェースのどれかを、0 から数えた"
-                "番号で --face に指定してください",
-                "--face N names one of the {value} faces of the file, counted from 0"};
+            return {"{file} のフェースを、0 から {value} までの番号で --face に指定してください",
+                    "--face N names a face of the file by its number, from 0 to {value}"};
         case Cause::StrikeNotFound:
             return {
                 "{file} に --size の大きさのビットマップがありません"

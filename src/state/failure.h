@@ -83,7 +83,10 @@ enum class Cause : int {
     PcfTableOutside = 1210,    // the PCF table `value` reaches past the end of the file
     PcfTableMalformed = 1211,  // the PCF table `value` is missing or contradicts itself
     GzipDamaged = 1212,        // the gzip data is damaged or cut short
-    GzipTrailing = 1213,       // bytes that are no gzip member follow the last, from `value` on
+    GzipTrailing = 1213,
+    GzipInGzip = 1214,   // the gzip data holds another gzip file
+    BdfNotEnded = 1215,  // the font has no ENDFONT: it is cut short after line `line`       //
+                         // bytes that are no gzip member follow the last, from `value` on
     // Exporting and rendering.
     CellNotAByte = 1300,         // the cell at `code`, `column` holds `value`, not a byte
     NoGlyphForCharacter = 1301,  // no glyph is labelled `value` or has its ASCII code
@@ -105,7 +108,7 @@ enum class Cause : int {
     // Importing a TrueType or OpenType font through FreeType.
     NotSfnt = 1600,             // the bytes open with none of the TrueType or OpenType tags
     FontNotOpened = 1601,       // FreeType cannot open the font, saying `value`
-    FaceNotChosen = 1602,       // the collection holds `value` faces and none is named by number
+    FaceNotChosen = 1602,       // no face is named by a number from 0 to `value`, the last one
     StrikeNotFound = 1603,      // the bitmap font has no strike of the size named; its `value`
     OffPixelGrid = 1604,        // at `value` pixels per em the outlines leave the pixel grid
     NoCharacterInRange = 1605,  // the face has no glyph for the 96 characters from `value`
