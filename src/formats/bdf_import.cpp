@@ -264,7 +264,7 @@ ImportFormat detectFormat(std::string_view bytes) {
 }
 
 ImportedFont importBdf(std::string_view bytes, const ImportOptions& options) {
-    if (bytes.size() > kMostImportBytes) throw Failure(Cause::FileTooLarge, {});
+    requireImportSize(bytes.size());
     return BdfReader(bytes, options).read();
 }
 

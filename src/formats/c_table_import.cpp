@@ -439,7 +439,7 @@ private:
 }  // namespace
 
 ImportedFont importCTable(std::string_view source, const ImportOptions& options) {
-    if (source.size() > kMostImportBytes) throw Failure(Cause::FileTooLarge, {});
+    requireImportSize(source.size());
     // Read as C, any binary file would fail on some syntax that it never meant.
     if (source.find('\0') != source.npos) {
         constexpr std::size_t kShown = 16;

@@ -1,6 +1,12 @@
 #include "formats/font_import.h"
 
+#include "state/failure.h"
+
 namespace fontedit::formats {
+
+void requireImportSize(std::size_t bytes) {
+    if (bytes > kMostImportBytes) throw state::Failure(state::Cause::FileTooLarge, {});
+}
 
 ImportedFont importFont(ImportFormat format, std::string_view bytes, const ImportOptions& options) {
     switch (format) {

@@ -229,7 +229,7 @@ private:
 }  // namespace
 
 ImportedFont importGfxFont(std::string_view source, const ImportOptions& options) {
-    if (source.size() > kMostImportBytes) throw Failure(Cause::FileTooLarge, {});
+    requireImportSize(source.size());
     return GfxReader(source, options).read();
 }
 

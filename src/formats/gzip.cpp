@@ -49,7 +49,7 @@ std::string gunzip(std::string_view bytes) {
         if (result != Z_OK) break;
     }
     inflateEnd(&stream);
-    if (out.size() > kMostImportBytes) throw Failure(Cause::FileTooLarge, {});
+    requireImportSize(out.size());
     if (result != Z_STREAM_END) throw Failure(Cause::GzipDamaged, {});
     // Unpacked once, as gzip -d does: what a second layer holds is not looked at.
     if (isGzip(out)) throw Failure(Cause::GzipInGzip, {});

@@ -420,7 +420,7 @@ private:
 }  // namespace
 
 ImportedFont importLvgl(std::string_view source, const ImportOptions& options) {
-    if (source.size() > kMostImportBytes) throw Failure(Cause::FileTooLarge, {});
+    requireImportSize(source.size());
     return LvglReader(source, options).read();
 }
 

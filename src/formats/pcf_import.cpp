@@ -343,7 +343,7 @@ private:
 }  // namespace
 
 ImportedFont importPcf(std::string_view bytes, const ImportOptions& options) {
-    if (bytes.size() > kMostImportBytes) throw Failure(Cause::FileTooLarge, {});
+    requireImportSize(bytes.size());
     return PcfReader(bytes, options).read();
 }
 

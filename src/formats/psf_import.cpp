@@ -198,7 +198,7 @@ CellGlyph cellGlyph(std::string_view bytes, const PsfLayout& psf, std::uint64_t 
 }  // namespace
 
 ImportedFont importPsf(std::string_view bytes, const ImportOptions& options) {
-    if (bytes.size() > kMostImportBytes) throw Failure(Cause::FileTooLarge, {});
+    requireImportSize(bytes.size());
     const PsfLayout psf = layoutOf(bytes);
     long long first = options.first.value_or(kDefaultFirst);
     std::optional<UnicodeTable> table;

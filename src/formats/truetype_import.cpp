@@ -594,7 +594,7 @@ bool isSfnt(std::string_view bytes) {
 }
 
 ImportedFont importTrueType(std::string_view bytes, const ImportOptions& options) {
-    if (bytes.size() > kMostImportBytes) throw Failure(Cause::FileTooLarge, {});
+    requireImportSize(bytes.size());
     if (!isSfnt(bytes)) throw Failure(Cause::NotSfnt, {});
     return TrueTypeReader(bytes, options).read();
 }

@@ -184,7 +184,7 @@ private:
 }  // namespace
 
 ImportedFont importU8g2(std::string_view source, const ImportOptions& options) {
-    if (source.size() > kMostImportBytes) throw Failure(Cause::FileTooLarge, {});
+    requireImportSize(source.size());
     const std::optional<std::string> font = markedString(cTokens(source), "U8G2_FONT_SECTION");
     if (!font) damaged();
     return U8g2Reader(*font, options).read();

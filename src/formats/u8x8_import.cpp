@@ -25,7 +25,7 @@ constexpr int kTileDots = 8;
 // First and last character, tiles across and down, then a glyph after another, its tiles row
 // after row, eight column bytes a tile with bit 0 the top.
 ImportedFont importU8x8(std::string_view source, const ImportOptions& options) {
-    if (source.size() > kMostImportBytes) throw Failure(Cause::FileTooLarge, {});
+    requireImportSize(source.size());
     const std::optional<std::string> font = markedString(cTokens(source), "U8X8_FONT_SECTION");
     if (!font || font->size() < kHeaderBytes) damaged();
     const auto byte = [&](std::size_t at) { return static_cast<unsigned char>((*font)[at]); };
