@@ -201,9 +201,14 @@ private:
         tokens_.requireDecided(candidate.open);
         if (list.problem) throw *list.problem;
         const std::size_t size = filledSize(candidate, list.filled());
-        if (std::optional<ImportedFont> font =
-                importMax72xxTable(list.bytes, candidate.line, options_)) {
-            return *font;
+        // Another library's table is only a guess: a shape the user named, or the one the
+        // editor's own export states, wins over it.
+        const bool shapeNamed = options_.layout || options_.stride || options_.msbFirst;
+        if (!shapeNamed && !declared_) {
+            if (std::optional<ImportedFont> other =
+                    importMax72xxTable(list.bytes, candidate.line, options_)) {
+                return *other;
+            }
         }
         ImportOptions options = options_;
         if (glcdFirst_ && size == kGlcdCharacters * kColumns && !options.offset) {

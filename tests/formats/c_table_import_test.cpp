@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "formats/c_source_export.h"
 #include "formats/font_import.h"
 #include "formats/header_export.h"
 #include "state/conversions.h"
@@ -550,6 +551,29 @@ TEST(CTableImport, LabelsTheCharactersTheGlyphsDraw) {
 
 // The window's "font.h" is a C table too, with labels in comments and a Japanese note after
 // the list; every byte of it comes back.
+// A font whose bytes also read as an MD_MAX72XX table: a header and 19 glyphs 24 columns wide.
+// The editor's own exports, and a table read with a shape named, come back as that font.
+TEST(CTableImport, AFontThatLooksLikeAnotherTableComesBackAsItself) {
+    std::vector<std::uint8_t> bytes{'F', 1, 0, 18, 8};
+    for (int glyph = 0; glyph < 19; ++glyph) {
+        bytes.push_back(24);
+        bytes.insert(bytes.end(), 24, glyph == 0 ? 0x7F : 0);
+    }
+    ASSERT_EQ(bytes.size(), std::size_t{state::kSavedCodes * state::kGlyphColumns});
+    state::FontData written;
+    for (int code = 0; code < state::kSavedCodes; ++code) {
+        for (int column = 0; column < state::kGlyphColumns; ++column) {
+            written.cells[code][column] =
+                state::hexText(bytes[code * state::kGlyphColumns + column]);
+        }
+    }
+    ImportOptions named{.array = "Font", .layout = state::GlyphLayout::Columns};
+    for (const std::string& source : {headerBytes(written), cSourceBytes(written, {})}) {
+        EXPECT_EQ(importCTable(source, {}).data.cells, written.cells);
+    }
+    EXPECT_EQ(importCTable(headerBytes(written), named).data.cells, written.cells);
+}
+
 TEST(CTableImport, ReadsTheEditorsOwnHeaderBack) {
     state::FontData written;
     const char* labels[] = {"{", "*/", "\\", ",", "ソ", "/*"};
