@@ -7,6 +7,7 @@
 #include "formats/font_import.h"
 #include "formats/glcdfont_export.h"
 #include "formats/glyph_table.h"
+#include "formats/hd44780_export.h"
 #include "formats/header_export.h"
 #include "formats/max72xx_export.h"
 #include "state/failure.h"
@@ -79,12 +80,18 @@ public:
         : tokens_(cTokens(source)),
           options_(options),
           declared_(declaredShape(source)),
-          glcdFirst_(glcdFirst(source)) {}
+          glcdFirst_(glcdFirst(source)),
+          listedGlyphs_(listedGlyphs(source)) {}
 
     ImportedFont read() {
         std::vector<Candidate> candidates = arrays();
         if (candidates.empty()) candidates = bareLists();
         if (candidates.empty()) throw Failure(Cause::NoArray, {});
+        // The custom characters' export lists its glyphs: fewer arrays are a file cut short.
+        if (listedGlyphs_ && *listedGlyphs_ != candidates.size()) {
+            throw Failure(Cause::GlyphsMissing, {.line = candidates.back().line,
+                                                 .value = std::to_string(*listedGlyphs_)});
+        }
         if (options_.array) return named(candidates);
         if (std::optional<ImportedFont> font = customCharacters(candidates)) return *font;
         return guessed(candidates);
@@ -121,6 +128,28 @@ private:
                               .stride = rows ? std::size_t{state::kGlyphRows} : kColumns};
         }
         return std::nullopt;
+    }
+
+    // How many glyphs the custom characters' export lists in its opening comment: "0-7, 33".
+    static std::optional<std::size_t> listedGlyphs(std::string_view source) {
+        if (!source.starts_with(kHd44780Opening)) return std::nullopt;
+        const std::size_t end = source.find(kHd44780Listed);
+        if (end == std::string_view::npos) return std::nullopt;
+        std::string_view list = source.substr(kHd44780Opening.size(), end - kHd44780Opening.size());
+        std::size_t count = 0;
+        while (!list.empty()) {
+            const std::string_view item = list.substr(0, list.find(", "));
+            list.remove_prefix(std::min(list.size(), item.size() + 2));
+            const std::size_t dash = item.find('-');
+            const std::optional<std::uint64_t> first = integerConstant(item.substr(0, dash));
+            const std::optional<std::uint64_t> last =
+                dash == std::string_view::npos ? first : integerConstant(item.substr(dash + 1));
+            if (!first || !last || *last < *first || *last >= state::kSavedCodes) {
+                return std::nullopt;
+            }
+            count += static_cast<std::size_t>(*last - *first + 1);
+        }
+        return count;
     }
 
     // The character of glyph 0 that the glcdfont export states.
@@ -439,6 +468,7 @@ private:
     const ImportOptions& options_;
     const std::optional<TableShape> declared_;
     const std::optional<std::size_t> glcdFirst_;
+    const std::optional<std::size_t> listedGlyphs_;
 };
 
 }  // namespace

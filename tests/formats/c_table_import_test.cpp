@@ -2,12 +2,14 @@
 // says which array it took; each refused form names its cause, line and the text at fault.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <string>
 #include <vector>
 
 #include "formats/c_source_export.h"
 #include "formats/font_import.h"
+#include "formats/hd44780_export.h"
 #include "formats/header_export.h"
 #include "state/conversions.h"
 #include "state/failure.h"
@@ -259,6 +261,8 @@ TEST(CTableImport, RefusesWhatItCannotTakeWithTheLineAndText) {
         int line;
         std::string value;
     };
+    const std::string characters = hd44780Bytes(state::FontData{}, "glyph", {});
+    const std::string cutBetween = characters.substr(0, characters.find("uint8_t glyph_7"));
     const Case cases[] = {
         {"a blank 6-wide array, guessed",
          "const char x[] = {\"a\"};\nconst uint8_t f[96][6] = {0};",
@@ -452,6 +456,12 @@ TEST(CTableImport, RefusesWhatItCannotTakeWithTheLineAndText) {
          Cause::FileTooLarge,
          0,
          ""},
+        {"custom characters cut between their arrays",
+         cutBetween,
+         {},
+         Cause::GlyphsMissing,
+         static_cast<int>(std::count(cutBetween.begin(), cutBetween.end(), '\n')),
+         "8"},
         {"an array inside a condition the file alone does not decide",
          "#if __has_include(<big.h>)\nchar f[] = {0x3E, 0x41, 0x41, 0x41, 0x3E};\n#endif",
          {},
