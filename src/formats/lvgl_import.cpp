@@ -174,6 +174,7 @@ public:
         std::optional<long long> run;
         if (characters.size() == state::kSavedCodes) {
             std::vector<long long> encodings;
+            encodings.reserve(characters.size());
             for (const Mapped& mapped : characters) encodings.push_back(mapped.character);
             run = onlyRun(std::move(encodings));
         }
