@@ -261,7 +261,8 @@ TEST(CTableImport, RefusesWhatItCannotTakeWithTheLineAndText) {
         int line;
         std::string value;
     };
-    const std::string characters = hd44780Bytes(state::FontData{}, "glyph", {});
+    const state::FontData blank;
+    const std::string characters = hd44780Bytes(blank, "glyph", std::vector<int>());
     const std::string cutBetween = characters.substr(0, characters.find("uint8_t glyph_7"));
     const Case cases[] = {
         {"a blank 6-wide array, guessed",
