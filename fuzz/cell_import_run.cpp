@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "allocated_bytes.h"
 #include "check.h"
 #include "imported_font.h"
 
@@ -39,9 +40,17 @@ void runX11Import(const std::uint8_t* data, std::size_t size, X11Import import,
     if (choices & 4) options.baseline = choices >> 5;
     const std::string bytes = input.ConsumeRemainingBytesAsString();
     std::optional<formats::ImportedFont> font;
+    // The tokens, lists and entries of a source, each a few times its size, and the font.
+    const std::size_t mostWork = 128 * bytes.size() + (16 << 20);
+    const std::size_t before = allocatedBytes();
+    const auto checkWork = [&] {
+        require(allocatedBytes() - before <= mostWork,
+                "the import's memory work stays within a multiple of the source");
+    };
     try {
         font = import(bytes, options);
     } catch (const state::Failure& failure) {
+        checkWork();
         std::pair<int, int> range{1200, 1299};
         for (const std::pair<int, int>& other : causes) {
             if (failure.number() >= other.first && failure.number() <= other.second) range = other;
@@ -51,6 +60,7 @@ void runX11Import(const std::uint8_t* data, std::size_t size, X11Import import,
                 "with crop no glyph is too large");
         return;
     }
+    checkWork();
     checkCellFont(*font, options);
 }
 

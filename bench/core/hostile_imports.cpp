@@ -74,15 +74,69 @@ std::string hugePcf() {
     return pcf;
 }
 
+// A macro of 8 MiB, then as many conditions naming it as the rest holds: its value is worked
+// out once.
+std::string reusedMacro() {
+    std::string source = "#define LONG (";
+    while (source.size() < formats::kMostImportBytes / 2) source += "1+";
+    return filled(source + "1)\n", "#if LONG\n#endif\n", "");
+}
+
+// A macro of 4 MiB naming Z, and Z defined again before each condition naming the macro: the
+// work is refused at its budget.
+std::string redefinedMacro() {
+    std::string source = "#define LONG (";
+    while (source.size() < formats::kMostImportBytes / 4) source += "Z+";
+    return filled(source + "Z)\n", "#define Z 1\n#if LONG\n#endif\n", "");
+}
+
+constexpr std::string_view kLvglFont =
+    "static const lv_font_fmt_txt_dsc_t font_dsc = {.bpp = 1, .bitmap_format = 0};\n"
+    "const lv_font_t f = {.line_height = 8, .base_line = 1, .dsc = &font_dsc};\n";
+
+// A glyph-offset list of 16 MiB, held at 2 bytes a value.
+std::string lvglOffsets() {
+    return filled(
+        "static const uint8_t glyph_bitmap[] = {0};\n"
+        "static const lv_font_fmt_txt_glyph_dsc_t glyph_dsc[] = {{0}, {0}};\n"
+        "static const uint16_t ofs[] = {",
+        "1,",
+        "1};\nstatic const lv_font_fmt_txt_cmap_t cmaps[] = {{.range_start = 32, "
+        ".range_length = 65535, .glyph_id_ofs_list = ofs, .type = 0}};\n" +
+            std::string(kLvglFont));
+}
+
+// Ranges of 2^32 characters from glyph -2^32, each refused before it is walked.
+std::string lvglRanges() {
+    return filled(
+        "static const uint8_t glyph_bitmap[] = {0};\n"
+        "static const lv_font_fmt_txt_glyph_dsc_t glyph_dsc[] = {{0}, {0}};\n"
+        "static const lv_font_fmt_txt_cmap_t cmaps[] = {",
+        "{.range_length = 65535, .glyph_id_start = 1, .type = 2},",
+        "};\n" + std::string(kLvglFont));
+}
+
+// A u8g2 font of millions of records of no glyph, walked and not held.
+std::string u8g2Records() {
+    return filled(
+        "const uint8_t f[] U8G2_FONT_SECTION(\"f\") = "
+        "\"\\1\\1\\3\\3\\3\\3\\1\\1\\1\\1\\1\\0\\0\\0\\0\\0\\0\\0\\0\\0\\0\\0\\0",
+        "\\1\\2", "\\0\\0\";\n");
+}
+
+// A GFXfont bitmap of millions of values, kept a byte each.
+std::string gfxBitmap() {
+    return filled("const uint8_t B[] PROGMEM = {", "1,",
+                  "1};\nconst GFXglyph G[] PROGMEM = {{0, 1, 1, 2, 0, -1}};\n"
+                  "const GFXfont F PROGMEM = {(uint8_t *)B, (GFXglyph *)G, 0x20, 0x20, 8};\n");
+}
+
 void report(const char* name, const std::string& bytes, formats::ImportFormat format) {
     const auto start = std::chrono::steady_clock::now();
     const pid_t child = fork();
     if (child == 0) {
         try {
-            const auto import = format == formats::ImportFormat::C     ? formats::importCTable
-                                : format == formats::ImportFormat::Bdf ? formats::importBdf
-                                                                       : formats::importPcf;
-            import(bytes, {.crop = true});
+            formats::importFont(format, bytes, {.crop = true});
         } catch (const state::Failure&) {
         }
         _exit(0);
@@ -102,6 +156,12 @@ void reportHostileImports() {
     report("c-zero-fill", zeroFillC(), formats::ImportFormat::C);
     report("bdf", hugeBdf(), formats::ImportFormat::Bdf);
     report("pcf", hugePcf(), formats::ImportFormat::Pcf);
+    report("c-macro", reusedMacro(), formats::ImportFormat::C);
+    report("c-macro-redefined", redefinedMacro(), formats::ImportFormat::C);
+    report("lvgl", lvglOffsets(), formats::ImportFormat::Lvgl);
+    report("lvgl-ranges", lvglRanges(), formats::ImportFormat::Lvgl);
+    report("u8g2", u8g2Records(), formats::ImportFormat::U8g2);
+    report("gfxfont", gfxBitmap(), formats::ImportFormat::GfxFont);
     std::fflush(stdout);
 }
 

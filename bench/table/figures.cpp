@@ -11,7 +11,7 @@ namespace fontedit::bench {
 
 namespace {
 
-const std::array<Figure, 34> kFigures = {{
+const std::array<Figure, 46> kFigures = {{
     {"startup", "Start-up, exec to window mapped", "ms", 1, TargetKind::RatioAtMost, 1.05},
     {"first-paint", "Start-up, exec to first paint", "ms", 1, TargetKind::None, 0},
     {"first-paint-instructions", "Start-up, exec to first paint, instructions (callgrind)",
@@ -80,6 +80,35 @@ const std::array<Figure, 34> kFigures = {{
      TargetKind::AtMost, 2},
     {"hostile-import-pcf-peak-mib", "Import of a 16 MiB PCF file of 96 huge blank glyphs, peak RSS",
      "MiB", 1, TargetKind::AtMost, 256},
+    {"hostile-import-c-macro-seconds", "Import of 16 MiB of C conditions naming one 8 MiB macro",
+     "s", 2, TargetKind::AtMost, 2},
+    {"hostile-import-c-macro-peak-mib",
+     "Import of 16 MiB of C conditions naming one 8 MiB macro, peak RSS", "MiB", 1,
+     TargetKind::AtMost, 256},
+    {"hostile-import-c-macro-redefined-seconds",
+     "Import of 16 MiB of C conditions naming a macro redefined each time", "s", 2,
+     TargetKind::AtMost, 2},
+    {"hostile-import-c-macro-redefined-peak-mib",
+     "Import of 16 MiB of C conditions naming a macro redefined each time, peak RSS", "MiB", 1,
+     TargetKind::AtMost, 256},
+    {"hostile-import-lvgl-seconds", "Import of a 16 MiB LVGL glyph-offset list", "s", 2,
+     TargetKind::AtMost, 2},
+    {"hostile-import-lvgl-peak-mib", "Import of a 16 MiB LVGL glyph-offset list, peak RSS", "MiB",
+     1, TargetKind::AtMost, 256},
+    {"hostile-import-lvgl-ranges-seconds", "Import of 16 MiB of LVGL ranges past the font's glyphs",
+     "s", 2, TargetKind::AtMost, 2},
+    {"hostile-import-lvgl-ranges-peak-mib",
+     "Import of 16 MiB of LVGL ranges past the font's glyphs, peak RSS", "MiB", 1,
+     TargetKind::AtMost, 256},
+    {"hostile-import-u8g2-seconds", "Import of a 16 MiB u8g2 font of millions of records", "s", 2,
+     TargetKind::AtMost, 2},
+    {"hostile-import-u8g2-peak-mib",
+     "Import of a 16 MiB u8g2 font of millions of records, peak RSS", "MiB", 1, TargetKind::AtMost,
+     256},
+    {"hostile-import-gfxfont-seconds", "Import of a 16 MiB GFXfont bitmap", "s", 2,
+     TargetKind::AtMost, 2},
+    {"hostile-import-gfxfont-peak-mib", "Import of a 16 MiB GFXfont bitmap, peak RSS", "MiB", 1,
+     TargetKind::AtMost, 256},
 }};
 
 // Where the rows of every export format and every display look go: after the file steps.

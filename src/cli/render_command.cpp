@@ -46,23 +46,35 @@ std::size_t scaleOf(const RenderOptions& options) {
     return options.scale.value_or(static_cast<std::size_t>(options.look.defaultScale));
 }
 
+std::string drawn(const RenderOptions& options, const state::FontData& data, int scale) {
+    if (options.panel) {
+        const formats::PanelPicture picture =
+            formats::panelPng(data, options.text.value_or(""), *options.panel, scale, options.look);
+        for (const std::string& note :
+             messages::panelNotes(picture.text, *options.panel, messages::english)) {
+            std::cerr << "fontedit-cli: " << note << '\n';
+        }
+        return picture.png;
+    }
+    return options.text ? formats::textPng(data, *options.text, scale, options.look)
+                        : formats::sheetPng(data, scale, options.look);
+}
+
 void run(const RenderOptions& options) {
     const std::filesystem::path dir(options.dir);
     const state::FontData data = folder::loadFont(dir);
     const int scale = static_cast<int>(scaleOf(options));
     std::string png;
     inFile((dir / formats::kFontFileName).string(), [&] {
-        if (options.panel) {
-            const formats::PanelPicture picture = formats::panelPng(
-                data, options.text.value_or(""), *options.panel, scale, options.look);
-            png = picture.png;
-            for (const std::string& note :
-                 messages::panelNotes(picture.text, *options.panel, messages::english)) {
-                std::cerr << "fontedit-cli: " << note << '\n';
+        try {
+            png = drawn(options, data, scale);
+        } catch (state::Failure& failure) {
+            // The picture's own failures are about the image, not the font it draws.
+            if (failure.cause() == state::Cause::ImageTooLarge ||
+                failure.cause() == state::Cause::PngNotEncoded) {
+                failure.facts().file = options.output;
             }
-        } else {
-            png = options.text ? formats::textPng(data, *options.text, scale, options.look)
-                               : formats::sheetPng(data, scale, options.look);
+            throw;
         }
     });
     writeOutput(options.output, png);

@@ -9,10 +9,10 @@
 #include <string_view>
 #include <vector>
 
+#include "formats/marks.h"
 #include "state/failure.h"
 #include "state/font_data.h"
 #include "state/glyph_bytes.h"
-#include "formats/marks.h"
 
 namespace fontedit::formats {
 
@@ -95,6 +95,9 @@ struct ImportedFont {
 // memory stay linear in the input up to this, and a larger input is refused with
 // FileTooLarge before it is looked at.
 constexpr std::size_t kMostImportBytes = 16 << 20;
+// Fails with FileTooLarge for an input of more than kMostImportBytes; every importer calls it
+// first.
+void requireImportSize(std::size_t bytes);
 // The most bytes a glyph takes with its padding in a table, in C or binary.
 constexpr std::size_t kLongestStride = 4096;
 

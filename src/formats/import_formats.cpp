@@ -65,6 +65,10 @@ const ImportFormatInfo& importFormatInfo(ImportFormat format) {
     return *std::ranges::find(kFormats, format, &ImportFormatInfo::format);
 }
 
+void requireImportSize(std::size_t bytes) {
+    if (bytes > kMostImportBytes) throw state::Failure(state::Cause::FileTooLarge, {});
+}
+
 ImportFormat detectFormat(std::string_view bytes) {
     for (const ImportFormatInfo& info : kFormats) {
         if (info.marked != nullptr && info.marked(bytes)) return info.format;

@@ -164,6 +164,17 @@ Wording wordingOf(Cause cause) {
                 "（先頭「{value}」）",
                 "not a font in any format this program reads ({formats}, gzip packed or not): "
                 "it starts \"{value}\""};
+        case Cause::ConditionUndecided:
+            return {
+                "{file} の {line} 行目の条件「{value}」はこのファイルだけでは決まりません。"
+                "cpp -P で前処理してください",
+                "the condition \"{value}\" is not decided by this file alone; preprocess the "
+                "file first, as with 'cpp -P'"};
+        case Cause::MacrosTooCostly:
+            return {
+                "{file} の条件のマクロは展開に手間がかかりすぎます。cpp -P で前処理してください",
+                "the macros of its conditions take too much work to expand; preprocess the "
+                "file first, as with 'cpp -P'"};
         case Cause::GlyphOutsideCell:
             return {
                 "{file} のコード {code} のグリフは 5×8 のセルに収まりません"
@@ -217,6 +228,15 @@ Wording wordingOf(Cause cause) {
         case Cause::GzipDamaged:
             return {"{file} の gzip データが壊れているか、途中で終わっています",
                     "the gzip data is damaged or cut short"};
+        case Cause::GzipInGzip:
+            return {
+                "{file} は gzip の中にさらに gzip "
+                "が入っています。一度展開してから読み込んでください",
+                "the gzip file holds another gzip file; unpack it once first, as with "
+                "'gzip -d'"};
+        case Cause::BdfNotEnded:
+            return {"{file} は ENDFONT がなく、{line} 行目で途切れています",
+                    "the font has no ENDFONT; it is cut short after this line"};
         case Cause::GzipTrailing:
             return {
                 "{file} の gzip データの後、{value} バイト目から gzip でない"
@@ -230,10 +250,8 @@ Wording wordingOf(Cause cause) {
             return {"{file} を FreeType で読めません（{value}）",
                     "FreeType cannot read the font: {value}"};
         case Cause::FaceNotChosen:
-            return {
-                "{file} の {value} 個のフェースのどれかを、0 から数えた"
-                "番号で --face に指定してください",
-                "--face N names one of the {value} faces of the file, counted from 0"};
+            return {"{file} のフェースを、0 から {value} までの番号で --face に指定してください",
+                    "--face N names a face of the file by its number, from 0 to {value}"};
         case Cause::StrikeNotFound:
             return {
                 "{file} に --size の大きさのビットマップがありません"
@@ -251,6 +269,16 @@ Wording wordingOf(Cause cause) {
             return {"{file} に {value} からの 96 文字のグリフがありません",
                     "the face has no glyph for the 96 characters from {value}; choose the first "
                     "with --first"};
+        case Cause::FontCutShort:
+            return {"{file} は途中で切れています（表「{value}」がファイルの終わりを越えています）",
+                    "the font is cut short: its table \"{value}\" runs past the end of the file"};
+        case Cause::GlyphDamaged:
+            return {"{file} のグリフ「{value}」は文字の表にありますが、壊れていて読めません",
+                    "glyph \"{value}\" is in the font's character map but is damaged or cut "
+                    "short"};
+        case Cause::GlyphTooCostly:
+            return {"{file} のグリフ「{value}」は大きすぎて読めません",
+                    "glyph \"{value}\" is too large an image to read for any cell"};
         case Cause::GreyStrike:
             return {
                 "{file} のビットマップのグリフ「{value}」は濃淡で描かれて"
@@ -264,6 +292,9 @@ Wording wordingOf(Cause cause) {
                     "no glyph for the character \"{value}\""};
         case Cause::PngNotEncoded:
             return {"PNG 画像を作れません（{value}）", "cannot encode the PNG image: {value}"};
+        case Cause::ImageTooLarge:
+            return {"{file} の画像は {value} ピクセルになり、大きすぎます",
+                    "the image would be {value} pixels, too large to draw"};
         case Cause::CharacterPastFormat:
             return {
                 "グリフ 95 は文字 {code} になりますが、この形式は {value} "

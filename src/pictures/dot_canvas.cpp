@@ -1,6 +1,10 @@
 #include "pictures/dot_canvas.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <string>
+
+#include "state/failure.h"
 
 namespace fontedit::pictures {
 namespace {
@@ -37,10 +41,24 @@ void fill(std::uint8_t* pixel, int count, Rgb colour) {
     }
 }
 
+// The pixels of a picture and the PNG made of them each take this much at most: the sheet and
+// the largest panel at the largest scale fit; a longer line of text is refused before drawing.
+constexpr std::uint64_t kMostPixelBytes = 128 << 20;
+
+int checkedWidth(int widthDots, int heightDots, int scale) {
+    const std::uint64_t width = std::uint64_t(std::max(widthDots, 0)) * std::uint64_t(scale);
+    const std::uint64_t height = std::uint64_t(std::max(heightDots, 0)) * std::uint64_t(scale);
+    if (width * height > kMostPixelBytes / 3) {
+        throw state::Failure(state::Cause::ImageTooLarge,
+                             {.value = std::to_string(width) + " x " + std::to_string(height)});
+    }
+    return static_cast<int>(width);
+}
+
 }  // namespace
 
 DotCanvas::DotCanvas(int widthDots, int heightDots, int scale, const DisplayLook& look)
-    : width_(widthDots * scale),
+    : width_(checkedWidth(widthDots, heightDots, scale)),
       height_(heightDots * scale),
       scale_(scale),
       look_(look),

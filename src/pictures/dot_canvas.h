@@ -18,7 +18,8 @@ struct DotSpan {
 
 class DotCanvas {
 public:
-    // `scale` pixels a dot pitch each way, 1 or more.
+    // `scale` pixels a dot pitch each way, 1 or more. A picture larger than any the program
+    // draws fails with ImageTooLarge before its pixels are made.
     DotCanvas(int widthDots, int heightDots, int scale, const DisplayLook& look);
 
     // The 5 x 8 dots of a glyph, each lit or unlit, its top left dot at (leftDot, topDot).

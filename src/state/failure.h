@@ -61,6 +61,10 @@ enum class Cause : int {
     // The file holds a NUL byte, which no C source or other text does, and is none of the
     // other formats either; `value` is how it starts.
     NotAnyFormat = 1119,
+    // What the file holds lies inside the conditional `value` on `line`, whose condition the
+    // file alone does not decide; preprocessing it first does.
+    ConditionUndecided = 1121,
+    MacrosTooCostly = 1122,  // the conditions' macros take far more work than their file's size
     // Importing a GFXfont header.
     GlyphsMissing = 1130,  // the font spans `value` glyphs; the glyph table on `line` holds fewer
     BitmapShort = 1131,    // glyph `value` on `line` reaches past the end of the bitmap, or
@@ -82,11 +86,16 @@ enum class Cause : int {
     PcfTableOutside = 1210,    // the PCF table `value` reaches past the end of the file
     PcfTableMalformed = 1211,  // the PCF table `value` is missing or contradicts itself
     GzipDamaged = 1212,        // the gzip data is damaged or cut short
-    GzipTrailing = 1213,       // bytes that are no gzip member follow the last, from `value` on
+    GzipTrailing = 1213,
+    GzipInGzip = 1214,   // the gzip data holds another gzip file
+    BdfNotEnded = 1215,  // the font has no ENDFONT: it is cut short after line `line`       //
+                         // bytes that are no gzip member follow the last, from `value` on
     // Exporting and rendering.
     CellNotAByte = 1300,         // the cell at `code`, `column` holds `value`, not a byte
     NoGlyphForCharacter = 1301,  // no glyph is labelled `value` or has its ASCII code
-    PngNotEncoded = 1302,        // libpng refused to encode the image, saying `value`
+    PngNotEncoded = 1302,
+    ImageTooLarge = 1303,  // the picture would be `value` ("W x H") pixels, more than is drawn //
+                           // libpng refused to encode the image, saying `value`
     // Glyph 95 would stand for character `code`; the format holds characters up to `value`.
     CharacterPastFormat = 1310,
     // The codes an export takes: `value` is not a glyph code 0-95, `value` is a run whose end
@@ -102,11 +111,15 @@ enum class Cause : int {
     // Importing a TrueType or OpenType font through FreeType.
     NotSfnt = 1600,             // the bytes open with none of the TrueType or OpenType tags
     FontNotOpened = 1601,       // FreeType cannot open the font, saying `value`
-    FaceNotChosen = 1602,       // the collection holds `value` faces and none is named by number
+    FaceNotChosen = 1602,       // no face is named by a number from 0 to `value`, the last one
     StrikeNotFound = 1603,      // the bitmap font has no strike of the size named; its `value`
     OffPixelGrid = 1604,        // at `value` pixels per em the outlines leave the pixel grid
     NoCharacterInRange = 1605,  // the face has no glyph for the 96 characters from `value`
     GreyStrike = 1606,          // glyph `value` of the strike is drawn in shades, not in dots
+    FontCutShort = 1607,        // the font's table `value` reaches past the end of the file
+    GlyphDamaged = 1608,        // glyph `value` is in the font's map but cannot be loaded whole
+    // Glyph `value` is an image too large for any cell, or takes FreeType past its memory.
+    GlyphTooCostly = 1609,
     // Importing a PNG sheet.
     NotPng = 1700,         // the bytes do not open with the PNG signature
     PngTruncated = 1701,   // the PNG ends before its image does

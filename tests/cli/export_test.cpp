@@ -209,6 +209,12 @@ TEST(CliRender, WritesAPngOfTheTextOrTheSheet) {
     EXPECT_EQ(missing.out, "");
     EXPECT_EQ(missing.err, "fontedit-cli: " + (work / formats::kFontFileName).string() +
                                ": no glyph for the character \"\\x1B\"\n");
+    // Judged by its size before a pixel is drawn, and named as the image it would be.
+    const CliResult huge = runCli({"render", "--scale", "64", "--text", std::string(2'600, 'a'),
+                                   "-o", (work / "huge.png").string(), dir});
+    EXPECT_EQ(huge.status, 1);
+    EXPECT_EQ(huge.err, "fontedit-cli: " + (work / "huge.png").string() +
+                            ": the image would be 998336 x 512 pixels, too large to draw\n");
 }
 
 TEST(CliShow, DrawsGlyphsWithCodeLabelAndColumnBytes) {

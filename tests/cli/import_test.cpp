@@ -210,8 +210,8 @@ TEST(CliImport, TakesAnInstalledTrueTypeFontOnTheCellsBaseline) {
         runCli({"import", "--format", "ttf", "--face", "1", source, (work / "other").string()});
     EXPECT_EQ(collection.status, 1);
     EXPECT_EQ(collection.err, "fontedit-cli: " + source +
-                                  ": --face N names one of the 1 faces of the file, counted "
-                                  "from 0\n");
+                                  ": --face N names a face of the file by its number, from 0 "
+                                  "to 0\n");
 }
 
 // The sheet render draws comes back as the font it was drawn from, told by its content.

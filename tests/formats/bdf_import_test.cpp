@@ -3,6 +3,8 @@
 // offers, gives the BDF's font as PCF; damaged PCF and gzip files are refused, naming the table.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <cstdlib>
 #include <functional>
 #include <string>
@@ -170,6 +172,8 @@ TEST(BdfImport, RefusesWhatItCannotPlaceWithTheLineAndText) {
         std::optional<int> code;
     };
     const std::string dot = glyph("dot", 32, "1 1 0 0", "80\n");
+    const std::string whole = bdf(kBaseline, dot);
+    const std::string unended = whole.substr(0, whole.rfind("ENDFONT"));
     const Case cases[] = {
         {"not BDF", "\nSTARTFON 2.1\n", Cause::NotBdf, 2, "STARTFON 2.1", {}},
         {"a BBX with a word for a number",
@@ -213,6 +217,12 @@ TEST(BdfImport, RefusesWhatItCannotPlaceWithTheLineAndText) {
          Cause::BdfNotClosed,
          9,
          "open",
+         {}},
+        {"cut after a glyph's ENDCHAR, before ENDFONT",
+         unended,
+         Cause::BdfNotEnded,
+         static_cast<int>(std::count(unended.begin(), unended.end(), '\n')),
+         "",
          {}},
         {"two glyphs at one encoding", bdf(kBaseline, dot + glyph("again", 32, "1 1 0 0", "80\n")),
          Cause::DuplicateEncoding, 17, "again", 0},
@@ -322,6 +332,9 @@ TEST(PcfImport, RefusesDamagedFilesNamingTheTable) {
     const std::string command = "head -c 16777217 /dev/zero | gzip -c > " + bomb;
     ASSERT_EQ(std::system(command.c_str()), 0);
     const std::string gzip = readBytes(bomb);
+    const std::string twice = (dir / "twice.gz").string();
+    ASSERT_EQ(std::system(("gzip -c " + bomb + " > " + twice).c_str()), 0);
+    const std::string gzipInGzip = readBytes(twice);
 
     struct Case {
         const char* what;
@@ -341,6 +354,7 @@ TEST(PcfImport, RefusesDamagedFilesNamingTheTable) {
          Cause::PcfTableMalformed, "bitmaps"},
         {"gzip content one byte past the limit", [&] { gunzip(gzip); }, Cause::FileTooLarge, ""},
         {"gzip cut short", [&] { gunzip(gzip.substr(0, 100)); }, Cause::GzipDamaged, ""},
+        {"gzip inside gzip", [&] { gunzip(gzipInGzip); }, Cause::GzipInGzip, ""},
         {"bytes after the last gzip member", [] { gunzip(std::string(kSmallGzip) + "x"); },
          Cause::GzipTrailing, std::to_string(kSmallGzip.size())},
         {"a PCF font taken as C", [&] { importCTable(pcf, {}); }, Cause::NotAnyFormat,

@@ -2,12 +2,15 @@
 // says which array it took; each refused form names its cause, line and the text at fault.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <string>
 #include <vector>
 
 #include "formats/font_import.h"
+#include "formats/libraries/hd44780_export.h"
 #include "formats/own/header_export.h"
+#include "formats/tables/c_source_export.h"
 #include "state/conversions.h"
 #include "state/failure.h"
 
@@ -150,6 +153,18 @@ TEST(CTableImport, TakesEveryFormFirmwareIsWrittenIn) {
          4,
          kO,
          95},
+        {"conditions as the compiler reads them: macros expanded, unsigned and unevaluated "
+         "parts",
+         "#define THIN 1\n#define BOLD 2\n#define STYLE THIN\n#define SUM 1 + 1\n"
+         "#if STYLE == BOLD\nchar f[] = {9, 9, 9, 9, 9};\n#else\n"
+         "char f[] = {\n#if SUM * 2 == 3\n 0x3E,\n#endif\n#if -1 < 0u\n 9,\n"
+         "#elif defined(F) && F(2) || 0 && 1 / 0\n 9,\n#else\n 0x41,\n#endif\n"
+         "#if 1 /* not yet */ && 0\n 9,\n#endif\n 0x41, 0x41, 0x3E};\n#endif",
+         {},
+         "f",
+         8,
+         kO,
+         95},
         {"macros for the width and for values",
          "#define GLYPH_WIDTH (5)\n#define EDGE 0x3E // left and right\n"
          "const unsigned char f[][GLYPH_WIDTH] = {{EDGE, 0x41, 0x41, 0x41, EDGE}};",
@@ -246,6 +261,9 @@ TEST(CTableImport, RefusesWhatItCannotTakeWithTheLineAndText) {
         int line;
         std::string value;
     };
+    const state::FontData blank;
+    const std::string characters = hd44780Bytes(blank, "glyph", std::vector<int>());
+    const std::string cutBetween = characters.substr(0, characters.find("uint8_t glyph_7"));
     const Case cases[] = {
         {"a blank 6-wide array, guessed",
          "const char x[] = {\"a\"};\nconst uint8_t f[96][6] = {0};",
@@ -439,6 +457,32 @@ TEST(CTableImport, RefusesWhatItCannotTakeWithTheLineAndText) {
          Cause::FileTooLarge,
          0,
          ""},
+        {"custom characters cut between their arrays",
+         cutBetween,
+         {},
+         Cause::GlyphsMissing,
+         static_cast<int>(std::count(cutBetween.begin(), cutBetween.end(), '\n')),
+         "8"},
+        {"an array inside a condition the file alone does not decide",
+         "#if __has_include(<big.h>)\nchar f[] = {0x3E, 0x41, 0x41, 0x41, 0x3E};\n#endif",
+         {},
+         Cause::ConditionUndecided,
+         1,
+         "#if __has_include(<big.h>)"},
+        {"a long macro named by 4,000 conditions",
+         "#define LONG (" + repeated("1+", 200'000) + "1)\n" +
+             repeated("#if LONG\n#endif\n", 4'000),
+         {},
+         Cause::NoArray,
+         0,
+         ""},
+        {"a long macro worked out again after each change of what it names",
+         "#define LONG (" + repeated("Z+", 20'000) + "Z)\n" +
+             repeated("#define Z 1\n#if LONG\n#endif\n", 300),
+         {},
+         Cause::MacrosTooCostly,
+         0,
+         ""},
         {"a value past 64 bits",
          "char f[][5] = {{" + repeated("9", 30) + "}};",
          {},
@@ -518,6 +562,29 @@ TEST(CTableImport, LabelsTheCharactersTheGlyphsDraw) {
 
 // The window's "font.h" is a C table too, with labels in comments and a Japanese note after
 // the list; every byte of it comes back.
+// A font whose bytes also read as an MD_MAX72XX table: a header and 19 glyphs 24 columns wide.
+// The editor's own exports, and a table read with a shape named, come back as that font.
+TEST(CTableImport, AFontThatLooksLikeAnotherTableComesBackAsItself) {
+    std::vector<std::uint8_t> bytes{'F', 1, 0, 18, 8};
+    for (int glyph = 0; glyph < 19; ++glyph) {
+        bytes.push_back(24);
+        bytes.insert(bytes.end(), 24, glyph == 0 ? 0x7F : 0);
+    }
+    ASSERT_EQ(bytes.size(), std::size_t{state::kSavedCodes * state::kGlyphColumns});
+    state::FontData written;
+    for (int code = 0; code < state::kSavedCodes; ++code) {
+        for (int column = 0; column < state::kGlyphColumns; ++column) {
+            written.cells[code][column] =
+                state::hexText(bytes[code * state::kGlyphColumns + column]);
+        }
+    }
+    ImportOptions named{.array = "Font", .layout = state::GlyphLayout::Columns};
+    for (const std::string& source : {headerBytes(written), cSourceBytes(written, {})}) {
+        EXPECT_EQ(importCTable(source, {}).data.cells, written.cells);
+    }
+    EXPECT_EQ(importCTable(headerBytes(written), named).data.cells, written.cells);
+}
+
 TEST(CTableImport, ReadsTheEditorsOwnHeaderBack) {
     state::FontData written;
     const char* labels[] = {"{", "*/", "\\", ",", "ソ", "/*"};

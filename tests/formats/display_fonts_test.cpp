@@ -4,6 +4,7 @@
 // converters lay them out, with choices of their own, come in exactly.
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <map>
@@ -26,6 +27,7 @@
 namespace fontedit::formats::display_fonts {
 namespace {
 
+using state::Cause;
 using support::expectFailure;
 using support::readBytes;
 using support::ScratchDirectory;
@@ -794,6 +796,55 @@ TEST(DisplayFonts, LvglFontsOfTheConverterComeIn) {
                 expectGlyphs(importFont(ImportFormat::Lvgl, source, {}), font.data);
             }
         }
+    }
+}
+
+// What an LVGL font declares is checked against what it holds before anything is walked: a
+// font cut short, a range past its fields' widths or its glyphs, and a part of it that only
+// the compiler's headers decide, each refused at once.
+TEST(DisplayFonts, LvglFontsThatDoNotHoldWhatTheyDeclareAreRefused) {
+    const std::string whole = lvglConverterSource(threeFonts()[0].data, true, false);
+    const auto replaced = [&](std::string_view from, const std::string& to) {
+        std::string source = whole;
+        source.replace(source.find(from), from.size(), to);
+        return source;
+    };
+    const std::string range = ".range_start = 32, .range_length = 48, .glyph_id_start = 1,";
+    std::string manyRanges;
+    for (int i = 0; i < 10'000; ++i) manyRanges += "{.range_length = 65535, .type = 2},";
+    const struct {
+        const char* what;
+        std::string source;
+        Cause cause = Cause::LibraryFontDamaged;
+        std::string value = "LVGL";
+    } cases[] = {
+        {"a compressed font cut before its format", whole.substr(0, whole.find(".bitmap_format"))},
+        {"a range of 2^32 characters from glyph -2^32",
+         replaced(range,
+                  ".range_start = 32, .range_length = 4294967295, .glyph_id_start = -4294967295,")},
+        {"a range past the glyphs the font has",
+         replaced(range, ".range_start = 32, .range_length = 60000, .glyph_id_start = 1,")},
+        {"10,000 ranges of 65,535 glyphs",
+         replaced("static const lv_font_fmt_txt_cmap_t cmaps[] =\n{",
+                  "static const lv_font_fmt_txt_cmap_t cmaps[] =\n{" + manyRanges)},
+        {"glyphs under a header's condition",
+         replaced("static const lv_font_fmt_txt_glyph_dsc_t glyph_dsc[]",
+                  "#if LV_VERSION_CHECK(9, 0, 0)\n#endif\n"
+                  "#if LV_VERSION_CHECK(8, 0, 0)\nstatic const lv_font_fmt_txt_glyph_dsc_t "
+                  "other[] = {{0}};\n#else\nstatic const lv_font_fmt_txt_glyph_dsc_t glyph_dsc[]"),
+         Cause::ConditionUndecided, "#if LV_VERSION_CHECK(8, 0, 0)"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        const auto start = std::chrono::steady_clock::now();
+        try {
+            importFont(ImportFormat::Lvgl, c.source, {});
+            ADD_FAILURE() << "taken";
+        } catch (const state::Failure& failure) {
+            EXPECT_EQ(failure.cause(), c.cause);
+            EXPECT_EQ(failure.facts().value, c.value);
+        }
+        EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(20));
     }
 }
 

@@ -291,4 +291,23 @@ TEST(PsfImport, AValuePastUnicodeInTheTableIsNoCharacter) {
     EXPECT_EQ(glyphBytes(font.data, 'A' - 32), (state::GlyphBytes{0x1F, 0, 0, 0, 0}));
 }
 
+// 480 bytes with a NUL are also what a binary table is; the PSF2 mark is looked at first.
+TEST(PsfImport, AFontOfABinaryTablesSizeIsKnownByItsMark) {
+    const auto little32 = [](unsigned value) {
+        std::string bytes;
+        for (int i = 0; i < 4; ++i) bytes += static_cast<char>(value >> (8 * i) & 0xFF);
+        return bytes;
+    };
+    std::string psf = "\x72\xB5\x4A\x86";
+    for (const unsigned field : {0u, 32u, 0u, 56u, 8u, 8u, 8u}) psf += little32(field);
+    std::string glyphs(56 * 8, '\0');
+    glyphs.replace(33 * 8, 5, "\x80\x80\x80\x80\x80");
+    psf += glyphs;
+    ASSERT_EQ(psf.size(), 480u);
+    ASSERT_EQ(detectFormat(psf), ImportFormat::Psf);
+    const ImportedFont font = importFont(ImportFormat::Psf, psf, {});
+    // Glyph i is the font's glyph 32 + i.
+    EXPECT_EQ(glyphBytes(font.data, 1), (state::GlyphBytes{0x1F, 0, 0, 0, 0}));
+}
+
 }  // namespace fontedit::formats

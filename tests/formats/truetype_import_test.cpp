@@ -87,6 +87,15 @@ std::vector<std::pair<std::string, std::size_t>> tableOffsets(const std::string&
     return tables;
 }
 
+// Where the directory of `sfnt` gives the offset of the table `tag`; its length follows.
+std::size_t tableOffsetOf(const std::string& sfnt, std::string_view tag) {
+    for (const auto& [name, offset] : tableOffsets(sfnt)) {
+        if (name == tag) return offset;
+    }
+    ADD_FAILURE() << tag;
+    return 0;
+}
+
 std::size_t tableAt(const std::string& sfnt, std::string_view tag) {
     for (const auto& [name, offset] : tableOffsets(sfnt)) {
         if (name == tag) return bigEndianAt(sfnt, offset, 4);
@@ -106,6 +115,34 @@ std::string collection(const std::string& sfnt, std::uint32_t faces) {
     std::string ttc = "ttcf" + bigEndian(0x00010000) + bigEndian(faces);
     for (std::uint32_t face = 0; face < faces; ++face) ttc += bigEndian(header);
     return ttc + font + std::string(32 * faces, '\0');
+}
+
+// The bitmap font `otb` with its EBLC table made an sbix table of one strike, 8 pixels to the
+// em, in which every glyph is `image`, a PNG.
+std::string withSbix(const std::string& otb, const std::string& image) {
+    const std::uint32_t glyphs = bigEndianAt(otb, tableAt(otb, "maxp") + 4, 2);
+    const std::string glyph = std::string(4, '\0') + "png " + image;
+    std::string strike = std::string("\0\x08\0\x48", 4);
+    for (std::uint32_t at = 0; at <= glyphs; ++at) {
+        strike += bigEndian(4 + 4 * (glyphs + 1) + at * static_cast<std::uint32_t>(glyph.size()));
+    }
+    for (std::uint32_t at = 0; at < glyphs; ++at) strike += glyph;
+    const std::string sbix = std::string("\0\1\0\1", 4) + bigEndian(1) + bigEndian(12) + strike;
+    std::string font = otb + std::string((4 - otb.size() % 4) % 4, '\0');
+    for (const auto& [name, offset] : tableOffsets(otb)) {
+        if (name != "EBLC") continue;
+        font.replace(offset - 8, 4, "sbix");
+        font.replace(offset, 8,
+                     bigEndian(static_cast<std::uint32_t>(font.size())) +
+                         bigEndian(static_cast<std::uint32_t>(sbix.size())));
+    }
+    return font + sbix;
+}
+
+// A PNG's signature and header, grey at 1 bit a pixel, and nothing after them.
+std::string pngHeader(std::uint32_t width, std::uint32_t height) {
+    return std::string("\x89PNG\r\n\x1A\n\0\0\0\x0DIHDR", 16) + bigEndian(width) +
+           bigEndian(height) + std::string("\1\0\0\0\0", 5) + bigEndian(0);
 }
 
 TEST(TrueTypeImport, DamagedFontsAreRefusedByTheirCause) {
@@ -155,11 +192,32 @@ TEST(TrueTypeImport, DamagedFontsAreRefusedByTheirCause) {
          {},
          Cause::NoCharacterInRange,
          "U+0020"},
-        {"10000 faces, none chosen", manyFaces, {}, {}, {}, Cause::FaceNotChosen, "10000"},
+        {"10000 faces, none chosen", manyFaces, {}, {}, {}, Cause::FaceNotChosen, "9999"},
         {"10000 faces, the last chosen", manyFaces, {}, {}, 9999},
-        {"10000 faces, one past the last", manyFaces, {}, {}, 10000, Cause::FaceNotChosen, "10000"},
+        {"10000 faces, one past the last", manyFaces, {}, {}, 10000, Cause::FaceNotChosen, "9999"},
         {"no glyph in the range", ttf, 0x3000, {}, {}, Cause::NoCharacterInRange, "U+3000"},
         {"a strike the font lacks", otb, {}, 12, {}, Cause::StrikeNotFound, "8"},
+        {"glyf's length shortened below its glyphs",
+         patched(ttf, tableOffsetOf(ttf, "glyf") + 4, bigEndian(16)),
+         {},
+         {},
+         {},
+         Cause::GlyphDamaged,
+         "char32"},
+        {"sbix glyphs whose PNG stops after its header",
+         withSbix(otb, pngHeader(5, 8)),
+         {},
+         {},
+         {},
+         Cause::GlyphDamaged,
+         "char32"},
+        {"sbix glyphs of 8192 x 8192 pixels, judged before they are decoded",
+         withSbix(otb, pngHeader(8192, 8192)),
+         {},
+         {},
+         {},
+         Cause::GlyphTooCostly,
+         "char32"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -171,11 +229,13 @@ TEST(TrueTypeImport, DamagedFontsAreRefusedByTheirCause) {
             EXPECT_EQ(importTrueType(c.bytes, options).data.cells, written.cells);
         }
     }
-    // Cut anywhere, a font is refused with a cause of its own or read for what it still holds.
+    // Cut anywhere, a font is refused with a cause of its own or comes in whole.
     for (std::size_t size = 0; size < ttf.size(); size += 53) {
         for (const std::string* font : {&ttf, &otb}) {
             try {
-                importTrueType(font->substr(0, size), {});
+                const ImportedFont cut = importTrueType(font->substr(0, size), {});
+                EXPECT_EQ(cut.data.cells, written.cells) << size;
+                EXPECT_TRUE(cut.notes.empty()) << size;
             } catch (const state::Failure& failure) {
                 EXPECT_TRUE((failure.number() >= 1600 && failure.number() <= 1699) ||
                             failure.cause() == Cause::GlyphTooLarge)

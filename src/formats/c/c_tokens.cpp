@@ -41,16 +41,8 @@ class Tokenizer {
 public:
     // A name the file does not define at the condition counts as 0, as in C; one it defines as
     // anything but a constant expression leaves the condition untold.
-    explicit Tokenizer(std::string_view source) : source_(source), result_(source) {
-        macros_.value = [this](std::string_view name) -> std::optional<std::int64_t> {
-            const auto found = defines_.find(name);
-            if (found == defines_.end()) return 0;
-            return constantValue(found->second);
-        };
-        macros_.defined = [this](std::string_view name) -> std::optional<bool> {
-            return defines_.contains(name);
-        };
-    }
+    explicit Tokenizer(std::string_view source)
+        : source_(source), macros_(source.size()), result_(source) {}
 
     CTokens run() {
         while (true) {
@@ -68,6 +60,7 @@ public:
             throw state::Failure(state::Cause::IfNotClosed,
                                  {.line = skipFrom_, .value = std::string(skipText_)});
         }
+        if (undecidedOpen_ > 0) result_.undecided(undecidedFrom_, result_.size());
         result_.matchBrackets();
         return std::move(result_);
     }
@@ -207,8 +200,7 @@ private:
         } else if (opens) {
             const std::optional<bool> holds = condition(name, text.substr(at));
             if (!holds) {
-                openIfs_.push_back(Region::Kept);
-                result_.add(text, CToken::Kind::Conditional);
+                keep(text);
             } else if (*holds) {
                 openIfs_.push_back(Region::Evaluated);
             } else {
@@ -220,17 +212,32 @@ private:
             define(text, at);
         } else if (name == "undef") {
             const std::string_view macro = word(text, at);
-            defines_.erase(macro);
+            macros_.undefine(macro);
             result_.numberMacros.erase(macro);
         }
     }
 
-    std::optional<bool> condition(std::string_view directive, std::string_view rest) const {
-        if (directive == "if" || directive == "elif") return conditionValue(operand(rest), macros_);
+    std::optional<bool> condition(std::string_view directive, std::string_view rest) {
+        if (directive == "if" || directive == "elif") return macros_.condition(rest);
         std::size_t at = 0;
-        const std::optional<bool> defined = macros_.defined(word(rest, at));
-        if (!defined || !operand(rest.substr(at)).empty()) return std::nullopt;
-        return directive == "ifdef" ? *defined : !*defined;
+        const std::string_view name = word(rest, at);
+        if (name.empty() || !operand(rest.substr(at)).empty()) return std::nullopt;
+        return macros_.defined(name) == (directive == "ifdef");
+    }
+
+    // A conditional whose condition cannot be told stands as a token with all its parts, and
+    // what lies in it is marked so that no reader takes it.
+    void keep(std::string_view text) {
+        if (undecidedOpen_++ == 0) undecidedFrom_ = result_.size();
+        openIfs_.push_back(Region::Kept);
+        result_.add(text, CToken::Kind::Conditional);
+    }
+
+    void popRegion() {
+        if (openIfs_.back() == Region::Kept && --undecidedOpen_ == 0) {
+            result_.undecided(undecidedFrom_, result_.size());
+        }
+        openIfs_.pop_back();
     }
 
     void startSkipping(int line, std::string_view text, bool toEndif) {
@@ -244,10 +251,9 @@ private:
     // "#elif", "#else" or "#endif" outside a skipped region.
     void closing(std::string_view name, int line, std::string_view text) {
         const bool evaluated = !openIfs_.empty() && openIfs_.back() == Region::Evaluated;
-        if (name == "endif" && !openIfs_.empty()) openIfs_.pop_back();
-        if (!evaluated) {
-            result_.add(text, CToken::Kind::Conditional);
-        } else if (name != "endif") {
+        if (!evaluated) result_.add(text, CToken::Kind::Conditional);
+        if (name == "endif" && !openIfs_.empty()) popRegion();
+        if (evaluated && name != "endif") {
             // The part taken has ended; the rest of the conditional is passed over.
             openIfs_.pop_back();
             startSkipping(line, text, true);
@@ -271,8 +277,11 @@ private:
             const std::optional<bool> holds = condition(name, rest);
             if (holds && !*holds) return;
             skipping_ = false;
-            openIfs_.push_back(holds ? Region::Evaluated : Region::Kept);
-            if (!holds) result_.add(text, CToken::Kind::Conditional);
+            if (holds) {
+                openIfs_.push_back(Region::Evaluated);
+            } else {
+                keep(text);
+            }
         }
     }
 
@@ -282,10 +291,10 @@ private:
         const std::string_view value = operand(text.substr(at));
         // A function-like macro stands for no number; named in a condition, it cannot be told.
         if (at < text.size() && text[at] == '(') {
-            defines_[name] = text.substr(at);
+            macros_.define(name, text.substr(at), true);
             return;
         }
-        defines_[name] = value;
+        macros_.define(name, text.substr(at), false);
         if (!value.empty() && isDigit(value.front()) &&
             value.find_first_of(" \t") == std::string_view::npos) {
             result_.numberMacros[name] = value;
@@ -304,8 +313,9 @@ private:
     // Per open conditional: whether its directives stand as tokens or it was decided here.
     enum class Region { Kept, Evaluated };
     std::vector<Region> openIfs_;
-    std::map<std::string_view, std::string_view> defines_;  // name -> its text, as defined here
-    MacroLookup macros_;
+    Macros macros_;
+    int undecidedOpen_ = 0;  // open conditionals that could not be told
+    std::size_t undecidedFrom_ = 0;
     CTokens result_;
 };
 
@@ -314,6 +324,20 @@ private:
 int CTokens::line(std::size_t at) const {
     const auto before = std::upper_bound(lineEnds_.begin(), lineEnds_.end(), tokens_[at].start);
     return static_cast<int>(before - lineEnds_.begin()) + 1;
+}
+
+void CTokens::undecided(std::size_t first, std::size_t end) {
+    undecided_.push_back({static_cast<std::uint32_t>(first), static_cast<std::uint32_t>(end)});
+}
+
+void CTokens::requireDecided(std::size_t at) const {
+    const auto after = std::upper_bound(
+        undecided_.begin(), undecided_.end(), at,
+        [](std::size_t index, const Stretch& stretch) { return index < stretch.first; });
+    if (after == undecided_.begin() || at >= std::prev(after)->end) return;
+    const std::size_t directive = std::prev(after)->first;
+    throw state::Failure(state::Cause::ConditionUndecided,
+                         {.line = line(directive), .value = std::string((*this)[directive].text)});
 }
 
 void CTokens::add(std::string_view text, CToken::Kind kind) {
@@ -352,6 +376,76 @@ void CTokens::matchBrackets() {
     }
 }
 
+namespace {
+
+// Far deeper than any constant is written, shallow enough for the stack.
+constexpr int kDeepestParentheses = 64;
+
+std::optional<CValue> listValue(const CTokens& tokens, std::size_t& at, int depth) {
+    const auto isAt = [&](std::size_t index, char punctuator) {
+        return index < tokens.size() && tokens[index].is(punctuator);
+    };
+    if (at >= tokens.size()) return std::nullopt;
+    const CToken token = tokens[at];
+    const bool sign = token.is('-') || token.is('+');
+    if ((token.is('(') || sign) && depth == kDeepestParentheses) {
+        throw state::Failure(state::Cause::NestingTooDeep,
+                             {.line = tokens.line(at), .value = std::string(token.text)});
+    }
+    if (sign) {
+        ++at;
+        std::optional<CValue> inner = listValue(tokens, at, depth + 1);
+        if (!inner || !inner->number) return std::nullopt;
+        inner->negative = inner->negative != token.is('-');
+        return inner;
+    }
+    if (token.is('(')) {
+        // A cast, "(const uint8_t *)", unless the parentheses hold a name alone.
+        std::size_t close = at + 1;
+        while (close < tokens.size() &&
+               (tokens[close].kind == CToken::Kind::Identifier || tokens[close].is('*'))) {
+            ++close;
+        }
+        if (close > at + 1 && isAt(close, ')') && !isAt(close + 1, ',') && !isAt(close + 1, '}')) {
+            at = close + 1;
+            return listValue(tokens, at, depth + 1);
+        }
+        ++at;
+        const std::optional<CValue> inner = listValue(tokens, at, depth + 1);
+        if (!inner || !isAt(at, ')')) return std::nullopt;
+        ++at;
+        return inner;
+    }
+    std::optional<std::uint64_t> number;
+    switch (token.kind) {
+        case CToken::Kind::Number:
+            number = integerConstant(token.text);
+            break;
+        case CToken::Kind::Character:
+            number = characterConstant(token.text);
+            break;
+        case CToken::Kind::Identifier:
+            if (const auto macro = tokens.numberMacros.find(token.text);
+                macro != tokens.numberMacros.end()) {
+                number = integerConstant(macro->second);
+                break;
+            }
+            ++at;
+            return CValue{.name = token.text};
+        default:
+            break;
+    }
+    if (!number) return std::nullopt;
+    ++at;
+    return CValue{.number = number};
+}
+
+}  // namespace
+
+std::optional<CValue> listValue(const CTokens& tokens, std::size_t& at) {
+    return listValue(tokens, at, 0);
+}
+
 CTokens cTokens(std::string_view source) {
     return Tokenizer(source).run();
 }
@@ -364,6 +458,7 @@ std::optional<std::string> markedString(const CTokens& tokens, std::string_view 
     }
     while (at < tokens.size() && !tokens[at].is('=') && !tokens[at].is(';')) ++at;
     if (at == tokens.size() || !tokens[at].is('=')) return std::nullopt;
+    tokens.requireDecided(at);
     std::string bytes;
     for (++at; at < tokens.size() && tokens[at].kind == CToken::Kind::String; ++at) {
         const std::optional<std::string> literal = stringLiteral(tokens[at].text);

@@ -1,7 +1,8 @@
 #pragma once
 
-// The tokens of C source as a table importer needs them: comments dropped, "#if 0" regions
-// skipped, other conditionals kept as tokens of their own, and "#define NAME 123" remembered.
+// The tokens of C source as a table importer needs them: comments dropped, conditionals
+// decided as the compiler would and their parts left out skipped, those the file alone cannot
+// decide kept as tokens of their own, and "#define NAME 123" remembered.
 #include <cstddef>
 #include <cstdint>
 #include <map>
@@ -52,7 +53,13 @@ public:
     }
     bool closed(std::size_t open) const { return tokens_[open].extent != 0; }
 
+    // Fails with ConditionUndecided, naming the conditional, when the token at `at` lies in a
+    // conditional whose condition the file alone cannot decide: the compiler might leave it out.
+    void requireDecided(std::size_t at) const;
+
     void add(std::string_view text, CToken::Kind kind);
+    // The tokens from `first` to before `end` lie in an undecided conditional.
+    void undecided(std::size_t first, std::size_t end);
     // Matches the brackets; called once all tokens are added.
     void matchBrackets();
 
@@ -69,7 +76,22 @@ private:
     std::string_view source_;
     std::vector<Stored> tokens_;
     std::vector<std::uint32_t> lineEnds_;  // the offset of every "\n"
+    struct Stretch {
+        std::uint32_t first, end;
+    };
+    std::vector<Stretch> undecided_;  // the outermost ones, in order
 };
+
+// A value of a list as C writes it, with any casts, parentheses and signs before it.
+struct CValue {
+    std::optional<std::uint64_t> number{};  // its magnitude, for a constant or a number macro
+    bool negative = false;
+    std::string_view name{};  // an identifier that names no number
+};
+
+// The value from `at` on, `at` moved past it; nothing, `at` on the token at fault, for any
+// other expression. Fails with NestingTooDeep past 64 brackets or signs.
+std::optional<CValue> listValue(const CTokens& tokens, std::size_t& at);
 
 // Fails with CommentNotClosed or IfNotClosed, naming the line where it opened.
 CTokens cTokens(std::string_view source);

@@ -4,8 +4,8 @@
 #include <new>
 
 #include "formats/font_import.h"
-#include "state/failure.h"
 #include "formats/marks.h"
+#include "state/failure.h"
 
 namespace fontedit::formats {
 
@@ -50,8 +50,10 @@ std::string gunzip(std::string_view bytes) {
         if (result != Z_OK) break;
     }
     inflateEnd(&stream);
-    if (out.size() > kMostImportBytes) throw Failure(Cause::FileTooLarge, {});
+    requireImportSize(out.size());
     if (result != Z_STREAM_END) throw Failure(Cause::GzipDamaged, {});
+    // Unpacked once, as gzip -d does: what a second layer holds is not looked at.
+    if (isGzip(out)) throw Failure(Cause::GzipInGzip, {});
     return out;
 }
 

@@ -202,7 +202,7 @@ bool isPsf(std::string_view bytes) {
 }
 
 ImportedFont importPsf(std::string_view bytes, const ImportOptions& options) {
-    if (bytes.size() > kMostImportBytes) throw Failure(Cause::FileTooLarge, {});
+    requireImportSize(bytes.size());
     const PsfLayout psf = layoutOf(bytes);
     long long first = options.first.value_or(kDefaultFirst);
     std::optional<UnicodeTable> table;

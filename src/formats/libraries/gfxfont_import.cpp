@@ -2,11 +2,11 @@
 // the gfxfont export writes one: the GFXfont's list names the bitmap and the glyph table, then
 // the first and last character. Each glyph is drawn from its box's top-left corner, xOffset
 // right of the cursor and yOffset below it; the cursor's line is the cell's row 6.
+#include <algorithm>
 #include <cstdio>
 #include <map>
 #include <string>
 
-#include "formats/c/c_constants.h"
 #include "formats/c/c_tokens.h"
 #include "formats/common/cell_font.h"
 #include "formats/font_import.h"
@@ -19,8 +19,9 @@ namespace {
 using state::Cause;
 using state::Failure;
 
-constexpr int kDeepestParentheses = 64;
 constexpr std::size_t kGlyphFields = 6;  // bitmapOffset, width, height, xAdvance, xOffset, yOffset
+// More than a GFXfont's list or a glyph's has: bitmap, glyphs, first, last, yAdvance.
+constexpr std::size_t kMostFields = 8;
 
 // One value of a list: a number, or the name of an array.
 struct Element {
@@ -37,7 +38,8 @@ public:
 
     ImportedFont read() {
         if (!font_) throw Failure(Cause::NoFontArray, {});
-        const std::vector<Element> header = elements(*font_, 0);
+        tokens_.requireDecided(*font_);
+        const std::vector<Element> header = elements(*font_);
         if (header.size() < 4 || header[0].name.empty() || header[1].name.empty() ||
             !header[2].number || !header[3].number) {
             throw Failure(Cause::NotAConstant, {.line = tokens_.line(*font_), .value = "GFXfont"});
@@ -101,6 +103,7 @@ private:
         const auto found = lists_.find(name);
         if (found == lists_.end())
             throw Failure(Cause::ArrayNotFound, {.value = std::string(name)});
+        tokens_.requireDecided(found->second);
         return found->second;
     }
 
@@ -115,58 +118,19 @@ private:
     }
 
     // A cast, parentheses or a minus sign before a constant or a name.
-    Element element(std::size_t& at, int depth) const {
+    Element element(std::size_t& at) const {
         if (at >= tokens_.size()) throw Failure(Cause::ListNotClosed, {});
-        if (depth == kDeepestParentheses) {
-            throw Failure(Cause::NestingTooDeep, {.line = tokens_.line(at), .value = "("});
-        }
-        const CToken token = tokens_[at];
-        if (token.is('(')) {
-            std::size_t close = at + 1;
-            while (close < tokens_.size() &&
-                   (tokens_[close].kind == CToken::Kind::Identifier || tokens_[close].is('*'))) {
-                ++close;
-            }
-            if (close > at + 1 && isAt(close, ')') && !isAt(close + 1, ',') &&
-                !isAt(close + 1, '}')) {
-                at = close + 1;
-                return element(at, depth + 1);
-            }
-            ++at;
-            const Element inner = element(at, depth + 1);
-            if (!isAt(at, ')')) refuse(at < tokens_.size() ? at : at - 1);
-            ++at;
-            return inner;
-        }
-        if (token.is('-') || token.is('+')) {
-            ++at;
-            Element inner = element(at, depth + 1);
-            if (!inner.number) refuse(at - 1);
-            if (token.is('-')) inner.number = -*inner.number;
-            return inner;
-        }
-        ++at;
-        if (token.kind == CToken::Kind::Number || token.kind == CToken::Kind::Character) {
-            const std::optional<std::uint64_t> value = token.kind == CToken::Kind::Number
-                                                           ? integerConstant(token.text)
-                                                           : characterConstant(token.text);
-            if (!value || *value > 0xFFFFFF) refuse(at - 1);
-            return {.number = static_cast<long long>(*value)};
-        }
-        if (token.kind == CToken::Kind::Identifier) {
-            if (const auto macro = tokens_.numberMacros.find(token.text);
-                macro != tokens_.numberMacros.end()) {
-                const std::optional<std::uint64_t> value = integerConstant(macro->second);
-                if (value && *value <= 0xFFFFFF) return {.number = static_cast<long long>(*value)};
-            }
-            return {.name = token.text};
-        }
-        refuse(at - 1);
+        const std::optional<CValue> value = listValue(tokens_, at);
+        if (!value) refuse(std::min(at, tokens_.size() - 1));
+        if (!value->number) return {.name = value->name};
+        if (*value->number > 0xFFFFFF) refuse(at - 1);
+        const auto number = static_cast<long long>(*value->number);
+        return {.number = value->negative ? -number : number};
     }
 
-    // The values of the list at `open`, which holds no list of its own.
-    std::vector<Element> elements(std::size_t open, int depth) const {
-        std::vector<Element> values;
+    // Each value of the list at `open`, which holds no list of its own, in turn.
+    template <typename Visit>
+    void forEachElement(std::size_t open, Visit visit) const {
         const std::size_t end = tokens_.after(open) - 1;
         for (std::size_t at = open + 1; at < end;) {
             if (tokens_[at].is(',')) {
@@ -174,16 +138,28 @@ private:
                 continue;
             }
             if (tokens_[at].is('{') || tokens_[at].kind == CToken::Kind::Conditional) refuse(at);
-            values.push_back(element(at, depth));
+            visit(element(at));
             if (at < end && !tokens_[at].is(',')) refuse(at);
         }
+    }
+
+    // The values of a short list: the GFXfont's own, or a glyph's.
+    std::vector<Element> elements(std::size_t open) const {
+        std::vector<Element> values;
+        forEachElement(open, [&](const Element& value) {
+            if (values.size() == kMostFields) {
+                throw Failure(Cause::RowTooLong, {.line = tokens_.line(open), .value = "{"});
+            }
+            values.push_back(value);
+        });
         return values;
     }
 
     std::vector<std::uint8_t> bytesOf(std::string_view name) const {
         std::vector<std::uint8_t> bytes;
         const std::size_t open = listNamed(name);
-        for (const Element& value : elements(open, 0)) {
+        bytes.reserve((tokens_.after(open) - open) / 2);
+        forEachElement(open, [&](const Element& value) {
             if (!value.number || *value.number < 0 || *value.number > 0xFF) {
                 throw Failure(Cause::NotAByte,
                               {.line = tokens_.line(open),
@@ -191,7 +167,7 @@ private:
                                                      : std::string(value.name)});
             }
             bytes.push_back(static_cast<std::uint8_t>(*value.number));
-        }
+        });
         return bytes;
     }
 
@@ -203,7 +179,7 @@ private:
             if (tokens_[at].is(',')) {
                 ++at;
             } else if (tokens_[at].is('{')) {
-                std::vector<Element> fields = elements(at, 0);
+                std::vector<Element> fields = elements(at);
                 if (fields.size() > kGlyphFields) {
                     throw Failure(Cause::RowTooLong, {.line = tokens_.line(at), .value = "{"});
                 }
@@ -253,7 +229,7 @@ private:
 }  // namespace
 
 ImportedFont importGfxFont(std::string_view source, const ImportOptions& options) {
-    if (source.size() > kMostImportBytes) throw Failure(Cause::FileTooLarge, {});
+    requireImportSize(source.size());
     return GfxReader(source, options).read();
 }
 

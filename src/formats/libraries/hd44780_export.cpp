@@ -26,8 +26,7 @@ std::string hd44780Bytes(const state::FontData& data, std::string_view name,
               "when\n   loaded into the same places.\n"
             : "";
     std::string source =
-        "/* Glyphs " + codeList(codes) +
-        " of a 5 x 8 font from fontedit, as a character LCD's custom characters,\n   " +
+        std::string(kHd44780Opening) + codeList(codes) + std::string(kHd44780Listed) + "\n   " +
         layoutComment({.layout = state::GlyphLayout::Rows}) + ".\n   " +
         "Load them once, then lcd.write(byte(0)) shows the first:\n" + calls + more +
         "   Each glyph's code and label follow it. */\n#include <stdint.h>\n\n";

@@ -14,6 +14,10 @@
 namespace fontedit::formats {
 
 inline constexpr int kCgramCharacters = pictures::kCgramSlots;
+// The opening comment lists the glyphs' codes, as "0-7, 33", between these.
+inline constexpr std::string_view kHd44780Opening = "/* Glyphs ";
+inline constexpr std::string_view kHd44780Listed =
+    " of a 5 x 8 font from fontedit, as a character LCD's custom characters,";
 
 // Glyphs `codes` (0-95) in this order; none gives 0-7. Fails with CellNotAByte on the first
 // cell that is not a byte.

@@ -1,5 +1,7 @@
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
+#include <limits>
 #include <map>
 #include <optional>
 #include <string>
@@ -43,9 +45,33 @@ struct Fields {
     std::vector<long long> positional;
 };
 
+// LVGL's glyph description, its fields at their own widths.
 struct GlyphDescription {
-    long long index = 0, width = 0, height = 0, left = 0, bottom = 0;
+    std::uint32_t index = 0;
+    std::uint8_t width = 0, height = 0;
+    std::int8_t left = 0, bottom = 0;
 };
+
+// A cmap entry's fields and their widths in lv_font_fmt_txt_cmap_t; a value past its width is
+// no font's.
+struct CmapField {
+    std::string_view name;
+    std::size_t position;
+    long long most;
+};
+constexpr CmapField kRangeStart{"range_start", 0, 0xFFFFFFFF};
+constexpr CmapField kRangeLength{"range_length", 1, 0xFFFF};
+constexpr CmapField kGlyphIdStart{"glyph_id_start", 2, 0xFFFF};
+constexpr CmapField kListLength{"list_length", 5, 0xFFFF};
+constexpr CmapField kType{"type", 6, kSparseTiny};
+// A character of the cmaps and the glyph it draws.
+struct Mapped {
+    std::uint32_t character;
+    std::uint32_t glyph;
+};
+
+// An entry holds no more values by position than the wider of LVGL's two structs has fields.
+constexpr std::size_t kMostPositional = 8;
 
 // Bits from the most significant, as LVGL packs its bitmaps.
 class BitReader {
@@ -121,42 +147,47 @@ public:
         : tokens_(cTokens(source)), options_(options) {}
 
     ImportedFont read() {
-        const long long bpp = field("bpp").value_or(1);
+        // The converter and the export write every field the glyphs depend on: a file without
+        // one is cut short, and a compressed font is no plain one.
+        const long long bpp = required("bpp");
         if (bpp != 1) throw Failure(Cause::PixelDepth, {.value = std::to_string(bpp)});
-        format_ = field("bitmap_format").value_or(kPlain);
+        format_ = required("bitmap_format");
         if (format_ < kPlain || format_ > kCompressedNoPrefilter) damaged();
-        for (const long long byte : numbers(list("glyph_bitmap"), 0xFF)) {
-            bitmap_.push_back(static_cast<std::uint8_t>(byte));
-        }
+        const long long lineHeight = required("line_height");
+        const long long baseLine = required("base_line");
+        numbers(list("glyph_bitmap"), bitmap_);
         // Widths and offsets are bytes in LVGL's glyph description, as the converter writes.
-        for (const Fields& glyph : entries(list("glyph_dsc"))) {
-            const GlyphDescription box{.index = value(glyph, "bitmap_index", 0),
-                                       .width = value(glyph, "box_w", 2),
-                                       .height = value(glyph, "box_h", 3),
-                                       .left = value(glyph, "ofs_x", 4),
-                                       .bottom = value(glyph, "ofs_y", 5)};
-            if (box.index < 0 || box.width > 0xFF || box.height > 0xFF || box.left < -0x80 ||
-                box.left > 0x7F || box.bottom < -0x80 || box.bottom > 0x7F) {
+        forEachEntry(list("glyph_dsc"), [&](const Fields& glyph) {
+            const long long index = value(glyph, "bitmap_index", 0),
+                            width = value(glyph, "box_w", 2), height = value(glyph, "box_h", 3),
+                            left = value(glyph, "ofs_x", 4), bottom = value(glyph, "ofs_y", 5);
+            if (index < 0 || index > static_cast<long long>(bitmap_.size()) || width < 0 ||
+                width > 0xFF || height < 0 || height > 0xFF || left < -0x80 || left > 0x7F ||
+                bottom < -0x80 || bottom > 0x7F) {
                 damaged();
             }
-            glyphs_.push_back(box);
+            glyphs_.push_back({static_cast<std::uint32_t>(index), static_cast<std::uint8_t>(width),
+                               static_cast<std::uint8_t>(height), static_cast<std::int8_t>(left),
+                               static_cast<std::int8_t>(bottom)});
+        });
+        const std::vector<Mapped> characters = characterGlyphs();
+        std::optional<long long> run;
+        if (characters.size() == state::kSavedCodes) {
+            std::vector<long long> encodings;
+            encodings.reserve(characters.size());
+            for (const Mapped& mapped : characters) encodings.push_back(mapped.character);
+            run = onlyRun(std::move(encodings));
         }
-        const std::map<long long, long long> characters = characterGlyphs();
-        std::vector<long long> encodings;
-        encodings.reserve(characters.size());
-        for (const auto& [character, glyph] : characters) encodings.push_back(character);
-        const long long first =
-            options_.first ? *options_.first : onlyRun(encodings).value_or(kDefaultFirst);
-        const long long lineHeight = field("line_height").value_or(state::kGlyphRows);
-        const long long baseLine = field("base_line").value_or(1);
+        const long long first = options_.first ? *options_.first : run.value_or(kDefaultFirst);
         CellFont cells(options_, first, lineHeight - baseLine, baseLine);
-        for (const auto& [character, id] : characters) {
+        for (const Mapped& mapped : characters) {
+            const long long character = mapped.character;
             cells.sawEncoding(character);
             if (!cells.wanted(character)) continue;
             char name[16];
             std::snprintf(name, sizeof name, "U+%04llX", character);
             CellGlyph glyph{.name = name, .encoding = character};
-            draw(cells, glyph, glyphs_[static_cast<std::size_t>(id)]);
+            draw(cells, glyph, glyphs_[mapped.glyph]);
             cells.place(glyph);
         }
         return cells.font(true);
@@ -167,10 +198,17 @@ private:
         return at < tokens_.size() && tokens_[at].is(punctuator);
     }
 
+    long long required(std::string_view name) const {
+        const std::optional<long long> found = field(name);
+        if (!found) damaged();
+        return *found;
+    }
+
     // The first ".NAME = value" anywhere: the font's own fields have names of their own.
     std::optional<long long> field(std::string_view name) const {
         for (std::size_t at = 0; at + 3 < tokens_.size(); ++at) {
             if (tokens_[at].is('.') && tokens_[at + 1].text == name && isAt(at + 2, '=')) {
+                tokens_.requireDecided(at);
                 std::size_t next = at + 3;
                 const std::optional<long long> number = valueAt(next);
                 if (!number) damaged();
@@ -216,30 +254,41 @@ private:
         const auto found = lists_.find(name);
         if (found == lists_.end())
             throw Failure(Cause::ArrayNotFound, {.value = std::string(name)});
+        tokens_.requireDecided(found->second);
         return found->second;
     }
 
-    std::vector<long long> numbers(std::size_t open, long long most) const {
-        std::vector<long long> values;
-        for (std::size_t at = open + 1; at + 1 < tokens_.after(open);) {
+    // The list's values, each at the width of `values`' own.
+    template <typename Value>
+    void numbers(std::size_t open, std::vector<Value>& values) const {
+        const std::size_t end = tokens_.after(open);
+        values.reserve((end - open) / 2);
+        for (std::size_t at = open + 1; at + 1 < end;) {
+            if (tokens_[at].kind == CToken::Kind::Conditional) conditionalIn(at);
             const std::optional<long long> number = valueAt(at);
-            if (!number || *number < 0 || *number > most) damaged();
-            values.push_back(*number);
+            if (!number || *number < 0 || *number > std::numeric_limits<Value>::max()) damaged();
+            values.push_back(static_cast<Value>(*number));
             if (isAt(at, ',')) ++at;
         }
-        return values;
     }
 
-    // The brace-enclosed entries of the list at `open`, conditionals inside them passed over.
-    std::vector<Fields> entries(std::size_t open) const {
-        std::vector<Fields> found;
+    [[noreturn]] void conditionalIn(std::size_t at) const {
+        throw Failure(Cause::ConditionalInList,
+                      {.line = tokens_.line(at), .value = std::string(tokens_[at].text)});
+    }
+
+    // Each brace-enclosed entry of the list at `open` in turn.
+    template <typename Visit>
+    void forEachEntry(std::size_t open, Visit visit) const {
         const std::size_t end = tokens_.after(open);
         for (std::size_t at = open + 1; at + 1 < end; ++at) {
+            if (tokens_[at].kind == CToken::Kind::Conditional) conditionalIn(at);
             if (!tokens_[at].is('{')) continue;
             Fields fields;
             const std::size_t close = tokens_.after(at) - 1;
             for (std::size_t inner = at + 1; inner < close;) {
-                if (tokens_[inner].is(',') || tokens_[inner].kind == CToken::Kind::Conditional) {
+                if (tokens_[inner].kind == CToken::Kind::Conditional) conditionalIn(inner);
+                if (tokens_[inner].is(',')) {
                     ++inner;
                     continue;
                 }
@@ -251,10 +300,12 @@ private:
                 std::size_t before = inner;
                 const std::optional<long long> number = valueAt(inner);
                 if (number) {
-                    if (designator)
+                    if (designator) {
                         fields.numbers[*designator] = *number;
-                    else
+                    } else {
+                        if (fields.positional.size() == kMostPositional) damaged();
                         fields.positional.push_back(*number);
+                    }
                 } else if (designator && tokens_[before].kind == CToken::Kind::Identifier) {
                     fields.names[*designator] = tokens_[before].text;
                     inner = before + 1;
@@ -262,10 +313,9 @@ private:
                     damaged();
                 }
             }
-            found.push_back(std::move(fields));
+            visit(fields);
             at = close;
         }
-        return found;
     }
 
     static long long value(const Fields& fields, std::string_view name, std::size_t position) {
@@ -274,47 +324,68 @@ private:
         if (position < fields.positional.size()) return fields.positional[position];
         return 0;
     }
+    static long long value(const Fields& fields, const CmapField& field) {
+        const long long found = value(fields, field.name, field.position);
+        if (found < 0 || found > field.most) damaged();
+        return found;
+    }
 
     // The list a cmap field points to, or none for NULL; each read once however many point
     // to it.
-    const std::vector<long long>& pointed(const Fields& cmap, std::string_view name) {
-        static const std::vector<long long> none;
+    const std::vector<std::uint16_t>& pointed(const Fields& cmap, std::string_view name) {
+        static const std::vector<std::uint16_t> none;
         const auto found = cmap.names.find(name);
         if (found == cmap.names.end()) return none;
         const auto [read, fresh] = pointedLists_.try_emplace(found->second);
-        if (fresh) read->second = numbers(list(found->second), 0xFFFF);
+        if (fresh) numbers(list(found->second), read->second);
         return read->second;
     }
 
-    // Each character of the cmaps and the glyph it draws, as LVGL looks them up.
-    std::map<long long, long long> characterGlyphs() {
-        std::map<long long, long long> glyphs;
-        for (const Fields& cmap : entries(list("cmaps"))) {
-            const long long start = value(cmap, "range_start", 0);
-            const long long length = value(cmap, "range_length", 1);
-            const long long firstId = value(cmap, "glyph_id_start", 2);
-            const long long entries = value(cmap, "list_length", 5);
-            const long long type = value(cmap, "type", 6);
-            const std::vector<long long>& characters = pointed(cmap, "unicode_list");
-            const std::vector<long long>& offsets = pointed(cmap, "glyph_id_ofs_list");
-            const auto take = [&](long long offset, long long id) {
-                if (id <= 0) return;
-                if (static_cast<std::size_t>(id) >= glyphs_.size()) damaged();
-                if (!glyphs.emplace(start + offset, id).second) damaged();
-            };
+    // Each character of the cmaps and the glyph it draws, as LVGL looks them up, in the order
+    // of the characters. Only entries that name a glyph the font has are walked, and no more
+    // of them than the cmaps' lists hold values and a full range besides: many entries
+    // pointing to one long list cannot make the walk longer than the file.
+    std::vector<Mapped> characterGlyphs() {
+        std::vector<Mapped> glyphs;
+        std::size_t steps = tokens_.size() / 2 + 0x10000;
+        forEachEntry(list("cmaps"), [&](const Fields& cmap) {
+            const long long start = value(cmap, kRangeStart);
+            const long long length = value(cmap, kRangeLength);
+            const long long firstId = value(cmap, kGlyphIdStart);
+            const long long entries = value(cmap, kListLength);
+            const long long type = value(cmap, kType);
+            const std::vector<std::uint16_t>& characters = pointed(cmap, "unicode_list");
+            const std::vector<std::uint16_t>& offsets = pointed(cmap, "glyph_id_ofs_list");
             const bool sparse = type == kSparseFull || type == kSparseTiny;
             const bool full = type == kFormat0Full || type == kSparseFull;
             const long long count = sparse ? entries : length;
-            if (type < kFormat0Full || type > kSparseTiny || length < 0 || count < 0 ||
-                (sparse && characters.size() < static_cast<std::size_t>(count)) ||
+            if ((sparse && characters.size() < static_cast<std::size_t>(count)) ||
                 (full && offsets.size() < static_cast<std::size_t>(count))) {
                 damaged();
             }
-            for (long long i = 0; i < count; ++i) {
+            const auto glyphCount = static_cast<long long>(glyphs_.size());
+            // Without a list of offsets, entry i draws glyph firstId + i: only those that name
+            // a glyph are walked.
+            const long long from = full ? 0 : std::max(0LL, 1 - firstId);
+            if (!full && firstId + count > glyphCount) damaged();
+            for (long long i = from; i < count; ++i) {
+                if (steps-- == 0) damaged();
                 const auto index = static_cast<std::size_t>(i);
-                take(sparse ? characters[index] : i, firstId + (full ? offsets[index] : i));
+                const long long id = firstId + (full ? offsets[index] : i);
+                if (id == 0) continue;
+                if (id >= glyphCount) damaged();
+                const long long character = start + (sparse ? characters[index] : i);
+                if (character > 0xFFFFFFFF) damaged();
+                glyphs.push_back(
+                    {static_cast<std::uint32_t>(character), static_cast<std::uint32_t>(id)});
             }
-        }
+        });
+        std::sort(glyphs.begin(), glyphs.end(),
+                  [](const Mapped& a, const Mapped& b) { return a.character < b.character; });
+        const auto twice = std::adjacent_find(glyphs.begin(), glyphs.end(), [](auto& a, auto& b) {
+            return a.character == b.character;
+        });
+        if (twice != glyphs.end()) damaged();
         return glyphs;
     }
 
@@ -341,7 +412,7 @@ private:
     CTokens tokens_;
     const ImportOptions& options_;
     std::map<std::string_view, std::size_t> lists_ = lists();
-    std::map<std::string_view, std::vector<long long>> pointedLists_;
+    std::map<std::string_view, std::vector<std::uint16_t>> pointedLists_;
     long long format_ = kPlain;
     std::vector<std::uint8_t> bitmap_;
     std::vector<GlyphDescription> glyphs_;
@@ -350,7 +421,7 @@ private:
 }  // namespace
 
 ImportedFont importLvgl(std::string_view source, const ImportOptions& options) {
-    if (source.size() > kMostImportBytes) throw Failure(Cause::FileTooLarge, {});
+    requireImportSize(source.size());
     return LvglReader(source, options).read();
 }
 

@@ -7,8 +7,8 @@
 #include "formats/c/c_tokens.h"
 #include "formats/common/cell_font.h"
 #include "formats/font_import.h"
-#include "state/failure.h"
 #include "formats/marks.h"
+#include "state/failure.h"
 
 namespace fontedit::formats {
 namespace {
@@ -55,6 +55,9 @@ struct Record {
     std::string_view fields;  // past the encoding and the jump
 };
 
+// A font of 96 glyphs says which character the first draws; only such a font's are kept.
+constexpr std::size_t kMostEncodingsKept = state::kSavedCodes + 1;
+
 class U8g2Reader {
 public:
     U8g2Reader(std::string_view font, const ImportOptions& options)
@@ -65,21 +68,23 @@ public:
         for (int field = 2; field <= 8; ++field) {
             if (byte(field) > kWidestField) damaged();
         }
-        records();
+        // Walked twice rather than held: a font of millions of records takes no memory for them.
         std::vector<long long> encodings;
-        for (const Record& record : records_) encodings.push_back(record.encoding);
+        forEachRecord([&](const Record& record) {
+            if (encodings.size() < kMostEncodingsKept) encodings.push_back(record.encoding);
+        });
         const long long first =
             options_.first ? *options_.first : onlyRun(encodings).value_or(kDefaultFirst);
         const int boxHeight = byte(10);
         const int boxBottom = static_cast<std::int8_t>(byte(12));
         CellFont cells(options_, first, boxHeight + boxBottom, -boxBottom);
-        for (const Record& record : records_) {
+        forEachRecord([&](const Record& record) {
             cells.sawEncoding(record.encoding);
-            if (!cells.wanted(record.encoding)) continue;
+            if (!cells.wanted(record.encoding)) return;
             CellGlyph glyph{.name = glyphName(record.encoding), .encoding = record.encoding};
             draw(cells, glyph, record.fields);
             cells.place(glyph);
-        }
+        });
         return cells.font(true);
     }
 
@@ -98,13 +103,14 @@ private:
 
     // Characters up to 0xFF, each with a one-byte code, end at a jump of 0; the others follow
     // the table their offset leads to, each with a two-byte code, and end at code 0.
-    void records() {
+    template <typename Visit>
+    void forEachRecord(Visit visit) const {
         std::size_t at = kHeaderBytes;
         for (;;) {
             if (at + 2 > font_.size()) damaged();
             const std::size_t jump = byte(at + 1);
             if (jump == 0) break;
-            add(at, 2, jump, byte(at));
+            visit(record(at, 2, jump, byte(at)));
             at += jump;
         }
         const std::size_t table = word(21);
@@ -115,14 +121,14 @@ private:
             if (encoding == 0) break;
             if (at + 3 > font_.size()) damaged();
             const std::size_t jump = byte(at + 2);
-            add(at, 3, jump, static_cast<long long>(encoding));
+            visit(record(at, 3, jump, static_cast<long long>(encoding)));
             at += jump;
         }
     }
 
-    void add(std::size_t at, std::size_t opening, std::size_t jump, long long encoding) {
+    Record record(std::size_t at, std::size_t opening, std::size_t jump, long long encoding) const {
         if (jump < opening || at + jump > font_.size()) damaged();
-        records_.push_back({encoding, font_.substr(at + opening, jump - opening)});
+        return {encoding, font_.substr(at + opening, jump - opening)};
     }
 
     void draw(const CellFont& cells, CellGlyph& glyph, std::string_view fields) const {
@@ -174,13 +180,12 @@ private:
 
     std::string_view font_;
     const ImportOptions& options_;
-    std::vector<Record> records_;
 };
 
 }  // namespace
 
 ImportedFont importU8g2(std::string_view source, const ImportOptions& options) {
-    if (source.size() > kMostImportBytes) throw Failure(Cause::FileTooLarge, {});
+    requireImportSize(source.size());
     const std::optional<std::string> font = markedString(cTokens(source), kU8g2Section);
     if (!font) damaged();
     return U8g2Reader(*font, options).read();

@@ -3,8 +3,8 @@
 #include "formats/c/c_tokens.h"
 #include "formats/common/cell_font.h"
 #include "formats/font_import.h"
-#include "state/failure.h"
 #include "formats/marks.h"
+#include "state/failure.h"
 
 namespace fontedit::formats {
 namespace {
@@ -26,7 +26,7 @@ constexpr int kTileDots = 8;
 // First and last character, tiles across and down, then a glyph after another, its tiles row
 // after row, eight column bytes a tile with bit 0 the top.
 ImportedFont importU8x8(std::string_view source, const ImportOptions& options) {
-    if (source.size() > kMostImportBytes) throw Failure(Cause::FileTooLarge, {});
+    requireImportSize(source.size());
     const std::optional<std::string> font = markedString(cTokens(source), kU8x8Section);
     if (!font || font->size() < kHeaderBytes) damaged();
     const auto byte = [&](std::size_t at) { return static_cast<unsigned char>((*font)[at]); };

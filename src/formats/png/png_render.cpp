@@ -3,6 +3,7 @@
 #include <png.h>
 
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 #include "formats/common/font_bytes.h"
@@ -22,14 +23,14 @@ std::string encoded(const pictures::DotCanvas& canvas) {
     image.height = static_cast<png_uint_32>(canvas.height());
     image.format = PNG_FORMAT_RGB;
     // Pictures of dots are flat colour, which zlib's fastest level packs nearly as well; and one
-    // pass into room for the worst case costs half of measuring first.
+    // pass into room for the worst case costs half of measuring first. The room is left
+    // uninitialised, so that only the pages the PNG fills take memory.
     image.flags = PNG_IMAGE_FLAG_FAST;
-    std::string bytes(PNG_IMAGE_PNG_SIZE_MAX(image), '\0');
-    png_alloc_size_t size = bytes.size();
-    if (png_image_write_to_memory(&image, bytes.data(), &size, 0, canvas.pixels().data(), 0,
+    png_alloc_size_t size = PNG_IMAGE_PNG_SIZE_MAX(image);
+    const std::unique_ptr<char[]> room(new char[size]);
+    if (png_image_write_to_memory(&image, room.get(), &size, 0, canvas.pixels().data(), 0,
                                   nullptr)) {
-        bytes.resize(size);
-        return bytes;
+        return std::string(room.get(), size);
     }
     throw state::Failure(state::Cause::PngNotEncoded, {.value = image.message});
 }

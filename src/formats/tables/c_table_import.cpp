@@ -5,6 +5,7 @@
 #include "formats/c/c_tokens.h"
 #include "formats/font_import.h"
 #include "formats/libraries/glcdfont_export.h"
+#include "formats/libraries/hd44780_export.h"
 #include "formats/libraries/max72xx_export.h"
 #include "formats/own/header_export.h"
 #include "formats/tables/c_source_export.h"
@@ -30,8 +31,6 @@ constexpr std::size_t kMostValues = kMostImportBytes;
 // than this many for each byte of its list up to it, so that no list of a few bytes makes
 // millions of zeros: as many as the widest row a byte of "{}," may end.
 constexpr std::size_t kZerosPerByte = kLongestStride;
-// Far deeper than any constant is written, shallow enough for the stack.
-constexpr int kDeepestParentheses = 64;
 
 // An array given a brace-enclosed list, or such a list on its own in a file with no arrays.
 struct Candidate {
@@ -81,12 +80,18 @@ public:
         : tokens_(cTokens(source)),
           options_(options),
           declared_(declaredShape(source)),
-          glcdFirst_(glcdFirst(source)) {}
+          glcdFirst_(glcdFirst(source)),
+          listedGlyphs_(listedGlyphs(source)) {}
 
     ImportedFont read() {
         std::vector<Candidate> candidates = arrays();
         if (candidates.empty()) candidates = bareLists();
         if (candidates.empty()) throw Failure(Cause::NoArray, {});
+        // The custom characters' export lists its glyphs: fewer arrays are a file cut short.
+        if (listedGlyphs_ && *listedGlyphs_ != candidates.size()) {
+            throw Failure(Cause::GlyphsMissing, {.line = candidates.back().line,
+                                                 .value = std::to_string(*listedGlyphs_)});
+        }
         if (options_.array) return named(candidates);
         if (std::optional<ImportedFont> font = customCharacters(candidates)) return *font;
         return guessed(candidates);
@@ -125,6 +130,28 @@ private:
         return std::nullopt;
     }
 
+    // How many glyphs the custom characters' export lists in its opening comment: "0-7, 33".
+    static std::optional<std::size_t> listedGlyphs(std::string_view source) {
+        if (!source.starts_with(kHd44780Opening)) return std::nullopt;
+        const std::size_t end = source.find(kHd44780Listed);
+        if (end == std::string_view::npos) return std::nullopt;
+        std::string_view list = source.substr(kHd44780Opening.size(), end - kHd44780Opening.size());
+        std::size_t count = 0;
+        while (!list.empty()) {
+            const std::string_view item = list.substr(0, list.find(", "));
+            list.remove_prefix(std::min(list.size(), item.size() + 2));
+            const std::size_t dash = item.find('-');
+            const std::optional<std::uint64_t> first = integerConstant(item.substr(0, dash));
+            const std::optional<std::uint64_t> last =
+                dash == std::string_view::npos ? first : integerConstant(item.substr(dash + 1));
+            if (!first || !last || *last < *first || *last >= state::kSavedCodes) {
+                return std::nullopt;
+            }
+            count += static_cast<std::size_t>(*last - *first + 1);
+        }
+        return count;
+    }
+
     // The character of glyph 0 that the glcdfont export states.
     static std::optional<std::size_t> glcdFirst(std::string_view source) {
         const std::size_t at = source.find(kGlcdPlacement);
@@ -153,6 +180,7 @@ private:
             table.bytes.insert(table.bytes.end(), values.bytes.begin(), values.bytes.end());
         }
         if (table.bytes.size() > state::kSavedCodes * state::kGlyphRows) return std::nullopt;
+        for (const Candidate& candidate : candidates) tokens_.requireDecided(candidate.open);
         return importGlyphTable(table, options_);
     }
 
@@ -199,11 +227,17 @@ private:
     }
 
     ImportedFont taken(const Candidate& candidate, List list, bool guessed) const {
+        tokens_.requireDecided(candidate.open);
         if (list.problem) throw *list.problem;
         const std::size_t size = filledSize(candidate, list.filled());
-        if (std::optional<ImportedFont> font =
-                importMax72xxTable(list.bytes, candidate.line, options_)) {
-            return *font;
+        // Another library's table is only a guess: a shape the user named, or the one the
+        // editor's own export states, wins over it.
+        const bool shapeNamed = options_.layout || options_.stride || options_.msbFirst;
+        if (!shapeNamed && !declared_) {
+            if (std::optional<ImportedFont> other =
+                    importMax72xxTable(list.bytes, candidate.line, options_)) {
+                return *other;
+            }
         }
         ImportOptions options = options_;
         if (glcdFirst_ && size == kGlcdCharacters * kColumns && !options.offset) {
@@ -406,44 +440,10 @@ private:
     }
 
     // A constant, a parenthesised constant, or a cast such as "(uint8_t)0x3E" before one.
-    std::optional<std::uint64_t> constant(std::size_t& at, int depth = 0) const {
-        if (at >= tokens().size()) return std::nullopt;
-        const CToken token = tokens()[at];
-        if (token.is('(')) {
-            if (depth == kDeepestParentheses) {
-                throw Failure(Cause::NestingTooDeep, {.line = tokens().line(at), .value = "("});
-            }
-            std::size_t close = at + 1;
-            while (close < tokens().size() &&
-                   (tokens()[close].kind == CToken::Kind::Identifier || tokens()[close].is('*'))) {
-                ++close;
-            }
-            if (close > at + 1 && isAt(close, ')') && !isAt(close + 1, ',') &&
-                !isAt(close + 1, '}')) {
-                at = close + 1;
-                return constant(at, depth + 1);
-            }
-            ++at;
-            const std::optional<std::uint64_t> inner = constant(at, depth + 1);
-            if (!inner || !isAt(at, ')')) return std::nullopt;
-            ++at;
-            return inner;
-        }
-        ++at;
-        switch (token.kind) {
-            case CToken::Kind::Number:
-                return integerConstant(token.text);
-            case CToken::Kind::Character:
-                return characterConstant(token.text);
-            case CToken::Kind::Identifier:
-                if (const auto macro = tokens_.numberMacros.find(token.text);
-                    macro != tokens_.numberMacros.end()) {
-                    return integerConstant(macro->second);
-                }
-                return arduinoBinary(token.text);
-            default:
-                return std::nullopt;
-        }
+    std::optional<std::uint64_t> constant(std::size_t& at) const {
+        const std::optional<CValue> value = listValue(tokens(), at);
+        if (!value || value->negative) return std::nullopt;
+        return value->number ? value->number : arduinoBinary(value->name);
     }
 
     std::string_view textBetween(std::size_t first, std::size_t end) const {
@@ -468,12 +468,13 @@ private:
     const ImportOptions& options_;
     const std::optional<TableShape> declared_;
     const std::optional<std::size_t> glcdFirst_;
+    const std::optional<std::size_t> listedGlyphs_;
 };
 
 }  // namespace
 
 ImportedFont importCTable(std::string_view source, const ImportOptions& options) {
-    if (source.size() > kMostImportBytes) throw Failure(Cause::FileTooLarge, {});
+    requireImportSize(source.size());
     // Read as C, any binary file would fail on some syntax that it never meant.
     if (source.find('\0') != source.npos) {
         constexpr std::size_t kShown = 16;

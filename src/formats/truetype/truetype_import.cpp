@@ -1,6 +1,7 @@
 #include <ft2build.h>
 #include FT_FREETYPE_H
 #include FT_BITMAP_H
+#include FT_MODULE_H
 #include FT_OUTLINE_H
 
 #include <algorithm>
@@ -8,6 +9,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <memory>
 #include <new>
 #include <optional>
@@ -57,15 +59,165 @@ constexpr int kMostPixelsPerEm = 64;
 // 26.6 fixed point, FreeType's unit for scaled outlines.
 constexpr FT_Pos kPixel = 64;
 
-struct Library {
-    Library() {
-        if (FT_Init_FreeType(&handle)) throw std::bad_alloc();
+// FreeType's memory, counted: past a budget in proportion to the font an allocation fails, and
+// the load that asked for it fails with FreeType's own error, so that no glyph of a small file
+// can take the machine's memory.
+class CappedMemory {
+public:
+    explicit CappedMemory(std::size_t fontBytes) : most_(kLeast + kPerFontByte * fontBytes) {
+        record_.user = this;
+        record_.alloc = [](FT_Memory memory, long size) -> void* {
+            return self(memory)->resized(nullptr, static_cast<std::size_t>(size));
+        };
+        record_.free = [](FT_Memory memory, void* block) { self(memory)->release(block); };
+        record_.realloc = [](FT_Memory memory, long, long size, void* block) -> void* {
+            return self(memory)->resized(block, static_cast<std::size_t>(size));
+        };
     }
-    ~Library() { FT_Done_FreeType(handle); }
+    CappedMemory(const CappedMemory&) = delete;
+    CappedMemory& operator=(const CappedMemory&) = delete;
+
+    FT_Memory memory() { return &record_; }
+    bool exhausted() const { return exhausted_; }
+
+private:
+    static constexpr std::size_t kLeast = 32 << 20, kPerFontByte = 4;
+    // Each block is preceded by its size, kept a whole alignment unit wide.
+    static constexpr std::size_t kHeader = alignof(std::max_align_t);
+
+    static CappedMemory* self(FT_Memory memory) { return static_cast<CappedMemory*>(memory->user); }
+
+    void* resized(void* block, std::size_t size) {
+        char* start = block ? static_cast<char*>(block) - kHeader : nullptr;
+        std::size_t old = 0;
+        if (start) std::memcpy(&old, start, sizeof old);
+        if (size > most_ || used_ - old > most_ - size) {
+            exhausted_ = true;
+            return nullptr;
+        }
+        char* moved = static_cast<char*>(std::realloc(start, size + kHeader));
+        if (!moved) return nullptr;
+        used_ = used_ - old + size;
+        std::memcpy(moved, &size, sizeof size);
+        return moved + kHeader;
+    }
+    void release(void* block) {
+        if (!block) return;
+        char* start = static_cast<char*>(block) - kHeader;
+        std::size_t size = 0;
+        std::memcpy(&size, start, sizeof size);
+        used_ -= size;
+        std::free(start);
+    }
+
+    FT_MemoryRec_ record_{};
+    const std::size_t most_;
+    std::size_t used_ = 0;
+    bool exhausted_ = false;
+};
+
+struct Library {
+    explicit Library(FT_Memory memory) {
+        if (FT_New_Library(memory, &handle)) throw std::bad_alloc();
+        FT_Add_Default_Modules(handle);
+        FT_Set_Default_Properties(handle);
+    }
+    ~Library() { FT_Done_Library(handle); }
     Library(const Library&) = delete;
     Library& operator=(const Library&) = delete;
     FT_Library handle = nullptr;
 };
+
+std::uint32_t bigEndian(std::string_view bytes, std::size_t at, int size) {
+    std::uint32_t value = 0;
+    for (int i = 0; i < size; ++i) {
+        value = value << 8 | static_cast<unsigned char>(bytes[at + static_cast<std::size_t>(i)]);
+    }
+    return value;
+}
+
+struct Table {
+    std::size_t offset = 0, length = 0;
+};
+
+// The tables of one face of an sfnt, as its directory lists them; FreeType reads the directory
+// itself and refuses one cut short, but it takes a glyph past the end of its table, or of the
+// file, for a blank one, and this is how such a glyph is told.
+class SfntTables {
+public:
+    SfntTables(std::string_view bytes, long long face) : bytes_(bytes) {
+        std::size_t directory = 0;
+        if (bytes.starts_with("ttcf")) {
+            const std::size_t entry = 12 + 4 * static_cast<std::size_t>(face);
+            if (!holds(entry, 4)) return;
+            directory = bigEndian(bytes, entry, 4);
+        }
+        if (!holds(directory, 12)) return;
+        const std::size_t count = bigEndian(bytes, directory + 4, 2);
+        for (std::size_t i = 0; i < count && holds(directory + 12 + 16 * i, 16); ++i) {
+            const std::size_t record = directory + 12 + 16 * i;
+            const std::string_view tag = bytes.substr(record, 4);
+            const Table table{bigEndian(bytes, record + 8, 4), bigEndian(bytes, record + 12, 4)};
+            if (!holds(table.offset, table.length)) {
+                throw Failure(Cause::FontCutShort, {.value = std::string(tag)});
+            }
+            tables_.emplace_back(tag, table);
+        }
+    }
+
+    std::optional<Table> find(std::string_view tag) const {
+        for (const auto& [name, table] : tables_) {
+            if (name == tag) return table;
+        }
+        return std::nullopt;
+    }
+
+    bool holds(std::size_t at, std::size_t size) const {
+        return at <= bytes_.size() && size <= bytes_.size() - at;
+    }
+    std::uint32_t get(std::size_t at, int size) const {
+        return holds(at, static_cast<std::size_t>(size)) ? bigEndian(bytes_, at, size) : 0;
+    }
+
+    // The outline of glyph `index` lies within glyf: its loca entries are there and in order.
+    bool outlineWhole(FT_UInt index, bool longOffsets) const {
+        const std::optional<Table> loca = find("loca"), glyf = find("glyf");
+        if (!loca || !glyf) return true;
+        const std::size_t entry = longOffsets ? 4 : 2;
+        if ((index + std::size_t{2}) * entry > loca->length) return false;
+        const std::size_t at = loca->offset + index * entry;
+        const std::size_t scale = longOffsets ? 1 : 2;
+        const std::size_t start = get(at, static_cast<int>(entry)) * scale;
+        const std::size_t end = get(at + entry, static_cast<int>(entry)) * scale;
+        return start <= end && end <= glyf->length;
+    }
+
+    // The bytes strike `strike` of sbix holds for glyph `index`; none without sbix, empty
+    // for a glyph the strike lacks.
+    std::optional<std::string_view> sbixGlyph(int strike, FT_UInt index) const {
+        const std::optional<Table> sbix = find("sbix");
+        if (!sbix) return std::nullopt;
+        const std::size_t strikes = get(sbix->offset + 4, 4);
+        if (strike < 0 || static_cast<std::size_t>(strike) >= strikes) return std::nullopt;
+        const std::size_t start =
+            sbix->offset + get(sbix->offset + 8 + 4 * static_cast<std::size_t>(strike), 4);
+        const std::size_t from = get(start + 4 + 4 * std::size_t{index}, 4);
+        const std::size_t to = get(start + 8 + 4 * std::size_t{index}, 4);
+        if (to <= from) return std::string_view();
+        if (!holds(start + from, to - from) || start + to > sbix->offset + sbix->length) {
+            return bytes_.substr(0, 0);
+        }
+        return bytes_.substr(start + from, to - from);
+    }
+
+private:
+    std::string_view bytes_;
+    std::vector<std::pair<std::string_view, Table>> tables_;
+};
+
+// An sbix glyph's PNG larger than this on a side is drawn for no cell; FreeType would decode
+// all of it before its size is looked at.
+constexpr std::uint32_t kWidestStrikeImage = 1024;
 
 using Face = std::unique_ptr<FT_FaceRec, decltype(&FT_Done_Face)>;
 
@@ -120,7 +272,10 @@ public:
         : bytes_(bytes),
           options_(options),
           first_(options.first.value_or(kDefaultFirst)),
-          face_(chosenFace()) {}
+          memory_(bytes.size()),
+          library_(memory_.memory()),
+          face_(chosenFace()),
+          tables_(bytes, options.face.value_or(0)) {}
 
     ImportedFont read() {
         unicode_ = FT_Select_Charmap(face_.get(), FT_ENCODING_UNICODE) == 0;
@@ -137,7 +292,7 @@ public:
         if (const std::optional<int> strike = chosenStrike()) {
             check(FT_Select_Size(face_.get(), *strike));
             for (const auto& [code, index] : glyphs) {
-                if (std::optional<Drawn> glyph = fromStrike(code, index)) {
+                if (std::optional<Drawn> glyph = fromStrike(code, index, *strike)) {
                     drawn.push_back(std::move(*glyph));
                 }
             }
@@ -154,6 +309,11 @@ public:
 private:
     // The face --face names, or the only one. A face past the last is refused as FreeType
     // refuses it, by the count of faces that only then needs telling.
+    // The last face --face can name: the collection's last, or the last its number reaches.
+    static std::string lastFace(FT_Long faces) {
+        return std::to_string(std::min<FT_Long>(faces, 0x10000) - 1);
+    }
+
     Face chosenFace() const {
         const long long index = options_.face.value_or(0);
         Face face(nullptr, &FT_Done_Face);
@@ -162,11 +322,11 @@ private:
         if (error == FT_Err_Invalid_Argument && index > 0) {
             Face all(nullptr, &FT_Done_Face);
             check(openFace(library_, bytes_, -1, all));
-            throw Failure(Cause::FaceNotChosen, {.value = std::to_string(all->num_faces)});
+            throw Failure(Cause::FaceNotChosen, {.value = lastFace(all->num_faces)});
         }
         check(error);
         if (face->num_faces > 1 && !options_.face) {
-            throw Failure(Cause::FaceNotChosen, {.value = std::to_string(face->num_faces)});
+            throw Failure(Cause::FaceNotChosen, {.value = lastFace(face->num_faces)});
         }
         return face;
     }
@@ -230,9 +390,19 @@ private:
         return best;
     }
 
-    std::optional<Drawn> fromStrike(long long code, FT_UInt index) const {
+    // A glyph the map names but that cannot be loaded whole is refused, naming it.
+    [[noreturn]] void notLoaded(long long code, FT_UInt index) const {
+        const std::string name = named(code, index).glyph.name;
+        throw Failure(memory_.exhausted() ? Cause::GlyphTooCostly : Cause::GlyphDamaged,
+                      {.value = name});
+    }
+
+    std::optional<Drawn> fromStrike(long long code, FT_UInt index, int strike) const {
+        const std::optional<std::string_view> image = tables_.sbixGlyph(strike, index);
+        if (image && !image->empty()) judgeImage(*image, code, index);
         // A glyph the strike lacks is missing, not drawn from an outline.
         if (FT_Load_Glyph(face_.get(), index, FT_LOAD_SBITS_ONLY | FT_LOAD_NO_HINTING) != 0) {
+            if (memory_.exhausted() || (image && !image->empty())) notLoaded(code, index);
             return std::nullopt;
         }
         const FT_GlyphSlot slot = face_->glyph;
@@ -261,6 +431,23 @@ private:
             }
         }
         return drawn;
+    }
+
+    // A PNG's size is in its header, which FreeType reads only as it decodes the whole image.
+    void judgeImage(std::string_view glyph, long long code, FT_UInt index) const {
+        constexpr std::size_t kOrigin = 8;  // originOffsetX, originOffsetY, graphicType
+        const std::string_view data = glyph.substr(std::min(glyph.size(), kOrigin));
+        if (glyph.substr(4, 4) != "png ") return;
+        const std::size_t header = kPngSignature.size() + 8;
+        if (data.size() < header + 8 || !data.starts_with(kPngSignature) ||
+            data.substr(kPngSignature.size() + 4, 4) != "IHDR") {
+            notLoaded(code, index);
+        }
+        const std::uint32_t width = bigEndian(data, header, 4);
+        const std::uint32_t height = bigEndian(data, header + 4, 4);
+        if (width > kWidestStrikeImage || height > kWidestStrikeImage) {
+            throw Failure(Cause::GlyphTooCostly, {.value = named(code, index).glyph.name});
+        }
     }
 
     // The smallest pixel size at which every outline point lies on a pixel corner, as far as
@@ -294,8 +481,12 @@ private:
     }
 
     Drawn fromOutline(long long code, FT_UInt index, int size) const {
-        check(FT_Load_Glyph(face_.get(), index,
-                            FT_LOAD_NO_HINTING | FT_LOAD_NO_BITMAP | FT_LOAD_TARGET_MONO));
+        const bool longOffsets = FT_IS_SFNT(face_.get()) && tables_.get(headOffset() + 50, 2) != 0;
+        if (!tables_.outlineWhole(index, longOffsets) ||
+            FT_Load_Glyph(face_.get(), index,
+                          FT_LOAD_NO_HINTING | FT_LOAD_NO_BITMAP | FT_LOAD_TARGET_MONO) != 0) {
+            notLoaded(code, index);
+        }
         const FT_GlyphSlot slot = face_->glyph;
         if (slot->format != FT_GLYPH_FORMAT_OUTLINE) {
             throw Failure(Cause::OffPixelGrid, {.value = std::to_string(size)});
@@ -348,6 +539,12 @@ private:
         return drawn;
     }
 
+    // Where head, which says whether loca's offsets are 32 bits, starts; past the file without one.
+    std::size_t headOffset() const {
+        const std::optional<Table> head = tables_.find("head");
+        return head && head->length >= 52 ? head->offset : bytes_.size();
+    }
+
     ImportedFont placed(std::vector<Drawn>& drawn) const {
         long long ascent = 0, descent = 0;
         for (const Drawn& glyph : drawn) {
@@ -379,19 +576,22 @@ private:
     std::string_view bytes_;
     const ImportOptions& options_;
     const long long first_;
+    CappedMemory memory_;
     Library library_;
     Face face_;
+    SfntTables tables_;
     bool unicode_ = false;
 };
 
 }  // namespace
 
 bool isSfnt(std::string_view bytes) {
-    return std::ranges::any_of(kSfntTags, [bytes](std::string_view tag) { return bytes.starts_with(tag); });
+    return std::ranges::any_of(kSfntTags,
+                               [bytes](std::string_view tag) { return bytes.starts_with(tag); });
 }
 
 ImportedFont importTrueType(std::string_view bytes, const ImportOptions& options) {
-    if (bytes.size() > kMostImportBytes) throw Failure(Cause::FileTooLarge, {});
+    requireImportSize(bytes.size());
     if (!isSfnt(bytes)) throw Failure(Cause::NotSfnt, {});
     return TrueTypeReader(bytes, options).read();
 }

@@ -7,8 +7,8 @@
 #include "formats/common/font_bytes.h"
 #include "formats/console/psf_export.h"
 #include "formats/font_import.h"
-#include "state/failure.h"
 #include "formats/marks.h"
+#include "state/failure.h"
 
 namespace fontedit::formats {
 namespace {
@@ -46,10 +46,12 @@ public:
         if (keyword() != kBdfKeyword) {
             throw Failure(Cause::NotBdf, {.line = line_, .value = shown(text_)});
         }
-        while (nextLine() && keyword() != "ENDFONT") {
+        while (keyword() != "ENDFONT") {
+            // Every BDF ends so: one without it is cut short, its last glyphs lost.
+            if (!nextLine()) throw Failure(Cause::BdfNotEnded, {.line = line_});
             if (keyword() == "STARTCHAR") {
                 glyph(cells());
-            } else if (!cells_) {
+            } else if (!cells_ && keyword() != "ENDFONT") {
                 header();
             }
         }
@@ -246,7 +248,7 @@ bool isBdf(std::string_view bytes) {
 }
 
 ImportedFont importBdf(std::string_view bytes, const ImportOptions& options) {
-    if (bytes.size() > kMostImportBytes) throw Failure(Cause::FileTooLarge, {});
+    requireImportSize(bytes.size());
     return BdfReader(bytes, options).read();
 }
 

@@ -6,15 +6,14 @@
 
 #include "formats/common/cell_font.h"
 #include "formats/font_import.h"
-#include "state/failure.h"
 #include "formats/marks.h"
+#include "state/failure.h"
 
 namespace fontedit::formats {
 namespace {
 
 using state::Cause;
 using state::Failure;
-
 
 // The tables a PCF file lists in its table of contents, by type.
 enum class TableType : std::uint32_t {
@@ -343,7 +342,7 @@ private:
 }  // namespace
 
 ImportedFont importPcf(std::string_view bytes, const ImportOptions& options) {
-    if (bytes.size() > kMostImportBytes) throw Failure(Cause::FileTooLarge, {});
+    requireImportSize(bytes.size());
     return PcfReader(bytes, options).read();
 }
 
