@@ -1,11 +1,47 @@
 #include "formats/header_export.h"
 
+#include "formats/c_text.h"
 #include "formats/cell_texts.h"
 #include "formats/cp932.h"
 #include "formats/line_ends.h"
+#include "messages/catalogue.h"
 #include "state/conversions.h"
 
 namespace fontedit::formats {
+namespace {
+
+std::optional<std::string> wordedCells(messages::Note note, const EmptyCells& cells,
+                                       const messages::Language& language) {
+    if (cells.count == 0) return std::nullopt;
+    return messages::filled(language(messages::wordingOf(note)),
+                            {.code = cells.count, .value = codeList(cells.codes)}, language);
+}
+
+}  // namespace
+
+EmptyCells emptyCells(const state::FontData& data) {
+    EmptyCells cells;
+    for (int code = 0; code < state::kSavedCodes; ++code) {
+        bool found = false;
+        for (const std::string& cell : data.cells[code]) {
+            if (cell.find_first_not_of(' ') != std::string::npos) continue;
+            ++cells.count;
+            found = true;
+        }
+        if (found) cells.codes.push_back(code);
+    }
+    return cells;
+}
+
+std::optional<std::string> emptyCellsNote(const EmptyCells& cells,
+                                          const messages::Language& language) {
+    return wordedCells(messages::Note::EmptyCells, cells, language);
+}
+
+std::optional<std::string> headerEmptyCellsNote(const EmptyCells& cells,
+                                                const messages::Language& language) {
+    return wordedCells(messages::Note::HeaderEmptyCells, cells, language);
+}
 
 std::string headerBytes(const state::FontData& data) {
     std::string bytes(kHeaderOpening);

@@ -2,9 +2,12 @@
 
 // "font.h": the font as a C table for another program, in CP932 with CRLF line ends. The
 // cells go in as they stand; the user finishes the file by hand, as its last line says.
+#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include "messages/worded.h"
 #include "state/font_data.h"
 
 namespace fontedit::formats {
@@ -14,5 +17,20 @@ inline constexpr const char* kHeaderFileName = "font.h";
 inline constexpr std::string_view kHeaderOpening = "const unsigned char Font[96][5] =\r\n{\r\n";
 
 std::string headerBytes(const state::FontData& data);
+
+// The cells that hold nothing but blanks: columns never drawn, which the files keep so and
+// every reader takes as no dot, but which font.h writes as a bare "0x" that no compiler takes.
+struct EmptyCells {
+    int count = 0;
+    std::vector<int> codes;  // the glyphs that hold one
+};
+EmptyCells emptyCells(const state::FontData& data);
+
+// What check says of the empty cells, and what the export of font.h says of them; nothing
+// when there are none.
+std::optional<std::string> emptyCellsNote(const EmptyCells& cells,
+                                          const messages::Language& language);
+std::optional<std::string> headerEmptyCellsNote(const EmptyCells& cells,
+                                                const messages::Language& language);
 
 }  // namespace fontedit::formats

@@ -1,5 +1,7 @@
 #include "formats/import_notes.h"
 
+#include <cstdio>
+
 #include "messages/catalogue.h"
 
 namespace fontedit::formats {
@@ -17,8 +19,12 @@ Note noteOf(const ImportNote& note) {
             return one ? Note::GlyphFilled : Note::GlyphsFilled;
         case Kind::EncodingMissing:
             return Note::EncodingMissing;
+        case Kind::CharacterMissing:
+            return Note::CharacterMissing;
         case Kind::GlyphsCropped:
             return one ? Note::GlyphCropped : Note::GlyphsCropped;
+        case Kind::OwnCharset:
+            return Note::OwnCharset;
         case Kind::ShapeTaken:
             break;
     }
@@ -26,8 +32,15 @@ Note noteOf(const ImportNote& note) {
 }
 
 state::Facts factsOf(const ImportNote& note) {
-    if (note.kind == ImportNote::Kind::ArrayTaken) return {.value = note.name};
+    if (note.kind == ImportNote::Kind::ArrayTaken || note.kind == ImportNote::Kind::OwnCharset) {
+        return {.value = note.name};
+    }
     if (note.kind == ImportNote::Kind::EncodingMissing) return {.code = note.code.value_or(0)};
+    if (note.kind == ImportNote::Kind::CharacterMissing) {
+        char text[16];
+        std::snprintf(text, sizeof text, "U+%04X", static_cast<unsigned>(note.code.value_or(0)));
+        return {.value = text};
+    }
     if (note.kind != ImportNote::Kind::ShapeTaken) return {.code = note.count};
     const TableShape& shape = *note.shape;
     const bool rows = shape.layout == state::GlyphLayout::Rows;

@@ -159,7 +159,7 @@ public:
             draw(cells, glyph, glyphs_[static_cast<std::size_t>(id)]);
             cells.place(glyph);
         }
-        return cells.font(true);
+        return cells.font("ISO10646", "1");
     }
 
 private:

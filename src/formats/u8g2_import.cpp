@@ -79,7 +79,7 @@ public:
             draw(cells, glyph, record.fields);
             cells.place(glyph);
         }
-        return cells.font(true);
+        return cells.font("ISO10646", "1");
     }
 
 private:

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QStringList>
 
+#include "formats/header_export.h"
 #include "formats/import_notes.h"
 #include "formats/panel_notes.h"
 #include "messages/worded.h"
@@ -31,6 +32,12 @@ QString failureMessage(const state::Failure& failure) {
 QString noteMessage(const formats::ImportNote& note) {
     return QString::fromStdString(
         formats::wordedNote(note, speaksJapanese() ? messages::japanese : messages::english));
+}
+
+QString headerNote(const formats::EmptyCells& cells) {
+    const auto note = formats::headerEmptyCellsNote(
+        cells, speaksJapanese() ? messages::japanese : messages::english);
+    return note ? QString::fromStdString(*note) : QString();
 }
 
 QString panelNoteLines(const formats::PanelText& text, formats::PanelSize size) {

@@ -253,11 +253,25 @@ void Form1::onSaveClicked() {
 }
 void Form1::onExportClicked() {
     if (!mayReplace(document::FontDocument::Write::Export)) return;
-    document_.exportHeader();
-    confirmWritten("Command14", directory() / formats::kHeaderFileName);
+    const formats::EmptyCells empty = document_.exportHeader();
+    confirmWritten("Command14", directory() / formats::kHeaderFileName, headerNote(empty));
 }
 
 bool Form1::mayReplace(document::FontDocument::Write write) {
+    if (write == document::FontDocument::Write::Save) {
+        if (const std::optional<int> glyphs = document_.unreadFontGlyphs()) {
+            const Question unread{
+                tr("フォルダ %1 には、このウィンドウで読み出していないフォント（ドットのあるグリフ "
+                   "%2 個）があります。保存すると、そのフォントとラベルを今の表で置き換えます。"
+                   "置き換えますか？")
+                    .arg(shownPath(directory()))
+                    .arg(*glyphs),
+                {tr("置き換え"), tr("キャンセル")},
+                1,
+                1};
+            if (ask(unread) != 0) return false;
+        }
+    }
     const std::vector<std::string> changed = document_.changedOnDisk(write);
     if (changed.empty()) return true;
     QStringList names;
@@ -586,9 +600,11 @@ void Form1::showStatus() {
     if (panel_) panel_->setStatus(statusText());
 }
 
-void Form1::confirmWritten(const char* button, const std::filesystem::path& file) {
-    confirm(findChild<QWidget*>(QString::fromLatin1(button)),
-            tr("%1 に書き込みました").arg(shownPath(file)));
+void Form1::confirmWritten(const char* button, const std::filesystem::path& file,
+                           const QString& note) {
+    QString text = tr("%1 に書き込みました").arg(shownPath(file));
+    if (!note.isEmpty()) text += u'\n' + note;
+    confirm(findChild<QWidget*>(QString::fromLatin1(button)), text);
 }
 
 // Over the grid and wherever no control has a tip of its own, the tip says which folder is

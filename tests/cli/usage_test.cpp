@@ -61,6 +61,9 @@ TEST(CliUsage, WrongUsageExitsTwoNamingTheCommand) {
         {{"render", "-o", "x.png", "--scale", "64", "--text", std::string(3000, 'a')},
          " render",
          "--text: the image would be wider than 1048576 pixels"},
+        {{"render", "-o", "x.png", "--layout", "16x2"},
+         " render",
+         "--layout: there is no text to show; give it with --text"},
     };
     for (const Case& c : cases) {
         const CliResult result = runCli(c.args);
