@@ -31,6 +31,7 @@
 #include "formats/font_import.h"
 #include "formats/imported_glyphs.h"
 #include "formats/png_render.h"
+#include "window/export_dialog.h"
 #include "window/form1.h"
 #include "window/glyph_overview.h"
 #include "window/look.h"
@@ -382,6 +383,9 @@ private slots:
         QTest::mouseClick(button("Command12"), Qt::LeftButton);
         QTest::mouseClick(button("Command14"), Qt::LeftButton);
         QVERIFY(reports_.isEmpty());
+        // Every column never drawn stays a bare "0x" in font.h, and the tip says so.
+        QVERIFY2(QToolTip::text().contains(QStringLiteral("空のセル 479 個")),
+                 qPrintable(QToolTip::text()));
         QFile font(dir.filePath(QStringLiteral("fntdat.txt")));
         QVERIFY(font.open(QIODevice::ReadOnly));
         QCOMPARE(font.readLine(), QByteArray(", 1, , , \r\n"));
@@ -921,6 +925,18 @@ private slots:
         }
         QVERIFY(QToolTip::isVisible());
         QVERIFY(QToolTip::text().contains(written));
+    }
+
+    // Another format keeps a name the user typed, with that format's extension, and replaces
+    // only the name the dialog suggested, by the new format's own.
+    void exportNameFollowsTheFormat() {
+        using fontedit::formats::ExportFormat;
+        using fontedit::window::nameForFormat;
+        QCOMPARE(nameForFormat("u8g2_font.psf", "u8g2_font.c", ExportFormat::Psf), "font.psf");
+        QCOMPARE(nameForFormat("u8g2_font.c", "u8g2_font.c", ExportFormat::Psf), "font.psf");
+        QCOMPARE(nameForFormat("robot.c", "u8g2_font.c", ExportFormat::Psf), "robot.psf");
+        QCOMPARE(nameForFormat("out/robot.psf", "font.c", ExportFormat::Bdf), "out/robot.bdf");
+        QCOMPARE(nameForFormat("", "", ExportFormat::Bdf), "font.bdf");
     }
 
     // A preview text of a million characters in the settings is cut to what the field takes.
