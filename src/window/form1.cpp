@@ -25,6 +25,8 @@
 #include <utility>
 #include <vector>
 
+#include "formats/cell_texts.h"
+#include "formats/cp932.h"
 #include "formats/font_files.h"
 #include "formats/header_export.h"
 #include "state/failure.h"
@@ -171,12 +173,32 @@ void Form1::createTextField(const ControlPlacement& control, state::FieldId id) 
     edit->setGeometry(pixelRect(control));
     if (control.column > 0) edit->setAccessibleName(tr("列 %1").arg(control.column));
     field.addObserver([edit](const std::string& text) { showText(edit, text); });
-    connect(edit, &QLineEdit::textEdited, this, [this, id](const QString& text) {
+    connect(edit, &QLineEdit::textEdited, this, [this, id, edit](const QString& text) {
+        if (id == state::FieldId::Label && !labelHolds(edit, text)) return;
         guard([this, id, &text] { editor_.type(id, text.toStdString()); });
     });
     connect(edit, &QLineEdit::editingFinished, this,
             [this, id] { guard([this, id] { editor_.finishEditing(id); }); });
     edit->installEventFilter(this);
+}
+
+// A label the files cannot hold would fail only at 保存, far from where it was typed: the field
+// says so at once and keeps its last good text.
+bool Form1::labelHolds(QLineEdit* edit, const QString& text) {
+    int code = 0;
+    try {
+        code = editor_.state().currentCode();
+    } catch (const state::Failure&) {
+        // The code field is being typed; the label still belongs to a glyph.
+    }
+    try {
+        formats::toCp932(text.toStdString(), formats::labelPlace(code));
+        return true;
+    } catch (const state::Failure& failure) {
+        showText(edit, editor_.state().field(state::FieldId::Label).text());
+        confirm(edit, failureMessage(failure));
+        return false;
+    }
 }
 
 // A screen reader names a field by the label whose buddy it is.

@@ -76,6 +76,9 @@ private:
     void createControl(const ControlPlacement& control);
     void createLabel(const ControlPlacement& control);
     void createTextField(const ControlPlacement& control, state::FieldId id);
+    // Whether the files can hold `text` as a label; if not, says so at the field and puts its
+    // last good text back.
+    bool labelHolds(QLineEdit* edit, const QString& text);
     void nameFieldsByTheirLabels();
     void createPixelButton(const ControlPlacement& control);
     void createButton(const ControlPlacement& control, Action action, const QKeySequence& shortcut);

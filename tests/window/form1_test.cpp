@@ -927,6 +927,20 @@ private slots:
         QVERIFY(QToolTip::text().contains(written));
     }
 
+    // A label the files cannot hold is refused as it is typed, not at 保存, and the last good
+    // one stays.
+    void labelOutsideCp932IsRefusedInTheField() {
+        retype("Text10", QStringLiteral("A"));
+        QInputMethodEvent typed;
+        typed.setCommitString(QStringLiteral("ä"));
+        QApplication::sendEvent(field("Text10"), &typed);
+        QCOMPARE(field("Text10")->text(), QStringLiteral("A"));
+        QVERIFY2(QToolTip::text().startsWith(QStringLiteral("エラー 1002: ")),
+                 qPrintable(QToolTip::text()));
+        QTest::mouseClick(button("Command12"), Qt::LeftButton);
+        QVERIFY2(reports_.isEmpty(), qPrintable(reports_.join(u'\n')));
+    }
+
     // Another format keeps a name the user typed, with that format's extension, and replaces
     // only the name the dialog suggested, by the new format's own.
     void exportNameFollowsTheFormat() {
