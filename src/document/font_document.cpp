@@ -49,18 +49,22 @@ formats::EmptyCells FontDocument::exportHeader() {
     return formats::emptyCells(data);
 }
 
-std::vector<formats::ImportNote> FontDocument::importFile(const std::filesystem::path& file,
-                                                          const formats::ImportOptions& options) {
+formats::ImportedFont FontDocument::readImport(const std::filesystem::path& file,
+                                               const formats::ImportOptions& options) const {
     std::string bytes = storage::readWholeFile(file, formats::kMostImportBytes);
-    formats::ImportedFont font;
     try {
         if (formats::isGzip(bytes)) bytes = formats::gunzip(bytes);
-        font = formats::importFont(formats::detectFormat(bytes), bytes, options);
+        return formats::importFont(formats::detectFormat(bytes), bytes, options);
     } catch (state::Failure& failure) {
         // The formats read bytes without knowing where they came from.
         if (failure.facts().file.empty()) failure.facts().file = file.string();
         throw;
     }
+}
+
+std::vector<formats::ImportNote> FontDocument::importFile(const std::filesystem::path& file,
+                                                          const formats::ImportOptions& options) {
+    formats::ImportedFont font = readImport(file, options);
     editor_.restore(
         [&font](state::FontTable& table, state::LabelTable& labels) {
             state::storeTableTexts(font.data, table, labels);

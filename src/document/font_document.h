@@ -42,6 +42,9 @@ public:
     // names the file and changes nothing.
     std::vector<formats::ImportNote> importFile(const std::filesystem::path& file,
                                                 const formats::ImportOptions& options = {});
+    // The font importFile would take, taking nothing.
+    formats::ImportedFont readImport(const std::filesystem::path& file,
+                                     const formats::ImportOptions& options) const;
     // "書き出し": the font in `format`, written to `file` atomically, as 保存 writes.
     void exportFile(formats::ExportFormat format, const formats::ExportSettings& settings,
                     const std::filesystem::path& file);

@@ -587,7 +587,18 @@ void Form1::importFrom(const std::filesystem::path& file) {
         } catch (const state::Failure& failure) {
             const std::vector<formats::ShapeChoice> choices = formats::shapeChoices(failure);
             if (choices.empty()) throw;
-            const int chosen = ask(shapeQuestion(file, choices));
+            QList<QPixmap> pictures;
+            for (const formats::ShapeChoice& choice : choices) {
+                formats::ImportOptions reading = options;
+                formats::choose(choice, reading);
+                try {
+                    pictures << readingPicture(document_.readImport(file, reading).data);
+                } catch (const state::Failure&) {
+                    // Shown by its options alone.
+                    pictures << QPixmap();
+                }
+            }
+            const int chosen = ask(shapeQuestion(file, choices, pictures));
             if (chosen < 0 || chosen >= static_cast<int>(choices.size())) return;
             formats::choose(choices[chosen], options);
         }

@@ -1,5 +1,7 @@
 // The window as the user drives it: simulated clicks and keystrokes reach the editor, and
 // what the editor changes shows in the widgets.
+#include <algorithm>
+
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QApplication>
@@ -834,6 +836,11 @@ private slots:
         importOf(unclear);
         QCOMPARE(questions_.size(), 1);
         QCOMPARE(questions_[0].answers.back(), QStringLiteral("キャンセル"));
+        // Each reading is shown as the glyphs it would take, its options the tip.
+        const QList<QPixmap>& pictures = questions_[0].pictures;
+        QCOMPARE(pictures.size(), questions_[0].answers.size() - 1);
+        QVERIFY(std::ranges::none_of(pictures, &QPixmap::isNull));
+        QVERIFY(pictures[0].toImage() != pictures[1].toImage());
         QVERIFY(reports_.isEmpty());
         QCOMPARE(columnTexts(), (QStringList{"1E", "9", "9", "9", "1E"}));
 
