@@ -1,7 +1,5 @@
 // The window as the user drives it: simulated clicks and keystrokes reach the editor, and
 // what the editor changes shows in the widgets.
-#include <algorithm>
-
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QApplication>
@@ -24,6 +22,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QToolTip>
+#include <algorithm>
 #include <functional>
 #include <memory>
 
