@@ -26,7 +26,7 @@ std::optional<long long> onlyRun(std::vector<long long> encodings);
 // it: the run's own first when it is 96 long, else the space when the run holds it.
 long long firstTaken(const ImportOptions& options, long long first, long long last);
 
-// Characters are Unicode in ISO 10646 and Latin-1 fonts; other ISO 8859 parts and character
+// Characters are Unicode in ISO 10646 and Latin-1 fonts; other ISO 8859 sets and character
 // sets built on ASCII are told apart from ASCII only; in any other set, such as 3270cg or
 // Adobe-FontSpecific, a code says nothing and only a glyph's name may tell its character. The
 // names as CHARSET_REGISTRY and CHARSET_ENCODING hold them, unquoted.
