@@ -20,9 +20,14 @@ void checkCellFont(const formats::ImportedFont& font, const formats::ImportOptio
                     "glyphs are cropped only with crop, and only those taken");
             continue;
         }
+        if (note.kind == formats::ImportNote::Kind::OwnCharset) {
+            require(font.notes.front() == note, "a character set of its own is told first");
+            continue;
+        }
         require(note.code && *note.code >= first && *note.code < first + state::kSavedCodes,
                 "a note names an encoding in the range taken");
-        if (note.kind == formats::ImportNote::Kind::EncodingMissing) {
+        if (note.kind == formats::ImportNote::Kind::EncodingMissing ||
+            note.kind == formats::ImportNote::Kind::CharacterMissing) {
             for (const std::string& cell : font.data.cells[*note.code - first]) {
                 require(cell == "0", "a missing encoding gives an empty glyph");
             }

@@ -4,7 +4,72 @@
 <context>
     <name>ExportDialog</name>
     <message>
-        <location filename="../src/window/export_dialog.cpp" line="+65"/>
+        <location filename="../src/window/export_dialog.cpp" line="+42"/>
+        <source>エディタの font.h（手で仕上げる）</source>
+        <translation>the editor&apos;s font.h, to be finished by hand</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>そのままコンパイルできる C ソース</source>
+        <translation>a C source that compiles as it stands</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>BDF 2.1 フォント</source>
+        <translation>a BDF 2.1 font</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>列の 480 バイト</source>
+        <translation>the 480 column bytes</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>96 グリフの PNG シート</source>
+        <translation>a PNG sheet of the 96 glyphs</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>u8g2 フォント（u8g2.setFont() 用）</source>
+        <translation>a u8g2 font, for u8g2.setFont()</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>u8x8 タイルフォント（u8x8.setFont() 用）</source>
+        <translation>a u8x8 tile font, for u8x8.setFont()</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>1 ピクセル 1 ビットの LVGL 8.3・9 フォント</source>
+        <translation>an LVGL 8.3 and 9 font at 1 bit a pixel</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Adafruit GFX・TFT_eSPI の GFXfont ヘッダ（setFont 用）</source>
+        <translation>an Adafruit GFX / TFT_eSPI GFXfont header for setFont</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Adafruit GFX の標準フォント glcdfont.c</source>
+        <translation>a glcdfont.c for Adafruit GFX&apos;s classic font</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>MD_MAX72XX・MD_Parola のフォント表</source>
+        <translation>an MD_MAX72XX / MD_Parola font table</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>キャラクタ LCD の createChar 用の外字（既定はコード 0-7）</source>
+        <translation>custom characters for a character LCD&apos;s createChar (default codes 0-7)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Linux コンソールの setfont 用の PSF2 フォント</source>
+        <translation>a PSF2 console font for the Linux console&apos;s setfont</translation>
+    </message>
+    <message>
+        <location line="+35"/>
         <source>列ごと（[96][5]）</source>
         <translation>columns ([96][5])</translation>
     </message>
@@ -59,7 +124,7 @@
         <translation>In AVR program memory (--progmem)</translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location line="+33"/>
         <source>書き出し</source>
         <translation>Export</translation>
     </message>
@@ -67,7 +132,7 @@
 <context>
     <name>FailureMessage</name>
     <message>
-        <location filename="../src/window/failure_message.cpp" line="+26"/>
+        <location filename="../src/window/failure_message.cpp" line="+27"/>
         <source>エラー %1: %2</source>
         <translation>Error %1: %2</translation>
     </message>
@@ -131,7 +196,7 @@
 <context>
     <name>Language</name>
     <message>
-        <location filename="../src/window/translation.cpp" line="+47"/>
+        <location filename="../src/window/translation.cpp" line="+61"/>
         <source>ja</source>
         <extracomment>This translation&apos;s language, as its file names it: &quot;en&quot; in fontedit_en.ts.</extracomment>
         <translation>en</translation>
@@ -201,7 +266,7 @@
 <context>
     <name>fontedit::window::Form1</name>
     <message>
-        <location filename="../src/window/form1.cpp" line="+173"/>
+        <location filename="../src/window/form1.cpp" line="+172"/>
         <source>列 %1</source>
         <translation>Column %1</translation>
     </message>
@@ -217,15 +282,25 @@
     </message>
     <message>
         <location line="+0"/>
-        <location line="+30"/>
-        <location line="+53"/>
+        <location line="+29"/>
+        <location line="+15"/>
+        <location line="+52"/>
         <location line="+206"/>
-        <location line="+7"/>
         <source>キャンセル</source>
         <translation>Cancel</translation>
     </message>
     <message>
-        <location line="-270"/>
+        <location line="-278"/>
+        <source>フォルダ %1 には、このウィンドウで読み出していないフォント（ドットのあるグリフ %2 個）があります。保存すると、そのフォントとラベルを今の表で置き換えます。置き換えますか？</source>
+        <translation>The folder %1 holds a font this window has not read (%2 glyphs with dots). Saving replaces it and its labels with the tables shown here. Replace it?</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>置き換え</source>
+        <translation>Replace</translation>
+    </message>
+    <message>
+        <location line="+11"/>
         <source>フォルダ %1 のファイル %2 は、最後の読出しか保存の後にほかのプログラムで変更されています。上書きしますか？</source>
         <translation>Another program has changed %2 in the folder %1 since the last Read or Save. Replace?</translation>
     </message>

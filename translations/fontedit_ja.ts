@@ -4,7 +4,72 @@
 <context>
     <name>ExportDialog</name>
     <message>
-        <location filename="../src/window/export_dialog.cpp" line="+65"/>
+        <location filename="../src/window/export_dialog.cpp" line="+42"/>
+        <source>エディタの font.h（手で仕上げる）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>そのままコンパイルできる C ソース</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>BDF 2.1 フォント</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>列の 480 バイト</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>96 グリフの PNG シート</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>u8g2 フォント（u8g2.setFont() 用）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>u8x8 タイルフォント（u8x8.setFont() 用）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>1 ピクセル 1 ビットの LVGL 8.3・9 フォント</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Adafruit GFX・TFT_eSPI の GFXfont ヘッダ（setFont 用）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Adafruit GFX の標準フォント glcdfont.c</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>MD_MAX72XX・MD_Parola のフォント表</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>キャラクタ LCD の createChar 用の外字（既定はコード 0-7）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Linux コンソールの setfont 用の PSF2 フォント</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+35"/>
         <source>列ごと（[96][5]）</source>
         <translation type="unfinished"></translation>
     </message>
@@ -59,7 +124,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location line="+33"/>
         <source>書き出し</source>
         <translation type="unfinished"></translation>
     </message>
@@ -67,7 +132,7 @@
 <context>
     <name>FailureMessage</name>
     <message>
-        <location filename="../src/window/failure_message.cpp" line="+26"/>
+        <location filename="../src/window/failure_message.cpp" line="+27"/>
         <source>エラー %1: %2</source>
         <translation type="unfinished"></translation>
     </message>
@@ -131,7 +196,7 @@
 <context>
     <name>Language</name>
     <message>
-        <location filename="../src/window/translation.cpp" line="+47"/>
+        <location filename="../src/window/translation.cpp" line="+61"/>
         <source>ja</source>
         <extracomment>This translation&apos;s language, as its file names it: &quot;en&quot; in fontedit_en.ts.</extracomment>
         <translation type="unfinished"></translation>
@@ -201,7 +266,7 @@
 <context>
     <name>fontedit::window::Form1</name>
     <message>
-        <location filename="../src/window/form1.cpp" line="+240"/>
+        <location filename="../src/window/form1.cpp" line="+239"/>
         <source>保存されていない変更があります。変更を破棄してファイルから読み出しますか？</source>
         <translation type="unfinished"></translation>
     </message>
@@ -212,15 +277,15 @@
     </message>
     <message>
         <location line="+0"/>
-        <location line="+30"/>
-        <location line="+53"/>
+        <location line="+29"/>
+        <location line="+15"/>
+        <location line="+52"/>
         <location line="+206"/>
-        <location line="+7"/>
         <source>キャンセル</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-246"/>
+        <location line="-239"/>
         <source>フォルダ %1 のフォントに、保存されずに終わった変更が残っています（%2 に退避）。復元しますか？</source>
         <translation type="unfinished"></translation>
     </message>
@@ -241,12 +306,22 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-151"/>
+        <location line="-164"/>
         <source>列 %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+94"/>
+        <location line="+92"/>
+        <source>フォルダ %1 には、このウィンドウで読み出していないフォント（ドットのあるグリフ %2 個）があります。保存すると、そのフォントとラベルを今の表で置き換えます。置き換えますか？</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>置き換え</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+11"/>
         <source>フォルダ %1 のファイル %2 は、最後の読出しか保存の後にほかのプログラムで変更されています。上書きしますか？</source>
         <translation type="unfinished"></translation>
     </message>

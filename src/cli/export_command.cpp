@@ -1,3 +1,4 @@
+#include <iostream>
 #include <memory>
 #include <utility>
 #include <vector>
@@ -9,6 +10,8 @@
 #include "folder/font_folder.h"
 #include "formats/export_formats.h"
 #include "formats/own/font_files.h"
+#include "formats/own/header_export.h"
+#include "messages/cell_notes.h"
 #include "state/joined.h"
 
 namespace fontedit::cli {
@@ -27,6 +30,12 @@ struct ExportOptions {
 void run(const ExportOptions& options) {
     const std::filesystem::path dir(options.dir);
     const state::FontData data = folder::loadFont(dir);
+    if (options.format == formats::ExportFormat::Header) {
+        if (const auto note =
+                messages::headerEmptyCellsNote(formats::emptyCells(data), messages::english)) {
+            std::cerr << "fontedit-cli: " << *note << '\n';
+        }
+    }
     if (options.format == formats::ExportFormat::Header && !options.output) {
         // The editor's own export, written as it writes it.
         folder::exportHeader(data, dir);

@@ -144,6 +144,10 @@ void addRenderCommand(CLI::App& app) {
             throw CLI::ValidationError("--text", "the image would be wider than " +
                                                      std::to_string(kWidestImage) + " pixels");
         }
+        // An empty panel drawn would look like a font that shows nothing.
+        if (options->panel && !options->text) {
+            throw CLI::ValidationError("--layout", "there is no text to show; give it with --text");
+        }
         run(*options);
     });
 }

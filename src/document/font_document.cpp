@@ -1,6 +1,9 @@
 #include "document/font_document.h"
 
+#include <algorithm>
+
 #include "folder/font_folder.h"
+#include "formats/common/font_bytes.h"
 #include "formats/import_formats.h"
 #include "formats/own/header_export.h"
 #include "state/failure.h"
@@ -39,10 +42,12 @@ void FontDocument::save() {
     remember(formats::kLabelFileName, std::move(bytes.labels));
 }
 
-void FontDocument::exportHeader() {
-    std::string bytes = formats::headerBytes(fontOf(editor_));
+formats::EmptyCells FontDocument::exportHeader() {
+    const state::FontData data = fontOf(editor_);
+    std::string bytes = formats::headerBytes(data);
     folder::exportHeader(bytes, dir_);
     remember(formats::kHeaderFileName, std::move(bytes));
+    return formats::emptyCells(data);
 }
 
 std::vector<formats::ImportNote> FontDocument::importFile(const std::filesystem::path& file,
@@ -53,16 +58,14 @@ std::vector<formats::ImportNote> FontDocument::importFile(const std::filesystem:
 formats::ImportedFont FontDocument::readImport(const std::filesystem::path& file,
                                                const formats::ImportOptions& options) {
     std::string bytes = storage::readWholeFile(file, formats::kMostImportBytes);
-    formats::ImportedFont font;
     try {
         if (formats::isGzip(bytes)) bytes = formats::gunzip(bytes);
-        font = formats::importDetected(bytes, options);
+        return formats::importDetected(bytes, options);
     } catch (state::Failure& failure) {
         // The formats read bytes without knowing where they came from.
         if (failure.facts().file.empty()) failure.facts().file = file.string();
         throw;
     }
-    return font;
 }
 
 std::vector<formats::ImportNote> FontDocument::takeImport(formats::ImportedFont font) {
@@ -100,6 +103,31 @@ std::vector<std::string> FontDocument::changedOnDisk(Write write) const {
         changed.push_back(name);
     }
     return changed;
+}
+
+std::optional<int> FontDocument::unreadFontGlyphs() const {
+    bool found = false;
+    for (const char* name : {formats::kFontFileName, formats::kLabelFileName}) {
+        if (known_.contains(name)) return std::nullopt;
+        std::error_code error;
+        found = found || std::filesystem::is_regular_file(dir_ / name, error);
+    }
+    if (!found) return std::nullopt;
+    state::FontData data;
+    try {
+        formats::checkFontFile(folder::fontFileStart(dir_ / formats::kFontFileName), data,
+                               [](const state::Failure&) {});
+    } catch (const state::Failure&) {
+        // Unreadable or missing: the question still stands, over no glyph.
+    }
+    int glyphs = 0;
+    for (const auto& cells : data.cells) {
+        // A cell that is no byte still holds something of the user's.
+        glyphs += std::ranges::any_of(cells, [](const std::string& cell) {
+            return formats::readCellByte(cell).value_or(1) != 0;
+        });
+    }
+    return glyphs;
 }
 
 void FontDocument::remember(const std::string& name, std::string bytes) {

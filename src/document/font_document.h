@@ -5,6 +5,7 @@
 // or wrote them, so that a file another program or window changed since is not replaced unasked.
 #include <filesystem>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -12,6 +13,7 @@
 #include "formats/export_formats.h"
 #include "formats/font_import.h"
 #include "formats/own/font_files.h"
+#include "formats/own/header_export.h"
 #include "storage/file_identity.h"
 
 namespace fontedit::document {
@@ -32,8 +34,9 @@ public:
     void read();
     // "保存": writes both files; the tables then count as saved.
     void save();
-    // "Cヘッダ生成": writes "font.h" and changes nothing else.
-    void exportHeader();
+    // "Cヘッダ生成": writes "font.h" and changes nothing else; returns the empty cells it wrote
+    // as a bare "0x".
+    formats::EmptyCells exportHeader();
     // "取り込み": the font in `file`, in any format importFont reads, gzip packed or not,
     // replaces the tables as one undo step that stays unsaved; nothing is written. A failure
     // names the file and changes nothing.
@@ -52,6 +55,9 @@ public:
     // document last read or wrote them. A file it never read or wrote is not among them, and
     // neither is one that is gone, as replacing it loses nothing.
     std::vector<std::string> changedOnDisk(Write write) const;
+    // Where the folder holds a font file that this document has neither read nor written, 保存
+    // would replace a font nobody has looked at: how many of its glyphs have a dot.
+    std::optional<int> unreadFontGlyphs() const;
 
 private:
     struct KnownFile {

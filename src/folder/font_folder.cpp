@@ -89,8 +89,12 @@ LoadedFont loadFontFiles(const std::filesystem::path& dir) {
 }
 
 std::vector<Failure> fontFaults(const std::filesystem::path& dir) {
-    std::vector<Failure> faults;
     state::FontData data;
+    return fontFaults(dir, data);
+}
+
+std::vector<Failure> fontFaults(const std::filesystem::path& dir, state::FontData& data) {
+    std::vector<Failure> faults;
     const std::pair<const char*, decltype(&formats::checkFontFile)> files[] = {
         {formats::kFontFileName, formats::checkFontFile},
         {formats::kLabelFileName, formats::checkLabelFile}};

@@ -24,6 +24,8 @@ LoadedFont loadFontFiles(const std::filesystem::path& dir);
 // Every fault loadFont would meet, were it to go on past the first: a file that cannot be
 // read, then what formats::checkFontFiles finds in the file, for each file in turn.
 std::vector<state::Failure> fontFaults(const std::filesystem::path& dir);
+// The same, keeping in `data` what the files hold, faults and all.
+std::vector<state::Failure> fontFaults(const std::filesystem::path& dir, state::FontData& data);
 
 // Encodes both files before writing either, then writes them atomically.
 void saveFont(const state::FontData& data, const std::filesystem::path& dir);

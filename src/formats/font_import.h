@@ -69,12 +69,14 @@ std::string gunzip(std::string_view bytes);
 // Something the user should hear about an import that succeeded.
 struct ImportNote {
     enum class Kind {
-        ArrayTaken,       // no array was named; `name` declared on `line` was taken
-        GlyphsFilled,     // the table ended early; the last `count` glyphs are empty
-        EncodingMissing,  // BDF: no glyph at ENCODING `code`; its glyph is empty
-        GlyphsCropped,    // `count` glyphs lost dots outside the cell to crop
-        ShapeTaken,       // no shape was named; `shape` looked like a font and no other did,
-                          // read from the table's value `count` on
+        ArrayTaken,        // no array was named; `name` declared on `line` was taken
+        GlyphsFilled,      // the table ended early; the last `count` glyphs are empty
+        EncodingMissing,   // BDF, PCF: no glyph at ENCODING `code`; its glyph is empty
+        CharacterMissing,  // PSF, TrueType: no glyph for the character `code`, likewise
+        GlyphsCropped,     // `count` glyphs lost dots outside the cell to crop
+        ShapeTaken,        // no shape was named; `shape` looked like a font and no other did,
+                           // read from the table's value `count` on
+        OwnCharset,        // X11: the font's codes are of the character set `name`, not Unicode
     };
     Kind kind;
     std::string name{};

@@ -30,7 +30,7 @@ Wording wordingOf(Cause cause) {
             return {"{file} を開けません{reason}", "cannot access the file{reason}"};
         case Cause::InvalidCp932:
             return {"{file} の {line} 行目に CP932 として読めないバイトがあります",
-                    "holds bytes that are not CP932: \"{value}\""};
+                    "holds bytes that are not CP932: {quoted}"};
         case Cause::NotRepresentable:
             return {"{place} に CP932 で書けない文字があります",
                     "{place}: holds a character that CP932 cannot represent"};
@@ -83,7 +83,7 @@ Wording wordingOf(Cause cause) {
         case Cause::NoArray:
             return {"{file} に配列がありません", "no brace-enclosed list found"};
         case Cause::ArrayNotFound:
-            return {"{file} に配列「{value}」がありません", "no array is called \"{value}\""};
+            return {"{file} に配列「{value}」がありません", "no array is called {quoted}"};
         case Cause::ArrayWidth:
             return {"{file} の {line} 行目の配列は幅 {value} で、5 列のフォントではありません",
                     "the array is {value} columns wide; a font of 5 columns is needed"};
@@ -92,15 +92,15 @@ Wording wordingOf(Cause cause) {
                     "no array fits a font 5 columns wide; name one with --array"};
         case Cause::NotAConstant:
             return {"{file} の {line} 行目の「{value}」は整数の定数ではありません",
-                    "\"{value}\" is not an integer constant"};
+                    "{quoted} is not an integer constant"};
         case Cause::NotAByte:
             return {"{file} の {line} 行目の「{value}」は 0xFF を超えています",
-                    "\"{value}\" is not a byte"};
+                    "{quoted} is not a byte"};
         case Cause::ConditionalInList:
             return {
                 "{file} の {line} 行目の「{value}」はリストの中の条件です。"
                 "cpp -P で前処理してください",
-                "\"{value}\" stands inside the list; preprocess the file first, as with "
+                "{quoted} stands inside the list; preprocess the file first, as with "
                 "'cpp -P'"};
         case Cause::ListNotClosed:
             return {"{file} の {line} 行目で始まるリストが閉じていません",
@@ -118,13 +118,13 @@ Wording wordingOf(Cause cause) {
                 "the offset lies past the {value} values of the array"};
         case Cause::RowTooLong:
             return {"{file} の {line} 行目の行は配列の幅より長く、「{value}」が余ります",
-                    "a row is longer than the array is wide: \"{value}\""};
+                    "a row is longer than the array is wide: {quoted}"};
         case Cause::IfNotClosed:
             return {"{file} の {line} 行目の #if 0 に #endif がありません",
                     "the '#if 0' here has no '#endif'"};
         case Cause::NestingTooDeep:
             return {"{file} の {line} 行目の「{value}」で括弧の入れ子が深すぎます",
-                    "\"{value}\" opens brackets nested too deep"};
+                    "{quoted} opens brackets nested too deep"};
         case Cause::GlyphsMissing:
             return {
                 "{file} の {line} 行目のグリフ表はフォントの {value} "
@@ -138,9 +138,9 @@ Wording wordingOf(Cause cause) {
         case Cause::ShapeUnclear:
             return {
                 "{file} の {line} 行目の表のグリフの並びが決められません。"
-                "次のどれかを指定してください: {value}",
-                "cannot tell how the table holds its glyphs; choose one of: {value} (with "
-                "--first for the first code)"};
+                "次のどれかを指定してください:{readings}",
+                "cannot tell how the table holds its glyphs; choose one of these readings, "
+                "with --first for the first code:{readings}"};
         case Cause::NoShapeFits:
             return {
                 "{file} の {line} 行目の表はどう読んでも 5×8 のグリフに"
@@ -157,7 +157,7 @@ Wording wordingOf(Cause cause) {
             return {
                 "{file} の {line} 行目の添字「{value}」はフォントの範囲を"
                 "はるかに超えています",
-                "the index \"{value}\" lies far past any font"};
+                "the index {quoted} lies far past any font"};
         case Cause::NotAnyFormat:
             return {
                 "{file} は読める形式（{formats}、そのgzip圧縮）のフォントではありません"
@@ -182,27 +182,29 @@ Wording wordingOf(Cause cause) {
                 "glyph {code} has dots outside the 5 x 8 cell; --crop cuts them off"};
         case Cause::NotBdf:
             return {"{file} は BDF フォントではありません",
-                    "not a BDF font: the first line is \"{value}\""};
+                    "not a BDF font: the first line is {quoted}"};
         case Cause::BdfSyntax:
             return {"{file} の {line} 行目の「{value}」の数値が正しくありません",
-                    "a number is missing or malformed in \"{value}\""};
+                    "a number is missing or malformed in {quoted}"};
         case Cause::GlyphTooLarge:
-            return {"{file} の {line} 行目のグリフ「{value}」は 5×8 のセルに収まりません",
-                    "glyph \"{value}\" has dots outside the 5 x 8 cell; --crop cuts it to the "
-                    "cell"};
+            return {
+                "{file} の {line} 行目のグリフ「{value}」は 5×8 のセルに収まりません。"
+                "失うドットが最も少ないのは {crop} で、{dots} 個です{glyphs}",
+                "glyph {quoted} has dots outside the 5 x 8 cell; {crop} loses the fewest "
+                "dots: {dots}{glyphs}"};
         case Cause::BitmapRow:
             return {
                 "{file} の {line} 行目の「{value}」はグリフの幅の"
                 "ビットマップ行ではありません",
-                "\"{value}\" is not a bitmap row as wide as the glyph"};
+                "{quoted} is not a bitmap row as wide as the glyph"};
         case Cause::BdfNotClosed:
             return {"{file} の {line} 行目のグリフ「{value}」に ENDCHAR がありません",
-                    "glyph \"{value}\" has no ENDCHAR"};
+                    "glyph {quoted} has no ENDCHAR"};
         case Cause::DuplicateEncoding:
             return {
                 "{file} の {line} 行目のグリフ「{value}」はコード {code} の"
                 "グリフと同じ ENCODING です",
-                "glyph \"{value}\" takes glyph {code} a second time"};
+                "glyph {quoted} takes glyph {code} a second time"};
         case Cause::NoGlyphInRange:
             return {"{file} に ENCODING {value} からの 96 文字のグリフがありません",
                     "no glyph has one of the 96 encodings from {value}; choose the first with "
@@ -220,11 +222,11 @@ Wording wordingOf(Cause cause) {
             return {
                 "{file} の PCF の表「{value}」がファイルの終わりを"
                 "越えています",
-                "the PCF table \"{value}\" reaches past the end of the file; is it cut "
+                "the PCF table {quoted} reaches past the end of the file; is it cut "
                 "short?"};
         case Cause::PcfTableMalformed:
             return {"{file} の PCF の表「{value}」がないか、正しくありません",
-                    "the PCF table \"{value}\" is missing or malformed"};
+                    "the PCF table {quoted} is missing or malformed"};
         case Cause::GzipDamaged:
             return {"{file} の gzip データが壊れているか、途中で終わっています",
                     "the gzip data is damaged or cut short"};
@@ -265,6 +267,12 @@ Wording wordingOf(Cause cause) {
                 "ください",
                 "at {value} pixels per em the outlines do not run along pixel edges, so "
                 "the glyphs would be guessed; name the font's pixel size with --size"};
+        case Cause::OffPixelGridAtSize:
+            return {
+                "{file} のアウトラインは 1 em {value} ピクセルでもピクセルの格子に沿わず、"
+                "ドットのフォントとして読めません",
+                "at {value} pixels per em the outlines still curve or leave the pixel edges: "
+                "the face is not drawn in pixels at that size"};
         case Cause::NoCharacterInRange:
             return {"{file} に {value} からの 96 文字のグリフがありません",
                     "the face has no glyph for the 96 characters from {value}; choose the first "
@@ -283,13 +291,12 @@ Wording wordingOf(Cause cause) {
             return {
                 "{file} のビットマップのグリフ「{value}」は濃淡で描かれて"
                 "いて、ドットではありません",
-                "the strike draws glyph \"{value}\" in shades of grey, not in dots"};
+                "the strike draws glyph {quoted} in shades of grey, not in dots"};
         case Cause::CellNotAByte:
             return {"{place} の「{value}」は 1～2 桁の 16 進数ではありません",
-                    "{place}: \"{value}\" is not a byte of one or two hexadecimal digits"};
+                    "{place}: {quoted} is not a byte of one or two hexadecimal digits"};
         case Cause::NoGlyphForCharacter:
-            return {"文字「{value}」のグリフがありません",
-                    "no glyph for the character \"{value}\""};
+            return {"文字「{value}」のグリフがありません", "no glyph for the character {quoted}"};
         case Cause::PngNotEncoded:
             return {"PNG 画像を作れません（{value}）", "cannot encode the PNG image: {value}"};
         case Cause::ImageTooLarge:
@@ -347,7 +354,7 @@ Wording wordingOf(Cause cause) {
         // The Japanese leaves the pasted text out: a clipboard can hold a whole page.
         case Cause::NotAGlyph:
             return {"貼り付けるテキストが 16 進数 5 バイト（例: 7C 12 11 12 7C）ではありません",
-                    "not five hex bytes such as \"7C 12 11 12 7C\": \"{value}\""};
+                    "not five hex bytes such as \"7C 12 11 12 7C\": {quoted}"};
         case Cause::DirectoryNotCreated:
             return {"フォルダ {path} を作れません{reason}", "cannot create the directory: {error}"};
         case Cause::StandardOutputFailed:
@@ -364,8 +371,9 @@ Wording wordingOf(Phrase phrase) {
         {"コード {code} の第 {column} 列", "code {code} column {column}"},
         {"コード {code} のラベル", "label of code {code}"},
         {"（{error}）", " ({error})"},
+        {"（グリフ {names}）", " in glyphs {names}"},
     };
-    static_assert(std::size(kPhrases) == static_cast<std::size_t>(Phrase::Reason) + 1);
+    static_assert(std::size(kPhrases) == static_cast<std::size_t>(Phrase::LosingGlyphs) + 1);
     return kPhrases[static_cast<std::size_t>(phrase)];
 }
 
@@ -379,6 +387,8 @@ Wording wordingOf(Note note) {
          "the table ends early; the last {code} glyphs are left empty"},
         {"ENCODING {code} のグリフがないため、そのグリフは空です",
          "no glyph at ENCODING {code}; its glyph is left empty"},
+        {"文字 {value} のグリフがないため、そのグリフは空です",
+         "no glyph for the character {value}; its glyph is left empty"},
         {"グリフ {code} 個がセルの外のドットを切り落とされました",
          "{code} glyph lost dots to --crop"},
         {"{code} 個のグリフがセルの外のドットを切り落とされました",
@@ -389,6 +399,10 @@ Wording wordingOf(Note note) {
         {"ドット行ごとに 1 バイト（ビット {column} が左）、1 グリフ {code} "
          "バイトとして読みました（{value}）",
          "took rows, bit {column} left, {code} bytes a glyph ({value})"},
+        {"フォントの文字集合は Unicode ではなく {value} です。ラベルはグリフの名前から付け、"
+         "名前が文字を表さないグリフのラベルは空にしました",
+         "the font's character set is {value}, not Unicode: the labels come from the glyphs' "
+         "names, empty where a name stands for no character"},
         {"{value} のグリフがないため、空白のセルで表示します",
          "no glyph for {value}: shown as a blank cell"},
         // A module's CGRAM holds eight glyphs.
@@ -400,8 +414,16 @@ Wording wordingOf(Note note) {
          "{code} character does not fit the {value} panel and is left out"},
         {"{code} 個の文字が {value} のパネルに収まらず、省きました",
          "{code} characters do not fit the {value} panel and are left out"},
+        {"空のセルが {code} 個あります（グリフ {value}）。読出しはドットのない列として読みます",
+         "note: {code} empty cells, in glyphs {value}; Read takes each as a column with no dot"},
+        {"空のセル {code} 個（グリフ {value}）は、従来の font.h と同じく「0x」と書きました。"
+         "コンパイルする前に埋めてください。そのままコンパイルできる表は "
+         "fontedit-cli export --format c が書きます",
+         "{code} empty cells, in glyphs {value}, are written as \"0x\", as the classic font.h "
+         "has them: fill them in before compiling, or use --format c for a table that compiles "
+         "now"},
     };
-    static_assert(std::size(kNotes) == static_cast<std::size_t>(Note::PanelCharactersCut) + 1);
+    static_assert(std::size(kNotes) == static_cast<std::size_t>(Note::HeaderEmptyCells) + 1);
     return kNotes[static_cast<std::size_t>(note)];
 }
 

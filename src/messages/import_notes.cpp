@@ -1,5 +1,7 @@
 #include "messages/import_notes.h"
 
+#include <cstdio>
+
 #include "messages/catalogue.h"
 
 namespace fontedit::messages {
@@ -17,8 +19,12 @@ Note noteOf(const formats::ImportNote& note) {
             return one ? Note::GlyphFilled : Note::GlyphsFilled;
         case Kind::EncodingMissing:
             return Note::EncodingMissing;
+        case Kind::CharacterMissing:
+            return Note::CharacterMissing;
         case Kind::GlyphsCropped:
             return one ? Note::GlyphCropped : Note::GlyphsCropped;
+        case Kind::OwnCharset:
+            return Note::OwnCharset;
         case Kind::ShapeTaken:
             break;
     }
@@ -26,9 +32,17 @@ Note noteOf(const formats::ImportNote& note) {
 }
 
 state::Facts factsOf(const formats::ImportNote& note) {
-    if (note.kind == formats::ImportNote::Kind::ArrayTaken) return {.value = note.name};
+    if (note.kind == formats::ImportNote::Kind::ArrayTaken ||
+        note.kind == formats::ImportNote::Kind::OwnCharset) {
+        return {.value = note.name};
+    }
     if (note.kind == formats::ImportNote::Kind::EncodingMissing)
         return {.code = note.code.value_or(0)};
+    if (note.kind == formats::ImportNote::Kind::CharacterMissing) {
+        char text[16];
+        std::snprintf(text, sizeof text, "U+%04X", static_cast<unsigned>(note.code.value_or(0)));
+        return {.value = text};
+    }
     if (note.kind != formats::ImportNote::Kind::ShapeTaken) return {.code = note.count};
     const formats::TableShape& shape = *note.shape;
     const bool rows = shape.layout == state::GlyphLayout::Rows;
@@ -36,7 +50,7 @@ state::Facts factsOf(const formats::ImportNote& note) {
             .column = shape.msbFirst ? 7
                       : rows         ? 4
                                      : 0,
-            .value = shapeOptions(shape, static_cast<std::size_t>(note.count))};
+            .value = formats::shapeOptions(shape, static_cast<std::size_t>(note.count))};
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "messages/worded.h"
 
+#include <algorithm>
 #include <cstring>
 #include <filesystem>
 #include <optional>
@@ -13,6 +14,17 @@ namespace {
 
 std::string phrase(Phrase which, const state::Facts& facts, const Language& language) {
     return filled(language(wordingOf(which)), facts, language);
+}
+
+// In quotation marks, with those inside marked as C marks them, so that a glyph called '"'
+// reads "\"".
+std::string inQuotes(std::string_view value) {
+    std::string text = "\"";
+    for (const char c : state::shortenedValue(value)) {
+        if (c == '"') text += '\\';
+        text += c;
+    }
+    return text + '"';
 }
 
 std::optional<std::string> fact(std::string_view name, const state::Facts& facts,
@@ -29,6 +41,33 @@ std::optional<std::string> fact(std::string_view name, const state::Facts& facts
     if (name == "code") return std::to_string(facts.code.value_or(0));
     if (name == "column") return std::to_string(facts.column.value_or(0));
     if (name == "value") return state::shortenedValue(facts.value);
+    // In quotation marks, with those inside marked as C marks them, so that a glyph called '"'
+    // reads "\"".
+    if (name == "quoted") return inQuotes(facts.value);
+    if (name == "names") {
+        std::string list;
+        for (const std::string& each : facts.names)
+            list += (list.empty() ? "" : ", ") + inQuotes(each);
+        return list;
+    }
+    if (name == "glyphs") {
+        return facts.names.empty() ? std::string() : phrase(Phrase::LosingGlyphs, facts, language);
+    }
+    if (name == "crop") {
+        if (!facts.baseline) return std::string("--crop");
+        return "--baseline " + std::to_string(*facts.baseline) + (facts.dots > 0 ? " --crop" : "");
+    }
+    if (name == "dots") return std::to_string(facts.dots);
+    // Each reading whole on a line of its own: cut short, an option would be misread.
+    if (name == "readings") {
+        std::string lines;
+        for (std::string_view rest = facts.value; !rest.empty();) {
+            const std::size_t end = std::min(rest.find("; "), rest.size());
+            lines += "\n    " + state::escapedBytes(rest.substr(0, end));
+            rest.remove_prefix(std::min(end + 2, rest.size()));
+        }
+        return lines;
+    }
     if (name == "place")
         return phrase(facts.column ? Phrase::Cell : Phrase::Label, facts, language);
     if (name == "reason") {

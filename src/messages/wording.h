@@ -8,17 +8,23 @@
 
 namespace fontedit::messages {
 
-inline constexpr std::array<std::string_view, 12> kFactNames = {
+inline constexpr std::array<std::string_view, 18> kFactNames = {
     "file",    // the file as the language names it: Phrase::FileInFolder or FileAlone
     "path",    // the file's whole path
     "folder",  // the folder the file lies in
     "name",    // the file's name without its folder
-    "line",    "code", "column",
-    "value",    // the offending text, escaped
-    "place",    // the cell or label at fault: Phrase::Cell or Label
-    "reason",   // the system's reason in Phrase::Reason, or nothing when there is none
-    "error",    // the system's reason alone
-    "formats",  // every format the import reads, from the registry of formats
+    "line",     "code", "column",
+    "value",     // the offending text, escaped
+    "place",     // the cell or label at fault: Phrase::Cell or Label
+    "reason",    // the system's reason in Phrase::Reason, or nothing when there is none
+    "error",     // the system's reason alone
+    "quoted",    // the value, escaped, in quotation marks and with those in it marked
+    "names",     // the glyphs' names, each as "quoted"
+    "glyphs",    // the names in Phrase::LosingGlyphs, or nothing when there are none
+    "crop",      // the options of the cut that loses fewest dots
+    "dots",      // the dots that cut loses
+    "readings",  // each reading of the value's "; " list on a line of its own
+    "formats",   // every format the import reads, from the registry of formats
 };
 
 // Whether every "{...}" in `text` names a fact.

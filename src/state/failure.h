@@ -6,6 +6,7 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace fontedit::state {
 
@@ -120,6 +121,8 @@ enum class Cause : int {
     GlyphDamaged = 1608,        // glyph `value` is in the font's map but cannot be loaded whole
     // Glyph `value` is an image too large for any cell, or takes FreeType past its memory.
     GlyphTooCostly = 1609,
+    OffPixelGridAtSize = 1610,  // at `value` pixels per em, named or found, the outlines curve
+                                // or leave the pixel grid: no size makes the font a pixel font
     // Importing a PNG sheet.
     NotPng = 1700,         // the bytes do not open with the PNG signature
     PngTruncated = 1701,   // the PNG ends before its image does
@@ -144,6 +147,11 @@ struct Facts {
     std::optional<int> column{};
     std::string value{};  // the offending text or bytes as found, unescaped
     int error = 0;        // the system's errno, 0 when none
+    // GlyphTooLarge: the glyphs that lose dots to the cut that loses fewest, the dots it loses,
+    // and the --baseline it takes where the font's own loses more.
+    std::vector<std::string> names{};
+    int dots = 0;
+    std::optional<int> baseline{};
 };
 
 class Failure : public std::runtime_error {

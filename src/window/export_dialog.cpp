@@ -36,10 +36,47 @@ QString extensionOf(const ExportFormatInfo& info) {
     return QFileInfo(QString::fromUtf8(info.fileName.data(), info.fileName.size())).suffix();
 }
 
+// What each format is, in the window's language; the CLI's help has the formats' own English.
+QString summaryOf(ExportFormat format) {
+    switch (format) {
+        case ExportFormat::Header:
+            return ExportDialog::tr("エディタの font.h（手で仕上げる）");
+        case ExportFormat::C:
+            return ExportDialog::tr("そのままコンパイルできる C ソース");
+        case ExportFormat::Bdf:
+            return ExportDialog::tr("BDF 2.1 フォント");
+        case ExportFormat::Bin:
+            return ExportDialog::tr("列の 480 バイト");
+        case ExportFormat::Png:
+            return ExportDialog::tr("96 グリフの PNG シート");
+        case ExportFormat::U8g2:
+            return ExportDialog::tr("u8g2 フォント（u8g2.setFont() 用）");
+        case ExportFormat::U8x8:
+            return ExportDialog::tr("u8x8 タイルフォント（u8x8.setFont() 用）");
+        case ExportFormat::Lvgl:
+            return ExportDialog::tr("1 ピクセル 1 ビットの LVGL 8.3・9 フォント");
+        case ExportFormat::GfxFont:
+            return ExportDialog::tr("Adafruit GFX・TFT_eSPI の GFXfont ヘッダ（setFont 用）");
+        case ExportFormat::GlcdFont:
+            return ExportDialog::tr("Adafruit GFX の標準フォント glcdfont.c");
+        case ExportFormat::Max72xx:
+            return ExportDialog::tr("MD_MAX72XX・MD_Parola のフォント表");
+        case ExportFormat::Hd44780:
+            return ExportDialog::tr("キャラクタ LCD の createChar 用の外字（既定はコード 0-7）");
+        case ExportFormat::Psf:
+            return ExportDialog::tr("Linux コンソールの setfont 用の PSF2 フォント");
+    }
+    return {};
+}
+
 QString filterOf(const ExportFormatInfo& info) {
     return QStringLiteral("%1: %2 (*.%3)")
-        .arg(QString::fromUtf8(info.word.data(), info.word.size()),
-             QString::fromUtf8(info.summary.data(), info.summary.size()), extensionOf(info));
+        .arg(QString::fromUtf8(info.word.data(), info.word.size()), summaryOf(info.format),
+             extensionOf(info));
+}
+
+QString ownName(const ExportFormatInfo& info) {
+    return QString::fromUtf8(info.fileName.data(), info.fileName.size());
 }
 
 QString wordOf(ExportFormat format) {
@@ -191,6 +228,16 @@ ExportFormat formatOf(const QString& fileName, ExportFormat chosen) {
     return chosen;
 }
 
+QString nameForFormat(const QString& typed, const QString& suggested, ExportFormat format) {
+    const ExportFormatInfo& info = formats::exportFormatInfo(format);
+    // The field may already hold the name with the new extension, as Qt changes it itself.
+    const QString base = QFileInfo(typed).completeBaseName();
+    if (base.isEmpty() || base == QFileInfo(suggested).completeBaseName()) return ownName(info);
+    const QString folder = QFileInfo(typed).path();
+    const QString name = base + u'.' + extensionOf(info);
+    return typed.contains(u'/') ? folder + u'/' + name : name;
+}
+
 std::optional<ExportChoice> askExport(QWidget* parent, const std::filesystem::path& start) {
     QFileDialog dialog(parent, ExportDialog::tr("書き出し"));
     dialog.setObjectName(QStringLiteral("exportDialog"));
@@ -209,10 +256,16 @@ std::optional<ExportChoice> askExport(QWidget* parent, const std::filesystem::pa
         const ExportFormatInfo* info = formatNamed(filter.left(filter.indexOf(u':')));
         return info ? info->format : formats::exportFormats().front().format;
     };
+    QString suggested;  // the name the dialog last put in the field itself
     const auto follow = [&] {
         const ExportFormatInfo& info = formats::exportFormatInfo(chosen());
         dialog.setDefaultSuffix(extensionOf(info));
         options.showFor(info.format);
+        const auto* field = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        const QString name =
+            nameForFormat(field ? field->text() : QString(), suggested, info.format);
+        if (name == ownName(info)) suggested = name;
+        dialog.selectFile(name);
     };
     QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, follow);
 
@@ -223,7 +276,6 @@ std::optional<ExportChoice> askExport(QWidget* parent, const std::filesystem::pa
     const ExportFormatInfo& first = last ? *last : formats::exportFormats().front();
     dialog.selectNameFilter(filterOf(first));
     dialog.setDirectory(QFile::decodeName(start.c_str()));
-    dialog.selectFile(QString::fromUtf8(first.fileName.data(), first.fileName.size()));
     follow();
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return std::nullopt;

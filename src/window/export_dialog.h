@@ -26,4 +26,8 @@ std::optional<ExportChoice> askExport(QWidget* parent, const std::filesystem::pa
 // to another format and not to `chosen`.
 formats::ExportFormat formatOf(const QString& fileName, formats::ExportFormat chosen);
 
+// The name in the field once the format `format` is chosen: its own name where the field holds
+// the one the dialog suggested, or nothing; else the name typed, with `format`'s extension.
+QString nameForFormat(const QString& typed, const QString& suggested, formats::ExportFormat format);
+
 }  // namespace fontedit::window

@@ -3,6 +3,8 @@
 #include <QCoreApplication>
 #include <QStringList>
 
+#include "formats/own/header_export.h"
+#include "messages/cell_notes.h"
 #include "messages/import_notes.h"
 #include "messages/panel_notes.h"
 #include "messages/worded.h"
@@ -31,6 +33,12 @@ QString failureMessage(const state::Failure& failure) {
 QString noteMessage(const formats::ImportNote& note) {
     return QString::fromStdString(
         messages::wordedNote(note, speaksJapanese() ? messages::japanese : messages::english));
+}
+
+QString headerNote(const formats::EmptyCells& cells) {
+    const auto note = messages::headerEmptyCellsNote(
+        cells, speaksJapanese() ? messages::japanese : messages::english);
+    return note ? QString::fromStdString(*note) : QString();
 }
 
 QString panelNoteLines(const pictures::PanelText& text, pictures::PanelSize size) {

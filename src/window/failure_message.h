@@ -5,6 +5,7 @@
 #include <QString>
 
 #include "formats/font_import.h"
+#include "formats/own/header_export.h"
 #include "pictures/character_panel.h"
 #include "state/failure.h"
 
@@ -14,6 +15,9 @@ QString failureMessage(const state::Failure& failure);
 
 // A note of an import that succeeded, as the CLI words it, in the window's language.
 QString noteMessage(const formats::ImportNote& note);
+
+// What font.h holds that a compiler refuses, in the window's language; empty when nothing.
+QString headerNote(const formats::EmptyCells& cells);
 
 // What a character LCD of `size` cannot show of its text as the font draws it, as render tells
 // it, a line each; empty when it shows all.

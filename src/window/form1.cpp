@@ -25,6 +25,8 @@
 #include <utility>
 #include <vector>
 
+#include "formats/own/cell_texts.h"
+#include "formats/own/cp932.h"
 #include "formats/own/font_files.h"
 #include "formats/own/header_export.h"
 #include "state/failure.h"
@@ -172,12 +174,32 @@ void Form1::createTextField(const ControlPlacement& control, state::FieldId id) 
     edit->setGeometry(pixelRect(control));
     if (control.column > 0) edit->setAccessibleName(tr("列 %1").arg(control.column));
     field.addObserver([edit](const std::string& text) { showText(edit, text); });
-    connect(edit, &QLineEdit::textEdited, this, [this, id](const QString& text) {
+    connect(edit, &QLineEdit::textEdited, this, [this, id, edit](const QString& text) {
+        if (id == state::FieldId::Label && !labelHolds(edit, text)) return;
         guard([this, id, &text] { editor_.type(id, text.toStdString()); });
     });
     connect(edit, &QLineEdit::editingFinished, this,
             [this, id] { guard([this, id] { editor_.finishEditing(id); }); });
     edit->installEventFilter(this);
+}
+
+// A label the files cannot hold would fail only at 保存, far from where it was typed: the field
+// says so at once and keeps its last good text.
+bool Form1::labelHolds(QLineEdit* edit, const QString& text) {
+    int code = 0;
+    try {
+        code = editor_.state().currentCode();
+    } catch (const state::Failure&) {
+        // The code field is being typed; the label still belongs to a glyph.
+    }
+    try {
+        formats::toCp932(text.toStdString(), formats::labelPlace(code));
+        return true;
+    } catch (const state::Failure& failure) {
+        showText(edit, editor_.state().field(state::FieldId::Label).text());
+        confirm(edit, failureMessage(failure));
+        return false;
+    }
 }
 
 // A screen reader names a field by the label whose buddy it is.
@@ -254,11 +276,25 @@ void Form1::onSaveClicked() {
 }
 void Form1::onExportClicked() {
     if (!mayReplace(document::FontDocument::Write::Export)) return;
-    document_.exportHeader();
-    confirmWritten("Command14", directory() / formats::kHeaderFileName);
+    const formats::EmptyCells empty = document_.exportHeader();
+    confirmWritten("Command14", directory() / formats::kHeaderFileName, headerNote(empty));
 }
 
 bool Form1::mayReplace(document::FontDocument::Write write) {
+    if (write == document::FontDocument::Write::Save) {
+        if (const std::optional<int> glyphs = document_.unreadFontGlyphs()) {
+            const Question unread{
+                tr("フォルダ %1 には、このウィンドウで読み出していないフォント（ドットのあるグリフ "
+                   "%2 個）があります。保存すると、そのフォントとラベルを今の表で置き換えます。"
+                   "置き換えますか？")
+                    .arg(shownPath(directory()))
+                    .arg(*glyphs),
+                {tr("置き換え"), tr("キャンセル")},
+                1,
+                1};
+            if (ask(unread) != 0) return false;
+        }
+    }
     const std::vector<std::string> changed = document_.changedOnDisk(write);
     if (changed.empty()) return true;
     QStringList names;
@@ -572,7 +608,18 @@ void Form1::importFrom(const std::filesystem::path& file) {
         } catch (const state::Failure& failure) {
             const std::vector<formats::ShapeChoice> choices = formats::shapeChoices(failure);
             if (choices.empty()) throw;
-            const int chosen = ask(shapeQuestion(file, choices));
+            QList<QPixmap> pictures;
+            for (const formats::ShapeChoice& choice : choices) {
+                formats::ImportOptions reading = options;
+                formats::choose(choice, reading);
+                try {
+                    pictures << readingPicture(document_.readImport(file, reading).data);
+                } catch (const state::Failure&) {
+                    // Shown by its options alone.
+                    pictures << QPixmap();
+                }
+            }
+            const int chosen = ask(shapeQuestion(file, choices, pictures));
             if (chosen < 0 || chosen >= static_cast<int>(choices.size())) return;
             formats::choose(choices[chosen], options);
         }
@@ -607,9 +654,11 @@ void Form1::showStatus() {
     if (panel_) panel_->setStatus(statusText());
 }
 
-void Form1::confirmWritten(const char* button, const std::filesystem::path& file) {
-    confirm(findChild<QWidget*>(QString::fromLatin1(button)),
-            tr("%1 に書き込みました").arg(shownPath(file)));
+void Form1::confirmWritten(const char* button, const std::filesystem::path& file,
+                           const QString& note) {
+    QString text = tr("%1 に書き込みました").arg(shownPath(file));
+    if (!note.isEmpty()) text += u'\n' + note;
+    confirm(findChild<QWidget*>(QString::fromLatin1(button)), text);
 }
 
 // Over the grid and wherever no control has a tip of its own, the tip says which folder is

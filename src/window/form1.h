@@ -76,6 +76,9 @@ private:
     void createControl(const ControlPlacement& control);
     void createLabel(const ControlPlacement& control);
     void createTextField(const ControlPlacement& control, state::FieldId id);
+    // Whether the files can hold `text` as a label; if not, says so at the field and puts its
+    // last good text back.
+    bool labelHolds(QLineEdit* edit, const QString& text);
     void nameFieldsByTheirLabels();
     void createPixelButton(const ControlPlacement& control);
     void createButton(const ControlPlacement& control, Action action, const QKeySequence& shortcut);
@@ -89,7 +92,8 @@ private:
     int ask(const Question& question);
     // With unsaved changes, asks whether to save them first; false keeps the program running.
     bool mayEnd();
-    // Whether `write` may replace what it would replace: asks when another program changed it.
+    // Whether `write` may replace what it would replace: asks when another program changed it,
+    // and before 保存 replaces a font the window never read.
     bool mayReplace(document::FontDocument::Write write);
 
     void createEditActions();
@@ -114,7 +118,8 @@ private:
     void scheduleStatus();
     void showStatus();
     // Names the file written, by `near`.
-    void confirmWritten(const char* button, const std::filesystem::path& file);
+    void confirmWritten(const char* button, const std::filesystem::path& file,
+                        const QString& note = {});
 
     // The 一覧 panel widens the window to the right, so the controls keep their places; it is
     // made when first opened.

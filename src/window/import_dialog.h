@@ -17,8 +17,13 @@ namespace fontedit::window {
 std::optional<std::filesystem::path> chooseFontFile(QWidget* parent,
                                                     const std::filesystem::path& start);
 
-// One answer a reading, as the CLI names it, and キャンセル last.
+// One answer a reading, as the CLI names it, and キャンセル last; each shown as `pictures`
+// has it, where it has one.
 Question shapeQuestion(const std::filesystem::path& file,
-                       const std::vector<formats::ShapeChoice>& choices);
+                       const std::vector<formats::ShapeChoice>& choices,
+                       const QList<QPixmap>& pictures = {});
+
+// A few of the font's glyphs that have dots, side by side, as a reading would take them.
+QPixmap readingPicture(const state::FontData& font);
 
 }  // namespace fontedit::window

@@ -24,6 +24,14 @@ int askInMessageBox(QWidget* window, const Question& question) {
         const QMessageBox::ButtonRole role =
             index == question.escapeAnswer ? QMessageBox::RejectRole : QMessageBox::AcceptRole;
         buttons.push_back(box.addButton(question.answers[index], role));
+        if (index < question.pictures.size() && !question.pictures[index].isNull()) {
+            QPushButton* button = buttons.back();
+            button->setText({});
+            button->setIcon(question.pictures[index]);
+            button->setIconSize(question.pictures[index].deviceIndependentSize().toSize());
+            button->setToolTip(question.answers[index]);
+            button->setAccessibleName(question.answers[index]);
+        }
     }
     // The readings of a table are long answers: they stand one under another, whole.
     int rowWidth = 0;

@@ -1,6 +1,8 @@
 #pragma once
 
 // A modal question to the user with answers of the program's own wording.
+#include <QList>
+#include <QPixmap>
 #include <QStringList>
 #include <functional>
 
@@ -15,6 +17,9 @@ struct Question {
     // Chosen by Escape and by closing the box; past the last answer, Escape closes the box
     // without any of them.
     int escapeAnswer;
+    // Answers shown as a picture, the answer's text its tip and its name to a screen reader;
+    // none, or a null one, shows the text.
+    QList<QPixmap> pictures{};
 };
 
 // Asks and returns the index of the answer chosen.

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QLibraryInfo>
 
 #include "window/language.h"
 
@@ -28,16 +29,29 @@ std::unique_ptr<QTranslator> translatorInto(const std::string& language) {
     return translator;
 }
 
-// Japanese, the usual choice, loads nothing: the resources are not even looked at.
-std::unique_ptr<QTranslator> installUsersLanguage() {
+std::unique_ptr<QTranslator> qtTranslatorInto(const std::string& language) {
+    auto translator = std::make_unique<QTranslator>();
+    if (!translator->load(QStringLiteral("qtbase_") + QString::fromStdString(language),
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        return nullptr;
+    }
+    return translator;
+}
+
+// Japanese, the usual choice, loads none of the window's own: the resources are not even
+// looked at. Qt's dialogs are English unless told otherwise, so theirs is loaded for Japanese
+// too.
+InstalledLanguage installUsersLanguage() {
     const std::string language =
         chosenLanguage(environmentLanguageSettings(), [](const std::string& candidate) {
             loadTranslationResources();
             return QFile::exists(translationFile(candidate));
         });
-    std::unique_ptr<QTranslator> translator = translatorInto(language);
-    if (translator) QCoreApplication::installTranslator(translator.get());
-    return translator;
+    InstalledLanguage installed{translatorInto(language), qtTranslatorInto(language)};
+    for (QTranslator* translator : {installed.window.get(), installed.qt.get()}) {
+        if (translator) QCoreApplication::installTranslator(translator);
+    }
+    return installed;
 }
 
 // Each translation names its own language in this caption, as Qt's own name their layout

@@ -55,6 +55,19 @@ TEST(CliExport, WritesTheEditorsHeaderByteForByte) {
         EXPECT_EQ(result.err, "");
         EXPECT_EQ(c.written.empty() ? result.out : readBytes(c.written), expected) << c.args[1];
     }
+
+    // Columns never drawn stay a bare "0x", as the classic font.h has them, and the user is told.
+    std::string font = readBytes(work / formats::kFontFileName);
+    font.replace(0, font.find('\r'), ", , , , 1F");
+    support::writeBytes(work / formats::kFontFileName, font);
+    const CliResult result = runCli({"export", dir});
+    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(result.err,
+              "fontedit-cli: 4 empty cells, in glyphs 0, are written as \"0x\", as the classic "
+              "font.h has them: fill them in before compiling, or use --format c for a table that "
+              "compiles now\n");
+    EXPECT_NE(readBytes(work / formats::kHeaderFileName).find("{ 0x, 0x, 0x, 0x, 0x1F }"),
+              std::string::npos);
 }
 
 // Each format goes to its own file in DIR, to -o FILE or to standard output, as the format

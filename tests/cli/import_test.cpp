@@ -175,8 +175,9 @@ TEST(CliImport, TakesAnInstalledX11FontAsItIs) {
     const CliResult refused = runCli({"import", source, dir});
     EXPECT_EQ(refused.status, 1);
     EXPECT_EQ(refused.err, "fontedit-cli: " + source +
-                               ": glyph \"grave\" has dots outside the 5 x 8 cell; --crop cuts "
-                               "it to the cell\n");
+                               ": glyph \"grave\" has dots outside the 5 x 8 cell; --crop loses "
+                               "the fewest dots: 11 in glyphs \"grave\", \"g\", \"j\", \"p\", "
+                               "\"q\", \"y\"\n");
 
     const CliResult taken = runCli({"import", "--crop", "--baseline", "5", source, dir});
     EXPECT_EQ(taken.status, 0);
@@ -200,7 +201,7 @@ TEST(CliImport, TakesAnInstalledTrueTypeFontOnTheCellsBaseline) {
         const CliResult taken = runCli({"import", "--force", file, work.path().string()});
         EXPECT_EQ(taken.status, 0);
         EXPECT_EQ(taken.err, "fontedit-cli: " + file +
-                                 ": no glyph at ENCODING 127; its glyph is left empty\n");
+                                 ": no glyph for the character U+007F; its glyph is left empty\n");
         const state::FontData font = folder::loadFont(work.path());
         EXPECT_EQ(font.cells[33], (std::array<std::string, 5>{"7C", "12", "7C", "0", "0"}));
         EXPECT_EQ(font.cells[71], (std::array<std::string, 5>{"90", "A8", "78", "0", "0"}));
@@ -268,6 +269,18 @@ TEST(CliImport, RefusesSourcesThatHoldNoFontTable) {
         {"STARTFONT 2.1\nCHARS 0\nENDFONT\n",
          {},
          ": no glyph has one of the 96 encodings from 32; choose the first with --first"},
+        // A glyph's name in quotation marks of its own, with the cut it would take.
+        {"STARTFONT 2.1\nSTARTCHAR \"\nENCODING 33\nBBX 6 1 0 0\nBITMAP\nFC\nENDCHAR\nENDFONT\n",
+         {},
+         ":2: glyph \"\\\"\" has dots outside the 5 x 8 cell; --crop loses the fewest dots: 1 in "
+         "glyphs \"\\\"\""},
+        // Every reading whole, one a line.
+        {"#define ROWS 8\nconst uint8_t f[][ROWS] = {{0}};",
+         {},
+         ":2: cannot tell how the table holds its glyphs; choose one of these readings, with "
+         "--first for the first code:\n    --layout columns --stride 8\n    --layout columns "
+         "--msb-top --stride 8\n    --layout rows --stride 8\n    --layout rows --msb-left "
+         "--stride 8"},
         {formats::sheetPng(sample).substr(0, 100), {}, ": the PNG image ends early"},
         {formats::textPng(sample, "Hi"),
          {},

@@ -68,6 +68,9 @@ TEST(CliUsage, WrongUsageExitsTwoNamingTheCommand) {
         {{"render", "-o", "x.png", "--look", "lcd-green", "--text", std::string(30000, 'a')},
          " render",
          "--text: the image would be wider than 1048576 pixels"},
+        {{"render", "-o", "x.png", "--layout", "16x2"},
+         " render",
+         "--layout: there is no text to show; give it with --text"},
     };
     for (const Case& c : cases) {
         const CliResult result = runCli(c.args);

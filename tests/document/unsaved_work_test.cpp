@@ -30,9 +30,20 @@ TEST(OtherWriters, OnlyFilesChangedSinceThisDocumentKnewThemCount) {
     const ScratchDirectory dir;
     editing::Editor first, second;
     FontDocument firstDocument(first, dir.path()), secondDocument(second, dir.path());
+    EXPECT_EQ(firstDocument.unreadFontGlyphs(), std::nullopt) << "a folder with no font";
+    first.togglePixel(2, 0);
+    first.next();
+    first.togglePixel(3, 0);
     firstDocument.save();
-    EXPECT_EQ(secondDocument.changedOnDisk(Write::Save), Names{}) << "never read by the second";
+    first.previous();
+    EXPECT_EQ(firstDocument.unreadFontGlyphs(), std::nullopt) << "its own writes";
+    // Saving over a font this window never read loses it: 保存 asks, naming its glyphs.
+    EXPECT_EQ(secondDocument.unreadFontGlyphs(), 2) << "never read by the second";
+    std::filesystem::rename(dir / formats::kFontFileName, dir / "aside");
+    EXPECT_EQ(secondDocument.unreadFontGlyphs(), 0) << "the labels alone";
+    std::filesystem::rename(dir / "aside", dir / formats::kFontFileName);
     secondDocument.read();
+    EXPECT_EQ(secondDocument.unreadFontGlyphs(), std::nullopt) << "read";
     secondDocument.exportHeader();
 
     first.togglePixel(1, 0);

@@ -154,6 +154,11 @@ TEST(BdfImport, LabelsByEncodingInTheFontsCharacterSet) {
          "CHARSET_REGISTRY \"JISX0201.1976\"\nCHARSET_ENCODING \"0\"",
          0x60,
          {{1, "a"}, {0x47, ""}}},
+        // A code of a character set of the font's own says nothing; the glyph's name may.
+        {"Adobe-FontSpecific: by the glyphs' names",
+         "CHARSET_REGISTRY \"Adobe\"\nCHARSET_ENCODING \"FontSpecific\"",
+         0xA0,
+         {{0, ""}, {7, "a"}, {0x21, "b"}}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);

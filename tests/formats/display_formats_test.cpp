@@ -59,6 +59,22 @@ std::string drawn(const std::string& compiler, const std::string& program,
 constexpr const char* kC = "cc -std=c99";
 constexpr const char* kCxx = "c++ -std=c++17 -x c++";
 
+// Whether two files that include `header` as "font_lcd.h", each using other glyphs of it,
+// build one program under -Werror.
+bool buildsFromTwoFiles(const std::string& compiler, const std::string& header) {
+    const ScratchDirectory dir;
+    writeBytes(dir / "font_lcd.h", header);
+    writeBytes(dir / "one.c",
+               "#include \"font_lcd.h\"\nuint8_t *first(void) { return Shown_0; }\n");
+    writeBytes(dir / "two.c",
+               "#include \"font_lcd.h\"\nuint8_t *first(void);\n"
+               "int main(void) { return first()[0] + Shown_1[0] == 256 ? 1 : 0; }\n");
+    const std::string at = dir.path().string() + '/';
+    const std::string build = compiler + " -Wall -Wextra -Werror -pedantic " + at + "one.c " + at +
+                              "two.c -o " + at + "lcd && " + at + "lcd";
+    return std::system(build.c_str()) == 0;
+}
+
 // The structs as the library's gfxfont.h documents them, and drawChar as its description
 // gives it: the glyph's box from (x + xOffset, y + yOffset), its dots row after row, MSB
 // first, a new byte every eight dots.
@@ -225,6 +241,7 @@ TEST(DisplayFormats, EachLibraryDrawsEveryGlyphAsTheEditorShowsIt) {
             EXPECT_EQ(drawn(compiler, kGlcdProgram, "glcdfont.c", glcdSource), glcd);
             EXPECT_EQ(drawn(compiler, kMax72xxProgram, "font_max72xx.h", maxHeader), max);
             EXPECT_EQ(drawn(compiler, hd44780Program(cgram), "font_lcd.h", lcdHeader), lcd);
+            EXPECT_TRUE(buildsFromTwoFiles(compiler, lcdHeader));
         }
         if (!cxx) continue;
         EXPECT_EQ(drawn(kC, kGlcdProgram, "glcdfont.c",

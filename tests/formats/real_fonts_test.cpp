@@ -4,6 +4,7 @@
 // and OpenType pixel fonts likewise, against FreeType.
 #include <ft2build.h>
 #include FT_FREETYPE_H
+#include FT_BDF_H
 #include <gtest/gtest.h>
 
 #include <array>
@@ -395,6 +396,139 @@ TEST(RealFonts, TablesInTheShapesOfDisplayLibrariesReadBackExactly) {
         const ImportedFont font = importCTable(source, {.offset = c.offset, .stride = c.stride});
         EXPECT_EQ(font.data.cells, reference.data.cells) << source;
         EXPECT_EQ(font.data.labels, reference.data.labels);
+    }
+}
+
+// The character set a PCF font names, as FreeType reads it: "registry-encoding".
+std::string charsetOf(const std::filesystem::path& font) {
+    FT_Library library;
+    FT_Face face;
+    EXPECT_EQ(FT_Init_FreeType(&library), 0);
+    std::string charset;
+    if (FT_New_Face(library, font.c_str(), 0, &face) == 0) {
+        const char *encoding = nullptr, *registry = nullptr;
+        if (FT_Get_BDF_Charset_ID(face, &encoding, &registry) == 0 && registry && encoding) {
+            charset = std::string(registry) + "-" + encoding;
+        }
+    }
+    FT_Done_FreeType(library);
+    return charset;
+}
+
+// Debian's X11 fonts whose codes are of a character set of their own come in labelled by
+// their glyphs' names, and say so; no other font does.
+TEST(RealFonts, OwnCharacterSetsAreLabelledByTheGlyphsNames) {
+    int own = 0;
+    for (const char* folder : {"misc", "75dpi", "100dpi"}) {
+        for (const auto& entry : std::filesystem::directory_iterator(
+                 std::filesystem::path("/usr/share/fonts/X11") / folder)) {
+            if (!entry.path().string().ends_with(".pcf.gz")) continue;
+            const std::string charset = charsetOf(entry.path());
+            // The sets Debian's fonts come in that keep ASCII, or are Unicode.
+            bool asciiBased = charset.empty();
+            for (const char* set :
+                 {"ISO10646-", "ISO8859-", "ISO646.1991-", "KOI8-", "JISX0201.1976-"}) {
+                asciiBased = asciiBased || charset.starts_with(set);
+            }
+            const bool ownCodes = !asciiBased;
+            const bool named = charset.starts_with("3270cg-") || charset == "Adobe-FontSpecific" ||
+                               charset == "DEC-DECtech";
+            own += named;
+            ImportedFont font;
+            try {
+                font = importPcf(gunzip(readBytes(entry.path())), {.crop = true});
+            } catch (const state::Failure& failure) {
+                // Fonts with no glyph from 32 to 127, such as those of two-byte sets.
+                EXPECT_FALSE(named) << entry.path() << ": " << failure.number();
+                continue;
+            }
+            const bool noted =
+                std::ranges::find(font.notes, ImportNote{.kind = ImportNote::Kind::OwnCharset,
+                                                         .name = charset}) != font.notes.end();
+            EXPECT_EQ(noted, ownCodes) << entry.path() << " " << charset;
+            if (!ownCodes) continue;
+            ScratchDirectory dir;
+            writeBytes(dir / "font.pcf", gunzip(readBytes(entry.path())));
+            const std::string command =
+                "pcf2bdf -o " + (dir / "font.bdf").string() + " " + (dir / "font.pcf").string();
+            ASSERT_EQ(std::system(command.c_str()), 0) << command;
+            for (const auto& [encoding, glyph] : glyphsOf(readBytes(dir / "font.bdf"))) {
+                const std::string& label = font.data.labels[encoding - 32];
+                if (glyph.name.size() == 1) {
+                    EXPECT_EQ(label, glyph.name) << entry.path() << " " << encoding;
+                } else if (glyph.name.starts_with("dec_") || glyph.name.starts_with("apl_")) {
+                    EXPECT_EQ(label, "") << entry.path() << " " << glyph.name;
+                }
+            }
+        }
+    }
+    EXPECT_EQ(own, 33) << "3270cg, Adobe-FontSpecific and DEC-DECtech fonts";
+    // U+2200 for all; "egrave", which no label can hold, rather than the "A" of its code.
+    EXPECT_EQ(
+        importPcf(gunzip(readBytes("/usr/share/fonts/X11/75dpi/symb08.pcf.gz")), {.crop = true})
+            .data.labels[2],
+        "\u2200");
+    EXPECT_EQ(
+        importPcf(gunzip(readBytes("/usr/share/fonts/X11/misc/3270gt8.pcf.gz")), {.crop = true})
+            .data.labels[33],
+        "");
+}
+
+// Outline fonts drawn on a pixel grid come in as FreeType draws them, as their PCF twins, with
+// points a few 1/64 of a pixel from a corner taken as on it; a face with nothing in the range is
+// refused, as PCF and PSF are.
+TEST(RealFonts, PixelOutlinesComeInAsTheirBitmapTwins) {
+    for (const char* name : {"spleen-6x12", "spleen-12x24"}) {
+        SCOPED_TRACE(name);
+        const ImportedFont twin = importPcf(
+            gunzip(readBytes(std::string("/usr/share/fonts/X11/misc/") + name + ".pcf.gz")),
+            {.crop = true});
+        const std::string otf =
+            readBytes(std::string("/usr/share/fonts/opentype/spleen/") + name + ".otf");
+        const int size = std::string(name) == "spleen-6x12" ? 12 : 24;
+        for (const ImportOptions& options :
+             {ImportOptions{.crop = true}, ImportOptions{.crop = true, .size = size}}) {
+            const ImportedFont font = importTrueType(otf, options);
+            EXPECT_EQ(font.data.cells, twin.data.cells);
+        }
+    }
+    expectFailure(
+        [] {
+            importTrueType(readBytes("/usr/share/fonts/opentype/unifont/unifont_upper.otf"), {});
+        },
+        state::Cause::NoCharacterInRange, {.value = "U+0020"});
+}
+
+// The refusal of glyphs too large names the baseline that loses the fewest dots, with every
+// glyph that loses any.
+TEST(RealFonts, RefusalNamesTheCutThatLosesFewestDots) {
+    struct Case {
+        const char* path;
+        std::optional<int> baseline;
+        int dots;
+    };
+    const Case cases[] = {
+        {"/usr/share/fonts/X11/misc/6x9.pcf.gz", 5, 7},
+        {"/usr/share/fonts/X11/75dpi/lutRS08.pcf.gz", 5, 1},
+        {"/usr/share/fonts/X11/misc/6x10.pcf.gz", {}, 11},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.path);
+        const std::string pcf = gunzip(readBytes(c.path));
+        try {
+            importPcf(pcf, {});
+            ADD_FAILURE() << "taken";
+        } catch (const state::Failure& failure) {
+            EXPECT_EQ(failure.cause(), state::Cause::GlyphTooLarge);
+            EXPECT_EQ(failure.facts().baseline, c.baseline);
+            EXPECT_EQ(failure.facts().dots, c.dots);
+            // Cut as told, exactly the glyphs named lose dots.
+            const ImportedFont cut = importPcf(pcf, {.crop = true, .baseline = c.baseline});
+            const auto cropped =
+                std::ranges::find(cut.notes, ImportNote::Kind::GlyphsCropped, &ImportNote::kind);
+            ASSERT_NE(cropped, cut.notes.end());
+            EXPECT_EQ(cropped->count, static_cast<int>(failure.facts().names.size()));
+        }
     }
 }
 

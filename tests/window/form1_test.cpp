@@ -27,6 +27,7 @@
 #include <QTimer>
 #include <QToolTip>
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <functional>
@@ -40,11 +41,12 @@
 #include "formats/import_formats.h"
 #include "formats/own/font_files.h"
 #include "formats/png/png_render.h"
+#include "window/export_dialog.h"
 #include "window/form1.h"
 #include "window/glyph_overview.h"
-#include "window/widget_style.h"
 #include "window/panel_settings.h"
 #include "window/pixel_button.h"
+#include "window/widget_style.h"
 #include "window/work_aside.h"
 
 using fontedit::window::Form1;
@@ -392,6 +394,9 @@ private slots:
         QTest::mouseClick(button("Command12"), Qt::LeftButton);
         QTest::mouseClick(button("Command14"), Qt::LeftButton);
         QVERIFY(reports_.isEmpty());
+        // Every column never drawn stays a bare "0x" in font.h, and the tip says so.
+        QVERIFY2(QToolTip::text().contains(QStringLiteral("空のセル 479 個")),
+                 qPrintable(QToolTip::text()));
         QFile font(dir.filePath(QStringLiteral("fntdat.txt")));
         QVERIFY(font.open(QIODevice::ReadOnly));
         QCOMPARE(font.readLine(), QByteArray(", 1, , , \r\n"));
@@ -841,6 +846,11 @@ private slots:
         importOf(unclear);
         QCOMPARE(questions_.size(), 1);
         QCOMPARE(questions_[0].answers.back(), QStringLiteral("キャンセル"));
+        // Each reading is shown as the glyphs it would take, its options the tip.
+        const QList<QPixmap>& pictures = questions_[0].pictures;
+        QCOMPARE(pictures.size(), questions_[0].answers.size() - 1);
+        QVERIFY(std::ranges::none_of(pictures, &QPixmap::isNull));
+        QVERIFY(pictures[0].toImage() != pictures[1].toImage());
         QVERIFY(reports_.isEmpty());
         QCOMPARE(columnTexts(), (QStringList{"1E", "9", "9", "9", "1E"}));
 
@@ -932,6 +942,32 @@ private slots:
         }
         QVERIFY(QToolTip::isVisible());
         QVERIFY(QToolTip::text().contains(written));
+    }
+
+    // A label the files cannot hold is refused as it is typed, not at 保存, and the last good
+    // one stays.
+    void labelOutsideCp932IsRefusedInTheField() {
+        retype("Text10", QStringLiteral("A"));
+        QInputMethodEvent typed;
+        typed.setCommitString(QStringLiteral("ä"));
+        QApplication::sendEvent(field("Text10"), &typed);
+        QCOMPARE(field("Text10")->text(), QStringLiteral("A"));
+        QVERIFY2(QToolTip::text().startsWith(QStringLiteral("エラー 1002: ")),
+                 qPrintable(QToolTip::text()));
+        QTest::mouseClick(button("Command12"), Qt::LeftButton);
+        QVERIFY2(reports_.isEmpty(), qPrintable(reports_.join(u'\n')));
+    }
+
+    // Another format keeps a name the user typed, with that format's extension, and replaces
+    // only the name the dialog suggested, by the new format's own.
+    void exportNameFollowsTheFormat() {
+        using fontedit::formats::ExportFormat;
+        using fontedit::window::nameForFormat;
+        QCOMPARE(nameForFormat("u8g2_font.psf", "u8g2_font.c", ExportFormat::Psf), "font.psf");
+        QCOMPARE(nameForFormat("u8g2_font.c", "u8g2_font.c", ExportFormat::Psf), "font.psf");
+        QCOMPARE(nameForFormat("robot.c", "u8g2_font.c", ExportFormat::Psf), "robot.psf");
+        QCOMPARE(nameForFormat("out/robot.psf", "font.c", ExportFormat::Bdf), "out/robot.bdf");
+        QCOMPARE(nameForFormat("", "", ExportFormat::Bdf), "font.bdf");
     }
 
     // A preview text of a million characters in the settings is cut to what the field takes.

@@ -175,6 +175,17 @@ private slots:
         }
     }
 
+    // Qt's own dialogs speak the window's language too, from Debian's qt6-translations-l10n.
+    void qtDialogsInTheWindowsLanguage() {
+        const auto japanese = fontedit::window::qtTranslatorInto("ja");
+        QVERIFY(japanese);
+        QCoreApplication::installTranslator(japanese.get());
+        const QString lookIn = QCoreApplication::translate("QFileDialog", "Look in:");
+        QCoreApplication::removeTranslator(japanese.get());
+        QVERIFY2(lookIn != QLatin1String("Look in:"), qPrintable(lookIn));
+        QVERIFY(!fontedit::window::qtTranslatorInto("xx"));
+    }
+
     // The translations hold the window's own captions and no wording of the catalogue, which
     // a second copy would let drift apart from the CLI's.
     void translationsHoldNoFailureText() {
@@ -185,10 +196,10 @@ private slots:
         for (int number = 0; number < kCauseNumbers; ++number) {
             add(messages::wordingOf(static_cast<state::Cause>(number)));
         }
-        for (int phrase = 0; phrase <= static_cast<int>(messages::Phrase::Reason); ++phrase) {
+        for (int phrase = 0; phrase <= static_cast<int>(messages::Phrase::LosingGlyphs); ++phrase) {
             add(messages::wordingOf(static_cast<messages::Phrase>(phrase)));
         }
-        for (int note = 0; note <= static_cast<int>(messages::Note::RowsTaken); ++note) {
+        for (int note = 0; note <= static_cast<int>(messages::Note::HeaderEmptyCells); ++note) {
             add(messages::wordingOf(static_cast<messages::Note>(note)));
         }
         const QDir folder(QStringLiteral(FONTEDIT_TRANSLATIONS));

@@ -5,8 +5,9 @@
 # checks that the focused lit pixel keeps that colour at its centre, types a label and clicks
 # 保存. Ctrl+Z takes back a click, a drag paints down a column, a code typed with Return shows
 # its glyph, and Ctrl+H exports font.h from the code field. 終了 with the drag unsaved asks: Escape
-# stays and writes nothing, Return saves and ends the process with status 0. A second run
-# clicks 読出し, must show the same glyph and label again. Ctrl+L opens the 一覧 panel to the
+# stays and writes nothing, Return saves and ends the process with status 0. In a second run
+# 保存 asks before it replaces the font the run has not read, and Return keeps it; 読出し
+# must show the same glyph and label again. Ctrl+L opens the 一覧 panel to the
 # right, the controls staying where they were; a click on its "A" shows glyph 33, which is
 # labelled "Z"; a pixel clicked then shows in the overview and in the preview of "Z", and
 # Ctrl+S stores both under code 33. The run ends at 終了 without a
@@ -195,6 +196,8 @@ expect_pixel 3 7 "#FF0800"
 # The button's shortcut wins over the code field's own key bindings.
 xdotool key ctrl+h
 poll test -f font.h || fail "Ctrl+H in the code field wrote no font.h"
+# Its tip, long with what font.h leaves to be filled in, goes by itself.
+poll no_question || fail "the tip of Ctrl+H stayed"
 [ -z "$screenshot" ] || import -window "$window" "$screenshot"
 
 exit_answering Escape
@@ -208,6 +211,17 @@ expect_exit
     fail "Return did not save: $(head -n 1 fntdat.txt)"
 
 start_editor_elsewhere
+# 保存 before 読出し would replace a font this window never read: it asks, and Return keeps it.
+saved=$(cat fntdat.txt mojidat.txt)
+# shellcheck disable=SC2046
+xdotool mousemove --window "$window" $(pixel_centre 5 7) click 1
+click_at_twips 4320 2640
+poll find_question || fail "保存 over a font never read asked no question"
+xdotool windowfocus --sync "$question" key Return
+poll no_question || fail "the question stayed open after Return"
+[ "$(cat fntdat.txt mojidat.txt)" = "$saved" ] || fail "保存 replaced a font the window never read"
+xdotool windowfocus --sync "$window" key ctrl+z
+expect_unlit 5 7
 click_at_twips 4320 2160
 expect_diagonal_lit
 expect_pixel 3 7 "#FF0800"

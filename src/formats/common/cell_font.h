@@ -5,12 +5,14 @@
 // costs.
 #include <bitset>
 #include <cstdint>
+#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "formats/font_import.h"
+#include "state/failure.h"
 
 namespace fontedit::formats {
 
@@ -24,9 +26,12 @@ std::optional<long long> onlyRun(std::vector<long long> encodings);
 // it: the run's own first when it is 96 long, else the space when the run holds it.
 long long firstTaken(const ImportOptions& options, long long first, long long last);
 
-// Characters are Unicode in ISO 10646 and Latin-1 fonts; other character sets are told apart
-// from ASCII only. The names as CHARSET_REGISTRY and CHARSET_ENCODING hold them, unquoted.
-bool unicodeCharset(std::string_view registry, std::string_view encoding);
+// Characters are Unicode in ISO 10646 and Latin-1 fonts; other ISO 8859 sets and character
+// sets built on ASCII are told apart from ASCII only; in any other set, such as 3270cg or
+// Adobe-FontSpecific, a code says nothing and only a glyph's name may tell its character. The
+// names as CHARSET_REGISTRY and CHARSET_ENCODING hold them, unquoted.
+enum class Charset { Unicode, Ascii, OwnCodes };
+Charset charsetOf(std::string_view registry, std::string_view encoding);
 
 // One glyph being read: its dots on the cell, and whether any fell outside.
 struct CellGlyph {
@@ -35,6 +40,11 @@ struct CellGlyph {
     long long encoding = 0;
     std::uint8_t columns[state::kGlyphColumns] = {};
     bool outside = false;
+    // Every dot, for what another baseline would keep: those within the cell's columns and
+    // the rows any baseline puts in the cell, by their height above it, and how many lie
+    // anywhere else.
+    std::map<long long, int> rows{};
+    long long elsewhere = 0;
 };
 
 class CellFont {
@@ -48,10 +58,17 @@ public:
     bool wanted(long long encoding) const;
     // Whether the cell has a row `y` rows above the baseline.
     bool holdsRow(long long y) const;
+    // Whether the cell has that row with its baseline on any of its rows.
+    static bool mayHoldRow(long long y) { return y > -state::kGlyphRows && y < state::kGlyphRows; }
     // The dot `x` right of the glyph's origin and `y` rows above the baseline (0: on it).
     void dot(CellGlyph& glyph, long long x, long long y) const;
     void place(const CellGlyph& glyph);
-    ImportedFont font(bool unicode) const;
+    // The format puts the baseline itself, whatever --baseline says: a refusal names none.
+    void keepBaseline() { baselineKept_ = true; }
+    // The glyphs placed, labelled as the character set `registry`-`encoding` names their
+    // codes; `encodings`: the codes are X11's ENCODINGs, else characters.
+    ImportedFont font(std::string_view registry, std::string_view encoding,
+                      bool encodings = true) const;
 
 private:
     const ImportOptions& options_;
@@ -61,7 +78,19 @@ private:
     long long highest_ = 0;
     std::bitset<state::kSavedCodes> found_;
     std::uint8_t columns_[state::kSavedCodes][state::kGlyphColumns] = {};
+    std::string names_[state::kSavedCodes];
     int cropped_ = 0;
+    bool baselineKept_ = false;
+    // What a refusal needs of each glyph placed; the first glyph refused.
+    struct Kept {
+        std::string name;
+        std::map<long long, int> rows;
+        long long elsewhere = 0;
+    };
+    std::vector<Kept> kept_;
+    std::optional<state::Failure> refused_;
+
+    void refuse() const;
 };
 
 }  // namespace fontedit::formats

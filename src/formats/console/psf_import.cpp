@@ -222,6 +222,7 @@ ImportedFont importPsf(std::string_view bytes, const ImportOptions& options) {
     ImportOptions fromTheTop = options;
     fromTheTop.baseline = state::kGlyphRows - 1;
     CellFont cells(fromTheTop, first, 0, 0);
+    cells.keepBaseline();
     if (table && table->lowest()) {
         cells.sawEncoding(*table->lowest());
         cells.sawEncoding(table->highest());
@@ -247,7 +248,8 @@ ImportedFont importPsf(std::string_view bytes, const ImportOptions& options) {
         cell.encoding = character;
         cells.place(cell);
     }
-    return cells.font(table.has_value());
+    // Without a table of its own, a console font is taken to follow ASCII.
+    return table ? cells.font("ISO10646", "1", false) : cells.font("ASCII", "", false);
 }
 
 }  // namespace fontedit::formats

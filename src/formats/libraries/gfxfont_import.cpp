@@ -60,7 +60,7 @@ public:
                           {.line = tokens_.line(glyphList),
                            .value = std::to_string(fontLast - fontFirst + 1)});
         }
-        return cells.font(true);
+        return cells.font("ISO10646", "1");
     }
 
 private:

@@ -30,9 +30,15 @@ std::string hd44780Bytes(const state::FontData& data, std::string_view name,
         layoutComment({.layout = state::GlyphLayout::Rows}) + ".\n   " +
         "Load them once, then lcd.write(byte(0)) shows the first:\n" + calls + more +
         "   Each glyph's code and label follow it. */\n#include <stdint.h>\n\n";
+    // createChar takes the rows as uint8_t[], not const. Each file that includes the header
+    // gets its own copy, unused ones without a warning, so that two files may include it.
+    const std::string storage = symbol + "_GLYPH";
+    source += "#if defined(__cplusplus) && __cplusplus >= 201703L\n#define " + storage +
+              " inline\n#elif defined(__GNUC__)\n#define " + storage +
+              " static __attribute__((unused))\n#else\n#define " + storage + " static\n#endif\n";
     for (const int code : codes) {
         const auto rows = rowBytes(glyphBytes(data, code), state::kGlyphColumns - 1);
-        source += "uint8_t " + symbol + "_" + std::to_string(code) + "[8] = {" +
+        source += storage + " uint8_t " + symbol + "_" + std::to_string(code) + "[8] = {" +
                   byteList({rows.begin(), rows.end()}) + "}; " +
                   glyphComment(code, data.labels[code]) + "\n";
     }

@@ -190,7 +190,7 @@ public:
             draw(cells, glyph, glyphs_[mapped.glyph]);
             cells.place(glyph);
         }
-        return cells.font(true);
+        return cells.font("ISO10646", "1");
     }
 
 private:

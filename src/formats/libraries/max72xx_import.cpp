@@ -66,7 +66,7 @@ std::optional<ImportedFont> importMax72xxTable(const std::vector<std::uint8_t>& 
         }
         cells.place(glyph);
     }
-    return cells.font(true);
+    return cells.font("ISO10646", "1");
 }
 
 }  // namespace fontedit::formats

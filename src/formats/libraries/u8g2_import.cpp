@@ -85,7 +85,7 @@ public:
             draw(cells, glyph, record.fields);
             cells.place(glyph);
         });
-        return cells.font(true);
+        return cells.font("ISO10646", "1");
     }
 
 private:

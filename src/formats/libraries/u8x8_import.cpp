@@ -57,7 +57,7 @@ ImportedFont importU8x8(std::string_view source, const ImportOptions& options) {
         }
         cells.place(glyph);
     }
-    return cells.font(true);
+    return cells.font("ISO10646", "1");
 }
 
 }  // namespace fontedit::formats

@@ -26,8 +26,8 @@ void requireInPlace(bool inPlace, state::Facts place, std::string_view text) {
 }
 
 // The field on `line` for cell `column` of `code` as the cell's text, and its first fault:
-// bytes that are not CP932, or no byte as export and render read it. A blank cell, which
-// they read as 0, is a fault too.
+// bytes that are not CP932, or no byte as export and render read it. A blank cell is a
+// column never drawn, as the classic files have it, and every reader takes it as 0.
 std::optional<Failure> readCell(std::string_view field, int code, int column, int line,
                                 std::string& cell) {
     try {
@@ -35,9 +35,7 @@ std::optional<Failure> readCell(std::string_view field, int code, int column, in
     } catch (const Failure& failure) {
         return failure;
     }
-    if (cell.find_first_not_of(' ') != std::string::npos && readCellByte(cell)) {
-        return std::nullopt;
-    }
+    if (readCellByte(cell)) return std::nullopt;
     return Failure(
         Cause::CellNotAByte,
         {.file = kFontFileName, .line = line, .code = code, .column = column, .value = cell});

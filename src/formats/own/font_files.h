@@ -37,7 +37,8 @@ FontFiles fontFiles(const state::FontData& data);
 // Both files walked as Read walks them, handing `fault` every fault in the order it meets
 // them, each naming its file and line: bytes that are not CP932 (InvalidCp932), a file that
 // ends before all 96 glyphs (PastEndOfFile, on the line where more was due), and a cell that
-// holds no byte (CellNotAByte), which Read keeps but export and render refuse. `fault` may
+// holds no byte (CellNotAByte), which Read keeps but export and render refuse; a blank cell
+// is none, being 0 to all of them. `fault` may
 // throw to end the walk there. What the files hold goes into `data`, faults and all. Lines
 // after the 96th are ignored. Labels are read one whole line each, so that blanks, commas and
 // quotation marks in them come back unchanged.

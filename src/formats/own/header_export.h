@@ -4,6 +4,7 @@
 // cells go in as they stand; the user finishes the file by hand, as its last line says.
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "state/font_data.h"
 
@@ -14,5 +15,13 @@ inline constexpr const char* kHeaderFileName = "font.h";
 inline constexpr std::string_view kHeaderOpening = "const unsigned char Font[96][5] =\r\n{\r\n";
 
 std::string headerBytes(const state::FontData& data);
+
+// The cells that hold nothing but blanks: columns never drawn, which the files keep so and
+// every reader takes as no dot, but which font.h writes as a bare "0x" that no compiler takes.
+struct EmptyCells {
+    int count = 0;
+    std::vector<int> codes;  // the glyphs that hold one
+};
+EmptyCells emptyCells(const state::FontData& data);
 
 }  // namespace fontedit::formats

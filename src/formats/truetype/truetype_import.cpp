@@ -59,6 +59,18 @@ constexpr int kMostPixelsPerEm = 64;
 // 26.6 fixed point, FreeType's unit for scaled outlines.
 constexpr FT_Pos kPixel = 64;
 
+// Scaled to pixels, a font drawn on a grid of its own units can leave a point one of FreeType's
+// units, 1/64 of a pixel, off the corner it stands for, and one more where the em FreeType
+// reads is rounded (1023 for Spleen's 1024); FreeType draws it on that corner all the same.
+constexpr FT_Pos kCornerSlack = 2;
+constexpr bool nearCorner(FT_Pos position) {
+    const FT_Pos off = (position % kPixel + kPixel) % kPixel;
+    return off <= kCornerSlack || off >= kPixel - kCornerSlack;
+}
+constexpr FT_Pos onCorner(FT_Pos position) {
+    return (position + kPixel / 2) & -kPixel;
+}
+
 // FreeType's memory, counted: past a budget in proportion to the font an allocation fails, and
 // the load that asked for it fails with FreeType's own error, so that no glyph of a small file
 // can take the machine's memory.
@@ -302,7 +314,12 @@ public:
             for (const auto& [code, index] : glyphs)
                 drawn.push_back(fromOutline(code, index, size));
         }
-        if (drawn.empty()) throw Failure(Cause::NoCharacterInRange, {.value = firstText()});
+        // A face that draws nothing in the range, a space at most, is no font to take.
+        if (std::ranges::none_of(drawn, [](const Drawn& glyph) {
+                return glyph.beyond || std::ranges::find(glyph.dots, true) != glyph.dots.end();
+            })) {
+            throw Failure(Cause::NoCharacterInRange, {.value = firstText()});
+        }
         return placed(drawn);
     }
 
@@ -461,7 +478,11 @@ private:
         const auto onCorners = [&](FT_Pos coordinate) {
             for (std::uint64_t left = sizes; left != 0; left &= left - 1) {
                 const int size = std::countr_zero(left) + 1;
-                if ((coordinate * size * kPixel * 2 + em) / (2 * em) % kPixel != 0) {
+                // Unscaled points are whole font units, one of which may lie between a point
+                // and its corner; fromOutline judges the scaled point itself.
+                const FT_Pos position = (coordinate * size * kPixel * 2 + em) / (2 * em);
+                const FT_Pos slack = kCornerSlack + (size * kPixel + em - 1) / em;
+                if (position % kPixel > slack && position % kPixel < kPixel - slack) {
                     sizes &= ~(std::uint64_t{1} << (size - 1));
                 }
             }
@@ -489,14 +510,17 @@ private:
         }
         const FT_GlyphSlot slot = face_->glyph;
         if (slot->format != FT_GLYPH_FORMAT_OUTLINE) {
-            throw Failure(Cause::OffPixelGrid, {.value = std::to_string(size)});
+            throw Failure(Cause::OffPixelGridAtSize, {.value = std::to_string(size)});
         }
         FT_Outline& outline = slot->outline;
         for (int point = 0; point < outline.n_points; ++point) {
-            if (outline.points[point].x % kPixel != 0 || outline.points[point].y % kPixel != 0 ||
+            FT_Vector& at = outline.points[point];
+            if (!nearCorner(at.x) || !nearCorner(at.y) ||
                 FT_CURVE_TAG(outline.tags[point]) != FT_CURVE_TAG_ON) {
-                throw Failure(Cause::OffPixelGrid, {.value = std::to_string(size)});
+                throw Failure(Cause::OffPixelGridAtSize, {.value = std::to_string(size)});
             }
+            at.x = onCorner(at.x);
+            at.y = onCorner(at.y);
         }
         Drawn drawn = named(code, index);
         FT_BBox box;
@@ -561,9 +585,11 @@ private:
                 }
             }
             glyph.glyph.outside = glyph.glyph.outside || glyph.beyond;
+            // Ink past the part drawn is lost at any baseline; one dot at least.
+            glyph.glyph.elsewhere += glyph.beyond;
             cells.place(glyph.glyph);
         }
-        ImportedFont font = cells.font(true);
+        ImportedFont font = cells.font("ISO10646", "1", false);
         for (int code = 0; code < state::kSavedCodes; ++code) {
             font.data.labels[code] = unicode_ ? labelForCode(characterOf(first_ + code)) : "";
         }

@@ -55,7 +55,7 @@ public:
                 header();
             }
         }
-        return cells().font(unicodeCharset(unquoted(registry_), unquoted(charsetEncoding_)));
+        return cells().font(unquoted(registry_), unquoted(charsetEncoding_));
     }
 
 private:

@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <bit>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -130,14 +131,14 @@ public:
         // Bytes run in the other order than bits within each scan unit.
         const bool swapped = ((format & kMsbByteFirst) != 0) != msbBits;
         bytes_.resize(size);
-        nonzeroBefore_.resize(size + 1);
+        dotsBefore_.resize(size + 1);
         for (long long at = 0; at < size; ++at) {
             long long from = at;
             if (swapped && at - at % unit + unit <= size) from += unit - 1 - 2 * (at % unit);
             auto byte = static_cast<std::uint8_t>(data[from]);
             if (!msbBits) byte = reversed(byte);
             bytes_[at] = byte;
-            nonzeroBefore_[at + 1] = nonzeroBefore_[at] + (byte != 0);
+            dotsBefore_[at + 1] = dotsBefore_[at] + std::popcount(byte);
         }
     }
 
@@ -155,15 +156,16 @@ public:
 
     std::uint8_t byte(long long at) const { return bytes_[at]; }
 
-    // Whether bytes `from` to `to` of the row at `start` hold a dot of a glyph `width` wide.
-    bool anyDot(long long start, long long from, long long to, long long width) const {
+    // The dots in bytes `from` to `to` of the row at `start` of a glyph `width` wide.
+    long long dots(long long start, long long from, long long to, long long width) const {
         const long long whole = std::min(to, width / 8);
-        if (from < whole && nonzeroBefore_[start + whole] != nonzeroBefore_[start + from]) {
-            return true;
-        }
+        long long count = from < whole ? dotsBefore_[start + whole] - dotsBefore_[start + from] : 0;
         const long long last = width / 8;  // the byte of the row's last few dots, if any
-        return width % 8 != 0 && from <= last && last < to &&
-               (bytes_[start + last] & (0xFF00 >> width % 8)) != 0;
+        if (width % 8 != 0 && from <= last && last < to) {
+            count += std::popcount(
+                static_cast<std::uint8_t>(bytes_[start + last] & (0xFF00 >> width % 8)));
+        }
+        return count;
     }
 
 private:
@@ -177,7 +179,7 @@ private:
     long long glyphs_ = 0;
     long long pad_ = 1;
     std::vector<std::uint8_t> bytes_;
-    std::vector<std::uint32_t> nonzeroBefore_;
+    std::vector<std::uint32_t> dotsBefore_;
 };
 
 struct FontProperties {
@@ -234,7 +236,7 @@ public:
             draw(cells, glyph, metrics, bitmaps, index);
             cells.place(glyph);
         }
-        return cells.font(unicodeCharset(font.registry, font.encoding));
+        return cells.font(font.registry, font.encoding);
     }
 
 private:
@@ -319,19 +321,22 @@ private:
         // The bytes of a row that hold the cell's columns.
         const long long from = std::clamp(-left, 0LL, width) / 8;
         const long long to = (std::clamp(kCellColumns - left, 0LL, width) + 7) / 8;
+        // Rows any baseline could put in the cell are drawn dot by dot, so that a refusal can
+        // tell what each would keep; of the others only the count of their dots matters.
         for (long long row = 0; row < height; ++row) {
             const long long start = offset + row * rowBytes, y = ascent - 1 - row;
-            const bool crossesCell = cells.holdsRow(y) && from < to;
+            const bool crossesCell = CellFont::mayHoldRow(y) && from < to;
             for (long long column = from; crossesCell && column < to; ++column) {
                 const std::uint8_t bits = bitmaps.byte(start + column);
                 for (long long dot = 0; bits != 0 && dot < 8 && column * 8 + dot < width; ++dot) {
                     if (bits & 0x80 >> dot) cells.dot(glyph, left + column * 8 + dot, y);
                 }
             }
-            if (glyph.outside) continue;
-            glyph.outside = crossesCell ? bitmaps.anyDot(start, 0, from, width) ||
-                                              bitmaps.anyDot(start, to, (width + 7) / 8, width)
-                                        : bitmaps.anyDot(start, 0, (width + 7) / 8, width);
+            const long long away = crossesCell ? bitmaps.dots(start, 0, from, width) +
+                                                     bitmaps.dots(start, to, (width + 7) / 8, width)
+                                               : bitmaps.dots(start, 0, (width + 7) / 8, width);
+            glyph.elsewhere += away;
+            glyph.outside = glyph.outside || away > 0;
         }
     }
 
