@@ -8,10 +8,10 @@
 #include <optional>
 #include <string>
 
+#include "cell_import_run.h"
 #include "check.h"
 #include "formats/font_import.h"
 #include "imported_font.h"
-#include "cell_import_run.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace fontedit;

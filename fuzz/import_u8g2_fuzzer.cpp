@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <string>
 
-#include "formats/c/c_text.h"
 #include "cell_import_run.h"
+#include "formats/c/c_text.h"
 
 namespace {
 

@@ -4,8 +4,8 @@
 #include <string_view>
 
 #include "cli/commands.h"
-#include "cli/glyph_art.h"
 #include "cli/english_output.h"
+#include "cli/glyph_art.h"
 #include "cli/option_values.h"
 #include "cli/text_width.h"
 #include "folder/font_folder.h"

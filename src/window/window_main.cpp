@@ -6,9 +6,9 @@
 #include "window/display_probe.h"
 #include "window/exit_when_idle.h"
 #include "window/form1.h"
-#include "window/widget_style.h"
 #include "window/termination_signals.h"
 #include "window/translation.h"
+#include "window/widget_style.h"
 #include "window/work_aside.h"
 
 int main(int argc, char* argv[]) {

@@ -20,12 +20,12 @@
 #include <utility>
 #include <vector>
 
+#include "window/control_geometry.h"
 #include "window/form1.h"
 #include "window/icon.h"
-#include "window/control_geometry.h"
-#include "window/widget_style.h"
 #include "window/question.h"
 #include "window/translation.h"
+#include "window/widget_style.h"
 
 // The icons the program is built with.
 #include "icons/fontedit-16x16-16.xpm"

@@ -21,9 +21,9 @@
 
 #include "window/export_dialog.h"
 #include "window/form1.h"
-#include "window/widget_style.h"
 #include "window/question.h"
 #include "window/translation.h"
+#include "window/widget_style.h"
 #include "window/wrapping_button.h"
 
 namespace {

@@ -10,9 +10,9 @@
 #include <string>
 #include <string_view>
 
+#include "formats/marks.h"
 #include "formats/x11/bdf_export.h"
 #include "state/font_data.h"
-#include "formats/marks.h"
 
 namespace fontedit::formats {
 

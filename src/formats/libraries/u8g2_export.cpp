@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "formats/common/font_bytes.h"
-#include "formats/tables/c_source_export.h"
 #include "formats/marks.h"
+#include "formats/tables/c_source_export.h"
 
 namespace fontedit::formats {
 namespace {

@@ -1,9 +1,9 @@
 #include "formats/libraries/u8x8_export.h"
 
 #include "formats/common/font_bytes.h"
+#include "formats/marks.h"
 #include "formats/tables/c_source_export.h"
 #include "state/failure.h"
-#include "formats/marks.h"
 
 namespace fontedit::formats {
 

@@ -81,31 +81,31 @@ std::string bdfBytes(const state::FontData& data, int first) {
     // SWIDTH 600 is 5 dots in thousandths of the 8-point size at 75 dpi; the computed
     // properties are given as bdftopcf would add them, so that nothing is added on the way.
     // bdf2psf takes the cell's width from AVERAGE_WIDTH, in tenths of a dot.
-    std::string bdf =
-        std::string(kBdfKeyword) + " 2.1\n"
-        "FONT -misc-fontedit-medium-r-normal--8-80-75-75-c-50-iso10646-1\n"
-        "SIZE 8 75 75\n"
-        "FONTBOUNDINGBOX 5 8 0 -1\n"
-        "\n"
-        "STARTPROPERTIES 12\n"
-        "SPACING \"C\"\n"
-        "PIXEL_SIZE 8\n"
-        "POINT_SIZE 80\n"
-        "WEIGHT 10\n"
-        "RESOLUTION_X 75\n"
-        "RESOLUTION_Y 75\n"
-        "AVERAGE_WIDTH 50\n"
-        "X_HEIGHT " +
-        std::to_string(xHeight(glyphs, first)) +
-        "\n"
-        "QUAD_WIDTH 5\n"
-        "DEFAULT_CHAR " +
-        std::to_string(first) + "\nFONT_DESCENT " + std::to_string(kDescent) + "\nFONT_ASCENT " +
-        std::to_string(kAscent) +
-        "\nENDPROPERTIES\n"
-        "\n"
-        "CHARS 96\n"
-        "\n";
+    std::string bdf = std::string(kBdfKeyword) +
+                      " 2.1\n"
+                      "FONT -misc-fontedit-medium-r-normal--8-80-75-75-c-50-iso10646-1\n"
+                      "SIZE 8 75 75\n"
+                      "FONTBOUNDINGBOX 5 8 0 -1\n"
+                      "\n"
+                      "STARTPROPERTIES 12\n"
+                      "SPACING \"C\"\n"
+                      "PIXEL_SIZE 8\n"
+                      "POINT_SIZE 80\n"
+                      "WEIGHT 10\n"
+                      "RESOLUTION_X 75\n"
+                      "RESOLUTION_Y 75\n"
+                      "AVERAGE_WIDTH 50\n"
+                      "X_HEIGHT " +
+                      std::to_string(xHeight(glyphs, first)) +
+                      "\n"
+                      "QUAD_WIDTH 5\n"
+                      "DEFAULT_CHAR " +
+                      std::to_string(first) + "\nFONT_DESCENT " + std::to_string(kDescent) +
+                      "\nFONT_ASCENT " + std::to_string(kAscent) +
+                      "\nENDPROPERTIES\n"
+                      "\n"
+                      "CHARS 96\n"
+                      "\n";
     const auto names = glyphNames(data, first);
     for (int code = 0; code < state::kSavedCodes; ++code) {
         appendGlyph(bdf, names[code], first + code, glyphs[code]);
