@@ -13,9 +13,8 @@
 #include "state/failure.h"
 
 namespace fontedit::formats {
-namespace {
 
-std::string encoded(const DotCanvas& canvas) {
+std::string encodedPng(const DotCanvas& canvas) {
     png_image image{};
     image.version = PNG_IMAGE_VERSION;
     image.width = static_cast<png_uint_32>(canvas.width());
@@ -33,6 +32,8 @@ std::string encoded(const DotCanvas& canvas) {
     }
     throw state::Failure(state::Cause::PngNotEncoded, {.value = image.message});
 }
+
+namespace {
 
 LabelOf labelsOf(const state::FontData& data) {
     return [&data](int code) -> std::string_view { return data.labels[code]; };
@@ -55,7 +56,7 @@ std::string textPng(const state::FontData& data, std::string_view text, int scal
         }
         codes.push_back(glyph.code);
     }
-    return encoded(lineCanvas(codes, scale, look, glyphsOf(data)));
+    return encodedPng(lineCanvas(codes, scale, look, glyphsOf(data)));
 }
 
 std::string sheetPng(const state::FontData& data, int scale, const DisplayLook& look) {
@@ -63,13 +64,13 @@ std::string sheetPng(const state::FontData& data, int scale, const DisplayLook& 
     for (int code = 0; code < state::kSavedCodes; ++code) {
         canvas.drawGlyph(glyphBytes(data, code), sheetGlyphLeft(code), sheetGlyphTop(code));
     }
-    return encoded(canvas);
+    return encodedPng(canvas);
 }
 
 PanelPicture panelPng(const state::FontData& data, std::string_view text, PanelSize size, int scale,
                       const DisplayLook& look) {
     PanelPicture picture{{}, panelText(text, size, labelsOf(data))};
-    picture.png = encoded(panelCanvas(picture.text, size, scale, look, glyphsOf(data)));
+    picture.png = encodedPng(panelCanvas(picture.text, size, scale, look, glyphsOf(data)));
     return picture;
 }
 

@@ -24,6 +24,10 @@ std::string textPng(const state::FontData& data, std::string_view text, int scal
 std::string sheetPng(const state::FontData& data, int scale = kDefaultScale,
                      const DisplayLook& look = paperLook());
 
+class DotCanvas;
+// The canvas as a PNG image; fails with PngNotEncoded.
+std::string encodedPng(const DotCanvas& canvas);
+
 struct PanelPicture {
     std::string png;
     PanelText text;  // what each cell shows, and what the module could not show

@@ -80,10 +80,22 @@ enum class Cause : int {
     PcfTableMalformed = 1211,  // the PCF table `value` is missing or contradicts itself
     GzipDamaged = 1212,        // the gzip data is damaged or cut short
     GzipTrailing = 1213,       // bytes that are no gzip member follow the last, from `value` on
+    // A BDF font kept as it is: the glyph from `line` is one past kMaxBitmapGlyphs; line
+    // `line`, `value`, gives a glyph more than kMaxGlyphSide dots wide or high; glyph `value`
+    // on `line` has the ENCODING `code` of an earlier one.
+    BdfTooManyGlyphs = 1214,
+    BdfGlyphTooLarge = 1215,
+    BdfEncodingTwice = 1216,
+    // Glyph `value` at character `code` of a font read at its own size is larger than
+    // kMaxGlyphSide dots wide or high.
+    FontGlyphTooLarge = 1217,
+    FontTooManyGlyphs = 1218,  // the font holds more than kMaxBitmapGlyphs characters
+    NotReadAtOwnSize = 1219,   // the format is read only into the 5x8 cell, by import
     // Exporting and rendering.
     CellNotAByte = 1300,         // the cell at `code`, `column` holds `value`, not a byte
     NoGlyphForCharacter = 1301,  // no glyph is labelled `value` or has its ASCII code
     PngNotEncoded = 1302,        // libpng refused to encode the image, saying `value`
+    PngTooLarge = 1303,          // the sheet would be `value` ("W x H") pixels, too many
     // Glyph 95 would stand for character `code`; the format holds characters up to `value`.
     CharacterPastFormat = 1310,
     // The codes an export takes: `value` is not a glyph code 0-95, `value` is a run whose end
@@ -91,6 +103,15 @@ enum class Cause : int {
     NotAGlyphCode = 1311,
     CodesRunBackwards = 1312,
     CodeGivenTwice = 1313,
+    // The classic font by its labels: glyph `code`'s label `value` is not one character, or
+    // names the character of an earlier glyph.
+    LabelNotOneCharacter = 1314,
+    LabelTwice = 1315,
+    // The font holds `code` glyphs, more than the `value` the format takes.
+    TooManyForFormat = 1316,
+    // `value` in a list of characters is no character, range or file; or the file `file`
+    // holds no UTF-8 at `value` ("byte N").
+    NotACharacter = 1317,
     // Pasting a glyph into the grid.
     NotAGlyph = 1400,  // `value` is not five hex bytes
     // The companion's own directories and streams.
