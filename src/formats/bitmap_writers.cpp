@@ -1,6 +1,7 @@
 #include "formats/bitmap_writers.h"
 
 #include <algorithm>
+#include <map>
 #include <vector>
 
 #include "formats/bdf_document.h"
@@ -69,26 +70,42 @@ std::string rawGlyphs(const BitmapFont& font) {
 }
 
 std::string psf2Font(const BitmapFont& font) {
-    const auto count = static_cast<int>(font.glyphs.size());
+    // Characters drawn alike share one glyph, as console fonts share them.
+    const GlyphCell cell = glyphCell(font);
+    std::map<std::string, std::size_t> groupOf;
+    std::vector<std::string> bitmaps;
+    std::vector<std::vector<char32_t>> characters;
+    for (const BitmapGlyph& glyph : font.glyphs) {
+        std::string bitmap;
+        appendCell(bitmap, glyph, cell);
+        const auto [at, added] = groupOf.emplace(bitmap, bitmaps.size());
+        if (added) {
+            bitmaps.push_back(std::move(bitmap));
+            characters.emplace_back();
+        }
+        characters[at->second].push_back(glyph.character);
+    }
+    const auto count = static_cast<int>(bitmaps.size());
     if (count > kMostPsfGlyphs) {
         throw Failure(Cause::TooManyForFormat,
                       {.code = count, .value = std::to_string(kMostPsfGlyphs)});
     }
     const int positions = count <= 256 ? 256 : kMostPsfGlyphs;
-    std::vector<const BitmapGlyph*> at(static_cast<std::size_t>(positions), nullptr);
-    std::vector<const BitmapGlyph*> elsewhere;
-    for (const BitmapGlyph& glyph : font.glyphs) {
-        if (glyph.character < static_cast<char32_t>(positions)) {
-            at[glyph.character] = &glyph;
+    constexpr std::size_t kFree = ~std::size_t{0};
+    std::vector<std::size_t> at(static_cast<std::size_t>(positions), kFree);
+    std::vector<std::size_t> elsewhere;
+    for (std::size_t group = 0; group < bitmaps.size(); ++group) {
+        const char32_t first = characters[group].front();
+        if (first < static_cast<char32_t>(positions) && at[first] == kFree) {
+            at[first] = group;
         } else {
-            elsewhere.push_back(&glyph);
+            elsewhere.push_back(group);
         }
     }
     auto next = elsewhere.begin();
-    for (auto& position : at) {
-        if (!position && next != elsewhere.end()) position = *next++;
+    for (std::size_t& position : at) {
+        if (position == kFree && next != elsewhere.end()) position = *next++;
     }
-    const GlyphCell cell = glyphCell(font);
     const auto glyphBytes =
         static_cast<std::uint32_t>(cell.height * state::rowByteCount(cell.width));
     std::string psf(kPsf2Mark);
@@ -98,10 +115,12 @@ std::string psf2Font(const BitmapFont& font) {
           static_cast<std::uint32_t>(cell.height), static_cast<std::uint32_t>(cell.width)}) {
         appendWord(psf, field);
     }
-    const BitmapGlyph blank;
-    for (const BitmapGlyph* glyph : at) appendCell(psf, glyph ? *glyph : blank, cell);
-    for (const BitmapGlyph* glyph : at) {
-        if (glyph) psf += state::utf8Bytes(glyph->character);
+    const std::string blank(glyphBytes, '\0');
+    for (const std::size_t group : at) psf += group == kFree ? blank : bitmaps[group];
+    for (const std::size_t group : at) {
+        if (group != kFree) {
+            for (const char32_t character : characters[group]) psf += state::utf8Bytes(character);
+        }
         psf += static_cast<char>(kPsf2Separator);
     }
     return psf;

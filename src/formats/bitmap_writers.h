@@ -23,9 +23,10 @@ GlyphCell glyphCell(const state::BitmapFont& font);
 // in bit 7.
 std::string rawGlyphs(const state::BitmapFont& font);
 
-// A PSF2 console font of 256 glyphs, or 512 for more, each character below that count at
-// its own position and the others at the free ones, with the Unicode table of every
-// position. More than 512 glyphs fail with TooManyForFormat.
+// A PSF2 console font of 256 glyphs, or 512 for more, characters drawn alike sharing one;
+// each glyph whose first character is below that count at its own position and the others
+// at the free ones, with the Unicode table of every position. More than 512 glyphs fail with
+// TooManyForFormat.
 std::string psf2Font(const state::BitmapFont& font);
 inline constexpr int kMostPsfGlyphs = 512;
 
