@@ -152,7 +152,8 @@ void addConvertCommand(CLI::App& app) {
         ->option_text("CHARSET");
     command->add_flag("--by-label", options->byLabel,
                       "a classic font's directory: each glyph at the one character its label "
-                      "holds, not glyph i at character 32 + i. e.g. --by-label");
+                      "holds, not glyph i at character 32 + i; one whose label is not one "
+                      "character is left out. e.g. --by-label");
     addCountOption(*command, "--scale", options->scale, 64,
                    "png: pixels a dot, 1-64 (default 1). e.g. --scale 4", 1)
         ->type_name("N");

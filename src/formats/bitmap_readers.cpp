@@ -54,10 +54,9 @@ state::BitmapFont classicBitmapFont(const state::FontData& data, bool byLabel) {
         char32_t character = static_cast<char32_t>(32 + code);
         if (byLabel) {
             if (label.empty()) continue;
+            // Names such as "DEL" stand for no one character.
             const state::Utf8Sequence sequence = state::utf8Sequence(label);
-            if (!sequence.valid || sequence.length != label.size()) {
-                throw Failure(Cause::LabelNotOneCharacter, {.code = code, .value = label});
-            }
+            if (!sequence.valid || sequence.length != label.size()) continue;
             character = sequence.codePoint;
             if (font.find(character)) {
                 throw Failure(Cause::LabelTwice, {.code = code, .value = label});

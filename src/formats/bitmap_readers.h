@@ -35,8 +35,8 @@ state::BitmapFont byJisX0201(const state::BitmapFont& font);
 
 // The classic font: 5 x 8 glyphs whose bottom row lies below the baseline, advancing 6 dots
 // as its exports do. Glyph i stands at character 32 + i, or with `byLabel` at the one
-// character its label holds; a glyph with no label is then left out. Fails with CellNotAByte,
-// LabelNotOneCharacter or LabelTwice.
+// character its label holds; a glyph whose label is not one character is then left out.
+// Fails with CellNotAByte or LabelTwice.
 state::BitmapFont classicBitmapFont(const state::FontData& data, bool byLabel);
 
 }  // namespace fontedit::formats

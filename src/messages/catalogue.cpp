@@ -300,9 +300,6 @@ Wording wordingOf(Cause cause) {
         case Cause::NotACharacter:
             return {"「{value}」は文字でも 0x20-0x7E のような範囲でもありません",
                     "'{value}' is not a character, a range such as 0x20-0x7E or a UTF-8 text"};
-        case Cause::LabelNotOneCharacter:
-            return {"{file} のコード {code} のラベル「{value}」は一文字ではありません",
-                    "the label \"{value}\" of glyph {code} is not one character"};
         case Cause::LabelTwice:
             return {"{file} のコード {code} のラベル「{value}」は前のグリフと同じ文字です",
                     "the label \"{value}\" of glyph {code} names an earlier glyph's character"};

@@ -103,9 +103,8 @@ enum class Cause : int {
     NotAGlyphCode = 1311,
     CodesRunBackwards = 1312,
     CodeGivenTwice = 1313,
-    // The classic font by its labels: glyph `code`'s label `value` is not one character, or
-    // names the character of an earlier glyph.
-    LabelNotOneCharacter = 1314,
+    // The classic font by its labels: glyph `code`'s label `value` names the character of an
+    // earlier glyph.
     LabelTwice = 1315,
     // The font holds `code` glyphs, more than the `value` the format takes.
     TooManyForFormat = 1316,
