@@ -62,9 +62,9 @@ void reportUnifontConvert() {
         std::printf("convert-unifont-bdf-peak-mib fontedit %.1f\n", convert.peakMib);
     }
     const state::BitmapFont font = formats::readPcf(formats::gunzip(support::readBytes(kUnifont)));
-    // A console font holds 512 glyphs at most: Unifont's Latin, Greek and Cyrillic.
+    // A console font holds 512 glyphs at most: Unifont's first 512 characters from the space.
     const state::BitmapFont console =
-        state::withCharacters(font, state::parseCharacterList("0x20-0x1FF,0x370-0x3FF", {}));
+        state::withCharacters(font, state::parseCharacterList("0x20-0x21F", {}));
     for (const formats::BitmapWriter& writer : formats::bitmapWriters()) {
         const std::string word(writer.word);
         const state::BitmapFont& written = word == "psf" ? console : font;

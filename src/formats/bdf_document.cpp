@@ -271,11 +271,14 @@ private:
                 word();
                 advance = number();
             } else if (key == "BBX") {
+                // The box draws the rows that follow it; one after them would not.
+                if (drawn) malformed();
                 text.bbx = span();
                 glyphBox = box();
             } else if (key == "BITMAP") {
                 if (drawn) malformed();
                 drawn = true;
+                text.drawn = true;
                 text.bitmap = span();
                 const BdfDocument::Box drawnBox = glyphBox.value_or(doc_.declaredBox_);
                 if (drawnBox.width > state::kMaxGlyphSide ||
@@ -338,13 +341,21 @@ std::string BdfDocument::glyphLines(const BitmapGlyph& glyph) const {
     return glyphText(glyph, pointSize, resolution_ > 0 ? resolution_ : kResolution, lineEnd_);
 }
 
-void BdfDocument::appendGlyph(std::string& out, const GlyphText& text) const {
+void BdfDocument::appendGlyph(std::string& out, const GlyphText& text, bool boxMoved) const {
     const std::string_view all(text_);
     const BitmapGlyph* now = text.encoding ? font_.find(*text.encoding) : nullptr;
     const BitmapGlyph* was = text.encoding ? read_.find(*text.encoding) : nullptr;
     if (text.encoding && !now) return;
+    const bool ownBox = text.bbx || !text.drawn || !boxMoved;
     if (!now || *now == *was) {
-        out += all.substr(text.begin, text.end - text.begin);
+        if (ownBox) {
+            out += all.substr(text.begin, text.end - text.begin);
+        } else {
+            const auto& box = declaredBox_;
+            out += all.substr(text.begin, text.bitmap.begin - text.begin);
+            out += line(numbers("BBX", {box.width, box.height, box.left, box.bottom}));
+            out += all.substr(text.bitmap.begin, text.end - text.bitmap.begin);
+        }
         return;
     }
     std::vector<Edit> edits;
@@ -361,7 +372,7 @@ void BdfDocument::appendGlyph(std::string& out, const GlyphText& text) const {
         }
     }
     const bool sameBox = now->width == was->width && now->height == was->height;
-    if (!sameBox || now->left != was->left || now->bottom != was->bottom) {
+    if (!sameBox || now->left != was->left || now->bottom != was->bottom || !ownBox) {
         const std::string bbx = numbers("BBX", {now->width, now->height, now->left, now->bottom});
         if (text.bbx) {
             edits.push_back({text.bbx->begin, text.bbx->end, bbx});
@@ -399,42 +410,56 @@ void BdfDocument::appendGlyph(std::string& out, const GlyphText& text) const {
     out += all.substr(at, text.end - at);
 }
 
-std::vector<BdfDocument::Edit> BdfDocument::headerEdits(bool glyphsChanged,
+BdfDocument::Box BdfDocument::fontBox() const {
+    int left = declaredBox_.left, bottom = declaredBox_.bottom;
+    int right = left + declaredBox_.width, top = bottom + declaredBox_.height;
+    for (const BitmapGlyph& glyph : font_.glyphs) {
+        if (glyph.width == 0 || glyph.height == 0) continue;
+        left = std::min(left, glyph.left);
+        bottom = std::min(bottom, glyph.bottom);
+        right = std::max(right, glyph.left + glyph.width);
+        top = std::max(top, glyph.bottom + glyph.height);
+    }
+    return {right - left, top - bottom, left, bottom};
+}
+
+std::vector<BdfDocument::Edit> BdfDocument::headerEdits(const Box& box,
                                                         std::size_t glyphCount) const {
     std::vector<Edit> edits;
-    if (glyphsChanged && fontBox_) {
-        int left = declaredBox_.left, bottom = declaredBox_.bottom;
-        int right = left + declaredBox_.width, top = bottom + declaredBox_.height;
-        for (const BitmapGlyph& glyph : font_.glyphs) {
-            if (glyph.width == 0 || glyph.height == 0) continue;
-            left = std::min(left, glyph.left);
-            bottom = std::min(bottom, glyph.bottom);
-            right = std::max(right, glyph.left + glyph.width);
-            top = std::max(top, glyph.bottom + glyph.height);
-        }
-        const Box box{right - left, top - bottom, left, bottom};
-        if (box != declaredBox_) {
-            edits.push_back({fontBox_->begin, fontBox_->end,
-                             numbers("FONTBOUNDINGBOX", {box.width, box.height, left, bottom})});
-        }
+    if (box != declaredBox_) {
+        edits.push_back(
+            {fontBox_->begin, fontBox_->end,
+             numbers("FONTBOUNDINGBOX", {box.width, box.height, box.left, box.bottom})});
     }
     if (glyphCount != glyphs_.size() && chars_) {
         edits.push_back(
             {chars_->begin, chars_->end, numbers("CHARS", {static_cast<long long>(glyphCount)})});
     }
+    // Without its property, the ascent or descent is read from the font's box, which may
+    // have changed; the property then keeps it.
     int added = 0;
+    std::string block;
     for (const auto& [now, was, span, name] :
-         {std::tuple{font_.ascent, read_.ascent, ascent_, "FONT_ASCENT"},
-          std::tuple{font_.descent, read_.descent, descent_, "FONT_DESCENT"}}) {
+         {std::tuple{font_.ascent, ascent_ ? read_.ascent : box.height + box.bottom, ascent_,
+                     "FONT_ASCENT"},
+          std::tuple{font_.descent, descent_ ? read_.descent : -box.bottom, descent_,
+                     "FONT_DESCENT"}}) {
         if (now == was) continue;
         if (span) {
             edits.push_back({span->begin, span->end, numbers(name, {now})});
         } else if (endProperties_) {
             edits.push_back({*endProperties_, *endProperties_, line(numbers(name, {now}))});
             ++added;
+        } else {
+            block += line(numbers(name, {now}));
+            ++added;
         }
     }
-    if (added > 0 && properties_) {
+    if (!block.empty()) {
+        edits.push_back(
+            {headerEnd_, headerEnd_,
+             line(numbers("STARTPROPERTIES", {added})) + block + line("ENDPROPERTIES")});
+    } else if (added > 0 && properties_) {
         edits.push_back({properties_->begin, properties_->end,
                          numbers("STARTPROPERTIES", {propertyCount_ + added})});
     }
@@ -448,12 +473,14 @@ std::string BdfDocument::write() const {
     const std::string_view all(text_);
     std::size_t opaque = 0;
     for (const GlyphText& glyph : glyphs_) opaque += glyph.encoding ? 0 : 1;
-    const bool glyphsChanged = font_.glyphs != read_.glyphs;
+    const Box box = fontBox_ && font_.glyphs != read_.glyphs ? fontBox() : declaredBox_;
+    // A glyph with no box of its own takes the font's; it keeps the one it had.
+    const bool boxMoved = box != declaredBox_;
 
     std::string out;
     out.reserve(text_.size() + text_.size() / 8);
     std::size_t at = 0;
-    for (const Edit& edit : headerEdits(glyphsChanged, font_.glyphs.size() + opaque)) {
+    for (const Edit& edit : headerEdits(box, font_.glyphs.size() + opaque)) {
         out += all.substr(at, edit.begin - at);
         out += edit.text;
         at = edit.end;
@@ -482,7 +509,7 @@ std::string BdfDocument::write() const {
             addUpTo(*glyph.encoding);
             first = false;
         }
-        appendGlyph(out, glyph);
+        appendGlyph(out, glyph, boxMoved);
         // The glyphs that follow this one's character up to the next encoded glyph in the file.
         if (glyph.encoding) {
             std::optional<char32_t> following;

@@ -38,6 +38,7 @@ private:
         Span startChar;
         std::optional<Span> dWidth, bbx;
         Span bitmap;
+        bool drawn = false;       // it has a BITMAP line
         std::size_t rowsEnd = 0;  // after the last row's line end
     };
     struct Box {
@@ -49,9 +50,10 @@ private:
         std::string text;
     };
 
-    void appendGlyph(std::string& out, const GlyphText& text) const;
+    void appendGlyph(std::string& out, const GlyphText& text, bool boxMoved) const;
     std::string glyphLines(const state::BitmapGlyph& glyph) const;
-    std::vector<Edit> headerEdits(bool glyphsChanged, std::size_t glyphCount) const;
+    Box fontBox() const;  // the declared box and every glyph's
+    std::vector<Edit> headerEdits(const Box& box, std::size_t glyphCount) const;
     std::string line(std::string_view text) const { return std::string(text) + lineEnd_; }
 
     std::string text_;
