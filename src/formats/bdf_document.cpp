@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cstdio>
+#include <initializer_list>
 #include <map>
 #include <tuple>
 
@@ -72,23 +73,46 @@ std::string glyphName(const BitmapGlyph& glyph) {
     return name;
 }
 
+void appendNumbers(std::string& out, std::string_view keyword,
+                   std::initializer_list<long long> values, std::string_view lineEnd) {
+    out += keyword;
+    char digits[24];
+    for (const long long value : values) {
+        out += ' ';
+        out.append(digits, std::to_chars(digits, digits + sizeof digits, value).ptr);
+    }
+    out += lineEnd;
+}
+
+void appendGlyphText(std::string& out, const BitmapGlyph& glyph, int pointSize, int resolution,
+                     std::string_view lineEnd) {
+    static constexpr char kDigits[] = "0123456789ABCDEF";
+    out += "STARTCHAR ";
+    out += glyphName(glyph);
+    out += lineEnd;
+    appendNumbers(out, "ENCODING", {glyph.character}, lineEnd);
+    appendNumbers(out, "SWIDTH", {glyph.advance * 72000LL / (pointSize * resolution), 0}, lineEnd);
+    appendNumbers(out, "DWIDTH", {glyph.advance, 0}, lineEnd);
+    appendNumbers(out, "BBX", {glyph.width, glyph.height, glyph.left, glyph.bottom}, lineEnd);
+    out += "BITMAP";
+    out += lineEnd;
+    for (const std::uint64_t row : glyph.rows) {
+        for (int index = 0; index < state::rowByteCount(glyph.width); ++index) {
+            const std::uint8_t byte = state::rowByte(row, glyph.width, index);
+            out += kDigits[byte >> 4];
+            out += kDigits[byte & 0xF];
+        }
+        out += lineEnd;
+    }
+    out += "ENDCHAR";
+    out += lineEnd;
+}
+
 // A glyph's lines; SWIDTH is its advance in thousandths of the point size at the resolution.
 std::string glyphText(const BitmapGlyph& glyph, int pointSize, int resolution,
                       std::string_view lineEnd) {
     std::string out;
-    const auto line = [&](std::string_view text) {
-        out += text;
-        out += lineEnd;
-    };
-    const long long swidth = glyph.advance * 72000LL / (pointSize * resolution);
-    line("STARTCHAR " + glyphName(glyph));
-    line(numbers("ENCODING", {glyph.character}));
-    line(numbers("SWIDTH", {swidth, 0}));
-    line(numbers("DWIDTH", {glyph.advance, 0}));
-    line(numbers("BBX", {glyph.width, glyph.height, glyph.left, glyph.bottom}));
-    line("BITMAP");
-    for (const std::uint64_t row : glyph.rows) line(hexRow(row, glyph.width));
-    line("ENDCHAR");
+    appendGlyphText(out, glyph, pointSize, resolution, lineEnd);
     return out;
 }
 
@@ -131,7 +155,7 @@ public:
                 word();
                 doc_.propertyCount_ = number();
                 inProperties = true;
-            } else if (key == "ENDPROPERTIES") {
+            } else if (key == "ENDPROPERTIES" && inProperties) {
                 doc_.endProperties_ = lineBegin_;
                 inProperties = false;
             } else if (inProperties && (key == "FONT_ASCENT" || key == "FONT_DESCENT")) {
@@ -571,7 +595,9 @@ std::string bdfFromBitmapFont(const BitmapFont& font, std::string_view family) {
         numbers("FONT_ASCENT", {font.ascent}) + "\n" + numbers("FONT_DESCENT", {font.descent}) +
         "\nENDPROPERTIES\n" + numbers("CHARS", {static_cast<long long>(font.glyphs.size())}) + "\n";
     out.reserve(out.size() + font.glyphs.size() * 120);
-    for (const BitmapGlyph& glyph : font.glyphs) out += glyphText(glyph, pixels, kResolution, "\n");
+    for (const BitmapGlyph& glyph : font.glyphs) {
+        appendGlyphText(out, glyph, pixels, kResolution, "\n");
+    }
     return out + "ENDFONT\n";
 }
 

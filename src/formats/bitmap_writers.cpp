@@ -34,24 +34,35 @@ GlyphCell glyphCell(const BitmapFont& font) {
 
 namespace {
 
-// Whether the dot in column x, row y of the cell (both from its top left) is lit.
-bool cellDot(const BitmapGlyph& glyph, const GlyphCell& cell, int x, int y) {
-    const int dotX = x - cell.originX - glyph.left;
-    const int dotY = (cell.ascent - 1 - y) - glyph.bottom;  // rows up from the box's bottom
-    return glyph.dot(dotX, glyph.height - 1 - dotY);
+// Row y of the cell, from its top, bit x the dot in column x; the cell is 64 dots wide at
+// most, which glyphCell's callers check.
+std::uint64_t cellRow(const BitmapGlyph& glyph, const GlyphCell& cell, int y) {
+    const int row = glyph.height - cell.ascent + y + glyph.bottom;  // of the glyph's box
+    if (row < 0 || row >= glyph.height || glyph.width == 0) return 0;
+    const std::uint64_t bits =
+        glyph.rows[static_cast<std::size_t>(row)] &
+        (glyph.width >= 64 ? ~std::uint64_t{0} : (std::uint64_t{1} << glyph.width) - 1);
+    return bits << (cell.originX + glyph.left);
 }
 
 void appendCell(std::string& out, const BitmapGlyph& glyph, const GlyphCell& cell) {
     const int rowBytes = state::rowByteCount(cell.width);
     for (int y = 0; y < cell.height; ++y) {
-        std::uint64_t row = 0;
-        for (int x = 0; x < cell.width; ++x) {
-            if (cellDot(glyph, cell, x, y)) row |= std::uint64_t{1} << x;
-        }
+        const std::uint64_t row = cellRow(glyph, cell, y);
         for (int index = 0; index < rowBytes; ++index) {
             out += static_cast<char>(state::rowByte(row, cell.width, index));
         }
     }
+}
+
+// The cell formats hold a row in one word.
+GlyphCell checkedCell(const BitmapFont& font) {
+    const GlyphCell cell = glyphCell(font);
+    if (cell.width > state::kMaxGlyphSide || cell.height > state::kMaxGlyphSide) {
+        throw Failure(Cause::CellTooLarge,
+                      {.value = std::to_string(cell.width) + " x " + std::to_string(cell.height)});
+    }
+    return cell;
 }
 
 void appendWord(std::string& bytes, std::uint32_t value) {
@@ -61,7 +72,7 @@ void appendWord(std::string& bytes, std::uint32_t value) {
 }  // namespace
 
 std::string rawGlyphs(const BitmapFont& font) {
-    const GlyphCell cell = glyphCell(font);
+    const GlyphCell cell = checkedCell(font);
     std::string out;
     out.reserve(font.glyphs.size() * static_cast<std::size_t>(cell.height) *
                 static_cast<std::size_t>(state::rowByteCount(cell.width)));
@@ -71,7 +82,7 @@ std::string rawGlyphs(const BitmapFont& font) {
 
 std::string psf2Font(const BitmapFont& font) {
     // Characters drawn alike share one glyph, as console fonts share them.
-    const GlyphCell cell = glyphCell(font);
+    const GlyphCell cell = checkedCell(font);
     std::map<std::string, std::size_t> groupOf;
     std::vector<std::string> bitmaps;
     std::vector<std::vector<char32_t>> characters;
@@ -127,7 +138,7 @@ std::string psf2Font(const BitmapFont& font) {
 }
 
 std::string sheetPng(const BitmapFont& font, int scale) {
-    const GlyphCell cell = glyphCell(font);
+    const GlyphCell cell = checkedCell(font);
     const auto glyphs = static_cast<long long>(font.glyphs.size());
     const long long rows = std::max((glyphs + kSheetColumns - 1) / kSheetColumns, 1LL);
     const long long width = kSheetColumns * (cell.width + kSheetGap) + kSheetGap;
@@ -136,15 +147,21 @@ std::string sheetPng(const BitmapFont& font, int scale) {
         throw Failure(Cause::PngTooLarge, {.value = std::to_string(width * scale) + " x " +
                                                     std::to_string(height * scale)});
     }
-    DotCanvas canvas(static_cast<int>(width), static_cast<int>(height), scale, paperLook());
+    const DisplayLook& look = paperLook();
+    DotCanvas canvas(static_cast<int>(width), static_cast<int>(height), scale, look);
+    // The canvas starts as the ground, which paper's unlit dots are.
+    const bool unlitShow = look.unlit != look.ground || look.glow != look.ground;
     for (long long i = 0; i < glyphs; ++i) {
         const BitmapGlyph& glyph = font.glyphs[static_cast<std::size_t>(i)];
         const long long left = kSheetGap + i % kSheetColumns * (cell.width + kSheetGap);
         const long long top = kSheetGap + i / kSheetColumns * (cell.height + kSheetGap);
         for (int y = 0; y < cell.height; ++y) {
+            const std::uint64_t row = cellRow(glyph, cell, y);
             for (int x = 0; x < cell.width; ++x) {
-                canvas.drawDot(static_cast<int>(left + x), static_cast<int>(top + y),
-                               cellDot(glyph, cell, x, y));
+                const bool lit = row >> x & 1;
+                if (lit || unlitShow) {
+                    canvas.drawDot(static_cast<int>(left + x), static_cast<int>(top + y), lit);
+                }
             }
         }
     }

@@ -297,6 +297,9 @@ Wording wordingOf(Cause cause) {
         case Cause::TooManyForFormat:
             return {"フォントのグリフ {code} 個はこの形式の上限 {value} 個を超えます",
                     "the font's {code} glyphs are more than the {value} this format holds"};
+        case Cause::CellTooLarge:
+            return {"全グリフが収まるセル {value} は 64 × 64 ドットを超えます",
+                    "the cell that holds every glyph, {value}, is larger than 64 x 64 dots"};
         case Cause::NotACharacter:
             return {"「{value}」は文字でも 0x20-0x7E のような範囲でもありません",
                     "'{value}' is not a character, a range such as 0x20-0x7E or a UTF-8 text"};

@@ -108,6 +108,8 @@ enum class Cause : int {
     LabelTwice = 1315,
     // The font holds `code` glyphs, more than the `value` the format takes.
     TooManyForFormat = 1316,
+    // The cell every glyph of the font fits, `value` ("W x H"), is larger than 64 x 64.
+    CellTooLarge = 1318,
     // `value` in a list of characters is no character, range or file; or the file `file`
     // holds no UTF-8 at `value` ("byte N").
     NotACharacter = 1317,
