@@ -118,7 +118,8 @@ constexpr long long kCellColumns = state::kGlyphColumns;
 // huge ones over the same megabytes would take minutes if each read them all.
 class Bitmaps {
 public:
-    explicit Bitmaps(const Table& table) : table_(table) {
+    // `counted`: with the counts of nonzero bytes that anyDot needs.
+    Bitmaps(const Table& table, bool counted) : table_(table) {
         const std::uint32_t format = table.format();
         glyphs_ = table.count(4, 4);
         const long long sizes = 8 + glyphs_ * 4;  // of the data at each padding
@@ -132,14 +133,14 @@ public:
         // Bytes run in the other order than bits within each scan unit.
         const bool swapped = ((format & kMsbByteFirst) != 0) != msbBits;
         bytes_.resize(size);
-        nonzeroBefore_.resize(size + 1);
+        if (counted) nonzeroBefore_.resize(size + 1);
         for (long long at = 0; at < size; ++at) {
             long long from = at;
             if (swapped && at - at % unit + unit <= size) from += unit - 1 - 2 * (at % unit);
             auto byte = static_cast<std::uint8_t>(data[from]);
             if (!msbBits) byte = reversed(byte);
             bytes_[at] = byte;
-            nonzeroBefore_[at + 1] = nonzeroBefore_[at] + (byte != 0);
+            if (counted) nonzeroBefore_[at + 1] = nonzeroBefore_[at] + (byte != 0);
         }
     }
 
@@ -201,7 +202,7 @@ public:
         CellFont cells(options_, first, header.ascent, header.descent);
         const Table metrics = required(TableType::Metrics);
         const Table bitmapTable = required(TableType::Bitmaps);
-        const Bitmaps bitmaps(bitmapTable);
+        const Bitmaps bitmaps(bitmapTable, true);
         const std::optional<Table> names = find(TableType::GlyphNames);
         for (const auto& [encoding, index] : header.glyphs) {
             cells.sawEncoding(encoding);
@@ -221,7 +222,7 @@ public:
         font.descent = static_cast<int>(header.descent);
         const Table metrics = required(TableType::Metrics);
         const Table bitmapTable = required(TableType::Bitmaps);
-        const Bitmaps bitmaps(bitmapTable);
+        const Bitmaps bitmaps(bitmapTable, false);
         const std::optional<Table> names = find(TableType::GlyphNames);
         font.glyphs.reserve(header.glyphs.size());
         for (const auto& [encoding, index] : header.glyphs) {
@@ -244,9 +245,10 @@ public:
             glyph.rows.assign(static_cast<std::size_t>(height), 0);
             for (long long row = 0; row < height; ++row) {
                 std::uint64_t& bits = glyph.rows[static_cast<std::size_t>(row)];
-                for (long long x = 0; x < width; ++x) {
-                    if (bitmaps.byte(offset + row * rowBytes + x / 8) & 0x80 >> x % 8) {
-                        bits |= std::uint64_t{1} << x;
+                for (long long x = 0; x < width; x += 8) {
+                    const std::uint8_t byte = bitmaps.byte(offset + row * rowBytes + x / 8);
+                    for (long long dot = 0; byte != 0 && dot < 8 && x + dot < width; ++dot) {
+                        if (byte & 0x80 >> dot) bits |= std::uint64_t{1} << (x + dot);
                     }
                 }
             }
