@@ -9,7 +9,7 @@
 #include <cstdio>
 #include <string>
 
-#include "formats/font_import.h"
+#include "formats/import_formats.h"
 #include "state/failure.h"
 
 namespace fontedit::bench {

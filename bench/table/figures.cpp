@@ -11,7 +11,7 @@ namespace fontedit::bench {
 
 namespace {
 
-const std::array<Figure, 46> kFigures = {{
+const std::array<Figure, 52> kFigures = {{
     {"startup", "Start-up, exec to window mapped", "ms", 1, TargetKind::RatioAtMost, 1.05},
     {"first-paint", "Start-up, exec to first paint", "ms", 1, TargetKind::None, 0},
     {"first-paint-instructions", "Start-up, exec to first paint, instructions (callgrind)",
@@ -109,6 +109,18 @@ const std::array<Figure, 46> kFigures = {{
      TargetKind::AtMost, 2},
     {"hostile-import-gfxfont-peak-mib", "Import of a 16 MiB GFXfont bitmap, peak RSS", "MiB", 1,
      TargetKind::AtMost, 256},
+    {"convert-unifont-bdf", "convert unifont.pcf.gz -o unifont.bdf; baseline zcat | pcf2bdf", "s",
+     3, TargetKind::RatioAtMost, 1.0},
+    {"convert-unifont-bdf-peak-mib", "convert unifont.pcf.gz -o unifont.bdf, peak RSS", "MiB", 1,
+     TargetKind::AtMost, 64},
+    {"convert-unifont-write-bdf", "convert's bdf writer, Unifont in memory", "ms", 1,
+     TargetKind::AtMost, 1000},
+    {"convert-unifont-write-psf", "convert's psf writer, 512 glyphs of Unifont in memory", "ms", 1,
+     TargetKind::AtMost, 1000},
+    {"convert-unifont-write-png", "convert's png writer, Unifont's sheet in memory", "ms", 1,
+     TargetKind::AtMost, 1000},
+    {"convert-unifont-write-bin", "convert's bin writer, Unifont in memory", "ms", 1,
+     TargetKind::AtMost, 1000},
 }};
 
 // Where the rows of every export format and every display look go: after the file steps.

@@ -56,6 +56,7 @@ int run(int argc, char** argv) {
     addShowCommand(app);
     addCheckCommand(app);
     addImportCommand(app);
+    addConvertCommand(app);
     try {
         app.parse(argc, argv);
         return 0;

@@ -12,5 +12,6 @@ void addRenderCommand(CLI::App& app);
 void addShowCommand(CLI::App& app);
 void addCheckCommand(CLI::App& app);
 void addImportCommand(CLI::App& app);
+void addConvertCommand(CLI::App& app);
 
 }  // namespace fontedit::cli

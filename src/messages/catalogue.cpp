@@ -244,6 +244,26 @@ Wording wordingOf(Cause cause) {
                 "{file} の gzip データの後、{value} バイト目から gzip でない"
                 "バイトが続いています",
                 "bytes that are not gzip data follow it from byte {value} on"};
+        case Cause::BdfTooManyGlyphs:
+            return {"{file} の {line} 行目のグリフは 65,536 個を超えます",
+                    "the glyph from this line is one more than the 65,536 a font may hold"};
+        case Cause::BdfGlyphTooLarge:
+            return {"{file} の {line} 行目の「{value}」は 64 × 64 ドットより大きいグリフです",
+                    "\"{value}\" makes a glyph larger than 64 x 64 dots"};
+        case Cause::FontGlyphTooLarge:
+            return {"{file} の文字 {code} のグリフ「{value}」は 64 × 64 ドットより大きいです",
+                    "glyph \"{value}\" of character {code} is larger than 64 x 64 dots"};
+        case Cause::FontTooManyGlyphs:
+            return {"{file} は 65,536 字を超える文字を持っています",
+                    "the font holds more than 65,536 characters"};
+        case Cause::NotReadAtOwnSize:
+            return {"{file} の形式は 5 × 8 のセルにしか読めません。import で取り込んでください",
+                    "this format is read only into the 5 x 8 cell; take it in with import"};
+        case Cause::BdfEncodingTwice:
+            return {
+                "{file} の {line} 行目のグリフ「{value}」は前のグリフと同じ ENCODING {code} "
+                "です",
+                "glyph \"{value}\" has ENCODING {code}, as an earlier glyph has"};
         case Cause::NotSfnt:
             return {"{file} は TrueType・OpenType フォントではありません",
                     "not a TrueType or OpenType font: it starts with none of 00 01 00 00, "
@@ -315,6 +335,24 @@ Wording wordingOf(Cause cause) {
             return {"「{value}」は終わりが始めより前です", "'{value}' runs backwards"};
         case Cause::CodeGivenTwice:
             return {"コード {code} が二度指定されています", "'{code}' is given twice"};
+        case Cause::PngTooLarge:
+            return {
+                "画像が {value} ピクセルになり大きすぎます。--chars で文字を減らすか "
+                "--scale を小さくしてください",
+                "the sheet would be {value} pixels, too large; take fewer characters with "
+                "--chars or a smaller --scale"};
+        case Cause::TooManyForFormat:
+            return {"フォントのグリフ {code} 個はこの形式の上限 {value} 個を超えます",
+                    "the font's {code} glyphs are more than the {value} this format holds"};
+        case Cause::CellTooLarge:
+            return {"全グリフが収まるセル {value} は 64 × 64 ドットを超えます",
+                    "the cell that holds every glyph, {value}, is larger than 64 x 64 dots"};
+        case Cause::NotACharacter:
+            return {"「{value}」は文字でも 0x20-0x7E のような範囲でもありません",
+                    "'{value}' is not a character, a range such as 0x20-0x7E or a UTF-8 text"};
+        case Cause::LabelTwice:
+            return {"{file} のコード {code} のラベル「{value}」は前のグリフと同じ文字です",
+                    "the label \"{value}\" of glyph {code} names an earlier glyph's character"};
         case Cause::LibraryFontDamaged:
             return {"{file} の {value} フォントは途中で切れているか矛盾しています",
                     "the {value} font is cut short or contradicts itself"};

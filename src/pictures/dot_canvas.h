@@ -24,6 +24,7 @@ public:
 
     // The 5 x 8 dots of a glyph, each lit or unlit, its top left dot at (leftDot, topDot).
     void drawGlyph(const state::GlyphBytes& columns, int leftDot, int topDot);
+    void drawDot(int xDot, int yDot, bool lit);
 
     int width() const { return width_; }
     int height() const { return height_; }
@@ -31,8 +32,6 @@ public:
     const std::vector<std::uint8_t>& pixels() const { return pixels_; }
 
 private:
-    void drawDot(int xDot, int yDot, bool lit);
-
     int width_;
     int height_;
     int scale_;

@@ -51,6 +51,15 @@ bool BitmapFont::erase(char32_t character) {
     return true;
 }
 
+std::uint8_t rowByte(std::uint64_t row, int width, int index) {
+    std::uint8_t byte = 0;
+    for (int bit = 0; bit < 8; ++bit) {
+        const int x = index * 8 + bit;
+        if (x < width && (row >> x & 1)) byte |= 0x80 >> bit;
+    }
+    return byte;
+}
+
 BitmapGlyph blankGlyph(char32_t character, int width, int height) {
     BitmapGlyph glyph;
     glyph.character = character;

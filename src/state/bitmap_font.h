@@ -45,6 +45,13 @@ struct BitmapFont {
     bool operator==(const BitmapFont&) const = default;
 };
 
+// Rows packed 8 dots to a byte, as BDF, PSF and raw tables keep them: the bytes a row of
+// `width` dots takes, and byte `index` of `row`, its left dot in bit 7.
+constexpr int rowByteCount(int width) {
+    return (width + 7) / 8;
+}
+std::uint8_t rowByte(std::uint64_t row, int width, int index);
+
 // A glyph of the given box with no dot lit.
 BitmapGlyph blankGlyph(char32_t character, int width, int height);
 

@@ -87,16 +87,26 @@ enum class Cause : int {
     PcfTableOutside = 1210,    // the PCF table `value` reaches past the end of the file
     PcfTableMalformed = 1211,  // the PCF table `value` is missing or contradicts itself
     GzipDamaged = 1212,        // the gzip data is damaged or cut short
-    GzipTrailing = 1213,
-    GzipInGzip = 1214,   // the gzip data holds another gzip file
-    BdfNotEnded = 1215,  // the font has no ENDFONT: it is cut short after line `line`       //
-                         // bytes that are no gzip member follow the last, from `value` on
+    GzipTrailing = 1213,       // bytes that are no gzip member follow the last, from `value` on
+    GzipInGzip = 1214,         // the gzip data holds another gzip file
+    BdfNotEnded = 1215,        // the font has no ENDFONT: it is cut short after line `line`
+    // A BDF font kept as it is: the glyph from `line` is one past kMaxBitmapGlyphs; line
+    // `line`, `value`, gives a glyph more than kMaxGlyphSide dots wide or high; glyph `value`
+    // on `line` has the ENCODING `code` of an earlier one.
+    BdfTooManyGlyphs = 1216,
+    BdfGlyphTooLarge = 1217,
+    BdfEncodingTwice = 1218,
+    // Glyph `value` at character `code` of a font read at its own size is larger than
+    // kMaxGlyphSide dots wide or high.
+    FontGlyphTooLarge = 1219,
+    FontTooManyGlyphs = 1220,  // the font holds more than kMaxBitmapGlyphs characters
+    NotReadAtOwnSize = 1221,   // the format is read only into the 5x8 cell, by import
     // Exporting and rendering.
     CellNotAByte = 1300,         // the cell at `code`, `column` holds `value`, not a byte
     NoGlyphForCharacter = 1301,  // no glyph is labelled `value` or has its ASCII code
-    PngNotEncoded = 1302,
-    ImageTooLarge = 1303,  // the picture would be `value` ("W x H") pixels, more than is drawn //
-                           // libpng refused to encode the image, saying `value`
+    PngNotEncoded = 1302,        // libpng refused to encode the image, saying `value`
+    ImageTooLarge = 1303,  // the picture would be `value` ("W x H") pixels, more than is drawn
+    PngTooLarge = 1304,    // the sheet would be `value` ("W x H") pixels, too many
     // Glyph 95 would stand for character `code`; the format holds characters up to `value`.
     CharacterPastFormat = 1310,
     // The codes an export takes: `value` is not a glyph code 0-95, `value` is a run whose end
@@ -104,6 +114,16 @@ enum class Cause : int {
     NotAGlyphCode = 1311,
     CodesRunBackwards = 1312,
     CodeGivenTwice = 1313,
+    // The classic font by its labels: glyph `code`'s label `value` names the character of an
+    // earlier glyph.
+    LabelTwice = 1315,
+    // The font holds `code` glyphs, more than the `value` the format takes.
+    TooManyForFormat = 1316,
+    // The cell every glyph of the font fits, `value` ("W x H"), is larger than 64 x 64.
+    CellTooLarge = 1318,
+    // `value` in a list of characters is no character, range or file; or the file `file`
+    // holds no UTF-8 at `value` ("byte N").
+    NotACharacter = 1317,
     // Pasting a glyph into the grid.
     NotAGlyph = 1400,  // `value` is not five hex bytes
     // The companion's own directories and streams.

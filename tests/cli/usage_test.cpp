@@ -85,7 +85,7 @@ TEST(CliUsage, WrongUsageExitsTwoNamingTheCommand) {
 TEST(CliUsage, HelpOnEveryCommandAndVersionGoToStandardOutput) {
     const CliResult help = runCli({"-h"});
     EXPECT_EQ(help.status, 0);
-    for (const char* command : {"export", "render", "show", "check", "import"}) {
+    for (const char* command : {"export", "render", "show", "check", "import", "convert"}) {
         EXPECT_NE(help.out.find("\n  " + std::string(command) + " "), std::string::npos) << command;
         for (const char* flag : {"-h", "--help"}) {
             const CliResult commandHelp = runCli({command, "x", flag});

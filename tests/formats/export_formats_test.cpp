@@ -200,7 +200,7 @@ TEST(BdfBytes, ComesBackUnchangedThroughPcf) {
     // baseline) of column 3, all of column 5.
     data.cells[0] = {"1", "", "80", "0", "FF"};
     const std::string bdf = bdfBytes(data);
-    EXPECT_NE(bdf.find("BBX 5 8 0 -1\nBITMAP\n88\n08\n08\n08\n08\n08\n08\n28\nENDCHAR"),
+    EXPECT_NE(bdf.find("DWIDTH 6 0\nBBX 6 8 0 -1\nBITMAP\n88\n08\n08\n08\n08\n08\n08\n28\nENDCHAR"),
               std::string::npos);
 }
 

@@ -170,6 +170,35 @@ TEST(RealFonts, GlyphsLandWhereTheirOwnBitmapsPutThem) {
     }
 }
 
+// PCF counts its metrics unsigned: bdftopcf's font of 40,000 one-row glyphs, and Unifont's
+// 57,086, come in as their BDF does.
+TEST(RealFonts, PcfOfMoreThan32767GlyphsComesIn) {
+    std::string bdf =
+        "STARTFONT 2.1\nFONT many\nSIZE 8 75 75\nFONTBOUNDINGBOX 5 1 0 0\n"
+        "STARTPROPERTIES 2\nFONT_ASCENT 2\nFONT_DESCENT 0\nENDPROPERTIES\nCHARS 40000\n";
+    for (int code = 0; code < 40000; ++code) {
+        char glyph[160];
+        std::snprintf(glyph, sizeof glyph,
+                      "STARTCHAR g%d\nENCODING %d\nSWIDTH 600 0\nDWIDTH 6 0\nBBX 5 1 0 0\n"
+                      "BITMAP\n%02X\nENDCHAR\n",
+                      code, code, code * 8 & 0xF8);
+        bdf += glyph;
+    }
+    bdf += "ENDFONT\n";
+    ScratchDirectory dir;
+    writeBytes(dir / "many.bdf", bdf);
+    const std::string command =
+        "bdftopcf -o " + (dir / "many.pcf").string() + " " + (dir / "many.bdf").string();
+    ASSERT_EQ(std::system(command.c_str()), 0) << command;
+    const ImportedFont viaPcf = importPcf(readBytes(dir / "many.pcf"), {.first = 32});
+    EXPECT_EQ(viaPcf.data.cells, importBdf(bdf, {.first = 32}).data.cells);
+    EXPECT_EQ(viaPcf.data.cells[33], (std::array<std::string, 5>{"0", "0", "0", "0", "40"}));
+
+    const std::string unifont = gunzip(readBytes("/usr/share/fonts/X11/misc/unifont.pcf.gz"));
+    const ImportedFont font = importPcf(unifont, {.crop = true});
+    EXPECT_NE(font.data.cells[33], (std::array<std::string, 5>{"0", "0", "0", "0", "0"}));
+}
+
 // The dots of `character` in strike `strike` as FreeType draws them.
 std::set<Dot> strikeDots(const std::string& path, int strike, char32_t character) {
     FT_Library library;

@@ -1,5 +1,8 @@
 #include "formats/console/psf_export.h"
 
+#include <algorithm>
+#include "formats/common/font_bytes.h"
+
 #include "formats/common/font_bytes.h"
 #include "state/utf8.h"
 
@@ -30,13 +33,8 @@ std::string psfBytes(const state::FontData& data, int first) {
     for (int code = 0; code < state::kSavedCodes; ++code) {
         const state::GlyphBytes columns = glyphBytes(data, code);
         char* rows = psf.data() + bitmaps + static_cast<std::size_t>(start + code) * kRows;
-        for (int row = 0; row < state::kGlyphRows; ++row) {
-            unsigned bits = 0;
-            for (int column = 0; column < state::kGlyphColumns; ++column) {
-                if (dotLit(columns[column], row)) bits |= 0x80u >> column;
-            }
-            rows[row] = static_cast<char>(bits);
-        }
+        const auto bytes = rowBytes(columns, 7);
+        std::copy(bytes.begin(), bytes.end(), rows);
     }
     for (int position = 0; position < static_cast<int>(kGlyphs); ++position) {
         const int code = position - start;

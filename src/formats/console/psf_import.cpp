@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "formats/common/bitmap_readers.h"
 #include "formats/common/cell_font.h"
 #include "formats/console/psf_export.h"
 #include "formats/font_import.h"
@@ -101,6 +102,12 @@ public:
     }
     unsigned highest() const { return highest_; }
     const ListedGlyphs& glyphs() const { return glyphs_; }
+
+    // Every character the table lists for a glyph of its own, with that glyph.
+    template <typename Visit>
+    void forEachCharacter(Visit visit) const {
+        forEach(visit);
+    }
 
     // Walks it again for the 96 characters from another first.
     ListedGlyphs glyphsFrom(long long first) const {
@@ -199,6 +206,45 @@ CellGlyph cellGlyph(std::string_view bytes, const PsfLayout& psf, std::uint64_t 
 
 bool isPsf(std::string_view bytes) {
     return bytes.starts_with(kPsf2Mark) || bytes.starts_with(kPsf1Mark);
+}
+
+state::BitmapFont readPsf(std::string_view bytes) {
+    if (bytes.size() > kMostImportBytes) throw Failure(Cause::FileTooLarge, {});
+    const PsfLayout psf = layoutOf(bytes);
+    if (psf.width > state::kMaxGlyphSide || psf.height > state::kMaxGlyphSide) {
+        throw Failure(Cause::FontGlyphTooLarge, {.code = 0});
+    }
+    state::BitmapFont font;
+    // A console font says nothing of a baseline: its glyphs stand on the line's bottom.
+    font.ascent = static_cast<int>(psf.height);
+    const auto glyphAt = [&](char32_t character, std::uint64_t index) {
+        state::BitmapGlyph glyph =
+            state::blankGlyph(character, static_cast<int>(psf.width), static_cast<int>(psf.height));
+        const std::string_view rows =
+            bytes.substr(psf.bitmaps + index * psf.glyphBytes, psf.glyphBytes);
+        for (std::uint64_t row = 0; row < psf.height; ++row) {
+            for (std::uint64_t x = 0; x < psf.width; ++x) {
+                const auto byte = static_cast<std::uint8_t>(rows[row * psf.rowBytes + x / 8]);
+                if (byte & 0x80u >> x % 8) glyph.rows[row] |= std::uint64_t{1} << x;
+            }
+        }
+        return glyph;
+    };
+    if (!psf.hasTable) {
+        if (psf.glyphs > state::kMaxBitmapGlyphs) throw Failure(Cause::FontTooManyGlyphs, {});
+        for (std::uint64_t index = 0; index < psf.glyphs; ++index) {
+            font.glyphs.push_back(glyphAt(static_cast<char32_t>(index), index));
+        }
+        return font;
+    }
+    std::map<char32_t, std::uint64_t> listed;  // a character listed twice keeps its first glyph
+    UnicodeTable(bytes, psf, 0).forEachCharacter([&](unsigned character, std::uint64_t glyph) {
+        listed.emplace(character, glyph);
+    });
+    if (listed.size() > state::kMaxBitmapGlyphs) throw Failure(Cause::FontTooManyGlyphs, {});
+    font.glyphs.reserve(listed.size());
+    for (const auto& [character, index] : listed) font.glyphs.push_back(glyphAt(character, index));
+    return font;
 }
 
 ImportedFont importPsf(std::string_view bytes, const ImportOptions& options) {

@@ -14,9 +14,8 @@
 #include "state/failure.h"
 
 namespace fontedit::formats {
-namespace {
 
-std::string encoded(const pictures::DotCanvas& canvas) {
+std::string encodedPng(const pictures::DotCanvas& canvas) {
     png_image image{};
     image.version = PNG_IMAGE_VERSION;
     image.width = static_cast<png_uint_32>(canvas.width());
@@ -34,6 +33,8 @@ std::string encoded(const pictures::DotCanvas& canvas) {
     }
     throw state::Failure(state::Cause::PngNotEncoded, {.value = image.message});
 }
+
+namespace {
 
 pictures::LabelOf labelsOf(const state::FontData& data) {
     return [&data](int code) -> std::string_view { return data.labels[code]; };
@@ -56,7 +57,7 @@ std::string textPng(const state::FontData& data, std::string_view text, int scal
         }
         codes.push_back(glyph.code);
     }
-    return encoded(pictures::lineCanvas(codes, scale, look, glyphsOf(data)));
+    return encodedPng(pictures::lineCanvas(codes, scale, look, glyphsOf(data)));
 }
 
 std::string sheetPng(const state::FontData& data, int scale, const pictures::DisplayLook& look) {
@@ -65,13 +66,14 @@ std::string sheetPng(const state::FontData& data, int scale, const pictures::Dis
         canvas.drawGlyph(glyphBytes(data, code), pictures::sheetGlyphLeft(code),
                          pictures::sheetGlyphTop(code));
     }
-    return encoded(canvas);
+    return encodedPng(canvas);
 }
 
 PanelPicture panelPng(const state::FontData& data, std::string_view text, pictures::PanelSize size,
                       int scale, const pictures::DisplayLook& look) {
     PanelPicture picture{{}, pictures::panelText(text, size, labelsOf(data))};
-    picture.png = encoded(pictures::panelCanvas(picture.text, size, scale, look, glyphsOf(data)));
+    picture.png =
+        encodedPng(pictures::panelCanvas(picture.text, size, scale, look, glyphsOf(data)));
     return picture;
 }
 

@@ -7,6 +7,7 @@
 
 #include "pictures/character_panel.h"
 #include "pictures/display_looks.h"
+#include "pictures/dot_canvas.h"
 #include "state/font_data.h"
 
 namespace fontedit::formats {
@@ -23,6 +24,9 @@ std::string textPng(const state::FontData& data, std::string_view text, int scal
 // All 96 glyphs, 16 to a row, two blank dots between them and around them.
 std::string sheetPng(const state::FontData& data, int scale = kDefaultScale,
                      const pictures::DisplayLook& look = pictures::paperLook());
+
+// The canvas as a PNG image; fails with PngNotEncoded.
+std::string encodedPng(const pictures::DotCanvas& canvas);
 
 struct PanelPicture {
     std::string png;

@@ -16,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include "formats/common/bitmap_readers.h"
 #include "formats/common/cell_font.h"
 #include "formats/common/imported_glyphs.h"
 #include "formats/font_import.h"
@@ -242,21 +243,11 @@ FT_Error openFace(const Library& library, std::string_view bytes, FT_Long index,
     return error;
 }
 
-// The character `code` names in JIS X 0201: ASCII but for the yen sign and the overline, and
-// the half-width katakana from 0xA1; 0 for codes it leaves undefined.
-char32_t jisX0201Character(long long code) {
-    if (code == 0x5C) return 0xA5;
-    if (code == 0x7E) return 0x203E;
-    if (code >= 0 && code < 0x80) return static_cast<char32_t>(code);
-    if (code >= 0xA1 && code <= 0xDF) return static_cast<char32_t>(0xFF61 + (code - 0xA1));
-    return 0;
-}
-
 // A glyph drawn by FreeType: its dots from the top row down, `top` rows above the baseline.
 struct Drawn {
     CellGlyph glyph;
     std::string label{};
-    long long left = 0, top = 0, rows = 0, width = 0;
+    long long left = 0, top = 0, rows = 0, width = 0, advance = 0;
     std::vector<bool> dots{};           // rows x width
     long long ascent = 0, descent = 0;  // rows above and below the baseline, all drawn or not
     bool beyond = false;                // it has ink past the part drawn
@@ -312,7 +303,7 @@ public:
             const int size = options_.size ? *options_.size : pixelsPerEm(glyphs);
             check(FT_Set_Pixel_Sizes(face_.get(), 0, static_cast<FT_UInt>(size)));
             for (const auto& [code, index] : glyphs)
-                drawn.push_back(fromOutline(code, index, size));
+                drawn.push_back(fromOutline(code, index, size, true));
         }
         // A face that draws nothing in the range, a space at most, is no font to take.
         if (std::ranges::none_of(drawn, [](const Drawn& glyph) {
@@ -321,6 +312,67 @@ public:
             throw Failure(Cause::NoCharacterInRange, {.value = firstText()});
         }
         return placed(drawn);
+    }
+
+    // Every character of the face's Unicode map, at --size or the only strike, or else the
+    // first; outlines at --size or at the size that puts them on the pixel grid.
+    state::BitmapFont readBitmapFont() {
+        unicode_ = FT_Select_Charmap(face_.get(), FT_ENCODING_UNICODE) == 0;
+        if (!unicode_) throw Failure(Cause::NoCharacterInRange, {.value = "U+0000"});
+        std::vector<std::pair<long long, FT_UInt>> glyphs;  // character, glyph index
+        FT_UInt index = 0;
+        for (FT_ULong character = FT_Get_First_Char(face_.get(), &index); index != 0;
+             character = FT_Get_Next_Char(face_.get(), character, &index)) {
+            if (glyphs.size() == state::kMaxBitmapGlyphs) {
+                throw Failure(Cause::FontTooManyGlyphs, {});
+            }
+            glyphs.emplace_back(static_cast<long long>(character), index);
+        }
+        if (glyphs.empty()) throw Failure(Cause::NoCharacterInRange, {.value = "U+0000"});
+        std::optional<int> strike = options_.size ? chosenStrike() : std::nullopt;
+        if (!options_.size && face_->num_fixed_sizes > 0) strike = 0;
+        std::vector<Drawn> drawn;
+        int size = 0;
+        if (strike) {
+            check(FT_Select_Size(face_.get(), *strike));
+            for (const auto& [character, glyph] : glyphs) {
+                if (std::optional<Drawn> one = fromStrike(character, glyph, *strike)) {
+                    drawn.push_back(std::move(*one));
+                }
+            }
+        } else {
+            size = options_.size ? *options_.size : pixelsPerEm(glyphs);
+            check(FT_Set_Pixel_Sizes(face_.get(), 0, static_cast<FT_UInt>(size)));
+            for (const auto& [character, glyph] : glyphs) {
+                drawn.push_back(fromOutline(character, glyph, size, false));
+            }
+        }
+        state::BitmapFont font;
+        const FT_Size_Metrics& metrics = face_->size->metrics;
+        font.ascent = static_cast<int>((metrics.ascender + kPixel - 1) / kPixel);
+        font.descent = static_cast<int>(-metrics.descender / kPixel);
+        font.glyphs.reserve(drawn.size());
+        for (const Drawn& one : drawn) {
+            if (one.width > state::kMaxGlyphSide || one.rows > state::kMaxGlyphSide) {
+                throw Failure(
+                    Cause::FontGlyphTooLarge,
+                    {.code = static_cast<int>(one.glyph.encoding), .value = one.glyph.name});
+            }
+            state::BitmapGlyph glyph =
+                state::blankGlyph(static_cast<char32_t>(one.glyph.encoding),
+                                  static_cast<int>(one.width), static_cast<int>(one.rows));
+            glyph.name = one.glyph.name;
+            glyph.left = static_cast<int>(one.left);
+            glyph.bottom = static_cast<int>(one.top - one.rows);
+            glyph.advance = static_cast<int>(one.advance);
+            for (long long row = 0; row < one.rows; ++row) {
+                for (long long x = 0; x < one.width; ++x) {
+                    if (one.dots[row * one.width + x]) glyph.rows[row] |= std::uint64_t{1} << x;
+                }
+            }
+            font.glyphs.push_back(std::move(glyph));
+        }
+        return font;
     }
 
 private:
@@ -425,6 +477,7 @@ private:
         const FT_GlyphSlot slot = face_->glyph;
         if (slot->format != FT_GLYPH_FORMAT_BITMAP) return std::nullopt;
         Drawn drawn = named(code, index);
+        drawn.advance = slot->advance.x / kPixel;
         drawn.left = slot->bitmap_left;
         drawn.top = slot->bitmap_top;
         drawn.rows = slot->bitmap.rows;
@@ -501,7 +554,8 @@ private:
         return std::countr_zero(sizes) + 1;
     }
 
-    Drawn fromOutline(long long code, FT_UInt index, int size) const {
+    // Drawn whole, or only where it can meet the cell when `cellOnly`.
+    Drawn fromOutline(long long code, FT_UInt index, int size, bool cellOnly) const {
         const bool longOffsets = FT_IS_SFNT(face_.get()) && tables_.get(headOffset() + 50, 2) != 0;
         if (!tables_.outlineWhole(index, longOffsets) ||
             FT_Load_Glyph(face_.get(), index,
@@ -523,13 +577,18 @@ private:
             at.y = onCorner(at.y);
         }
         Drawn drawn = named(code, index);
+        drawn.advance = (slot->advance.x + kPixel / 2) / kPixel;
         FT_BBox box;
         FT_Outline_Get_CBox(&outline, &box);
         if (box.xMin >= box.xMax || box.yMin >= box.yMax) return drawn;
         // Only the part that can meet the cell is drawn, whatever the baseline: a glyph drawn
         // huge costs no more than one drawn small.
-        const FT_BBox window{0, -state::kGlyphRows * kPixel, state::kGlyphColumns * kPixel,
-                             state::kGlyphRows * kPixel};
+        const FT_Pos most = (state::kMaxGlyphSide + 1) * kPixel;
+        const FT_BBox window =
+            cellOnly ? FT_BBox{0, -state::kGlyphRows * kPixel, state::kGlyphColumns * kPixel,
+                               state::kGlyphRows * kPixel}
+                     : FT_BBox{box.xMin, box.yMin, std::min(box.xMax, box.xMin + most),
+                               std::min(box.yMax, box.yMin + most)};
         drawn.beyond = box.xMin < window.xMin || box.yMin < window.yMin || box.xMax > window.xMax ||
                        box.yMax > window.yMax;
         drawn.left = std::max(box.xMin, window.xMin) / kPixel;
@@ -611,6 +670,16 @@ private:
 
 }  // namespace
 
+// The character `code` names in JIS X 0201: ASCII but for the yen sign and the overline, and
+// the half-width katakana from 0xA1; 0 for codes it leaves undefined.
+char32_t jisX0201Character(long long code) {
+    if (code == 0x5C) return 0xA5;
+    if (code == 0x7E) return 0x203E;
+    if (code >= 0 && code < 0x80) return static_cast<char32_t>(code);
+    if (code >= 0xA1 && code <= 0xDF) return static_cast<char32_t>(0xFF61 + (code - 0xA1));
+    return 0;
+}
+
 bool isSfnt(std::string_view bytes) {
     return std::ranges::any_of(kSfntTags,
                                [bytes](std::string_view tag) { return bytes.starts_with(tag); });
@@ -620,6 +689,12 @@ ImportedFont importTrueType(std::string_view bytes, const ImportOptions& options
     requireImportSize(bytes.size());
     if (!isSfnt(bytes)) throw Failure(Cause::NotSfnt, {});
     return TrueTypeReader(bytes, options).read();
+}
+
+state::BitmapFont readTrueType(std::string_view bytes, const ImportOptions& options) {
+    if (bytes.size() > kMostImportBytes) throw Failure(Cause::FileTooLarge, {});
+    if (!isSfnt(bytes)) throw Failure(Cause::NotSfnt, {});
+    return TrueTypeReader(bytes, options).readBitmapFont();
 }
 
 }  // namespace fontedit::formats

@@ -59,12 +59,8 @@ int xHeight(const std::array<state::GlyphBytes, state::kSavedCodes>& glyphs, int
 void appendGlyph(std::string& bdf, const std::string& name, int encoding,
                  const state::GlyphBytes& columns) {
     bdf += "STARTCHAR " + name + "\nENCODING " + std::to_string(encoding) +
-           "\nSWIDTH 600 0\nDWIDTH 5 0\nBBX 5 8 0 -1\nBITMAP\n";
-    for (int row = 0; row < state::kGlyphRows; ++row) {
-        unsigned bits = 0;
-        for (int column = 0; column < state::kGlyphColumns; ++column) {
-            if (dotLit(columns[column], row)) bits |= 0x80u >> column;
-        }
+           "\nSWIDTH 720 0\nDWIDTH 6 0\nBBX 6 8 0 -1\nBITMAP\n";
+    for (const std::uint8_t bits : rowBytes(columns, 7)) {
         char line[4];
         std::snprintf(line, sizeof line, "%02X", bits);
         bdf += line;
@@ -78,14 +74,14 @@ void appendGlyph(std::string& bdf, const std::string& name, int encoding,
 std::string bdfBytes(const state::FontData& data, int first) {
     std::array<state::GlyphBytes, state::kSavedCodes> glyphs;
     for (int code = 0; code < state::kSavedCodes; ++code) glyphs[code] = glyphBytes(data, code);
-    // SWIDTH 600 is 5 dots in thousandths of the 8-point size at 75 dpi; the computed
+    // SWIDTH 720 is 6 dots in thousandths of the 8-point size at 75 dpi; the computed
     // properties are given as bdftopcf would add them, so that nothing is added on the way.
     // bdf2psf takes the cell's width from AVERAGE_WIDTH, in tenths of a dot.
     std::string bdf = std::string(kBdfKeyword) +
                       " 2.1\n"
-                      "FONT -misc-fontedit-medium-r-normal--8-80-75-75-c-50-iso10646-1\n"
+                      "FONT -misc-fontedit-medium-r-normal--8-80-75-75-c-60-iso10646-1\n"
                       "SIZE 8 75 75\n"
-                      "FONTBOUNDINGBOX 5 8 0 -1\n"
+                      "FONTBOUNDINGBOX 6 8 0 -1\n"
                       "\n"
                       "STARTPROPERTIES 12\n"
                       "SPACING \"C\"\n"
@@ -94,11 +90,11 @@ std::string bdfBytes(const state::FontData& data, int first) {
                       "WEIGHT 10\n"
                       "RESOLUTION_X 75\n"
                       "RESOLUTION_Y 75\n"
-                      "AVERAGE_WIDTH 50\n"
+                      "AVERAGE_WIDTH 60\n"
                       "X_HEIGHT " +
                       std::to_string(xHeight(glyphs, first)) +
                       "\n"
-                      "QUAD_WIDTH 5\n"
+                      "QUAD_WIDTH 6\n"
                       "DEFAULT_CHAR " +
                       std::to_string(first) + "\nFONT_DESCENT " + std::to_string(kDescent) +
                       "\nFONT_ASCENT " + std::to_string(kAscent) +

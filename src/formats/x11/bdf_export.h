@@ -1,8 +1,9 @@
 #pragma once
 
 // "bdf": the font as a BDF 2.1 bitmap font for X11 and the tools that read BDF. Every glyph
-// is 5 x 8 dots with its bottom row (bit 7) below the baseline, and advances 5 dots, as X's
-// own 5x8 font does. The file is laid out as pcf2bdf writes one, so that it comes back
+// is 5 x 8 dots with its bottom row (bit 7) below the baseline, in a character cell of 6 x 8
+// whose sixth column is blank, so that it advances 6 dots as every other export spaces its
+// glyphs. The file is laid out as pcf2bdf writes one, so that it comes back
 // unchanged through bdftopcf and pcf2bdf.
 #include <string>
 

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "formats/common/bitmap_readers.h"
 #include "formats/common/cell_font.h"
 #include "formats/font_import.h"
 #include "formats/marks.h"
@@ -117,7 +118,8 @@ constexpr long long kCellColumns = state::kGlyphColumns;
 // huge ones over the same megabytes would take minutes if each read them all.
 class Bitmaps {
 public:
-    explicit Bitmaps(const Table& table) : table_(table) {
+    // `counted`: with the counts of nonzero bytes that anyDot needs.
+    Bitmaps(const Table& table, bool counted) : table_(table) {
         const std::uint32_t format = table.format();
         glyphs_ = table.count(4, 4);
         const long long sizes = 8 + glyphs_ * 4;  // of the data at each padding
@@ -131,14 +133,14 @@ public:
         // Bytes run in the other order than bits within each scan unit.
         const bool swapped = ((format & kMsbByteFirst) != 0) != msbBits;
         bytes_.resize(size);
-        dotsBefore_.resize(size + 1);
+        if (counted) dotsBefore_.resize(size + 1);
         for (long long at = 0; at < size; ++at) {
             long long from = at;
             if (swapped && at - at % unit + unit <= size) from += unit - 1 - 2 * (at % unit);
             auto byte = static_cast<std::uint8_t>(data[from]);
             if (!msbBits) byte = reversed(byte);
             bytes_[at] = byte;
-            dotsBefore_[at + 1] = dotsBefore_[at] + std::popcount(byte);
+            if (counted) dotsBefore_[at + 1] = dotsBefore_[at] + std::popcount(byte);
         }
     }
 
@@ -193,15 +195,88 @@ public:
         : bytes_(bytes), options_(options) {}
 
     ImportedFont read() {
+        const Header header = readHeader();
+        std::vector<long long> codes;
+        for (const auto& glyph : header.glyphs) codes.push_back(glyph.first);
+        const long long first =
+            options_.first ? *options_.first : onlyRun(std::move(codes)).value_or(kDefaultFirst);
+        CellFont cells(options_, first, header.ascent, header.descent);
+        const Table metrics = required(TableType::Metrics);
+        const Table bitmapTable = required(TableType::Bitmaps);
+        const Bitmaps bitmaps(bitmapTable, true);
+        const std::optional<Table> names = find(TableType::GlyphNames);
+        for (const auto& [encoding, index] : header.glyphs) {
+            cells.sawEncoding(encoding);
+            if (!cells.wanted(encoding)) continue;
+            CellGlyph glyph{.encoding = encoding};
+            if (names) glyph.name = glyphName(*names, index);
+            draw(cells, glyph, metrics, bitmaps, index);
+            cells.place(glyph);
+        }
+        return cells.font(header.font.registry, header.font.encoding);
+    }
+
+    state::BitmapFont readBitmapFont() {
+        const Header header = readHeader();
+        state::BitmapFont font;
+        font.ascent = static_cast<int>(header.ascent);
+        font.descent = static_cast<int>(header.descent);
+        const Table metrics = required(TableType::Metrics);
+        const Table bitmapTable = required(TableType::Bitmaps);
+        const Bitmaps bitmaps(bitmapTable, false);
+        const std::optional<Table> names = find(TableType::GlyphNames);
+        font.glyphs.reserve(header.glyphs.size());
+        for (const auto& [encoding, index] : header.glyphs) {
+            const Metrics m = metricsOf(metrics, index);
+            state::BitmapGlyph glyph;
+            glyph.character = static_cast<char32_t>(encoding);
+            if (names) glyph.name = glyphName(*names, index);
+            const long long width = m.right - m.left, height = m.ascent + m.descent;
+            if (width > state::kMaxGlyphSide || height > state::kMaxGlyphSide) {
+                throw Failure(Cause::FontGlyphTooLarge,
+                              {.code = static_cast<int>(encoding), .value = glyph.name});
+            }
+            glyph.width = static_cast<int>(width);
+            glyph.height = static_cast<int>(height);
+            glyph.left = static_cast<int>(m.left);
+            glyph.bottom = static_cast<int>(-m.descent);
+            glyph.advance = static_cast<int>(m.advance);
+            const long long rowBytes = bitmaps.rowBytes(width);
+            const long long offset = bitmaps.offset(index, height * rowBytes);
+            glyph.rows.assign(static_cast<std::size_t>(height), 0);
+            for (long long row = 0; row < height; ++row) {
+                std::uint64_t& bits = glyph.rows[static_cast<std::size_t>(row)];
+                for (long long x = 0; x < width; x += 8) {
+                    const std::uint8_t byte = bitmaps.byte(offset + row * rowBytes + x / 8);
+                    for (long long dot = 0; byte != 0 && dot < 8 && x + dot < width; ++dot) {
+                        if (byte & 0x80 >> dot) bits |= std::uint64_t{1} << (x + dot);
+                    }
+                }
+            }
+            font.glyphs.push_back(std::move(glyph));
+        }
+        return font;
+    }
+
+private:
+    struct Header {
+        FontProperties font;
+        long long ascent = 0, descent = 0;
+        std::vector<std::pair<long long, std::uint16_t>> glyphs;  // encoding, glyph index
+    };
+
+    // The font's properties and its glyphs by encoding, in the order of their encodings.
+    Header readHeader() const {
         if (!bytes_.starts_with(kPcfMark)) throw Failure(Cause::NotPcf, {});
-        const FontProperties font = properties();
+        Header header;
+        header.font = properties();
         std::optional<Table> accelerators = find(TableType::BdfAccelerators);
         if (!accelerators) accelerators = find(TableType::Accelerators);
         const auto accelerator = [&](long long at) {
             return accelerators ? std::optional<long long>(accelerators->int32(at)) : std::nullopt;
         };
-        const long long ascent = font.ascent ? *font.ascent : accelerator(12).value_or(0);
-        const long long descent = font.descent ? *font.descent : accelerator(16).value_or(0);
+        header.ascent = header.font.ascent ? *header.font.ascent : accelerator(12).value_or(0);
+        header.descent = header.font.descent ? *header.font.descent : accelerator(16).value_or(0);
 
         const Table encodings = required(TableType::Encodings);
         const long long lowByteFirst = encodings.int16(4), lowByteLast = encodings.int16(6);
@@ -210,36 +285,17 @@ public:
             highByteFirst < 0 || highByteFirst > highByteLast || highByteLast > 0xFF) {
             encodings.malformed();
         }
-        std::vector<std::pair<long long, std::uint16_t>> glyphs;  // encoding, glyph index
-        std::vector<long long> codes;
         long long at = 14;
         for (long long high = highByteFirst; high <= highByteLast; ++high) {
             for (long long low = lowByteFirst; low <= lowByteLast; ++low, at += 2) {
                 const auto index = static_cast<std::uint16_t>(encodings.unsignedAt(at, 2));
                 if (index == 0xFFFF) continue;
-                glyphs.emplace_back(high << 8 | low, index);
-                codes.push_back(high << 8 | low);
+                header.glyphs.emplace_back(high << 8 | low, index);
             }
         }
-        const long long first =
-            options_.first ? *options_.first : onlyRun(std::move(codes)).value_or(kDefaultFirst);
-        CellFont cells(options_, first, ascent, descent);
-        const Table metrics = required(TableType::Metrics);
-        const Table bitmapTable = required(TableType::Bitmaps);
-        const Bitmaps bitmaps(bitmapTable);
-        const std::optional<Table> names = find(TableType::GlyphNames);
-        for (const auto& [encoding, index] : glyphs) {
-            cells.sawEncoding(encoding);
-            if (!cells.wanted(encoding)) continue;
-            CellGlyph glyph{.encoding = encoding};
-            if (names) glyph.name = glyphName(*names, index);
-            draw(cells, glyph, metrics, bitmaps, index);
-            cells.place(glyph);
-        }
-        return cells.font(font.registry, font.encoding);
+        return header;
     }
 
-private:
     // The table of that type the table of contents lists, if any; one that reaches past the
     // end of the file is refused, but for the last, which bdftopcf lists longer than it writes.
     std::optional<Table> find(TableType type) const {
@@ -293,28 +349,40 @@ private:
         return std::string(names.text(names.sized(8 + count * 4), names.int32(8 + index * 4)));
     }
 
+    struct Metrics {
+        long long left = 0, right = 0, advance = 0, ascent = 0, descent = 0;
+    };
+
+    static Metrics metricsOf(const Table& metrics, long long index) {
+        Metrics m;
+        if (metrics.format() & kCompressedMetrics) {
+            // The count is unsigned: Unifont holds more than 32,767 glyphs.
+            if (index >= metrics.unsignedAt(4, 2)) metrics.malformed();
+            const long long at = 6 + index * 5;
+            m.left = metrics.byte(at) - 0x80;
+            m.right = metrics.byte(at + 1) - 0x80;
+            m.advance = metrics.byte(at + 2) - 0x80;
+            m.ascent = metrics.byte(at + 3) - 0x80;
+            m.descent = metrics.byte(at + 4) - 0x80;
+        } else {
+            if (index >= metrics.int32(4)) metrics.malformed();
+            const long long at = 8 + index * 12;
+            m.left = metrics.int16(at);
+            m.right = metrics.int16(at + 2);
+            m.advance = metrics.int16(at + 4);
+            m.ascent = metrics.int16(at + 6);
+            m.descent = metrics.int16(at + 8);
+        }
+        if (m.right < m.left || m.ascent + m.descent < 0) metrics.malformed();
+        return m;
+    }
+
     // Puts glyph `index`'s dots on the cell, its box from its metrics. Of the rows and bytes
     // away from the cell only whether they hold a dot counts, which Bitmaps tells at once.
     static void draw(const CellFont& cells, CellGlyph& glyph, const Table& metrics,
                      const Bitmaps& bitmaps, long long index) {
-        long long left = 0, right = 0, ascent = 0, descent = 0;
-        if (metrics.format() & kCompressedMetrics) {
-            if (index >= metrics.int16(4)) metrics.malformed();
-            const long long at = 6 + index * 5;
-            left = metrics.byte(at) - 0x80;
-            right = metrics.byte(at + 1) - 0x80;
-            ascent = metrics.byte(at + 3) - 0x80;
-            descent = metrics.byte(at + 4) - 0x80;
-        } else {
-            if (index >= metrics.int32(4)) metrics.malformed();
-            const long long at = 8 + index * 12;
-            left = metrics.int16(at);
-            right = metrics.int16(at + 2);
-            ascent = metrics.int16(at + 6);
-            descent = metrics.int16(at + 8);
-        }
+        const auto [left, right, advance, ascent, descent] = metricsOf(metrics, index);
         const long long width = right - left, height = ascent + descent;
-        if (width < 0 || height < 0) metrics.malformed();
 
         const long long rowBytes = bitmaps.rowBytes(width);
         const long long offset = bitmaps.offset(index, height * rowBytes);
@@ -349,6 +417,12 @@ private:
 ImportedFont importPcf(std::string_view bytes, const ImportOptions& options) {
     requireImportSize(bytes.size());
     return PcfReader(bytes, options).read();
+}
+
+state::BitmapFont readPcf(std::string_view bytes) {
+    if (bytes.size() > kMostImportBytes) throw Failure(Cause::FileTooLarge, {});
+    const ImportOptions options;
+    return PcfReader(bytes, options).readBitmapFont();
 }
 
 }  // namespace fontedit::formats

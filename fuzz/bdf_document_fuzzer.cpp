@@ -1,0 +1,33 @@
+// Arbitrary bytes as a BDF document: read and written back unchanged they are the same bytes;
+// with a dot and an advance changed, what is written reads back as the font changed.
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+#include "check.h"
+#include "formats/x11/bdf_document.h"
+#include "imported_font.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    using namespace fontedit;
+    const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+    std::optional<formats::BdfDocument> document;
+    try {
+        document = formats::BdfDocument::read(bytes);
+    } catch (const state::Failure& failure) {
+        fuzz::checkImportFailure(failure, 1200, 1299);
+        return 0;
+    }
+    fuzz::require(document->write() == bytes, "a document written unchanged is the bytes read");
+    auto& glyphs = document->font().glyphs;
+    if (glyphs.empty()) return 0;
+    state::BitmapGlyph& glyph = glyphs[size % glyphs.size()];
+    glyph.setDot(0, 0, !glyph.dot(0, 0));
+    glyph.advance += 1;
+    glyph.name = "changed";
+    const std::string written = document->write();
+    fuzz::require(formats::BdfDocument::read(written).font() == document->font(),
+                  "a changed document reads back as changed");
+    return 0;
+}

@@ -1,0 +1,79 @@
+#pragma once
+
+// A BDF 2.1 font as the bitmap font's own file. Everything the model does not hold stays as
+// it was read: properties, comments, SWIDTH, the glyphs' order, lines of any other keyword,
+// glyphs with no encoding. Written back after no change the bytes are the ones read; after a
+// change only the lines the change needs are written anew: the changed glyphs' names, DWIDTH,
+// BBX and bitmap rows that differ, and FONTBOUNDINGBOX, CHARS, FONT_ASCENT and FONT_DESCENT
+// where they no longer hold. Glyphs are keyed by their ENCODING as it stands.
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "state/bitmap_font.h"
+
+namespace fontedit::formats {
+
+class BdfDocument {
+public:
+    // Fails with FileTooLarge past kMostImportBytes, NotBdf, BdfSyntax, BitmapRow,
+    // BdfNotClosed, BdfEncodingTwice, BdfTooManyGlyphs or BdfGlyphTooLarge, each with its line.
+    static BdfDocument read(std::string_view bytes);
+
+    const state::BitmapFont& font() const { return font_; }
+    // Edits here show in the next write().
+    state::BitmapFont& font() { return font_; }
+
+    std::string write() const;
+
+private:
+    struct Span {
+        std::size_t begin = 0, end = 0;  // the line without its line end
+    };
+    struct GlyphText {
+        std::size_t begin = 0, end = 0;    // from STARTCHAR to after ENDCHAR's line end
+        std::optional<char32_t> encoding;  // none: written as it was read, whatever changes
+        Span startChar;
+        std::optional<Span> dWidth, bbx;
+        Span bitmap;
+        bool drawn = false;       // it has a BITMAP line
+        std::size_t rowsEnd = 0;  // after the last row's line end
+    };
+    struct Box {
+        int width = 0, height = 0, left = 0, bottom = 0;
+        bool operator==(const Box&) const = default;
+    };
+    struct Edit {
+        std::size_t begin = 0, end = 0;
+        std::string text;
+    };
+
+    void appendGlyph(std::string& out, const GlyphText& text, bool boxMoved) const;
+    std::string glyphLines(const state::BitmapGlyph& glyph) const;
+    Box fontBox() const;  // the declared box and every glyph's
+    std::vector<Edit> headerEdits(const Box& box, std::size_t glyphCount) const;
+    std::string line(std::string_view text) const { return std::string(text) + lineEnd_; }
+
+    std::string text_;
+    std::string lineEnd_ = "\n";
+    std::size_t headerEnd_ = 0;
+    std::vector<GlyphText> glyphs_;  // in the file's order
+    std::optional<Span> fontBox_, chars_, ascent_, descent_, properties_;
+    std::optional<std::size_t> endProperties_;
+    long long propertyCount_ = 0;
+    Box declaredBox_;
+    int pointSize_ = 0, resolution_ = 0;
+    state::BitmapFont read_;  // as read, to tell what changed
+    state::BitmapFont font_;
+
+    friend class BdfParser;
+};
+
+// A new BDF file of the font: the X logical font description and the properties fc-scan and
+// FreeType take a Unicode map from, then the glyphs in the order of their characters, each
+// advancing as far as its own advance. `family` names the font.
+std::string bdfFromBitmapFont(const state::BitmapFont& font, std::string_view family);
+
+}  // namespace fontedit::formats

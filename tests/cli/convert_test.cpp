@@ -1,0 +1,83 @@
+// convert: any font at its own size into the format OUT's extension or --format names, only
+// --chars where given; on any fault nothing is written.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "cli_process.h"
+#include "folder/font_folder.h"
+#include "formats/common/bitmap_readers.h"
+#include "formats/common/bitmap_writers.h"
+#include "formats/font_import.h"
+#include "formats/x11/bdf_document.h"
+#include "state/character_list.h"
+#include "support/scratch_directory.h"
+
+namespace fontedit::cli {
+namespace {
+
+using support::readBytes;
+using support::ScratchDirectory;
+using support::writeBytes;
+
+TEST(CliConvert, WritesTheFormatChosenOrRefusesWritingNothing) {
+    const ScratchDirectory work;
+    const std::string pcf = "/usr/share/fonts/X11/misc/5x8.pcf.gz";
+    const state::BitmapFont x11 = formats::readPcf(formats::gunzip(readBytes(pcf)));
+    const state::FontData sample = folder::loadFont(sampleFontDir());
+    writeBytes(work / "chars.txt", "\xC2\xB0\xC3\xA9\n");  // ° é
+    const auto only = [](state::BitmapFont font, std::vector<char32_t> characters) {
+        return state::withCharacters(std::move(font), characters);
+    };
+    struct Case {
+        std::vector<std::string> args;  // OUT is work / "out" and its extension, last
+        std::string extension;
+        int status;            // 1 a fault, 2 a usage error
+        std::string expected;  // the bytes written, or what standard error says
+    };
+    const Case cases[] = {
+        {{pcf, "--chars", "0x41-0x43,@" + (work / "chars.txt").string()},
+         ".bdf",
+         0,
+         formats::bdfFromBitmapFont(only(x11, {0x41, 0x42, 0x43, 0xB0, 0xE9}), "5x8")},
+        {{sampleFontDir().string(), "--chars", "U+0041"},
+         ".psf",
+         0,
+         formats::psf2Font(only(formats::classicBitmapFont(sample, false), {0x41}))},
+        {{sampleFontDir().string(), "--by-label", "--chars", "0x20-0x7F"},
+         ".png",
+         0,
+         formats::sheetPng(formats::classicBitmapFont(sample, true), 1)},
+        {{sampleFontDir().string(), "--format", "bin"},
+         ".h",
+         0,
+         formats::rawGlyphs(formats::classicBitmapFont(sample, false))},
+        {{"/usr/share/fonts/X11/misc/unifont.pcf.gz"},
+         ".psf",
+         1,
+         "glyphs are more than the 512 this format holds"},
+        // Usage errors.
+        {{pcf, "--chars", "0x7E-0x20"}, ".bdf", 2, "'0x7E-0x20' runs backwards"},
+        {{pcf, "--chars", "0x110000"}, ".bdf", 2, "'0x110000' is not a character"},
+        {{pcf}, ".xyz", 2, "'.xyz' names no format convert writes"},
+    };
+    for (const Case& c : cases) {
+        std::vector<std::string> args{"convert"};
+        args.insert(args.end(), c.args.begin(), c.args.end());
+        const std::filesystem::path out = work / ("out" + c.extension);
+        args.push_back(out.string());
+        SCOPED_TRACE(args[1] + " " + out.string());
+        const CliResult result = runCli(args);
+        ASSERT_EQ(result.status, c.status) << result.err;
+        if (c.status == 0) {
+            EXPECT_EQ(readBytes(out), c.expected);
+            std::filesystem::remove(out);
+        } else {
+            EXPECT_NE(result.err.find(c.expected), std::string::npos) << result.err;
+            EXPECT_FALSE(std::filesystem::exists(out));
+        }
+    }
+}
+
+}  // namespace
+}  // namespace fontedit::cli
