@@ -507,7 +507,7 @@ private:
     void judgeImage(std::string_view glyph, long long code, FT_UInt index) const {
         constexpr std::size_t kOrigin = 8;  // originOffsetX, originOffsetY, graphicType
         const std::string_view data = glyph.substr(std::min(glyph.size(), kOrigin));
-        if (glyph.substr(4, 4) != "png ") return;
+        if (glyph.size() < kOrigin || glyph.substr(4, 4) != "png ") return;
         const std::size_t header = kPngSignature.size() + 8;
         if (data.size() < header + 8 || !data.starts_with(kPngSignature) ||
             data.substr(kPngSignature.size() + 4, 4) != "IHDR") {
