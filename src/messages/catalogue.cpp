@@ -268,6 +268,36 @@ Wording wordingOf(Cause cause) {
             return {"「{value}」は終わりが始めより前です", "'{value}' runs backwards"};
         case Cause::CodeGivenTwice:
             return {"コード {code} が二度指定されています", "'{code}' is given twice"};
+        case Cause::CellTooLarge:
+            return {
+                "フォントのセルは {value} ですが、この形式が持てるのは {needed} までです。"
+                "このフォントを持てる形式: {formats}",
+                "the font's cell is {value}, and the format holds cells up to {needed}; "
+                "formats that take the font: {formats}"};
+        case Cause::CharacterNotHeld:
+            return {
+                "フォントの文字 {value} は、この形式が持てる最後の文字 {needed} より"
+                "後ろです。このフォントを持てる形式: {formats}",
+                "the font's character {value} lies past {needed}, the last the format "
+                "holds; formats that take the font: {formats}"};
+        case Cause::TooManyGlyphs:
+            return {
+                "フォントのグリフは {code} 個ですが、この形式が持てるのは {value} 個"
+                "までです。このフォントを持てる形式: {formats}",
+                "the font has {code} glyphs, and the format holds {value}; formats that "
+                "take the font: {formats}"};
+        case Cause::GlyphRecordTooLong:
+            return {
+                "グリフ {value} は {code} バイトになり、この形式の 1 グリフの上限を"
+                "超えます",
+                "glyph {value} takes {code} bytes, more than one glyph of the format "
+                "holds"};
+        case Cause::BitmapPastOffsets:
+            return {
+                "グリフのビットは {code} バイトになり、この形式のオフセットが届く "
+                "{value} バイトを超えます",
+                "the glyphs' bits take {code} bytes, past the {value} bytes the format's "
+                "offsets reach"};
         case Cause::LibraryFontDamaged:
             return {"{file} の {value} フォントは途中で切れているか矛盾しています",
                     "the {value} font is cut short or contradicts itself"};

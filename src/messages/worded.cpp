@@ -33,6 +33,8 @@ std::optional<std::string> fact(std::string_view name, const state::Facts& facts
         return facts.error == 0 ? std::string() : phrase(Phrase::Reason, facts, language);
     }
     if (name == "error") return std::strerror(facts.error);
+    if (name == "needed") return state::escapedBytes(facts.needed);
+    if (name == "formats") return state::escapedBytes(facts.formats);
     return std::nullopt;
 }
 

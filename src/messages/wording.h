@@ -8,16 +8,18 @@
 
 namespace fontedit::messages {
 
-inline constexpr std::array<std::string_view, 11> kFactNames = {
+inline constexpr std::array<std::string_view, 13> kFactNames = {
     "file",    // the file as the language names it: Phrase::FileInFolder or FileAlone
     "path",    // the file's whole path
     "folder",  // the folder the file lies in
     "name",    // the file's name without its folder
-    "line",   "code", "column",
-    "value",   // the offending text, escaped
-    "place",   // the cell or label at fault: Phrase::Cell or Label
-    "reason",  // the system's reason in Phrase::Reason, or nothing when there is none
-    "error",   // the system's reason alone
+    "line",    "code", "column",
+    "value",    // the offending text, escaped
+    "place",    // the cell or label at fault: Phrase::Cell or Label
+    "reason",   // the system's reason in Phrase::Reason, or nothing when there is none
+    "error",    // the system's reason alone
+    "needed",   // what a format takes, such as its largest cell
+    "formats",  // the formats that would take what was refused
 };
 
 // Whether every "{...}" in `text` names a fact.

@@ -91,6 +91,12 @@ enum class Cause : int {
     NotAGlyphCode = 1311,
     CodesRunBackwards = 1312,
     CodeGivenTwice = 1313,
+    // A bitmap font the format cannot hold; `formats` lists the formats that take it.
+    CellTooLarge = 1320,      // the font's cell is `value` ("8x16"); the format takes `needed`
+    CharacterNotHeld = 1321,  // the font's character `value` lies past `needed`, the format's last
+    TooManyGlyphs = 1322,     // the font has `code` glyphs; the format holds `value`
+    GlyphRecordTooLong = 1323,  // glyph `value` takes `code` bytes, more than the format's record
+    BitmapPastOffsets = 1324,   // the glyphs' bits take `code` bytes; the offsets reach `value`
     // Pasting a glyph into the grid.
     NotAGlyph = 1400,  // `value` is not five hex bytes
     // The companion's own directories and streams.
@@ -126,8 +132,10 @@ struct Facts {
     std::optional<int> code{};
     // The glyph column 1-5; a code without a column means that code's label.
     std::optional<int> column{};
-    std::string value{};  // the offending text or bytes as found, unescaped
-    int error = 0;        // the system's errno, 0 when none
+    std::string value{};    // the offending text or bytes as found, unescaped
+    int error = 0;          // the system's errno, 0 when none
+    std::string needed{};   // what a format takes, such as the largest cell "32x32"
+    std::string formats{};  // the formats that would take what was refused, ", " between them
 };
 
 class Failure : public std::runtime_error {
