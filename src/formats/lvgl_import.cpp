@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <map>
@@ -5,10 +6,12 @@
 #include <string>
 #include <vector>
 
+#include "formats/bitmap_cell.h"
 #include "formats/c_constants.h"
 #include "formats/c_tokens.h"
 #include "formats/cell_font.h"
 #include "formats/font_import.h"
+#include "formats/library_fonts.h"
 #include "state/failure.h"
 
 namespace fontedit::formats {
@@ -44,7 +47,7 @@ struct Fields {
 };
 
 struct GlyphDescription {
-    long long index = 0, width = 0, height = 0, left = 0, bottom = 0;
+    long long index = 0, advance = 0, width = 0, height = 0, left = 0, bottom = 0;
 };
 
 // Bits from the most significant, as LVGL packs its bitmaps.
@@ -121,27 +124,7 @@ public:
         : tokens_(cTokens(source)), options_(options) {}
 
     ImportedFont read() {
-        const long long bpp = field("bpp").value_or(1);
-        if (bpp != 1) throw Failure(Cause::PixelDepth, {.value = std::to_string(bpp)});
-        format_ = field("bitmap_format").value_or(kPlain);
-        if (format_ < kPlain || format_ > kCompressedNoPrefilter) damaged();
-        for (const long long byte : numbers(list("glyph_bitmap"), 0xFF)) {
-            bitmap_.push_back(static_cast<std::uint8_t>(byte));
-        }
-        // Widths and offsets are bytes in LVGL's glyph description, as the converter writes.
-        for (const Fields& glyph : entries(list("glyph_dsc"))) {
-            const GlyphDescription box{.index = value(glyph, "bitmap_index", 0),
-                                       .width = value(glyph, "box_w", 2),
-                                       .height = value(glyph, "box_h", 3),
-                                       .left = value(glyph, "ofs_x", 4),
-                                       .bottom = value(glyph, "ofs_y", 5)};
-            if (box.index < 0 || box.width > 0xFF || box.height > 0xFF || box.left < -0x80 ||
-                box.left > 0x7F || box.bottom < -0x80 || box.bottom > 0x7F) {
-                damaged();
-            }
-            glyphs_.push_back(box);
-        }
-        const std::map<long long, long long> characters = characterGlyphs();
+        const std::map<long long, long long> characters = parse();
         std::vector<long long> encodings;
         encodings.reserve(characters.size());
         for (const auto& [character, glyph] : characters) encodings.push_back(character);
@@ -162,7 +145,73 @@ public:
         return cells.font(true);
     }
 
+    // The font at its own size: each glyph's box and advance as the font gives them.
+    state::BitmapFont readBitmap() {
+        const std::map<long long, long long> characters = parse();
+        const long long lineHeight = field("line_height").value_or(state::kGlyphRows);
+        const long long baseLine = field("base_line").value_or(1);
+        if (lineHeight < 0 || baseLine < 0 || baseLine > lineHeight ||
+            lineHeight > 2 * state::kMaxGlyphSide) {
+            damaged();
+        }
+        if (characters.size() > state::kMaxBitmapGlyphs) damaged();
+        state::BitmapFont font{.ascent = static_cast<int>(lineHeight - baseLine),
+                               .descent = static_cast<int>(baseLine),
+                               .glyphs = {}};
+        font.glyphs.reserve(characters.size());
+        for (const auto& [character, id] : characters) {
+            const GlyphDescription& box = glyphs_[static_cast<std::size_t>(id)];
+            if (character < 0 || character > 0x10FFFF) damaged();
+            if (box.width > state::kMaxGlyphSide || box.height > state::kMaxGlyphSide) {
+                throw Failure(
+                    Cause::CellTooLarge,
+                    {.value = cellText(static_cast<int>(box.width), static_cast<int>(box.height)),
+                     .needed = cellText(state::kMaxGlyphSide, state::kMaxGlyphSide)});
+            }
+            const auto c = static_cast<char32_t>(character);
+            state::BitmapGlyph glyph =
+                state::blankGlyph(c, static_cast<int>(std::max(box.width, 0LL)),
+                                  static_cast<int>(std::max(box.height, 0LL)));
+            glyph.name = characterName(c);
+            glyph.advance = static_cast<int>((box.advance + 8) / 16);
+            glyph.left = static_cast<int>(box.left);
+            glyph.bottom = static_cast<int>(box.bottom);
+            drawDots(box, [&](long long x, long long y) {
+                glyph.setDot(static_cast<int>(x - box.left),
+                             static_cast<int>(box.bottom + box.height - 1 - y), true);
+            });
+            font.glyphs.push_back(std::move(glyph));
+        }
+        return font;
+    }
+
 private:
+    // The glyphs' bits and descriptions; each character's glyph id.
+    std::map<long long, long long> parse() {
+        const long long bpp = field("bpp").value_or(1);
+        if (bpp != 1) throw Failure(Cause::PixelDepth, {.value = std::to_string(bpp)});
+        format_ = field("bitmap_format").value_or(kPlain);
+        if (format_ < kPlain || format_ > kCompressedNoPrefilter) damaged();
+        for (const long long byte : numbers(list("glyph_bitmap"), 0xFF)) {
+            bitmap_.push_back(static_cast<std::uint8_t>(byte));
+        }
+        // Widths and offsets are bytes in LVGL's glyph description, as the converter writes.
+        for (const Fields& glyph : entries(list("glyph_dsc"))) {
+            const GlyphDescription box{.index = value(glyph, "bitmap_index", 0),
+                                       .advance = value(glyph, "adv_w", 1),
+                                       .width = value(glyph, "box_w", 2),
+                                       .height = value(glyph, "box_h", 3),
+                                       .left = value(glyph, "ofs_x", 4),
+                                       .bottom = value(glyph, "ofs_y", 5)};
+            if (box.index < 0 || box.width > 0xFF || box.height > 0xFF || box.left < -0x80 ||
+                box.left > 0x7F || box.bottom < -0x80 || box.bottom > 0x7F) {
+                damaged();
+            }
+            glyphs_.push_back(box);
+        }
+        return characterGlyphs();
+    }
+
     bool isAt(std::size_t at, char punctuator) const {
         return at < tokens_.size() && tokens_[at].is(punctuator);
     }
@@ -319,21 +368,27 @@ private:
     }
 
     void draw(const CellFont& cells, CellGlyph& glyph, const GlyphDescription& box) const {
+        drawDots(box, [&](long long x, long long y) { cells.dot(glyph, x, y); });
+    }
+
+    // Calls dot(x, y) for each lit dot, x right of the origin and y above the baseline.
+    template <typename Dot>
+    void drawDots(const GlyphDescription& box, Dot dot) const {
         if (box.width <= 0 || box.height <= 0) return;
         BitReader bits(bitmap_, static_cast<std::size_t>(box.index));
         RunReader runs(bits);
         std::vector<unsigned> above(static_cast<std::size_t>(box.width), 0);
         for (long long row = 0; row < box.height; ++row) {
             for (long long column = 0; column < box.width; ++column) {
-                unsigned& dot = above[static_cast<std::size_t>(column)];
+                unsigned& lit = above[static_cast<std::size_t>(column)];
                 if (format_ == kPlain) {
-                    dot = bits.get(1);
+                    lit = bits.get(1);
                 } else {
                     // The converter's prefilter stores each row XORed with the one above.
                     const unsigned stored = runs.next();
-                    dot = format_ == kCompressed && row > 0 ? dot ^ stored : stored;
+                    lit = format_ == kCompressed && row > 0 ? lit ^ stored : stored;
                 }
-                if (dot) cells.dot(glyph, box.left + column, box.bottom + box.height - 1 - row);
+                if (lit) dot(box.left + column, box.bottom + box.height - 1 - row);
             }
         }
     }
@@ -352,6 +407,12 @@ private:
 ImportedFont importLvgl(std::string_view source, const ImportOptions& options) {
     if (source.size() > kMostImportBytes) throw Failure(Cause::FileTooLarge, {});
     return LvglReader(source, options).read();
+}
+
+state::BitmapFont lvglBitmapImport(std::string_view source) {
+    if (source.size() > kMostImportBytes) throw Failure(Cause::FileTooLarge, {});
+    const ImportOptions options;
+    return LvglReader(source, options).readBitmap();
 }
 
 }  // namespace fontedit::formats
