@@ -8,6 +8,7 @@
 #ifdef FONTEDIT_BENCH_IMPORTS
 #include "bench/core/export_sizes.h"
 #include "bench/core/hostile_imports.h"
+#include "bench/core/misaki_exports.h"
 #endif
 
 int main(int argc, char* argv[]) {
@@ -19,6 +20,7 @@ int main(int argc, char* argv[]) {
 #ifdef FONTEDIT_BENCH_IMPORTS
     fontedit::bench::reportExportSizes();
     fontedit::bench::reportHostileImports();
+    fontedit::bench::reportMisakiExports();
 #endif
     benchmark::Shutdown();
     return 0;
