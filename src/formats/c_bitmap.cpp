@@ -122,9 +122,12 @@ std::string cBitmapExport(const state::BitmapFont& font, const CBitmapOptions& o
                             [&](int x, int y) { return cellDot(cell, glyph, x, y); });
         const std::string end = i + 1 < font.glyphs.size() ? "," : "";
         const std::string comment = " " + bitmapGlyphComment(glyph) + "\n";
-        source += "    {" + byteList(bytes) + "}" + end + comment;
-        widths += "    " + std::to_string(glyph.advance) + end + comment;
-        characters += "    " + std::to_string(glyph.character) + end + comment;
+        source += "    {" + byteList(bytes) + "}";
+        widths += "    " + std::to_string(glyph.advance);
+        characters += "    " + std::to_string(glyph.character);
+        for (std::string* table : {&source, &widths, &characters}) {
+            table->append(end).append(comment);
+        }
         widest = std::max(widest, glyph.advance);
     }
     source += "};\n";

@@ -34,7 +34,8 @@ std::string gfxfontBitmapExport(const state::BitmapFont& font,
         const int yOffset = box.empty() ? 0 : 1 - (box.bottom(glyph) + box.height);
         glyphs += "    {" + std::to_string(offset) + ", " + std::to_string(box.width) + ", " +
                   std::to_string(box.height) + ", " + std::to_string(glyph.advance) + ", " +
-                  std::to_string(xOffset) + ", " + std::to_string(yOffset) + "}" + end + comment;
+                  std::to_string(xOffset) + ", " + std::to_string(yOffset) + "}";
+        glyphs.append(end).append(comment);
         offset += bytes.size();
     }
     if (offset > kGfxMostBitmapBytes) {

@@ -649,5 +649,38 @@ TEST(LibraryFonts, AFontTheFormatCannotHoldIsRefused) {
                            {.code = 297, .value = "U+0030"});
 }
 
+// Tables of a cell the user names: glyph after glyph from the offset, or refused where the
+// values end inside a glyph, the cell is no glyph's or a value is no byte.
+TEST(LibraryFonts, TablesOfANamedCellComeIn) {
+    // Two glyphs of 12 x 2 in rows, bit 7 the left dot, after a header of three bytes.
+    const std::string bytes("\x46\x01\x02\xF0\x10\x00\x30\xFF\xF0\x80\x00", 11);
+    const TableBitmapOptions rows{.width = 12,
+                                  .height = 2,
+                                  .layout = CLayout::Rows,
+                                  .msbFirst = true,
+                                  .first = 0xB0,
+                                  .offset = 3};
+    const BitmapFont font = binaryBitmapImport(bytes, rows);
+    const Window window{0, 2, 12, 2};
+    EXPECT_EQ(shown(font, window, false),
+              "U+00B0\n####.......#\n..........##\nU+00B1\n"
+              "############\n#...........\n");
+    const std::string source =
+        "/* glyphs */ static const unsigned char x[] = {1, 2};\n"
+        "const unsigned char big[] = {{0x46, 1, 2}, {0xF0, 0x10, 0, 0x30},\n"
+        "  {0xFF, 0xF0, 0x80, 0}};\n";
+    EXPECT_EQ(shown(cBitmapImport(source, rows), window, false), shown(font, window, false));
+    auto named = rows;
+    named.array = "x";
+    support::expectFailure([&] { cBitmapImport(source, named); }, Cause::OffsetPastEnd,
+                           {.line = 1, .value = "2"});
+    support::expectFailure([&] { binaryBitmapImport(bytes.substr(0, 10), rows); },
+                           Cause::PartialGlyph, {.value = "10"});
+    support::expectFailure([&] { binaryBitmapImport(bytes, {.width = 65, .height = 8}); },
+                           Cause::CellTooLarge, {.value = "65x8"});
+    support::expectFailure([&] { cBitmapImport("char f[] = {1, 256};", rows); }, Cause::NotAByte,
+                           {.line = 1, .value = "256"});
+}
+
 }  // namespace
 }  // namespace fontedit::formats::library_fonts
