@@ -166,10 +166,6 @@ void checkLimits(const state::BitmapFont& font, const FormatLimits& limits) {
     throw state::Failure(found->cause, std::move(found->facts));
 }
 
-}  // namespace fontedit::formats
-
-namespace fontedit::formats {
-
 std::string fontSummary(const state::BitmapFont& font) {
     const FontCell cell = fontCell(font);
     const std::string count = std::to_string(font.glyphs.size()) + " glyphs";
@@ -197,10 +193,6 @@ std::string characterSummary(const state::BitmapFont& font) {
 std::string bitmapGlyphComment(const state::BitmapGlyph& glyph) {
     return "/* " + codePointText(glyph.character) + " \"" + commentText(glyph.name) + "\" */";
 }
-
-}  // namespace fontedit::formats
-
-namespace fontedit::formats {
 
 std::string characterName(char32_t character) {
     const bool control = character < 0x20 || (character >= 0x7F && character < 0xA0);

@@ -89,10 +89,6 @@ std::string formatsTaking(const state::BitmapFont& font);
 // formats take the font: CellTooLarge, CharacterNotHeld or TooManyGlyphs.
 void checkLimits(const state::BitmapFont& font, const FormatLimits& limits);
 
-}  // namespace fontedit::formats
-
-namespace fontedit::formats {
-
 // "A 8 x 16 font of 96 glyphs" or "A proportional font of 96 glyphs, 16 dots high".
 std::string fontSummary(const state::BitmapFont& font);
 // "U+0020-U+007E" or, with characters left out, "96 characters from U+0020 to U+30FF".
@@ -102,16 +98,8 @@ std::string bitmapGlyphComment(const state::BitmapGlyph& glyph);
 // Whether the characters are one run with none left out.
 bool oneRun(const state::BitmapFont& font);
 
-}  // namespace fontedit::formats
-
-namespace fontedit::formats {
-
 // A read glyph's name: the character it draws, or "U+0085" for one that draws none.
 std::string characterName(char32_t character);
-
-}  // namespace fontedit::formats
-
-namespace fontedit::formats {
 
 class CTokens;
 // The values of the brace-enclosed list at `open`, nested lists flattened, each a byte.

@@ -4,6 +4,7 @@
 // ways: each export writes what the library's own converter would, each import reads such a
 // font at its own size. Pure: bytes in, font out. A font a format cannot hold is refused as a
 // whole (see checkLimits), and nothing is written.
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
