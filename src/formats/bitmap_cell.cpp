@@ -98,11 +98,13 @@ const std::vector<FormatLimits>& formatLimits() {
         {.format = "hd44780",
          .widest = state::kGlyphColumns,
          .highest = state::kGlyphRows,
-         .mostGlyphs = state::kSavedCodes},
+         .mostGlyphs = state::kSavedCodes,
+         .classicCell = true},
         {.format = "glcdfont",
          .widest = state::kGlyphColumns,
          .highest = state::kGlyphRows,
-         .lastCharacter = kGlcdLastCharacter},
+         .lastCharacter = kGlcdLastCharacter,
+         .classicCell = true},
     };
     return rows;
 }
@@ -126,12 +128,22 @@ struct Problem {
 
 std::optional<Problem> problem(const state::BitmapFont& font, const FontCell& cell,
                                const FormatLimits& limits) {
-    if ((limits.widest > 0 && cell.width > limits.widest) ||
-        (limits.highest > 0 && cell.height > limits.highest)) {
+    // On the classic cell, glyphs standing elsewhere on the baseline need the box that holds
+    // both them and the cell.
+    FontCell held = cell;
+    if (limits.classicCell) {
+        const int left = std::min(cell.left, 0), bottom = std::min(cell.bottom, -1);
+        held = {.left = left,
+                .bottom = bottom,
+                .width = std::max(cell.left + cell.width, state::kGlyphColumns) - left,
+                .height = std::max(cell.top(), state::kGlyphRows - 1) - bottom};
+    }
+    if ((limits.widest > 0 && held.width > limits.widest) ||
+        (limits.highest > 0 && held.height > limits.highest)) {
         // A side the format does not bound is shown at the model's largest.
         return Problem{
             state::Cause::CellTooLarge,
-            {.value = cellText(cell.width, cell.height),
+            {.value = cellText(held.width, held.height),
              .needed = cellText(limits.widest > 0 ? limits.widest : state::kMaxGlyphSide,
                                 limits.highest > 0 ? limits.highest : state::kMaxGlyphSide)}};
     }

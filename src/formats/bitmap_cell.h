@@ -75,6 +75,8 @@ struct FormatLimits {
     int highest = 0;
     char32_t lastCharacter = 0x10FFFF;
     std::size_t mostGlyphs = state::kMaxBitmapGlyphs;
+    // The glyphs lie on the classic 5 x 8 cell, whose row 6 stands on the baseline.
+    bool classicCell = false;
 };
 // The display libraries' rows, and those of the formats that hold any bitmap font.
 const std::vector<FormatLimits>& formatLimits();

@@ -1,11 +1,8 @@
-#include <algorithm>
-
 #include "formats/bitmap_cell.h"
 #include "formats/c_text.h"
 #include "formats/glcdfont_export.h"
 #include "formats/hd44780_export.h"
 #include "formats/library_fonts.h"
-#include "state/failure.h"
 
 namespace fontedit::formats {
 namespace {
@@ -25,24 +22,11 @@ std::vector<std::uint8_t> classicColumns(const state::BitmapGlyph& glyph) {
     return columns;
 }
 
-// The classic cell holds the font when every glyph lies within it.
-void checkClassicCell(const state::BitmapFont& font, std::string_view format) {
-    checkLimits(font, limitsOf(format));
-    const FontCell cell = fontCell(font);
-    if (cell.left < 0 || cell.bottom < -1 || cell.left + cell.width > state::kGlyphColumns ||
-        cell.top() > state::kGlyphRows - 1) {
-        throw state::Failure(state::Cause::CellTooLarge,
-                             {.value = cellText(cell.width, cell.height),
-                              .needed = cellText(state::kGlyphColumns, state::kGlyphRows),
-                              .formats = formatsTaking(font)});
-    }
-}
-
 }  // namespace
 
 std::string hd44780BitmapExport(const state::BitmapFont& font,
                                 const Hd44780BitmapOptions& options) {
-    checkClassicCell(font, "hd44780");
+    checkLimits(font, limitsOf("hd44780"));
     const std::string& symbol = options.name;
     std::string calls, glyphs;
     for (std::size_t slot = 0; slot < font.glyphs.size(); ++slot) {
@@ -75,7 +59,7 @@ std::string hd44780BitmapExport(const state::BitmapFont& font,
 }
 
 std::string glcdfontBitmapExport(const state::BitmapFont& font) {
-    checkClassicCell(font, "glcdfont");
+    checkLimits(font, limitsOf("glcdfont"));
     // The library's own file is included by Adafruit_GFX.cpp and declares `font` static under
     // this guard, so that the replacement is taken in the same way.
     std::string source =

@@ -454,6 +454,7 @@ const std::vector<NamedBitmapFont>& fonts() {
         {"proportional 8 high", proportional(7, 1, run(0x20, 0x7E))},
         {"32x32 digits", monospaced(32, 32, 4, run(0x30, 0x3A))},
         {"5x8", monospaced(5, 8, 1, run(0x20, 0x7F))},
+        {"5x8 on its bottom row", monospaced(5, 8, 0, run(0x20, 0x7F))},
     };
     return all;
 }
@@ -620,6 +621,11 @@ TEST(LibraryFonts, AFontTheFormatCannotHoldIsRefused) {
     } rows[] = {
         {"8x16", "hd44780", Cause::CellTooLarge, {.value = "8x16", .needed = "5x8"}},
         {"proportional", "glcdfont", Cause::CellTooLarge, {.value = "12x13", .needed = "5x8"}},
+        // Standing on its bottom row, a 5 x 8 font reaches a row above the LCD's cell.
+        {"5x8 on its bottom row",
+         "hd44780",
+         Cause::CellTooLarge,
+         {.value = "5x9", .needed = "5x8"}},
         {"8x16", "max72xx", Cause::CellTooLarge, {.value = "8x16", .needed = "64x8"}},
         {"16x16 with kana",
          "u8x8",
