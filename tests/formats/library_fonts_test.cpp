@@ -452,6 +452,9 @@ const std::vector<NamedBitmapFont>& fonts() {
         {"16x16 with kana", monospaced(16, 16, 2, run(0x20, 0x7E) + run(0x30A2, 0x30B3))},
         {"proportional", proportional(10, 3, run(0x20, 0x7E) + std::vector<char32_t>{0xB0})},
         {"proportional 8 high", proportional(7, 1, run(0x20, 0x7E))},
+        // Past U+00FF, MD_MAX72XX's characters take two bytes each.
+        {"proportional 8 high to U+0100",
+         proportional(7, 1, run(0x20, 0x7E) + std::vector<char32_t>{0x100})},
         {"32x32 digits", monospaced(32, 32, 4, run(0x30, 0x3A))},
         {"5x8", monospaced(5, 8, 1, run(0x20, 0x7F))},
         {"5x8 on its bottom row", monospaced(5, 8, 0, run(0x20, 0x7F))},
@@ -557,6 +560,7 @@ TEST(LibraryFonts, EachFormatDrawsEveryGlyphOfEveryCell) {
         {"16x16 with kana", "lvgl", "16x16"},
         {"proportional", "lvgl", "12x13"},
         {"proportional 8 high", "max72xx", "12x8"},
+        {"proportional 8 high to U+0100", "max72xx", "12x8"},
         {"5x8", "max72xx", "5x8"},
         {"5x8", "glcdfont", "5x8"},
         {"5x8", "hd44780", "5x8"},
