@@ -16,8 +16,8 @@
 namespace fontedit::formats {
 namespace {
 
-// A run of the 4096 dots of the largest glyph needs 12 bits, but past 8 a run is split in
-// fewer pairs than the wider fields cost.
+// Run fields of up to 8 bits are tried: a longer run is split into pairs, each repeat of which
+// costs one bit.
 constexpr int kWidestRunBits = 8;
 constexpr std::size_t kHeaderBytes = 23;
 
