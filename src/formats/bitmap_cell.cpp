@@ -178,6 +178,14 @@ void checkLimits(const state::BitmapFont& font, const FormatLimits& limits) {
     throw state::Failure(found->cause, std::move(found->facts));
 }
 
+void checkField(const state::BitmapGlyph& glyph, std::string_view field, int value, int least,
+                int most) {
+    if (value >= least && value <= most) return;
+    throw state::Failure(
+        state::Cause::GlyphFieldPastFormat,
+        {.code = value, .value = codePointText(glyph.character), .needed = std::string(field)});
+}
+
 std::string fontSummary(const state::BitmapFont& font) {
     const FontCell cell = fontCell(font);
     const std::string count = std::to_string(font.glyphs.size()) + " glyphs";

@@ -91,6 +91,11 @@ std::string formatsTaking(const state::BitmapFont& font);
 // formats take the font: CellTooLarge, CharacterNotHeld or TooManyGlyphs.
 void checkLimits(const state::BitmapFont& font, const FormatLimits& limits);
 
+// Refuses with GlyphFieldPastFormat a glyph whose field `field` of the format would hold
+// `value`, outside least..most.
+void checkField(const state::BitmapGlyph& glyph, std::string_view field, int value, int least,
+                int most);
+
 // "A 8 x 16 font of 96 glyphs" or "A proportional font of 96 glyphs, 16 dots high".
 std::string fontSummary(const state::BitmapFont& font);
 // "U+0020-U+007E" or, with characters left out, "96 characters from U+0020 to U+30FF".

@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <cstdint>
 
 #include "formats/bitmap_cell.h"
 #include "formats/c_text.h"
@@ -30,8 +31,11 @@ std::string gfxfontBitmapExport(const state::BitmapFont& font,
         const std::string comment = " " + bitmapGlyphComment(glyph) + "\n";
         if (!bytes.empty()) bitmaps += "    " + byteList(bytes) + "," + comment;
         const int xOffset = box.empty() ? 0 : glyph.left + box.left;
+        checkField(glyph, "xAdvance", glyph.advance, 0, UINT8_MAX);
+        checkField(glyph, "xOffset", xOffset, INT8_MIN, INT8_MAX);
         // The cursor's line is the row resting on the baseline, as fontconvert places it.
         const int yOffset = box.empty() ? 0 : 1 - (box.bottom(glyph) + box.height);
+        checkField(glyph, "yOffset", yOffset, INT8_MIN, INT8_MAX);
         glyphs += "    {" + std::to_string(offset) + ", " + std::to_string(box.width) + ", " +
                   std::to_string(box.height) + ", " + std::to_string(glyph.advance) + ", " +
                   std::to_string(xOffset) + ", " + std::to_string(yOffset) + "}";

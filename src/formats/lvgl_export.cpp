@@ -1,6 +1,7 @@
 #include "formats/lvgl_export.h"
 
 #include <algorithm>
+#include <cstdint>
 
 #include "formats/bitmap_cell.h"
 #include "formats/c_source_export.h"
@@ -13,6 +14,7 @@ namespace {
 
 // LVGL keeps advances in sixteenths of a pixel.
 constexpr int kAdvanceUnit = 16;
+constexpr int kLongestAdvance = (1 << 12) - 1;  // adv_w has 12 bits
 // lv_font_conv gives a run of characters a cmap of its own from this length on; shorter ones
 // share a sparse cmap's list.
 constexpr std::size_t kShortestRun = 8;
@@ -55,6 +57,9 @@ std::string lvglText(const state::BitmapFont& font, const std::string& name,
     for (const state::BitmapGlyph& glyph : font.glyphs) {
         const TrimmedBox box = trimmedBox(glyph);
         const std::vector<std::uint8_t> bits = msbFirstBits(glyph, box);
+        checkField(glyph, "adv_w", glyph.advance * kAdvanceUnit, 0, kLongestAdvance);
+        checkField(glyph, "ofs_x", box.empty() ? 0 : glyph.left + box.left, INT8_MIN, INT8_MAX);
+        checkField(glyph, "ofs_y", box.empty() ? 0 : box.bottom(glyph), INT8_MIN, INT8_MAX);
         descriptions += ",\n    {.bitmap_index = " + std::to_string(index) +
                         ", .adv_w = " + std::to_string(glyph.advance * kAdvanceUnit) +
                         ", .box_w = " + std::to_string(box.width) +

@@ -298,6 +298,12 @@ Wording wordingOf(Cause cause) {
                 "{value} バイトを超えます",
                 "the glyphs' bits take {code} bytes, past the {value} bytes the format's "
                 "offsets reach"};
+        case Cause::GlyphFieldPastFormat:
+            return {
+                "グリフ {value} の {needed} は {code} になり、この形式のフィールドに"
+                "収まりません",
+                "glyph {value} would have {needed} {code}, more than the format's field "
+                "holds"};
         case Cause::LibraryFontDamaged:
             return {"{file} の {value} フォントは途中で切れているか矛盾しています",
                     "the {value} font is cut short or contradicts itself"};

@@ -95,8 +95,9 @@ enum class Cause : int {
     CellTooLarge = 1320,      // the font's cell is `value` ("8x16"); the format takes `needed`
     CharacterNotHeld = 1321,  // the font's character `value` lies past `needed`, the format's last
     TooManyGlyphs = 1322,     // the font has `code` glyphs; the format holds `value`
-    GlyphRecordTooLong = 1323,  // glyph `value` takes `code` bytes, more than the format's record
-    BitmapPastOffsets = 1324,   // the glyphs' bits take `code` bytes; the offsets reach `value`
+    GlyphRecordTooLong = 1323,    // glyph `value` takes `code` bytes, more than the format's record
+    BitmapPastOffsets = 1324,     // the glyphs' bits take `code` bytes; the offsets reach `value`
+    GlyphFieldPastFormat = 1325,  // glyph `value`'s field `needed` would be `code`, past its width
     // Pasting a glyph into the grid.
     NotAGlyph = 1400,  // `value` is not five hex bytes
     // The companion's own directories and streams.

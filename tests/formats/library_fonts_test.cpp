@@ -657,6 +657,13 @@ TEST(LibraryFonts, AFontTheFormatCannotHoldIsRefused) {
     }
     support::expectFailure([&] { u8g2BitmapData(huge); }, Cause::GlyphRecordTooLong,
                            {.code = 297, .value = "U+0030"});
+    // GFXfont's xAdvance is a byte, LVGL's adv_w 12 bits of sixteenths.
+    BitmapFont wide = fontNamed("8x16");
+    wide.find('A')->advance = 256;
+    support::expectFailure([&] { gfxfontBitmapExport(wide, {}); }, Cause::GlyphFieldPastFormat,
+                           {.code = 256, .value = "U+0041"});
+    support::expectFailure([&] { lvglBitmapExport(wide, {}); }, Cause::GlyphFieldPastFormat,
+                           {.code = 4096, .value = "U+0041"});
 }
 
 // Tables of a cell the user names: glyph after glyph from the offset, or refused where the
