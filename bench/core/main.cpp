@@ -8,6 +8,7 @@
 #ifdef FONTEDIT_BENCH_IMPORTS
 #include "bench/core/export_sizes.h"
 #include "bench/core/hostile_imports.h"
+#include "bench/core/misaki_exports.h"
 #include "bench/core/unifont_convert.h"
 #endif
 
@@ -21,6 +22,7 @@ int main(int argc, char* argv[]) {
     fontedit::bench::reportExportSizes();
     fontedit::bench::reportHostileImports();
     fontedit::bench::reportUnifontConvert();
+    fontedit::bench::reportMisakiExports();
 #endif
     benchmark::Shutdown();
     return 0;

@@ -11,7 +11,7 @@ namespace fontedit::bench {
 
 namespace {
 
-const std::array<Figure, 52> kFigures = {{
+const std::array<Figure, 56> kFigures = {{
     {"startup", "Start-up, exec to window mapped", "ms", 1, TargetKind::RatioAtMost, 1.05},
     {"first-paint", "Start-up, exec to first paint", "ms", 1, TargetKind::None, 0},
     {"first-paint-instructions", "Start-up, exec to first paint, instructions (callgrind)",
@@ -65,6 +65,13 @@ const std::array<Figure, 52> kFigures = {{
     {"core-all-disk", "Core: Save + Read + Export, disk with fsync", "µs", 1, TargetKind::None, 0},
     {"core-import-c", "Core: import a C table", "µs", 1, TargetKind::AtMost, 1000},
     {"core-import-bdf", "Core: import a BDF font", "µs", 1, TargetKind::AtMost, 1000},
+    {"core-misaki-glyphs", "misaki's 8 x 8 JIS strike", "glyphs", 0, TargetKind::None, 0},
+    {"core-misaki-u8g2-seconds", "Export misaki's 8 x 8 strike as u8g2", "s", 3, TargetKind::AtMost,
+     1},
+    {"core-misaki-u8g2-bytes", "Size of misaki's u8g2 font", "bytes", 0, TargetKind::None, 0},
+    {"core-misaki-lvgl-seconds", "Export misaki's 8 x 8 strike as LVGL", "s", 3, TargetKind::AtMost,
+     1},
+    {"core-misaki-lvgl-bytes", "Size of misaki's LVGL source", "bytes", 0, TargetKind::None, 0},
     {"hostile-import-c-seconds", "Import of a hostile 16 MiB C file", "s", 2, TargetKind::AtMost,
      2},
     {"hostile-import-c-peak-mib", "Import of a hostile 16 MiB C file, peak RSS", "MiB", 1,

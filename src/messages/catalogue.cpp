@@ -353,6 +353,42 @@ Wording wordingOf(Cause cause) {
         case Cause::LabelTwice:
             return {"{file} のコード {code} のラベル「{value}」は前のグリフと同じ文字です",
                     "the label \"{value}\" of glyph {code} names an earlier glyph's character"};
+        case Cause::CellPastFormat:
+            return {
+                "フォントのセルは {value} ですが、この形式が持てるのは {needed} までです。"
+                "このフォントを持てる形式: {takers}",
+                "the font's cell is {value}, and the format holds cells up to {needed}; "
+                "formats that take the font: {takers}"};
+        case Cause::CharacterNotHeld:
+            return {
+                "フォントの文字 {value} は、この形式が持てる最後の文字 {needed} より"
+                "後ろです。このフォントを持てる形式: {takers}",
+                "the font's character {value} lies past {needed}, the last the format "
+                "holds; formats that take the font: {takers}"};
+        case Cause::TooManyGlyphs:
+            return {
+                "フォントのグリフは {code} 個ですが、この形式が持てるのは {value} 個"
+                "までです。このフォントを持てる形式: {takers}",
+                "the font has {code} glyphs, and the format holds {value}; formats that "
+                "take the font: {takers}"};
+        case Cause::GlyphRecordTooLong:
+            return {
+                "グリフ {value} は {code} バイトになり、この形式の 1 グリフの上限を"
+                "超えます",
+                "glyph {value} takes {code} bytes, more than one glyph of the format "
+                "holds"};
+        case Cause::BitmapPastOffsets:
+            return {
+                "グリフのビットは {code} バイトになり、この形式のオフセットが届く "
+                "{value} バイトを超えます",
+                "the glyphs' bits take {code} bytes, past the {value} bytes the format's "
+                "offsets reach"};
+        case Cause::GlyphFieldPastFormat:
+            return {
+                "グリフ {value} の {needed} は {code} になり、この形式のフィールドに"
+                "収まりません",
+                "glyph {value} would have {needed} {code}, more than the format's field "
+                "holds"};
         case Cause::LibraryFontDamaged:
             return {"{file} の {value} フォントは途中で切れているか矛盾しています",
                     "the {value} font is cut short or contradicts itself"};

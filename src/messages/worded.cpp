@@ -78,6 +78,8 @@ std::optional<std::string> fact(std::string_view name, const state::Facts& facts
         return state::joined(formats::importTitles(), language(Wording("、", ", ")),
                              language(Wording("、", " or ")));
     }
+    if (name == "needed") return state::escapedBytes(facts.needed);
+    if (name == "takers") return state::escapedBytes(facts.takers);
     return std::nullopt;
 }
 

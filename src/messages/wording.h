@@ -8,7 +8,7 @@
 
 namespace fontedit::messages {
 
-inline constexpr std::array<std::string_view, 18> kFactNames = {
+inline constexpr std::array<std::string_view, 20> kFactNames = {
     "file",    // the file as the language names it: Phrase::FileInFolder or FileAlone
     "path",    // the file's whole path
     "folder",  // the folder the file lies in
@@ -25,6 +25,8 @@ inline constexpr std::array<std::string_view, 18> kFactNames = {
     "dots",      // the dots that cut loses
     "readings",  // each reading of the value's "; " list on a line of its own
     "formats",   // every format the import reads, from the registry of formats
+    "needed",    // what a format takes, such as its largest cell
+    "takers",    // the formats that would take what was refused
 };
 
 // Whether every "{...}" in `text` names a fact.

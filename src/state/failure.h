@@ -124,6 +124,13 @@ enum class Cause : int {
     // `value` in a list of characters is no character, range or file; or the file `file`
     // holds no UTF-8 at `value` ("byte N").
     NotACharacter = 1317,
+    // A bitmap font the format cannot hold; `formats` lists the formats that take it.
+    CellPastFormat = 1320,    // the font's cell is `value` ("8x16"); the format takes `needed`
+    CharacterNotHeld = 1321,  // the font's character `value` lies past `needed`, the format's last
+    TooManyGlyphs = 1322,     // the font has `code` glyphs; the format holds `value`
+    GlyphRecordTooLong = 1323,    // glyph `value` takes `code` bytes, more than the format's record
+    BitmapPastOffsets = 1324,     // the glyphs' bits take `code` bytes; the offsets reach `value`
+    GlyphFieldPastFormat = 1325,  // glyph `value`'s field `needed` would be `code`, past its width
     // Pasting a glyph into the grid.
     NotAGlyph = 1400,  // `value` is not five hex bytes
     // The companion's own directories and streams.
@@ -172,6 +179,8 @@ struct Facts {
     std::vector<std::string> names{};
     int dots = 0;
     std::optional<int> baseline{};
+    std::string needed{};  // what a format takes, such as the largest cell "32x32"
+    std::string takers{};  // the formats that would take what was refused, ", " between them
 };
 
 class Failure : public std::runtime_error {

@@ -4,23 +4,11 @@
 #include <vector>
 
 #include "formats/c/c_text.h"
+#include "formats/common/bitmap_cell.h"
 #include "formats/common/font_bytes.h"
 
 namespace fontedit::formats {
 namespace {
-
-// The box's dots row after row, left to right, eight to a byte from bit 7 down.
-std::vector<std::uint8_t> packedBits(const state::GlyphBytes& columns, const LitBox& box) {
-    std::vector<std::uint8_t> bytes;
-    int bit = 0;
-    for (int y = 0; y < box.height; ++y) {
-        for (int x = 0; x < box.width; ++x, ++bit) {
-            if (bit % 8 == 0) bytes.push_back(0);
-            if (box.lit(columns, x, y)) bytes.back() |= 0x80 >> (bit % 8);
-        }
-    }
-    return bytes;
-}
 
 std::string hexCode(int code) {
     char text[16];
@@ -38,7 +26,8 @@ std::string gfxfontBytes(const state::FontData& data, std::string_view name, int
     for (int code = 0; code < state::kSavedCodes; ++code) {
         const state::GlyphBytes columns = glyphBytes(data, code);
         const LitBox box = litBox(columns);
-        const std::vector<std::uint8_t> bytes = packedBits(columns, box);
+        const std::vector<std::uint8_t> bytes = msbFirstBits(
+            box.width, box.height, [&](int x, int y) { return box.lit(columns, x, y); });
         const std::string comment = " " + glyphComment(code, data.labels[code]) + "\n";
         if (!bytes.empty()) bitmaps += "    " + byteList(bytes) + "," + comment;
         const int xOffset = box.empty() ? 0 : box.left;

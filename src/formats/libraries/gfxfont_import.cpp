@@ -7,10 +7,13 @@
 #include <map>
 #include <string>
 
+#include "formats/c/c_constants.h"
 #include "formats/c/c_tokens.h"
+#include "formats/common/bitmap_cell.h"
 #include "formats/common/cell_font.h"
 #include "formats/font_import.h"
 #include "formats/libraries/gfxfont_export.h"
+#include "formats/libraries/library_fonts.h"
 #include "state/failure.h"
 
 namespace fontedit::formats {
@@ -63,7 +66,79 @@ public:
         return cells.font("ISO10646", "1");
     }
 
+    // The font at its own size: each glyph's box as it stands, the cursor's line the baseline,
+    // the line as high as yAdvance with its lowest glyph's bottom below the baseline.
+    state::BitmapFont readBitmap() {
+        if (!font_) throw Failure(Cause::NoFontArray, {});
+        const std::vector<Element> header = elements(*font_);
+        if (header.size() < 5 || header[0].name.empty() || header[1].name.empty() ||
+            !header[2].number || !header[3].number || !header[4].number) {
+            throw Failure(Cause::NotAConstant, {.line = tokens_.line(*font_), .value = "GFXfont"});
+        }
+        const std::vector<std::uint8_t> bitmap = bytesOf(header[0].name);
+        const std::size_t glyphList = listNamed(header[1].name);
+        const long long fontFirst = *header[2].number, fontLast = *header[3].number;
+        state::BitmapFont font;
+        long long character = fontFirst;
+        forEachRow(glyphList, [&](std::size_t open, const std::vector<Element>& fields) {
+            if (character > fontLast) return;
+            state::BitmapGlyph glyph = bitmapGlyph(open, fields, character, bitmap);
+            // A gap in the range is a glyph of no dots and no advance.
+            if (glyph.width > 0 || glyph.advance > 0) {
+                font.descent = std::max(font.descent, -glyph.bottom);
+                font.glyphs.push_back(std::move(glyph));
+            }
+            ++character;
+        });
+        if (character <= fontLast) {
+            throw Failure(Cause::GlyphsMissing,
+                          {.line = tokens_.line(glyphList),
+                           .value = std::to_string(fontLast - fontFirst + 1)});
+        }
+        font.ascent = std::max(0, static_cast<int>(*header[4].number) - font.descent);
+        return font;
+    }
+
 private:
+    state::BitmapGlyph bitmapGlyph(std::size_t open, const std::vector<Element>& fields,
+                                   long long character,
+                                   const std::vector<std::uint8_t>& bitmap) const {
+        const long long offset = *fields[0].number, width = *fields[1].number,
+                        height = *fields[2].number, advance = *fields[3].number,
+                        xOffset = *fields[4].number, yOffset = *fields[5].number;
+        char name[16];
+        std::snprintf(name, sizeof name, "0x%02llX", character);
+        const int line = tokens_.line(open);
+        if (width < 0 || height < 0 || width > 0xFF || height > 0xFF || advance < 0 ||
+            advance > 0xFF || xOffset < -0x80 || xOffset > 0x7F || yOffset < -0x80 ||
+            yOffset > 0x7F || character < 0 || character > 0xFFFF) {
+            throw Failure(Cause::BitmapShort, {.line = line, .value = name});
+        }
+        if (width > state::kMaxGlyphSide || height > state::kMaxGlyphSide) {
+            throw Failure(Cause::CellPastFormat,
+                          {.line = line,
+                           .value = cellText(static_cast<int>(width), static_cast<int>(height)),
+                           .needed = cellText(state::kMaxGlyphSide, state::kMaxGlyphSide)});
+        }
+        const long long bits = width * height;
+        if (offset < 0 || offset + (bits + 7) / 8 > static_cast<long long>(bitmap.size())) {
+            throw Failure(Cause::BitmapShort, {.line = line, .value = name});
+        }
+        state::BitmapGlyph glyph = state::blankGlyph(
+            static_cast<char32_t>(character), static_cast<int>(width), static_cast<int>(height));
+        glyph.name = characterName(static_cast<char32_t>(character));
+        glyph.advance = static_cast<int>(advance);
+        glyph.left = static_cast<int>(xOffset);
+        glyph.bottom = static_cast<int>(1 - yOffset - height);
+        for (long long bit = 0; bit < bits; ++bit) {
+            const std::uint8_t byte = bitmap[static_cast<std::size_t>(offset + bit / 8)];
+            if (byte << (bit % 8) & 0x80) {
+                glyph.setDot(static_cast<int>(bit % width), static_cast<int>(bit / width), true);
+            }
+        }
+        return glyph;
+    }
+
     bool isAt(std::size_t at, char punctuator) const {
         return at < tokens_.size() && tokens_[at].is(punctuator);
     }
@@ -231,6 +306,12 @@ private:
 ImportedFont importGfxFont(std::string_view source, const ImportOptions& options) {
     requireImportSize(source.size());
     return GfxReader(source, options).read();
+}
+
+state::BitmapFont gfxfontBitmapImport(std::string_view source) {
+    if (source.size() > kMostImportBytes) throw Failure(Cause::FileTooLarge, {});
+    const ImportOptions options;
+    return GfxReader(source, options).readBitmap();
 }
 
 }  // namespace fontedit::formats

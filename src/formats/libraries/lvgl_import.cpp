@@ -9,8 +9,10 @@
 
 #include "formats/c/c_constants.h"
 #include "formats/c/c_tokens.h"
+#include "formats/common/bitmap_cell.h"
 #include "formats/common/cell_font.h"
 #include "formats/font_import.h"
+#include "formats/libraries/library_fonts.h"
 #include "state/failure.h"
 
 namespace fontedit::formats {
@@ -48,6 +50,7 @@ struct Fields {
 // LVGL's glyph description, its fields at their own widths.
 struct GlyphDescription {
     std::uint32_t index = 0;
+    std::uint32_t advance = 0;  // in 1/16 dots
     std::uint8_t width = 0, height = 0;
     std::int8_t left = 0, bottom = 0;
 };
@@ -147,30 +150,7 @@ public:
         : tokens_(cTokens(source)), options_(options) {}
 
     ImportedFont read() {
-        // The converter and the export write every field the glyphs depend on: a file without
-        // one is cut short, and a compressed font is no plain one.
-        const long long bpp = required("bpp");
-        if (bpp != 1) throw Failure(Cause::PixelDepth, {.value = std::to_string(bpp)});
-        format_ = required("bitmap_format");
-        if (format_ < kPlain || format_ > kCompressedNoPrefilter) damaged();
-        const long long lineHeight = required("line_height");
-        const long long baseLine = required("base_line");
-        numbers(list("glyph_bitmap"), bitmap_);
-        // Widths and offsets are bytes in LVGL's glyph description, as the converter writes.
-        forEachEntry(list("glyph_dsc"), [&](const Fields& glyph) {
-            const long long index = value(glyph, "bitmap_index", 0),
-                            width = value(glyph, "box_w", 2), height = value(glyph, "box_h", 3),
-                            left = value(glyph, "ofs_x", 4), bottom = value(glyph, "ofs_y", 5);
-            if (index < 0 || index > static_cast<long long>(bitmap_.size()) || width < 0 ||
-                width > 0xFF || height < 0 || height > 0xFF || left < -0x80 || left > 0x7F ||
-                bottom < -0x80 || bottom > 0x7F) {
-                damaged();
-            }
-            glyphs_.push_back({static_cast<std::uint32_t>(index), static_cast<std::uint8_t>(width),
-                               static_cast<std::uint8_t>(height), static_cast<std::int8_t>(left),
-                               static_cast<std::int8_t>(bottom)});
-        });
-        const std::vector<Mapped> characters = characterGlyphs();
+        const std::vector<Mapped> characters = parse();
         std::optional<long long> run;
         if (characters.size() == state::kSavedCodes) {
             std::vector<long long> encodings;
@@ -179,7 +159,7 @@ public:
             run = onlyRun(std::move(encodings));
         }
         const long long first = options_.first ? *options_.first : run.value_or(kDefaultFirst);
-        CellFont cells(options_, first, lineHeight - baseLine, baseLine);
+        CellFont cells(options_, first, lineHeight_ - baseLine_, baseLine_);
         for (const Mapped& mapped : characters) {
             const long long character = mapped.character;
             cells.sawEncoding(character);
@@ -187,13 +167,79 @@ public:
             char name[16];
             std::snprintf(name, sizeof name, "U+%04llX", character);
             CellGlyph glyph{.name = name, .encoding = character};
-            draw(cells, glyph, glyphs_[mapped.glyph]);
+            drawDots(glyphs_[mapped.glyph],
+                     [&](long long x, long long y) { cells.dot(glyph, x, y); });
             cells.place(glyph);
         }
         return cells.font("ISO10646", "1");
     }
 
+    // The font at its own size: each glyph's box and advance as the font gives them.
+    state::BitmapFont readBitmap() {
+        const std::vector<Mapped> characters = parse();
+        if (lineHeight_ < 0 || baseLine_ < 0 || baseLine_ > lineHeight_ ||
+            lineHeight_ > 2 * state::kMaxGlyphSide) {
+            damaged();
+        }
+        if (characters.size() > state::kMaxBitmapGlyphs) damaged();
+        state::BitmapFont font{.ascent = static_cast<int>(lineHeight_ - baseLine_),
+                               .descent = static_cast<int>(baseLine_),
+                               .glyphs = {}};
+        font.glyphs.reserve(characters.size());
+        for (const Mapped& mapped : characters) {
+            const GlyphDescription& box = glyphs_[mapped.glyph];
+            if (mapped.character > 0x10FFFF) damaged();
+            if (box.width > state::kMaxGlyphSide || box.height > state::kMaxGlyphSide) {
+                throw Failure(Cause::CellPastFormat,
+                              {.value = cellText(box.width, box.height),
+                               .needed = cellText(state::kMaxGlyphSide, state::kMaxGlyphSide)});
+            }
+            const auto c = static_cast<char32_t>(mapped.character);
+            state::BitmapGlyph glyph = state::blankGlyph(c, box.width, box.height);
+            glyph.name = characterName(c);
+            glyph.advance = static_cast<int>((box.advance + 8) / 16);
+            glyph.left = box.left;
+            glyph.bottom = box.bottom;
+            drawDots(box, [&](long long x, long long y) {
+                glyph.setDot(static_cast<int>(x - box.left),
+                             static_cast<int>(box.bottom + box.height - 1 - y), true);
+            });
+            font.glyphs.push_back(std::move(glyph));
+        }
+        return font;
+    }
+
 private:
+    // The glyphs' bits and descriptions, the line's height and baseline; each character's
+    // glyph. The converter and the export write every field the glyphs depend on: a file
+    // without one is cut short, and a compressed font is no plain one.
+    std::vector<Mapped> parse() {
+        const long long bpp = required("bpp");
+        if (bpp != 1) throw Failure(Cause::PixelDepth, {.value = std::to_string(bpp)});
+        format_ = required("bitmap_format");
+        if (format_ < kPlain || format_ > kCompressedNoPrefilter) damaged();
+        lineHeight_ = required("line_height");
+        baseLine_ = required("base_line");
+        numbers(list("glyph_bitmap"), bitmap_);
+        // Widths and offsets are bytes in LVGL's glyph description, as the converter writes.
+        forEachEntry(list("glyph_dsc"), [&](const Fields& glyph) {
+            const long long index = value(glyph, "bitmap_index", 0),
+                            advance = value(glyph, "adv_w", 1), width = value(glyph, "box_w", 2),
+                            height = value(glyph, "box_h", 3), left = value(glyph, "ofs_x", 4),
+                            bottom = value(glyph, "ofs_y", 5);
+            if (index < 0 || index > static_cast<long long>(bitmap_.size()) || width < 0 ||
+                width > 0xFF || height < 0 || height > 0xFF || left < -0x80 || left > 0x7F ||
+                bottom < -0x80 || bottom > 0x7F || advance < 0 || advance > 0xFFFFF) {
+                damaged();
+            }
+            glyphs_.push_back({static_cast<std::uint32_t>(index),
+                               static_cast<std::uint32_t>(advance),
+                               static_cast<std::uint8_t>(width), static_cast<std::uint8_t>(height),
+                               static_cast<std::int8_t>(left), static_cast<std::int8_t>(bottom)});
+        });
+        return characterGlyphs();
+    }
+
     bool isAt(std::size_t at, char punctuator) const {
         return at < tokens_.size() && tokens_[at].is(punctuator);
     }
@@ -389,22 +435,24 @@ private:
         return glyphs;
     }
 
-    void draw(const CellFont& cells, CellGlyph& glyph, const GlyphDescription& box) const {
+    // Calls dot(x, y) for each lit dot, x right of the origin and y above the baseline.
+    template <typename Dot>
+    void drawDots(const GlyphDescription& box, Dot dot) const {
         if (box.width <= 0 || box.height <= 0) return;
         BitReader bits(bitmap_, static_cast<std::size_t>(box.index));
         RunReader runs(bits);
         std::vector<unsigned> above(static_cast<std::size_t>(box.width), 0);
         for (long long row = 0; row < box.height; ++row) {
             for (long long column = 0; column < box.width; ++column) {
-                unsigned& dot = above[static_cast<std::size_t>(column)];
+                unsigned& lit = above[static_cast<std::size_t>(column)];
                 if (format_ == kPlain) {
-                    dot = bits.get(1);
+                    lit = bits.get(1);
                 } else {
                     // The converter's prefilter stores each row XORed with the one above.
                     const unsigned stored = runs.next();
-                    dot = format_ == kCompressed && row > 0 ? dot ^ stored : stored;
+                    lit = format_ == kCompressed && row > 0 ? lit ^ stored : stored;
                 }
-                if (dot) cells.dot(glyph, box.left + column, box.bottom + box.height - 1 - row);
+                if (lit) dot(box.left + column, box.bottom + box.height - 1 - row);
             }
         }
     }
@@ -414,6 +462,8 @@ private:
     std::map<std::string_view, std::size_t> lists_ = lists();
     std::map<std::string_view, std::vector<std::uint16_t>> pointedLists_;
     long long format_ = kPlain;
+    long long lineHeight_ = 0;
+    long long baseLine_ = 0;
     std::vector<std::uint8_t> bitmap_;
     std::vector<GlyphDescription> glyphs_;
 };
@@ -423,6 +473,12 @@ private:
 ImportedFont importLvgl(std::string_view source, const ImportOptions& options) {
     requireImportSize(source.size());
     return LvglReader(source, options).read();
+}
+
+state::BitmapFont lvglBitmapImport(std::string_view source) {
+    requireImportSize(source.size());
+    const ImportOptions options;
+    return LvglReader(source, options).readBitmap();
 }
 
 }  // namespace fontedit::formats

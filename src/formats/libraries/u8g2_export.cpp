@@ -7,18 +7,19 @@
 #include <utility>
 #include <vector>
 
+#include "formats/common/bitmap_cell.h"
 #include "formats/common/font_bytes.h"
+#include "formats/libraries/library_fonts.h"
 #include "formats/marks.h"
 #include "formats/tables/c_source_export.h"
+#include "state/failure.h"
 
 namespace fontedit::formats {
 namespace {
 
-// Cell row 6 stands on the baseline: a box's offset is its bottom row's height above it.
-constexpr int kBaselineRow = 6;
-constexpr int kAdvance = 6;
-// A run of the 40 dots of a cell needs 6 bits; wider fields never make a font smaller.
-constexpr int kWidestRunBits = 6;
+// Run fields of up to 8 bits are tried: a longer run is split into pairs, each repeat of which
+// costs one bit.
+constexpr int kWidestRunBits = 8;
 constexpr std::size_t kHeaderBytes = 23;
 
 // Bits a field needs to hold 0..most.
@@ -36,22 +37,24 @@ int signedBits(int least, int most) {
 using Pair = std::pair<int, int>;  // dots off, then dots on
 
 struct CodedGlyph {
-    int encoding = 0;
-    LitBox box{};
+    char32_t encoding = 0;
+    TrimmedBox box{};
     int x = 0;
     int y = 0;
+    int advance = 0;
     std::vector<Pair> runs{};  // the box's dots, row by row: runs of dots off and on
 };
 
-CodedGlyph codedGlyph(const state::GlyphBytes& columns, int encoding) {
-    CodedGlyph glyph{.encoding = encoding, .box = litBox(columns)};
+CodedGlyph codedGlyph(const state::BitmapGlyph& source) {
+    CodedGlyph glyph{.encoding = source.character, .box = trimmedBox(source)};
+    glyph.advance = source.advance;
     if (glyph.box.empty()) return glyph;
-    glyph.x = glyph.box.left;
-    glyph.y = kBaselineRow - (glyph.box.top + glyph.box.height - 1);
+    glyph.x = source.left + glyph.box.left;
+    glyph.y = glyph.box.bottom(source);
     Pair run{0, 0};
     for (int y = 0; y < glyph.box.height; ++y) {
         for (int x = 0; x < glyph.box.width; ++x) {
-            const bool lit = glyph.box.lit(columns, x, y);
+            const bool lit = source.dot(glyph.box.left + x, glyph.box.top + y);
             if (!lit && run.second > 0) {
                 glyph.runs.push_back(run);
                 run = {0, 0};
@@ -117,7 +120,7 @@ std::string glyphRecord(const CodedGlyph& glyph, const Widths& widths) {
     bits.put(static_cast<unsigned>(glyph.box.height), widths.h);
     bits.putSigned(glyph.x, widths.x);
     bits.putSigned(glyph.y, widths.y);
-    bits.putSigned(kAdvance, widths.d);
+    bits.putSigned(glyph.advance, widths.d);
     if (!glyph.box.empty()) {
         std::optional<Pair> last;
         splitRuns(glyph.runs, {(1 << widths.bits0) - 1, (1 << widths.bits1) - 1}, [&](Pair pair) {
@@ -135,14 +138,23 @@ std::string glyphRecord(const CodedGlyph& glyph, const Widths& widths) {
     std::string record;
     if (glyph.encoding > 0xFF) record += static_cast<char>(glyph.encoding >> 8);
     record += static_cast<char>(glyph.encoding & 0xFF);
-    record += static_cast<char>(record.size() + 1 + bits.bytes().size());
+    const std::size_t size = record.size() + 1 + bits.bytes().size();
+    if (size > kU8g2LongestRecord) {
+        throw state::Failure(
+            state::Cause::GlyphRecordTooLong,
+            {.code = static_cast<int>(size), .value = codePointText(glyph.encoding)});
+    }
+    record += static_cast<char>(size);
     return record + bits.bytes();
 }
 
 Widths smallestWidths(const std::vector<CodedGlyph>& glyphs) {
     Widths widths;
     int leastX = 0, mostX = 0, leastY = 0, mostY = 0;
+    int leastAdvance = glyphs.empty() ? 0 : glyphs.front().advance, mostAdvance = leastAdvance;
     for (const CodedGlyph& glyph : glyphs) {
+        leastAdvance = std::min(leastAdvance, glyph.advance);
+        mostAdvance = std::max(mostAdvance, glyph.advance);
         widths.w = std::max(widths.w, unsignedBits(glyph.box.width));
         widths.h = std::max(widths.h, unsignedBits(glyph.box.height));
         leastX = std::min(leastX, glyph.x);
@@ -152,7 +164,7 @@ Widths smallestWidths(const std::vector<CodedGlyph>& glyphs) {
     }
     widths.x = signedBits(leastX, mostX);
     widths.y = signedBits(leastY, mostY);
-    widths.d = signedBits(kAdvance, kAdvance);
+    widths.d = signedBits(leastAdvance, mostAdvance);
     long best = -1;
     for (int bits0 = 1; bits0 <= kWidestRunBits; ++bits0) {
         for (int bits1 = 1; bits1 <= kWidestRunBits; ++bits1) {
@@ -179,7 +191,7 @@ void putWord(std::string& bytes, std::size_t at, std::size_t value) {
 
 // Heights above the baseline of a glyph's top and bottom, as u8g2 keeps them for "A", "g"
 // and "(" to place text by; 0 for one the font lacks.
-std::pair<int, int> extent(const std::vector<CodedGlyph>& glyphs, int encoding) {
+std::pair<int, int> extent(const std::vector<CodedGlyph>& glyphs, char32_t encoding) {
     for (const CodedGlyph& glyph : glyphs) {
         if (glyph.encoding == encoding && !glyph.box.empty()) {
             return {glyph.y + glyph.box.height, glyph.y};
@@ -190,24 +202,24 @@ std::pair<int, int> extent(const std::vector<CodedGlyph>& glyphs, int encoding) 
 
 }  // namespace
 
-std::string u8g2FontData(const state::FontData& data, int first) {
+std::string u8g2BitmapData(const state::BitmapFont& font) {
+    checkLimits(font, limitsOf("u8g2"));
     std::vector<CodedGlyph> glyphs;
-    glyphs.reserve(state::kSavedCodes);
-    for (int code = 0; code < state::kSavedCodes; ++code) {
-        glyphs.push_back(codedGlyph(glyphBytes(data, code), first + code));
-    }
+    glyphs.reserve(font.glyphs.size());
+    for (const state::BitmapGlyph& glyph : font.glyphs) glyphs.push_back(codedGlyph(glyph));
     const Widths widths = smallestWidths(glyphs);
     const int ascentA = extent(glyphs, 'A').first;
     const int descentG = extent(glyphs, 'g').second;
     const auto [ascentParen, descentParen] = extent(glyphs, '(');
-    std::string font = {
+    const FontCell cell = fontCell(font);
+    std::string data = {
         static_cast<char>(glyphs.size()), 0, static_cast<char>(widths.bits0),
         static_cast<char>(widths.bits1), static_cast<char>(widths.w), static_cast<char>(widths.h),
         static_cast<char>(widths.x), static_cast<char>(widths.y), static_cast<char>(widths.d),
-        // The cell's box: 5 x 8 dots, the bottom row below the baseline.
-        state::kGlyphColumns, state::kGlyphRows, 0, static_cast<char>(kBaselineRow - 7),
-        static_cast<char>(ascentA), static_cast<char>(descentG), static_cast<char>(ascentParen),
-        static_cast<char>(descentParen), 0, 0, 0, 0, 0, 0};
+        // The box every glyph fits in, its bottom against the baseline.
+        static_cast<char>(cell.width), static_cast<char>(cell.height), static_cast<char>(cell.left),
+        static_cast<char>(cell.bottom), static_cast<char>(ascentA), static_cast<char>(descentG),
+        static_cast<char>(ascentParen), static_cast<char>(descentParen), 0, 0, 0, 0, 0, 0};
     std::string wide;
     for (const CodedGlyph& glyph : glyphs) {
         const std::string record = glyphRecord(glyph, widths);
@@ -215,15 +227,28 @@ std::string u8g2FontData(const state::FontData& data, int first) {
             wide += record;
             continue;
         }
-        if (glyph.encoding == 'A') putWord(font, 17, font.size() - kHeaderBytes);
-        if (glyph.encoding == 'a') putWord(font, 19, font.size() - kHeaderBytes);
-        font += record;
+        if (glyph.encoding == 'A') putWord(data, 17, data.size() - kHeaderBytes);
+        if (glyph.encoding == 'a') putWord(data, 19, data.size() - kHeaderBytes);
+        data += record;
     }
-    font += std::string(2, '\0');
-    putWord(font, 21, font.size() - kHeaderBytes);
+    data += std::string(2, '\0');
+    putWord(data, 21, data.size() - kHeaderBytes);
     // One entry for the characters above 0xFF: they start past it, and it reaches to 0xFFFF.
-    font += std::string("\0\4\377\377", 4);
-    return font + wide + std::string(2, '\0');
+    data += std::string("\0\4\377\377", 4);
+    return data + wide + std::string(2, '\0');
+}
+
+std::string u8g2BitmapExport(const state::BitmapFont& font, const U8g2BitmapOptions& options) {
+    const std::string data = u8g2BitmapData(font);
+    // The last byte is the string's own closing NUL.
+    return cFontString(
+        fontSummary(font) + " from fontedit in u8g2's font format, " + characterSummary(font) +
+            ".\n   u8g2.setFont(" + options.name + ") selects it.",
+        "U8G2_FONT_SECTION", options.name, std::string_view(data).substr(0, data.size() - 1));
+}
+
+std::string u8g2FontData(const state::FontData& data, int first) {
+    return u8g2BitmapData(classicBitmapFont(data, first));
 }
 
 std::string u8g2Source(const state::FontData& data, const std::string& name, int first) {

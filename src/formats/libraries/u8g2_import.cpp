@@ -5,8 +5,10 @@
 #include <vector>
 
 #include "formats/c/c_tokens.h"
+#include "formats/common/bitmap_cell.h"
 #include "formats/common/cell_font.h"
 #include "formats/font_import.h"
+#include "formats/libraries/library_fonts.h"
 #include "formats/marks.h"
 #include "state/failure.h"
 
@@ -88,7 +90,62 @@ public:
         return cells.font("ISO10646", "1");
     }
 
+    // The font at its own size: each glyph's box, offsets and advance as the font gives them,
+    // the line the font's box.
+    state::BitmapFont readBitmap() {
+        if (font_.size() < kHeaderBytes) damaged();
+        for (int field = 2; field <= 8; ++field) {
+            if (byte(field) > kWidestField) damaged();
+        }
+        const int boxHeight = byte(10);
+        const int boxBottom = static_cast<std::int8_t>(byte(12));
+        state::BitmapFont font{.ascent = std::max(0, boxHeight + boxBottom),
+                               .descent = std::max(0, -boxBottom),
+                               .glyphs = {}};
+        forEachRecord([&](const Record& record) {
+            if (font.glyphs.size() == state::kMaxBitmapGlyphs) damaged();
+            if (font.find(static_cast<char32_t>(record.encoding))) damaged();
+            font.put(bitmapGlyph(record));
+        });
+        return font;
+    }
+
 private:
+    state::BitmapGlyph bitmapGlyph(const Record& record) const {
+        BitReader bits(record.fields);
+        const unsigned width = bits.get(byte(4));
+        const unsigned height = bits.get(byte(5));
+        const auto character = static_cast<char32_t>(record.encoding);
+        if (width > state::kMaxGlyphSide || height > state::kMaxGlyphSide) {
+            throw Failure(Cause::CellPastFormat,
+                          {.value = cellText(static_cast<int>(width), static_cast<int>(height)),
+                           .needed = cellText(state::kMaxGlyphSide, state::kMaxGlyphSide)});
+        }
+        state::BitmapGlyph glyph =
+            state::blankGlyph(character, static_cast<int>(width), static_cast<int>(height));
+        glyph.name = characterName(character);
+        glyph.left = bits.getSigned(byte(6));
+        glyph.bottom = bits.getSigned(byte(7));
+        glyph.advance = bits.getSigned(byte(8));
+        if (width == 0 || height == 0) return glyph;
+        const std::size_t dots = static_cast<std::size_t>(width) * height;
+        std::size_t at = 0;
+        do {
+            const unsigned off = bits.get(byte(2));
+            const unsigned on = bits.get(byte(3));
+            do {
+                if (at + off + on > dots) damaged();
+                at += off;
+                for (std::size_t dot = at; dot < at + on; ++dot) {
+                    glyph.setDot(static_cast<int>(dot % width), static_cast<int>(dot / width),
+                                 true);
+                }
+                at += on;
+            } while (bits.get(1) == 1);
+        } while (at < dots);
+        return glyph;
+    }
+
     int byte(std::size_t at) const { return static_cast<unsigned char>(font_[at]); }
     std::size_t word(std::size_t at) const {
         if (at + 2 > font_.size()) damaged();
@@ -189,6 +246,14 @@ ImportedFont importU8g2(std::string_view source, const ImportOptions& options) {
     const std::optional<std::string> font = markedString(cTokens(source), kU8g2Section);
     if (!font) damaged();
     return U8g2Reader(*font, options).read();
+}
+
+state::BitmapFont u8g2BitmapImport(std::string_view source) {
+    if (source.size() > kMostImportBytes) throw Failure(Cause::FileTooLarge, {});
+    const std::optional<std::string> font = markedString(cTokens(source), "U8G2_FONT_SECTION");
+    if (!font) damaged();
+    const ImportOptions options;
+    return U8g2Reader(*font, options).readBitmap();
 }
 
 }  // namespace fontedit::formats

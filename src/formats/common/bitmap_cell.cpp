@@ -1,0 +1,224 @@
+#include "formats/common/bitmap_cell.h"
+
+#include <algorithm>
+#include <bit>
+#include <cstdio>
+#include <optional>
+
+#include "formats/c/c_text.h"
+#include "formats/common/font_bytes.h"
+#include "formats/libraries/library_fonts.h"
+#include "state/failure.h"
+#include "state/utf8.h"
+
+namespace fontedit::formats {
+
+FontCell fontCell(const state::BitmapFont& font) {
+    int left = 0, right = 0, bottom = -font.descent, top = font.ascent;
+    for (const state::BitmapGlyph& glyph : font.glyphs) {
+        if (glyph.width <= 0 || glyph.height <= 0) continue;
+        left = std::min(left, glyph.left);
+        right = std::max(right, glyph.left + glyph.width);
+        bottom = std::min(bottom, glyph.bottom);
+        top = std::max(top, glyph.bottom + glyph.height);
+    }
+    return {.left = left, .bottom = bottom, .width = right - left, .height = top - bottom};
+}
+
+bool cellDot(const FontCell& cell, const state::BitmapGlyph& glyph, int x, int y) {
+    return glyph.dot(cell.left + x - glyph.left, glyph.bottom + glyph.height - cell.top() + y);
+}
+
+TrimmedBox trimmedBox(const state::BitmapGlyph& glyph) {
+    int left = glyph.width, right = -1, top = -1, bottom = -1;
+    for (int y = 0; y < glyph.height && y < static_cast<int>(glyph.rows.size()); ++y) {
+        std::uint64_t row = glyph.rows[static_cast<std::size_t>(y)];
+        if (glyph.width < 64) row &= (std::uint64_t{1} << glyph.width) - 1;
+        if (row == 0) continue;
+        if (top < 0) top = y;
+        bottom = y;
+        left = std::min(left, std::countr_zero(row));
+        right = std::max(right, 63 - std::countl_zero(row));
+    }
+    if (top < 0) return {};
+    return {.left = left, .top = top, .width = right - left + 1, .height = bottom - top + 1};
+}
+
+std::vector<std::uint8_t> msbFirstBits(const state::BitmapGlyph& glyph, const TrimmedBox& box) {
+    return msbFirstBits(box.width, box.height,
+                        [&](int x, int y) { return glyph.dot(box.left + x, box.top + y); });
+}
+
+state::BitmapFont classicBitmapFont(const state::FontData& data, int first) {
+    state::BitmapFont font{.ascent = state::kGlyphRows - 1, .descent = 1, .glyphs = {}};
+    font.glyphs.reserve(state::kSavedCodes);
+    for (int code = 0; code < state::kSavedCodes; ++code) {
+        state::BitmapGlyph glyph = state::blankGlyph(static_cast<char32_t>(first + code),
+                                                     state::kGlyphColumns, state::kGlyphRows);
+        glyph.name = data.labels[static_cast<std::size_t>(code)];
+        glyph.advance = kClassicAdvance;
+        glyph.bottom = -font.descent;
+        const state::GlyphBytes columns = glyphBytes(data, code);
+        for (int x = 0; x < state::kGlyphColumns; ++x) {
+            for (int y = 0; y < state::kGlyphRows; ++y) glyph.setDot(x, y, dotLit(columns[x], y));
+        }
+        font.glyphs.push_back(std::move(glyph));
+    }
+    return font;
+}
+
+bool monospaced(const state::BitmapFont& font) {
+    return std::all_of(font.glyphs.begin(), font.glyphs.end(), [&](const state::BitmapGlyph& g) {
+        return g.advance == font.glyphs.front().advance;
+    });
+}
+
+std::string codePointText(char32_t character) {
+    char text[16];
+    std::snprintf(text, sizeof text, "U+%04X", static_cast<unsigned>(character));
+    return text;
+}
+
+// Each row's numbers are the format's own: the fields or tables its loader reads.
+const std::vector<FormatLimits>& formatLimits() {
+    static const std::vector<FormatLimits> rows = {
+        {.format = "bdf"},
+        {.format = "psf"},
+        {.format = "png"},
+        {.format = "bin"},
+        {.format = "c"},
+        {.format = "gfxfont", .lastCharacter = kGfxLastCharacter},
+        {.format = "u8g2", .lastCharacter = kU8g2LastCharacter},
+        {.format = "u8x8",
+         .widest = kU8x8MostTiles * 8,
+         .highest = kU8x8MostTiles * 8,
+         .lastCharacter = kU8x8LastCharacter},
+        {.format = "lvgl", .mostGlyphs = kLvglMostGlyphs},
+        {.format = "max72xx", .highest = kMax72xxHighest, .lastCharacter = kMax72xxLastCharacter},
+        {.format = "hd44780",
+         .widest = state::kGlyphColumns,
+         .highest = state::kGlyphRows,
+         .mostGlyphs = state::kSavedCodes,
+         .classicCell = true},
+        {.format = "glcdfont",
+         .widest = state::kGlyphColumns,
+         .highest = state::kGlyphRows,
+         .lastCharacter = kGlcdLastCharacter,
+         .classicCell = true},
+    };
+    return rows;
+}
+
+const FormatLimits& limitsOf(std::string_view format) {
+    const auto& rows = formatLimits();
+    return *std::find_if(rows.begin(), rows.end(),
+                         [&](const FormatLimits& row) { return row.format == format; });
+}
+
+std::string cellText(int width, int height) {
+    return std::to_string(width) + "x" + std::to_string(height);
+}
+
+namespace {
+
+struct Problem {
+    state::Cause cause;
+    state::Facts facts;
+};
+
+std::optional<Problem> problem(const state::BitmapFont& font, const FontCell& cell,
+                               const FormatLimits& limits) {
+    // On the classic cell, glyphs standing elsewhere on the baseline need the box that holds
+    // both them and the cell.
+    FontCell held = cell;
+    if (limits.classicCell) {
+        const int left = std::min(cell.left, 0), bottom = std::min(cell.bottom, -1);
+        held = {.left = left,
+                .bottom = bottom,
+                .width = std::max(cell.left + cell.width, state::kGlyphColumns) - left,
+                .height = std::max(cell.top(), state::kGlyphRows - 1) - bottom};
+    }
+    if ((limits.widest > 0 && held.width > limits.widest) ||
+        (limits.highest > 0 && held.height > limits.highest)) {
+        // A side the format does not bound is shown at the model's largest.
+        return Problem{
+            state::Cause::CellPastFormat,
+            {.value = cellText(held.width, held.height),
+             .needed = cellText(limits.widest > 0 ? limits.widest : state::kMaxGlyphSide,
+                                limits.highest > 0 ? limits.highest : state::kMaxGlyphSide)}};
+    }
+    if (font.glyphs.size() > limits.mostGlyphs) {
+        return Problem{state::Cause::TooManyGlyphs,
+                       {.code = static_cast<int>(font.glyphs.size()),
+                        .value = std::to_string(limits.mostGlyphs)}};
+    }
+    if (!font.glyphs.empty() && font.glyphs.back().character > limits.lastCharacter) {
+        return Problem{state::Cause::CharacterNotHeld,
+                       {.value = codePointText(font.glyphs.back().character),
+                        .needed = codePointText(limits.lastCharacter)}};
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+std::string formatsTaking(const state::BitmapFont& font) {
+    const FontCell cell = fontCell(font);
+    std::string list;
+    for (const FormatLimits& row : formatLimits()) {
+        if (!problem(font, cell, row)) list += (list.empty() ? "" : ", ") + std::string(row.format);
+    }
+    return list;
+}
+
+void checkLimits(const state::BitmapFont& font, const FormatLimits& limits) {
+    std::optional<Problem> found = problem(font, fontCell(font), limits);
+    if (!found) return;
+    found->facts.takers = formatsTaking(font);
+    throw state::Failure(found->cause, std::move(found->facts));
+}
+
+void checkField(const state::BitmapGlyph& glyph, std::string_view field, int value, int least,
+                int most) {
+    if (value >= least && value <= most) return;
+    throw state::Failure(
+        state::Cause::GlyphFieldPastFormat,
+        {.code = value, .value = codePointText(glyph.character), .needed = std::string(field)});
+}
+
+std::string fontSummary(const state::BitmapFont& font) {
+    const FontCell cell = fontCell(font);
+    const std::string count = std::to_string(font.glyphs.size()) + " glyphs";
+    if (!monospaced(font)) {
+        return "A proportional font of " + count + ", " + std::to_string(cell.height) +
+               " dots high";
+    }
+    return "A " + std::to_string(cell.width) + " x " + std::to_string(cell.height) + " font of " +
+           count;
+}
+
+bool oneRun(const state::BitmapFont& font) {
+    return font.glyphs.empty() ||
+           font.glyphs.back().character - font.glyphs.front().character == font.glyphs.size() - 1;
+}
+
+std::string characterSummary(const state::BitmapFont& font) {
+    if (font.glyphs.empty()) return "no characters";
+    const std::string first = codePointText(font.glyphs.front().character);
+    const std::string last = codePointText(font.glyphs.back().character);
+    if (oneRun(font)) return "characters " + first + "-" + last;
+    return std::to_string(font.glyphs.size()) + " characters from " + first + " to " + last;
+}
+
+std::string bitmapGlyphComment(const state::BitmapGlyph& glyph) {
+    return "/* " + codePointText(glyph.character) + " \"" + commentText(glyph.name) + "\" */";
+}
+
+std::string characterName(char32_t character) {
+    const bool control = character < 0x20 || (character >= 0x7F && character < 0xA0);
+    const bool surrogate = character >= 0xD800 && character <= 0xDFFF;
+    if (control || surrogate || character > 0x10FFFF) return codePointText(character);
+    return state::utf8Bytes(character);
+}
+
+}  // namespace fontedit::formats

@@ -1,0 +1,116 @@
+#pragma once
+
+// What every display library's format needs of a bitmap font: the cell that holds all its
+// glyphs, each glyph's box trimmed to its lit dots and packed into bits, the classic 5 x 8
+// font seen as a bitmap font, and the limits each format puts on a font.
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "state/bitmap_font.h"
+#include "state/font_data.h"
+
+namespace fontedit::formats {
+
+// The box that holds every glyph's dots and the line, against the origin on the baseline, y up.
+struct FontCell {
+    int left = 0;
+    int bottom = 0;
+    int width = 0;
+    int height = 0;
+    int top() const { return bottom + height; }
+};
+FontCell fontCell(const state::BitmapFont& font);
+
+// Whether the dot `x` columns right of the cell's left and `y` rows down from its top is lit.
+bool cellDot(const FontCell& cell, const state::BitmapGlyph& glyph, int x, int y);
+
+// A glyph's lit dots: their box in the glyph's own columns and rows (row 0 the top).
+struct TrimmedBox {
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+    bool empty() const { return width == 0; }
+    // The box's bottom row, in rows above the baseline.
+    int bottom(const state::BitmapGlyph& glyph) const {
+        return glyph.bottom + glyph.height - top - height;
+    }
+};
+TrimmedBox trimmedBox(const state::BitmapGlyph& glyph);
+
+// The box's dots row after row, left to right, eight to a byte from bit 7 down, the last byte
+// filled out with zeros; as GFXfont and LVGL hold a glyph.
+template <typename Lit>
+std::vector<std::uint8_t> msbFirstBits(int width, int height, Lit lit) {
+    std::vector<std::uint8_t> bytes;
+    int bit = 0;
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x, ++bit) {
+            if (bit % 8 == 0) bytes.push_back(0);
+            if (lit(x, y)) bytes.back() = static_cast<std::uint8_t>(bytes.back() | 0x80 >> bit % 8);
+        }
+    }
+    return bytes;
+}
+std::vector<std::uint8_t> msbFirstBits(const state::BitmapGlyph& glyph, const TrimmedBox& box);
+
+// The classic font as a bitmap font: glyph `code` at character first + code, 5 x 8 dots with
+// row 6 on the baseline, advancing 6, named by its label.
+inline constexpr int kClassicAdvance = 6;
+state::BitmapFont classicBitmapFont(const state::FontData& data, int first);
+
+// Whether every glyph has the advance of the first.
+bool monospaced(const state::BitmapFont& font);
+
+// "U+00B0": a character as comments and glyph names show it.
+std::string codePointText(char32_t character);
+
+// What a format takes: cells up to this size (0: any), characters up to this one, and at most
+// this many glyphs. One row a format.
+struct FormatLimits {
+    std::string_view format;
+    int widest = 0;
+    int highest = 0;
+    char32_t lastCharacter = 0x10FFFF;
+    std::size_t mostGlyphs = state::kMaxBitmapGlyphs;
+    // The glyphs lie on the classic 5 x 8 cell, whose row 6 stands on the baseline.
+    bool classicCell = false;
+};
+// The display libraries' rows, and those of the formats that hold any bitmap font.
+const std::vector<FormatLimits>& formatLimits();
+const FormatLimits& limitsOf(std::string_view format);
+
+// "8x16".
+std::string cellText(int width, int height);
+// "bdf, c, lvgl": the formats whose limits take the font.
+std::string formatsTaking(const state::BitmapFont& font);
+
+// Refuses a font a format cannot hold, naming what it got, what the format takes and which
+// formats take the font: CellPastFormat, CharacterNotHeld or TooManyGlyphs.
+void checkLimits(const state::BitmapFont& font, const FormatLimits& limits);
+
+// Refuses with GlyphFieldPastFormat a glyph whose field `field` of the format would hold
+// `value`, outside least..most.
+void checkField(const state::BitmapGlyph& glyph, std::string_view field, int value, int least,
+                int most);
+
+// "A 8 x 16 font of 96 glyphs" or "A proportional font of 96 glyphs, 16 dots high".
+std::string fontSummary(const state::BitmapFont& font);
+// "U+0020-U+007E" or, with characters left out, "96 characters from U+0020 to U+30FF".
+std::string characterSummary(const state::BitmapFont& font);
+// "/* U+0041 "A" */": a glyph's character and name, as a comment after its bytes.
+std::string bitmapGlyphComment(const state::BitmapGlyph& glyph);
+// Whether the characters are one run with none left out.
+bool oneRun(const state::BitmapFont& font);
+
+// A read glyph's name: the character it draws, or "U+0085" for one that draws none.
+std::string characterName(char32_t character);
+
+class CTokens;
+// The values of the brace-enclosed list at `open`, nested lists flattened, each a byte.
+// Fails with ConditionalInList, NotAConstant or NotAByte naming the line.
+std::vector<std::uint8_t> listBytes(const CTokens& tokens, std::size_t open);
+
+}  // namespace fontedit::formats
