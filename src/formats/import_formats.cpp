@@ -1,10 +1,10 @@
 #include "formats/import_formats.h"
+
 #include <algorithm>
 #include <array>
 #include <vector>
 
 #include "formats/common/font_bytes.h"
-#include "formats/import_formats.h"
 #include "formats/marks.h"
 #include "state/joined.h"
 
@@ -101,6 +101,7 @@ std::vector<std::string> importWordsReading(std::uint32_t setting) {
 
 std::vector<std::string> importTitles() {
     std::vector<std::string> titles;
+    titles.reserve(kFormats.size());
     for (const ImportFormatInfo& info : kFormats) titles.emplace_back(info.title);
     return titles;
 }

@@ -1,7 +1,6 @@
 #include "formats/console/psf_export.h"
 
 #include <algorithm>
-#include "formats/common/font_bytes.h"
 
 #include "formats/common/font_bytes.h"
 #include "state/utf8.h"

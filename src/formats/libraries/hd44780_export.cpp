@@ -38,7 +38,8 @@ std::string hd44780Bytes(const state::FontData& data, std::string_view name,
               " static __attribute__((unused))\n#else\n#define " + storage + " static\n#endif\n";
     for (const int code : codes) {
         const auto rows = rowBytes(glyphBytes(data, code), state::kGlyphColumns - 1);
-        source += storage + " uint8_t " + symbol + "_" + std::to_string(code) + "[8] = {" +
+        source += storage;
+        source += " uint8_t " + symbol + "_" + std::to_string(code) + "[8] = {" +
                   byteList({rows.begin(), rows.end()}) + "}; " +
                   glyphComment(code, data.labels[code]) + "\n";
     }

@@ -1,12 +1,11 @@
 #include "formats/libraries/u8x8_export.h"
 
 #include <algorithm>
-#include "formats/common/font_bytes.h"
-#include "formats/marks.h"
-#include "formats/tables/c_source_export.h"
 
 #include "formats/common/bitmap_cell.h"
+#include "formats/common/font_bytes.h"
 #include "formats/libraries/library_fonts.h"
+#include "formats/marks.h"
 #include "formats/tables/c_source_export.h"
 #include "state/failure.h"
 
