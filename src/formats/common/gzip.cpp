@@ -1,6 +1,6 @@
+#include <zlib.h>
 #include <algorithm>
 #include <new>
-#include <zlib.h>
 
 #include "formats/font_import.h"
 #include "formats/marks.h"
