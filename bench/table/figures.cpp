@@ -1,6 +1,5 @@
 #include "bench/table/figures.h"
 
-#include <array>
 #include <string_view>
 #include <vector>
 
@@ -11,7 +10,7 @@ namespace fontedit::bench {
 
 namespace {
 
-const std::array<Figure, 56> kFigures = {{
+const Figure kFigures[] = {
     {"startup", "Start-up, exec to window mapped", "ms", 1, TargetKind::RatioAtMost, 1.05},
     {"first-paint", "Start-up, exec to first paint", "ms", 1, TargetKind::None, 0},
     {"first-paint-instructions", "Start-up, exec to first paint, instructions (callgrind)",
@@ -128,7 +127,7 @@ const std::array<Figure, 56> kFigures = {{
      TargetKind::AtMost, 1000},
     {"convert-unifont-write-bin", "convert's bin writer, Unifont in memory", "ms", 1,
      TargetKind::AtMost, 1000},
-}};
+};
 
 // Where the rows of every export format and every display look go: after the file steps.
 constexpr std::string_view kFormatsAfter = "core-all-disk";
