@@ -11,7 +11,21 @@
 namespace fontedit::state {
 
 // The numbers follow the classic BASIC runtime errors where one fits, so that users who
-// know those numbers recognise them; the others have numbers of their own, grouped by area.
+// know those numbers recognise them; the others have numbers of their own, a hundred to each
+// family, and keep them: stored outputs and users' scripts hold the numbers.
+//   below 100  the classic BASIC errors
+//   10xx       files as bytes: reading, writing, links, FIFOs and devices, CP932 texts
+//   11xx       C tables and the C source of every C format; 1130-1139 GFXfont headers
+//   12xx       X11 fonts, BDF and PCF, gzip, and fonts read at their own size;
+//              1222-1239 kept free for causes being added
+//   13xx       exporting and rendering; 1320-1325 a bitmap font a format cannot hold;
+//              1326-1339 kept free for causes being added
+//   14xx       pasting a glyph into the grid
+//   15xx       fontedit-cli's own directories and streams
+//   16xx       TrueType and OpenType through FreeType
+//   17xx       PNG sheets
+//   18xx       PSF console fonts from 1800, the display libraries' fonts from 1820
+//   19xx       kept free for causes being added
 enum class Cause : int {
     Overflow = 6,
     CodeOutOfRange = 9,
@@ -62,6 +76,9 @@ enum class Cause : int {
     // The file holds a NUL byte, which no C source or other text does, and is none of the
     // other formats either; `value` is how it starts.
     NotAnyFormat = 1119,
+    // Glyph `code` of the table on `line`, or of a console font, has dots outside five columns
+    // and eight rows.
+    GlyphOutsideCell = 1120,
     // What the file holds lies inside the conditional `value` on `line`, whose condition the
     // file alone does not decide; preprocessing it first does.
     ConditionUndecided = 1121,
@@ -70,9 +87,6 @@ enum class Cause : int {
     GlyphsMissing = 1130,  // the font spans `value` glyphs; the glyph table on `line` holds fewer
     BitmapShort = 1131,    // glyph `value` on `line` reaches past the end of the bitmap, or
                            // is larger than a GFXglyph can state
-    // Glyph `code` of the table on `line`, or of a console font, has dots outside five columns
-    // and eight rows.
-    GlyphOutsideCell = 1120,
     // Importing an X11 font: BDF, PCF, and either packed by gzip.
     NotBdf = 1201,             // the first line, `value`, is not STARTFONT
     BdfSyntax = 1202,          // line `line`, `value`, has a missing or malformed number
@@ -119,11 +133,11 @@ enum class Cause : int {
     LabelTwice = 1315,
     // The font holds `code` glyphs, more than the `value` the format takes.
     TooManyForFormat = 1316,
-    // The cell every glyph of the font fits, `value` ("W x H"), is larger than 64 x 64.
-    CellTooLarge = 1318,
     // `value` in a list of characters is no character, range or file; or the file `file`
     // holds no UTF-8 at `value` ("byte N").
     NotACharacter = 1317,
+    // The cell every glyph of the font fits, `value` ("W x H"), is larger than 64 x 64.
+    CellTooLarge = 1318,
     // A bitmap font the format cannot hold; `formats` lists the formats that take it.
     CellPastFormat = 1320,    // the font's cell is `value` ("8x16"); the format takes `needed`
     CharacterNotHeld = 1321,  // the font's character `value` lies past `needed`, the format's last
@@ -156,12 +170,12 @@ enum class Cause : int {
     PngNotDecoded = 1702,  // libpng refused to decode the image, saying `value`
     SheetSize = 1703,      // the image is `value` ("W x H") pixels, not the sheet at a whole scale
     ThirdColour = 1704,    // the image holds `value` ("#RRGGBB"), far from both sheet colours
-    // Importing a display library's font: u8g2, u8x8, LVGL.
-    LibraryFontDamaged = 1820,  // the `value` font is cut short or contradicts itself
-    PixelDepth = 1821,          // the LVGL font has `value` bits a pixel, not 1
     // Importing a PSF console font.
     NotPsf = 1800,        // the bytes open with neither PSF1's mark nor PSF2's
     PsfMalformed = 1801,  // the font's `value` contradicts the rest or runs past the file's end
+    // Importing a display library's font: u8g2, u8x8, LVGL.
+    LibraryFontDamaged = 1820,  // the `value` font is cut short or contradicts itself
+    PixelDepth = 1821,          // the LVGL font has `value` bits a pixel, not 1
 };
 
 // What a failure is about. Each cause fills the facts it has and leaves the rest empty.
