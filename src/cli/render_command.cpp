@@ -29,9 +29,6 @@ std::string commonSizeNames() {
     return state::joined(names, " or ");
 }
 
-// PNG allows wider images, but one this wide is already hundreds of megabytes in memory.
-constexpr std::size_t kWidestImage = 1 << 20;
-
 struct RenderOptions {
     std::optional<std::string> text;  // the whole font as a sheet when not given
     std::optional<std::size_t> scale;
@@ -140,9 +137,10 @@ void addRenderCommand(CLI::App& app) {
     command->callback([options] {
         const std::size_t scale = scaleOf(*options);
         // Counting bytes, not characters, errs on the safe side.
-        if (options->text && options->text->size() * 6 * scale > kWidestImage) {
+        if (options->text && options->text->size() * 6 * scale > pictures::kLongestSide) {
             throw CLI::ValidationError("--text", "the image would be wider than " +
-                                                     std::to_string(kWidestImage) + " pixels");
+                                                     std::to_string(pictures::kLongestSide) +
+                                                     " pixels");
         }
         // An empty panel drawn would look like a font that shows nothing.
         if (options->panel && !options->text) {

@@ -48,7 +48,7 @@ constexpr std::uint64_t kMostPixelBytes = 128 << 20;
 int checkedWidth(int widthDots, int heightDots, int scale) {
     const std::uint64_t width = std::uint64_t(std::max(widthDots, 0)) * std::uint64_t(scale);
     const std::uint64_t height = std::uint64_t(std::max(heightDots, 0)) * std::uint64_t(scale);
-    if (width * height > kMostPixelBytes / 3) {
+    if (width * height > kMostPixelBytes / 3 || width > kLongestSide || height > kLongestSide) {
         throw state::Failure(state::Cause::ImageTooLarge,
                              {.value = std::to_string(width) + " x " + std::to_string(height)});
     }

@@ -16,10 +16,15 @@ struct DotSpan {
     int last;
 };
 
+// The longest side of a picture: PNG encoders, libpng's among them, refuse a side longer than
+// a million pixels by default, and every picture may end up as a PNG.
+inline constexpr int kLongestSide = 1'000'000;
+
 class DotCanvas {
 public:
     // `scale` pixels a dot pitch each way, 1 or more. A picture larger than any the program
-    // draws fails with ImageTooLarge before its pixels are made.
+    // draws, or with a side longer than kLongestSide, fails with ImageTooLarge before its pixels
+    // are made.
     DotCanvas(int widthDots, int heightDots, int scale, const DisplayLook& look);
 
     // The 5 x 8 dots of a glyph, each lit or unlit, its top left dot at (leftDot, topDot).

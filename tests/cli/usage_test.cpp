@@ -63,11 +63,15 @@ TEST(CliUsage, WrongUsageExitsTwoNamingTheCommand) {
         {{"render", "-o", "x.png", "--scale", "0"}, " render", "--scale: '0' is less than 1"},
         {{"render", "-o", "x.png", "--scale", "64", "--text", std::string(3000, 'a')},
          " render",
-         "--text: the image would be wider than 1048576 pixels"},
+         "--text: the image would be wider than 1000000 pixels"},
         // The look's own scale, 8 for lcd-green, is the one drawn at and judged.
         {{"render", "-o", "x.png", "--look", "lcd-green", "--text", std::string(30000, 'a')},
          " render",
-         "--text: the image would be wider than 1048576 pixels"},
+         "--text: the image would be wider than 1000000 pixels"},
+        // Wide enough for the canvas, too wide for PNG: refused before drawing.
+        {{"render", "-o", "x.png", "--text", std::string(41667, 'a')},
+         " render",
+         "--text: the image would be wider than 1000000 pixels"},
         {{"render", "-o", "x.png", "--layout", "16x2"},
          " render",
          "--layout: there is no text to show; give it with --text"},
