@@ -63,7 +63,9 @@ Charset charsetOf(std::string_view registry, std::string_view encoding) {
 
 CellFont::CellFont(const ImportOptions& options, long long first, long long ascent,
                    long long descent)
-    : options_(options), first_(first), ascent_(cellAscent(options, ascent, descent)) {}
+    : options_(options), first_(first), ascent_(cellAscent(options, ascent, descent)) {
+    kept_.reserve(state::kSavedCodes);
+}
 
 void CellFont::sawEncoding(long long encoding) {
     if (encoding < 0) return;
@@ -85,7 +87,7 @@ void CellFont::dot(CellGlyph& glyph, long long x, long long y) const {
     if (x < 0 || x >= state::kGlyphColumns || !mayHoldRow(y)) {
         ++glyph.elsewhere;
     } else {
-        ++glyph.rows[y];
+        ++glyph.rows[rowSlot(y)];
     }
     if (x < 0 || x >= state::kGlyphColumns || row < 0 || row >= state::kGlyphRows) {
         glyph.outside = true;
@@ -117,8 +119,10 @@ void CellFont::refuse() const {
     const int own = ascent_ - 1;
     const auto lostAt = [](const Kept& glyph, int baseline) {
         long long lost = glyph.elsewhere;
-        for (const auto& [y, dots] : glyph.rows) {
-            if (y > baseline || y < baseline - (state::kGlyphRows - 1)) lost += dots;
+        for (long long y = 1 - state::kGlyphRows; y < state::kGlyphRows; ++y) {
+            if (y > baseline || y < baseline - (state::kGlyphRows - 1)) {
+                lost += glyph.rows[rowSlot(y)];
+            }
         }
         return lost;
     };

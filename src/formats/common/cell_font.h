@@ -3,9 +3,9 @@
 // The glyphs of an X11 bitmap font, whether read from BDF or PCF, placed on the 5x8 cell: one
 // rule for where the baseline goes, which encodings are taken, and what a dot outside the cell
 // costs.
+#include <array>
 #include <bitset>
 #include <cstdint>
-#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -33,6 +33,13 @@ long long firstTaken(const ImportOptions& options, long long first, long long la
 enum class Charset { Unicode, Ascii, OwnCodes };
 Charset charsetOf(std::string_view registry, std::string_view encoding);
 
+// The dots a glyph has on each row any baseline puts in the cell, from 7 rows below the baseline
+// to 7 above it: a fixed array, as a glyph is read for every import and copied when placed.
+using DotsByRow = std::array<int, 2 * state::kGlyphRows - 1>;
+constexpr std::size_t rowSlot(long long y) {
+    return static_cast<std::size_t>(y + state::kGlyphRows - 1);
+}
+
 // One glyph being read: its dots on the cell, and whether any fell outside.
 struct CellGlyph {
     std::string name{};
@@ -41,9 +48,9 @@ struct CellGlyph {
     std::uint8_t columns[state::kGlyphColumns] = {};
     bool outside = false;
     // Every dot, for what another baseline would keep: those within the cell's columns and
-    // the rows any baseline puts in the cell, by their height above it, and how many lie
-    // anywhere else.
-    std::map<long long, int> rows{};
+    // the rows any baseline puts in the cell, by their height above it (at rowSlot(y)), and how
+    // many lie anywhere else.
+    DotsByRow rows{};
     long long elsewhere = 0;
 };
 
@@ -84,7 +91,7 @@ private:
     // What a refusal needs of each glyph placed; the first glyph refused.
     struct Kept {
         std::string name;
-        std::map<long long, int> rows;
+        DotsByRow rows;
         long long elsewhere = 0;
     };
     std::vector<Kept> kept_;

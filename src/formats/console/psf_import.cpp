@@ -276,7 +276,6 @@ ImportedFont importPsf(std::string_view bytes, const ImportOptions& options) {
         cells.sawEncoding(0);
         cells.sawEncoding(static_cast<long long>(psf.glyphs) - 1);
     }
-    std::map<std::uint64_t, CellGlyph> read;
     for (long long character = first; character < first + state::kSavedCodes; ++character) {
         const std::optional<std::uint64_t> glyph =
             table ? listed[character - first]
@@ -284,10 +283,8 @@ ImportedFont importPsf(std::string_view bytes, const ImportOptions& options) {
                 ? std::optional(static_cast<std::uint64_t>(character))
                 : std::nullopt;
         if (!glyph) continue;
-        auto found = read.find(*glyph);
-        if (found == read.end())
-            found = read.emplace(*glyph, cellGlyph(bytes, psf, *glyph, cells)).first;
-        CellGlyph cell = found->second;
+        // A glyph two characters share is read twice: 96 glyphs of 64 x 64 dots at most.
+        CellGlyph cell = cellGlyph(bytes, psf, *glyph, cells);
         char name[16];
         std::snprintf(name, sizeof name, "U+%04llX", character);
         cell.name = name;
