@@ -3,6 +3,8 @@
 #include <cstdlib>
 #include <new>
 
+#include "check.h"
+
 namespace {
 
 std::size_t allocated = 0;
@@ -19,6 +21,11 @@ namespace fontedit::fuzz {
 
 std::size_t allocatedBytes() {
     return allocated;
+}
+
+void requireWorkWithin(std::size_t before, std::size_t most) {
+    require(allocated - before <= most,
+            "the import's memory work stays within a multiple of the source");
 }
 
 }  // namespace fontedit::fuzz

@@ -3,11 +3,11 @@
 // One fuzz run of an import that places glyphs on the cell as X11 fonts are placed, BDF, PCF
 // or PSF: options drawn from the input's first bytes, the rest as the font. The import gives a
 // font the editor can save and read back, with notes that hold for it, or fails with one of
-// the X11 imports' causes or one from `ownFirst` to `ownLast`.
+// the causes of placing glyphs on the cell or one of the reader's own `causes`.
 #include <cstddef>
 #include <cstdint>
-#include <utility>
-#include <vector>
+#include <initializer_list>
+#include <span>
 
 #include "formats/font_import.h"
 
@@ -19,9 +19,7 @@ void checkCellFont(const formats::ImportedFont& font, const formats::ImportOptio
 
 using X11Import = formats::ImportedFont (*)(std::string_view, const formats::ImportOptions&);
 
-// `causes` are the ranges of numbers of the import's causes beyond the X11 imports' own, such
-// as the C tokenizer's and the display libraries' for their fonts.
 void runX11Import(const std::uint8_t* data, std::size_t size, X11Import import,
-                  const std::vector<std::pair<int, int>>& causes = {});
+                  std::initializer_list<std::span<const state::Cause>> causes);
 
 }  // namespace fontedit::fuzz

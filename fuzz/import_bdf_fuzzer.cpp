@@ -5,6 +5,9 @@
 #include "cell_import_run.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    fontedit::fuzz::runX11Import(data, size, fontedit::formats::importBdf);
+    using fontedit::state::Cause;
+    static constexpr Cause kBdf[] = {Cause::NotBdf, Cause::BdfSyntax, Cause::BitmapRow,
+                                     Cause::BdfNotClosed, Cause::BdfNotEnded};
+    fontedit::fuzz::runX11Import(data, size, fontedit::formats::importBdf, {kBdf});
     return 0;
 }

@@ -11,6 +11,8 @@
 #include "check.h"
 #include "formats/c/c_text.h"
 #include "formats/libraries/library_fonts.h"
+#include "imported_font.h"
+#include "reader_causes.h"
 #include "state/failure.h"
 
 namespace {
@@ -18,12 +20,34 @@ namespace {
 using fontedit::state::BitmapFont;
 namespace formats = fontedit::formats;
 
-bool knownCause(int number) {
-    // The C tokenizer's and tables', the display libraries', the exports' refusals, and
-    // FileTooLarge.
-    return (number >= 1100 && number <= 1199) || (number >= 1800 && number <= 1899) ||
-           (number >= 1300 && number <= 1399) || number == 1004;
-}
+using fontedit::state::Cause;
+
+// The tables' and the display libraries' readers, and the writers' refusals of a font their
+// format cannot hold.
+constexpr Cause kBitmapCauses[] = {Cause::NoArray,
+                                   Cause::ArrayNotFound,
+                                   Cause::NoFontArray,
+                                   Cause::NotAConstant,
+                                   Cause::NotAByte,
+                                   Cause::ConditionalInList,
+                                   Cause::ListNotClosed,
+                                   Cause::PartialGlyph,
+                                   Cause::OffsetPastEnd,
+                                   Cause::RowTooLong,
+                                   Cause::GlyphsMissing,
+                                   Cause::BitmapShort,
+                                   Cause::LibraryFontDamaged,
+                                   Cause::PixelDepth,
+                                   Cause::NoGlyphForCharacter,
+                                   Cause::CharacterPastFormat,
+                                   Cause::TooManyForFormat,
+                                   Cause::CellTooLarge,
+                                   Cause::CellPastFormat,
+                                   Cause::CharacterNotHeld,
+                                   Cause::TooManyGlyphs,
+                                   Cause::GlyphRecordTooLong,
+                                   Cause::BitmapPastOffsets,
+                                   Cause::GlyphFieldPastFormat};
 
 void checkFont(const BitmapFont& font) {
     using fontedit::fuzz::require;
@@ -99,7 +123,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 break;
         }
     } catch (const fontedit::state::Failure& failure) {
-        fontedit::fuzz::require(knownCause(failure.number()), "a cause of the imports' families");
+        fontedit::fuzz::checkImportFailure(failure,
+                                           {fontedit::fuzz::kCSourceCauses, kBitmapCauses});
     }
     return 0;
 }

@@ -12,6 +12,7 @@
 #include "check.h"
 #include "formats/font_import.h"
 #include "imported_font.h"
+#include "reader_causes.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace fontedit;
@@ -26,15 +27,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // A row a byte of "{}," ends, as wide as a glyph may be, twice; and the font itself.
     const std::size_t mostWork = 2 * formats::kLongestStride * source.size() + (1 << 20);
     const std::size_t before = fuzz::allocatedBytes();
-    const auto checkWork = [&] {
-        fuzz::require(fuzz::allocatedBytes() - before <= mostWork,
-                      "the import's memory work stays within a multiple of the source");
-    };
+    const auto checkWork = [&] { fuzz::requireWorkWithin(before, mostWork); };
     try {
         font = formats::importCTable(source, options);
     } catch (const state::Failure& failure) {
         checkWork();
-        fuzz::checkImportFailure(failure, 1100, 1199);
+        using state::Cause;
+        static constexpr Cause kCTable[] = {
+            Cause::NoArray,           Cause::ArrayNotFound, Cause::ArrayWidth,
+            Cause::NoFontArray,       Cause::NotAConstant,  Cause::NotAByte,
+            Cause::ConditionalInList, Cause::ListNotClosed, Cause::PartialGlyph,
+            Cause::OffsetPastEnd,     Cause::RowTooLong,    Cause::ShapeUnclear,
+            Cause::VariableWidth,     Cause::IndexTooLarge, Cause::NoShapeFits,
+            Cause::NotAnyFormat,      Cause::GlyphsMissing, Cause::GlyphOutsideCell};
+        fuzz::checkImportFailure(failure, {fuzz::kCSourceCauses, kCTable});
         return 0;
     }
     checkWork();

@@ -1,6 +1,7 @@
 // Arbitrary C source as a GFXfont header, with options drawn from the input: the import gives
 // a font the editor can save and read back, or fails with a cause of the C import or of the
-// cell's rules it shares with BDF and PCF.
+// cell's rules it shares with BDF and PCF; either way its work in memory stays within a
+// multiple of the source.
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <cstddef>
@@ -8,9 +9,11 @@
 #include <optional>
 #include <string>
 
+#include "allocated_bytes.h"
 #include "check.h"
 #include "formats/font_import.h"
 #include "imported_font.h"
+#include "reader_causes.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace fontedit;
@@ -22,14 +25,25 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (choices & 4) options.baseline = input.ConsumeIntegralInRange<int>(0, 7);
     const std::string source = input.ConsumeRemainingBytesAsString();
     std::optional<formats::ImportedFont> font;
+    const std::size_t before = fuzz::allocatedBytes();
+    const auto checkWork = [&] {
+        fuzz::requireWorkWithin(before, fuzz::mostReaderWork(source.size()));
+    };
     try {
         font = formats::importGfxFont(source, options);
     } catch (const state::Failure& failure) {
+        checkWork();
         fuzz::require(!options.crop || failure.cause() != state::Cause::GlyphTooLarge,
                       "--crop takes every glyph whatever its size");
-        fuzz::checkImportFailure(failure, 1100, 1212);
+        using state::Cause;
+        static constexpr Cause kGfxFont[] = {
+            Cause::ArrayNotFound, Cause::NoFontArray,   Cause::NotAConstant,
+            Cause::NotAByte,      Cause::ListNotClosed, Cause::ConditionalInList,
+            Cause::RowTooLong,    Cause::GlyphsMissing, Cause::BitmapShort};
+        fuzz::checkImportFailure(failure, {fuzz::kCSourceCauses, fuzz::kCellCauses, kGfxFont});
         return 0;
     }
+    checkWork();
     fuzz::checkImportedFont(*font);
     return 0;
 }

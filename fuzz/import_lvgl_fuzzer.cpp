@@ -3,10 +3,13 @@
 #include <cstdint>
 
 #include "cell_import_run.h"
+#include "reader_causes.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    // The C tokenizer's causes, the X11 cell's and the library fonts' own.
+    using fontedit::state::Cause;
+    static constexpr Cause kLvgl[] = {Cause::ArrayNotFound, Cause::ConditionalInList,
+                                      Cause::LibraryFontDamaged, Cause::PixelDepth};
     fontedit::fuzz::runX11Import(data, size, fontedit::formats::importLvgl,
-                                 {{1100, 1199}, {1800, 1899}});
+                                 {fontedit::fuzz::kCSourceCauses, kLvgl});
     return 0;
 }

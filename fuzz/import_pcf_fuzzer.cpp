@@ -5,6 +5,9 @@
 #include "cell_import_run.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    fontedit::fuzz::runX11Import(data, size, fontedit::formats::importPcf);
+    using fontedit::state::Cause;
+    static constexpr Cause kPcf[] = {Cause::NotPcf, Cause::PcfTableOutside,
+                                     Cause::PcfTableMalformed};
+    fontedit::fuzz::runX11Import(data, size, fontedit::formats::importPcf, {kPcf});
     return 0;
 }

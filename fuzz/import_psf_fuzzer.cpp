@@ -5,7 +5,8 @@
 #include "cell_import_run.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    // Its own causes: NotPsf and PsfMalformed.
-    fontedit::fuzz::runX11Import(data, size, fontedit::formats::importPsf, {{1800, 1899}});
+    using fontedit::state::Cause;
+    static constexpr Cause kPsf[] = {Cause::NotPsf, Cause::PsfMalformed};
+    fontedit::fuzz::runX11Import(data, size, fontedit::formats::importPsf, {kPsf});
     return 0;
 }

@@ -12,6 +12,7 @@
 #include "check.h"
 #include "formats/font_import.h"
 #include "imported_font.h"
+#include "reader_causes.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace fontedit;
@@ -29,11 +30,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     try {
         font = formats::importTrueType(bytes, options);
     } catch (const state::Failure& failure) {
-        if (failure.cause() == state::Cause::GlyphTooLarge) {
-            fuzz::require(!options.crop, "with crop no glyph is too large");
-        } else {
-            fuzz::checkImportFailure(failure, 1600, 1699);
-        }
+        using state::Cause;
+        fuzz::require(failure.cause() != Cause::GlyphTooLarge || !options.crop,
+                      "with crop no glyph is too large");
+        static constexpr Cause kTrueType[] = {
+            Cause::NotSfnt,        Cause::FontNotOpened,     Cause::FaceNotChosen,
+            Cause::StrikeNotFound, Cause::OffPixelGrid,      Cause::NoCharacterInRange,
+            Cause::GreyStrike,     Cause::FontCutShort,      Cause::GlyphDamaged,
+            Cause::GlyphTooCostly, Cause::OffPixelGridAtSize};
+        fuzz::checkImportFailure(failure, {fuzz::kCellCauses, kTrueType});
         return 0;
     }
     fuzz::checkCellFont(*font, options);

@@ -7,6 +7,7 @@
 
 #include "cell_import_run.h"
 #include "formats/c/c_text.h"
+#include "reader_causes.h"
 
 namespace {
 
@@ -25,7 +26,8 @@ fontedit::formats::ImportedFont importString(std::string_view bytes,
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    // The C tokenizer's causes, the X11 cell's and the library fonts' own.
-    fontedit::fuzz::runX11Import(data, size, importString, {{1100, 1199}, {1800, 1899}});
+    using fontedit::state::Cause;
+    static constexpr Cause kU8g2[] = {Cause::LibraryFontDamaged};
+    fontedit::fuzz::runX11Import(data, size, importString, {fontedit::fuzz::kCSourceCauses, kU8g2});
     return 0;
 }
