@@ -48,7 +48,7 @@ void fill(BitmapGlyph& glyph, std::mt19937& random) {
 
 BitmapFont monospaced(int width, int height, int descent, const std::vector<char32_t>& characters) {
     std::mt19937 random(static_cast<unsigned>(width * 100 + height));
-    BitmapFont font{.ascent = height - descent, .descent = descent, .glyphs = {}};
+    BitmapFont font{.ascent = height - descent, .descent = descent, .glyphs = {}, .family = {}};
     for (const char32_t c : characters) {
         BitmapGlyph glyph = state::blankGlyph(c, width, height);
         glyph.bottom = -descent;
@@ -62,7 +62,7 @@ BitmapFont monospaced(int width, int height, int descent, const std::vector<char
 // a space of no box at all.
 BitmapFont proportional(int ascent, int descent, const std::vector<char32_t>& characters) {
     std::mt19937 random(static_cast<unsigned>(ascent));
-    BitmapFont font{.ascent = ascent, .descent = descent, .glyphs = {}};
+    BitmapFont font{.ascent = ascent, .descent = descent, .glyphs = {}, .family = {}};
     for (const char32_t c : characters) {
         const int height = 1 + static_cast<int>(random() % static_cast<unsigned>(ascent + descent));
         BitmapGlyph glyph = state::blankGlyph(c, c == ' ' ? 0 : 1 + static_cast<int>(random() % 10),

@@ -101,7 +101,8 @@ public:
         const int boxBottom = static_cast<std::int8_t>(byte(12));
         state::BitmapFont font{.ascent = std::max(0, boxHeight + boxBottom),
                                .descent = std::max(0, -boxBottom),
-                               .glyphs = {}};
+                               .glyphs = {},
+                               .family = {}};
         forEachRecord([&](const Record& record) {
             if (font.glyphs.size() == state::kMaxBitmapGlyphs) damaged();
             if (font.find(static_cast<char32_t>(record.encoding))) damaged();
