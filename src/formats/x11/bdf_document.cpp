@@ -288,9 +288,11 @@ private:
         glyph.rows.assign(static_cast<std::size_t>(glyph.height), 0);
         for (std::uint64_t& row : glyph.rows) {
             lines_.nextRow(glyph.width);
-            for (int x = 0; x < glyph.width; ++x) {
+            for (int x = 0; x < glyph.width; x += 4) {
                 const int digit = lines_.rowDigit(static_cast<std::size_t>(x / 4));
-                if (digit & (8 >> x % 4)) row |= std::uint64_t{1} << x;
+                for (int dot = 0; dot < 4 && x + dot < glyph.width; ++dot) {
+                    if (digit & (8 >> dot)) row |= std::uint64_t{1} << (x + dot);
+                }
             }
         }
     }

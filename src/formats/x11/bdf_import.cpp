@@ -121,9 +121,11 @@ private:
         for (long long row = 0; row < box->height; ++row) {
             lines_.nextRow(box->width);
             const long long y = box->bottom + box->height - 1 - row;
-            for (long long dot = 0; dot < box->width; ++dot) {
-                const int digit = lines_.rowDigit(static_cast<std::size_t>(dot / 4));
-                if ((digit & (8 >> dot % 4)) != 0) cells.dot(glyph, box->left + dot, y);
+            for (long long x = 0; x < box->width; x += 4) {
+                const int digit = lines_.rowDigit(static_cast<std::size_t>(x / 4));
+                for (long long dot = x; digit != 0 && dot < x + 4 && dot < box->width; ++dot) {
+                    if ((digit & (8 >> (dot - x))) != 0) cells.dot(glyph, box->left + dot, y);
+                }
             }
         }
     }
