@@ -65,6 +65,20 @@ std::string glyphName(const BitmapGlyph& glyph) {
     return name;
 }
 
+// Comments and blank lines, at least one comment.
+bool onlyComments(std::string_view text) {
+    BdfLines lines(text, BdfLines::Comments::Lines);
+    bool comment = false;
+    while (lines.next()) {
+        if (lines.keyword() == "COMMENT") {
+            comment = true;
+        } else if (!lines.content().empty()) {
+            return false;
+        }
+    }
+    return comment;
+}
+
 void appendNumbers(std::string& out, std::string_view keyword,
                    std::initializer_list<long long> values, std::string_view lineEnd) {
     out += keyword;
@@ -494,13 +508,11 @@ std::string BdfDocument::write() const {
     for (std::size_t i = 0; i < glyphs_.size(); ++i) {
         const GlyphText& glyph = glyphs_[i];
         // A glyph dropped takes what stands before it along: its comments, a blank line. Past
-        // the glyphs dropped at the start, a blank line would follow the header's own.
+        // the glyphs dropped at the start, what stood between glyphs would join the header,
+        // which reads it: only comments stay.
         if (kept(glyph)) {
             const std::string_view gap = all.substr(gapFrom, glyph.begin - gapFrom);
-            if (gapFrom == headerEnd_ || !noneKept ||
-                gap.find_first_not_of(" \t\r\n") != std::string_view::npos) {
-                out += gap;
-            }
+            if (gapFrom == headerEnd_ || !noneKept || onlyComments(gap)) out += gap;
             noneKept = false;
         }
         if (first && glyph.encoding) {
