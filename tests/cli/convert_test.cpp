@@ -83,6 +83,11 @@ TEST(CliConvert, WritesTheFormatChosenOrRefusesWritingNothing) {
          0,
          cutBdf(readBytes(bdf), {"65", "66", "9608"})},
         // Written anew, the font goes by its own name, else by the input's.
+        {{bdf, "--charset", "jisx0201"},
+         ".bdf",
+         0,
+         formats::bdfFromBitmapFont(formats::byJisX0201(formats::readBdf(readBytes(bdf))),
+                                    "Fixed")},
         {{otb, "--chars", "0x41"},
          ".bdf",
          0,
