@@ -205,6 +205,7 @@ public:
             }
             if (lines_.keyword() != "STARTCHAR") break;
         }
+        doc_.endFont_ = lines_.lineBegin();
         if (!ordered) {
             std::stable_sort(glyphs.begin(), glyphs.end(), [](const auto& a, const auto& b) {
                 return a.character < b.character;
@@ -536,7 +537,11 @@ std::string BdfDocument::write() const {
         }
         gapFrom = glyph.end;
     }
-    const std::size_t trailer = glyphs_.empty() ? headerEnd_ : gapFrom;
+    std::size_t trailer = glyphs_.empty() ? headerEnd_ : gapFrom;
+    // With no glyph left, what followed the last would join the header too.
+    if (noneKept && added.empty() && !onlyComments(all.substr(trailer, endFont_ - trailer))) {
+        trailer = endFont_;
+    }
     addUpTo(std::nullopt);
     out += all.substr(trailer);
     return out;

@@ -64,6 +64,7 @@ private:
     std::string text_;
     std::string lineEnd_ = "\n";
     std::size_t headerEnd_ = 0;
+    std::size_t endFont_ = 0;        // the ENDFONT line, or the end of the bytes
     std::vector<GlyphText> glyphs_;  // in the file's order
     std::optional<Span> fontBox_, chars_, ascent_, descent_, family_, properties_;
     std::optional<std::size_t> endProperties_;
