@@ -8,6 +8,7 @@
 #include "formats/common/bitmap_readers.h"
 #include "formats/common/bitmap_writers.h"
 #include "formats/import_formats.h"
+#include "formats/x11/bdf_document.h"
 #include "state/character_list.h"
 #include "storage/read_file.h"
 
@@ -44,24 +45,29 @@ const formats::BitmapWriter& chosenWriter(const ConvertOptions& options) {
                                           "--format");
 }
 
-state::BitmapFont readInput(const ConvertOptions& options) {
-    const std::filesystem::path source(options.source);
-    if (std::filesystem::is_directory(source)) {
-        const state::FontData data = folder::loadFont(source);
-        state::BitmapFont font;
-        inFile((source / formats::kFontFileName).string(),
-               [&] { font = formats::classicBitmapFont(data, options.byLabel); });
-        return font;
-    }
-    std::string bytes = storage::readWholeFile(source, formats::kMostImportBytes);
+std::string inputBytes(const ConvertOptions& options) {
+    std::string bytes = storage::readWholeFile(options.source, formats::kMostImportBytes);
+    inFile(options.source, [&] {
+        if (formats::isGzip(bytes)) bytes = formats::gunzip(bytes);
+    });
+    return bytes;
+}
+
+state::BitmapFont readInput(const ConvertOptions& options, const std::string& bytes) {
     formats::ImportOptions import{.charset = options.charset};
     if (options.size) import.size = static_cast<int>(*options.size);
     if (options.face) import.face = static_cast<int>(*options.face);
     state::BitmapFont font;
-    inFile(options.source, [&] {
-        if (formats::isGzip(bytes)) bytes = formats::gunzip(bytes);
-        font = formats::readBitmapFont(formats::detectFormat(bytes), bytes, import);
-    });
+    inFile(options.source,
+           [&] { font = formats::readBitmapFont(formats::detectFormat(bytes), bytes, import); });
+    return font;
+}
+
+state::BitmapFont readFolder(const ConvertOptions& options) {
+    const state::FontData data = folder::loadFont(options.source);
+    state::BitmapFont font;
+    inFile((std::filesystem::path(options.source) / formats::kFontFileName).string(),
+           [&] { font = formats::classicBitmapFont(data, options.byLabel); });
     return font;
 }
 
@@ -81,15 +87,35 @@ void run(const ConvertOptions& options) {
             throw WordedUsageError("--chars", messages::worded(failure, messages::english));
         }
     }
-    state::BitmapFont font = readInput(options);
+    state::BitmapFont font;
+    if (std::filesystem::is_directory(options.source)) {
+        font = readFolder(options);
+    } else {
+        const std::string bytes = inputBytes(options);
+        // A BDF written as BDF keeps its own text: properties, comments and every glyph
+        // --chars leaves come out as they were read.
+        if (writer.word == "bdf" && options.charset == formats::ImportOptions::Charset::Unicode &&
+            formats::detectFormat(bytes) == formats::ImportFormat::Bdf) {
+            std::optional<formats::BdfDocument> document;
+            inFile(options.source, [&] { document = formats::BdfDocument::read(bytes); });
+            if (options.chars) document->keepOnly(characters);
+            writeOutput(options.output, document->write());
+            return;
+        }
+        font = readInput(options, bytes);
+    }
     if (options.charset == formats::ImportOptions::Charset::JisX0201) {
         font = formats::byJisX0201(font);
     }
     if (options.chars) font = state::withCharacters(std::move(font), characters);
     formats::BitmapWriteSettings settings;
-    // "unifont" of unifont.pcf.gz.
-    const std::string file = std::filesystem::path(options.source).filename().string();
-    settings.name = file.substr(0, file.find('.'));
+    if (font.family.empty()) {
+        // "unifont" of unifont.pcf.gz.
+        const std::string file = std::filesystem::path(options.source).filename().string();
+        settings.name = file.substr(0, file.find('.'));
+    } else {
+        settings.name = font.family;
+    }
     if (options.scale) settings.scale = static_cast<int>(*options.scale);
     const std::string bytes = writer.write(font, settings);
     writeOutput(options.output, bytes);

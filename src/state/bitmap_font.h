@@ -35,6 +35,7 @@ struct BitmapFont {
     int descent = 0;  // rows below it
     // Sorted by character, each character once.
     std::vector<BitmapGlyph> glyphs;
+    std::string family;  // the font's own name, as its file gives it; empty if none
 
     int lineHeight() const { return ascent + descent; }
     const BitmapGlyph* find(char32_t character) const;

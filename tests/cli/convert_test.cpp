@@ -2,7 +2,10 @@
 // --chars where given; on any fault nothing is written.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
+#include <set>
+#include <sstream>
 
 #include "cli_process.h"
 #include "folder/font_folder.h"
@@ -20,6 +23,33 @@ using support::readBytes;
 using support::ScratchDirectory;
 using support::writeBytes;
 
+// The BDF as a hand would cut it down to the glyphs of `encodings`: every other glyph's lines
+// and the blank line after them gone, CHARS counted again, every other line as it was.
+std::string cutBdf(const std::string& bdf, const std::set<std::string>& encodings) {
+    std::istringstream in(bdf);
+    std::string out, glyph;
+    bool keep = false, after = false;
+    int count = 0;
+    for (std::string line; std::getline(in, line);) {
+        if (line.starts_with("STARTCHAR"))
+            glyph = line + "\n";
+        else if (!glyph.empty())
+            glyph += line + "\n";
+        else if (!(after && line.empty() && !keep))
+            out += line + "\n";
+        after = false;
+        if (line.starts_with("ENCODING ")) keep = encodings.contains(line.substr(9));
+        if (line == "ENDCHAR") {
+            if (keep) out += glyph;
+            count += keep;
+            glyph.clear();
+            after = true;
+        }
+    }
+    const std::size_t chars = out.find("CHARS ");
+    return out.replace(chars, out.find('\n', chars) - chars, "CHARS " + std::to_string(count));
+}
+
 TEST(CliConvert, WritesTheFormatChosenOrRefusesWritingNothing) {
     const ScratchDirectory work;
     const std::string pcf = "/usr/share/fonts/X11/misc/5x8.pcf.gz";
@@ -29,6 +59,12 @@ TEST(CliConvert, WritesTheFormatChosenOrRefusesWritingNothing) {
     const auto only = [](state::BitmapFont font, std::vector<char32_t> characters) {
         return state::withCharacters(std::move(font), characters);
     };
+    const std::string bdf = (work / "6x13.bdf").string();
+    ASSERT_EQ(std::system(("zcat /usr/share/fonts/X11/misc/6x13.pcf.gz | pcf2bdf -o " + bdf +
+                           " && gzip -k " + bdf)
+                              .c_str()),
+              0);
+    const std::string otb = "/usr/share/fonts/opentype/terminus/terminus-normal.otb";
     struct Case {
         std::vector<std::string> args;  // OUT is work / "out" and its extension, last
         std::string extension;
@@ -39,7 +75,28 @@ TEST(CliConvert, WritesTheFormatChosenOrRefusesWritingNothing) {
         {{pcf, "--chars", "0x41-0x43,@" + (work / "chars.txt").string()},
          ".bdf",
          0,
-         formats::bdfFromBitmapFont(only(x11, {0x41, 0x42, 0x43, 0xB0, 0xE9}), "5x8")},
+         formats::bdfFromBitmapFont(only(x11, {0x41, 0x42, 0x43, 0xB0, 0xE9}), "Fixed")},
+        // A BDF keeps its text; --chars takes out only the other glyphs.
+        {{bdf}, ".bdf", 0, readBytes(bdf)},
+        {{bdf + ".gz", "--chars", "0x41-0x42,0x2588"},
+         ".bdf",
+         0,
+         cutBdf(readBytes(bdf), {"65", "66", "9608"})},
+        // Written anew, the font goes by its own name, else by the input's.
+        {{bdf, "--charset", "jisx0201"},
+         ".bdf",
+         0,
+         formats::bdfFromBitmapFont(formats::byJisX0201(formats::readBdf(readBytes(bdf))),
+                                    "Fixed")},
+        {{otb, "--chars", "0x41"},
+         ".bdf",
+         0,
+         formats::bdfFromBitmapFont(only(formats::readTrueType(readBytes(otb), {}), {0x41}),
+                                    "Terminus")},
+        {{sampleFontDir().string()},
+         ".bdf",
+         0,
+         formats::bdfFromBitmapFont(formats::classicBitmapFont(sample, false), "ascii")},
         {{sampleFontDir().string(), "--chars", "U+0041"},
          ".psf",
          0,

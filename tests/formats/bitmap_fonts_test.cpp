@@ -348,21 +348,23 @@ TEST(BitmapFonts, EditsRewriteOnlyTheLinesTheyNeed) {
         "C0\r\n40\r\nENDCHAR\r\nENDFONT\r\n";
     struct Case {
         const char* what;
-        std::function<void(BitmapFont&)> edit;
+        std::function<void(BdfDocument&)> edit;
         std::vector<std::pair<std::string, std::string>> replaced;  // in order
     };
     const Case cases[] = {
         {"a dot in a row written in lower case",
-         [](BitmapFont& f) { f.find(U'1')->setDot(2, 1, true); },
+         [](BdfDocument& d) { d.font().find(U'1')->setDot(2, 1, true); },
          {{"c0\r\n", "E0\r\n"}}},
         {"a name and an advance with no DWIDTH line",
-         [](BitmapFont& f) {
+         [](BdfDocument& d) {
+             BitmapFont& f = d.font();
              f.find(U'3')->name = "three.alt";
              f.find(U'3')->advance = 5;
          },
          {{"STARTCHAR three\r", "STARTCHAR three.alt\r"}, {"BBX 2 2", "DWIDTH 5 0\r\nBBX 2 2"}}},
         {"a taller glyph: its box, its rows, the font's box",
-         [](BitmapFont& f) {
+         [](BdfDocument& d) {
+             BitmapFont& f = d.font();
              BitmapGlyph& g = *f.find(U'3');
              g.height = 3;
              g.bottom = 1;
@@ -371,7 +373,8 @@ TEST(BitmapFonts, EditsRewriteOnlyTheLinesTheyNeed) {
          {{"FONTBOUNDINGBOX 3 4 0 -1", "FONTBOUNDINGBOX 3 5 0 -1"},
           {"BBX 2 2 1 0\r\nBITMAP\r\nC0\r\n40", "BBX 2 3 1 1\r\nBITMAP\r\n80\r\n40\r\nC0"}}},
         {"a glyph gone and one added between, the count, the ascent and a new descent",
-         [](BitmapFont& f) {
+         [](BdfDocument& d) {
+             BitmapFont& f = d.font();
              f.erase(U'1');
              BitmapGlyph two = state::blankGlyph(U'2', 1, 1);
              two.rows = {1};
@@ -388,14 +391,26 @@ TEST(BitmapFonts, EditsRewriteOnlyTheLinesTheyNeed) {
            "BITMAP\r\n40\r\nc0\r\n40\r\nE0\r\nENDCHAR\r\n",
            "STARTCHAR two\r\nENCODING 50\r\nSWIDTH 240 0\r\nDWIDTH 1 0\r\n"
            "BBX 1 1 0 0\r\nBITMAP\r\n80\r\nENDCHAR\r\n"}}},
+        {"a family of its own, where FONT gave one",
+         [](BdfDocument& d) { d.font().family = "T\"x"; },
+         {{"STARTPROPERTIES 2", "STARTPROPERTIES 3"},
+          {"ENDPROPERTIES", "FAMILY_NAME \"T\"\"x\"\r\nENDPROPERTIES"}}},
+        {"only one character kept: the others and the glyph with none go, with what precedes",
+         [](BdfDocument& d) { d.keepOnly({U'3'}); },
+         {{"CHARS 3", "CHARS 1"},
+          {"STARTCHAR one\r\nENCODING 49\r\nSWIDTH 750 0\r\nDWIDTH 4 0\r\nBBX 3 4 0 -1\r\n"
+           "BITMAP\r\n40\r\nc0\r\n40\r\nE0\r\nENDCHAR\r\nCOMMENT between\r\n"
+           "STARTCHAR unencoded\r\nENCODING -1 7\r\nBBX 1 1 0 0\r\nBITMAP\r\n80\r\nENDCHAR\r\n",
+           ""}}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         BdfDocument document = BdfDocument::read(font);
+        EXPECT_EQ(document.font().family, "t");
         EXPECT_EQ(document.font().ascent, 3);
         EXPECT_EQ(document.font().descent, 1);
         ASSERT_EQ(document.font().glyphs.size(), 2u);
-        c.edit(document.font());
+        c.edit(document);
         std::string expected = font;
         std::size_t from = 0;
         for (const auto& [was, now] : c.replaced) {

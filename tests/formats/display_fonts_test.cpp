@@ -18,6 +18,7 @@
 #include "formats/libraries/lvgl_export.h"
 #include "formats/libraries/u8g2_export.h"
 #include "formats/libraries/u8x8_export.h"
+#include "formats/library_decoders.h"
 #include "formats/own/font_files.h"
 #include "formats/three_fonts.h"
 #include "support/expect_failure.h"
@@ -77,64 +78,10 @@ static void print_canvas(void) {
 }
 )";
 
-// u8g2's font format: a 23-byte header of bit widths and offsets, then glyphs of one code byte
-// (two above 0xFF, past a lookup table) and a jump to the next, their fields packed from the
-// least significant bit, signed ones offset by half their range; the box is drawn row after
-// row from pairs of runs of background and foreground pixels, each pair followed by a bit that
-// repeats it. u8g2_DrawGlyph(x, y) puts the box's bottom `y offset` rows above the baseline y.
-constexpr std::string_view kU8g2Drawer = R"(
-static const uint8_t *bits_at;
-static unsigned bit_count;
-static unsigned get_bits(unsigned n) {
-    unsigned value = 0, i;
-    for (i = 0; i < n; ++i, ++bit_count)
-        value |= (unsigned)(bits_at[bit_count / 8] >> (bit_count % 8) & 1) << i;
-    return value;
-}
-static int get_signed(unsigned n) { return (int)get_bits(n) - (1 << (n - 1)); }
-static unsigned word(const uint8_t *at) { return (unsigned)at[0] << 8 | at[1]; }
-static const uint8_t *find_glyph(const uint8_t *font, unsigned code) {
-    const uint8_t *at = font + 23;
-    if (code <= 0xFF) {
-        if (code >= 'a') at += word(font + 19);
-        else if (code >= 'A') at += word(font + 17);
-        for (; at[1] != 0; at += at[1])
-            if (at[0] == code) return at + 2;
-    } else {
-        const uint8_t *table = font + 23 + word(font + 21);
-        unsigned last;
-        at = table;
-        do {
-            at += word(table);
-            last = word(table + 2);
-            table += 4;
-        } while (last < code);
-        for (; word(at) != 0; at += at[2])
-            if (word(at) == code) return at + 3;
-    }
-    return 0;
-}
+// Each glyph drawn as u8g2_DrawGlyph(x, 7) draws it, on the canvas's baseline; each advances 6.
+constexpr std::string_view kU8g2Glyph = R"(
 static void draw_glyph(const uint8_t *font, unsigned code, int x, int y) {
-    unsigned w, h, done = 0, zeros, ones, i;
-    int left, bottom;
-    bits_at = find_glyph(font, code);
-    bit_count = 0;
-    if (!bits_at) { off_canvas = 1; return; }
-    w = get_bits(font[4]);
-    h = get_bits(font[5]);
-    left = get_signed(font[6]);
-    bottom = get_signed(font[7]);
-    if (get_signed(font[8]) != 6) off_canvas = 1;
-    if (w == 0) return;
-    do {
-        zeros = get_bits(font[2]);
-        ones = get_bits(font[3]);
-        do {
-            done += zeros;
-            for (i = 0; i < ones; ++i, ++done)
-                dot(x + left + (int)(done % w), y - (int)h - bottom + (int)(done / w));
-        } while (get_bits(1));
-    } while (done < w * h);
+    if (u8g2_draw(font, code, x, y) != 6) off_canvas = 1;
 }
 static void draw_font(const uint8_t *font) {
     unsigned i;
@@ -162,30 +109,10 @@ constexpr std::string_view kLvglCommon = R"(#include <stdbool.h>
 #include <stddef.h>
 #include <stdint.h>
 #define LV_ATTRIBUTE_LARGE_CONST
-typedef struct {
-    uint32_t bitmap_index : 20;
-    uint32_t adv_w : 12;
-    uint8_t box_w;
-    uint8_t box_h;
-    int8_t ofs_x;
-    int8_t ofs_y;
-} lv_font_fmt_txt_glyph_dsc_t;
-typedef enum {
-    LV_FONT_FMT_TXT_CMAP_FORMAT0_FULL,
-    LV_FONT_FMT_TXT_CMAP_SPARSE_FULL,
-    LV_FONT_FMT_TXT_CMAP_FORMAT0_TINY,
-    LV_FONT_FMT_TXT_CMAP_SPARSE_TINY
-} lv_font_fmt_txt_cmap_type_t;
-typedef struct {
-    uint32_t range_start;
-    uint16_t range_length;
-    uint16_t glyph_id_start;
-    const uint16_t *unicode_list;
-    const void *glyph_id_ofs_list;
-    uint16_t list_length;
-    lv_font_fmt_txt_cmap_type_t type;
-} lv_font_fmt_txt_cmap_t;
-enum { LV_FONT_SUBPX_NONE, LV_FONT_SUBPX_HOR, LV_FONT_SUBPX_VER, LV_FONT_SUBPX_BOTH };
+)";
+
+constexpr std::string_view kLvglGlyph =
+    R"(enum { LV_FONT_SUBPX_NONE, LV_FONT_SUBPX_HOR, LV_FONT_SUBPX_VER, LV_FONT_SUBPX_BOTH };
 typedef struct {
     uint16_t adv_w;
     uint16_t box_w;
@@ -322,12 +249,15 @@ struct Library {
 };
 
 std::vector<Library> libraries() {
-    const std::string lvgl8 = std::string(kLvglCommon) + std::string(kLvgl8);
-    const std::string lvgl9 = std::string(kLvglCommon) + std::string(kLvgl9);
+    const std::string lvgl = std::string(kLvglCommon) + std::string(decoders::kLvglGlyphsAndMaps) +
+                             std::string(kLvglGlyph);
+    const std::string lvgl8 = lvgl + std::string(kLvgl8);
+    const std::string lvgl9 = lvgl + std::string(kLvgl9);
+    const std::string u8g2 = std::string(decoders::kU8g2Drawer) + std::string(kU8g2Glyph);
     return {
-        {"u8g2", u8g2Source, 32, "", std::string(kU8g2Drawer), true},
+        {"u8g2", u8g2Source, 32, "", u8g2, true},
         // Characters past 0xFF go past u8g2's lookup table, in glyphs of two-byte codes.
-        {"u8g2 from U+00C0", u8g2Source, 0xC0, "", std::string(kU8g2Drawer), false},
+        {"u8g2 from U+00C0", u8g2Source, 0xC0, "", u8g2, false},
         {"u8x8", u8x8Source, 32, "", std::string(kU8x8Drawer), true},
         {"lvgl 8.3", lvglSource, 32, lvgl8, std::string(kLvglFunctions8) + std::string(kLvglDrawer),
          false},
@@ -392,17 +322,8 @@ std::vector<SourceGlyph> sourceGlyphs(const state::FontData& data, long long fir
     std::vector<SourceGlyph> glyphs;
     for (int code = 0; code < kGlyphs; ++code) {
         const state::GlyphBytes columns = glyphBytes(data, code);
-        int left = 0, right = 4, top = 0, bottom = 7;
-        if (trim) {
-            left = 5, right = -1, top = 8, bottom = -1;
-            for (int x = 0; x < 5; ++x) {
-                for (int y = 0; y < 8; ++y) {
-                    if (!dotLit(columns[x], y)) continue;
-                    left = std::min(left, x), right = std::max(right, x);
-                    top = std::min(top, y), bottom = std::max(bottom, y);
-                }
-            }
-        }
+        const auto [left, right, top, bottom] =
+            trim ? decoders::litBox(columns) : decoders::LitBox{0, 4, 0, 7};
         SourceGlyph glyph{.encoding = first + code,
                           .left = right < 0 ? 0 : left,
                           .bottom = right < 0 ? 0 : 6 - bottom};

@@ -16,6 +16,7 @@
 #include "formats/export_formats.h"
 #include "formats/font_import.h"
 #include "formats/import_formats.h"
+#include "formats/library_decoders.h"
 #include "formats/own/font_files.h"
 #include "formats/three_fonts.h"
 #include "support/expect_failure.h"
@@ -75,24 +76,9 @@ bool buildsFromTwoFiles(const std::string& compiler, const std::string& header) 
     return std::system(build.c_str()) == 0;
 }
 
-// The structs as the library's gfxfont.h documents them, and drawChar as its description
-// gives it: the glyph's box from (x + xOffset, y + yOffset), its dots row after row, MSB
-// first, a new byte every eight dots.
-constexpr const char* kGfxProgram = R"(#include <stdint.h>
-#include <stdio.h>
-#include <string.h>
-typedef struct {
-    uint16_t bitmapOffset;
-    uint8_t width, height, xAdvance;
-    int8_t xOffset, yOffset;
-} GFXglyph;
-typedef struct {
-    uint8_t *bitmap;
-    GFXglyph *glyph;
-    uint16_t first, last;
-    uint8_t yAdvance;
-} GFXfont;
-#include "font_gfx.h"
+// drawChar as the library's description gives it, on its structs: the glyph's box from
+// (x + xOffset, y + yOffset), its dots row after row, MSB first, a new byte every eight dots.
+constexpr const char* kGfxDrawer = R"(#include "font_gfx.h"
 static unsigned char screen[40][40];
 static void drawChar(const GFXfont *font, int x, int y, unsigned c) {
     const GFXglyph *glyph = &font->glyph[c - font->first];
@@ -126,6 +112,11 @@ int main(void) {
     return 0;
 }
 )";
+
+std::string gfxProgram() {
+    return "#include <stdint.h>\n#include <stdio.h>\n#include <string.h>\n" +
+           std::string(decoders::kGfxStructs) + kGfxDrawer;
+}
 
 // Adafruit_GFX.cpp includes glcdfont.c and reads character c's column i as font[c * 5 + i],
 // bit 0 the top dot.
@@ -237,7 +228,7 @@ TEST(DisplayFormats, EachLibraryDrawsEveryGlyphAsTheEditorShowsIt) {
         const bool cxx = std::string(font.name) == "random";
         for (const char* compiler : cxx ? std::vector{kC, kCxx} : std::vector{kC}) {
             SCOPED_TRACE(compiler);
-            EXPECT_EQ(drawn(compiler, kGfxProgram, "font_gfx.h", gfxHeader), gfx);
+            EXPECT_EQ(drawn(compiler, gfxProgram(), "font_gfx.h", gfxHeader), gfx);
             EXPECT_EQ(drawn(compiler, kGlcdProgram, "glcdfont.c", glcdSource), glcd);
             EXPECT_EQ(drawn(compiler, kMax72xxProgram, "font_max72xx.h", maxHeader), max);
             EXPECT_EQ(drawn(compiler, hd44780Program(cgram), "font_lcd.h", lcdHeader), lcd);
@@ -267,14 +258,7 @@ struct Packed {
 };
 
 Packed packed(const state::GlyphBytes& columns, int baseline) {
-    int left = 5, right = -1, top = 8, bottom = -1;
-    for (int x = 0; x < 5; ++x) {
-        for (int y = 0; y < 8; ++y) {
-            if (!dotLit(columns[x], y)) continue;
-            left = std::min(left, x), right = std::max(right, x);
-            top = std::min(top, y), bottom = std::max(bottom, y);
-        }
-    }
+    const auto [left, right, top, bottom] = decoders::litBox(columns);
     if (right < 0) return {.bytes = {0}, .width = 1, .height = 1, .yOffset = -1};
     Packed glyph{.bytes = {},
                  .width = right - left + 1,

@@ -13,6 +13,7 @@
 
 #include "formats/common/bitmap_cell.h"
 #include "formats/libraries/library_fonts.h"
+#include "formats/library_decoders.h"
 #include "support/expect_failure.h"
 #include "support/scratch_directory.h"
 
@@ -48,7 +49,7 @@ void fill(BitmapGlyph& glyph, std::mt19937& random) {
 
 BitmapFont monospaced(int width, int height, int descent, const std::vector<char32_t>& characters) {
     std::mt19937 random(static_cast<unsigned>(width * 100 + height));
-    BitmapFont font{.ascent = height - descent, .descent = descent, .glyphs = {}};
+    BitmapFont font{.ascent = height - descent, .descent = descent, .glyphs = {}, .family = {}};
     for (const char32_t c : characters) {
         BitmapGlyph glyph = state::blankGlyph(c, width, height);
         glyph.bottom = -descent;
@@ -62,7 +63,7 @@ BitmapFont monospaced(int width, int height, int descent, const std::vector<char
 // a space of no box at all.
 BitmapFont proportional(int ascent, int descent, const std::vector<char32_t>& characters) {
     std::mt19937 random(static_cast<unsigned>(ascent));
-    BitmapFont font{.ascent = ascent, .descent = descent, .glyphs = {}};
+    BitmapFont font{.ascent = ascent, .descent = descent, .glyphs = {}, .family = {}};
     for (const char32_t c : characters) {
         const int height = 1 + static_cast<int>(random() % static_cast<unsigned>(ascent + descent));
         BitmapGlyph glyph = state::blankGlyph(c, c == ' ' ? 0 : 1 + static_cast<int>(random() % 10),
@@ -176,20 +177,9 @@ static int draw(unsigned long c) {
 }
 )";
 
-// gfxfont.h's structs, and drawChar: the box from (x + xOffset, y + yOffset), the cursor's y
+// drawChar, after gfxfont.h's structs: the box from (x + xOffset, y + yOffset), the cursor's y
 // the row resting on the baseline, bits row after row from the most significant.
-constexpr std::string_view kGfx = R"(typedef struct {
-    uint16_t bitmapOffset;
-    uint8_t width, height, xAdvance;
-    int8_t xOffset, yOffset;
-} GFXglyph;
-typedef struct {
-    uint8_t *bitmap;
-    GFXglyph *glyph;
-    uint16_t first, last;
-    uint8_t yAdvance;
-} GFXfont;
-#include "font.c"
+constexpr std::string_view kGfx = R"(#include "font.c"
 static int draw(unsigned long c) {
     const GFXglyph *glyph = &Shown.glyph[c - Shown.first];
     unsigned offset = glyph->bitmapOffset, bit = 0, bits = 0;
@@ -206,64 +196,11 @@ static int draw(unsigned long c) {
 }
 )";
 
-// u8g2's font format: a 23-byte header of bit widths, glyphs of one code byte, then past the
-// table at header offset 21 glyphs of two; fields from the least significant bit, signed ones
-// offset by half their range, the box drawn from pairs of runs each followed by a repeat bit.
+// u8g2: the font, then the decoders' u8g2_draw at the origin.
 constexpr std::string_view kU8g2 = R"(#include "font.c"
-static const uint8_t *bits_at;
-static unsigned bit_count;
-static unsigned get_bits(unsigned n) {
-    unsigned value = 0, i;
-    for (i = 0; i < n; ++i, ++bit_count)
-        value |= (unsigned)(bits_at[bit_count / 8] >> (bit_count % 8) & 1) << i;
-    return value;
-}
-static int get_signed(unsigned n) { return (int)get_bits(n) - (1 << (n - 1)); }
-static unsigned word(const uint8_t *at) { return (unsigned)at[0] << 8 | at[1]; }
-static const uint8_t *find_glyph(const uint8_t *font, unsigned long code) {
-    const uint8_t *at = font + 23;
-    if (code <= 0xFF) {
-        if (code >= 'a') at += word(font + 19);
-        else if (code >= 'A') at += word(font + 17);
-        for (; at[1] != 0; at += at[1])
-            if (at[0] == code) return at + 2;
-    } else {
-        const uint8_t *table = font + 23 + word(font + 21);
-        unsigned last;
-        at = table;
-        do {
-            at += word(table);
-            last = word(table + 2);
-            table += 4;
-        } while (last < code);
-        for (; word(at) != 0; at += at[2])
-            if (word(at) == code) return at + 3;
-    }
-    return 0;
-}
-static int draw(unsigned long c) {
-    const uint8_t *font = Shown;
-    unsigned w, h, done = 0, zeros, ones, i;
-    int left, bottom, advance;
-    bits_at = find_glyph(font, c);
-    bit_count = 0;
-    if (!bits_at) return -2;
-    w = get_bits(font[4]);
-    h = get_bits(font[5]);
-    left = get_signed(font[6]);
-    bottom = get_signed(font[7]);
-    advance = get_signed(font[8]);
-    if (w == 0) return advance;
-    do {
-        zeros = get_bits(font[2]);
-        ones = get_bits(font[3]);
-        do {
-            done += zeros;
-            for (i = 0; i < ones; ++i, ++done)
-                dot(OX + left + (int)(done % w), OY + 1 - (int)h - bottom + (int)(done / w));
-        } while (get_bits(1));
-    } while (done < w * h);
-    return advance;
+)";
+constexpr std::string_view kU8g2Draw = R"(static int draw(unsigned long c) {
+    return u8g2_draw(Shown, c, OX, OY + 1);
 }
 )";
 
@@ -290,27 +227,9 @@ static int draw(unsigned long c) {
 // its bits row after row from the most significant.
 constexpr std::string_view kLvgl = R"(#define LV_ATTRIBUTE_LARGE_CONST
 #define LVGL_VERSION_MAJOR 9
-typedef struct {
-    uint32_t bitmap_index : 20;
-    uint32_t adv_w : 12;
-    uint8_t box_w, box_h;
-    int8_t ofs_x, ofs_y;
-} lv_font_fmt_txt_glyph_dsc_t;
-typedef enum {
-    LV_FONT_FMT_TXT_CMAP_FORMAT0_FULL,
-    LV_FONT_FMT_TXT_CMAP_SPARSE_FULL,
-    LV_FONT_FMT_TXT_CMAP_FORMAT0_TINY,
-    LV_FONT_FMT_TXT_CMAP_SPARSE_TINY
-} lv_font_fmt_txt_cmap_type_t;
-typedef struct {
-    uint32_t range_start;
-    uint16_t range_length, glyph_id_start;
-    const uint16_t *unicode_list;
-    const void *glyph_id_ofs_list;
-    uint16_t list_length;
-    lv_font_fmt_txt_cmap_type_t type;
-} lv_font_fmt_txt_cmap_t;
-typedef struct {
+)";
+// After the glyphs and maps of the decoders: the font's description and lv_font_t.
+constexpr std::string_view kLvglFont = R"(typedef struct {
     const uint8_t *glyph_bitmap;
     const lv_font_fmt_txt_glyph_dsc_t *glyph_dsc;
     const lv_font_fmt_txt_cmap_t *cmaps;
@@ -402,7 +321,7 @@ static int draw(unsigned long c) {
 
 struct Format {
     const char* name;
-    std::string_view drawer;
+    std::string drawer;
     std::function<std::string(const BitmapFont&)> source;
     bool advances;  // the format keeps each glyph's advance
     std::function<BitmapFont(std::string_view)> import{};
@@ -415,23 +334,30 @@ std::vector<Format> formats() {
         };
     };
     return {
-        {"c columns", kCTable, c(CLayout::Columns, false), false},
-        {"c pages", kCTable, c(CLayout::Pages, false), false},
-        {"c rows msb", kCTable, c(CLayout::Rows, true), false},
-        {"c rows lsb", kCTable, c(CLayout::Rows, false), false},
-        {"gfxfont", kGfx, [](const BitmapFont& f) { return gfxfontBitmapExport(f, {"Shown"}); },
-         true, gfxfontBitmapImport},
-        {"u8g2", kU8g2, [](const BitmapFont& f) { return u8g2BitmapExport(f, {"Shown"}); }, true,
+        {"c columns", std::string(kCTable), c(CLayout::Columns, false), false},
+        {"c pages", std::string(kCTable), c(CLayout::Pages, false), false},
+        {"c rows msb", std::string(kCTable), c(CLayout::Rows, true), false},
+        {"c rows lsb", std::string(kCTable), c(CLayout::Rows, false), false},
+        {"gfxfont", std::string(decoders::kGfxStructs) + std::string(kGfx),
+         [](const BitmapFont& f) { return gfxfontBitmapExport(f, {"Shown"}); }, true,
+         gfxfontBitmapImport},
+        {"u8g2", std::string(kU8g2) + std::string(decoders::kU8g2Drawer) + std::string(kU8g2Draw),
+         [](const BitmapFont& f) { return u8g2BitmapExport(f, {"Shown"}); }, true,
          u8g2BitmapImport},
-        {"u8x8", kU8x8, [](const BitmapFont& f) { return u8x8BitmapExport(f, {"Shown"}); }, false,
+        {"u8x8", std::string(kU8x8),
+         [](const BitmapFont& f) { return u8x8BitmapExport(f, {"Shown"}); }, false,
          u8x8BitmapImport},
-        {"lvgl", kLvgl, [](const BitmapFont& f) { return lvglBitmapExport(f, {"Shown"}); }, true,
+        {"lvgl",
+         std::string(kLvgl) + std::string(decoders::kLvglGlyphsAndMaps) + std::string(kLvglFont),
+         [](const BitmapFont& f) { return lvglBitmapExport(f, {"Shown"}); }, true,
          lvglBitmapImport},
-        {"max72xx", kMax72xx, [](const BitmapFont& f) { return max72xxBitmapExport(f, {"Shown"}); },
-         false, max72xxBitmapImport},
-        {"glcdfont", kGlcd, [](const BitmapFont& f) { return glcdfontBitmapExport(f); }, false},
-        {"hd44780", kHd44780, [](const BitmapFont& f) { return hd44780BitmapExport(f, {"Shown"}); },
-         false},
+        {"max72xx", std::string(kMax72xx),
+         [](const BitmapFont& f) { return max72xxBitmapExport(f, {"Shown"}); }, false,
+         max72xxBitmapImport},
+        {"glcdfont", std::string(kGlcd),
+         [](const BitmapFont& f) { return glcdfontBitmapExport(f); }, false},
+        {"hd44780", std::string(kHd44780),
+         [](const BitmapFont& f) { return hd44780BitmapExport(f, {"Shown"}); }, false},
     };
 }
 

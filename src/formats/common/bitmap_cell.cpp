@@ -50,7 +50,8 @@ std::vector<std::uint8_t> msbFirstBits(const state::BitmapGlyph& glyph, const Tr
 }
 
 state::BitmapFont classicBitmapFont(const state::FontData& data, int first) {
-    state::BitmapFont font{.ascent = state::kGlyphRows - 1, .descent = 1, .glyphs = {}};
+    state::BitmapFont font{
+        .ascent = state::kGlyphRows - 1, .descent = 1, .glyphs = {}, .family = {}};
     font.glyphs.reserve(state::kSavedCodes);
     for (int code = 0; code < state::kSavedCodes; ++code) {
         state::BitmapGlyph glyph = state::blankGlyph(static_cast<char32_t>(first + code),

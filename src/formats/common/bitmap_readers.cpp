@@ -34,6 +34,7 @@ state::BitmapFont byJisX0201(const state::BitmapFont& font) {
     state::BitmapFont coded;
     coded.ascent = font.ascent;
     coded.descent = font.descent;
+    coded.family = font.family;
     for (int code = 0; code < 0x100; ++code) {
         const char32_t character = jisX0201Character(code);
         const state::BitmapGlyph* glyph = character ? font.find(character) : nullptr;

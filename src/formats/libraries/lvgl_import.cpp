@@ -184,7 +184,8 @@ public:
         if (characters.size() > state::kMaxBitmapGlyphs) damaged();
         state::BitmapFont font{.ascent = static_cast<int>(lineHeight_ - baseLine_),
                                .descent = static_cast<int>(baseLine_),
-                               .glyphs = {}};
+                               .glyphs = {},
+                               .family = {}};
         font.glyphs.reserve(characters.size());
         for (const Mapped& mapped : characters) {
             const GlyphDescription& box = glyphs_[mapped.glyph];

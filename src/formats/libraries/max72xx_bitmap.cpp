@@ -96,7 +96,7 @@ state::BitmapFont max72xxBitmapImport(std::string_view source) {
         const int height = wide ? v[6] : v[4];
         std::size_t place = wide ? 7 : 5;
         if (last < first || height == 0 || height > kMax72xxHighest) continue;
-        state::BitmapFont font{.ascent = height - 1, .descent = 1, .glyphs = {}};
+        state::BitmapFont font{.ascent = height - 1, .descent = 1, .glyphs = {}, .family = {}};
         bool whole = true;
         for (char32_t c = first; c <= last && whole; ++c) {
             if (place >= v.size()) {

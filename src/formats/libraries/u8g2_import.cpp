@@ -52,6 +52,23 @@ private:
     std::size_t position_ = 0;
 };
 
+// A box of `dots` dots from its fields read on: pairs of runs of unlit and lit dots, row after
+// row, each pair repeated while the bit after it is set; `light(at, count)` takes each lit run.
+template <typename Light>
+void forEachLitRun(BitReader& bits, int unlitBits, int litBits, std::size_t dots, Light light) {
+    std::size_t at = 0;
+    do {
+        const unsigned off = bits.get(unlitBits);
+        const unsigned on = bits.get(litBits);
+        do {
+            if (at + off + on > dots) damaged();
+            at += off;
+            light(at, on);
+            at += on;
+        } while (bits.get(1) == 1);
+    } while (at < dots);
+}
+
 struct Record {
     long long encoding;
     std::string_view fields;  // past the encoding and the jump
@@ -101,7 +118,8 @@ public:
         const int boxBottom = static_cast<std::int8_t>(byte(12));
         state::BitmapFont font{.ascent = std::max(0, boxHeight + boxBottom),
                                .descent = std::max(0, -boxBottom),
-                               .glyphs = {}};
+                               .glyphs = {},
+                               .family = {}};
         forEachRecord([&](const Record& record) {
             if (font.glyphs.size() == state::kMaxBitmapGlyphs) damaged();
             if (font.find(static_cast<char32_t>(record.encoding))) damaged();
@@ -128,21 +146,13 @@ private:
         glyph.bottom = bits.getSigned(byte(7));
         glyph.advance = bits.getSigned(byte(8));
         if (width == 0 || height == 0) return glyph;
-        const std::size_t dots = static_cast<std::size_t>(width) * height;
-        std::size_t at = 0;
-        do {
-            const unsigned off = bits.get(byte(2));
-            const unsigned on = bits.get(byte(3));
-            do {
-                if (at + off + on > dots) damaged();
-                at += off;
-                for (std::size_t dot = at; dot < at + on; ++dot) {
-                    glyph.setDot(static_cast<int>(dot % width), static_cast<int>(dot / width),
-                                 true);
-                }
-                at += on;
-            } while (bits.get(1) == 1);
-        } while (at < dots);
+        forEachLitRun(bits, byte(2), byte(3), static_cast<std::size_t>(width) * height,
+                      [&](std::size_t at, unsigned count) {
+                          for (std::size_t dot = at; dot < at + count; ++dot) {
+                              glyph.setDot(static_cast<int>(dot % width),
+                                           static_cast<int>(dot / width), true);
+                          }
+                      });
         return glyph;
     }
 
@@ -196,18 +206,11 @@ private:
         const int bottom = bits.getSigned(byte(7));
         bits.getSigned(byte(8));
         if (width == 0 || height == 0) return;
-        const std::size_t dots = static_cast<std::size_t>(width) * height;
-        std::size_t at = 0;
-        do {
-            const unsigned off = bits.get(byte(2));
-            const unsigned on = bits.get(byte(3));
-            do {
-                if (at + off + on > dots) damaged();
-                at += off;
-                lightRun(cells, glyph, at, on, width, left, bottom + static_cast<int>(height) - 1);
-                at += on;
-            } while (bits.get(1) == 1);
-        } while (at < dots);
+        forEachLitRun(bits, byte(2), byte(3), static_cast<std::size_t>(width) * height,
+                      [&](std::size_t at, unsigned count) {
+                          lightRun(cells, glyph, at, count, width, left,
+                                   bottom + static_cast<int>(height) - 1);
+                      });
     }
 
     // Dots `at` to `at` + `count` of the box, row after row; `top` is the height of its first

@@ -81,8 +81,10 @@ state::BitmapFont u8x8BitmapImport(std::string_view source) {
                       {.value = cellText(width, height),
                        .needed = cellText(state::kMaxGlyphSide, state::kMaxGlyphSide)});
     }
-    state::BitmapFont result{
-        .ascent = height - height / kTileDots, .descent = height / kTileDots, .glyphs = {}};
+    state::BitmapFont result{.ascent = height - height / kTileDots,
+                             .descent = height / kTileDots,
+                             .glyphs = {},
+                             .family = {}};
     for (int code = firstCode; code <= lastCode; ++code) {
         const auto character = static_cast<char32_t>(code);
         state::BitmapGlyph glyph = state::blankGlyph(character, width, height);

@@ -351,6 +351,7 @@ public:
         const FT_Size_Metrics& metrics = face_->size->metrics;
         font.ascent = static_cast<int>((metrics.ascender + kPixel - 1) / kPixel);
         font.descent = static_cast<int>(-metrics.descender / kPixel);
+        if (face_->family_name) font.family = face_->family_name;
         font.glyphs.reserve(drawn.size());
         for (const Drawn& one : drawn) {
             if (one.width > state::kMaxGlyphSide || one.rows > state::kMaxGlyphSide) {

@@ -8,6 +8,8 @@
 #include <tuple>
 
 #include "formats/font_import.h"
+#include "formats/x11/bdf_lines.h"
+#include "state/character_list.h"
 #include "state/failure.h"
 
 namespace fontedit::formats {
@@ -18,23 +20,6 @@ using state::Cause;
 using state::Failure;
 
 namespace {
-
-constexpr std::string_view kBlanks = " \t\r";
-constexpr std::size_t kShownLength = 60;
-// Far beyond any font, yet small enough that sums of a few never overflow.
-constexpr long long kLargest = 1'000'000'000;
-
-std::string_view trimmed(std::string_view text) {
-    text.remove_prefix(std::min(text.find_first_not_of(kBlanks), text.size()));
-    return text.substr(0, text.find_last_not_of(kBlanks) + 1);
-}
-
-int hexDigit(char ch) {
-    if (ch >= '0' && ch <= '9') return ch - '0';
-    if (ch >= 'A' && ch <= 'F') return ch - 'A' + 10;
-    if (ch >= 'a' && ch <= 'f') return ch - 'a' + 10;
-    return -1;
-}
 
 // A bitmap row as BDF writes it: whole bytes of hex digits, the left dot in the top bit.
 std::string hexRow(std::uint64_t row, int width) {
@@ -50,6 +35,13 @@ std::string hexRow(std::uint64_t row, int width) {
 
 std::uint64_t maskOf(int width) {
     return width >= 64 ? ~std::uint64_t{0} : (std::uint64_t{1} << width) - 1;
+}
+
+// A property's string value, a quote within doubled.
+std::string quoted(std::string_view text) {
+    std::string value = "\"";
+    for (const char c : text) value += c == '"' ? std::string(2, c) : std::string(1, c);
+    return value + '"';
 }
 
 std::string numbers(std::string_view keyword, std::initializer_list<long long> values) {
@@ -71,6 +63,20 @@ std::string glyphName(const BitmapGlyph& glyph) {
     std::snprintf(name, sizeof name, glyph.character > 0xFFFF ? "u%05X" : "uni%04X",
                   static_cast<unsigned>(glyph.character));
     return name;
+}
+
+// Comments and blank lines, at least one comment.
+bool onlyComments(std::string_view text) {
+    BdfLines lines(text, BdfLines::Comments::Lines);
+    bool comment = false;
+    while (lines.next()) {
+        if (lines.keyword() == "COMMENT") {
+            comment = true;
+        } else if (!lines.content().empty()) {
+            return false;
+        }
+    }
+    return comment;
 }
 
 void appendNumbers(std::string& out, std::string_view keyword,
@@ -121,61 +127,71 @@ std::string glyphText(const BitmapGlyph& glyph, int pointSize, int resolution,
 // Reads the text line by line into the document's spans and model.
 class BdfParser {
 public:
-    explicit BdfParser(BdfDocument& document) : doc_(document), bytes_(document.text_) {}
+    explicit BdfParser(BdfDocument& document)
+        : doc_(document), lines_(document.text_, BdfLines::Comments::Lines) {}
 
     void parse() {
-        constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
-        if (bytes_.starts_with(kByteOrderMark)) pos_ = kByteOrderMark.size();
-        while (nextLine() && content_.empty()) {
+        while (lines_.next() && lines_.content().empty()) {
         }
-        if (keyword() != "STARTFONT") {
-            throw Failure(Cause::NotBdf, {.line = line_, .value = shown()});
+        if (lines_.keyword() != "STARTFONT") {
+            throw Failure(Cause::NotBdf, {.line = lines_.line(), .value = lines_.shown()});
         }
-        if (lineEndAt_ > 0 && bytes_[lineEndAt_ - 1] == '\r') doc_.lineEnd_ = "\r\n";
+        if (lines_.lineEnd() < doc_.text_.size() && doc_.text_[lines_.lineEnd()] == '\r') {
+            doc_.lineEnd_ = "\r\n";
+        }
         std::optional<long long> ascent, descent;
+        std::optional<std::string> family, fontName;
         bool inProperties = false;
-        doc_.headerEnd_ = bytes_.size();
-        while (nextLine()) {
-            const std::string_view key = keyword();
+        doc_.headerEnd_ = doc_.text_.size();
+        while (lines_.next()) {
+            const std::string_view key = lines_.keyword();
             if (key == "STARTCHAR" || key == "ENDFONT") {
-                doc_.headerEnd_ = lineBegin_;
+                doc_.headerEnd_ = lines_.lineBegin();
                 break;
             }
             if (key == "FONTBOUNDINGBOX") {
                 doc_.fontBox_ = span();
                 doc_.declaredBox_ = box(false);
+            } else if (key == "FONT") {
+                lines_.word();
+                fontName = bdfTrimmed(lines_.rest());
             } else if (key == "SIZE") {
-                word();
-                doc_.pointSize_ = static_cast<int>(number());
-                doc_.resolution_ = static_cast<int>(number());
+                lines_.word();
+                doc_.pointSize_ = static_cast<int>(lines_.number());
+                doc_.resolution_ = static_cast<int>(lines_.number());
             } else if (key == "CHARS") {
                 doc_.chars_ = span();
             } else if (key == "STARTPROPERTIES") {
                 doc_.properties_ = span();
-                word();
-                doc_.propertyCount_ = number();
+                lines_.word();
+                doc_.propertyCount_ = lines_.number();
                 inProperties = true;
             } else if (key == "ENDPROPERTIES" && inProperties) {
-                doc_.endProperties_ = lineBegin_;
+                doc_.endProperties_ = lines_.lineBegin();
                 inProperties = false;
             } else if (inProperties && (key == "FONT_ASCENT" || key == "FONT_DESCENT")) {
                 (key == "FONT_ASCENT" ? doc_.ascent_ : doc_.descent_) = span();
-                word();
-                (key == "FONT_ASCENT" ? ascent : descent) = number();
+                lines_.word();
+                (key == "FONT_ASCENT" ? ascent : descent) = lines_.number();
+            } else if (inProperties && key == "FAMILY_NAME") {
+                doc_.family_ = span();
+                lines_.word();
+                family = bdfUnquoted(bdfTrimmed(lines_.rest()));
             } else if (key == "DWIDTH") {
-                word();
-                fontAdvance_ = number();
+                lines_.word();
+                fontAdvance_ = lines_.number();
             }
         }
         const auto& fontBox = doc_.declaredBox_;
         doc_.read_.ascent = static_cast<int>(ascent.value_or(fontBox.height + fontBox.bottom));
         doc_.read_.descent = static_cast<int>(descent.value_or(-fontBox.bottom));
+        doc_.read_.family = family ? *family : xlfdFamily(fontName.value_or(""));
 
         std::vector<BitmapGlyph> glyphs;
         bool ordered = true;
-        while (keyword() == "STARTCHAR") {
+        while (lines_.keyword() == "STARTCHAR") {
             if (doc_.glyphs_.size() == state::kMaxBitmapGlyphs) {
-                throw Failure(Cause::BdfTooManyGlyphs, {.line = line_});
+                throw Failure(Cause::BdfTooManyGlyphs, {.line = lines_.line()});
             }
             BitmapGlyph glyph;
             doc_.glyphs_.push_back(glyphText(glyph));
@@ -184,10 +200,12 @@ public:
                 glyphs.push_back(std::move(glyph));
             }
             // Whatever stands between two glyphs goes out before the second.
-            while (nextLine() && keyword() != "STARTCHAR" && keyword() != "ENDFONT") {
+            while (lines_.next() && lines_.keyword() != "STARTCHAR" &&
+                   lines_.keyword() != "ENDFONT") {
             }
-            if (keyword() != "STARTCHAR") break;
+            if (lines_.keyword() != "STARTCHAR") break;
         }
+        doc_.endFont_ = lines_.lineBegin();
         if (!ordered) {
             std::stable_sort(glyphs.begin(), glyphs.end(), [](const auto& a, const auto& b) {
                 return a.character < b.character;
@@ -207,117 +225,70 @@ public:
     }
 
 private:
-    // The next line, its content without blanks around it; false at the end of the bytes.
-    bool nextLine() {
-        if (pos_ >= bytes_.size()) {
-            content_ = {};
-            lineBegin_ = bytes_.size();
-            return false;
-        }
-        lineBegin_ = pos_;
-        const std::size_t end = std::min(bytes_.find('\n', pos_), bytes_.size());
-        lineEndAt_ = end;
-        content_ = trimmed(std::string_view(bytes_).substr(pos_, end - pos_));
-        words_ = content_;
-        pos_ = std::min(end + 1, bytes_.size());
-        ++line_;
-        return true;
-    }
-
-    std::string_view keyword() const { return content_.substr(0, content_.find_first_of(kBlanks)); }
-
     // The line as it stands, without its line end.
-    BdfDocument::Span span() const {
-        std::size_t end = lineEndAt_;
-        if (end > lineBegin_ && bytes_[end - 1] == '\r') --end;
-        return {lineBegin_, end};
-    }
-
-    std::string_view word() {
-        words_.remove_prefix(std::min(words_.find_first_not_of(kBlanks), words_.size()));
-        const std::string_view result = words_.substr(0, words_.find_first_of(kBlanks));
-        words_.remove_prefix(result.size());
-        return result;
-    }
-
-    std::string shown() const { return std::string(content_.substr(0, kShownLength)); }
-
-    [[noreturn]] void malformed() const {
-        throw Failure(Cause::BdfSyntax, {.line = line_, .value = shown()});
-    }
-
-    long long number() {
-        const std::string_view text = word();
-        long long value = 0;
-        const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-        if (text.empty() || error != std::errc() || end != text.data() + text.size() ||
-            value < -kLargest || value > kLargest) {
-            malformed();
-        }
-        return value;
-    }
+    BdfDocument::Span span() const { return {lines_.lineBegin(), lines_.lineEnd()}; }
 
     BdfDocument::Box box(bool glyph = true) {
-        word();
-        const long long width = number(), height = number(), left = number(), bottom = number();
-        if (width < 0 || height < 0) malformed();
-        if (glyph && (width > state::kMaxGlyphSide || height > state::kMaxGlyphSide)) {
-            throw Failure(Cause::BdfGlyphTooLarge, {.line = line_, .value = shown()});
+        const BdfBox read = lines_.box();
+        if (glyph && (read.width > state::kMaxGlyphSide || read.height > state::kMaxGlyphSide)) {
+            throw Failure(Cause::BdfGlyphTooLarge,
+                          {.line = lines_.line(), .value = lines_.shown()});
         }
-        return {static_cast<int>(width), static_cast<int>(height), static_cast<int>(left),
-                static_cast<int>(bottom)};
+        return {static_cast<int>(read.width), static_cast<int>(read.height),
+                static_cast<int>(read.left), static_cast<int>(read.bottom)};
     }
 
     BdfDocument::GlyphText glyphText(BitmapGlyph& glyph) {
         BdfDocument::GlyphText text;
-        text.begin = lineBegin_;
+        text.begin = lines_.lineBegin();
         text.startChar = span();
-        const int startLine = line_;
-        word();
-        glyph.name = std::string(trimmed(words_));
+        const int startLine = lines_.line();
+        lines_.word();
+        glyph.name = std::string(bdfTrimmed(lines_.rest()));
         std::optional<BdfDocument::Box> glyphBox;
         std::optional<long long> encoding, advance;
         bool drawn = false;
         while (true) {
-            if (!nextLine()) {
+            if (!lines_.next()) {
                 throw Failure(Cause::BdfNotClosed,
-                              {.line = startLine, .value = glyph.name.substr(0, kShownLength)});
+                              {.line = startLine, .value = bdfShown(glyph.name)});
             }
-            const std::string_view key = keyword();
+            const std::string_view key = lines_.keyword();
             if (key == "ENDCHAR") break;
             if (key == "ENCODING") {
-                word();
-                encoding = number();
-                if (*encoding > 0x10FFFF) malformed();
-                encodingLine_ = line_;
+                lines_.word();
+                encoding = lines_.number();
+                if (*encoding > 0x10FFFF) lines_.malformed();
+                encodingLine_ = lines_.line();
             } else if (key == "DWIDTH") {
                 text.dWidth = span();
-                word();
-                advance = number();
+                lines_.word();
+                advance = lines_.number();
             } else if (key == "BBX") {
                 // The box draws the rows that follow it; one after them would not.
-                if (drawn) malformed();
+                if (drawn) lines_.malformed();
                 text.bbx = span();
                 glyphBox = box();
             } else if (key == "BITMAP") {
-                if (drawn) malformed();
+                if (drawn) lines_.malformed();
                 drawn = true;
                 text.drawn = true;
                 text.bitmap = span();
                 const BdfDocument::Box drawnBox = glyphBox.value_or(doc_.declaredBox_);
                 if (drawnBox.width > state::kMaxGlyphSide ||
                     drawnBox.height > state::kMaxGlyphSide) {
-                    throw Failure(Cause::BdfGlyphTooLarge, {.line = line_, .value = shown()});
+                    throw Failure(Cause::BdfGlyphTooLarge,
+                                  {.line = lines_.line(), .value = lines_.shown()});
                 }
                 glyph.width = drawnBox.width;
                 glyph.height = drawnBox.height;
                 glyph.left = drawnBox.left;
                 glyph.bottom = drawnBox.bottom;
                 rows(glyph);
-                text.rowsEnd = pos_;
+                text.rowsEnd = lines_.after();
             }
         }
-        text.end = pos_;
+        text.end = lines_.after();
         glyph.advance = static_cast<int>(advance.value_or(fontAdvance_.value_or(glyph.width)));
         if (encoding && *encoding >= 0 && drawn) {
             text.encoding = static_cast<char32_t>(*encoding);
@@ -331,23 +302,19 @@ private:
     void rows(BitmapGlyph& glyph) {
         glyph.rows.assign(static_cast<std::size_t>(glyph.height), 0);
         for (std::uint64_t& row : glyph.rows) {
-            if (!nextLine() || keyword() == "ENDCHAR" ||
-                static_cast<long long>(content_.size()) * 4 < glyph.width) {
-                throw Failure(Cause::BitmapRow, {.line = line_, .value = shown()});
-            }
-            for (int x = 0; x < glyph.width; ++x) {
-                const int digit = hexDigit(content_[static_cast<std::size_t>(x / 4)]);
-                if (digit < 0) throw Failure(Cause::BitmapRow, {.line = line_, .value = shown()});
-                if (digit & (8 >> x % 4)) row |= std::uint64_t{1} << x;
+            lines_.nextRow(glyph.width);
+            for (int x = 0; x < glyph.width; x += 4) {
+                const int digit = lines_.rowDigit(static_cast<std::size_t>(x / 4));
+                for (int dot = 0; dot < 4 && x + dot < glyph.width; ++dot) {
+                    if (digit & (8 >> dot)) row |= std::uint64_t{1} << (x + dot);
+                }
             }
         }
     }
 
     BdfDocument& doc_;
-    const std::string& bytes_;
-    std::size_t pos_ = 0, lineBegin_ = 0, lineEndAt_ = 0;
-    int line_ = 0, encodingLine_ = 0;
-    std::string_view content_, words_;
+    BdfLines lines_;
+    int encodingLine_ = 0;
     std::optional<long long> fontAdvance_;
     std::map<char32_t, std::pair<int, int>> encodingLines_;
 };
@@ -369,7 +336,7 @@ void BdfDocument::appendGlyph(std::string& out, const GlyphText& text, bool boxM
     const std::string_view all(text_);
     const BitmapGlyph* now = text.encoding ? font_.find(*text.encoding) : nullptr;
     const BitmapGlyph* was = text.encoding ? read_.find(*text.encoding) : nullptr;
-    if (text.encoding && !now) return;
+    if (!kept(text)) return;
     const bool ownBox = text.bbx || !text.drawn || !boxMoved;
     if (!now || *now == *was) {
         if (ownBox) {
@@ -412,9 +379,9 @@ void BdfDocument::appendGlyph(std::string& out, const GlyphText& text, bool boxM
             const std::size_t end = std::min(all.find('\n', at), all.size());
             if ((now->rows[row] & mask) != (was->rows[row] & mask)) {
                 const std::string_view old = all.substr(at, end - at);
-                const std::size_t begin = at + old.find_first_not_of(kBlanks);
-                edits.push_back(
-                    {begin, begin + trimmed(old).size(), hexRow(now->rows[row], now->width)});
+                const std::string_view digits = bdfTrimmed(old);
+                const std::size_t begin = at + static_cast<std::size_t>(digits.data() - old.data());
+                edits.push_back({begin, begin + digits.size(), hexRow(now->rows[row], now->width)});
             }
             at = end + 1;
         }
@@ -461,21 +428,24 @@ std::vector<BdfDocument::Edit> BdfDocument::headerEdits(const Box& box,
     }
     // Without its property, the ascent or descent is read from the font's box, which may
     // have changed; the property then keeps it.
+    const auto number = [](int value) { return std::to_string(value); };
     int added = 0;
     std::string block;
     for (const auto& [now, was, span, name] :
-         {std::tuple{font_.ascent, ascent_ ? read_.ascent : box.height + box.bottom, ascent_,
-                     "FONT_ASCENT"},
-          std::tuple{font_.descent, descent_ ? read_.descent : -box.bottom, descent_,
-                     "FONT_DESCENT"}}) {
+         {std::tuple{number(font_.ascent), number(ascent_ ? read_.ascent : box.height + box.bottom),
+                     ascent_, "FONT_ASCENT"},
+          std::tuple{number(font_.descent), number(descent_ ? read_.descent : -box.bottom),
+                     descent_, "FONT_DESCENT"},
+          std::tuple{quoted(font_.family), quoted(read_.family), family_, "FAMILY_NAME"}}) {
         if (now == was) continue;
+        const std::string property = std::string(name) + ' ' + now;
         if (span) {
-            edits.push_back({span->begin, span->end, numbers(name, {now})});
+            edits.push_back({span->begin, span->end, property});
         } else if (endProperties_) {
-            edits.push_back({*endProperties_, *endProperties_, line(numbers(name, {now}))});
+            edits.push_back({*endProperties_, *endProperties_, line(property)});
             ++added;
         } else {
-            block += line(numbers(name, {now}));
+            block += line(property);
             ++added;
         }
     }
@@ -492,11 +462,21 @@ std::vector<BdfDocument::Edit> BdfDocument::headerEdits(const Box& box,
     return edits;
 }
 
+bool BdfDocument::kept(const GlyphText& text) const {
+    return text.encoding ? font_.find(*text.encoding) != nullptr : keepsUnencoded_;
+}
+
+void BdfDocument::keepOnly(const std::vector<char32_t>& characters) {
+    font_ = state::withCharacters(std::move(font_), characters);
+    keepsUnencoded_ = false;
+}
+
 std::string BdfDocument::write() const {
-    if (font_ == read_) return text_;
-    const std::string_view all(text_);
     std::size_t opaque = 0;
     for (const GlyphText& glyph : glyphs_) opaque += glyph.encoding ? 0 : 1;
+    if (font_ == read_ && (keepsUnencoded_ || opaque == 0)) return text_;
+    if (!keepsUnencoded_) opaque = 0;
+    const std::string_view all(text_);
     const Box box = fontBox_ && font_.glyphs != read_.glyphs ? fontBox() : declaredBox_;
     // A glyph with no box of its own takes the font's; it keeps the one it had.
     const bool boxMoved = box != declaredBox_;
@@ -525,10 +505,17 @@ std::string BdfDocument::write() const {
         }
     };
     std::size_t gapFrom = headerEnd_;
-    bool first = true;
+    bool first = true, noneKept = true;
     for (std::size_t i = 0; i < glyphs_.size(); ++i) {
         const GlyphText& glyph = glyphs_[i];
-        out += all.substr(gapFrom, glyph.begin - gapFrom);
+        // A glyph dropped takes what stands before it along: its comments, a blank line. Past
+        // the glyphs dropped at the start, what stood between glyphs would join the header,
+        // which reads it: only comments stay.
+        if (kept(glyph)) {
+            const std::string_view gap = all.substr(gapFrom, glyph.begin - gapFrom);
+            if (gapFrom == headerEnd_ || !noneKept || onlyComments(gap)) out += gap;
+            noneKept = false;
+        }
         if (first && glyph.encoding) {
             addUpTo(*glyph.encoding);
             first = false;
@@ -550,7 +537,11 @@ std::string BdfDocument::write() const {
         }
         gapFrom = glyph.end;
     }
-    const std::size_t trailer = glyphs_.empty() ? headerEnd_ : gapFrom;
+    std::size_t trailer = glyphs_.empty() ? headerEnd_ : gapFrom;
+    // With no glyph left, what followed the last would join the header too.
+    if (noneKept && added.empty() && !onlyComments(all.substr(trailer, endFont_ - trailer))) {
+        trailer = endFont_;
+    }
     addUpTo(std::nullopt);
     out += all.substr(trailer);
     return out;

@@ -5,7 +5,8 @@
 // glyphs with no encoding. Written back after no change the bytes are the ones read; after a
 // change only the lines the change needs are written anew: the changed glyphs' names, DWIDTH,
 // BBX and bitmap rows that differ, and FONTBOUNDINGBOX, CHARS, FONT_ASCENT and FONT_DESCENT
-// where they no longer hold. Glyphs are keyed by their ENCODING as it stands.
+// where they no longer hold, FAMILY_NAME for a new family. Glyphs are keyed by their ENCODING
+// as it stands; the family is FAMILY_NAME, else the family of FONT.
 #include <cstddef>
 #include <optional>
 #include <string>
@@ -25,6 +26,9 @@ public:
     const state::BitmapFont& font() const { return font_; }
     // Edits here show in the next write().
     state::BitmapFont& font() { return font_; }
+
+    // Only the glyphs of `characters` (sorted) are kept, and those with no character dropped.
+    void keepOnly(const std::vector<char32_t>& characters);
 
     std::string write() const;
 
@@ -50,6 +54,7 @@ private:
         std::string text;
     };
 
+    bool kept(const GlyphText& text) const;
     void appendGlyph(std::string& out, const GlyphText& text, bool boxMoved) const;
     std::string glyphLines(const state::BitmapGlyph& glyph) const;
     Box fontBox() const;  // the declared box and every glyph's
@@ -59,12 +64,14 @@ private:
     std::string text_;
     std::string lineEnd_ = "\n";
     std::size_t headerEnd_ = 0;
+    std::size_t endFont_ = 0;        // the ENDFONT line, or the end of the bytes
     std::vector<GlyphText> glyphs_;  // in the file's order
-    std::optional<Span> fontBox_, chars_, ascent_, descent_, properties_;
+    std::optional<Span> fontBox_, chars_, ascent_, descent_, family_, properties_;
     std::optional<std::size_t> endProperties_;
     long long propertyCount_ = 0;
     Box declaredBox_;
     int pointSize_ = 0, resolution_ = 0;
+    bool keepsUnencoded_ = true;
     state::BitmapFont read_;  // as read, to tell what changed
     state::BitmapFont font_;
 

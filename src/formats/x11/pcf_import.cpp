@@ -9,6 +9,7 @@
 #include "formats/common/cell_font.h"
 #include "formats/font_import.h"
 #include "formats/marks.h"
+#include "formats/x11/bdf_lines.h"
 #include "state/failure.h"
 
 namespace fontedit::formats {
@@ -187,6 +188,7 @@ private:
 struct FontProperties {
     std::optional<long long> ascent, descent;
     std::string registry, encoding;
+    std::string family, name;  // FAMILY_NAME and FONT
 };
 
 class PcfReader {
@@ -221,6 +223,8 @@ public:
         state::BitmapFont font;
         font.ascent = static_cast<int>(header.ascent);
         font.descent = static_cast<int>(header.descent);
+        font.family =
+            header.font.family.empty() ? xlfdFamily(header.font.name) : header.font.family;
         const Table metrics = required(TableType::Metrics);
         const Table bitmapTable = required(TableType::Bitmaps);
         const Bitmaps bitmaps(bitmapTable, false);
@@ -339,6 +343,12 @@ private:
             if (name == "FONT_DESCENT" && !isText) font.descent = value;
             if (name == "CHARSET_REGISTRY" && isText) font.registry = table->text(strings, value);
             if (name == "CHARSET_ENCODING" && isText) font.encoding = table->text(strings, value);
+            // The names only label the font: one past the strings is left out, not refused.
+            const bool inStrings = value >= 0 && value < static_cast<long long>(strings.size());
+            if (name == "FAMILY_NAME" && isText && inStrings) {
+                font.family = table->text(strings, value);
+            }
+            if (name == "FONT" && isText && inStrings) font.name = table->text(strings, value);
         }
         return font;
     }
