@@ -7,7 +7,6 @@
 #include "folder/font_folder.h"
 #include "formats/common/bitmap_readers.h"
 #include "formats/common/bitmap_writers.h"
-#include "formats/import_formats.h"
 #include "state/character_list.h"
 #include "storage/read_file.h"
 
@@ -58,10 +57,8 @@ state::BitmapFont readInput(const ConvertOptions& options) {
     if (options.size) import.size = static_cast<int>(*options.size);
     if (options.face) import.face = static_cast<int>(*options.face);
     state::BitmapFont font;
-    inFile(options.source, [&] {
-        if (formats::isGzip(bytes)) bytes = formats::gunzip(bytes);
-        font = formats::readBitmapFont(formats::detectFormat(bytes), bytes, import);
-    });
+    inFile(options.source,
+           [&] { font = formats::readDetectedBitmapFont(std::move(bytes), import); });
     return font;
 }
 
