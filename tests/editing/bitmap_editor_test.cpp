@@ -212,6 +212,12 @@ TEST(BitmapGridCommands, WorkOnTheCellAndGrowTheGlyphsBox) {
     EXPECT_EQ(font.find(U'C')->width, 16) << "grown to the cell";
     editor.paste(copied);
     EXPECT_EQ(litDots(editor), (Dots{{1, 6}}));
+
+    // A file may place a glyph a million dots away; the cell stays one to edit.
+    font.put(glyphOf(U'F', 1, 1, 1'000'000, -1'000'000));
+    const BitmapEditor far(font);
+    EXPECT_EQ(far.cell(),
+              (CellBox{kMostCellSide / 2, kMostCellSide / 2 + 14, 0, -kMostCellSide / 2}));
 }
 
 }  // namespace
