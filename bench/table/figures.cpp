@@ -127,6 +127,11 @@ const Figure kFigures[] = {
      TargetKind::AtMost, 1000},
     {"convert-unifont-write-bin", "convert's bin writer, Unifont in memory", "ms", 1,
      TargetKind::AtMost, 1000},
+    {"unifont-open", "Open Unifont's BDF file (57,086 glyphs) as a general font", "s", 3,
+     TargetKind::AtMost, 0.5},
+    {"unifont-save-dot", "Save Unifont's BDF file after one dot", "s", 3, TargetKind::AtMost, 0.5},
+    {"unifont-heap-per-file", "Heap of Unifont's open document, per byte of its file", "×", 2,
+     TargetKind::AtMost, 3},
 };
 
 // Where the rows of every export format and every display look go: after the file steps.

@@ -58,8 +58,7 @@ state::BitmapFont readInput(const ConvertOptions& options, const std::string& by
     if (options.size) import.size = static_cast<int>(*options.size);
     if (options.face) import.face = static_cast<int>(*options.face);
     state::BitmapFont font;
-    inFile(options.source,
-           [&] { font = formats::readBitmapFont(formats::detectFormat(bytes), bytes, import); });
+    inFile(options.source, [&] { font = formats::readDetectedBitmapFont(bytes, import); });
     return font;
 }
 

@@ -10,8 +10,10 @@
 #include <chrono>
 #include <filesystem>
 #include <string>
+#include <string_view>
 #include <vector>
 
+#include "document/bitmap_document.h"
 #include "editing/editor.h"
 
 namespace fontedit::document {
@@ -35,7 +37,8 @@ private:
     int fd_ = -1;
 };
 
-// This window's own recovery file for a font's folder. Nothing is made until the first write.
+// This window's own recovery file for a font's folder, or for a general font's BDF file, which
+// stands for `fontDir` here and below. Nothing is made until the first write.
 class RecoveryFile {
 public:
     explicit RecoveryFile(std::filesystem::path fontDir);
@@ -51,9 +54,12 @@ public:
     // Writes the editor's content atomically, first making the folder private and taking this
     // window's lock. A link in the file's place is refused with LinkInPlace, never followed.
     void write(const editing::Editor& editor);
+    void write(const BitmapDocument& document);
     void remove() const;
 
 private:
+    void writeBytes(std::string_view bytes);
+
     std::filesystem::path fontDir_;
     std::filesystem::path path_;
     RecoveryLock lock_;
@@ -71,6 +77,8 @@ public:
     std::filesystem::file_time_type saved() const { return saved_; }
     // Brings the content back into the editor as unsaved work, at the code that was current.
     void restore(editing::Editor& editor) const;
+    // The same for a general font: fails with RecoveryDamaged for a file of the other kind.
+    void restore(BitmapDocument& document) const;
     // The file and its lock go: its work was given up, or taken into a window's own file.
     void remove() const;
 

@@ -102,6 +102,13 @@ state::GlyphBytes transformed(const state::GlyphBytes& glyph, GridCommand comman
         case GridCommand::MirrorLeftRight:
             std::ranges::reverse_copy(glyph, result.begin());
             break;
+        case GridCommand::MirrorUpDown:
+            std::ranges::transform(glyph, result.begin(), [](std::uint8_t column) {
+                std::uint8_t mirrored = 0;
+                for (int row = 0; row < 8; ++row) mirrored |= ((column >> row) & 1) << (7 - row);
+                return mirrored;
+            });
+            break;
     }
     return result;
 }

@@ -21,6 +21,7 @@ enum class GridCommand {
     ShiftLeft,
     ShiftRight,
     MirrorLeftRight,
+    MirrorUpDown,
 };
 
 // The eight rows of each column field's value.

@@ -429,6 +429,37 @@ Wording wordingOf(Cause cause) {
         case Cause::NotAGlyph:
             return {"貼り付けるテキストが 16 進数 5 バイト（例: 7C 12 11 12 7C）ではありません",
                     "not five hex bytes such as \"7C 12 11 12 7C\": {quoted}"};
+        case Cause::ColumnNotHex:
+            return {"「{value}」は {code} ドットの列の 16 進数ではありません",
+                    "not the hex of a column of {code} dots: {quoted}"};
+        case Cause::RowNotHex:
+            return {"「{value}」は {code} ドットの行の 16 進数ではありません",
+                    "not the hex of a row of {code} dots: {quoted}"};
+        case Cause::NoGlyphHere:
+            return {"文字 {value} のグリフがありません。先に追加してください",
+                    "the font has no glyph for the character {value}; add one first"};
+        case Cause::GlyphExists:
+            return {"文字 {value} のグリフは既にあります",
+                    "the font has a glyph for the character {value} already"};
+        case Cause::AdvanceOutOfRange:
+            return {"送り幅 {value} は {needed} の範囲にありません",
+                    "the advance {value} is not in {needed}"};
+        case Cause::GlyphPastSide:
+            return {"このドットを付けると文字 {value} のグリフが {needed} を超えます",
+                    "the dot would make the glyph of the character {value} larger than "
+                    "{needed}"};
+        case Cause::BadGlyphName:
+            return {
+                "「{value}」はグリフの名前にできません。空白や制御文字を含まない名前にしてください",
+                "cannot name a glyph: {quoted}; a name is not empty and holds no blank or "
+                "control character"};
+        // The Japanese leaves the pasted text out, as for NotAGlyph.
+        case Cause::NotABitmapGlyph:
+            return {"貼り付けるテキストはコピーしたグリフ（例: 5x2 F8 88）ではありません",
+                    "not a copied glyph such as \"5x2 F8 88\": {quoted}"};
+        case Cause::NoBitmapFontInFolder:
+            return {"フォルダ {path} に font.bdf がないか、従来のフォントのファイルがあります",
+                    "the folder holds no font.bdf, or holds the classic font's files"};
         case Cause::DirectoryNotCreated:
             return {"フォルダ {path} を作れません{reason}", "cannot create the directory: {error}"};
         case Cause::StandardOutputFailed:

@@ -75,6 +75,14 @@ std::vector<char32_t> parseCharacterList(std::string_view list, const ReadListFi
     return characters;
 }
 
+char32_t parseCharacter(std::string_view text) {
+    if (!text.empty()) {
+        const Utf8Sequence sequence = utf8Sequence(text);
+        if (sequence.valid && sequence.length == text.size()) return sequence.codePoint;
+    }
+    return character(text, text);
+}
+
 BitmapFont withCharacters(BitmapFont font, const std::vector<char32_t>& characters) {
     std::erase_if(font.glyphs, [&](const BitmapGlyph& glyph) {
         return !std::binary_search(characters.begin(), characters.end(), glyph.character);

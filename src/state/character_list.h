@@ -19,6 +19,10 @@ using ReadListFile = std::function<std::string(const std::string& path)>;
 // byte, and with CodesRunBackwards naming a range whose end comes before its start.
 std::vector<char32_t> parseCharacterList(std::string_view list, const ReadListFile& readFile);
 
+// One character as a user names it: the character itself ("A", "あ"), or its code as a list
+// item writes it ("U+3042", "0x3042", "12354"). Fails with NotACharacter.
+char32_t parseCharacter(std::string_view text);
+
 // The font with only the glyphs of `characters`, which is sorted.
 BitmapFont withCharacters(BitmapFont font, const std::vector<char32_t>& characters);
 

@@ -176,6 +176,16 @@ enum class Cause : int {
     // Importing a display library's font: u8g2, u8x8, LVGL.
     LibraryFontDamaged = 1820,  // the `value` font is cut short or contradicts itself
     PixelDepth = 1821,          // the LVGL font has `value` bits a pixel, not 1
+    // Editing a font of any cell and its document.
+    ColumnNotHex = 1900,          // `value` is not the hex of a column of `code` dots
+    RowNotHex = 1901,             // `value` is not the hex of a row of `code` dots
+    NoGlyphHere = 1902,           // the font holds no glyph at character `code`
+    GlyphExists = 1903,           // the font holds a glyph at character `code` already
+    AdvanceOutOfRange = 1904,     // the advance `value` lies outside `needed` ("0-256")
+    GlyphPastSide = 1905,         // a dot would make glyph `code` larger than `needed` ("64x64")
+    BadGlyphName = 1906,          // `value` cannot name a glyph: empty, or holding a blank
+    NotABitmapGlyph = 1907,       // `value` is not a glyph's text as copying one gives it
+    NoBitmapFontInFolder = 1908,  // the folder `file` holds no font.bdf, or the classic font
 };
 
 // What a failure is about. Each cause fills the facts it has and leaves the rest empty.

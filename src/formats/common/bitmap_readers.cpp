@@ -1,6 +1,7 @@
 #include "formats/common/bitmap_readers.h"
 
 #include "formats/common/font_bytes.h"
+#include "formats/import_formats.h"
 #include "formats/x11/bdf_document.h"
 #include "state/failure.h"
 #include "state/utf8.h"
@@ -28,6 +29,11 @@ state::BitmapFont readBitmapFont(ImportFormat format, std::string_view bytes,
         default:
             throw Failure(Cause::NotReadAtOwnSize, {});
     }
+}
+
+state::BitmapFont readDetectedBitmapFont(std::string bytes, const ImportOptions& options) {
+    if (isGzip(bytes)) bytes = gunzip(bytes);
+    return readBitmapFont(detectFormat(bytes), bytes, options);
 }
 
 state::BitmapFont byJisX0201(const state::BitmapFont& font) {

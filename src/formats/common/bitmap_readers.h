@@ -27,6 +27,10 @@ state::BitmapFont readTrueType(std::string_view bytes, const ImportOptions& opti
 state::BitmapFont readBitmapFont(ImportFormat format, std::string_view bytes,
                                  const ImportOptions& options);
 
+// A font file's bytes, gzip packed or not, in the format detectFormat tells, as readBitmapFont
+// reads it.
+state::BitmapFont readDetectedBitmapFont(std::string bytes, const ImportOptions& options);
+
 // The character `code` names in JIS X 0201: ASCII but for the yen sign and the overline, and
 // the half-width katakana from 0xA1; 0 for codes it leaves undefined.
 char32_t jisX0201Character(long long code);

@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cstdio>
 #include <initializer_list>
+#include <limits>
 #include <map>
 #include <tuple>
 
@@ -130,6 +131,16 @@ public:
     explicit BdfParser(BdfDocument& document)
         : doc_(document), lines_(document.text_, BdfLines::Comments::Lines) {}
 
+    // A glyph read before, again; it was read whole then, so it is now.
+    BitmapGlyph glyphAt(const BdfDocument::GlyphText& text) {
+        fontAdvance_ = doc_.fontAdvance_;
+        lines_.seek(text.begin);
+        lines_.next();
+        BitmapGlyph glyph;
+        glyphText(glyph);
+        return glyph;
+    }
+
     void parse() {
         while (lines_.next() && lines_.content().empty()) {
         }
@@ -183,9 +194,10 @@ public:
             }
         }
         const auto& fontBox = doc_.declaredBox_;
-        doc_.read_.ascent = static_cast<int>(ascent.value_or(fontBox.height + fontBox.bottom));
-        doc_.read_.descent = static_cast<int>(descent.value_or(-fontBox.bottom));
-        doc_.read_.family = family ? *family : xlfdFamily(fontName.value_or(""));
+        doc_.readAscent_ = static_cast<int>(ascent.value_or(fontBox.height + fontBox.bottom));
+        doc_.readDescent_ = static_cast<int>(descent.value_or(-fontBox.bottom));
+        doc_.readFamily_ = family ? *family : xlfdFamily(fontName.value_or(""));
+        doc_.fontAdvance_ = fontAdvance_;
 
         std::vector<BitmapGlyph> glyphs;
         bool ordered = true;
@@ -220,13 +232,23 @@ public:
                                .value = glyphs[i].name});
             }
         }
-        doc_.read_.glyphs = std::move(glyphs);
-        doc_.font_ = doc_.read_;
+        glyphs.shrink_to_fit();
+        doc_.glyphs_.shrink_to_fit();
+        doc_.font_.ascent = doc_.readAscent_;
+        doc_.font_.descent = doc_.readDescent_;
+        doc_.font_.family = doc_.readFamily_;
+        doc_.font_.glyphs = std::move(glyphs);
     }
 
 private:
     // The line as it stands, without its line end.
-    BdfDocument::Span span() const { return {lines_.lineBegin(), lines_.lineEnd()}; }
+    BdfDocument::Span span() const {
+        return {offset(lines_.lineBegin()), offset(lines_.lineEnd())};
+    }
+
+    static BdfDocument::Offset offset(std::size_t at) {
+        return static_cast<BdfDocument::Offset>(at);
+    }
 
     BdfDocument::Box box(bool glyph = true) {
         const BdfBox read = lines_.box();
@@ -240,7 +262,7 @@ private:
 
     BdfDocument::GlyphText glyphText(BitmapGlyph& glyph) {
         BdfDocument::GlyphText text;
-        text.begin = lines_.lineBegin();
+        text.begin = offset(lines_.lineBegin());
         text.startChar = span();
         const int startLine = lines_.line();
         lines_.word();
@@ -285,10 +307,10 @@ private:
                 glyph.left = drawnBox.left;
                 glyph.bottom = drawnBox.bottom;
                 rows(glyph);
-                text.rowsEnd = lines_.after();
+                text.rowsEnd = offset(lines_.after());
             }
         }
-        text.end = lines_.after();
+        text.end = offset(lines_.after());
         glyph.advance = static_cast<int>(advance.value_or(fontAdvance_.value_or(glyph.width)));
         if (encoding && *encoding >= 0 && drawn) {
             text.encoding = static_cast<char32_t>(*encoding);
@@ -320,6 +342,7 @@ private:
 };
 
 BdfDocument BdfDocument::read(std::string_view bytes) {
+    static_assert(kMostImportBytes < std::numeric_limits<Offset>::max());
     if (bytes.size() > kMostImportBytes) throw Failure(Cause::FileTooLarge, {});
     BdfDocument document;
     document.text_ = std::string(bytes);
@@ -332,13 +355,18 @@ std::string BdfDocument::glyphLines(const BitmapGlyph& glyph) const {
     return glyphText(glyph, pointSize, resolution_ > 0 ? resolution_ : kResolution, lineEnd_);
 }
 
-void BdfDocument::appendGlyph(std::string& out, const GlyphText& text, bool boxMoved) const {
+BitmapGlyph BdfDocument::readGlyph(const GlyphText& text) const {
+    // The parser reads the text alone in this.
+    return BdfParser(const_cast<BdfDocument&>(*this)).glyphAt(text);
+}
+
+void BdfDocument::appendGlyph(std::string& out, const GlyphText& text, bool boxMoved,
+                              const BitmapGlyph* was) const {
     const std::string_view all(text_);
     const BitmapGlyph* now = text.encoding ? font_.find(*text.encoding) : nullptr;
-    const BitmapGlyph* was = text.encoding ? read_.find(*text.encoding) : nullptr;
     if (!kept(text)) return;
     const bool ownBox = text.bbx || !text.drawn || !boxMoved;
-    if (!now || *now == *was) {
+    if (!now || !was) {
         if (ownBox) {
             out += all.substr(text.begin, text.end - text.begin);
         } else {
@@ -432,11 +460,11 @@ std::vector<BdfDocument::Edit> BdfDocument::headerEdits(const Box& box,
     int added = 0;
     std::string block;
     for (const auto& [now, was, span, name] :
-         {std::tuple{number(font_.ascent), number(ascent_ ? read_.ascent : box.height + box.bottom),
+         {std::tuple{number(font_.ascent), number(ascent_ ? readAscent_ : box.height + box.bottom),
                      ascent_, "FONT_ASCENT"},
-          std::tuple{number(font_.descent), number(descent_ ? read_.descent : -box.bottom),
-                     descent_, "FONT_DESCENT"},
-          std::tuple{quoted(font_.family), quoted(read_.family), family_, "FAMILY_NAME"}}) {
+          std::tuple{number(font_.descent), number(descent_ ? readDescent_ : -box.bottom), descent_,
+                     "FONT_DESCENT"},
+          std::tuple{quoted(font_.family), quoted(readFamily_), family_, "FAMILY_NAME"}}) {
         if (now == was) continue;
         const std::string property = std::string(name) + ' ' + now;
         if (span) {
@@ -472,12 +500,33 @@ void BdfDocument::keepOnly(const std::vector<char32_t>& characters) {
 }
 
 std::string BdfDocument::write() const {
+    // The glyphs as read where the model's differ, by their place in glyphs_; the characters read.
+    std::map<std::size_t, BitmapGlyph> was;
+    std::vector<char32_t> read;
     std::size_t opaque = 0;
-    for (const GlyphText& glyph : glyphs_) opaque += glyph.encoding ? 0 : 1;
-    if (font_ == read_ && (keepsUnencoded_ || opaque == 0)) return text_;
+    bool removed = false;
+    for (std::size_t i = 0; i < glyphs_.size(); ++i) {
+        const GlyphText& text = glyphs_[i];
+        if (!text.encoding) {
+            ++opaque;
+            continue;
+        }
+        read.push_back(*text.encoding);
+        const BitmapGlyph* now = font_.find(*text.encoding);
+        removed = removed || !now;
+        if (!now) continue;
+        BitmapGlyph glyph = readGlyph(text);
+        if (glyph != *now) was.emplace(i, std::move(glyph));
+    }
+    std::ranges::sort(read);
+    const bool glyphsChanged = !was.empty() || removed || read.size() != font_.glyphs.size();
+    if (!glyphsChanged && font_.ascent == readAscent_ && font_.descent == readDescent_ &&
+        font_.family == readFamily_ && (keepsUnencoded_ || opaque == 0)) {
+        return text_;
+    }
     if (!keepsUnencoded_) opaque = 0;
     const std::string_view all(text_);
-    const Box box = fontBox_ && font_.glyphs != read_.glyphs ? fontBox() : declaredBox_;
+    const Box box = fontBox_ && glyphsChanged ? fontBox() : declaredBox_;
     // A glyph with no box of its own takes the font's; it keeps the one it had.
     const bool boxMoved = box != declaredBox_;
 
@@ -495,7 +544,7 @@ std::string BdfDocument::write() const {
     // before the first glyph when none is lower.
     std::vector<const BitmapGlyph*> added;
     for (const BitmapGlyph& glyph : font_.glyphs) {
-        if (!read_.find(glyph.character)) added.push_back(&glyph);
+        if (!std::ranges::binary_search(read, glyph.character)) added.push_back(&glyph);
     }
     auto next = added.begin();
     const auto addUpTo = [&](std::optional<char32_t> below) {
@@ -520,7 +569,8 @@ std::string BdfDocument::write() const {
             addUpTo(*glyph.encoding);
             first = false;
         }
-        appendGlyph(out, glyph, boxMoved);
+        const auto changed = was.find(i);
+        appendGlyph(out, glyph, boxMoved, changed == was.end() ? nullptr : &changed->second);
         // The glyphs that follow this one's character up to the next encoded glyph in the file.
         if (glyph.encoding) {
             std::optional<char32_t> following;

@@ -8,6 +8,7 @@
 // where they no longer hold, FAMILY_NAME for a new family. Glyphs are keyed by their ENCODING
 // as it stands; the family is FAMILY_NAME, else the family of FONT.
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -33,17 +34,20 @@ public:
     std::string write() const;
 
 private:
+    // Offsets into the text, which is at most kMostImportBytes long: a large font holds tens of
+    // thousands of these.
+    using Offset = std::uint32_t;
     struct Span {
-        std::size_t begin = 0, end = 0;  // the line without its line end
+        Offset begin = 0, end = 0;  // the line without its line end
     };
     struct GlyphText {
-        std::size_t begin = 0, end = 0;    // from STARTCHAR to after ENDCHAR's line end
+        Offset begin = 0, end = 0;         // from STARTCHAR to after ENDCHAR's line end
         std::optional<char32_t> encoding;  // none: written as it was read, whatever changes
         Span startChar;
         std::optional<Span> dWidth, bbx;
         Span bitmap;
-        bool drawn = false;       // it has a BITMAP line
-        std::size_t rowsEnd = 0;  // after the last row's line end
+        bool drawn = false;  // it has a BITMAP line
+        Offset rowsEnd = 0;  // after the last row's line end
     };
     struct Box {
         int width = 0, height = 0, left = 0, bottom = 0;
@@ -55,7 +59,11 @@ private:
     };
 
     bool kept(const GlyphText& text) const;
-    void appendGlyph(std::string& out, const GlyphText& text, bool boxMoved) const;
+    // The glyph as the text holds it, read again rather than kept: the model holds it already.
+    state::BitmapGlyph readGlyph(const GlyphText& text) const;
+    // `was`: the glyph as read where the model's differs from it.
+    void appendGlyph(std::string& out, const GlyphText& text, bool boxMoved,
+                     const state::BitmapGlyph* was) const;
     std::string glyphLines(const state::BitmapGlyph& glyph) const;
     Box fontBox() const;  // the declared box and every glyph's
     std::vector<Edit> headerEdits(const Box& box, std::size_t glyphCount) const;
@@ -72,7 +80,10 @@ private:
     Box declaredBox_;
     int pointSize_ = 0, resolution_ = 0;
     bool keepsUnencoded_ = true;
-    state::BitmapFont read_;  // as read, to tell what changed
+    std::optional<long long> fontAdvance_;  // the DWIDTH of the header
+    // As read, to tell what changed.
+    int readAscent_ = 0, readDescent_ = 0;
+    std::string readFamily_;
     state::BitmapFont font_;
 
     friend class BdfParser;

@@ -35,6 +35,8 @@ public:
 
     // The next line; false, with an empty line at the end of the bytes, past the last.
     bool next();
+    // Goes back to the line starting at `at`, one read before; line numbers no longer hold.
+    void seek(std::size_t at) { pos_ = at; }
     std::string_view content() const { return content_; }
     std::string_view keyword() const { return content_.substr(0, content_.find_first_of(" \t\r")); }
     // The next word of the line, the keyword first; then what follows the words taken.
