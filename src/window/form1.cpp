@@ -4,7 +4,6 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QDateTime>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFile>
@@ -19,7 +18,6 @@
 #include <QTimer>
 #include <QToolTip>
 #include <algorithm>
-#include <chrono>
 #include <exception>
 #include <filesystem>
 #include <utility>
@@ -311,37 +309,17 @@ bool Form1::mayReplace(document::FontDocument::Write write) {
 }
 
 void Form1::offerRecovery() {
-    std::vector<document::LeftRecovery> left;
-    if (!guard([&] { left = recovery_.leftBehind(); })) {
-        recovery_.stop();
-        showStatus();
-        return;
-    }
-    for (const document::LeftRecovery& file : left) {
-        const auto saved = std::chrono::file_clock::to_sys(file.saved());
-        const QString when =
-            QDateTime::fromSecsSinceEpoch(
-                std::chrono::duration_cast<std::chrono::seconds>(saved.time_since_epoch()).count())
-                .toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
-        const Question restore{
-            tr("フォルダ %1 のフォントに、保存されずに終わった変更が残っています（%2 に退避）。"
-               "復元しますか？")
-                .arg(QString::fromStdString(state::escapedBytes(directory().string())), when),
-            {tr("復元"), tr("破棄")},
-            0,
-            2};
-        switch (ask(restore)) {
-            case 0:
-                // Any older file waits for a later start: restoring it would replace this one.
-                if (guard([&] { recovery_.adopt(file); })) return;
-                break;
-            case 1:
-                file.remove();
-                break;
-            default:
-                break;
-        }
-    }
+    offerLeftWork(
+        recovery_,
+        [this](const QString& when) {
+            return tr("フォルダ %1 のフォントに、保存されずに終わった変更が残っています（%2 "
+                      "に退避）。"
+                      "復元しますか？")
+                .arg(QString::fromStdString(state::escapedBytes(directory().string())), when);
+        },
+        [this](const Question& question) { return ask(question); },
+        [this](const std::function<void()>& action) { return guard(action); });
+    if (recovery_.stopped()) showStatus();
 }
 void Form1::onExitClicked() {
     if (mayEnd()) QCoreApplication::exit(0);
