@@ -29,8 +29,8 @@ std::optional<BitmapExportChoice> askBitmapExport(QWidget* parent,
         filters << filterOf(writer);
     QString chosenFilter = filters.front();
     const QString name = QFileDialog::getSaveFileName(
-        parent, QCoreApplication::translate("Form1", "書き出し…"), QFile::decodeName(start.c_str()),
-        filters.join(QStringLiteral(";;")), &chosenFilter);
+        parent, QCoreApplication::translate("fontedit::window::Form1", "書き出し…"),
+        QFile::decodeName(start.c_str()), filters.join(QStringLiteral(";;")), &chosenFilter);
     if (name.isEmpty()) return std::nullopt;
     const std::filesystem::path file(QFile::encodeName(name).toStdString());
     // The extension typed wins over the filter, as convert takes OUT's.
@@ -44,10 +44,10 @@ std::optional<BitmapExportChoice> askBitmapExport(QWidget* parent,
     settings.name = file.stem().string();
     if (writer->word == "png") {
         bool given = false;
-        settings.scale =
-            QInputDialog::getInt(parent, QCoreApplication::translate("Form1", "書き出し…"),
-                                 QCoreApplication::translate("ExportDialog", "倍率 (--scale):"),
-                                 formats::kDefaultScale, 1, formats::kLargestScale, 1, &given);
+        settings.scale = QInputDialog::getInt(
+            parent, QCoreApplication::translate("fontedit::window::Form1", "書き出し…"),
+            QCoreApplication::translate("ExportDialog", "倍率 (--scale):"), formats::kDefaultScale,
+            1, formats::kLargestScale, 1, &given);
         if (!given) return std::nullopt;
     }
     return BitmapExportChoice{file, writer, settings};

@@ -153,10 +153,10 @@ QAction* FontWindow::createAction(const QString& text, const QList<QKeySequence>
 // Undo, redo, stepping and the files work anywhere in the window; the grid commands while the
 // grid has the focus, and from its menu.
 void FontWindow::createActions() {
-    undo_ = createAction(QCoreApplication::translate("Form1", "元に戻す"),
+    undo_ = createAction(QCoreApplication::translate("fontedit::window::Form1", "元に戻す"),
                          {QKeySequence(Qt::CTRL | Qt::Key_Z)}, [this] { editor_.undo(); });
     redo_ = createAction(
-        QCoreApplication::translate("Form1", "やり直し"),
+        QCoreApplication::translate("fontedit::window::Form1", "やり直し"),
         {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)},
         [this] { editor_.redo(); });
     addActions({undo_, redo_});
@@ -177,7 +177,9 @@ void FontWindow::createActions() {
     const auto command = [this](GridCommand command) {
         return [this, command] { editor_.apply(command); };
     };
-    const auto form1 = [](const char* text) { return QCoreApplication::translate("Form1", text); };
+    const auto form1 = [](const char* text) {
+        return QCoreApplication::translate("fontedit::window::Form1", text);
+    };
     gridActions_ = {
         createAction(form1("コピー"), {QKeySequence(Qt::CTRL | Qt::Key_C)},
                      [this] {
@@ -300,11 +302,12 @@ void FontWindow::goToTyped() {
 }
 
 void FontWindow::offerToAdd() {
-    const Question add{tr("%1 のグリフはこのフォントにありません。追加しますか？")
-                           .arg(QString::fromStdString(formats::codePointText(editor_.current()))),
-                       {tr("追加"), QCoreApplication::translate("Form1", "キャンセル")},
-                       0,
-                       1};
+    const Question add{
+        tr("%1 のグリフはこのフォントにありません。追加しますか？")
+            .arg(QString::fromStdString(formats::codePointText(editor_.current()))),
+        {tr("追加"), QCoreApplication::translate("fontedit::window::Form1", "キャンセル")},
+        0,
+        1};
     if (ask(add) == 0) guard([this] { editor_.addGlyph(); });
 }
 
@@ -314,8 +317,8 @@ void FontWindow::save() {
             tr("ファイル %1 は、最後の読み込みか保存の後にほかのプログラムで変更されています。"
                "上書きしますか？")
                 .arg(shownPath(document_.path())),
-            {QCoreApplication::translate("Form1", "上書き"),
-             QCoreApplication::translate("Form1", "キャンセル")},
+            {QCoreApplication::translate("fontedit::window::Form1", "上書き"),
+             QCoreApplication::translate("fontedit::window::Form1", "キャンセル")},
             1,
             1};
         if (ask(overwrite) != 0) return;
@@ -323,7 +326,7 @@ void FontWindow::save() {
     document_.save();
     recovery_.settle();
     showStatus();
-    confirm(grid_, QCoreApplication::translate("Form1", "%1 に書き込みました")
+    confirm(grid_, QCoreApplication::translate("fontedit::window::Form1", "%1 に書き込みました")
                        .arg(shownPath(document_.path())));
 }
 
@@ -345,7 +348,7 @@ bool FontWindow::mayDrop() {
     if (!editor_.hasUnsavedChanges()) return true;
     const Question discard{
         tr("保存されていない変更があります。変更を破棄してほかのフォントを開きますか？"),
-        {tr("開く"), QCoreApplication::translate("Form1", "キャンセル")},
+        {tr("開く"), QCoreApplication::translate("fontedit::window::Form1", "キャンセル")},
         1,
         1};
     return ask(discard) == 0;
@@ -376,24 +379,26 @@ void FontWindow::chooseAndImport() {
 void FontWindow::importFrom(const std::filesystem::path& file) {
     std::optional<state::BitmapFont> font = resultAside<state::BitmapFont>(
         this,
-        QCoreApplication::translate("Form1", "%1 を取り込んでいます…")
+        QCoreApplication::translate("fontedit::window::Form1", "%1 を取り込んでいます…")
             .arg(shownPath(file.filename())),
         [file] { return document::BitmapDocument::readImport(file); });
     if (!font) return;
     if (const int replaced = document_.replacedBy(*font); replaced > 0) {
-        const Question replace{tr("%1 のグリフ %2 個が、このフォントにあるグリフを置き換えます。"
-                                  "取り込みますか？")
-                                   .arg(shownPath(file.filename()))
-                                   .arg(replaced),
-                               {tr("取り込み"), QCoreApplication::translate("Form1", "キャンセル")},
-                               1,
-                               1};
+        const Question replace{
+            tr("%1 のグリフ %2 個が、このフォントにあるグリフを置き換えます。"
+               "取り込みますか？")
+                .arg(shownPath(file.filename()))
+                .arg(replaced),
+            {tr("取り込み"), QCoreApplication::translate("fontedit::window::Form1", "キャンセル")},
+            1,
+            1};
         if (ask(replace) != 0) return;
     }
     document_.takeImport(*font);
     showStatus();
     confirm(grid_, QCoreApplication::translate(
-                       "Form1", "%1 を取り込みました。保存するまでファイルには書き込みません")
+                       "fontedit::window::Form1",
+                       "%1 を取り込みました。保存するまでファイルには書き込みません")
                        .arg(shownPath(file.filename())));
 }
 
@@ -402,9 +407,8 @@ void FontWindow::chooseAndExport() {
         askBitmapExport(this, document_.path().parent_path());
     if (!choice) return;
     document_.exportFile(*choice->writer, choice->settings, choice->file);
-    confirm(
-        grid_,
-        QCoreApplication::translate("Form1", "%1 に書き出しました").arg(shownPath(choice->file)));
+    confirm(grid_, QCoreApplication::translate("fontedit::window::Form1", "%1 に書き出しました")
+                       .arg(shownPath(choice->file)));
 }
 
 void FontWindow::showGridMenu(const QPoint& globalPosition) {
@@ -427,7 +431,7 @@ bool FontWindow::guard(const std::function<void()>& action) {
     } catch (const state::Failure& failure) {
         report(failureMessage(failure));
     } catch (const std::exception& error) {
-        report(QCoreApplication::translate("Form1", "エラー: %1")
+        report(QCoreApplication::translate("fontedit::window::Form1", "エラー: %1")
                    .arg(QString::fromLocal8Bit(error.what())));
     }
     return false;
@@ -457,10 +461,11 @@ bool FontWindow::mayEnd() {
         return true;
     }
     const Question saveFirst{
-        QCoreApplication::translate("Form1",
+        QCoreApplication::translate("fontedit::window::Form1",
                                     "保存されていない変更があります。終了する前に保存しますか？"),
-        {QCoreApplication::translate("Form1", "保存"), QCoreApplication::translate("Form1", "破棄"),
-         QCoreApplication::translate("Form1", "キャンセル")},
+        {QCoreApplication::translate("fontedit::window::Form1", "保存"),
+         QCoreApplication::translate("fontedit::window::Form1", "破棄"),
+         QCoreApplication::translate("fontedit::window::Form1", "キャンセル")},
         0,
         2};
     switch (ask(saveFirst)) {

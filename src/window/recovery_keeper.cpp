@@ -129,8 +129,8 @@ void offerLeftWork(RecoveryKeeper& keeper,
                 std::chrono::duration_cast<std::chrono::seconds>(saved.time_since_epoch()).count())
                 .toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
         const Question restore{restoreQuestion(when),
-                               {QCoreApplication::translate("Form1", "復元"),
-                                QCoreApplication::translate("Form1", "破棄")},
+                               {QCoreApplication::translate("fontedit::window::Form1", "復元"),
+                                QCoreApplication::translate("fontedit::window::Form1", "破棄")},
                                0,
                                2};
         switch (ask(restore)) {

@@ -40,31 +40,9 @@ pixel_lit() {
 click_pixel() {
     xdotool mousemove --window "$window" $((16 + 32 * ($1 - 1) + 12)) $((16 + 32 * $2 + 12)) click 1
 }
-has_recovery() {
-    ls "$recovery_dir" 2>/dev/null | grep -q '\.recovery$'
-}
 find_question() {
     question=$(xdotool search --onlyvisible --pid "$pid" 2>/dev/null | grep -vx "$window" | head -n 1)
     [ -n "$question" ]
-}
-any_window() {
-    question=$(xdotool search --onlyvisible --pid "$pid" 2>/dev/null | head -n 1)
-    [ -n "$question" ]
-}
-# Presses a key on the question at start until it has gone.
-answer_start() {
-    tries=20
-    while xdotool search --onlyvisible --pid "$pid" 2>/dev/null | grep -qx "$question"; do
-        xdotool windowfocus --sync "$question" key "$1" 2>/dev/null || true
-        tries=$((tries - 1))
-        [ "$tries" -gt 0 ] || fail "the question at start did not take $1"
-        sleep 0.5
-    done
-}
-# The editor's window, once the question at start has gone.
-find_editor() {
-    window=$(xdotool search --onlyvisible --pid "$pid" 2>/dev/null | grep -vx "$question" | head -n 1)
-    [ -n "$window" ]
 }
 ended() {
     ! kill -0 "$pid" 2>/dev/null
