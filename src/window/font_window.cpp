@@ -36,7 +36,7 @@
 namespace fontedit::window {
 namespace {
 
-constexpr int kGridSide = 528;
+constexpr int kGridSide = 448;
 constexpr int kHexFieldsPerLine = 8;
 
 // The document's file, found before the window is made so that a folder names its font.bdf.
@@ -100,6 +100,7 @@ FontWindow::FontWindow(const std::filesystem::path& path, QWidget* parent)
     makeHexFields();
     follow();
     showCurrent();
+    showHistory();
     showStatus();
     grid_->setFocus(Qt::OtherFocusReason);
 }
@@ -226,13 +227,18 @@ void FontWindow::createActions() {
 void FontWindow::follow() {
     editor_.addGlyphsObserver([this](std::span<const char32_t> characters) {
         if (std::ranges::find(characters, editor_.current()) != characters.end()) showCurrent();
+        showHistory();
         showStatus();
     });
-    editor_.addCurrentObserver([this](char32_t) { showCurrent(); });
+    editor_.addCurrentObserver([this](char32_t) {
+        showCurrent();
+        showHistory();
+    });
     editor_.addFontObserver([this] {
         proportional_ = !formats::monospaced(editor_.font());
         makeHexFields();
         showCurrent();
+        showHistory();
         showStatus();
     });
 }
@@ -251,6 +257,9 @@ void FontWindow::showCurrent() {
     }
     advanceField_->setEnabled(glyph != nullptr);
     showHexFields();
+}
+
+void FontWindow::showHistory() {
     undo_->setEnabled(editor_.canUndo());
     redo_->setEnabled(editor_.canRedo());
 }

@@ -62,6 +62,7 @@ private:
     void follow();
     // The current glyph in every widget that shows it.
     void showCurrent();
+    void showHistory();
     void makeHexFields();
     void showHexFields();
     void showStatus();

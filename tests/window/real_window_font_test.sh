@@ -9,6 +9,8 @@
 # Usage: real_window_font_test.sh FONTEDIT SAMPLE_DIR
 set -eu
 . "$(dirname "$0")/x11_session.sh"
+# The window with its glyph list.
+export FONTEDIT_XVFB_SCREEN=1280x1024x24
 on_own_x_server "$0" "$@"
 
 program=$(realpath "$1")
