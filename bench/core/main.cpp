@@ -10,6 +10,7 @@
 #include "bench/core/hostile_imports.h"
 #include "bench/core/misaki_exports.h"
 #include "bench/core/unifont_convert.h"
+#include "bench/core/unifont_document.h"
 #endif
 
 int main(int argc, char* argv[]) {
@@ -22,6 +23,7 @@ int main(int argc, char* argv[]) {
     fontedit::bench::reportExportSizes();
     fontedit::bench::reportHostileImports();
     fontedit::bench::reportUnifontConvert();
+    fontedit::bench::reportUnifontDocument();
     fontedit::bench::reportMisakiExports();
 #endif
     benchmark::Shutdown();

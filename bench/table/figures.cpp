@@ -11,7 +11,7 @@ namespace fontedit::bench {
 
 namespace {
 
-const std::array<Figure, 62> kFigures = {{
+const std::array<Figure, 65> kFigures = {{
     {"startup", "Start-up, exec to window mapped", "ms", 1, TargetKind::RatioAtMost, 1.05},
     {"first-paint", "Start-up, exec to first paint", "ms", 1, TargetKind::None, 0},
     {"first-paint-instructions", "Start-up, exec to first paint, instructions (callgrind)",
@@ -154,6 +154,11 @@ const std::array<Figure, 62> kFigures = {{
      TargetKind::AtMost, 1000},
     {"convert-unifont-write-bin", "convert's bin writer, Unifont in memory", "ms", 1,
      TargetKind::AtMost, 1000},
+    {"unifont-open", "Open Unifont's BDF file (57,086 glyphs) as a general font", "s", 3,
+     TargetKind::AtMost, 0.5},
+    {"unifont-save-dot", "Save Unifont's BDF file after one dot", "s", 3, TargetKind::AtMost, 0.5},
+    {"unifont-heap-per-file", "Heap of Unifont's open document, per byte of its file", "×", 2,
+     TargetKind::AtMost, 3},
 }};
 
 // Where the rows of every export format and every display look go: after the file steps.

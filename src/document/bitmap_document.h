@@ -37,14 +37,16 @@ public:
     // fails with NoBitmapFontInFolder; the font then counts as saved, with nothing to undo. A
     // failure names the file and changes nothing.
     void open(const std::filesystem::path& path);
-    // Writes the font to its file atomically; it then counts as saved.
+    // Writes the font to its file atomically; it then counts as saved. Fails with FileNotFound
+    // while bound to no file.
     void save();
     // The same to another file, to which the document is then bound.
     void saveAs(const std::filesystem::path& path);
-    // The bytes save() writes.
+    // The bytes save() writes: the file read, with what changed since; a font never read from a
+    // file as a new BDF file named after the file it is bound to.
     std::string text() const;
-    // Whether the bound file changed on disk since this document last read or wrote it; a file
-    // that is gone is not, as replacing it loses nothing.
+    // Whether another file, or the file rewritten, stands at the bound path since this document
+    // last read or wrote it; a file that is gone is not, as replacing it loses nothing.
     bool changedOnDisk() const;
 
     // The font in `file`, in any format convert reads at its own size, gzip packed or not; it
@@ -65,10 +67,9 @@ public:
     void restore(std::string_view text, char32_t current);
 
 private:
-    void remember(const std::filesystem::path& path);
-
     formats::BdfDocument bdf_;
-    editing::BitmapEditor editor_;
+    editing::BitmapEditor editor_;  // on bdf_'s font, which each reading replaces in place
+    bool fromFile_ = false;         // bdf_ holds a file's text, kept for the next writing
     std::filesystem::path path_;
     std::optional<storage::FileIdentity> known_;
 };

@@ -1,6 +1,7 @@
 #include "document/recovery_encoding.h"
 
 #include <charconv>
+#include <cstdint>
 
 #include "state/failure.h"
 
@@ -10,6 +11,9 @@ namespace {
 constexpr std::string_view kFirstLine = "fontedit recovery 2\n";
 // Written by versions that named the folder only in the file's name.
 constexpr std::string_view kFirstLineWithoutFolder = "fontedit recovery 1\n";
+// A general font's, followed by its kind.
+constexpr std::string_view kFirstLineOfKind = "fontedit recovery 3\n";
+constexpr std::string_view kBdfKind = "bdf";
 
 // "<length>:<bytes>\n"
 void putText(std::string& bytes, std::string_view text) {
@@ -40,9 +44,9 @@ public:
         if (pos_ != bytes_.size()) damaged();
     }
 
-private:
     [[noreturn]] static void damaged() { throw state::Failure(state::Cause::RecoveryDamaged, {}); }
 
+private:
     std::string_view bytes_;
     std::size_t pos_ = 0;
 };
@@ -83,6 +87,39 @@ EditorContent parseRecovery(std::string_view bytes) {
         for (std::string& cell : cells) cell = reader.next();
     }
     for (std::string& label : content.tables.labels) label = reader.next();
+    reader.expectEnd();
+    return content;
+}
+
+std::string bitmapRecoveryBytes(const BitmapContent& content) {
+    std::string bytes(kFirstLineOfKind);
+    bytes.reserve(content.text.size() + content.path.size() + 64);
+    putText(bytes, kBdfKind);
+    putText(bytes, content.path);
+    putText(bytes, std::to_string(static_cast<std::uint32_t>(content.current)));
+    putText(bytes, content.text);
+    return bytes;
+}
+
+bool isBitmapRecovery(std::string_view bytes) {
+    return bytes.starts_with(kFirstLineOfKind);
+}
+
+BitmapContent parseBitmapRecovery(std::string_view bytes) {
+    if (!isBitmapRecovery(bytes)) TextReader::damaged();
+    TextReader reader(bytes.substr(kFirstLineOfKind.size()));
+    if (reader.next() != kBdfKind) TextReader::damaged();
+    BitmapContent content;
+    content.path = reader.next();
+    const std::string current = reader.next();
+    std::uint32_t character = 0;
+    const auto [end, error] =
+        std::from_chars(current.data(), current.data() + current.size(), character);
+    if (error != std::errc() || end != current.data() + current.size() || character > 0x10FFFF) {
+        TextReader::damaged();
+    }
+    content.current = character;
+    content.text = reader.next();
     reader.expectEnd();
     return content;
 }

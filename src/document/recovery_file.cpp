@@ -15,6 +15,7 @@
 #include <utility>
 
 #include "document/recovery_encoding.h"
+#include "formats/font_import.h"
 #include "state/failure.h"
 #include "storage/atomic_file.h"
 #include "storage/private_folder.h"
@@ -23,8 +24,9 @@
 namespace fontedit::document {
 namespace {
 
-// The whole content of a font is a few kilobytes; texts typed into it stay far below this.
-constexpr std::size_t kRecoveryLimit = 16 << 20;
+// The whole content of a classic font is a few kilobytes, texts typed into it stay far below
+// this; a general font's file is read up to kMostImportBytes, and its work may add to it.
+constexpr std::size_t kRecoveryLimit = 2 * formats::kMostImportBytes;
 // File names, with a window's tag and ".recovery", stay below the 255 bytes a file system allows.
 constexpr std::size_t kLongestName = 200;
 
@@ -159,6 +161,20 @@ bool RecoveryFile::exists() const {
 }
 
 void RecoveryFile::write(const editing::Editor& editor) {
+    const state::EditorState& state = editor.state();
+    document::EditorContent content =
+        document::editorContent(state.font, state.labels, state.codeField().text());
+    content.folder = absoluteFolder(fontDir_).string();
+    writeBytes(document::recoveryBytes(content));
+}
+
+void RecoveryFile::write(const BitmapDocument& document) {
+    writeBytes(document::bitmapRecoveryBytes({.path = absoluteFolder(fontDir_).string(),
+                                              .current = document.editor().current(),
+                                              .text = document.text()}));
+}
+
+void RecoveryFile::writeBytes(std::string_view bytes) {
     if (!lock_.held()) {
         const std::filesystem::path folder = recoveryFolder();
         storage::makePrivateFolder(folder);
@@ -176,12 +192,8 @@ void RecoveryFile::write(const editing::Editor& editor) {
                                  {.file = (folder / stem).string(), .error = errno});
         }
     }
-    const state::EditorState& state = editor.state();
-    document::EditorContent content =
-        document::editorContent(state.font, state.labels, state.codeField().text());
-    content.folder = absoluteFolder(fontDir_).string();
-    storage::writeFileAtomically(path_, document::recoveryBytes(content),
-                                 storage::NonRegular::Refuse, storage::Links::Refuse, 0600);
+    storage::writeFileAtomically(path_, bytes, storage::NonRegular::Refuse, storage::Links::Refuse,
+                                 0600);
 }
 
 void RecoveryFile::remove() const {
@@ -200,6 +212,16 @@ void LeftRecovery::restore(editing::Editor& editor) const {
             document::storeEditorContent(content, font, labels);
         },
         content.code);
+}
+
+void LeftRecovery::restore(BitmapDocument& document) const {
+    try {
+        const document::BitmapContent content =
+            document::parseBitmapRecovery(storage::readWholeFile(path_, kRecoveryLimit));
+        document.restore(content.text, content.current);
+    } catch (const state::Failure& failure) {
+        throw withFile(failure, path_);
+    }
 }
 
 void LeftRecovery::remove() const {
@@ -222,8 +244,10 @@ std::vector<LeftRecovery> leftRecoveries(const std::filesystem::path& fontDir) {
         // A name can be shared by two folders, such as "a" with a window's tag and a folder
         // called so; the file's own folder decides.
         try {
-            const std::string folder =
-                document::parseRecovery(storage::readWholeFile(path, kRecoveryLimit)).folder;
+            const std::string bytes = storage::readWholeFile(path, kRecoveryLimit);
+            const std::string folder = document::isBitmapRecovery(bytes)
+                                           ? document::parseBitmapRecovery(bytes).path
+                                           : document::parseRecovery(bytes).folder;
             if (!folder.empty() && folder != ownFolder) continue;
         } catch (const state::Failure&) {
             // Offered all the same: restoring it tells what is wrong with it.

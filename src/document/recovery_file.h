@@ -10,6 +10,7 @@
 #include <chrono>
 #include <filesystem>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "document/bitmap_document.h"
@@ -57,6 +58,8 @@ public:
     void remove() const;
 
 private:
+    void writeBytes(std::string_view bytes);
+
     std::filesystem::path fontDir_;
     std::filesystem::path path_;
     RecoveryLock lock_;

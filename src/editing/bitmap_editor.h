@@ -120,12 +120,14 @@ private:
         BitmapEditor& editor_;
     };
 
-    state::BitmapGlyph& editedGlyph();  // the current glyph, noted in the open step
+    // Edits a copy of the current glyph, which then takes its place, noted in the open step.
+    void change(const std::function<void(state::BitmapGlyph&)>& edit);
     void note(char32_t character);
     void closeStep();
-    void paint(int x, int y);
+    void paint(int x, int y, bool lit);
     void changed(std::vector<char32_t> characters);
     void show(char32_t character);
+    void newCell();
     void applied(const BitmapStep& step);
 
     state::BitmapFont& font_;

@@ -14,13 +14,14 @@ namespace fontedit::editing {
 
 struct GlyphChange {
     char32_t character = 0;
-    std::optional<state::BitmapGlyph> before, after;  // none: the font held no glyph there
+    std::optional<state::BitmapGlyph> before{}, after{};  // none: the font held no glyph there
 };
 
 struct BitmapStep {
-    std::vector<GlyphChange> changes;  // sorted by character
-    char32_t current = 0;              // shown when the step is undone or redone
-    std::uint64_t id = 0;              // tells the font as this step leaves it from another
+    std::vector<GlyphChange> changes{};  // sorted by character
+    char32_t current = 0;                // shown when the step is undone or redone
+    std::uint64_t id = 0;                // tells the font as this step leaves it from another
+    bool merged = false;                 // a font merged in, which may change the cell
 };
 
 class BitmapHistory {
@@ -31,6 +32,8 @@ public:
     // Drops the steps that could have been redone, and the oldest past kMaxSteps; gives the step
     // its id.
     void push(BitmapStep step);
+    // Puts the glyphs after the step into `font`, then pushes it.
+    void apply(BitmapStep step, state::BitmapFont& font);
     void clear();
 
     bool canUndo() const { return undone_ < steps_.size(); }
@@ -39,7 +42,7 @@ public:
     // characters and current character. Only when canUndo() / canRedo().
     const BitmapStep& undo(state::BitmapFont& font);
     const BitmapStep& redo(state::BitmapFont& font);
-    // The id of the font as the last step done leaves it; 0 before any.
+    // The id of the font as the last step done leaves it, or as it stood before every step kept.
     std::uint64_t position() const;
 
 private:

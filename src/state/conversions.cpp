@@ -140,6 +140,16 @@ bool bitTest(int row, double columnValue) {
     return (wholeNumber(powerOfTwo(row)) & wholeNumber(columnValue)) != 0;
 }
 
+std::optional<std::uint64_t> hexNumber(std::string_view text) {
+    const std::size_t first = text.find_first_not_of(" \t");
+    if (first == text.npos) return 0;
+    text = text.substr(first, text.find_last_not_of(" \t") + 1 - first);
+    std::uint64_t value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value, 16);
+    if (error != std::errc() || end != text.data() + text.size()) return std::nullopt;
+    return value;
+}
+
 std::string hexText(double number) {
     const std::int32_t whole = wholeNumber(number);
     std::uint32_t bits = static_cast<std::uint32_t>(whole);

@@ -3,6 +3,7 @@
 // The conversions between the texts the fields hold and the numbers an action works with
 // for the length of one step. Nothing else in the program parses or formats these values.
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -26,6 +27,10 @@ bool bitTest(int row, double columnValue);
 // Upper-case hex without leading zeros; negative values in 16-bit two's complement down to
 // -32768 ("FFFE") and in 32-bit two's complement below that.
 std::string hexText(double number);
+
+// Hexadecimal digits and nothing else but blanks around them, as a field of dots holds them; no
+// digits is 0. Nothing where any other character stands or the value needs more than 64 bits.
+std::optional<std::uint64_t> hexNumber(std::string_view text);
 
 // General decimal form with at most 15 significant digits: "1", "3.5", "-2".
 std::string codeText(double number);

@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cstdio>
 #include <initializer_list>
+#include <limits>
 #include <map>
 #include <tuple>
 
@@ -123,6 +124,16 @@ class BdfParser {
 public:
     explicit BdfParser(BdfDocument& document) : doc_(document), bytes_(document.text_) {}
 
+    // A glyph read before, again; it was read whole then, so it is now.
+    BitmapGlyph glyphAt(const BdfDocument::GlyphText& text) {
+        fontAdvance_ = doc_.fontAdvance_;
+        pos_ = text.begin;
+        nextLine();
+        BitmapGlyph glyph;
+        glyphText(glyph);
+        return glyph;
+    }
+
     void parse() {
         constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
         if (bytes_.starts_with(kByteOrderMark)) pos_ = kByteOrderMark.size();
@@ -168,8 +179,9 @@ public:
             }
         }
         const auto& fontBox = doc_.declaredBox_;
-        doc_.read_.ascent = static_cast<int>(ascent.value_or(fontBox.height + fontBox.bottom));
-        doc_.read_.descent = static_cast<int>(descent.value_or(-fontBox.bottom));
+        doc_.readAscent_ = static_cast<int>(ascent.value_or(fontBox.height + fontBox.bottom));
+        doc_.readDescent_ = static_cast<int>(descent.value_or(-fontBox.bottom));
+        doc_.fontAdvance_ = fontAdvance_;
 
         std::vector<BitmapGlyph> glyphs;
         bool ordered = true;
@@ -202,8 +214,11 @@ public:
                                .value = glyphs[i].name});
             }
         }
-        doc_.read_.glyphs = std::move(glyphs);
-        doc_.font_ = doc_.read_;
+        glyphs.shrink_to_fit();
+        doc_.glyphs_.shrink_to_fit();
+        doc_.font_.ascent = doc_.readAscent_;
+        doc_.font_.descent = doc_.readDescent_;
+        doc_.font_.glyphs = std::move(glyphs);
     }
 
 private:
@@ -230,7 +245,11 @@ private:
     BdfDocument::Span span() const {
         std::size_t end = lineEndAt_;
         if (end > lineBegin_ && bytes_[end - 1] == '\r') --end;
-        return {lineBegin_, end};
+        return {offset(lineBegin_), offset(end)};
+    }
+
+    static BdfDocument::Offset offset(std::size_t at) {
+        return static_cast<BdfDocument::Offset>(at);
     }
 
     std::string_view word() {
@@ -270,7 +289,7 @@ private:
 
     BdfDocument::GlyphText glyphText(BitmapGlyph& glyph) {
         BdfDocument::GlyphText text;
-        text.begin = lineBegin_;
+        text.begin = offset(lineBegin_);
         text.startChar = span();
         const int startLine = line_;
         word();
@@ -314,10 +333,10 @@ private:
                 glyph.left = drawnBox.left;
                 glyph.bottom = drawnBox.bottom;
                 rows(glyph);
-                text.rowsEnd = pos_;
+                text.rowsEnd = offset(pos_);
             }
         }
-        text.end = pos_;
+        text.end = offset(pos_);
         glyph.advance = static_cast<int>(advance.value_or(fontAdvance_.value_or(glyph.width)));
         if (encoding && *encoding >= 0 && drawn) {
             text.encoding = static_cast<char32_t>(*encoding);
@@ -353,6 +372,7 @@ private:
 };
 
 BdfDocument BdfDocument::read(std::string_view bytes) {
+    static_assert(kMostImportBytes < std::numeric_limits<Offset>::max());
     if (bytes.size() > kMostImportBytes) throw Failure(Cause::FileTooLarge, {});
     BdfDocument document;
     document.text_ = std::string(bytes);
@@ -365,13 +385,18 @@ std::string BdfDocument::glyphLines(const BitmapGlyph& glyph) const {
     return glyphText(glyph, pointSize, resolution_ > 0 ? resolution_ : kResolution, lineEnd_);
 }
 
-void BdfDocument::appendGlyph(std::string& out, const GlyphText& text, bool boxMoved) const {
+BitmapGlyph BdfDocument::readGlyph(const GlyphText& text) const {
+    // The parser reads the text alone in this.
+    return BdfParser(const_cast<BdfDocument&>(*this)).glyphAt(text);
+}
+
+void BdfDocument::appendGlyph(std::string& out, const GlyphText& text, bool boxMoved,
+                              const BitmapGlyph* was) const {
     const std::string_view all(text_);
     const BitmapGlyph* now = text.encoding ? font_.find(*text.encoding) : nullptr;
-    const BitmapGlyph* was = text.encoding ? read_.find(*text.encoding) : nullptr;
     if (text.encoding && !now) return;
     const bool ownBox = text.bbx || !text.drawn || !boxMoved;
-    if (!now || *now == *was) {
+    if (!now || !was) {
         if (ownBox) {
             out += all.substr(text.begin, text.end - text.begin);
         } else {
@@ -464,9 +489,9 @@ std::vector<BdfDocument::Edit> BdfDocument::headerEdits(const Box& box,
     int added = 0;
     std::string block;
     for (const auto& [now, was, span, name] :
-         {std::tuple{font_.ascent, ascent_ ? read_.ascent : box.height + box.bottom, ascent_,
+         {std::tuple{font_.ascent, ascent_ ? readAscent_ : box.height + box.bottom, ascent_,
                      "FONT_ASCENT"},
-          std::tuple{font_.descent, descent_ ? read_.descent : -box.bottom, descent_,
+          std::tuple{font_.descent, descent_ ? readDescent_ : -box.bottom, descent_,
                      "FONT_DESCENT"}}) {
         if (now == was) continue;
         if (span) {
@@ -493,11 +518,31 @@ std::vector<BdfDocument::Edit> BdfDocument::headerEdits(const Box& box,
 }
 
 std::string BdfDocument::write() const {
-    if (font_ == read_) return text_;
-    const std::string_view all(text_);
+    // The glyphs as read where the model's differ, by their place in glyphs_; the characters read.
+    std::map<std::size_t, BitmapGlyph> was;
+    std::vector<char32_t> read;
     std::size_t opaque = 0;
-    for (const GlyphText& glyph : glyphs_) opaque += glyph.encoding ? 0 : 1;
-    const Box box = fontBox_ && font_.glyphs != read_.glyphs ? fontBox() : declaredBox_;
+    bool removed = false;
+    for (std::size_t i = 0; i < glyphs_.size(); ++i) {
+        const GlyphText& text = glyphs_[i];
+        if (!text.encoding) {
+            ++opaque;
+            continue;
+        }
+        read.push_back(*text.encoding);
+        const BitmapGlyph* now = font_.find(*text.encoding);
+        removed = removed || !now;
+        if (!now) continue;
+        BitmapGlyph glyph = readGlyph(text);
+        if (glyph != *now) was.emplace(i, std::move(glyph));
+    }
+    std::ranges::sort(read);
+    const bool glyphsChanged = !was.empty() || removed || read.size() != font_.glyphs.size();
+    if (!glyphsChanged && font_.ascent == readAscent_ && font_.descent == readDescent_) {
+        return text_;
+    }
+    const std::string_view all(text_);
+    const Box box = fontBox_ && glyphsChanged ? fontBox() : declaredBox_;
     // A glyph with no box of its own takes the font's; it keeps the one it had.
     const bool boxMoved = box != declaredBox_;
 
@@ -515,7 +560,7 @@ std::string BdfDocument::write() const {
     // before the first glyph when none is lower.
     std::vector<const BitmapGlyph*> added;
     for (const BitmapGlyph& glyph : font_.glyphs) {
-        if (!read_.find(glyph.character)) added.push_back(&glyph);
+        if (!std::ranges::binary_search(read, glyph.character)) added.push_back(&glyph);
     }
     auto next = added.begin();
     const auto addUpTo = [&](std::optional<char32_t> below) {
@@ -533,7 +578,8 @@ std::string BdfDocument::write() const {
             addUpTo(*glyph.encoding);
             first = false;
         }
-        appendGlyph(out, glyph, boxMoved);
+        const auto changed = was.find(i);
+        appendGlyph(out, glyph, boxMoved, changed == was.end() ? nullptr : &changed->second);
         // The glyphs that follow this one's character up to the next encoded glyph in the file.
         if (glyph.encoding) {
             std::optional<char32_t> following;

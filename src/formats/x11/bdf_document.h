@@ -7,6 +7,7 @@
 // BBX and bitmap rows that differ, and FONTBOUNDINGBOX, CHARS, FONT_ASCENT and FONT_DESCENT
 // where they no longer hold. Glyphs are keyed by their ENCODING as it stands.
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -29,17 +30,20 @@ public:
     std::string write() const;
 
 private:
+    // Offsets into the text, which is at most kMostImportBytes long: a large font holds tens of
+    // thousands of these.
+    using Offset = std::uint32_t;
     struct Span {
-        std::size_t begin = 0, end = 0;  // the line without its line end
+        Offset begin = 0, end = 0;  // the line without its line end
     };
     struct GlyphText {
-        std::size_t begin = 0, end = 0;    // from STARTCHAR to after ENDCHAR's line end
+        Offset begin = 0, end = 0;         // from STARTCHAR to after ENDCHAR's line end
         std::optional<char32_t> encoding;  // none: written as it was read, whatever changes
         Span startChar;
         std::optional<Span> dWidth, bbx;
         Span bitmap;
-        bool drawn = false;       // it has a BITMAP line
-        std::size_t rowsEnd = 0;  // after the last row's line end
+        bool drawn = false;  // it has a BITMAP line
+        Offset rowsEnd = 0;  // after the last row's line end
     };
     struct Box {
         int width = 0, height = 0, left = 0, bottom = 0;
@@ -50,7 +54,11 @@ private:
         std::string text;
     };
 
-    void appendGlyph(std::string& out, const GlyphText& text, bool boxMoved) const;
+    // The glyph as the text holds it, read again rather than kept: the model holds it already.
+    state::BitmapGlyph readGlyph(const GlyphText& text) const;
+    // `was`: the glyph as read where the model's differs from it.
+    void appendGlyph(std::string& out, const GlyphText& text, bool boxMoved,
+                     const state::BitmapGlyph* was) const;
     std::string glyphLines(const state::BitmapGlyph& glyph) const;
     Box fontBox() const;  // the declared box and every glyph's
     std::vector<Edit> headerEdits(const Box& box, std::size_t glyphCount) const;
@@ -65,7 +73,8 @@ private:
     long long propertyCount_ = 0;
     Box declaredBox_;
     int pointSize_ = 0, resolution_ = 0;
-    state::BitmapFont read_;  // as read, to tell what changed
+    std::optional<long long> fontAdvance_;  // the DWIDTH of the header
+    int readAscent_ = 0, readDescent_ = 0;  // as read, to tell what changed
     state::BitmapFont font_;
 
     friend class BdfParser;
