@@ -133,9 +133,14 @@
 <context>
     <name>FailureMessage</name>
     <message>
-        <location filename="../src/window/failure_message.cpp" line="+28"/>
+        <location filename="../src/window/failure_message.cpp" line="+31"/>
         <source>エラー %1: %2</source>
         <translation>Error %1: %2</translation>
+    </message>
+    <message>
+        <location line="+32"/>
+        <source>エラー: %1</source>
+        <translation>Error: %1</translation>
     </message>
 </context>
 <context>
@@ -312,26 +317,26 @@
 <context>
     <name>fontedit::window::FontWindow</name>
     <message>
-        <location filename="../src/window/font_window.cpp" line="+55"/>
-        <location line="+305"/>
+        <location filename="../src/window/font_window.cpp" line="+52"/>
+        <location line="+317"/>
         <source>%1 — フォントエディタ</source>
         <translation>%1 — Font Editor</translation>
     </message>
     <message>
-        <location line="-298"/>
-        <location line="+48"/>
+        <location line="-310"/>
+        <location line="+49"/>
         <source>文字</source>
         <translation>Character</translation>
     </message>
     <message>
-        <location line="-46"/>
-        <location line="+52"/>
+        <location line="-47"/>
+        <location line="+53"/>
         <source>名前</source>
         <translation>Name</translation>
     </message>
     <message>
-        <location line="-50"/>
-        <location line="+59"/>
+        <location line="-51"/>
+        <location line="+60"/>
         <source>送り幅</source>
         <translation>Advance</translation>
     </message>
@@ -361,18 +366,18 @@
         <translation>Delete glyph</translation>
     </message>
     <message>
-        <location line="+30"/>
+        <location line="+32"/>
         <source>上下反転</source>
         <translation>Mirror top to bottom</translation>
     </message>
     <message>
         <location line="+5"/>
-        <location line="+159"/>
+        <location line="+168"/>
         <source>開く…</source>
         <translation>Open…</translation>
     </message>
     <message>
-        <location line="-157"/>
+        <location line="-166"/>
         <source>保存</source>
         <translation>Save</translation>
     </message>
@@ -387,7 +392,7 @@
         <translation>Quit</translation>
     </message>
     <message>
-        <location line="+41"/>
+        <location line="+49"/>
         <source>列 %1</source>
         <translation>Column %1</translation>
     </message>
@@ -397,7 +402,7 @@
         <translation>Row %1</translation>
     </message>
     <message>
-        <location line="+43"/>
+        <location line="+44"/>
         <source>%1 のグリフはこのフォントにありません。追加しますか？</source>
         <translation>The font has no glyph for %1. Add one?</translation>
     </message>
@@ -432,7 +437,7 @@
         <translation>BDF fonts (*.bdf)</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+17"/>
         <source>%1 のグリフ %2 個が、このフォントにあるグリフを置き換えます。取り込みますか？</source>
         <translation>%2 glyphs of %1 would replace glyphs this font has. Import?</translation>
     </message>
@@ -445,7 +450,7 @@
 <context>
     <name>fontedit::window::Form1</name>
     <message>
-        <location filename="../src/window/form1.cpp" line="+173"/>
+        <location filename="../src/window/form1.cpp" line="+170"/>
         <source>列 %1</source>
         <translation>Column %1</translation>
     </message>
@@ -460,22 +465,22 @@
         <translation>Read</translation>
     </message>
     <message>
-        <location filename="../src/window/font_window.cpp" line="-83"/>
+        <location filename="../src/window/font_window.cpp" line="-84"/>
         <location line="+13"/>
         <location line="+30"/>
-        <location line="+40"/>
-        <location line="+75"/>
+        <location line="+41"/>
+        <location line="+65"/>
         <location filename="../src/window/form1.cpp" line="+0"/>
         <location line="+29"/>
         <location line="+15"/>
         <location line="+33"/>
-        <location line="+206"/>
+        <location line="+196"/>
         <location line="+7"/>
         <source>キャンセル</source>
         <translation>Cancel</translation>
     </message>
     <message>
-        <location filename="../src/window/form1.cpp" line="-266"/>
+        <location filename="../src/window/form1.cpp" line="-256"/>
         <source>フォルダ %1 には、このウィンドウで読み出していないフォント（ドットのあるグリフ %2 個）があります。保存すると、そのフォントとラベルを今の表で置き換えます。置き換えますか？</source>
         <translation>The folder %1 holds a font this window has not read (%2 glyphs with dots). Saving replaces it and its labels with the tables shown here. Replace it?</translation>
     </message>
@@ -495,7 +500,7 @@
         <translation>, </translation>
     </message>
     <message>
-        <location filename="../src/window/font_window.cpp" line="-146"/>
+        <location filename="../src/window/font_window.cpp" line="-137"/>
         <location filename="../src/window/form1.cpp" line="+1"/>
         <source>上書き</source>
         <translation>Replace</translation>
@@ -511,14 +516,14 @@
         <translation>Restore</translation>
     </message>
     <message>
-        <location filename="../src/window/font_window.cpp" line="+145"/>
+        <location filename="../src/window/font_window.cpp" line="+136"/>
         <location filename="../src/window/form1.cpp" line="+23"/>
         <location filename="../src/window/recovery_keeper.cpp" line="+1"/>
         <source>破棄</source>
         <translation>Discard</translation>
     </message>
     <message>
-        <location line="-2"/>
+        <location line="-3"/>
         <location filename="../src/window/form1.cpp" line="-1"/>
         <source>保存されていない変更があります。終了する前に保存しますか？</source>
         <translation>There are unsaved changes. Save them before quitting?</translation>
@@ -530,14 +535,8 @@
         <translation>Save</translation>
     </message>
     <message>
-        <location line="-32"/>
-        <location filename="../src/window/form1.cpp" line="+21"/>
-        <source>エラー: %1</source>
-        <translation>Error: %1</translation>
-    </message>
-    <message>
-        <location line="-274"/>
-        <location filename="../src/window/form1.cpp" line="+22"/>
+        <location line="-307"/>
+        <location filename="../src/window/form1.cpp" line="+33"/>
         <source>元に戻す</source>
         <translation>Undo</translation>
     </message>
@@ -631,19 +630,19 @@
         <translation>There are unsaved changes. Open the folder %1 and take them along? Saving writes them into that folder.</translation>
     </message>
     <message>
-        <location filename="../src/window/font_window.cpp" line="+220"/>
+        <location filename="../src/window/font_window.cpp" line="+231"/>
         <location filename="../src/window/form1.cpp" line="+33"/>
         <source>%1 を取り込んでいます…</source>
         <translation>Importing %1…</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+17"/>
         <location filename="../src/window/form1.cpp" line="+25"/>
         <source>%1 を取り込みました。保存するまでファイルには書き込みません</source>
         <translation>Imported %1. Nothing is written until you save.</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+11"/>
         <location filename="../src/window/form1.cpp" line="+11"/>
         <source>%1 に書き出しました</source>
         <translation>Exported to %1</translation>

@@ -133,9 +133,14 @@
 <context>
     <name>FailureMessage</name>
     <message>
-        <location filename="../src/window/failure_message.cpp" line="+28"/>
+        <location filename="../src/window/failure_message.cpp" line="+31"/>
         <source>エラー %1: %2</source>
         <translation>エラー %1: %2</translation>
+    </message>
+    <message>
+        <location line="+32"/>
+        <source>エラー: %1</source>
+        <translation>エラー: %1</translation>
     </message>
 </context>
 <context>
@@ -312,26 +317,26 @@
 <context>
     <name>fontedit::window::FontWindow</name>
     <message>
-        <location filename="../src/window/font_window.cpp" line="+55"/>
-        <location line="+305"/>
+        <location filename="../src/window/font_window.cpp" line="+52"/>
+        <location line="+317"/>
         <source>%1 — フォントエディタ</source>
         <translation>%1 — フォントエディタ</translation>
     </message>
     <message>
-        <location line="-298"/>
-        <location line="+48"/>
+        <location line="-310"/>
+        <location line="+49"/>
         <source>文字</source>
         <translation>文字</translation>
     </message>
     <message>
-        <location line="-46"/>
-        <location line="+52"/>
+        <location line="-47"/>
+        <location line="+53"/>
         <source>名前</source>
         <translation>名前</translation>
     </message>
     <message>
-        <location line="-50"/>
-        <location line="+59"/>
+        <location line="-51"/>
+        <location line="+60"/>
         <source>送り幅</source>
         <translation>送り幅</translation>
     </message>
@@ -361,18 +366,18 @@
         <translation>グリフを削除</translation>
     </message>
     <message>
-        <location line="+30"/>
+        <location line="+32"/>
         <source>上下反転</source>
         <translation>上下反転</translation>
     </message>
     <message>
         <location line="+5"/>
-        <location line="+159"/>
+        <location line="+168"/>
         <source>開く…</source>
         <translation>開く…</translation>
     </message>
     <message>
-        <location line="-157"/>
+        <location line="-166"/>
         <source>保存</source>
         <translation>保存</translation>
     </message>
@@ -387,7 +392,7 @@
         <translation>終了</translation>
     </message>
     <message>
-        <location line="+41"/>
+        <location line="+49"/>
         <source>列 %1</source>
         <translation>列 %1</translation>
     </message>
@@ -397,7 +402,7 @@
         <translation>行 %1</translation>
     </message>
     <message>
-        <location line="+43"/>
+        <location line="+44"/>
         <source>%1 のグリフはこのフォントにありません。追加しますか？</source>
         <translation>%1 のグリフはこのフォントにありません。追加しますか？</translation>
     </message>
@@ -432,7 +437,7 @@
         <translation>BDF フォント (*.bdf)</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+17"/>
         <source>%1 のグリフ %2 個が、このフォントにあるグリフを置き換えます。取り込みますか？</source>
         <translation>%1 のグリフ %2 個が、このフォントにあるグリフを置き換えます。取り込みますか？</translation>
     </message>
@@ -445,7 +450,7 @@
 <context>
     <name>fontedit::window::Form1</name>
     <message>
-        <location filename="../src/window/form1.cpp" line="+260"/>
+        <location filename="../src/window/form1.cpp" line="+257"/>
         <source>保存されていない変更があります。変更を破棄してファイルから読み出しますか？</source>
         <translation>保存されていない変更があります。変更を破棄してファイルから読み出しますか？</translation>
     </message>
@@ -455,27 +460,27 @@
         <translation>読出し</translation>
     </message>
     <message>
-        <location filename="../src/window/font_window.cpp" line="-83"/>
+        <location filename="../src/window/font_window.cpp" line="-84"/>
         <location line="+13"/>
         <location line="+30"/>
-        <location line="+40"/>
-        <location line="+75"/>
+        <location line="+41"/>
+        <location line="+65"/>
         <location filename="../src/window/form1.cpp" line="+0"/>
         <location line="+29"/>
         <location line="+15"/>
         <location line="+33"/>
-        <location line="+206"/>
+        <location line="+196"/>
         <location line="+7"/>
         <source>キャンセル</source>
         <translation>キャンセル</translation>
     </message>
     <message>
-        <location filename="../src/window/form1.cpp" line="-236"/>
+        <location filename="../src/window/form1.cpp" line="-226"/>
         <source>フォルダ %1 のフォントに、保存されずに終わった変更が残っています（%2 に退避）。復元しますか？</source>
         <translation>フォルダ %1 のフォントに、保存されずに終わった変更が残っています（%2 に退避）。復元しますか？</translation>
     </message>
     <message>
-        <location filename="../src/window/font_window.cpp" line="-3"/>
+        <location filename="../src/window/font_window.cpp" line="-4"/>
         <location filename="../src/window/form1.cpp" line="+22"/>
         <source>保存されていない変更があります。終了する前に保存しますか？</source>
         <translation>保存されていない変更があります。終了する前に保存しますか？</translation>
@@ -487,7 +492,7 @@
         <translation>保存</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <location filename="../src/window/form1.cpp" line="+0"/>
         <location filename="../src/window/recovery_keeper.cpp" line="+133"/>
         <source>破棄</source>
@@ -519,7 +524,7 @@
         <translation>、</translation>
     </message>
     <message>
-        <location filename="../src/window/font_window.cpp" line="-145"/>
+        <location filename="../src/window/font_window.cpp" line="-136"/>
         <location filename="../src/window/form1.cpp" line="+1"/>
         <source>上書き</source>
         <translation>上書き</translation>
@@ -530,14 +535,8 @@
         <translation>復元</translation>
     </message>
     <message>
-        <location filename="../src/window/font_window.cpp" line="+113"/>
-        <location filename="../src/window/form1.cpp" line="+54"/>
-        <source>エラー: %1</source>
-        <translation>エラー: %1</translation>
-    </message>
-    <message>
-        <location line="-274"/>
-        <location filename="../src/window/form1.cpp" line="+22"/>
+        <location filename="../src/window/font_window.cpp" line="-172"/>
+        <location filename="../src/window/form1.cpp" line="+66"/>
         <source>元に戻す</source>
         <translation>元に戻す</translation>
     </message>
@@ -631,19 +630,19 @@
         <translation>保存されていない変更があります。変更を持ったままフォルダ %1 を開きますか？保存するとそのフォルダに書き込みます</translation>
     </message>
     <message>
-        <location filename="../src/window/font_window.cpp" line="+220"/>
+        <location filename="../src/window/font_window.cpp" line="+231"/>
         <location filename="../src/window/form1.cpp" line="+33"/>
         <source>%1 を取り込んでいます…</source>
         <translation>%1 を取り込んでいます…</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+17"/>
         <location filename="../src/window/form1.cpp" line="+25"/>
         <source>%1 を取り込みました。保存するまでファイルには書き込みません</source>
         <translation>%1 を取り込みました。保存するまでファイルには書き込みません</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+11"/>
         <location filename="../src/window/form1.cpp" line="+11"/>
         <source>%1 に書き出しました</source>
         <translation>%1 に書き出しました</translation>

@@ -13,11 +13,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QVBoxLayout>
-#include <exception>
 #include <utility>
 
 #include "formats/common/bitmap_cell.h"
@@ -30,7 +28,6 @@
 #include "window/font_panel.h"
 #include "window/icon.h"
 #include "window/import_dialog.h"
-#include "window/message_icon.h"
 #include "window/work_aside.h"
 
 namespace fontedit::window {
@@ -434,16 +431,7 @@ void FontWindow::showGridMenu(const QPoint& globalPosition) {
 }
 
 bool FontWindow::guard(const std::function<void()>& action) {
-    try {
-        action();
-        return true;
-    } catch (const state::Failure& failure) {
-        report(failureMessage(failure));
-    } catch (const std::exception& error) {
-        report(QCoreApplication::translate("fontedit::window::Form1", "エラー: %1")
-                   .arg(QString::fromLocal8Bit(error.what())));
-    }
-    return false;
+    return reportingFailures(action, [this](const QString& message) { report(message); });
 }
 
 void FontWindow::report(const QString& message) {
@@ -451,9 +439,7 @@ void FontWindow::report(const QString& message) {
         reporter_(message);
         return;
     }
-    QMessageBox box(QMessageBox::Critical, windowTitle(), message, QMessageBox::Ok, this);
-    showThemeIcon(box);
-    box.exec();
+    showFailureBox(this, message);
 }
 
 int FontWindow::ask(const Question& question) {

@@ -13,12 +13,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
-#include <QMessageBox>
 #include <QMimeData>
 #include <QTimer>
 #include <QToolTip>
 #include <algorithm>
-#include <exception>
 #include <filesystem>
 #include <utility>
 #include <vector>
@@ -36,7 +34,6 @@
 #include "window/glyph_panel.h"
 #include "window/icon.h"
 #include "window/import_dialog.h"
-#include "window/message_icon.h"
 #include "window/panel_settings.h"
 #include "window/pixel_button.h"
 #include "window/pixel_grid_events.h"
@@ -350,15 +347,7 @@ bool Form1::mayEnd() {
 }
 
 bool Form1::guard(const std::function<void()>& action) {
-    try {
-        action();
-        return true;
-    } catch (const state::Failure& failure) {
-        report(failureMessage(failure));
-    } catch (const std::exception& error) {
-        report(tr("エラー: %1").arg(QString::fromLocal8Bit(error.what())));
-    }
-    return false;
+    return reportingFailures(action, [this](const QString& message) { report(message); });
 }
 
 void Form1::report(const QString& message) {
@@ -366,9 +355,7 @@ void Form1::report(const QString& message) {
         reporter_(message);
         return;
     }
-    QMessageBox box(QMessageBox::Critical, windowTitle(), message, QMessageBox::Ok, this);
-    showThemeIcon(box);
-    box.exec();
+    showFailureBox(this, message);
 }
 
 int Form1::ask(const Question& question) {
