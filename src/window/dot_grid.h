@@ -36,6 +36,8 @@ public:
     void glyphChanged();
 
     int zoom() const;
+    // Where dot (x, y) of the cell is drawn, in pixels.
+    QRect cellDotRect(QPoint cellDot) const;
     // The dot cursor, in the cell: column from the left, row from the top.
     QPoint cursor() const { return cursor_; }
 
@@ -50,8 +52,7 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
 
 private:
-    QPoint cellOrigin() const;                // the pixel of the cell's top left corner
-    QRect cellDotRect(QPoint cellDot) const;  // in pixels
+    QPoint cellOrigin() const;  // the pixel of the cell's top left corner
     std::optional<QPoint> cellDotAt(QPoint pixel) const;
     int advanceX() const;  // the pixel column of the advance line
     bool nearAdvance(QPoint pixel) const;
