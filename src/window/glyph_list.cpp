@@ -1,5 +1,6 @@
 #include "window/glyph_list.h"
 
+#include <QAccessible>
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -30,8 +31,18 @@ GlyphList::GlyphList(const state::BitmapFont& font, const editing::CellBox& cell
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
+    // Before the name, whose notice makes the interface.
+    installOverviewAccessible();
     setAccessibleName(tr("一覧"));
     layOutScrollBar();
+}
+
+QRect GlyphList::itemArea(int index) const {
+    return itemRect(index).translated(viewport()->pos());
+}
+
+std::optional<int> GlyphList::itemUnder(QPoint point) const {
+    return indexAt(point - viewport()->pos());
 }
 
 int GlyphList::count() const {
@@ -142,6 +153,12 @@ void GlyphList::moveCursor(int index) {
     cursor_ = index;
     scrollTo(index);
     viewport()->update(itemRect(cursor_));
+    // Asked only while a screen reader listens: the question makes the interfaces.
+    if (hasFocus() && QAccessible::isActive()) {
+        QAccessibleEvent focus(this, QAccessible::Focus);
+        focus.setChild(index);
+        QAccessible::updateAccessibility(&focus);
+    }
 }
 
 QString GlyphList::itemText(int index) const {

@@ -10,10 +10,11 @@
 
 #include "editing/glyph_cell.h"
 #include "state/bitmap_font.h"
+#include "window/overview_accessible.h"
 
 namespace fontedit::window {
 
-class GlyphList : public QAbstractScrollArea {
+class GlyphList : public QAbstractScrollArea, public AccessibleItems {
     Q_OBJECT
 
 public:
@@ -32,6 +33,13 @@ public:
     int count() const;
     // "U+3042 あ uni3042": what the item reads as to a screen reader and in its tooltip.
     QString itemText(int index) const;
+
+    int itemCount() const override { return count(); }
+    QString itemName(int index) const override { return itemText(index); }
+    QRect itemArea(int index) const override;
+    std::optional<int> itemUnder(QPoint point) const override;
+    std::optional<int> selectedItem() const override { return indexOf(current_); }
+    int cursorItem() const override { return cursor_; }
 
 signals:
     void glyphChosen(char32_t character);
