@@ -7,7 +7,6 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScrollBar>
-#include <QToolTip>
 #include <algorithm>
 #include <utility>
 
@@ -257,12 +256,8 @@ void GlyphList::keyPressEvent(QKeyEvent* event) {
 
 bool GlyphList::viewportEvent(QEvent* event) {
     if (event->type() == QEvent::ToolTip) {
-        auto* help = static_cast<QHelpEvent*>(event);
-        if (const std::optional<int> index = indexAt(help->pos())) {
-            QToolTip::showText(help->globalPos(), itemText(*index), viewport(), itemRect(*index));
-        } else {
-            QToolTip::hideText();
-        }
+        const auto* help = static_cast<QHelpEvent*>(event);
+        showItemTip(*this, *this, viewport()->pos() + help->pos(), help->globalPos());
         return true;
     }
     return QAbstractScrollArea::viewportEvent(event);

@@ -1,5 +1,6 @@
 #include "window/overview_accessible.h"
 
+#include <QToolTip>
 #include <QWidget>
 
 #include "window/glyph_list.h"
@@ -57,6 +58,14 @@ QAccessibleInterface* makeInterface(const QString& key, QObject* object) {
 }
 
 }  // namespace
+
+void showItemTip(QWidget& view, const AccessibleItems& items, QPoint point, QPoint globalPosition) {
+    if (const std::optional<int> index = items.itemUnder(point)) {
+        QToolTip::showText(globalPosition, items.itemName(*index), &view, items.itemArea(*index));
+    } else {
+        QToolTip::hideText();
+    }
+}
 
 void installOverviewAccessible() {
     static const bool installed = [] {

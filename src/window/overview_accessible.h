@@ -26,6 +26,10 @@ protected:
     ~AccessibleItems() = default;
 };
 
+// The tip naming the item at `point` of `view`, or none there; `globalPosition` is the
+// pointer's.
+void showItemTip(QWidget& view, const AccessibleItems& items, QPoint point, QPoint globalPosition);
+
 // Makes the views' interfaces from then on; once is enough.
 void installOverviewAccessible();
 

@@ -66,14 +66,7 @@ poll cmp -s "$workdir/one-dot.bdf" "$font" || fail "Ctrl+Z did not take the impo
 
 # Space again puts the dot back: unsaved work that SIGKILL must not lose.
 keys space
-poll has_recovery || fail "no recovery file after an edit"
-kill -9 "$pid"
-wait "$pid" 2>/dev/null || true
-QT_QPA_PLATFORM=xcb "$program" "$font" &
-pid=$!
-poll any_window || fail "no question at start with a recovery file"
-answer_start Return
-poll find_editor || fail "no window after the question"
+restore_after_kill "$font"
 keys ctrl+s
 poll cmp -s "$workdir/original.bdf" "$font" || fail "the restored edit was not the one made"
 kill "$pid"

@@ -117,3 +117,16 @@ find_editor() {
     window=$(xdotool search --onlyvisible --pid "$pid" 2>/dev/null | grep -vx "$question" | head -n 1)
     [ -n "$window" ]
 }
+
+# Kills the editor once its unsaved work is in a recovery file, starts it again on "$@" and
+# answers the question at start with Return, which brings the work back.
+restore_after_kill() {
+    poll has_recovery || fail "no recovery file after an edit"
+    kill -9 "$pid"
+    wait "$pid" 2>/dev/null || true
+    QT_QPA_PLATFORM=xcb "$program" "$@" &
+    pid=$!
+    poll any_window || fail "no question at start with a recovery file"
+    answer_start Return
+    poll find_editor || fail "no window after the question"
+}
