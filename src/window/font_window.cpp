@@ -362,10 +362,13 @@ bool FontWindow::mayDrop() {
 
 void FontWindow::openFont(const std::filesystem::path& path) {
     if (!mayDrop()) return;
-    recovery_.discard();
+    // A font that cannot be opened leaves this one, and its recovery file, as they were.
     document_.open(path);
-    keepOpenedFolder(document_.path());
+    recovery_.discard();
     recovery_.moveTo(document_.path());
+    // The recent folders are folders, which both windows open: a folder's own font.bdf.
+    const std::filesystem::path folder = document_.path().parent_path();
+    if (document::bitmapFontIn(folder) == document_.path()) keepOpenedFolder(folder);
     setWindowTitle(tr("%1 — フォントエディタ").arg(shownPath(document_.path().filename())));
     showStatus();
     offerRecovery();
