@@ -65,15 +65,19 @@ void BitmapDocument::save() {
 }
 
 void BitmapDocument::saveAs(const std::filesystem::path& path) {
-    storage::writeFileAtomically(path, text());
+    storage::writeFileAtomically(path, textFor(path));
     editor_.markSaved();
     path_ = path;
     known_ = storage::identityOf(path_);
 }
 
 std::string BitmapDocument::text() const {
+    return textFor(path_);
+}
+
+std::string BitmapDocument::textFor(const std::filesystem::path& path) const {
     if (fromFile_) return bdf_.write();
-    return formats::bdfFromBitmapFont(bdf_.font(), path_.stem().string());
+    return formats::bdfFromBitmapFont(bdf_.font(), path.stem().string());
 }
 
 bool BitmapDocument::changedOnDisk() const {

@@ -67,6 +67,8 @@ public:
     void restore(std::string_view text, char32_t current);
 
 private:
+    std::string textFor(const std::filesystem::path& path) const;
+
     formats::BdfDocument bdf_;
     editing::BitmapEditor editor_;  // on bdf_'s font, which each reading replaces in place
     bool fromFile_ = false;         // bdf_ holds a file's text, kept for the next writing

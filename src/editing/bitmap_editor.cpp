@@ -183,10 +183,14 @@ void BitmapEditor::addGlyph() {
     if (currentGlyph()) throw state::Failure(state::Cause::GlyphExists, characterFacts(current_));
     Step step(*this);
     note(current_);
-    state::BitmapGlyph glyph = state::blankGlyph(current_, cell_.width, cell_.height);
+    // A cell larger than a glyph may be, which only a font of far-flung glyphs has, gives the
+    // glyph its top left corner.
+    const int width = std::min(cell_.width, state::kMaxGlyphSide);
+    const int height = std::min(cell_.height, state::kMaxGlyphSide);
+    state::BitmapGlyph glyph = state::blankGlyph(current_, width, height);
     glyph.name = defaultName(current_);
     glyph.left = cell_.left;
-    glyph.bottom = cell_.bottom;
+    glyph.bottom = cell_.bottom + cell_.height - height;
     glyph.advance = std::max(0, cell_.left + cell_.width);
     font_.put(std::move(glyph));
     changed({current_});

@@ -79,8 +79,9 @@ public:
     int advance() const;
     // Fails with AdvanceOutOfRange outside 0 - kMostAdvance.
     void setAdvance(int advance);
-    // A blank glyph of the cell's box at the current character, advancing the cell's width,
-    // named "uni3042" ("u1F600" past U+FFFF); fails with GlyphExists.
+    // A blank glyph of the cell's box (up to kMaxGlyphSide each way) at the current character,
+    // advancing to the cell's right edge, named "uni3042" ("u1F600" past U+FFFF); fails with
+    // GlyphExists.
     void addGlyph();
     void deleteGlyph();
     // The glyph's label; fails with BadGlyphName for an empty name or one with a blank,

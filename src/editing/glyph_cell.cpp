@@ -124,6 +124,12 @@ CellBox fontCell(const state::BitmapFont& font) {
         bottom = std::min(bottom, glyph.bottom);
         high = std::max(high, glyph.bottom + glyph.height);
     }
+    // A file may place a glyph anywhere; the cell stays within reach of the origin.
+    const int reach = kMostCellSide / 2;
+    left = std::max(left, -reach);
+    bottom = std::max(bottom, -reach);
+    right = std::max(std::min(right, reach), left + 1);
+    high = std::max(std::min(high, reach), bottom + 1);
     return {right - left, high - bottom, left, bottom};
 }
 
@@ -146,6 +152,7 @@ int hexFieldCount(const CellBox& cell) {
 }
 
 std::string hexField(const state::BitmapGlyph& glyph, const CellBox& cell, int index) {
+    if (index < 0 || index >= hexFieldCount(cell)) return {};
     if (!hexByColumn(cell)) return rowText(cellDots(glyph, cell), cell, index);
     int value = 0;
     for (int y = 0; y < cell.height; ++y) value |= cellDot(glyph, cell, index, y) << y;
@@ -157,6 +164,7 @@ void setHexField(state::BitmapGlyph& glyph, const CellBox& cell, int index, std:
     // A row's bytes run past its last dot to whole bytes; their padding must stay clear.
     const int bits = byColumn ? cell.height : 8 * state::rowByteCount(cell.width);
     const int dots = byColumn ? cell.height : cell.width;
+    if (index < 0 || index >= hexFieldCount(cell)) return;
     const std::optional<std::uint64_t> value = state::hexNumber(text);
     if (!value || bits > 64 || (bits < 64 && *value >> bits != 0) ||
         (*value & ((1ULL << (bits - dots)) - 1)) != 0) {

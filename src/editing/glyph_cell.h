@@ -17,8 +17,10 @@ struct CellBox {
     bool operator==(const CellBox&) const = default;
 };
 
-// The box that holds every glyph's box, the font's ascent and descent, and the origin; at
-// least one dot wide and high.
+// The box that holds every glyph's box, the font's ascent and descent, and the origin, cut to
+// kMostCellSide / 2 dots from the origin each way; at least one dot wide and high. A glyph a file
+// places beyond that shows only in part, and an edit keeps only the dots the cell shows.
+inline constexpr int kMostCellSide = 4 * state::kMaxGlyphSide;
 CellBox fontCell(const state::BitmapFont& font);
 
 // Dot (x, y) of the cell, x from its left column, y from its top row.
@@ -31,6 +33,7 @@ void setCellDot(state::BitmapGlyph& glyph, const CellBox& cell, int x, int y, bo
 // dot in the top bit.
 bool hexByColumn(const CellBox& cell);
 int hexFieldCount(const CellBox& cell);
+// An index past the fields reads "" and sets nothing.
 std::string hexField(const state::BitmapGlyph& glyph, const CellBox& cell, int index);
 // Blanks around the digits are allowed, and no digits is 0. Fails with ColumnNotHex or RowNotHex
 // for text that is not hex digits, or lights dots past the cell.

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "document/bitmap_document.h"
 #include "document/font_document.h"
 #include "document/recovery_file.h"
 #include "formats/own/font_files.h"
@@ -117,6 +118,37 @@ TEST_F(Recovery, BringsBackEveryTextAndTheCodeAsUnsavedWork) {
     left.remove();
     EXPECT_TRUE(leftRecoveries(fontDir.path()).empty());
     EXPECT_TRUE(std::filesystem::is_empty(stateHome_ / "fontedit")) << "its lock went with it";
+}
+
+// A general font's work comes back as the text its document would save, into a window on its
+// file only; a classic window refuses it.
+TEST_F(Recovery, BringsBackAGeneralFontsText) {
+    const ScratchDirectory fontDir;
+    const std::filesystem::path file = fontDir / "font.bdf";
+    state::BitmapFont empty;
+    empty.ascent = 2;
+    writeBytes(file, formats::bdfFromBitmapFont(empty, "empty"));
+    BitmapDocument edited;
+    edited.open(file);
+    edited.editor().goTo(U'€');
+    edited.editor().addGlyph();
+    edited.editor().toggleDot(0, 1);
+    {
+        RecoveryFile recovery(file);
+        recovery.write(edited);
+    }
+    EXPECT_TRUE(leftRecoveries(fontDir.path()).empty()) << "the folder's classic font";
+    BitmapDocument restored;
+    restored.open(file);
+    onlyLeft(file).restore(restored);
+    EXPECT_EQ(restored.text(), edited.text());
+    EXPECT_EQ(restored.editor().current(), U'€');
+    EXPECT_TRUE(restored.editor().hasUnsavedChanges());
+    EXPECT_EQ(restored.path(), file);
+    editing::Editor classic;
+    const LeftRecovery left = onlyLeft(file);
+    support::expectFailure([&] { left.restore(classic); }, state::Cause::RecoveryDamaged,
+                           {.file = left.path().filename()});
 }
 
 // Each window has a file of its own, which no other window on the folder removes, replaces or

@@ -30,6 +30,7 @@ TEST(GridCommand, ComputesTheNewColumns) {
         {GridCommand::ShiftLeft, {1, 2, 3, 4, 5}, {2, 3, 4, 5, 0}},
         {GridCommand::ShiftRight, {1, 2, 3, 4, 5}, {0, 1, 2, 3, 4}},
         {GridCommand::MirrorLeftRight, {1, 2, 3, 4, 5}, {5, 4, 3, 2, 1}},
+        {GridCommand::MirrorUpDown, {0x01, 0x03, 0x7C, 0x80, 0}, {0x80, 0xC0, 0x3E, 0x01, 0}},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(transformed(c.before, c.command), c.after) << static_cast<int>(c.command);

@@ -75,5 +75,23 @@ TEST(CharacterList, ReadsCodesRangesAndFiles) {
     EXPECT_EQ(withCharacters(font, {U'A', U'C', U'D'}).glyphs.size(), 2u);
 }
 
+// One character is itself where it is one, a digit too, else a code as a list item writes it.
+TEST(CharacterList, ReadsOneCharacter) {
+    for (const auto& [text, character] :
+         std::vector<std::pair<std::string, char32_t>>{{"A", U'A'},
+                                                       {"\xE3\x81\x82", U'あ'},
+                                                       {"U+3042", U'あ'},
+                                                       {"0x3042", U'あ'},
+                                                       {"7", U'7'},
+                                                       {"65", U'A'},
+                                                       {"\xF0\x9F\x98\x80", U'\U0001F600'}}) {
+        EXPECT_EQ(parseCharacter(text), character) << text;
+    }
+    for (const std::string text : {"", "AB", "\xE3\x81", "U+D800", "0x110000"}) {
+        support::expectFailure([&] { parseCharacter(text); }, Cause::NotACharacter,
+                               {.value = text});
+    }
+}
+
 }  // namespace
 }  // namespace fontedit::state
