@@ -4,7 +4,7 @@
 <context>
     <name>ExportDialog</name>
     <message>
-        <location filename="../src/window/export_dialog.cpp" line="+42"/>
+        <location filename="../src/window/export_dialog.cpp" line="+43"/>
         <source>エディタの font.h（手で仕上げる）</source>
         <translation>the editor&apos;s font.h, to be finished by hand</translation>
     </message>
@@ -104,12 +104,13 @@
         <translation>First character (--first):</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location filename="../src/window/bitmap_export_dialog.cpp" line="+49"/>
+        <location filename="../src/window/export_dialog.cpp" line="+1"/>
         <source>倍率 (--scale):</source>
         <translation>Scale (--scale):</translation>
     </message>
     <message>
-        <location line="+90"/>
+        <location filename="../src/window/export_dialog.cpp" line="+90"/>
         <source>ビット 7 が上のドット (--msb-top)</source>
         <translation>Bit 7 is the top dot (--msb-top)</translation>
     </message>
@@ -132,9 +133,14 @@
 <context>
     <name>FailureMessage</name>
     <message>
-        <location filename="../src/window/failure_message.cpp" line="+27"/>
+        <location filename="../src/window/failure_message.cpp" line="+31"/>
         <source>エラー %1: %2</source>
         <translation>Error %1: %2</translation>
+    </message>
+    <message>
+        <location line="+32"/>
+        <source>エラー: %1</source>
+        <translation>Error: %1</translation>
     </message>
 </context>
 <context>
@@ -150,12 +156,17 @@
         <translation>Recent Folders</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+30"/>
         <source>フォルダ: %1 — %2</source>
         <translation>Folder: %1 — %2</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+4"/>
+        <source>ファイル: %1 — %2</source>
+        <translation>File: %1 — %2</translation>
+    </message>
+    <message>
+        <location line="-14"/>
         <source>未保存の変更があります</source>
         <translation>unsaved changes</translation>
     </message>
@@ -173,7 +184,7 @@
 <context>
     <name>ImportDialog</name>
     <message>
-        <location filename="../src/window/import_dialog.cpp" line="+21"/>
+        <location filename="../src/window/import_dialog.cpp" line="+28"/>
         <source>取り込み</source>
         <translation>Import</translation>
     </message>
@@ -183,7 +194,7 @@
         <translation>Fonts (%1);;All files (*)</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+42"/>
         <source>キャンセル</source>
         <translation>Cancel</translation>
     </message>
@@ -258,20 +269,193 @@
 <context>
     <name>WorkAside</name>
     <message>
-        <location filename="../src/window/work_aside.cpp" line="+45"/>
+        <location filename="../src/window/work_aside.cpp" line="+46"/>
         <source>キャンセル</source>
         <translation>Cancel</translation>
     </message>
 </context>
 <context>
-    <name>fontedit::window::Form1</name>
+    <name>fontedit::window::BitmapPreview</name>
     <message>
-        <location filename="../src/window/form1.cpp" line="+172"/>
+        <location filename="../src/window/bitmap_preview.cpp" line="+19"/>
+        <source>見本</source>
+        <translation>Sample</translation>
+    </message>
+</context>
+<context>
+    <name>fontedit::window::DotGrid</name>
+    <message>
+        <location filename="../src/window/dot_grid.cpp" line="+31"/>
+        <source>ドット</source>
+        <translation>Dots</translation>
+    </message>
+</context>
+<context>
+    <name>fontedit::window::FontPanel</name>
+    <message>
+        <location filename="../src/window/font_panel.cpp" line="+37"/>
+        <source>検索: あ、U+3040-U+309F</source>
+        <translation>Search: あ, U+3040-U+309F</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>検索</source>
+        <translation>Search</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <location line="+1"/>
+        <source>見本の文字</source>
+        <translation>Sample text</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>見本の見た目</source>
+        <translation>Preview look</translation>
+    </message>
+</context>
+<context>
+    <name>fontedit::window::FontWindow</name>
+    <message>
+        <location filename="../src/window/font_window.cpp" line="+52"/>
+        <location line="+317"/>
+        <source>%1 — フォントエディタ</source>
+        <translation>%1 — Font Editor</translation>
+    </message>
+    <message>
+        <location line="-310"/>
+        <location line="+49"/>
+        <source>文字</source>
+        <translation>Character</translation>
+    </message>
+    <message>
+        <location line="-47"/>
+        <location line="+53"/>
+        <source>名前</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <location line="-51"/>
+        <location line="+60"/>
+        <source>送り幅</source>
+        <translation>Advance</translation>
+    </message>
+    <message>
+        <location line="-14"/>
+        <source>A、あ、U+3042、0x3042 (Ctrl+G)</source>
+        <translation>A, あ, U+3042, 0x3042 (Ctrl+G)</translation>
+    </message>
+    <message>
+        <location line="+53"/>
+        <source>前の文字</source>
+        <translation>Previous character</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>次の文字</source>
+        <translation>Next character</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>文字へ移動</source>
+        <translation>Go to character</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>グリフを削除</source>
+        <translation>Delete glyph</translation>
+    </message>
+    <message>
+        <location line="+32"/>
+        <source>上下反転</source>
+        <translation>Mirror top to bottom</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <location line="+168"/>
+        <source>開く…</source>
+        <translation>Open…</translation>
+    </message>
+    <message>
+        <location line="-166"/>
+        <source>保存</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>グリフを追加</source>
+        <translation>Add glyph</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>終了</source>
+        <translation>Quit</translation>
+    </message>
+    <message>
+        <location line="+49"/>
         <source>列 %1</source>
         <translation>Column %1</translation>
     </message>
     <message>
-        <location line="+67"/>
+        <location line="+0"/>
+        <source>行 %1</source>
+        <translation>Row %1</translation>
+    </message>
+    <message>
+        <location line="+44"/>
+        <source>%1 のグリフはこのフォントにありません。追加しますか？</source>
+        <translation>The font has no glyph for %1. Add one?</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>追加</source>
+        <translation>Add</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>ファイル %1 は、最後の読み込みか保存の後にほかのプログラムで変更されています。上書きしますか？</source>
+        <translation>Another program changed the file %1 since it was last opened or saved here. Overwrite it?</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>ファイル %1 のフォントに、保存されずに終わった変更が残っています（%2 に退避）。復元しますか？</source>
+        <translation>The font of the file %1 has changes that were never saved (kept at %2). Restore them?</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>保存されていない変更があります。変更を破棄してほかのフォントを開きますか？</source>
+        <translation>There are unsaved changes. Discard them and open another font?</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>開く</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>BDF フォント (*.bdf)</source>
+        <translation>BDF fonts (*.bdf)</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>%1 のグリフ %2 個が、このフォントにあるグリフを置き換えます。取り込みますか？</source>
+        <translation>%2 glyphs of %1 would replace glyphs this font has. Import?</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>取り込み</source>
+        <translation>Import</translation>
+    </message>
+</context>
+<context>
+    <name>fontedit::window::Form1</name>
+    <message>
+        <location filename="../src/window/form1.cpp" line="+170"/>
+        <source>列 %1</source>
+        <translation>Column %1</translation>
+    </message>
+    <message>
+        <location line="+87"/>
         <source>保存されていない変更があります。変更を破棄してファイルから読み出しますか？</source>
         <translation>There are unsaved changes. Discard them and read the files?</translation>
     </message>
@@ -281,16 +465,22 @@
         <translation>Read</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location filename="../src/window/font_window.cpp" line="-84"/>
+        <location line="+13"/>
+        <location line="+30"/>
+        <location line="+41"/>
+        <location line="+65"/>
+        <location filename="../src/window/form1.cpp" line="+0"/>
         <location line="+29"/>
         <location line="+15"/>
-        <location line="+52"/>
-        <location line="+206"/>
+        <location line="+33"/>
+        <location line="+196"/>
+        <location line="+7"/>
         <source>キャンセル</source>
         <translation>Cancel</translation>
     </message>
     <message>
-        <location line="-278"/>
+        <location filename="../src/window/form1.cpp" line="-256"/>
         <source>フォルダ %1 には、このウィンドウで読み出していないフォント（ドットのあるグリフ %2 個）があります。保存すると、そのフォントとラベルを今の表で置き換えます。置き換えますか？</source>
         <translation>The folder %1 holds a font this window has not read (%2 glyphs with dots). Saving replaces it and its labels with the tables shown here. Replace it?</translation>
     </message>
@@ -310,53 +500,54 @@
         <translation>, </translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location filename="../src/window/font_window.cpp" line="-137"/>
+        <location filename="../src/window/form1.cpp" line="+1"/>
         <source>上書き</source>
         <translation>Replace</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location filename="../src/window/form1.cpp" line="+10"/>
         <source>フォルダ %1 のフォントに、保存されずに終わった変更が残っています（%2 に退避）。復元しますか？</source>
         <translation>The font in the folder %1 has changes left from a session that ended without saving (kept aside at %2). Restore them?</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location filename="../src/window/recovery_keeper.cpp" line="+132"/>
         <source>復元</source>
         <translation>Restore</translation>
     </message>
     <message>
-        <location line="+0"/>
-        <location line="+30"/>
+        <location filename="../src/window/font_window.cpp" line="+136"/>
+        <location filename="../src/window/form1.cpp" line="+23"/>
+        <location filename="../src/window/recovery_keeper.cpp" line="+1"/>
         <source>破棄</source>
         <translation>Discard</translation>
     </message>
     <message>
-        <location line="-1"/>
+        <location line="-3"/>
+        <location filename="../src/window/form1.cpp" line="-1"/>
         <source>保存されていない変更があります。終了する前に保存しますか？</source>
         <translation>There are unsaved changes. Save them before quitting?</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
+        <location filename="../src/window/form1.cpp" line="+1"/>
         <source>保存</source>
         <translation>Save</translation>
     </message>
     <message>
-        <location line="+21"/>
-        <source>エラー: %1</source>
-        <translation>Error: %1</translation>
-    </message>
-    <message>
-        <location line="+22"/>
+        <location line="-307"/>
+        <location filename="../src/window/form1.cpp" line="+33"/>
         <source>元に戻す</source>
         <translation>Undo</translation>
     </message>
     <message>
         <location line="+3"/>
+        <location filename="../src/window/form1.cpp" line="+3"/>
         <source>やり直し</source>
         <translation>Redo</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location filename="../src/window/form1.cpp" line="+10"/>
         <source>コピー</source>
         <translation>Copy</translation>
     </message>
@@ -416,12 +607,14 @@
         <translation>Import…</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location filename="../src/window/bitmap_export_dialog.cpp" line="-17"/>
+        <location line="+16"/>
+        <location filename="../src/window/form1.cpp" line="+2"/>
         <source>書き出し…</source>
         <translation>Export…</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location filename="../src/window/form1.cpp" line="+13"/>
         <source>保存されていない変更があります。変更を破棄してフォルダ %1 を開きますか？</source>
         <translation>There are unsaved changes. Discard them and open the folder %1?</translation>
     </message>
@@ -437,24 +630,36 @@
         <translation>There are unsaved changes. Open the folder %1 and take them along? Saving writes them into that folder.</translation>
     </message>
     <message>
-        <location line="+33"/>
+        <location filename="../src/window/font_window.cpp" line="+231"/>
+        <location filename="../src/window/form1.cpp" line="+33"/>
         <source>%1 を取り込んでいます…</source>
         <translation>Importing %1…</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+17"/>
+        <location filename="../src/window/form1.cpp" line="+25"/>
         <source>%1 を取り込みました。保存するまでファイルには書き込みません</source>
         <translation>Imported %1. Nothing is written until you save.</translation>
     </message>
     <message>
         <location line="+11"/>
+        <location filename="../src/window/form1.cpp" line="+11"/>
         <source>%1 に書き出しました</source>
         <translation>Exported to %1</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="-81"/>
+        <location filename="../src/window/form1.cpp" line="+20"/>
         <source>%1 に書き込みました</source>
         <translation>Wrote %1</translation>
+    </message>
+</context>
+<context>
+    <name>fontedit::window::GlyphList</name>
+    <message>
+        <location filename="../src/window/glyph_list.cpp" line="+33"/>
+        <source>一覧</source>
+        <translation>Overview</translation>
     </message>
 </context>
 <context>

@@ -66,4 +66,8 @@ double WidgetDriver::timeRepaint() {
     return timed([this] { window_.repaint(); });
 }
 
+double WidgetDriver::timeAction(const std::function<void()>& action) {
+    return timed(action);
+}
+
 }  // namespace fontedit::bench

@@ -4,6 +4,7 @@
 // from its first event to the end of the repaint it caused.
 #include <QKeySequence>
 #include <QString>
+#include <functional>
 
 #include "bench/latency/paint_counter.h"
 
@@ -31,6 +32,8 @@ public:
     double timePixelClick(QAbstractButton* pixel);
     // The whole window painted again at once.
     double timeRepaint();
+    // Any other action, as its events would start it.
+    double timeAction(const std::function<void()>& action);
 
 private:
     template <typename Action>

@@ -1,7 +1,7 @@
 // Start-up time and peak memory of programs that show one window, taken in turns (A B A B ...)
 // so that a drift in the machine's load touches every program alike.
 //
-//   fontedit-startup RUNS WARM-UPS NAME=PROGRAM...
+//   fontedit-startup RUNS WARM-UPS NAME=PROGRAM[,ARGUMENT]...
 //
 // Prints one sample a line: "startup NAME ms" from the spawn to the map of the window,
 // "first-paint NAME ms" to the paint after which the window looks as it stays, and
@@ -13,6 +13,7 @@
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "bench/startup/process_probe.h"
@@ -25,6 +26,7 @@ using fontedit::bench::WindowWatch;
 struct Program {
     std::string name;
     std::string path;
+    std::vector<std::string> arguments;
 };
 
 struct Sample {
@@ -49,7 +51,7 @@ void settle(WindowWatch& watch, pid_t pid) {
 Sample measure(WindowWatch& watch, const Program& program) {
     using Milliseconds = std::chrono::duration<double, std::milli>;
     const auto start = WindowWatch::Clock::now();
-    const pid_t pid = fontedit::bench::startProgram(program.path);
+    const pid_t pid = fontedit::bench::startProgram(program.path, program.arguments);
     const auto mapped = watch.waitForMap(std::chrono::seconds(20));
     if (!mapped) {
         fontedit::bench::stopProgram(pid);
@@ -69,7 +71,7 @@ Sample measure(WindowWatch& watch, const Program& program) {
 
 int main(int argc, char* argv[]) {
     if (argc < 4) {
-        std::fprintf(stderr, "usage: %s RUNS WARM-UPS NAME=PROGRAM...\n", argv[0]);
+        std::fprintf(stderr, "usage: %s RUNS WARM-UPS NAME=PROGRAM[,ARGUMENT]...\n", argv[0]);
         return 2;
     }
     const int runs = std::atoi(argv[1]);
@@ -79,10 +81,16 @@ int main(int argc, char* argv[]) {
         const std::string argument = argv[i];
         const auto equals = argument.find('=');
         if (equals == std::string::npos) {
-            std::fprintf(stderr, "%s: expected NAME=PROGRAM, got %s\n", argv[0], argv[i]);
+            std::fprintf(stderr, "%s: expected NAME=PROGRAM[,ARGUMENT], got %s\n", argv[0],
+                         argv[i]);
             return 2;
         }
-        programs.push_back({argument.substr(0, equals), argument.substr(equals + 1)});
+        Program program{argument.substr(0, equals), argument.substr(equals + 1), {}};
+        if (const auto comma = program.path.find(','); comma != std::string::npos) {
+            program.arguments.push_back(program.path.substr(comma + 1));
+            program.path.erase(comma);
+        }
+        programs.push_back(std::move(program));
     }
     try {
         WindowWatch watch;

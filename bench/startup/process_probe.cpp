@@ -36,14 +36,17 @@ long processorTicks(pid_t pid) {
     return user + system;
 }
 
-pid_t startProgram(const std::string& path) {
+pid_t startProgram(const std::string& path, const std::vector<std::string>& arguments) {
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
     posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
-    char* argv[] = {const_cast<char*>(path.c_str()), nullptr};
+    std::vector<char*> argv{const_cast<char*>(path.c_str())};
+    for (const std::string& argument : arguments)
+        argv.push_back(const_cast<char*>(argument.c_str()));
+    argv.push_back(nullptr);
     pid_t pid = 0;
-    const int error = posix_spawn(&pid, path.c_str(), &actions, nullptr, argv, environ);
+    const int error = posix_spawn(&pid, path.c_str(), &actions, nullptr, argv.data(), environ);
     posix_spawn_file_actions_destroy(&actions);
     if (error != 0) throw std::runtime_error(path + ": " + std::strerror(error));
     return pid;

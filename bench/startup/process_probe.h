@@ -4,11 +4,12 @@
 #include <sys/types.h>
 
 #include <string>
+#include <vector>
 
 namespace fontedit::bench {
 
-// Starts `path` with no arguments, its output discarded; throws std::runtime_error on failure.
-pid_t startProgram(const std::string& path);
+// Starts `path` with `arguments`, its output discarded; throws std::runtime_error on failure.
+pid_t startProgram(const std::string& path, const std::vector<std::string>& arguments = {});
 
 // The processor time the process has used so far, user and system, in clock ticks.
 long processorTicks(pid_t pid);

@@ -23,6 +23,8 @@ struct Figure {
     std::string reference = {};
     // A latency also shown in full repaints of the window measured in the same runs.
     bool inRepaints = false;
+    // The program whose samples the row shows, when not the editor started on its folder.
+    std::string program = {};
 };
 
 inline constexpr const char* kFullRepaint = "full-repaint";

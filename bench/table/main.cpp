@@ -75,8 +75,10 @@ int main() {
     };
     const Summary fullRepaint = find(fontedit::bench::kFullRepaint, kEditor);
     for (const Figure& figure : fontedit::bench::figures()) {
-        const Summary editor = find(figure.key, kEditor);
-        const Summary baseline = find(figure.key, kBaseline);
+        const std::string program = figure.program.empty() ? kEditor : figure.program;
+        const Summary editor = find(figure.key, program.c_str());
+        // A row of another program stands beside the editor's own start, not the baseline's.
+        const Summary baseline = find(figure.key, figure.program.empty() ? kBaseline : kEditor);
         // The baseline's median, or that of the figure the target names.
         const Summary yardstick = figure.target == TargetKind::RatioToFigureAtMost
                                       ? find(figure.reference, kEditor)

@@ -4,10 +4,12 @@
 // canvases, and the window's preview shows them, drawing a changed glyph again in its cells.
 #include <functional>
 #include <optional>
+#include <string_view>
 #include <vector>
 
 #include "pictures/character_panel.h"
 #include "pictures/dot_canvas.h"
+#include "state/bitmap_font.h"
 
 namespace fontedit::pictures {
 
@@ -30,5 +32,16 @@ DotPosition panelCellDot(PanelSize size, std::size_t index);
 // Every cell, a blank one as the dots of an empty glyph.
 DotCanvas panelCanvas(const PanelText& text, PanelSize size, int scale, const DisplayLook& look,
                       const GlyphOf& glyphOf);
+
+// A line of text in a font of any cell: each character's glyph on one baseline, the next one
+// its advance further; a character the font has no glyph for stands as a blank, half the
+// line's height wide, whose dot span is in `missing`. The line is the font's height, at least
+// one dot.
+struct BitmapLine {
+    DotCanvas canvas;
+    std::vector<DotSpan> missing;
+};
+BitmapLine bitmapLineCanvas(const state::BitmapFont& font, std::u32string_view text, int scale,
+                            const DisplayLook& look);
 
 }  // namespace fontedit::pictures

@@ -6,6 +6,7 @@
 #include <climits>
 #include <cstdio>
 
+#include "document/bitmap_document.h"
 #include "state/failure.h"
 
 namespace fontedit::window {
@@ -46,7 +47,8 @@ std::variant<StartOptions, int> readCommandLine(const std::vector<std::string>& 
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.setApplicationDescription(QStringLiteral(
         "Edits the 96-glyph 5 x 8 bitmap font kept as \"fntdat.txt\" and \"mojidat.txt\" in DIR,\n"
-        "and exports it there as \"font.h\". DIR defaults to the working directory."));
+        "and exports it there as \"font.h\"; or a bitmap font of any size: FILE.bdf, or the\n"
+        "\"font.bdf\" of a DIR without those two. DIR defaults to the working directory."));
     const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")},
                                   QStringLiteral("Show this help and exit."));
     const QCommandLineOption version(QStringLiteral("version"),
@@ -59,8 +61,8 @@ std::variant<StartOptions, int> readCommandLine(const std::vector<std::string>& 
                                      QStringLiteral("DISPLAY"));
     parser.addOptions({help, version, platform, display});
     parser.addPositionalArgument(QStringLiteral("DIR"),
-                                 QStringLiteral("The directory of the font files."),
-                                 QStringLiteral("[DIR]"));
+                                 QStringLiteral("The directory of the font files, or a BDF font."),
+                                 QStringLiteral("[DIR|FILE.bdf]"));
 
     if (!parser.parse(arguments)) {
         return usageError(state::escapedBytes(parser.errorText().toStdString()));
@@ -75,7 +77,7 @@ std::variant<StartOptions, int> readCommandLine(const std::vector<std::string>& 
     const QStringList operands = parser.positionalArguments();
     if (operands.size() > 1) return usageError("more than one directory given");
 
-    StartOptions options{reachable("."), parser.value(platform), parser.value(display)};
+    StartOptions options{reachable("."), parser.value(platform), parser.value(display), {}};
     if (!operands.isEmpty()) {
         // The argument's own bytes: decoding a name that is not UTF-8 loses them.
         const auto dir = std::find_if(raw.begin() + 1, raw.end(), [&](const std::string& arg) {
@@ -87,10 +89,17 @@ std::variant<StartOptions, int> readCommandLine(const std::vector<std::string>& 
         if (!std::filesystem::exists(status)) {
             return usageError("'" + state::escapedBytes(*dir) + "': no such directory");
         }
-        if (!std::filesystem::is_directory(status)) {
-            return usageError("'" + state::escapedBytes(*dir) + "': not a directory");
+        if (std::filesystem::is_regular_file(status) && options.directory.extension() == ".bdf") {
+            options.bitmapFont = options.directory;
+            options.directory = options.directory.parent_path();
+        } else if (!std::filesystem::is_directory(status)) {
+            return usageError("'" + state::escapedBytes(*dir) +
+                              "': not a directory or a .bdf file");
+        } else {
+            options.bitmapFont = document::bitmapFontIn(options.directory);
         }
     }
+    if (operands.isEmpty()) options.bitmapFont = document::bitmapFontIn(options.directory);
     return options;
 }
 

@@ -4,6 +4,7 @@
 // version and a wrong directory need no display.
 #include <QString>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <variant>
 #include <vector>
@@ -16,6 +17,9 @@ struct StartOptions {
     // What -platform and -display name, empty when not given; Qt reads them again itself.
     QString platform;
     QString display;
+    // A general font's BDF file, given as such or as the font.bdf of a folder without the
+    // classic font's files; the classic window opens `directory` when there is none.
+    std::optional<std::filesystem::path> bitmapFont;
 };
 
 // The options to start with, or the exit status when the program has already done what was

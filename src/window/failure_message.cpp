@@ -1,7 +1,9 @@
 #include "window/failure_message.h"
 
 #include <QCoreApplication>
+#include <QMessageBox>
 #include <QStringList>
+#include <exception>
 
 #include "formats/own/header_export.h"
 #include "messages/cell_notes.h"
@@ -9,6 +11,7 @@
 #include "messages/panel_notes.h"
 #include "messages/worded.h"
 #include "window/language.h"
+#include "window/message_icon.h"
 #include "window/translation.h"
 
 namespace fontedit::window {
@@ -47,6 +50,26 @@ QString panelNoteLines(const pictures::PanelText& text, pictures::PanelSize size
              text, size, speaksJapanese() ? messages::japanese : messages::english))
         lines << QString::fromStdString(note);
     return lines.join(u'\n');
+}
+
+bool reportingFailures(const std::function<void()>& action,
+                       const std::function<void(const QString&)>& report) {
+    try {
+        action();
+        return true;
+    } catch (const state::Failure& failure) {
+        report(failureMessage(failure));
+    } catch (const std::exception& error) {
+        report(QCoreApplication::translate("FailureMessage", "エラー: %1")
+                   .arg(QString::fromLocal8Bit(error.what())));
+    }
+    return false;
+}
+
+void showFailureBox(QWidget* window, const QString& message) {
+    QMessageBox box(QMessageBox::Critical, window->windowTitle(), message, QMessageBox::Ok, window);
+    showThemeIcon(box);
+    box.exec();
 }
 
 }  // namespace fontedit::window

@@ -40,14 +40,27 @@ void keepOpenedFolder(const std::filesystem::path& dir) {
     keepRecentFolder(QFile::decodeName(std::filesystem::absolute(dir).c_str()));
 }
 
-QString folderStatus(const std::filesystem::path& dir, bool unsaved, bool recoveryOff) {
-    QString status = FolderActions::tr("フォルダ: %1 — %2")
-                         .arg(shownPath(std::filesystem::absolute(dir).lexically_normal()),
+namespace {
+
+// `line` words the place as %1 and the state of the work as %2.
+QString workStatus(const QString& line, const std::filesystem::path& place, bool unsaved,
+                   bool recoveryOff) {
+    QString status = line.arg(shownPath(std::filesystem::absolute(place).lexically_normal()),
                               unsaved ? FolderActions::tr("未保存の変更があります")
                                       : FolderActions::tr("変更はすべて保存済みです"));
     // The start's message about it is gone with one click; the work is unguarded all along.
     if (recoveryOff) status += FolderActions::tr(" — 復元ファイルは残していません");
     return status;
+}
+
+}  // namespace
+
+QString folderStatus(const std::filesystem::path& dir, bool unsaved, bool recoveryOff) {
+    return workStatus(FolderActions::tr("フォルダ: %1 — %2"), dir, unsaved, recoveryOff);
+}
+
+QString fontFileStatus(const std::filesystem::path& file, bool unsaved, bool recoveryOff) {
+    return workStatus(FolderActions::tr("ファイル: %1 — %2"), file, unsaved, recoveryOff);
 }
 
 QString shownPath(const std::filesystem::path& path) {

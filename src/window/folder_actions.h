@@ -25,6 +25,9 @@ void keepOpenedFolder(const std::filesystem::path& dir);
 // "フォルダ: /home/me/font — 未保存の変更があります", and a note when no recovery file is kept.
 QString folderStatus(const std::filesystem::path& dir, bool unsaved, bool recoveryOff = false);
 
+// The same for a general font's file: "ファイル: /home/me/font.bdf — …".
+QString fontFileStatus(const std::filesystem::path& file, bool unsaved, bool recoveryOff = false);
+
 // A path for the user's eyes, every byte that is not text escaped.
 QString shownPath(const std::filesystem::path& path);
 

@@ -4,7 +4,6 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QDateTime>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFile>
@@ -14,13 +13,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
-#include <QMessageBox>
 #include <QMimeData>
 #include <QTimer>
 #include <QToolTip>
 #include <algorithm>
-#include <chrono>
-#include <exception>
 #include <filesystem>
 #include <utility>
 #include <vector>
@@ -38,7 +34,6 @@
 #include "window/glyph_panel.h"
 #include "window/icon.h"
 #include "window/import_dialog.h"
-#include "window/message_icon.h"
 #include "window/panel_settings.h"
 #include "window/pixel_button.h"
 #include "window/pixel_grid_events.h"
@@ -311,37 +306,17 @@ bool Form1::mayReplace(document::FontDocument::Write write) {
 }
 
 void Form1::offerRecovery() {
-    std::vector<document::LeftRecovery> left;
-    if (!guard([&] { left = recovery_.leftBehind(); })) {
-        recovery_.stop();
-        showStatus();
-        return;
-    }
-    for (const document::LeftRecovery& file : left) {
-        const auto saved = std::chrono::file_clock::to_sys(file.saved());
-        const QString when =
-            QDateTime::fromSecsSinceEpoch(
-                std::chrono::duration_cast<std::chrono::seconds>(saved.time_since_epoch()).count())
-                .toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
-        const Question restore{
-            tr("フォルダ %1 のフォントに、保存されずに終わった変更が残っています（%2 に退避）。"
-               "復元しますか？")
-                .arg(QString::fromStdString(state::escapedBytes(directory().string())), when),
-            {tr("復元"), tr("破棄")},
-            0,
-            2};
-        switch (ask(restore)) {
-            case 0:
-                // Any older file waits for a later start: restoring it would replace this one.
-                if (guard([&] { recovery_.adopt(file); })) return;
-                break;
-            case 1:
-                file.remove();
-                break;
-            default:
-                break;
-        }
-    }
+    offerLeftWork(
+        recovery_,
+        [this](const QString& when) {
+            return tr("フォルダ %1 のフォントに、保存されずに終わった変更が残っています（%2 "
+                      "に退避）。"
+                      "復元しますか？")
+                .arg(QString::fromStdString(state::escapedBytes(directory().string())), when);
+        },
+        [this](const Question& question) { return ask(question); },
+        [this](const std::function<void()>& action) { return guard(action); });
+    if (recovery_.stopped()) showStatus();
 }
 void Form1::onExitClicked() {
     if (mayEnd()) QCoreApplication::exit(0);
@@ -372,15 +347,7 @@ bool Form1::mayEnd() {
 }
 
 bool Form1::guard(const std::function<void()>& action) {
-    try {
-        action();
-        return true;
-    } catch (const state::Failure& failure) {
-        report(failureMessage(failure));
-    } catch (const std::exception& error) {
-        report(tr("エラー: %1").arg(QString::fromLocal8Bit(error.what())));
-    }
-    return false;
+    return reportingFailures(action, [this](const QString& message) { report(message); });
 }
 
 void Form1::report(const QString& message) {
@@ -388,9 +355,7 @@ void Form1::report(const QString& message) {
         reporter_(message);
         return;
     }
-    QMessageBox box(QMessageBox::Critical, windowTitle(), message, QMessageBox::Ok, this);
-    showThemeIcon(box);
-    box.exec();
+    showFailureBox(this, message);
 }
 
 int Form1::ask(const Question& question) {

@@ -24,4 +24,21 @@ void drawGlyph(QPainter& painter, const state::GlyphBytes& glyph, QPoint topLeft
     }
 }
 
+// A run of lit dots along a row is one rectangle.
+void drawGlyph(QPainter& painter, const state::BitmapGlyph& glyph, QPoint topLeft, int dot) {
+    const QColor lit(kLitColour);
+    for (int y = 0; y < glyph.height; ++y) {
+        for (int x = 0; x < glyph.width;) {
+            if (!glyph.dot(x, y)) {
+                ++x;
+                continue;
+            }
+            const int first = x;
+            while (x < glyph.width && glyph.dot(x, y)) ++x;
+            painter.fillRect(topLeft.x() + first * dot, topLeft.y() + y * dot, (x - first) * dot,
+                             dot, lit);
+        }
+    }
+}
+
 }  // namespace fontedit::window

@@ -5,7 +5,6 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QToolTip>
 #include <algorithm>
 
 #include "editing/grid_commands.h"
@@ -94,12 +93,8 @@ QString GlyphOverview::cellText(int code) const {
 
 bool GlyphOverview::event(QEvent* event) {
     if (event->type() == QEvent::ToolTip) {
-        auto* help = static_cast<QHelpEvent*>(event);
-        if (const std::optional<int> code = codeAt(help->pos())) {
-            QToolTip::showText(help->globalPos(), cellText(*code), this, cellRect(*code));
-        } else {
-            QToolTip::hideText();
-        }
+        const auto* help = static_cast<QHelpEvent*>(event);
+        showItemTip(*this, *this, help->pos(), help->globalPos());
         return true;
     }
     return QWidget::event(event);

@@ -6,10 +6,11 @@
 #include <optional>
 
 #include "state/tables.h"
+#include "window/overview_accessible.h"
 
 namespace fontedit::window {
 
-class GlyphOverview : public QWidget {
+class GlyphOverview : public QWidget, public AccessibleItems {
     Q_OBJECT
 
 public:
@@ -28,6 +29,13 @@ public:
     int cursor() const { return cursor_; }
     // "33 A": what a cell reads as to a screen reader and in its tooltip.
     QString cellText(int code) const;
+
+    int itemCount() const override { return state::kSavedCodes; }
+    QString itemName(int index) const override { return cellText(index); }
+    QRect itemArea(int index) const override { return cellRect(index); }
+    std::optional<int> itemUnder(QPoint point) const override { return codeAt(point); }
+    std::optional<int> selectedItem() const override { return current_; }
+    int cursorItem() const override { return cursor_; }
 
 signals:
     void glyphChosen(int code);

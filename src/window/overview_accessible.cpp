@@ -1,8 +1,9 @@
 #include "window/overview_accessible.h"
 
+#include <QToolTip>
 #include <QWidget>
-#include <optional>
 
+#include "window/glyph_list.h"
 #include "window/glyph_overview.h"
 
 namespace fontedit::window {
@@ -10,48 +11,61 @@ namespace {
 
 class CellAccessible : public QAccessibleInterface {
 public:
-    CellAccessible(QAccessibleInterface* overview, int code) : overview_(overview), code_(code) {}
+    CellAccessible(OverviewAccessible* view, int index) : view_(view), index_(index) {}
 
-    bool isValid() const override { return view() != nullptr; }
+    bool isValid() const override { return view_->view() != nullptr; }
     QObject* object() const override { return nullptr; }
-    QWindow* window() const override { return overview_->window(); }
+    QWindow* window() const override { return view_->window(); }
     QAccessibleInterface* focusChild() const override { return nullptr; }
     QAccessibleInterface* childAt(int, int) const override { return nullptr; }
-    QAccessibleInterface* parent() const override { return overview_; }
+    QAccessibleInterface* parent() const override { return view_; }
     QAccessibleInterface* child(int) const override { return nullptr; }
     int childCount() const override { return 0; }
     int indexOfChild(const QAccessibleInterface*) const override { return -1; }
     QString text(QAccessible::Text kind) const override {
-        return kind == QAccessible::Name ? view()->cellText(code_) : QString();
+        return kind == QAccessible::Name ? view_->items().itemName(index_) : QString();
     }
     void setText(QAccessible::Text, const QString&) override {}
     QRect rect() const override {
-        const QRect cell = GlyphOverview::cellRect(code_);
-        return {view()->mapToGlobal(cell.topLeft()), cell.size()};
+        const QRect cell = view_->items().itemArea(index_);
+        return {view_->view()->mapToGlobal(cell.topLeft()), cell.size()};
     }
     QAccessible::Role role() const override { return QAccessible::ListItem; }
     QAccessible::State state() const override {
         QAccessible::State state;
         state.focusable = true;
         state.selectable = true;
-        state.focused = view()->hasFocus() && view()->cursor() == code_;
-        state.selected = view()->current() == code_;
+        state.focused = view_->view()->hasFocus() && view_->items().cursorItem() == index_;
+        state.selected = view_->items().selectedItem() == index_;
         return state;
     }
 
 private:
-    GlyphOverview* view() const { return static_cast<OverviewAccessible*>(overview_)->overview(); }
-
-    QAccessibleInterface* overview_;
-    int code_;
+    OverviewAccessible* view_;
+    int index_;
 };
 
+template <typename View>
+QAccessibleInterface* viewInterface(const QString& key, QObject* object) {
+    if (key != QLatin1String(View::staticMetaObject.className())) return nullptr;
+    auto* view = static_cast<View*>(object);
+    return new OverviewAccessible(view, *view);
+}
+
 QAccessibleInterface* makeInterface(const QString& key, QObject* object) {
-    if (key != QLatin1String(GlyphOverview::staticMetaObject.className())) return nullptr;
-    return new OverviewAccessible(static_cast<GlyphOverview*>(object));
+    if (QAccessibleInterface* made = viewInterface<GlyphOverview>(key, object)) return made;
+    return viewInterface<GlyphList>(key, object);
 }
 
 }  // namespace
+
+void showItemTip(QWidget& view, const AccessibleItems& items, QPoint point, QPoint globalPosition) {
+    if (const std::optional<int> index = items.itemUnder(point)) {
+        QToolTip::showText(globalPosition, items.itemName(*index), &view, items.itemArea(*index));
+    } else {
+        QToolTip::hideText();
+    }
+}
 
 void installOverviewAccessible() {
     static const bool installed = [] {
@@ -61,25 +75,19 @@ void installOverviewAccessible() {
     (void)installed;
 }
 
-OverviewAccessible::OverviewAccessible(GlyphOverview* overview)
-    : QAccessibleWidget(overview, QAccessible::List) {}
+OverviewAccessible::OverviewAccessible(QWidget* view, const AccessibleItems& items)
+    : QAccessibleWidget(view, QAccessible::List), items_(items) {}
 
 OverviewAccessible::~OverviewAccessible() {
-    for (const QAccessible::Id id : cells_) {
-        if (id != 0) QAccessible::deleteAccessibleInterface(id);
-    }
-}
-
-GlyphOverview* OverviewAccessible::overview() const {
-    return static_cast<GlyphOverview*>(widget());
+    for (const auto& [index, id] : cells_) QAccessible::deleteAccessibleInterface(id);
 }
 
 int OverviewAccessible::childCount() const {
-    return state::kSavedCodes;
+    return items_.itemCount();
 }
 
 QAccessibleInterface* OverviewAccessible::child(int index) const {
-    if (index < 0 || index >= state::kSavedCodes) return nullptr;
+    if (index < 0 || index >= items_.itemCount()) return nullptr;
     QAccessible::Id& id = cells_[index];
     if (id == 0) {
         id = QAccessible::registerAccessibleInterface(
@@ -89,21 +97,19 @@ QAccessibleInterface* OverviewAccessible::child(int index) const {
 }
 
 int OverviewAccessible::indexOfChild(const QAccessibleInterface* child) const {
-    for (int index = 0; index < state::kSavedCodes; ++index) {
-        if (cells_[index] != 0 && QAccessible::accessibleInterface(cells_[index]) == child) {
-            return index;
-        }
+    for (const auto& [index, id] : cells_) {
+        if (QAccessible::accessibleInterface(id) == child) return index;
     }
     return -1;
 }
 
 QAccessibleInterface* OverviewAccessible::childAt(int x, int y) const {
-    const std::optional<int> code = overview()->codeAt(overview()->mapFromGlobal(QPoint(x, y)));
-    return code ? child(*code) : nullptr;
+    const std::optional<int> index = items_.itemUnder(widget()->mapFromGlobal(QPoint(x, y)));
+    return index ? child(*index) : nullptr;
 }
 
 QAccessibleInterface* OverviewAccessible::focusChild() const {
-    return overview()->hasFocus() ? child(overview()->cursor()) : nullptr;
+    return widget()->hasFocus() ? child(items_.cursorItem()) : nullptr;
 }
 
 }  // namespace fontedit::window

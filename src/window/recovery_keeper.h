@@ -6,17 +6,23 @@
 // are only ever touched when the user answers for them.
 #include <QObject>
 #include <QTimer>
+#include <functional>
 #include <memory>
 #include <vector>
 
+#include "document/bitmap_document.h"
 #include "document/recovery_file.h"
 #include "editing/editor.h"
+#include "window/question.h"
 
 namespace fontedit::window {
 
 class RecoveryKeeper : public QObject {
 public:
     RecoveryKeeper(editing::Editor& editor, const std::filesystem::path& fontDir,
+                   QObject* parent = nullptr);
+    // A general font's work, kept for its BDF file `fontFile`.
+    RecoveryKeeper(document::BitmapDocument& document, const std::filesystem::path& fontFile,
                    QObject* parent = nullptr);
 
     // The files windows on the folder left when they ended, newest first.
@@ -36,7 +42,15 @@ public:
     bool stopped() const { return stopped_; }
 
 private:
-    editing::Editor& editor_;
+    // What the keeper asks of the work it keeps, the classic font's or a general one's.
+    struct Work {
+        std::function<bool()> unsaved;
+        std::function<void(document::RecoveryFile& file)> write;
+        std::function<void(const document::LeftRecovery& left)> restore;
+    };
+    RecoveryKeeper(Work work, const std::filesystem::path& fontDir, QObject* parent);
+
+    Work work_;
     std::filesystem::path fontDir_;
     // Made anew for each folder, as a file holds its lock for its whole life.
     std::unique_ptr<document::RecoveryFile> file_;
@@ -44,5 +58,12 @@ private:
     bool kept_ = true;
     bool stopped_ = false;
 };
+
+// Where earlier runs left unsaved work for the font, asks of each file, newest first, whether to
+// bring it back: `restoreQuestion` words the question from when the file was written. `guard`
+// runs an action and reports its failure; a failure to look stops the keeper.
+void offerLeftWork(RecoveryKeeper& keeper,
+                   const std::function<QString(const QString&)>& restoreQuestion, const Asker& ask,
+                   const std::function<bool(const std::function<void()>&)>& guard);
 
 }  // namespace fontedit::window

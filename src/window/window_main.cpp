@@ -1,10 +1,14 @@
 #include <QApplication>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 
+#include "state/failure.h"
 #include "window/command_line.h"
 #include "window/display_probe.h"
 #include "window/exit_when_idle.h"
+#include "window/failure_message.h"
+#include "window/font_window.h"
 #include "window/form1.h"
 #include "window/termination_signals.h"
 #include "window/translation.h"
@@ -29,7 +33,22 @@ int main(int argc, char* argv[]) {
     const auto translation = fontedit::window::installUsersLanguage();
     fontedit::window::pinLook();
     int status = 0;
-    {
+    if (options.bitmapFont) {
+        // Made only for a general font, so that the classic window starts as before.
+        std::optional<fontedit::window::FontWindow> window;
+        try {
+            window.emplace(*options.bitmapFont);
+        } catch (const fontedit::state::Failure& failure) {
+            std::fprintf(stderr, "fontedit: %s\n",
+                         fontedit::window::failureMessage(failure).toLocal8Bit().constData());
+            return 1;
+        }
+        fontedit::window::runBeforeTermination(&*window, [&window] { window->settleRecovery(); });
+        window->offerRecovery();
+        window->show();
+        fontedit::window::exitWhenIdleIfAsked(*window);
+        status = QApplication::exec();
+    } else {
         fontedit::window::Form1 form(options.directory);
         fontedit::window::runBeforeTermination(&form, [&form] { form.settleRecovery(); });
         form.offerRecovery();

@@ -19,6 +19,7 @@
 #include "formats/x11/bdf_export.h"
 #include "pictures/display_looks.h"
 #include "pictures/dot_canvas.h"
+#include "pictures/text_canvas.h"
 #include "support/expect_failure.h"
 #include "support/scratch_directory.h"
 
@@ -422,6 +423,39 @@ TEST(Render, DrawsTextAndTheSheetDotByDot) {
     EXPECT_TRUE(sheet.lit(13, 29));
     EXPECT_FALSE(sheet.lit(9, 23));
     EXPECT_TRUE(sheet.lit(2 + 5 * 7 + 2, 2 + 7));
+}
+
+// A line of a font of any cell: each glyph at its advance on the baseline, a descender below
+// it, a character without a glyph a blank half the line high whose span is told.
+TEST(Render, DrawsALineOfAnyFontOnItsBaseline) {
+    state::BitmapFont font;
+    font.ascent = 6;
+    font.descent = 2;
+    state::BitmapGlyph i = state::blankGlyph(U'i', 1, 6);
+    i.left = 1;
+    i.advance = 3;
+    i.rows.assign(6, 1);
+    state::BitmapGlyph g = state::blankGlyph(U'g', 3, 4);
+    g.bottom = -2;
+    g.advance = 4;
+    g.rows = {0, 0, 0, 0b100};
+    font.put(i);
+    font.put(g);
+    const pictures::BitmapLine line =
+        pictures::bitmapLineCanvas(font, U"ig?", 1, pictures::paperLook());
+    EXPECT_EQ(line.canvas.width(), 3 + 4 + 4);
+    EXPECT_EQ(line.canvas.height(), 8);
+    ASSERT_EQ(line.missing.size(), 1u);
+    EXPECT_EQ(line.missing[0].first, 7);
+    EXPECT_EQ(line.missing[0].last, 11);
+    const auto lit = [&](int x, int y) {
+        const std::uint8_t* pixel = &line.canvas.pixels()[(y * line.canvas.width() + x) * 3u];
+        return pictures::Rgb{pixel[0], pixel[1], pixel[2]} == pictures::paperLook().lit;
+    };
+    EXPECT_TRUE(lit(1, 0) && lit(1, 5));
+    EXPECT_FALSE(lit(1, 6) || lit(0, 0));
+    EXPECT_TRUE(lit(3 + 2, 7));
+    EXPECT_FALSE(lit(3 + 2, 6));
 }
 
 // The colour of the pixel at the centre of the dot (xDot, yDot), each dot `scale` pixels.

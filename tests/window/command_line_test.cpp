@@ -42,7 +42,7 @@ private slots:
         const QString file = scratch_.filePath(QStringLiteral("fntdat.txt"));
         const QStringList x11{QStringLiteral("DISPLAY=:99")};
         QTest::newRow("--help") << QStringList{"--help"} << QStringList{} << 0
-                                << "Usage: fontedit [options] [DIR]\n"
+                                << "Usage: fontedit [options] [DIR|FILE.bdf]\n"
                                 << QString();
         QTest::newRow("--version")
             << QStringList{"--version"} << QStringList{} << 0 << "fontedit " << QString();
@@ -51,7 +51,7 @@ private slots:
             << "fontedit: '/nonexistent/fontedit': no such directory";
         QTest::newRow("file as directory")
             << QStringList{file} << x11 << 2 << QString()
-            << QStringLiteral("fontedit: '%1': not a directory").arg(file);
+            << QStringLiteral("fontedit: '%1': not a directory or a .bdf file").arg(file);
         QTest::newRow("missing directory with a control character")
             << QStringList{"/nonexistent/\x1b[2J"} << x11 << 2 << QString()
             << "fontedit: '/nonexistent/\\x1B[2J': no such directory";

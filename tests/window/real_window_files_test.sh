@@ -52,45 +52,6 @@ still_image() {
     poll agrees "$1" || fail "the window kept changing"
 }
 
-# The window's other windows, by caption: a dialog or a question has its own, a tip none, so
-# that it goes by the program's name.
-others_named() {
-    for id in $(xdotool search --onlyvisible --pid "$pid" 2>/dev/null | grep -vx "$window"); do
-        name=$(xdotool getwindowname "$id" 2>/dev/null) || continue
-        tip=false
-        [ "$name" != fontedit ] || tip=true
-        [ "$tip" != "$1" ] || echo "$id"
-    done
-    return 0
-}
-
-find_other() {
-    other=$(others_named false | head -n 1)
-    [ -n "$other" ]
-}
-
-no_other() {
-    ! find_other
-}
-
-find_tip() {
-    [ -n "$(others_named true)" ]
-}
-
-no_tip() {
-    ! find_tip
-}
-
-# Presses the keys, then types `path` into the dialog they open and presses Return.
-answer_dialog() {
-    xdotool windowfocus --sync "$window" key "$1"
-    poll find_other || fail "$1 opened no dialog"
-    sleep 0.3
-    xdotool windowfocus --sync "$other" key ctrl+a type "$2"
-    xdotool key Return
-    poll no_other || fail "the dialog of $1 stayed open"
-}
-
 cd "$workdir/start"
 start_editor
 xdotool windowfocus --sync "$window" key ctrl+l

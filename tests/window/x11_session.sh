@@ -50,3 +50,83 @@ start_editor() {
 click_at_twips() {
     xdotool mousemove --window "$window" $(($1 / 15 + 28)) $(($2 / 15 + 12)) click 1
 }
+
+# The window's other windows, by caption: a dialog or a question has its own, a tip none, so
+# that it goes by the program's name.
+others_named() {
+    for id in $(xdotool search --onlyvisible --pid "$pid" 2>/dev/null | grep -vx "$window"); do
+        name=$(xdotool getwindowname "$id" 2>/dev/null) || continue
+        tip=false
+        [ "$name" != fontedit ] || tip=true
+        [ "$tip" != "$1" ] || echo "$id"
+    done
+    return 0
+}
+
+find_other() {
+    other=$(others_named false | head -n 1)
+    [ -n "$other" ]
+}
+
+no_other() {
+    ! find_other
+}
+
+find_tip() {
+    [ -n "$(others_named true)" ]
+}
+
+no_tip() {
+    ! find_tip
+}
+
+# Presses the keys, then types `path` into the dialog they open and presses Return.
+answer_dialog() {
+    xdotool windowfocus --sync "$window" key "$1"
+    poll find_other || fail "$1 opened no dialog"
+    sleep 0.3
+    xdotool windowfocus --sync "$other" key ctrl+a type "$2"
+    xdotool key Return
+    poll no_other || fail "the dialog of $1 stayed open"
+}
+
+# A recovery file of unsaved work in $recovery_dir, which the caller sets.
+has_recovery() {
+    ls "$recovery_dir" 2>/dev/null | grep -q '\.recovery$'
+}
+
+# The first window the program shows, a question at start or the editor itself.
+any_window() {
+    question=$(xdotool search --onlyvisible --pid "$pid" 2>/dev/null | head -n 1)
+    [ -n "$question" ]
+}
+
+# Presses a key on the question at start until it has gone.
+answer_start() {
+    tries=20
+    while xdotool search --onlyvisible --pid "$pid" 2>/dev/null | grep -qx "$question"; do
+        xdotool windowfocus --sync "$question" key "$1" 2>/dev/null || true
+        tries=$((tries - 1))
+        [ "$tries" -gt 0 ] || fail "the question at start did not take $1"
+        sleep 0.5
+    done
+}
+
+# The editor's window, once the question at start has gone.
+find_editor() {
+    window=$(xdotool search --onlyvisible --pid "$pid" 2>/dev/null | grep -vx "$question" | head -n 1)
+    [ -n "$window" ]
+}
+
+# Kills the editor once its unsaved work is in a recovery file, starts it again on "$@" and
+# answers the question at start with Return, which brings the work back.
+restore_after_kill() {
+    poll has_recovery || fail "no recovery file after an edit"
+    kill -9 "$pid"
+    wait "$pid" 2>/dev/null || true
+    QT_QPA_PLATFORM=xcb "$program" "$@" &
+    pid=$!
+    poll any_window || fail "no question at start with a recovery file"
+    answer_start Return
+    poll find_editor || fail "no window after the question"
+}
