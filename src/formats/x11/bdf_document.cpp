@@ -140,7 +140,8 @@ public:
             doc_.lineEnd_ = "\r\n";
         }
         std::optional<long long> ascent, descent;
-        std::optional<std::string> family, fontName;
+        std::optional<std::string_view> family;
+        std::string_view fontName;
         bool inProperties = false;
         doc_.headerEnd_ = doc_.text_.size();
         while (lines_.next()) {
@@ -176,7 +177,7 @@ public:
             } else if (inProperties && key == "FAMILY_NAME") {
                 doc_.family_ = span();
                 lines_.word();
-                family = bdfUnquoted(bdfTrimmed(lines_.rest()));
+                family = bdfTrimmed(lines_.rest());
             } else if (key == "DWIDTH") {
                 lines_.word();
                 fontAdvance_ = lines_.number();
@@ -185,7 +186,7 @@ public:
         const auto& fontBox = doc_.declaredBox_;
         doc_.read_.ascent = static_cast<int>(ascent.value_or(fontBox.height + fontBox.bottom));
         doc_.read_.descent = static_cast<int>(descent.value_or(-fontBox.bottom));
-        doc_.read_.family = family ? *family : xlfdFamily(fontName.value_or(""));
+        doc_.read_.family = family ? bdfUnquoted(*family) : xlfdFamily(fontName);
 
         std::vector<BitmapGlyph> glyphs;
         bool ordered = true;
