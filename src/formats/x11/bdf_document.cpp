@@ -151,7 +151,8 @@ public:
             doc_.lineEnd_ = "\r\n";
         }
         std::optional<long long> ascent, descent;
-        std::optional<std::string> family, fontName;
+        std::optional<std::string_view> family;
+        std::string_view fontName;
         bool inProperties = false;
         doc_.headerEnd_ = doc_.text_.size();
         while (lines_.next()) {
@@ -187,7 +188,7 @@ public:
             } else if (inProperties && key == "FAMILY_NAME") {
                 doc_.family_ = span();
                 lines_.word();
-                family = bdfUnquoted(bdfTrimmed(lines_.rest()));
+                family = bdfTrimmed(lines_.rest());
             } else if (key == "DWIDTH") {
                 lines_.word();
                 fontAdvance_ = lines_.number();
@@ -196,7 +197,7 @@ public:
         const auto& fontBox = doc_.declaredBox_;
         doc_.readAscent_ = static_cast<int>(ascent.value_or(fontBox.height + fontBox.bottom));
         doc_.readDescent_ = static_cast<int>(descent.value_or(-fontBox.bottom));
-        doc_.readFamily_ = family ? *family : xlfdFamily(fontName.value_or(""));
+        doc_.readFamily_ = family ? bdfUnquoted(*family) : xlfdFamily(fontName);
         doc_.fontAdvance_ = fontAdvance_;
 
         std::vector<BitmapGlyph> glyphs;

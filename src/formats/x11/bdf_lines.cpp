@@ -47,27 +47,21 @@ std::string xlfdFamily(std::string_view name) {
 BdfLines::BdfLines(std::string_view bytes, Comments comments)
     : bytes_(bytes), comments_(comments), pos_(bytes.size() - withoutByteOrderMark(bytes).size()) {}
 
-bool BdfLines::nextAny() {
-    if (pos_ >= bytes_.size()) {
-        content_ = words_ = {};
-        lineBegin_ = lineEnd_ = bytes_.size();
-        return false;
-    }
-    lineBegin_ = pos_;
-    const std::size_t end = std::min(bytes_.find('\n', pos_), bytes_.size());
-    lineEnd_ = end > pos_ && bytes_[end - 1] == '\r' ? end - 1 : end;
-    content_ = words_ = bdfTrimmed(bytes_.substr(pos_, end - pos_));
-    pos_ = std::min(end + 1, bytes_.size());
-    ++line_;
-    return true;
-}
-
 bool BdfLines::next() {
-    if (comments_ == Comments::Lines) return nextAny();
-    while (nextAny()) {
-        if (keyword() != "COMMENT") return true;
-    }
-    return false;
+    do {
+        if (pos_ >= bytes_.size()) {
+            content_ = words_ = {};
+            lineBegin_ = lineEnd_ = bytes_.size();
+            return false;
+        }
+        lineBegin_ = pos_;
+        const std::size_t end = std::min(bytes_.find('\n', pos_), bytes_.size());
+        lineEnd_ = end > pos_ && bytes_[end - 1] == '\r' ? end - 1 : end;
+        content_ = words_ = bdfTrimmed(bytes_.substr(pos_, end - pos_));
+        pos_ = std::min(end + 1, bytes_.size());
+        ++line_;
+    } while (comments_ == Comments::Skipped && keyword() == "COMMENT");
+    return true;
 }
 
 std::string_view BdfLines::word() {

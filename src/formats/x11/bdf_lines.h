@@ -62,8 +62,6 @@ public:
     std::size_t after() const { return pos_; }        // past the line end
 
 private:
-    bool nextAny();
-
     std::string_view bytes_;
     Comments comments_;
     std::size_t pos_ = 0, lineBegin_ = 0, lineEnd_ = 0;
