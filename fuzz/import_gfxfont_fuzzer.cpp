@@ -10,6 +10,7 @@
 
 #include "check.h"
 #include "formats/font_import.h"
+#include "formats/libraries/gfxfont.h"
 #include "imported_font.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
