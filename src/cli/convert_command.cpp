@@ -255,9 +255,8 @@ void addConvertCommand(CLI::App& app) {
              ->type_name("N"),
          kConvertsTable},
         {addCountOption(*command, "--first", options->first, 0x10FFFF,
-                        readBy(kConvertsCell) +
-                            "the character of the table's first glyph (default 0x20). "
-                            "e.g. --first 0x30")
+                        readBy(kConvertsCell) + "the character of the first glyph (default 0x20). "
+                                                "e.g. --first 0x30")
              ->type_name("CODE"),
          kConvertsCell},
         {command

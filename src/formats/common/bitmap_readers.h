@@ -26,7 +26,7 @@ state::BitmapFont readTrueType(std::string_view bytes, const ImportOptions& opti
 // The cells of a sheet such as sheetPng draws of a font of `width` x `height` cells, at any
 // whole scale, as rawGlyphs holds them, up to the last cell that holds a dot; a dot is lit
 // where its pixels are dark. Fails with SheetNotOfCell for an image of another size.
-std::string sheetCells(std::string_view png, int width, int height);
+std::string sheetCells(std::string_view bytes, int width, int height);
 
 // The character `code` names in JIS X 0201: ASCII but for the yen sign and the overline, and
 // the half-width katakana from 0xA1; 0 for codes it leaves undefined.
