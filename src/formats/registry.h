@@ -6,6 +6,7 @@
 // CLI's --format words, help and option checks and the window's filters all come from these
 // rows. A new format is a room of its own and a row here.
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
