@@ -10,7 +10,12 @@
 
 #include "check.h"
 #include "formats/c/c_text.h"
-#include "formats/libraries/library_fonts.h"
+#include "formats/libraries/gfxfont.h"
+#include "formats/libraries/lvgl.h"
+#include "formats/libraries/max72xx.h"
+#include "formats/libraries/u8g2.h"
+#include "formats/libraries/u8x8.h"
+#include "formats/tables/c_bitmap.h"
 #include "imported_font.h"
 #include "reader_causes.h"
 #include "state/failure.h"

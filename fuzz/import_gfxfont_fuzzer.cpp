@@ -12,6 +12,7 @@
 #include "allocated_bytes.h"
 #include "check.h"
 #include "formats/font_import.h"
+#include "formats/libraries/gfxfont.h"
 #include "imported_font.h"
 #include "reader_causes.h"
 

@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "cell_import_run.h"
+#include "formats/libraries/lvgl.h"
 #include "reader_causes.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

@@ -7,6 +7,7 @@
 
 #include "cell_import_run.h"
 #include "formats/c/c_text.h"
+#include "formats/libraries/u8g2.h"
 #include "reader_causes.h"
 
 namespace {

@@ -3,8 +3,8 @@
 #include <cstdio>
 #include <filesystem>
 
-#include "formats/libraries/u8g2_export.h"
-#include "formats/libraries/u8x8_export.h"
+#include "formats/libraries/u8g2.h"
+#include "formats/libraries/u8x8.h"
 #include "formats/own/font_files.h"
 #include "support/scratch_directory.h"
 

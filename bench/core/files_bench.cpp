@@ -66,7 +66,7 @@ void renderStep(benchmark::State& run, const pictures::DisplayLook& look) {
 }
 
 const bool kFormatBenchmarks = [] {
-    for (const formats::ExportFormatInfo& info : formats::exportFormats()) {
+    for (const formats::FormatInfo& info : formats::exportFormats()) {
         // The sheet is core-render-paper.
         if (info.format == formats::ExportFormat::Png) continue;
         benchmark::RegisterBenchmark(("core-export-" + std::string(info.word)).c_str(), exportStep,

@@ -10,7 +10,8 @@
 #include <functional>
 #include <string>
 
-#include "formats/libraries/library_fonts.h"
+#include "formats/libraries/lvgl.h"
+#include "formats/libraries/u8g2.h"
 #include "state/bitmap_font.h"
 #include "support/scratch_directory.h"
 

@@ -10,8 +10,8 @@
 #include <string>
 
 #include "formats/common/bitmap_readers.h"
-#include "formats/common/bitmap_writers.h"
 #include "formats/font_import.h"
+#include "formats/registry.h"
 #include "state/character_list.h"
 #include "support/scratch_directory.h"
 
@@ -65,12 +65,13 @@ void reportUnifontConvert() {
     // A console font holds 512 glyphs at most: Unifont's first 512 characters from the space.
     const state::BitmapFont console =
         state::withCharacters(font, state::parseCharacterList("0x20-0x21F", {}));
-    for (const formats::BitmapWriter& writer : formats::bitmapWriters()) {
-        const std::string word(writer.word);
+    // The formats that hold a font of Unifont's size and characters.
+    for (const std::string word : {"bdf", "psf", "png", "bin"}) {
+        const formats::FormatInfo& writer = *formats::formatNamed(word);
         const state::BitmapFont& written = word == "psf" ? console : font;
         for (int run = 0; run < kCommandRuns; ++run) {
             const auto start = std::chrono::steady_clock::now();
-            const std::string bytes = writer.write(written, {.name = "unifont", .scale = 1});
+            const std::string bytes = writer.writeBitmap(written, {.name = "unifont"});
             const std::chrono::duration<double, std::milli> ms =
                 std::chrono::steady_clock::now() - start;
             std::printf("convert-unifont-write-%s fontedit %.1f\n", word.c_str(), ms.count());

@@ -168,7 +168,7 @@ std::vector<Figure> withFormatRows() {
     for (const Figure& figure : kFigures) {
         rows.push_back(figure);
         if (figure.key != kFormatsAfter) continue;
-        for (const formats::ExportFormatInfo& info : formats::exportFormats()) {
+        for (const formats::FormatInfo& info : formats::exportFormats()) {
             if (info.format == formats::ExportFormat::Png) continue;  // core-render-paper
             const std::string word(info.word);
             rows.push_back({"core-export-" + word, "Core: export as " + word + ", in memory", "µs",

@@ -45,14 +45,14 @@ void run(const ExportOptions& options) {
     std::string bytes;
     inFile((dir / formats::kFontFileName).string(),
            [&] { bytes = formats::exportBytes(options.format, data, options.settings); });
-    const std::string_view fileName = formats::exportFormatInfo(options.format).fileName;
+    const std::string_view fileName = formats::formatInfo(options.format).fileName;
     writeOutput(options.output.value_or((dir / fileName).string()), bytes);
 }
 
 // "c and bin": the --format words of the formats that take `setting`.
 std::string formatsTaking(std::uint32_t setting) {
     std::vector<std::string> words;
-    for (const formats::ExportFormatInfo& info : formats::exportFormats()) {
+    for (const formats::FormatInfo& info : formats::exportFormats()) {
         if ((info.takes & setting) != 0) words.emplace_back(info.word);
     }
     return state::joined(words, ", ", " and ");
@@ -60,15 +60,15 @@ std::string formatsTaking(std::uint32_t setting) {
 
 std::string formatHelp() {
     std::vector<std::string> formats;
-    for (const formats::ExportFormatInfo& info : formats::exportFormats()) {
-        formats.push_back(std::string(info.word) + ": " + std::string(info.summary));
+    for (const formats::FormatInfo& info : formats::exportFormats()) {
+        formats.push_back(std::string(info.word) + ": " + std::string(info.exportSummary));
     }
     return state::joined(formats, "; ");
 }
 
 std::string defaultFilesHelp() {
     std::vector<std::string> files;
-    for (const formats::ExportFormatInfo& info : formats::exportFormats()) {
+    for (const formats::FormatInfo& info : formats::exportFormats()) {
         files.push_back("DIR/" + std::string(info.fileName));
     }
     return state::joined(files, ", ");
@@ -83,7 +83,7 @@ void addExportCommand(CLI::App& app) {
         "Write the font of DIR for other programs, by default as DIR/font.h exactly as "
         "the editor's export does.");
     std::vector<std::pair<std::string, formats::ExportFormat>> words;
-    for (const formats::ExportFormatInfo& info : formats::exportFormats()) {
+    for (const formats::FormatInfo& info : formats::exportFormats()) {
         words.emplace_back(info.word, info.format);
     }
     command->add_option("--format", options->format, formatHelp())
@@ -142,7 +142,7 @@ void addExportCommand(CLI::App& app) {
     }
     command->add_option("DIR", options->dir, "the font's directory (default .)")->type_name("");
     command->callback([options, settings, msbTop, msbLeft] {
-        const formats::ExportFormatInfo& info = formats::exportFormatInfo(options->format);
+        const formats::FormatInfo& info = formats::formatInfo(options->format);
         const std::uint32_t takes = info.takes;
         for (const auto& [option, setting] : settings) {
             if (option->count() > 0 && (takes & setting) == 0) {

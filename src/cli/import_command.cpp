@@ -85,7 +85,7 @@ void settleLayout(ImportCommandOptions& options) {
 // "c: a table of glyph bytes ...; bdf: ...": every format the import reads.
 std::string importFormatHelp() {
     std::vector<std::string> formats;
-    for (const formats::ImportFormatInfo& info : formats::importFormats()) {
+    for (const formats::FormatInfo& info : formats::importFormats()) {
         formats.push_back(std::string(info.word) + ": " + std::string(info.summary));
     }
     return state::joined(formats, "; ") +
@@ -95,7 +95,7 @@ std::string importFormatHelp() {
 
 std::vector<std::pair<std::string, formats::ImportFormat>> importFormatWords() {
     std::vector<std::pair<std::string, formats::ImportFormat>> words;
-    for (const formats::ImportFormatInfo& info : formats::importFormats()) {
+    for (const formats::FormatInfo& info : formats::importFormats()) {
         words.emplace_back(info.word, info.format);
     }
     return words;
@@ -185,9 +185,7 @@ void addImportCommand(CLI::App& app) {
                          "how codes from --first name characters: unicode (the default) or "
                          "jisx0201, whose 0xA1-0xDF are the half-width katakana, for a Japanese "
                          "character LCD. e.g. --charset jisx0201 --first 0xA0")
-        ->transform(wordFor<formats::ImportOptions::Charset>(
-            {{"unicode", formats::ImportOptions::Charset::Unicode},
-             {"jisx0201", formats::ImportOptions::Charset::JisX0201}}))
+        ->transform(charsetWords())
         ->option_text("CHARSET");
     command->add_flag("-f,--force", options->force,
                       "replace existing font files in DIR. e.g. --force");

@@ -47,4 +47,10 @@ CLI::Validator layoutWords() {
         {{"columns", state::GlyphLayout::Columns}, {"rows", state::GlyphLayout::Rows}});
 }
 
+CLI::Validator charsetWords() {
+    return wordFor<formats::ImportOptions::Charset>(
+        {{"unicode", formats::ImportOptions::Charset::Unicode},
+         {"jisx0201", formats::ImportOptions::Charset::JisX0201}});
+}
+
 }  // namespace fontedit::cli

@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "formats/font_import.h"
 #include "state/glyph_bytes.h"
 #include "state/glyph_codes.h"
 
@@ -49,5 +50,8 @@ CLI::Validator wordFor(std::vector<std::pair<std::string, Value>> words) {
 
 // columns or rows, for --layout.
 CLI::Validator layoutWords();
+
+// unicode or jisx0201, for --charset.
+CLI::Validator charsetWords();
 
 }  // namespace fontedit::cli

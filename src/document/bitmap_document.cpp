@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "formats/common/bitmap_readers.h"
+#include "formats/import_formats.h"
 #include "formats/own/font_files.h"
 #include "state/failure.h"
 #include "storage/atomic_file.h"
@@ -92,10 +93,10 @@ state::BitmapFont BitmapDocument::readImport(const std::filesystem::path& file,
     return inFile(file, [&] { return formats::readDetectedBitmapFont(std::move(bytes), options); });
 }
 
-void BitmapDocument::exportFile(const formats::BitmapWriter& writer,
+void BitmapDocument::exportFile(const formats::FormatInfo& writer,
                                 const formats::BitmapWriteSettings& settings,
                                 const std::filesystem::path& file) const {
-    storage::writeFileAtomically(file, writer.write(bdf_.font(), settings));
+    storage::writeFileAtomically(file, writer.writeBitmap(bdf_.font(), settings));
 }
 
 void BitmapDocument::restore(std::string_view text, char32_t current) {

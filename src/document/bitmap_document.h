@@ -9,8 +9,8 @@
 #include <string>
 
 #include "editing/bitmap_editor.h"
-#include "formats/common/bitmap_writers.h"
 #include "formats/font_import.h"
+#include "formats/registry.h"
 #include "formats/x11/bdf_document.h"
 #include "storage/file_identity.h"
 
@@ -58,8 +58,7 @@ public:
     void takeImport(const state::BitmapFont& font) { editor_.merge(font); }
 
     // The font in `writer`'s format, written to `file` atomically, as convert writes it.
-    void exportFile(const formats::BitmapWriter& writer,
-                    const formats::BitmapWriteSettings& settings,
+    void exportFile(const formats::FormatInfo& writer, const formats::BitmapWriteSettings& settings,
                     const std::filesystem::path& file) const;
 
     // Work brought back from a recovery file: the document's text at the time, which replaces

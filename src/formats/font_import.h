@@ -50,8 +50,6 @@ struct ImportOptions {
     Charset charset = Charset::Unicode;
 };
 
-enum class ImportFormat { C, Bdf, Pcf, Bin, Png, TrueType, U8g2, U8x8, Lvgl, GfxFont, Psf };
-
 // Whether the bytes open as the format does (formats/marks.h).
 bool isBdf(std::string_view bytes);
 bool isPsf(std::string_view bytes);
@@ -112,10 +110,6 @@ ImportedFont importPcf(std::string_view bytes, const ImportOptions& options);
 // are, or outlines drawn on the pixel grid they were drawn on, never smoothed.
 ImportedFont importTrueType(std::string_view bytes, const ImportOptions& options);
 
-// Glyphs that fit the 5x8 cell with the cursor's line on row 6 come in exactly; a larger one
-// is refused unless options.crop. Glyph 0 is the space when the font holds it.
-ImportedFont importGfxFont(std::string_view source, const ImportOptions& options);
-
 // A PSF1 or PSF2 console font. Its Unicode table, where it has one, tells which glyph draws
 // each character; glyph 0 is the first of exactly 96 characters it lists, else `first` or 32.
 // Without a table, glyph i is the font's glyph first + i. Glyphs hang from the cell's top left.
@@ -126,13 +120,6 @@ ImportedFont importPsf(std::string_view bytes, const ImportOptions& options);
 // by its pixels together, so blurred edges and stray pixels do not change it. Labels as for a
 // binary table.
 ImportedFont importPng(std::string_view bytes, const ImportOptions& options);
-
-// Display libraries' fonts in C source, as their converters or our exports write them: u8g2's
-// and u8x8's strings, known by U8G2_FONT_SECTION and U8X8_FONT_SECTION, and LVGL's tables at
-// 1 bit a pixel, plain or compressed. The glyphs take the cell as BDF's do.
-ImportedFont importU8g2(std::string_view source, const ImportOptions& options);
-ImportedFont importU8x8(std::string_view source, const ImportOptions& options);
-ImportedFont importLvgl(std::string_view source, const ImportOptions& options);
 
 // Glyph after glyph, with no header unless an offset passes over it.
 ImportedFont importBinary(std::string_view bytes, const ImportOptions& options);

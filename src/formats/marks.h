@@ -22,5 +22,7 @@ inline constexpr std::string_view kU8g2Section{"U8G2_FONT_SECTION"};
 inline constexpr std::string_view kU8x8Section{"U8X8_FONT_SECTION"};
 inline constexpr std::string_view kLvglGlyphType{"lv_font_fmt_txt_glyph_dsc_t"};
 inline constexpr std::string_view kGfxGlyphType{"GFXglyph"};
+// MD_MAX72XX's type of a font table.
+inline constexpr std::string_view kMax72xxType{"fontType_t"};
 
 }  // namespace fontedit::formats

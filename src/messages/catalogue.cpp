@@ -383,6 +383,17 @@ Wording wordingOf(Cause cause) {
                 "{value} バイトを超えます",
                 "the glyphs' bits take {code} bytes, past the {value} bytes the format's "
                 "offsets reach"};
+        case Cause::CellNotGiven:
+            return {
+                "{file} はグリフのバイトの表かシートで、セルの大きさを持ちません。"
+                "--cell 8x16 のように指定してください",
+                "a table of glyph bytes or a sheet holds no cell size; name it, such as "
+                "--cell 8x16"};
+        case Cause::SheetNotOfCell:
+            return {
+                "{file} の画像は {value} ピクセルで、{needed} のセルのシートを整数倍にした"
+                "大きさではありません",
+                "the image is {value} pixels, not a sheet of {needed} cells at a whole scale"};
         case Cause::GlyphFieldPastFormat:
             return {
                 "グリフ {value} の {needed} は {code} になり、この形式のフィールドに"

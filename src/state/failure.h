@@ -145,6 +145,10 @@ enum class Cause : int {
     GlyphRecordTooLong = 1323,    // glyph `value` takes `code` bytes, more than the format's record
     BitmapPastOffsets = 1324,     // the glyphs' bits take `code` bytes; the offsets reach `value`
     GlyphFieldPastFormat = 1325,  // glyph `value`'s field `needed` would be `code`, past its width
+    // A table of glyph bytes or a sheet read at its own size tells no cell: the user names it.
+    CellNotGiven = 1326,
+    // The image is `value` ("W x H") pixels, not a sheet of `needed` ("8x16") cells.
+    SheetNotOfCell = 1327,
     // Pasting a glyph into the grid.
     NotAGlyph = 1400,  // `value` is not five hex bytes
     // The companion's own directories and streams.

@@ -5,17 +5,30 @@
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QStringList>
+#include <algorithm>
+#include <vector>
 
 #include "formats/png/png_render.h"
 
 namespace fontedit::window {
 namespace {
 
-QString filterOf(const formats::BitmapWriter& writer) {
+// The formats that write a font of any cell, in the registry's order.
+std::vector<const formats::FormatInfo*> writers() {
+    std::vector<const formats::FormatInfo*> rows;
+    for (const formats::FormatInfo& row : formats::formatRows()) {
+        if (row.writeBitmap != nullptr) rows.push_back(&row);
+    }
+    return rows;
+}
+
+QString filterOf(const formats::FormatInfo& writer) {
     QStringList patterns;
     for (const std::string_view extension : writer.extensions)
         patterns << QStringLiteral("*") +
                         QString::fromUtf8(extension.data(), qsizetype(extension.size()));
+    // The display libraries' sources have no extension of their own.
+    if (patterns.isEmpty()) patterns << QStringLiteral("*");
     return QStringLiteral("%1 (%2)").arg(
         QString::fromUtf8(writer.word.data(), qsizetype(writer.word.size())), patterns.join(u' '));
 }
@@ -25,19 +38,23 @@ QString filterOf(const formats::BitmapWriter& writer) {
 std::optional<BitmapExportChoice> askBitmapExport(QWidget* parent,
                                                   const std::filesystem::path& start) {
     QStringList filters;
-    for (const formats::BitmapWriter& writer : formats::bitmapWriters())
-        filters << filterOf(writer);
+    const std::vector<const formats::FormatInfo*> rows = writers();
+    for (const formats::FormatInfo* writer : rows) filters << filterOf(*writer);
     QString chosenFilter = filters.front();
     const QString name = QFileDialog::getSaveFileName(
         parent, QCoreApplication::translate("fontedit::window::Form1", "書き出し…"),
         QFile::decodeName(start.c_str()), filters.join(QStringLiteral(";;")), &chosenFilter);
     if (name.isEmpty()) return std::nullopt;
     const std::filesystem::path file(QFile::encodeName(name).toStdString());
-    // The extension typed wins over the filter, as convert takes OUT's.
-    const formats::BitmapWriter* writer = &formats::bitmapWriters()[filters.indexOf(chosenFilter)];
-    for (const formats::BitmapWriter& candidate : formats::bitmapWriters()) {
-        for (const std::string_view extension : candidate.extensions) {
-            if (file.extension() == extension) writer = &candidate;
+    // An extension typed that the filter's format does not write wins over the filter, as
+    // convert takes OUT's; a display library's source may be named anything.
+    const formats::FormatInfo* writer = rows[std::size_t(filters.indexOf(chosenFilter))];
+    const auto writes = [&](const formats::FormatInfo& row) {
+        return std::ranges::find(row.extensions, file.extension().string()) != row.extensions.end();
+    };
+    if (!writer->extensions.empty() && !writes(*writer)) {
+        for (const formats::FormatInfo* candidate : rows) {
+            if (writes(*candidate)) writer = candidate;
         }
     }
     formats::BitmapWriteSettings settings;

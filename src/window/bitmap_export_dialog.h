@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <optional>
 
-#include "formats/common/bitmap_writers.h"
+#include "formats/registry.h"
 
 class QWidget;
 
@@ -14,7 +14,7 @@ namespace fontedit::window {
 
 struct BitmapExportChoice {
     std::filesystem::path file;
-    const formats::BitmapWriter* writer;
+    const formats::FormatInfo* writer;
     formats::BitmapWriteSettings settings;
 };
 

@@ -28,11 +28,11 @@ class ExportDialog {
 };
 
 using formats::ExportFormat;
-using formats::ExportFormatInfo;
+using formats::FormatInfo;
 using Layout = state::GlyphLayout;
 
 // "c", the extension of the file a format writes without a name.
-QString extensionOf(const ExportFormatInfo& info) {
+QString extensionOf(const FormatInfo& info) {
     return QFileInfo(QString::fromUtf8(info.fileName.data(), info.fileName.size())).suffix();
 }
 
@@ -65,27 +65,30 @@ QString summaryOf(ExportFormat format) {
             return ExportDialog::tr("キャラクタ LCD の createChar 用の外字（既定はコード 0-7）");
         case ExportFormat::Psf:
             return ExportDialog::tr("Linux コンソールの setfont 用の PSF2 フォント");
+        case ExportFormat::Pcf:
+        case ExportFormat::TrueType:
+            break;  // read only
     }
     return {};
 }
 
-QString filterOf(const ExportFormatInfo& info) {
+QString filterOf(const FormatInfo& info) {
     return QStringLiteral("%1: %2 (*.%3)")
         .arg(QString::fromUtf8(info.word.data(), info.word.size()), summaryOf(info.format),
              extensionOf(info));
 }
 
-QString ownName(const ExportFormatInfo& info) {
+QString ownName(const FormatInfo& info) {
     return QString::fromUtf8(info.fileName.data(), info.fileName.size());
 }
 
 QString wordOf(ExportFormat format) {
-    const std::string_view word = formats::exportFormatInfo(format).word;
+    const std::string_view word = formats::formatInfo(format).word;
     return QString::fromUtf8(word.data(), word.size());
 }
 
-const ExportFormatInfo* formatNamed(const QString& word) {
-    for (const ExportFormatInfo& info : formats::exportFormats()) {
+const FormatInfo* formatNamed(const QString& word) {
+    for (const FormatInfo& info : formats::exportFormats()) {
         if (wordOf(info.format) == word) return &info;
     }
     return nullptr;
@@ -121,7 +124,7 @@ public:
     QWidget* box() const { return box_; }
 
     void showFor(ExportFormat format) {
-        const ExportFormatInfo& info = formats::exportFormatInfo(format);
+        const FormatInfo& info = formats::formatInfo(format);
         takes_ = info.takes;
         for (const auto& [widget, setting] : rows_) widget->setEnabled((takes_ & setting) != 0);
         enableBitOrders();
@@ -218,18 +221,17 @@ private:
 
 ExportFormat formatOf(const QString& fileName, ExportFormat chosen) {
     const QString extension = QFileInfo(fileName).suffix();
-    if (extension.compare(extensionOf(formats::exportFormatInfo(chosen)), Qt::CaseInsensitive) ==
-        0) {
+    if (extension.compare(extensionOf(formats::formatInfo(chosen)), Qt::CaseInsensitive) == 0) {
         return chosen;
     }
-    for (const ExportFormatInfo& info : formats::exportFormats()) {
+    for (const FormatInfo& info : formats::exportFormats()) {
         if (extension.compare(extensionOf(info), Qt::CaseInsensitive) == 0) return info.format;
     }
     return chosen;
 }
 
 QString nameForFormat(const QString& typed, const QString& suggested, ExportFormat format) {
-    const ExportFormatInfo& info = formats::exportFormatInfo(format);
+    const FormatInfo& info = formats::formatInfo(format);
     // The field may already hold the name with the new extension, as Qt changes it itself.
     const QString base = QFileInfo(typed).completeBaseName();
     if (base.isEmpty() || base == QFileInfo(suggested).completeBaseName()) return ownName(info);
@@ -244,7 +246,7 @@ std::optional<ExportChoice> askExport(QWidget* parent, const std::filesystem::pa
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     QStringList filters;
-    for (const ExportFormatInfo& info : formats::exportFormats()) filters << filterOf(info);
+    for (const FormatInfo& info : formats::exportFormats()) filters << filterOf(info);
     dialog.setNameFilters(filters);
 
     OptionRows options(&dialog);
@@ -253,12 +255,12 @@ std::optional<ExportChoice> askExport(QWidget* parent, const std::filesystem::pa
     }
     const auto chosen = [&dialog] {
         const QString filter = dialog.selectedNameFilter();
-        const ExportFormatInfo* info = formatNamed(filter.left(filter.indexOf(u':')));
+        const FormatInfo* info = formatNamed(filter.left(filter.indexOf(u':')));
         return info ? info->format : formats::exportFormats().front().format;
     };
     QString suggested;  // the name the dialog last put in the field itself
     const auto follow = [&] {
-        const ExportFormatInfo& info = formats::exportFormatInfo(chosen());
+        const FormatInfo& info = formats::formatInfo(chosen());
         dialog.setDefaultSuffix(extensionOf(info));
         options.showFor(info.format);
         const auto* field = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
@@ -270,10 +272,10 @@ std::optional<ExportChoice> askExport(QWidget* parent, const std::filesystem::pa
     QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, follow);
 
     const std::unique_ptr<QSettings> kept = programSettings();
-    const ExportFormatInfo* last = formatNamed(
+    const FormatInfo* last = formatNamed(
         kept ? kept->value(QStringLiteral("export/format"), QStringLiteral("c")).toString()
              : QStringLiteral("c"));
-    const ExportFormatInfo& first = last ? *last : formats::exportFormats().front();
+    const FormatInfo& first = last ? *last : formats::exportFormats().front();
     dialog.selectNameFilter(filterOf(first));
     dialog.setDirectory(QFile::decodeName(start.c_str()));
     follow();

@@ -12,6 +12,10 @@
 #include "formats/common/bitmap_readers.h"
 #include "formats/common/bitmap_writers.h"
 #include "formats/font_import.h"
+#include "formats/libraries/lvgl.h"
+#include "formats/libraries/max72xx.h"
+#include "formats/libraries/u8g2.h"
+#include "formats/registry.h"
 #include "formats/x11/bdf_document.h"
 #include "state/character_list.h"
 #include "support/scratch_directory.h"
@@ -56,9 +60,23 @@ TEST(CliConvert, WritesTheFormatChosenOrRefusesWritingNothing) {
     const state::BitmapFont x11 = formats::readPcf(formats::gunzip(readBytes(pcf)));
     const state::FontData sample = folder::loadFont(sampleFontDir());
     writeBytes(work / "chars.txt", "\xC2\xB0\xC3\xA9\n");  // ° é
+    // 8x16's printable ASCII, and the tables and library sources made of it to read back.
+    const state::BitmapFont ascii = state::withCharacters(
+        formats::readPcf(formats::gunzip(readBytes("/usr/share/fonts/X11/misc/8x16.pcf.gz"))),
+        state::parseCharacterList("0x20-0x7E", {}));
+    const auto written = [&](std::string_view word, formats::BitmapWriteSettings settings = {}) {
+        return formats::formatNamed(word)->writeBitmap(ascii, settings);
+    };
+    writeBytes(work / "rows.h", written("c", {.layout = formats::CLayout::Rows, .msbFirst = true}));
+    writeBytes(work / "glyphs.bin", written("bin"));
+    writeBytes(work / "sheet.png", written("png", {.scale = 3}));
+    writeBytes(work / "font.u8g2", written("u8g2"));
+    writeBytes(work / "font.lvgl", written("lvgl"));
     const auto only = [](state::BitmapFont font, std::vector<char32_t> characters) {
         return state::withCharacters(std::move(font), characters);
     };
+    writeBytes(work / "font.max72xx", formats::formatNamed("max72xx")->writeBitmap(
+                                          only(x11, {0x41, 0x42}), {.name = "Sys"}));
     const std::string bdf = (work / "6x13.bdf").string();
     ASSERT_EQ(std::system(("zcat /usr/share/fonts/X11/misc/6x13.pcf.gz | pcf2bdf -o " + bdf +
                            " && gzip -k " + bdf)
@@ -113,10 +131,56 @@ TEST(CliConvert, WritesTheFormatChosenOrRefusesWritingNothing) {
          ".psf",
          1,
          "glyphs are more than the 512 this format holds"},
+        // Every writer by its word, the C symbol made of IN's name.
+        {{pcf, "--format", "u8g2"},
+         ".c",
+         0,
+         formats::formatNamed("u8g2")->writeBitmap(x11, {.name = "_5x8"})},
+        {{pcf, "--format", "c", "--layout", "pages", "--progmem"},
+         ".c",
+         0,
+         formats::formatNamed("c")->writeBitmap(
+             x11, {.name = "_5x8", .layout = formats::CLayout::Pages, .progmem = true})},
+        // Each reader at the font's own size.
+        // Tables and sheets hold the cell alone: its bytes come back as they were.
+        {{(work / "rows.h").string(), "--cell", "8x16", "--in-layout", "rows", "--in-msb-first"},
+         ".bin",
+         0,
+         written("bin")},
+        {{(work / "glyphs.bin").string(), "--cell", "8x16", "--in-layout", "rows", "--in-msb-first",
+          "--first", "0x20"},
+         ".psf",
+         0,
+         written("psf")},
+        {{(work / "sheet.png").string(), "--cell", "8x16"}, ".bin", 0, written("bin")},
+        {{(work / "font.u8g2").string(), "--name", "u8g2"},
+         ".bdf",
+         0,
+         formats::bdfFromBitmapFont(formats::u8g2BitmapImport(readBytes(work / "font.u8g2")),
+                                    "u8g2")},
+        {{(work / "font.lvgl").string(), "--chars", "0x41"},
+         ".bdf",
+         0,
+         formats::bdfFromBitmapFont(
+             only(formats::lvglBitmapImport(readBytes(work / "font.lvgl")), {0x41}), "font")},
+        {{(work / "font.max72xx").string(), "--format", "bdf"},
+         ".h",
+         0,
+         formats::bdfFromBitmapFont(formats::max72xxBitmapImport(readBytes(work / "font.max72xx")),
+                                    "font")},
+        // Refused whole, naming what would take the font.
+        {{pcf, "--format", "hd44780"}, ".h", 1, "formats that take the font: c, bdf"},
+        {{(work / "glyphs.bin").string()}, ".bdf", 1, "holds no cell size"},
         // Usage errors.
         {{pcf, "--chars", "0x7E-0x20"}, ".bdf", 2, "'0x7E-0x20' runs backwards"},
         {{pcf, "--chars", "0x110000"}, ".bdf", 2, "'0x110000' is not a character"},
         {{pcf}, ".xyz", 2, "'.xyz' names no format convert writes"},
+        {{pcf, "--scale", "2"}, ".bdf", 2, "--scale: applies only to writing png, not bdf"},
+        {{pcf, "--cell", "8x16"},
+         ".bdf",
+         2,
+         "--cell: applies only to reading c, bin, png, not pcf"},
+        {{pcf, "--cell", "8x65"}, ".bdf", 2, "'8x65' is not WIDTHxHEIGHT of 1-64 dots"},
     };
     for (const Case& c : cases) {
         std::vector<std::string> args{"convert"};

@@ -10,7 +10,6 @@
 #include <string>
 #include <vector>
 
-#include "formats/export_formats.h"
 #include "formats/import_formats.h"
 
 namespace fontedit::formats {
@@ -54,7 +53,7 @@ std::vector<std::vector<std::string>> wordsOf(const std::string& text, const std
 TEST(ManualPage, ExportFormatsAndTheirOptionsAreTheRegistrys) {
     const std::string text = section(page(), "export");
     std::set<std::string> known;
-    for (const ExportFormatInfo& info : exportFormats()) {
+    for (const FormatInfo& info : exportFormats()) {
         known.emplace(info.word);
         EXPECT_NE(text.find(".TP\n.B " + std::string(info.word) + "\n"), std::string::npos)
             << info.word;
@@ -65,7 +64,7 @@ TEST(ManualPage, ExportFormatsAndTheirOptionsAreTheRegistrys) {
         {"codes", kTakesCodes},        {"scale", kTakesScale}};
     for (const auto& [option, setting] : options) {
         std::vector<std::string> taking;
-        for (const ExportFormatInfo& info : exportFormats()) {
+        for (const FormatInfo& info : exportFormats()) {
             if ((info.takes & setting) != 0) taking.emplace_back(info.word);
         }
         EXPECT_EQ(wordsOf(text, option, known), std::vector<std::vector<std::string>>{taking})
@@ -77,7 +76,7 @@ TEST(ManualPage, ImportFormatsAndTheirOptionsAreTheRegistrys) {
     const std::string text = section(page(), "import");
     std::set<std::string> known;
     std::string words;
-    for (const ImportFormatInfo& info : importFormats()) {
+    for (const FormatInfo& info : importFormats()) {
         known.emplace(info.word);
         words += (words.empty() ? "" : "|") + std::string(info.word);
     }
@@ -90,6 +89,43 @@ TEST(ManualPage, ImportFormatsAndTheirOptionsAreTheRegistrys) {
     for (const auto& [option, setting] : options) {
         EXPECT_EQ(wordsOf(text, option, known),
                   std::vector<std::vector<std::string>>{importWordsReading(setting)})
+            << option;
+    }
+}
+
+TEST(ManualPage, ConvertFormatsAndTheirOptionsAreTheRegistrys) {
+    const std::string text = section(page(), "convert");
+    std::set<std::string> known;
+    for (const FormatInfo& info : formatRows()) {
+        if (info.readBitmap == nullptr && info.writeBitmap == nullptr) continue;
+        known.emplace(info.word);
+        EXPECT_NE(text.find(".TP\n.B " + std::string(info.word) + "\n"), std::string::npos)
+            << info.word;
+    }
+    const struct {
+        std::string option;
+        std::uint32_t setting;
+        bool reading;
+    } options[] = {{"cell", kConvertsCell, true},
+                   {"in\\\\-layout", kConvertsTable, true},
+                   {"in\\\\-msb\\\\-first", kConvertsTable, true},
+                   {"offset", kConvertsTable, true},
+                   {"first", kConvertsCell, true},
+                   {"array", kConvertsArray, true},
+                   {"size", kConvertsFace, true},
+                   {"face", kConvertsFace, true},
+                   {"name", kConvertsName, false},
+                   {"layout", kConvertsLayout, false},
+                   {"msb\\\\-first", kConvertsLayout, false},
+                   {"progmem", kConvertsProgmem, false},
+                   {"scale", kConvertsScale, false}};
+    for (const auto& [option, setting, reading] : options) {
+        std::vector<std::string> taking;
+        for (const FormatInfo& info : formatRows()) {
+            const bool does = reading ? info.readBitmap != nullptr : info.writeBitmap != nullptr;
+            if (does && (info.converts & setting) != 0) taking.emplace_back(info.word);
+        }
+        EXPECT_EQ(wordsOf(text, option, known), std::vector<std::vector<std::string>>{taking})
             << option;
     }
 }

@@ -97,9 +97,7 @@ TEST(BitmapDocument, AnImportIsOneStepThatCountsWhatItReplaces) {
     EXPECT_EQ(*document.editor().font().find(U'A'), *imported.find(U'A'));
 
     const std::filesystem::path exported = dir / "out.bdf";
-    for (const formats::BitmapWriter& writer : formats::bitmapWriters()) {
-        if (writer.word == "bdf") document.exportFile(writer, {}, exported);
-    }
+    document.exportFile(formats::formatInfo(formats::Format::Bdf), {}, exported);
     EXPECT_EQ(BitmapDocument::readImport(exported).glyphs, document.editor().font().glyphs);
 }
 

@@ -17,6 +17,7 @@
 #include "formats/common/bitmap_readers.h"
 #include "formats/common/bitmap_writers.h"
 #include "formats/font_import.h"
+#include "formats/registry.h"
 #include "formats/x11/bdf_document.h"
 #include "state/character_list.h"
 #include "state/failure.h"
@@ -276,9 +277,7 @@ TEST(BitmapFonts, RealFontsGoIntoEveryFormatDotForDot) {
         SCOPED_TRACE(std::string(c.font) + " as " + c.format + " " + c.chars);
         BitmapFont font = read.at(c.font);
         if (*c.chars) font = state::withCharacters(font, state::parseCharacterList(c.chars, {}));
-        const auto writer = std::find_if(bitmapWriters().begin(), bitmapWriters().end(),
-                                         [&](const auto& w) { return w.word == c.format; });
-        const std::string bytes = writer->write(font, {.name = "test", .scale = 1});
+        const std::string bytes = formatNamed(c.format)->writeBitmap(font, {.name = "test"});
         const GlyphCell cell = glyphCell(font);
         const std::string format = c.format;
         if (format == "bdf") {

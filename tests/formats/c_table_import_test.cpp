@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "formats/font_import.h"
-#include "formats/libraries/hd44780_export.h"
+#include "formats/libraries/hd44780.h"
 #include "formats/own/header_export.h"
 #include "formats/tables/c_source_export.h"
 #include "state/conversions.h"

@@ -16,6 +16,7 @@
 #include "formats/export_formats.h"
 #include "formats/font_import.h"
 #include "formats/import_formats.h"
+#include "formats/libraries/gfxfont.h"
 #include "formats/library_decoders.h"
 #include "formats/own/font_files.h"
 #include "formats/three_fonts.h"

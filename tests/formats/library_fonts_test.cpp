@@ -12,8 +12,18 @@
 #include <vector>
 
 #include "formats/common/bitmap_cell.h"
-#include "formats/libraries/library_fonts.h"
+#include "formats/common/bitmap_readers.h"
+#include "formats/libraries/gfxfont.h"
+#include "formats/libraries/glcdfont.h"
+#include "formats/libraries/hd44780.h"
+#include "formats/libraries/lvgl.h"
+#include "formats/libraries/max72xx.h"
+#include "formats/libraries/u8g2.h"
+#include "formats/libraries/u8x8.h"
 #include "formats/library_decoders.h"
+#include "formats/registry.h"
+#include "formats/tables/c_bitmap.h"
+#include "state/character_list.h"
 #include "support/expect_failure.h"
 #include "support/scratch_directory.h"
 
@@ -24,6 +34,7 @@ namespace {
 using state::BitmapFont;
 using state::BitmapGlyph;
 using state::Cause;
+using state::withCharacters;
 using support::readBytes;
 using support::ScratchDirectory;
 using support::writeBytes;
@@ -327,41 +338,35 @@ struct Format {
     std::function<BitmapFont(std::string_view)> import{};
 };
 
+// Each written as convert writes it, through the format's row of the registry.
 std::vector<Format> formats() {
-    const auto c = [](CLayout layout, bool msbFirst) {
+    const auto written = [](std::string_view word, CLayout layout = CLayout::Columns,
+                            bool msbFirst = false) {
         return [=](const BitmapFont& font) {
-            return cBitmapExport(font, {.name = "Shown", .layout = layout, .msbFirst = msbFirst});
+            return formatNamed(word)->writeBitmap(
+                font, {.name = "Shown", .layout = layout, .msbFirst = msbFirst});
         };
     };
     return {
-        {"c columns", std::string(kCTable), c(CLayout::Columns, false), false},
-        {"c pages", std::string(kCTable), c(CLayout::Pages, false), false},
-        {"c rows msb", std::string(kCTable), c(CLayout::Rows, true), false},
-        {"c rows lsb", std::string(kCTable), c(CLayout::Rows, false), false},
-        {"gfxfont", std::string(decoders::kGfxStructs) + std::string(kGfx),
-         [](const BitmapFont& f) { return gfxfontBitmapExport(f, {"Shown"}); }, true,
-         gfxfontBitmapImport},
+        {"c columns", std::string(kCTable), written("c"), false},
+        {"c pages", std::string(kCTable), written("c", CLayout::Pages), false},
+        {"c rows msb", std::string(kCTable), written("c", CLayout::Rows, true), false},
+        {"c rows lsb", std::string(kCTable), written("c", CLayout::Rows), false},
+        {"gfxfont", std::string(decoders::kGfxStructs) + std::string(kGfx), written("gfxfont"),
+         true, gfxfontBitmapImport},
         {"u8g2", std::string(kU8g2) + std::string(decoders::kU8g2Drawer) + std::string(kU8g2Draw),
-         [](const BitmapFont& f) { return u8g2BitmapExport(f, {"Shown"}); }, true,
-         u8g2BitmapImport},
-        {"u8x8", std::string(kU8x8),
-         [](const BitmapFont& f) { return u8x8BitmapExport(f, {"Shown"}); }, false,
-         u8x8BitmapImport},
+         written("u8g2"), true, u8g2BitmapImport},
+        {"u8x8", std::string(kU8x8), written("u8x8"), false, u8x8BitmapImport},
         {"lvgl",
          std::string(kLvgl) + std::string(decoders::kLvglGlyphsAndMaps) + std::string(kLvglFont),
-         [](const BitmapFont& f) { return lvglBitmapExport(f, {"Shown"}); }, true,
-         lvglBitmapImport},
-        {"max72xx", std::string(kMax72xx),
-         [](const BitmapFont& f) { return max72xxBitmapExport(f, {"Shown"}); }, false,
-         max72xxBitmapImport},
-        {"glcdfont", std::string(kGlcd),
-         [](const BitmapFont& f) { return glcdfontBitmapExport(f); }, false},
-        {"hd44780", std::string(kHd44780),
-         [](const BitmapFont& f) { return hd44780BitmapExport(f, {"Shown"}); }, false},
+         written("lvgl"), true, lvglBitmapImport},
+        {"max72xx", std::string(kMax72xx), written("max72xx"), false, max72xxBitmapImport},
+        {"glcdfont", std::string(kGlcd), written("glcdfont"), false},
+        {"hd44780", std::string(kHd44780), written("hd44780"), false},
     };
 }
 
-const Format& formatNamed(std::string_view name) {
+const Format& drawnFormat(std::string_view name) {
     static const std::vector<Format> all = formats();
     return *std::find_if(all.begin(), all.end(), [&](const Format& f) { return f.name == name; });
 }
@@ -370,6 +375,10 @@ struct NamedBitmapFont {
     const char* name;
     BitmapFont font;
 };
+
+BitmapFont installed(const std::string& path, const std::vector<char32_t>& characters) {
+    return withCharacters(readPcf(gunzip(readBytes("/usr/share/fonts/X11/" + path))), characters);
+}
 
 const std::vector<NamedBitmapFont>& fonts() {
     static const std::vector<NamedBitmapFont> all = {
@@ -384,6 +393,14 @@ const std::vector<NamedBitmapFont>& fonts() {
         {"32x32 digits", monospaced(32, 32, 4, run(0x30, 0x3A))},
         {"5x8", monospaced(5, 8, 1, run(0x20, 0x7F))},
         {"5x8 on its bottom row", monospaced(5, 8, 0, run(0x20, 0x7F))},
+        // Debian's own fonts, as convert reads them.
+        {"8x16.pcf", installed("misc/8x16.pcf.gz", run(0x20, 0x7E) + std::vector<char32_t>{0xB0})},
+        {"unifont kana", installed("misc/unifont.pcf.gz", run(0x30A2, 0x30B3))},
+        {"proportional helvR12.pcf", installed("75dpi/helvR12.pcf.gz", run(0x20, 0x7E))},
+        {"misaki", withCharacters(readTrueType(readBytes("/usr/share/fonts/truetype/misaki/"
+                                                         "misaki_gothic.ttf"),
+                                               {}),
+                                  run(0x20, 0x7E) + run(0x3041, 0x3093))},
     };
     return all;
 }
@@ -490,10 +507,21 @@ TEST(LibraryFonts, EachFormatDrawsEveryGlyphOfEveryCell) {
         {"5x8", "max72xx", "5x8"},
         {"5x8", "glcdfont", "5x8"},
         {"5x8", "hd44780", "5x8"},
+        {"8x16.pcf", "c pages", "8x16"},
+        {"8x16.pcf", "u8g2", "8x16"},
+        {"8x16.pcf", "u8x8", "8x16"},
+        {"unifont kana", "lvgl", "16x16"},
+        {"unifont kana", "gfxfont", "16x16"},
+        {"unifont kana", "c rows msb", "16x16"},
+        {"proportional helvR12.pcf", "c columns", "11x14"},
+        {"proportional helvR12.pcf", "u8g2", "11x14"},
+        {"proportional helvR12.pcf", "lvgl", "11x14"},
+        {"misaki", "u8g2", "8x8"},
+        {"misaki", "max72xx", "8x8"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(std::string(row.font) + " as " + row.format);
-        const Format& format = formatNamed(row.format);
+        const Format& format = drawnFormat(row.format);
         const BitmapFont& font = fontNamed(row.font);
         const Window window = windowOf(font);
         EXPECT_EQ(cellText(window.width, window.height), row.cell);
@@ -565,7 +593,7 @@ TEST(LibraryFonts, AFontTheFormatCannotHoldIsRefused) {
     for (const auto& row : rows) {
         SCOPED_TRACE(std::string(row.font) + " as " + row.format);
         try {
-            formatNamed(row.format).source(fontNamed(row.font));
+            drawnFormat(row.format).source(fontNamed(row.font));
             ADD_FAILURE() << "not refused";
         } catch (const state::Failure& failure) {
             EXPECT_EQ(failure.cause(), row.cause);

@@ -76,6 +76,16 @@ bool isCIdentifier(std::string_view name) {
     return true;
 }
 
+std::string cIdentifierFrom(std::string_view name) {
+    std::string symbol = name.empty() || (name[0] >= '0' && name[0] <= '9') ? "_" : "";
+    for (const char c : name) {
+        const bool kept =
+            (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
+        symbol += kept ? c : '_';
+    }
+    return symbol;
+}
+
 std::string cStringLiteral(std::string_view bytes, std::string_view indent) {
     constexpr std::size_t kLineLength = 72;
     std::string text = std::string(indent) + '"';

@@ -43,5 +43,8 @@ std::string cFontString(std::string_view opening, std::string_view section, cons
 
 // Whether `name` is a C identifier: a letter or "_", then letters, digits and "_".
 bool isCIdentifier(std::string_view name);
+// `name` made a C identifier: each other byte "_", and "_" before a leading digit or for
+// nothing.
+std::string cIdentifierFrom(std::string_view name);
 
 }  // namespace fontedit::formats

@@ -7,7 +7,6 @@
 
 #include "formats/c/c_text.h"
 #include "formats/common/font_bytes.h"
-#include "formats/libraries/library_fonts.h"
 #include "state/failure.h"
 #include "state/utf8.h"
 
@@ -80,42 +79,6 @@ std::string codePointText(char32_t character) {
     return text;
 }
 
-// Each row's numbers are the format's own: the fields or tables its loader reads.
-const std::vector<FormatLimits>& formatLimits() {
-    static const std::vector<FormatLimits> rows = {
-        {.format = "bdf"},
-        {.format = "psf"},
-        {.format = "png"},
-        {.format = "bin"},
-        {.format = "c"},
-        {.format = "gfxfont", .lastCharacter = kGfxLastCharacter},
-        {.format = "u8g2", .lastCharacter = kU8g2LastCharacter},
-        {.format = "u8x8",
-         .widest = kU8x8MostTiles * 8,
-         .highest = kU8x8MostTiles * 8,
-         .lastCharacter = kU8x8LastCharacter},
-        {.format = "lvgl", .mostGlyphs = kLvglMostGlyphs},
-        {.format = "max72xx", .highest = kMax72xxHighest, .lastCharacter = kMax72xxLastCharacter},
-        {.format = "hd44780",
-         .widest = state::kGlyphColumns,
-         .highest = state::kGlyphRows,
-         .mostGlyphs = state::kSavedCodes,
-         .classicCell = true},
-        {.format = "glcdfont",
-         .widest = state::kGlyphColumns,
-         .highest = state::kGlyphRows,
-         .lastCharacter = kGlcdLastCharacter,
-         .classicCell = true},
-    };
-    return rows;
-}
-
-const FormatLimits& limitsOf(std::string_view format) {
-    const auto& rows = formatLimits();
-    return *std::find_if(rows.begin(), rows.end(),
-                         [&](const FormatLimits& row) { return row.format == format; });
-}
-
 std::string cellText(int width, int height) {
     return std::to_string(width) + "x" + std::to_string(height);
 }
@@ -163,13 +126,8 @@ std::optional<Problem> problem(const state::BitmapFont& font, const FontCell& ce
 
 }  // namespace
 
-std::string formatsTaking(const state::BitmapFont& font) {
-    const FontCell cell = fontCell(font);
-    std::string list;
-    for (const FormatLimits& row : formatLimits()) {
-        if (!problem(font, cell, row)) list += (list.empty() ? "" : ", ") + std::string(row.format);
-    }
-    return list;
+bool holds(const FormatLimits& limits, const state::BitmapFont& font) {
+    return !problem(font, fontCell(font), limits);
 }
 
 void checkLimits(const state::BitmapFont& font, const FormatLimits& limits) {

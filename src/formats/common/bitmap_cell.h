@@ -68,9 +68,8 @@ bool monospaced(const state::BitmapFont& font);
 std::string codePointText(char32_t character);
 
 // What a format takes: cells up to this size (0: any), characters up to this one, and at most
-// this many glyphs. One row a format.
+// this many glyphs. Each format's own are in its room, beside its reader and writer.
 struct FormatLimits {
-    std::string_view format;
     int widest = 0;
     int highest = 0;
     char32_t lastCharacter = 0x10FFFF;
@@ -78,13 +77,13 @@ struct FormatLimits {
     // The glyphs lie on the classic 5 x 8 cell, whose row 6 stands on the baseline.
     bool classicCell = false;
 };
-// The display libraries' rows, and those of the formats that hold any bitmap font.
-const std::vector<FormatLimits>& formatLimits();
-const FormatLimits& limitsOf(std::string_view format);
+// Whether the limits take the font.
+bool holds(const FormatLimits& limits, const state::BitmapFont& font);
 
 // "8x16".
 std::string cellText(int width, int height);
-// "bdf, c, lvgl": the formats whose limits take the font.
+// "c, bdf, lvgl": the formats whose limits take the font, in the registry's order; defined
+// with the registry (formats/registry.cpp), whose rows hold every writer's limits.
 std::string formatsTaking(const state::BitmapFont& font);
 
 // Refuses a font a format cannot hold, naming what it got, what the format takes and which

@@ -15,27 +15,6 @@ state::BitmapFont readBdf(std::string_view bytes) {
     return BdfDocument::read(bytes).font();
 }
 
-state::BitmapFont readBitmapFont(ImportFormat format, std::string_view bytes,
-                                 const ImportOptions& options) {
-    switch (format) {
-        case ImportFormat::Bdf:
-            return readBdf(bytes);
-        case ImportFormat::Pcf:
-            return readPcf(bytes);
-        case ImportFormat::Psf:
-            return readPsf(bytes);
-        case ImportFormat::TrueType:
-            return readTrueType(bytes, options);
-        default:
-            throw Failure(Cause::NotReadAtOwnSize, {});
-    }
-}
-
-state::BitmapFont readDetectedBitmapFont(std::string bytes, const ImportOptions& options) {
-    if (isGzip(bytes)) bytes = gunzip(bytes);
-    return readBitmapFont(detectFormat(bytes), bytes, options);
-}
-
 state::BitmapFont byJisX0201(const state::BitmapFont& font) {
     state::BitmapFont coded;
     coded.ascent = font.ascent;

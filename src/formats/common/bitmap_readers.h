@@ -4,6 +4,7 @@
 // character its file gives it. Pure: bytes in, font out. Each fails as its classic import
 // does on a damaged file, and with FontGlyphTooLarge or FontTooManyGlyphs past the bitmap
 // font's bounds.
+#include <string>
 #include <string_view>
 
 #include "formats/font_import.h"
@@ -22,14 +23,10 @@ state::BitmapFont readPsf(std::string_view bytes);
 // size that puts every point on a pixel corner.
 state::BitmapFont readTrueType(std::string_view bytes, const ImportOptions& options);
 
-// `format` as detectFormat tells it or the user names it; a format read only into the 5 x 8
-// cell is refused with NotReadAtOwnSize.
-state::BitmapFont readBitmapFont(ImportFormat format, std::string_view bytes,
-                                 const ImportOptions& options);
-
-// A font file's bytes, gzip packed or not, in the format detectFormat tells, as readBitmapFont
-// reads it.
-state::BitmapFont readDetectedBitmapFont(std::string bytes, const ImportOptions& options);
+// The cells of a sheet such as sheetPng draws of a font of `width` x `height` cells, at any
+// whole scale, as rawGlyphs holds them, up to the last cell that holds a dot; a dot is lit
+// where its pixels are dark. Fails with SheetNotOfCell for an image of another size.
+std::string sheetCells(std::string_view bytes, int width, int height);
 
 // The character `code` names in JIS X 0201: ASCII but for the yen sign and the overline, and
 // the half-width katakana from 0xA1; 0 for codes it leaves undefined.

@@ -6,7 +6,6 @@
 
 #include "formats/console/psf_export.h"
 #include "formats/png/png_render.h"
-#include "formats/x11/bdf_document.h"
 #include "pictures/dot_canvas.h"
 #include "pictures/sheet_grid.h"
 #include "state/failure.h"
@@ -170,34 +169,6 @@ std::string sheetPng(const BitmapFont& font, int scale) {
         }
     }
     return encodedPng(canvas);
-}
-
-namespace {
-
-constexpr std::string_view kBdfExtensions[] = {".bdf"};
-constexpr std::string_view kPsfExtensions[] = {".psf"};
-constexpr std::string_view kPngExtensions[] = {".png"};
-constexpr std::string_view kBinExtensions[] = {".bin"};
-
-constexpr BitmapWriter kWriters[] = {
-    {"bdf", kBdfExtensions,
-     [](const BitmapFont& font, const BitmapWriteSettings& settings) {
-         return bdfFromBitmapFont(font, settings.name);
-     }},
-    {"psf", kPsfExtensions,
-     [](const BitmapFont& font, const BitmapWriteSettings&) { return psf2Font(font); }},
-    {"png", kPngExtensions,
-     [](const BitmapFont& font, const BitmapWriteSettings& settings) {
-         return sheetPng(font, settings.scale);
-     }},
-    {"bin", kBinExtensions,
-     [](const BitmapFont& font, const BitmapWriteSettings&) { return rawGlyphs(font); }},
-};
-
-}  // namespace
-
-std::span<const BitmapWriter> bitmapWriters() {
-    return kWriters;
 }
 
 }  // namespace fontedit::formats

@@ -3,7 +3,6 @@
 // The bitmap font for other programs, at its own size. Formats that keep every glyph in one
 // cell (psf, png, bin) take the smallest cell that holds every glyph's dots and advance, the
 // origins on one baseline in its left column; glyphs follow in the order of their characters.
-#include <span>
 #include <string>
 #include <string_view>
 
@@ -34,20 +33,5 @@ inline constexpr int kMostPsfGlyphs = 512;
 // around them, `scale` pixels a dot. Fails with PngTooLarge past kMostSheetPixels.
 std::string sheetPng(const state::BitmapFont& font, int scale);
 inline constexpr long long kMostSheetPixels = 64LL << 20;
-
-// What convert's writers may take beyond the font.
-struct BitmapWriteSettings {
-    std::string name = "font";  // the font's or table's name
-    int scale = 1;              // png: pixels a dot
-};
-
-// One format convert writes: the --format word, the extensions of OUT that choose it, and
-// the writer.
-struct BitmapWriter {
-    std::string_view word;
-    std::span<const std::string_view> extensions;
-    std::string (*write)(const state::BitmapFont& font, const BitmapWriteSettings& settings);
-};
-std::span<const BitmapWriter> bitmapWriters();
 
 }  // namespace fontedit::formats

@@ -1,8 +1,7 @@
 #include "formats/c/c_text.h"
 #include "formats/common/bitmap_cell.h"
-#include "formats/libraries/glcdfont_export.h"
-#include "formats/libraries/hd44780_export.h"
-#include "formats/libraries/library_fonts.h"
+#include "formats/libraries/glcdfont.h"
+#include "formats/libraries/hd44780.h"
 
 namespace fontedit::formats {
 namespace {
@@ -26,7 +25,7 @@ std::vector<std::uint8_t> classicColumns(const state::BitmapGlyph& glyph) {
 
 std::string hd44780BitmapExport(const state::BitmapFont& font,
                                 const Hd44780BitmapOptions& options) {
-    checkLimits(font, limitsOf("hd44780"));
+    checkLimits(font, kHd44780Limits);
     const std::string& symbol = options.name;
     std::string calls, glyphs;
     for (std::size_t slot = 0; slot < font.glyphs.size(); ++slot) {
@@ -59,7 +58,7 @@ std::string hd44780BitmapExport(const state::BitmapFont& font,
 }
 
 std::string glcdfontBitmapExport(const state::BitmapFont& font) {
-    checkLimits(font, limitsOf("glcdfont"));
+    checkLimits(font, kGlcdLimits);
     // The library's own file is included by Adafruit_GFX.cpp and declares `font` static under
     // this guard, so that the replacement is taken in the same way.
     std::string source =

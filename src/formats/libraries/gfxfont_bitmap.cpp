@@ -3,14 +3,14 @@
 
 #include "formats/c/c_text.h"
 #include "formats/common/bitmap_cell.h"
-#include "formats/libraries/library_fonts.h"
+#include "formats/libraries/gfxfont.h"
 #include "state/failure.h"
 
 namespace fontedit::formats {
 
 std::string gfxfontBitmapExport(const state::BitmapFont& font,
                                 const GfxfontBitmapOptions& options) {
-    checkLimits(font, limitsOf("gfxfont"));
+    checkLimits(font, kGfxLimits);
     if (font.glyphs.empty()) throw state::Failure(state::Cause::NoGlyphForCharacter, {});
     const std::string& symbol = options.name;
     const char32_t first = font.glyphs.front().character, last = font.glyphs.back().character;

@@ -1,4 +1,4 @@
-#include "formats/libraries/gfxfont_export.h"
+#include "formats/libraries/gfxfont.h"
 
 #include <cstdio>
 #include <vector>

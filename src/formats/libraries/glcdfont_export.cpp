@@ -1,4 +1,4 @@
-#include "formats/libraries/glcdfont_export.h"
+#include "formats/libraries/glcdfont.h"
 
 #include "formats/c/c_text.h"
 #include "formats/common/font_bytes.h"

@@ -1,4 +1,4 @@
-#include "formats/libraries/hd44780_export.h"
+#include "formats/libraries/hd44780.h"
 
 #include <numeric>
 

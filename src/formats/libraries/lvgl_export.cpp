@@ -1,4 +1,4 @@
-#include "formats/libraries/lvgl_export.h"
+#include "formats/libraries/lvgl.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -6,7 +6,6 @@
 #include "formats/c/c_text.h"
 #include "formats/common/bitmap_cell.h"
 #include "formats/common/font_bytes.h"
-#include "formats/libraries/library_fonts.h"
 #include "formats/tables/c_source_export.h"
 #include "state/failure.h"
 
@@ -158,7 +157,7 @@ std::string lvglText(const state::BitmapFont& font, const std::string& name,
 }  // namespace
 
 std::string lvglBitmapExport(const state::BitmapFont& font, const LvglBitmapOptions& options) {
-    checkLimits(font, limitsOf("lvgl"));
+    checkLimits(font, kLvglLimits);
     return lvglText(
         font, options.name,
         fontSummary(font) + " from fontedit for LVGL 8.3 and 9, " + characterSummary(font));

@@ -12,7 +12,7 @@
 #include "formats/common/bitmap_cell.h"
 #include "formats/common/cell_font.h"
 #include "formats/font_import.h"
-#include "formats/libraries/library_fonts.h"
+#include "formats/libraries/lvgl.h"
 #include "state/failure.h"
 
 namespace fontedit::formats {

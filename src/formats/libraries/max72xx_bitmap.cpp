@@ -4,7 +4,7 @@
 #include "formats/c/c_tokens.h"
 #include "formats/common/bitmap_cell.h"
 #include "formats/font_import.h"
-#include "formats/libraries/library_fonts.h"
+#include "formats/libraries/max72xx.h"
 #include "state/failure.h"
 
 namespace fontedit::formats {
@@ -29,7 +29,7 @@ int columnsOf(const FontCell& cell, const state::BitmapGlyph& glyph) {
 
 std::string max72xxBitmapExport(const state::BitmapFont& font,
                                 const Max72xxBitmapOptions& options) {
-    checkLimits(font, limitsOf("max72xx"));
+    checkLimits(font, kMax72xxLimits);
     if (font.glyphs.empty()) throw Failure(Cause::NoGlyphForCharacter, {});
     const std::string& symbol = options.name;
     const FontCell cell = fontCell(font);

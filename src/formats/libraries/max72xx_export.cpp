@@ -1,4 +1,4 @@
-#include "formats/libraries/max72xx_export.h"
+#include "formats/libraries/max72xx.h"
 
 #include <algorithm>
 

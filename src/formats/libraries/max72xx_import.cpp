@@ -1,7 +1,7 @@
 #include <string>
 
 #include "formats/common/cell_font.h"
-#include "formats/libraries/max72xx_export.h"
+#include "formats/libraries/max72xx.h"
 
 namespace fontedit::formats {
 namespace {

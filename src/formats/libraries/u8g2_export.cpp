@@ -1,4 +1,4 @@
-#include "formats/libraries/u8g2_export.h"
+#include "formats/libraries/u8g2.h"
 
 #include <algorithm>
 #include <bit>
@@ -9,7 +9,6 @@
 
 #include "formats/common/bitmap_cell.h"
 #include "formats/common/font_bytes.h"
-#include "formats/libraries/library_fonts.h"
 #include "formats/marks.h"
 #include "formats/tables/c_source_export.h"
 #include "state/failure.h"
@@ -203,7 +202,7 @@ std::pair<int, int> extent(const std::vector<CodedGlyph>& glyphs, char32_t encod
 }  // namespace
 
 std::string u8g2BitmapData(const state::BitmapFont& font) {
-    checkLimits(font, limitsOf("u8g2"));
+    checkLimits(font, kU8g2Limits);
     std::vector<CodedGlyph> glyphs;
     glyphs.reserve(font.glyphs.size());
     for (const state::BitmapGlyph& glyph : font.glyphs) glyphs.push_back(codedGlyph(glyph));

@@ -8,7 +8,7 @@
 #include "formats/common/bitmap_cell.h"
 #include "formats/common/cell_font.h"
 #include "formats/font_import.h"
-#include "formats/libraries/library_fonts.h"
+#include "formats/libraries/u8g2.h"
 #include "formats/marks.h"
 #include "state/failure.h"
 

@@ -1,10 +1,9 @@
-#include "formats/libraries/u8x8_export.h"
+#include "formats/libraries/u8x8.h"
 
 #include <algorithm>
 
 #include "formats/common/bitmap_cell.h"
 #include "formats/common/font_bytes.h"
-#include "formats/libraries/library_fonts.h"
 #include "formats/marks.h"
 #include "formats/tables/c_source_export.h"
 #include "state/failure.h"
@@ -17,7 +16,7 @@ constexpr int kTileDots = 8;
 }  // namespace
 
 std::string u8x8BitmapData(const state::BitmapFont& font) {
-    checkLimits(font, limitsOf("u8x8"));
+    checkLimits(font, kU8x8Limits);
     if (font.glyphs.empty()) throw state::Failure(state::Cause::NoGlyphForCharacter, {});
     const FontCell cell = fontCell(font);
     const int across = std::max(1, (cell.width + kTileDots - 1) / kTileDots);

@@ -6,7 +6,7 @@
 #include "formats/c/c_tokens.h"
 #include "formats/common/bitmap_cell.h"
 #include "formats/font_import.h"
-#include "formats/libraries/library_fonts.h"
+#include "formats/tables/c_bitmap.h"
 #include "state/failure.h"
 
 namespace fontedit::formats {
@@ -92,7 +92,7 @@ void readCellLayout(const std::uint8_t* bytes, int width, int height, CLayout la
 }  // namespace
 
 std::string cBitmapExport(const state::BitmapFont& font, const CBitmapOptions& options) {
-    checkLimits(font, limitsOf("c"));
+    checkLimits(font, FormatLimits{});
     if (font.glyphs.empty()) throw Failure(Cause::NoGlyphForCharacter, {});
     const FontCell cell = fontCell(font);
     const int width = std::max(cell.width, 1), height = std::max(cell.height, 1);
