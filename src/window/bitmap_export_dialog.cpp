@@ -14,7 +14,7 @@ namespace fontedit::window {
 namespace {
 
 // The formats that write a font of any cell, in the registry's order.
-std::vector<const formats::FormatInfo*> writers() {
+std::vector<const formats::FormatInfo*> bitmapWriterRows() {
     std::vector<const formats::FormatInfo*> rows;
     for (const formats::FormatInfo& row : formats::formatRows()) {
         if (row.writeBitmap != nullptr) rows.push_back(&row);
@@ -22,7 +22,7 @@ std::vector<const formats::FormatInfo*> writers() {
     return rows;
 }
 
-QString filterOf(const formats::FormatInfo& writer) {
+QString bitmapFilterOf(const formats::FormatInfo& writer) {
     QStringList patterns;
     for (const std::string_view extension : writer.extensions)
         patterns << QStringLiteral("*") +
@@ -38,8 +38,8 @@ QString filterOf(const formats::FormatInfo& writer) {
 std::optional<BitmapExportChoice> askBitmapExport(QWidget* parent,
                                                   const std::filesystem::path& start) {
     QStringList filters;
-    const std::vector<const formats::FormatInfo*> rows = writers();
-    for (const formats::FormatInfo* writer : rows) filters << filterOf(*writer);
+    const std::vector<const formats::FormatInfo*> rows = bitmapWriterRows();
+    for (const formats::FormatInfo* writer : rows) filters << bitmapFilterOf(*writer);
     QString chosenFilter = filters.front();
     const QString name = QFileDialog::getSaveFileName(
         parent, QCoreApplication::translate("fontedit::window::Form1", "書き出し…"),
