@@ -13,7 +13,7 @@
 
 #include "formats/common/bitmap_cell.h"
 #include "formats/libraries/library_fonts.h"
-#include "formats/library_decoders.h"
+#include "formats/libraries/library_decoders.h"
 #include "support/expect_failure.h"
 #include "support/scratch_directory.h"
 

@@ -18,7 +18,7 @@
 #include "formats/libraries/lvgl_export.h"
 #include "formats/libraries/u8g2_export.h"
 #include "formats/libraries/u8x8_export.h"
-#include "formats/library_decoders.h"
+#include "formats/libraries/library_decoders.h"
 #include "formats/own/font_files.h"
 #include "formats/three_fonts.h"
 #include "support/expect_failure.h"
