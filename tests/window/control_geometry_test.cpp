@@ -20,6 +20,7 @@
 #include <utility>
 #include <vector>
 
+#include "widest_field_text.h"
 #include "window/control_geometry.h"
 #include "window/form1.h"
 #include "window/icon.h"
@@ -400,13 +401,10 @@ private slots:
         QTest::addColumn<QString>("language");
         for (const char* language : {"ja", "en"}) {
             for (const char* name : kNamedControls) {
-                // A field must show its widest text: the label of a control character, a code,
-                // a byte; the others show their captions.
+                // A field must show its widest text; the others show their captions.
                 const QString field = QString::fromLatin1(name);
-                const QString text = field == QLatin1String("Text10")  ? QStringLiteral("DEL")
-                                     : field == QLatin1String("Text9") ? QStringLiteral("100")
-                                     : field.startsWith(QLatin1String("Text"))
-                                         ? QStringLiteral("FF")
+                const QString text = field.startsWith(QLatin1String("Text"))
+                                         ? fontedit::window_tests::widestFieldText(field)
                                          : QString();
                 QTest::addRow("%s %s", language, name) << field << text << language;
             }

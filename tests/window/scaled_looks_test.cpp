@@ -19,6 +19,7 @@
 #include <QTimer>
 #include <memory>
 
+#include "widest_field_text.h"
 #include "window/export_dialog.h"
 #include "window/form1.h"
 #include "window/question.h"
@@ -30,14 +31,6 @@ namespace {
 
 // The room QLineEdit keeps inside its contents on each side, fixed in Qt.
 constexpr int kLineEditMarginX = 2;
-
-// The widest text each of the window's fields must show: a label of a control character, a
-// code, a byte.
-QString widestFieldText(const QString& name) {
-    if (name == QLatin1String("Text10")) return QStringLiteral("DEL");
-    if (name == QLatin1String("Text9")) return QStringLiteral("100");
-    return QStringLiteral("FF");
-}
 
 QString placeOf(const QWidget* widget) {
     const QVariant index = widget->property("Index");
@@ -107,7 +100,8 @@ Caption captionOf(const QWidget& widget) {
     }
     if (auto* field = qobject_cast<const QLineEdit*>(&widget)) {
         const bool ours = field->objectName().startsWith(QLatin1String("Text"));
-        return {{ours ? widestFieldText(field->objectName()) : field->placeholderText()},
+        return {{ours ? fontedit::window_tests::widestFieldText(field->objectName())
+                      : field->placeholderText()},
                 fieldContents(*field)};
     }
     return {};

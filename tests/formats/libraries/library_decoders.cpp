@@ -1,4 +1,4 @@
-#include "formats/library_decoders.h"
+#include "formats/libraries/library_decoders.h"
 
 #include <algorithm>
 

@@ -24,7 +24,8 @@
 #include "support/expect_failure.h"
 #include "support/scratch_directory.h"
 
-namespace fontedit::formats {
+// A namespace of its own: the test files are built as one unit.
+namespace fontedit::formats::console_fonts {
 namespace {
 
 using support::expectFailure;
@@ -310,4 +311,4 @@ TEST(PsfImport, AFontOfABinaryTablesSizeIsKnownByItsMark) {
     EXPECT_EQ(glyphBytes(font.data, 1), (state::GlyphBytes{0x1F, 0, 0, 0, 0}));
 }
 
-}  // namespace fontedit::formats
+}  // namespace fontedit::formats::console_fonts

@@ -7,6 +7,7 @@
 #include FT_BDF_H
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <bitset>
 #include <cstdio>
@@ -27,6 +28,7 @@
 namespace fontedit::formats {
 namespace {
 
+using state::Cause;
 using support::expectFailure;
 using support::readBytes;
 using support::ScratchDirectory;

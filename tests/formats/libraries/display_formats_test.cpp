@@ -17,7 +17,7 @@
 #include "formats/font_import.h"
 #include "formats/import_formats.h"
 #include "formats/libraries/gfxfont.h"
-#include "formats/library_decoders.h"
+#include "formats/libraries/library_decoders.h"
 #include "formats/own/font_files.h"
 #include "formats/three_fonts.h"
 #include "support/expect_failure.h"
