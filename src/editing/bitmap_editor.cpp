@@ -1,7 +1,6 @@
 #include "editing/bitmap_editor.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <cstdlib>
 
 #include "state/character_list.h"
@@ -27,13 +26,6 @@ bool isGlyphName(std::string_view name) {
         name.remove_prefix(sequence.length);
     }
     return true;
-}
-
-std::string defaultName(char32_t character) {
-    char name[16];
-    std::snprintf(name, sizeof name, character > 0xFFFF ? "u%05X" : "uni%04X",
-                  static_cast<unsigned>(character));
-    return name;
 }
 
 }  // namespace
@@ -188,7 +180,7 @@ void BitmapEditor::addGlyph() {
     const int width = std::min(cell_.width, state::kMaxGlyphSide);
     const int height = std::min(cell_.height, state::kMaxGlyphSide);
     state::BitmapGlyph glyph = state::blankGlyph(current_, width, height);
-    glyph.name = defaultName(current_);
+    glyph.name = state::wordName(glyph);
     glyph.left = cell_.left;
     glyph.bottom = cell_.bottom + cell_.height - height;
     glyph.advance = std::max(0, cell_.left + cell_.width);
@@ -235,12 +227,14 @@ void BitmapEditor::merge(const state::BitmapFont& glyphs) {
     closeStep();
     BitmapStep step{.current = current_, .merged = true};
     std::vector<char32_t> characters;
-    for (const state::BitmapGlyph& glyph : glyphs.glyphs) {
+    for (state::BitmapGlyph glyph : glyphs.glyphs) {
+        // Named as the file will name it, so that the font saved reads back as it is.
+        glyph.name = state::wordName(glyph);
         const state::BitmapGlyph* before = font_.find(glyph.character);
         if (before && *before == glyph) continue;
-        step.changes.push_back(
-            {glyph.character, before ? std::optional(*before) : std::nullopt, glyph});
         characters.push_back(glyph.character);
+        step.changes.push_back(
+            {glyph.character, before ? std::optional(*before) : std::nullopt, std::move(glyph)});
     }
     if (characters.empty()) return;
     history_.apply(std::move(step), font_);

@@ -1,6 +1,7 @@
 #include "state/bitmap_font.h"
 
 #include <algorithm>
+#include <cstdio>
 
 namespace fontedit::state {
 
@@ -68,6 +69,17 @@ BitmapGlyph blankGlyph(char32_t character, int width, int height) {
     glyph.advance = width;
     glyph.rows.assign(static_cast<std::size_t>(std::max(height, 0)), 0);
     return glyph;
+}
+
+std::string wordName(const BitmapGlyph& glyph) {
+    const bool word = !glyph.name.empty() && std::ranges::none_of(glyph.name, [](char c) {
+        return static_cast<unsigned char>(c) <= ' ' || c == 0x7F;
+    });
+    if (word) return glyph.name;
+    char name[16];
+    std::snprintf(name, sizeof name, glyph.character > 0xFFFF ? "u%05X" : "uni%04X",
+                  static_cast<unsigned>(glyph.character));
+    return name;
 }
 
 }  // namespace fontedit::state

@@ -55,4 +55,8 @@ std::uint8_t rowByte(std::uint64_t row, int width, int index);
 // A glyph of the given box with no dot lit.
 BitmapGlyph blankGlyph(char32_t character, int width, int height);
 
+// The name a glyph goes by in a file that names each glyph with one word, as BDF does: its own
+// where it is one, with no blank or control byte, else "uni3042" ("u1F600" past U+FFFF).
+std::string wordName(const BitmapGlyph& glyph);
+
 }  // namespace fontedit::state
