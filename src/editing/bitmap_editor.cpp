@@ -49,7 +49,7 @@ void BitmapEditor::fontReplaced(bool saved) {
     drag_.reset();
     history_.clear();
     saved_ = saved ? std::optional(history_.position()) : std::nullopt;
-    cell_ = fontCell(font_);
+    cell_ = shownCell(font_);
     for (const FontObserver& observer : fontObservers_) observer();
     show(font_.find(current_) || font_.glyphs.empty() ? current_ : font_.glyphs.front().character);
 }
@@ -93,7 +93,7 @@ void BitmapEditor::goTo(std::string_view text) {
 
 bool BitmapEditor::dot(int x, int y) const {
     const state::BitmapGlyph* glyph = currentGlyph();
-    return glyph && cellDot(*glyph, cell_, x, y);
+    return glyph && state::cellDot(cell_, *glyph, x, y);
 }
 
 void BitmapEditor::toggleDot(int x, int y) {
@@ -315,7 +315,7 @@ void BitmapEditor::show(char32_t character) {
 }
 
 void BitmapEditor::newCell() {
-    const CellBox cell = fontCell(font_);
+    const CellBox cell = shownCell(font_);
     if (cell == cell_) return;
     cell_ = cell;
     for (const FontObserver& observer : fontObservers_) observer();
