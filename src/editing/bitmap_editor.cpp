@@ -1,7 +1,6 @@
 #include "editing/bitmap_editor.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <cstdlib>
 
 #include "state/character_list.h"
@@ -29,13 +28,6 @@ bool isGlyphName(std::string_view name) {
     return true;
 }
 
-std::string defaultName(char32_t character) {
-    char name[16];
-    std::snprintf(name, sizeof name, character > 0xFFFF ? "u%05X" : "uni%04X",
-                  static_cast<unsigned>(character));
-    return name;
-}
-
 }  // namespace
 
 BitmapEditor::Step::Step(BitmapEditor& editor) : editor_(editor) {
@@ -57,7 +49,7 @@ void BitmapEditor::fontReplaced(bool saved) {
     drag_.reset();
     history_.clear();
     saved_ = saved ? std::optional(history_.position()) : std::nullopt;
-    cell_ = fontCell(font_);
+    cell_ = shownCell(font_);
     for (const FontObserver& observer : fontObservers_) observer();
     show(font_.find(current_) || font_.glyphs.empty() ? current_ : font_.glyphs.front().character);
 }
@@ -101,7 +93,7 @@ void BitmapEditor::goTo(std::string_view text) {
 
 bool BitmapEditor::dot(int x, int y) const {
     const state::BitmapGlyph* glyph = currentGlyph();
-    return glyph && cellDot(*glyph, cell_, x, y);
+    return glyph && state::cellDot(cell_, *glyph, x, y);
 }
 
 void BitmapEditor::toggleDot(int x, int y) {
@@ -188,7 +180,7 @@ void BitmapEditor::addGlyph() {
     const int width = std::min(cell_.width, state::kMaxGlyphSide);
     const int height = std::min(cell_.height, state::kMaxGlyphSide);
     state::BitmapGlyph glyph = state::blankGlyph(current_, width, height);
-    glyph.name = defaultName(current_);
+    glyph.name = state::wordName(glyph);
     glyph.left = cell_.left;
     glyph.bottom = cell_.bottom + cell_.height - height;
     glyph.advance = std::max(0, cell_.left + cell_.width);
@@ -235,12 +227,14 @@ void BitmapEditor::merge(const state::BitmapFont& glyphs) {
     closeStep();
     BitmapStep step{.current = current_, .merged = true};
     std::vector<char32_t> characters;
-    for (const state::BitmapGlyph& glyph : glyphs.glyphs) {
+    for (state::BitmapGlyph glyph : glyphs.glyphs) {
+        // Named as the file will name it, so that the font saved reads back as it is.
+        glyph.name = state::wordName(glyph);
         const state::BitmapGlyph* before = font_.find(glyph.character);
         if (before && *before == glyph) continue;
-        step.changes.push_back(
-            {glyph.character, before ? std::optional(*before) : std::nullopt, glyph});
         characters.push_back(glyph.character);
+        step.changes.push_back(
+            {glyph.character, before ? std::optional(*before) : std::nullopt, std::move(glyph)});
     }
     if (characters.empty()) return;
     history_.apply(std::move(step), font_);
@@ -321,7 +315,7 @@ void BitmapEditor::show(char32_t character) {
 }
 
 void BitmapEditor::newCell() {
-    const CellBox cell = fontCell(font_);
+    const CellBox cell = shownCell(font_);
     if (cell == cell_) return;
     cell_ = cell;
     for (const FontObserver& observer : fontObservers_) observer();

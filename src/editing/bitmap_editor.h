@@ -96,7 +96,8 @@ public:
 
     // How many of `glyphs`' characters already hold a glyph here, which merge() would replace.
     int replacedBy(const state::BitmapFont& glyphs) const;
-    // Every glyph of `glyphs` put in at its character, replacing any there: one undo step.
+    // Every glyph of `glyphs` put in at its character, replacing any there: one undo step. A
+    // glyph without a name a file can hold takes its wordName().
     void merge(const state::BitmapFont& glyphs);
 
     bool canUndo() const { return history_.canUndo(); }

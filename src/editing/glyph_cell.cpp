@@ -12,12 +12,9 @@
 namespace fontedit::editing {
 namespace {
 
-int top(const CellBox& box) {
-    return box.bottom + box.height;
-}
-
 CellBox boxOf(const state::BitmapGlyph& glyph) {
-    return {glyph.width, glyph.height, glyph.left, glyph.bottom};
+    return {
+        .left = glyph.left, .bottom = glyph.bottom, .width = glyph.width, .height = glyph.height};
 }
 
 // The cell's dots, row after row from the top, one byte a dot.
@@ -26,7 +23,8 @@ using Dots = std::vector<std::uint8_t>;
 Dots cellDots(const state::BitmapGlyph& glyph, const CellBox& cell) {
     Dots dots(static_cast<std::size_t>(cell.width * cell.height));
     for (int y = 0; y < cell.height; ++y) {
-        for (int x = 0; x < cell.width; ++x) dots[y * cell.width + x] = cellDot(glyph, cell, x, y);
+        for (int x = 0; x < cell.width; ++x)
+            dots[y * cell.width + x] = state::cellDot(cell, glyph, x, y);
     }
     return dots;
 }
@@ -39,7 +37,7 @@ void grow(state::BitmapGlyph& glyph, const CellBox& box) {
         grown.left = std::min(old.left, box.left);
         grown.bottom = std::min(old.bottom, box.bottom);
         grown.width = std::max(old.left + old.width, box.left + box.width) - grown.left;
-        grown.height = std::max(top(old), top(box)) - grown.bottom;
+        grown.height = std::max(old.top(), box.top()) - grown.bottom;
     }
     if (grown == old) return;
     if (grown.width > state::kMaxGlyphSide || grown.height > state::kMaxGlyphSide) {
@@ -51,7 +49,7 @@ void grow(state::BitmapGlyph& glyph, const CellBox& box) {
     }
     std::vector<std::uint64_t> rows(static_cast<std::size_t>(grown.height));
     const int shift = old.left - grown.left;
-    for (int y = 0; y < old.height; ++y) rows[top(grown) - top(old) + y] = glyph.rows[y] << shift;
+    for (int y = 0; y < old.height; ++y) rows[grown.top() - old.top() + y] = glyph.rows[y] << shift;
     glyph.rows = std::move(rows);
     glyph.width = grown.width;
     glyph.height = grown.height;
@@ -75,7 +73,10 @@ void setCellDots(state::BitmapGlyph& glyph, const CellBox& cell, const Dots& dot
     state::BitmapGlyph result = glyph;
     std::ranges::fill(result.rows, 0);
     if (right >= 0) {
-        grow(result, {right - left + 1, low - high + 1, cell.left + left, top(cell) - 1 - low});
+        grow(result, {.left = cell.left + left,
+                      .bottom = cell.top() - 1 - low,
+                      .width = right - left + 1,
+                      .height = low - high + 1});
     }
     for (int y = 0; y < cell.height; ++y) {
         for (int x = 0; x < cell.width; ++x) {
@@ -115,32 +116,21 @@ std::vector<std::string_view> words(std::string_view text) {
 
 }  // namespace
 
-CellBox fontCell(const state::BitmapFont& font) {
-    int left = 0, right = 1, bottom = -font.descent, high = std::max(font.ascent, bottom + 1);
-    for (const state::BitmapGlyph& glyph : font.glyphs) {
-        if (glyph.width <= 0 || glyph.height <= 0) continue;
-        left = std::min(left, glyph.left);
-        right = std::max(right, glyph.left + glyph.width);
-        bottom = std::min(bottom, glyph.bottom);
-        high = std::max(high, glyph.bottom + glyph.height);
-    }
+CellBox shownCell(const state::BitmapFont& font) {
+    const state::FontCell cell = state::fontCell(font);
     // A file may place a glyph anywhere; the cell stays within reach of the origin.
     const int reach = kMostCellSide / 2;
-    left = std::max(left, -reach);
-    bottom = std::max(bottom, -reach);
-    right = std::max(std::min(right, reach), left + 1);
-    high = std::max(std::min(high, reach), bottom + 1);
-    return {right - left, high - bottom, left, bottom};
-}
-
-bool cellDot(const state::BitmapGlyph& glyph, const CellBox& cell, int x, int y) {
-    return glyph.dot(x + cell.left - glyph.left, y - (top(cell) - top(boxOf(glyph))));
+    const int left = std::max(cell.left, -reach), bottom = std::max(cell.bottom, -reach);
+    const int right = std::max(std::min(cell.left + cell.width, reach), left + 1);
+    const int top = std::max(std::min(cell.top(), reach), bottom + 1);
+    return {.left = left, .bottom = bottom, .width = right - left, .height = top - bottom};
 }
 
 void setCellDot(state::BitmapGlyph& glyph, const CellBox& cell, int x, int y, bool lit) {
     if (x < 0 || y < 0 || x >= cell.width || y >= cell.height) return;
-    if (lit) grow(glyph, {1, 1, cell.left + x, top(cell) - 1 - y});
-    glyph.setDot(x + cell.left - glyph.left, y - (top(cell) - top(boxOf(glyph))), lit);
+    if (lit)
+        grow(glyph, {.left = cell.left + x, .bottom = cell.top() - 1 - y, .width = 1, .height = 1});
+    glyph.setDot(x + cell.left - glyph.left, y - (cell.top() - glyph.bottom - glyph.height), lit);
 }
 
 bool hexByColumn(const CellBox& cell) {
@@ -155,7 +145,7 @@ std::string hexField(const state::BitmapGlyph& glyph, const CellBox& cell, int i
     if (index < 0 || index >= hexFieldCount(cell)) return {};
     if (!hexByColumn(cell)) return rowText(cellDots(glyph, cell), cell, index);
     int value = 0;
-    for (int y = 0; y < cell.height; ++y) value |= cellDot(glyph, cell, index, y) << y;
+    for (int y = 0; y < cell.height; ++y) value |= state::cellDot(cell, glyph, index, y) << y;
     return state::hexText(value);
 }
 

@@ -11,20 +11,16 @@
 
 namespace fontedit::editing {
 
-// As BDF's BBX: its size, and its lower-left corner against the origin, y growing upwards.
-struct CellBox {
-    int width = 0, height = 0, left = 0, bottom = 0;
-    bool operator==(const CellBox&) const = default;
-};
+// As BDF's BBX: its lower-left corner against the origin, y growing upwards, and its size.
+using CellBox = state::FontCell;
 
-// The box that holds every glyph's box, the font's ascent and descent, and the origin, cut to
-// kMostCellSide / 2 dots from the origin each way; at least one dot wide and high. A glyph a file
-// places beyond that shows only in part, and an edit keeps only the dots the cell shows.
+// The font's cell (state::fontCell), cut to kMostCellSide / 2 dots from the origin each way; at
+// least one dot wide and high. A glyph a file places beyond that shows only in part, and an edit
+// keeps only the dots the cell shows. Its dots are state::cellDot's: x from the cell's left
+// column, y from its top row.
 inline constexpr int kMostCellSide = 4 * state::kMaxGlyphSide;
-CellBox fontCell(const state::BitmapFont& font);
+CellBox shownCell(const state::BitmapFont& font);
 
-// Dot (x, y) of the cell, x from its left column, y from its top row.
-bool cellDot(const state::BitmapGlyph& glyph, const CellBox& cell, int x, int y);
 // Fails with GlyphPastSide where the glyph's box would grow past kMaxGlyphSide to take the dot.
 void setCellDot(state::BitmapGlyph& glyph, const CellBox& cell, int x, int y, bool lit);
 

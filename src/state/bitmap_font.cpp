@@ -1,6 +1,7 @@
 #include "state/bitmap_font.h"
 
 #include <algorithm>
+#include <cstdio>
 
 namespace fontedit::state {
 
@@ -51,6 +52,22 @@ bool BitmapFont::erase(char32_t character) {
     return true;
 }
 
+FontCell fontCell(const BitmapFont& font) {
+    int left = 0, right = 0, bottom = -font.descent, top = font.ascent;
+    for (const BitmapGlyph& glyph : font.glyphs) {
+        if (glyph.width <= 0 || glyph.height <= 0) continue;
+        left = std::min(left, glyph.left);
+        right = std::max(right, glyph.left + glyph.width);
+        bottom = std::min(bottom, glyph.bottom);
+        top = std::max(top, glyph.bottom + glyph.height);
+    }
+    return {.left = left, .bottom = bottom, .width = right - left, .height = top - bottom};
+}
+
+bool cellDot(const FontCell& cell, const BitmapGlyph& glyph, int x, int y) {
+    return glyph.dot(cell.left + x - glyph.left, glyph.bottom + glyph.height - cell.top() + y);
+}
+
 std::uint8_t rowByte(std::uint64_t row, int width, int index) {
     std::uint8_t byte = 0;
     for (int bit = 0; bit < 8; ++bit) {
@@ -68,6 +85,17 @@ BitmapGlyph blankGlyph(char32_t character, int width, int height) {
     glyph.advance = width;
     glyph.rows.assign(static_cast<std::size_t>(std::max(height, 0)), 0);
     return glyph;
+}
+
+std::string wordName(const BitmapGlyph& glyph) {
+    const bool word = !glyph.name.empty() && std::ranges::none_of(glyph.name, [](char c) {
+        return static_cast<unsigned char>(c) <= ' ' || c == 0x7F;
+    });
+    if (word) return glyph.name;
+    char name[16];
+    std::snprintf(name, sizeof name, glyph.character > 0xFFFF ? "u%05X" : "uni%04X",
+                  static_cast<unsigned>(glyph.character));
+    return name;
 }
 
 }  // namespace fontedit::state

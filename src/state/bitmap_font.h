@@ -46,6 +46,20 @@ struct BitmapFont {
     bool operator==(const BitmapFont&) const = default;
 };
 
+// The box that holds every glyph's dots and the line, against the origin on the baseline, y up.
+struct FontCell {
+    int left = 0;
+    int bottom = 0;
+    int width = 0;
+    int height = 0;
+    int top() const { return bottom + height; }
+    bool operator==(const FontCell&) const = default;
+};
+FontCell fontCell(const BitmapFont& font);
+
+// Whether the dot `x` columns right of the cell's left and `y` rows down from its top is lit.
+bool cellDot(const FontCell& cell, const BitmapGlyph& glyph, int x, int y);
+
 // Rows packed 8 dots to a byte, as BDF, PSF and raw tables keep them: the bytes a row of
 // `width` dots takes, and byte `index` of `row`, its left dot in bit 7.
 constexpr int rowByteCount(int width) {
@@ -55,5 +69,9 @@ std::uint8_t rowByte(std::uint64_t row, int width, int index);
 
 // A glyph of the given box with no dot lit.
 BitmapGlyph blankGlyph(char32_t character, int width, int height);
+
+// The name a glyph goes by in a file that names each glyph with one word, as BDF does: its own
+// where it is one, with no blank or control byte, else "uni3042" ("u1F600" past U+FFFF).
+std::string wordName(const BitmapGlyph& glyph);
 
 }  // namespace fontedit::state

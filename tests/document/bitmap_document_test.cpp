@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -29,13 +28,6 @@ std::filesystem::path bdfOf(const ScratchDirectory& dir, const std::string& name
     return bdf;
 }
 
-std::vector<std::string> linesOf(const std::string& text) {
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) lines.push_back(line);
-    return lines;
-}
-
 TEST(BitmapDocument, ASaveChangesOnlyTheRowOfTheDotChanged) {
     const ScratchDirectory dir;
     const std::filesystem::path file = bdfOf(dir, "6x13-ISO8859-1");
@@ -50,7 +42,8 @@ TEST(BitmapDocument, ASaveChangesOnlyTheRowOfTheDotChanged) {
     EXPECT_TRUE(document.editor().hasUnsavedChanges());
     document.save();
     EXPECT_FALSE(document.editor().hasUnsavedChanges());
-    const std::vector<std::string> before = linesOf(read), after = linesOf(readBytes(file));
+    const std::vector<std::string> before = support::linesOf(read),
+                                   after = support::linesOf(readBytes(file));
     ASSERT_EQ(after.size(), before.size());
     std::vector<std::size_t> changed;
     for (std::size_t i = 0; i < before.size(); ++i) {

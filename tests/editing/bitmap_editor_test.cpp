@@ -216,8 +216,10 @@ TEST(BitmapGridCommands, WorkOnTheCellAndGrowTheGlyphsBox) {
     // A file may place a glyph a million dots away; the cell stays one to edit.
     font.put(glyphOf(U'F', 1, 1, 1'000'000, -1'000'000));
     const BitmapEditor far(font);
-    EXPECT_EQ(far.cell(),
-              (CellBox{kMostCellSide / 2, kMostCellSide / 2 + 14, 0, -kMostCellSide / 2}));
+    EXPECT_EQ(far.cell(), (CellBox{.left = 0,
+                                   .bottom = -kMostCellSide / 2,
+                                   .width = kMostCellSide / 2,
+                                   .height = kMostCellSide / 2 + 14}));
 }
 
 }  // namespace

@@ -33,6 +33,13 @@ void ScratchDirectory::put(const std::string& name, std::string_view bytes) cons
     writeBytes(path_ / name, bytes);
 }
 
+std::vector<std::string> linesOf(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream stream(text);
+    for (std::string line; std::getline(stream, line);) lines.push_back(line);
+    return lines;
+}
+
 std::string readBytes(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);
     std::ostringstream bytes;

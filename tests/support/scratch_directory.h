@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace fontedit::support {
 
@@ -29,6 +30,8 @@ private:
 };
 
 std::string readBytes(const std::filesystem::path& path);
+// A text's lines without their line ends, as a file's are compared line by line.
+std::vector<std::string> linesOf(const std::string& text);
 void writeBytes(const std::filesystem::path& path, std::string_view bytes);
 
 }  // namespace fontedit::support

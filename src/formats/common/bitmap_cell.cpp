@@ -12,22 +12,6 @@
 
 namespace fontedit::formats {
 
-FontCell fontCell(const state::BitmapFont& font) {
-    int left = 0, right = 0, bottom = -font.descent, top = font.ascent;
-    for (const state::BitmapGlyph& glyph : font.glyphs) {
-        if (glyph.width <= 0 || glyph.height <= 0) continue;
-        left = std::min(left, glyph.left);
-        right = std::max(right, glyph.left + glyph.width);
-        bottom = std::min(bottom, glyph.bottom);
-        top = std::max(top, glyph.bottom + glyph.height);
-    }
-    return {.left = left, .bottom = bottom, .width = right - left, .height = top - bottom};
-}
-
-bool cellDot(const FontCell& cell, const state::BitmapGlyph& glyph, int x, int y) {
-    return glyph.dot(cell.left + x - glyph.left, glyph.bottom + glyph.height - cell.top() + y);
-}
-
 TrimmedBox trimmedBox(const state::BitmapGlyph& glyph) {
     int left = glyph.width, right = -1, top = -1, bottom = -1;
     for (int y = 0; y < glyph.height && y < static_cast<int>(glyph.rows.size()); ++y) {

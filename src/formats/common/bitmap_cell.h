@@ -13,18 +13,9 @@
 
 namespace fontedit::formats {
 
-// The box that holds every glyph's dots and the line, against the origin on the baseline, y up.
-struct FontCell {
-    int left = 0;
-    int bottom = 0;
-    int width = 0;
-    int height = 0;
-    int top() const { return bottom + height; }
-};
-FontCell fontCell(const state::BitmapFont& font);
-
-// Whether the dot `x` columns right of the cell's left and `y` rows down from its top is lit.
-bool cellDot(const FontCell& cell, const state::BitmapGlyph& glyph, int x, int y);
+using state::cellDot;
+using state::FontCell;
+using state::fontCell;
 
 // A glyph's lit dots: their box in the glyph's own columns and rows (row 0 the top).
 struct TrimmedBox {

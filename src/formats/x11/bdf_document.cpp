@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <charconv>
-#include <cstdio>
 #include <initializer_list>
 #include <limits>
 #include <map>
@@ -54,18 +53,6 @@ std::string numbers(std::string_view keyword, std::initializer_list<long long> v
 constexpr int kResolution = 75;
 constexpr char32_t kPastCharacters = 0x110000;
 
-// The name a glyph goes by: its own where BDF can hold it, else "uni" and its character.
-std::string glyphName(const BitmapGlyph& glyph) {
-    const bool plain =
-        !glyph.name.empty() && std::none_of(glyph.name.begin(), glyph.name.end(),
-                                            [](char c) { return c <= ' ' || c == 0x7F; });
-    if (plain) return glyph.name;
-    char name[16];
-    std::snprintf(name, sizeof name, glyph.character > 0xFFFF ? "u%05X" : "uni%04X",
-                  static_cast<unsigned>(glyph.character));
-    return name;
-}
-
 // Comments and blank lines, at least one comment.
 bool onlyComments(std::string_view text) {
     BdfLines lines(text, BdfLines::Comments::Lines);
@@ -95,7 +82,7 @@ void appendGlyphText(std::string& out, const BitmapGlyph& glyph, int pointSize, 
                      std::string_view lineEnd) {
     static constexpr char kDigits[] = "0123456789ABCDEF";
     out += "STARTCHAR ";
-    out += glyphName(glyph);
+    out += state::wordName(glyph);
     out += lineEnd;
     appendNumbers(out, "ENCODING", {glyph.character}, lineEnd);
     appendNumbers(out, "SWIDTH", {glyph.advance * 72000LL / (pointSize * resolution), 0}, lineEnd);

@@ -11,7 +11,6 @@
 #include <functional>
 #include <map>
 #include <set>
-#include <sstream>
 #include <utility>
 
 #include "formats/common/bitmap_readers.h"
@@ -88,13 +87,6 @@ std::string pcf2bdf(const ScratchDirectory& dir, const std::string& name) {
     return readBytes(bdf);
 }
 
-std::vector<std::string> linesOf(const std::string& text) {
-    std::vector<std::string> lines;
-    std::istringstream stream(text);
-    for (std::string line; std::getline(stream, line);) lines.push_back(line);
-    return lines;
-}
-
 TEST(BitmapFonts, RealFontsComeBackByteForByteAndChangeOnlyWhereEdited) {
     struct Case {
         const char* name;
@@ -120,7 +112,8 @@ TEST(BitmapFonts, RealFontsComeBackByteForByteAndChangeOnlyWhereEdited) {
         BitmapGlyph& glyph = *document.font().find(U'A');
         glyph.setDot(0, 0, !glyph.dot(0, 0));
         const std::string changed = document.write();
-        const std::vector<std::string> before = linesOf(bdf), after = linesOf(changed);
+        const std::vector<std::string> before = support::linesOf(bdf),
+                                       after = support::linesOf(changed);
         ASSERT_EQ(after.size(), before.size());
         std::vector<std::size_t> differing;
         for (std::size_t i = 0; i < before.size(); ++i) {
