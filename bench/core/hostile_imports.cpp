@@ -6,15 +6,13 @@
 
 #include <cstdint>
 #include <cstdio>
-#include <filesystem>
 #include <functional>
 #include <string>
 
+#include "bench/core/export_sizes.h"
 #include "formats/import_formats.h"
-#include "formats/own/font_files.h"
 #include "formats/png/png_render.h"
 #include "state/failure.h"
-#include "support/scratch_directory.h"
 
 namespace fontedit::bench {
 namespace {
@@ -163,10 +161,7 @@ void report(const char* name, const std::string& bytes, formats::ImportFormat fo
 // The largest line of text render draws: at the largest scale, in the look with round dots,
 // as many characters as the picture's cap on its pixels lets through.
 void reportRenderText() {
-    const std::filesystem::path sample = FONTEDIT_SAMPLE_FONT_DIR;
-    const state::FontData data =
-        formats::parseFontFiles(support::readBytes(sample / formats::kFontFileName),
-                                support::readBytes(sample / formats::kLabelFileName));
+    const state::FontData data = sampleFont();
     const std::string text(218, 'H');
     reportWork("render-text", [&] {
         formats::textPng(data, text, formats::kLargestScale, *pictures::lookNamed("led-red"));
