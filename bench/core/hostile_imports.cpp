@@ -6,9 +6,12 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <functional>
 #include <string>
 
+#include "bench/core/export_sizes.h"
 #include "formats/import_formats.h"
+#include "formats/png/png_render.h"
 #include "state/failure.h"
 
 namespace fontedit::bench {
@@ -131,12 +134,12 @@ std::string gfxBitmap() {
 }
 
 // The child's processor time, not the time on the clock: the machine that runs the benchmarks
-// is often shared, and a neighbour's build would count as the import's own.
-void report(const char* name, const std::string& bytes, formats::ImportFormat format) {
+// is often shared, and a neighbour's build would count as the work's own.
+void reportWork(const char* name, const std::function<void()>& work) {
     const pid_t child = fork();
     if (child == 0) {
         try {
-            formats::importFont(format, bytes, {.crop = true});
+            work();
         } catch (const state::Failure&) {
         }
         _exit(0);
@@ -145,9 +148,24 @@ void report(const char* name, const std::string& bytes, formats::ImportFormat fo
     rusage usage{};
     wait4(child, &status, 0, &usage);
     const auto seconds = [](const timeval& time) { return time.tv_sec + time.tv_usec / 1e6; };
-    std::printf("hostile-import-%s-seconds fontedit %.3f\n", name,
+    std::printf("hostile-%s-seconds fontedit %.3f\n", name,
                 seconds(usage.ru_utime) + seconds(usage.ru_stime));
-    std::printf("hostile-import-%s-peak-mib fontedit %.1f\n", name, usage.ru_maxrss / 1024.0);
+    std::printf("hostile-%s-peak-mib fontedit %.1f\n", name, usage.ru_maxrss / 1024.0);
+}
+
+void report(const char* name, const std::string& bytes, formats::ImportFormat format) {
+    reportWork(("import-" + std::string(name)).c_str(),
+               [&] { formats::importFont(format, bytes, {.crop = true}); });
+}
+
+// The largest line of text render draws: at the largest scale, in the look with round dots,
+// as many characters as the picture's cap on its pixels lets through.
+void reportRenderText() {
+    const state::FontData data = sampleFont();
+    const std::string text(218, 'H');
+    reportWork("render-text", [&] {
+        formats::textPng(data, text, formats::kLargestScale, *pictures::lookNamed("led-red"));
+    });
 }
 
 }  // namespace
@@ -163,6 +181,7 @@ void reportHostileImports() {
     report("lvgl-ranges", lvglRanges(), formats::ImportFormat::Lvgl);
     report("u8g2", u8g2Records(), formats::ImportFormat::U8g2);
     report("gfxfont", gfxBitmap(), formats::ImportFormat::GfxFont);
+    reportRenderText();
     std::fflush(stdout);
 }
 
