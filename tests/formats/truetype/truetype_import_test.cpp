@@ -43,9 +43,9 @@ const std::string& fontForgeFont(const std::string& name) {
     if (const auto font = made.find(name); font != made.end()) return font->second;
     ScratchDirectory dir;
     dir.put("font.bdf", bdfBytes(dottedFont()));
-    const std::string command = "/usr/bin/python3 " FONTEDIT_TEST_SOURCE_DIR "/truetype/bdf_to_sfnt.py " +
-                                (dir / "font.bdf").string() + " " + (dir / name).string() +
-                                " 2>/dev/null";
+    const std::string command =
+        "/usr/bin/python3 " FONTEDIT_TEST_SOURCE_DIR "/truetype/bdf_to_sfnt.py " +
+        (dir / "font.bdf").string() + " " + (dir / name).string() + " 2>/dev/null";
     if (std::system(command.c_str()) != 0) ADD_FAILURE() << command;
     return made[name] = readBytes(dir / name);
 }
