@@ -345,6 +345,7 @@ constexpr std::array kRows{
         .readBitmap = [](std::string_view bytes, const Read&) { return readPsf(bytes); },
         .writeBitmap = [](const BitmapFont& font, const Write&) { return psf2Font(font); },
         .extensions = kPsfExtensions,
+        .limits = kPsfLimits,
     },
 };
 

@@ -342,8 +342,11 @@ Wording wordingOf(Cause cause) {
                 "the sheet would be {value} pixels, too large; take fewer characters with "
                 "--chars or a smaller --scale"};
         case Cause::TooManyForFormat:
-            return {"フォントのグリフ {code} 個はこの形式の上限 {value} 個を超えます",
-                    "the font's {code} glyphs are more than the {value} this format holds"};
+            return {
+                "フォントの異なる形のグリフ {code} 個はこの形式の上限 {value} 個を超えます。"
+                "このフォントを持てる形式: {takers}",
+                "the font's {code} glyphs of different shapes are more than the {value} this "
+                "format holds; formats that take the font: {takers}"};
         case Cause::CellTooLarge:
             return {"全グリフが収まるセル {value} は 64 × 64 ドットを超えます",
                     "the cell that holds every glyph, {value}, is larger than 64 x 64 dots"};
@@ -380,9 +383,9 @@ Wording wordingOf(Cause cause) {
         case Cause::BitmapPastOffsets:
             return {
                 "グリフのビットは {code} バイトになり、この形式のオフセットが届く "
-                "{value} バイトを超えます",
+                "{value} バイトを超えます。このフォントを持てる形式: {takers}",
                 "the glyphs' bits take {code} bytes, past the {value} bytes the format's "
-                "offsets reach"};
+                "offsets reach; formats that take the font: {takers}"};
         case Cause::CellNotGiven:
             return {
                 "{file} はグリフのバイトの表かシートで、セルの大きさを持ちません。"

@@ -132,7 +132,7 @@ enum class Cause : int {
     // earlier glyph.
     LabelTwice = 1315,
     // The font holds `code` glyphs, more than the `value` the format takes.
-    TooManyForFormat = 1316,
+    TooManyForFormat = 1316,  // the font draws `code` different glyphs; the format holds `value`
     // `value` in a list of characters is no character, range or file; or the file `file`
     // holds no UTF-8 at `value` ("byte N").
     NotACharacter = 1317,

@@ -130,7 +130,8 @@ TEST(CliConvert, WritesTheFormatChosenOrRefusesWritingNothing) {
         {{"/usr/share/fonts/X11/misc/unifont.pcf.gz"},
          ".psf",
          1,
-         "glyphs are more than the 512 this format holds"},
+         "glyphs of different shapes are more than the 512 this format holds; formats that "
+         "take the font: c, bdf, bin, png, u8g2"},
         // Every writer by its word, the C symbol made of IN's name.
         {{pcf, "--format", "u8g2"},
          ".c",

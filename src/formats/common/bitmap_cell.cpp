@@ -4,6 +4,9 @@
 #include <bit>
 #include <cstdio>
 #include <optional>
+#include <string>
+#include <unordered_set>
+#include <vector>
 
 #include "formats/c/c_text.h"
 #include "formats/common/font_bytes.h"
@@ -74,6 +77,26 @@ struct Problem {
     state::Facts facts;
 };
 
+// How many glyphs draw differently: glyphs of the same lit dots at the same place from the
+// origin draw alike in any cell, whatever their boxes.
+std::size_t drawingCount(const state::BitmapFont& font) {
+    std::unordered_set<std::string> drawings;
+    for (const state::BitmapGlyph& glyph : font.glyphs) {
+        const TrimmedBox box = trimmedBox(glyph);
+        std::string key;
+        if (!box.empty()) {
+            for (const int field :
+                 {glyph.left + box.left, box.bottom(glyph), box.width, box.height}) {
+                key += std::to_string(field) + ',';
+            }
+            const std::vector<std::uint8_t> bits = msbFirstBits(glyph, box);
+            key.append(bits.begin(), bits.end());
+        }
+        drawings.insert(std::move(key));
+    }
+    return drawings.size();
+}
+
 std::optional<Problem> problem(const state::BitmapFont& font, const FontCell& cell,
                                const FormatLimits& limits) {
     // On the classic cell, glyphs standing elsewhere on the baseline need the box that holds
@@ -99,6 +122,25 @@ std::optional<Problem> problem(const state::BitmapFont& font, const FontCell& ce
         return Problem{state::Cause::TooManyGlyphs,
                        {.code = static_cast<int>(font.glyphs.size()),
                         .value = std::to_string(limits.mostGlyphs)}};
+    }
+    if (limits.mostBitBytes > 0) {
+        std::size_t bytes = 0;
+        for (const state::BitmapGlyph& glyph : font.glyphs) {
+            bytes += msbFirstByteCount(trimmedBox(glyph));
+        }
+        if (bytes > limits.mostBitBytes) {
+            return Problem{
+                state::Cause::BitmapPastOffsets,
+                {.code = static_cast<int>(bytes), .value = std::to_string(limits.mostBitBytes)}};
+        }
+    }
+    if (limits.mostDrawings > 0) {
+        const std::size_t count = drawingCount(font);
+        if (count > limits.mostDrawings) {
+            return Problem{
+                state::Cause::TooManyForFormat,
+                {.code = static_cast<int>(count), .value = std::to_string(limits.mostDrawings)}};
+        }
     }
     if (!font.glyphs.empty() && font.glyphs.back().character > limits.lastCharacter) {
         return Problem{state::Cause::CharacterNotHeld,

@@ -46,6 +46,10 @@ std::vector<std::uint8_t> msbFirstBits(int width, int height, Lit lit) {
     return bytes;
 }
 std::vector<std::uint8_t> msbFirstBits(const state::BitmapGlyph& glyph, const TrimmedBox& box);
+// How many bytes msbFirstBits gives for the box.
+constexpr std::size_t msbFirstByteCount(const TrimmedBox& box) {
+    return (static_cast<std::size_t>(box.width) * static_cast<std::size_t>(box.height) + 7) / 8;
+}
 
 // The classic font as a bitmap font: glyph `code` at character first + code, 5 x 8 dots with
 // row 6 on the baseline, advancing 6, named by its label.
@@ -65,6 +69,10 @@ struct FormatLimits {
     int highest = 0;
     char32_t lastCharacter = 0x10FFFF;
     std::size_t mostGlyphs = state::kMaxBitmapGlyphs;
+    // The bytes of every glyph's lit dots packed as msbFirstBits packs them; 0: any.
+    std::size_t mostBitBytes = 0;
+    // Glyphs drawn differently, where characters drawn alike share one glyph; 0: any.
+    std::size_t mostDrawings = 0;
     // The glyphs lie on the classic 5 x 8 cell, whose row 6 stands on the baseline.
     bool classicCell = false;
 };

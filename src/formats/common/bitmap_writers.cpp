@@ -81,6 +81,7 @@ std::string rawGlyphs(const BitmapFont& font) {
 
 std::string psf2Font(const BitmapFont& font) {
     // Characters drawn alike share one glyph, as console fonts share them.
+    checkLimits(font, kPsfLimits);
     const GlyphCell cell = checkedCell(font);
     std::map<std::string, std::size_t> groupOf;
     std::vector<std::string> bitmaps;
@@ -95,12 +96,7 @@ std::string psf2Font(const BitmapFont& font) {
         }
         characters[at->second].push_back(glyph.character);
     }
-    const auto count = static_cast<int>(bitmaps.size());
-    if (count > kMostPsfGlyphs) {
-        throw Failure(Cause::TooManyForFormat,
-                      {.code = count, .value = std::to_string(kMostPsfGlyphs)});
-    }
-    const int positions = count <= 256 ? 256 : kMostPsfGlyphs;
+    const int positions = bitmaps.size() <= 256 ? 256 : kMostPsfGlyphs;
     constexpr std::size_t kFree = ~std::size_t{0};
     std::vector<std::size_t> at(static_cast<std::size_t>(positions), kFree);
     std::vector<std::size_t> elsewhere;

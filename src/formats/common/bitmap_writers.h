@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "formats/common/bitmap_cell.h"
 #include "state/bitmap_font.h"
 
 namespace fontedit::formats {
@@ -28,6 +29,7 @@ std::string rawGlyphs(const state::BitmapFont& font);
 // TooManyForFormat.
 std::string psf2Font(const state::BitmapFont& font);
 inline constexpr int kMostPsfGlyphs = 512;
+inline constexpr FormatLimits kPsfLimits{.mostDrawings = kMostPsfGlyphs};
 
 // The glyphs on the sheet's grid at their cell, 16 to a row, two blank dots between and
 // around them, `scale` pixels a dot. Fails with PngTooLarge past kMostSheetPixels.

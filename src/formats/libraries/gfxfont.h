@@ -26,7 +26,8 @@ inline constexpr std::string_view kGfxOpening = "/* A 5 x 8 font of 96 glyphs fr
 
 // The GFXglyph's 16-bit bitmapOffset and character range.
 inline constexpr std::size_t kGfxMostBitmapBytes = 0xFFFF;
-inline constexpr FormatLimits kGfxLimits{.lastCharacter = 0xFFFF};
+inline constexpr FormatLimits kGfxLimits{.lastCharacter = 0xFFFF,
+                                         .mostBitBytes = kGfxMostBitmapBytes};
 
 // The symbols are NAME, NAMEBitmaps and NAMEGlyphs; glyph 0 is character `first`. Fails with
 // CellNotAByte on the first cell that is not a byte.

@@ -42,11 +42,6 @@ std::string gfxfontBitmapExport(const state::BitmapFont& font,
         glyphs.append(end).append(comment);
         offset += bytes.size();
     }
-    if (offset > kGfxMostBitmapBytes) {
-        throw state::Failure(
-            state::Cause::BitmapPastOffsets,
-            {.code = static_cast<int>(offset), .value = std::to_string(kGfxMostBitmapBytes)});
-    }
     // C allows no empty list; a blank font keeps one byte that no glyph reads.
     if (offset == 0) bitmaps = "    0x00\n";
     return "/* " + fontSummary(font) + " from fontedit, " + characterSummary(font) +

@@ -17,7 +17,8 @@ namespace fontedit::formats {
 
 // 16-bit glyph ids, id 0 reserved; bitmap_index has 20 bits.
 inline constexpr std::size_t kLvglMostBitmapBytes = (1 << 20) - 1;
-inline constexpr FormatLimits kLvglLimits{.mostGlyphs = 0xFFFF - 1};
+inline constexpr FormatLimits kLvglLimits{.mostGlyphs = 0xFFFF - 1,
+                                          .mostBitBytes = kLvglMostBitmapBytes};
 
 // Glyph `code` stands for the character first + code. Fails with CellNotAByte.
 std::string lvglSource(const state::FontData& data, const std::string& name, int first);

@@ -73,11 +73,6 @@ std::string lvglText(const state::BitmapFont& font, const std::string& name,
         bitmap += "\n";
         index += bits.size();
     }
-    if (index > kLvglMostBitmapBytes) {
-        throw state::Failure(
-            state::Cause::BitmapPastOffsets,
-            {.code = static_cast<int>(index), .value = std::to_string(kLvglMostBitmapBytes)});
-    }
     // C has no empty initializer list: a font of blank glyphs keeps one byte.
     if (index == 0) bitmap = "\n    0x00\n";
     const std::vector<Cmap> cmaps = cmapsOf(font);

@@ -42,6 +42,10 @@ struct CodedGlyph {
     int y = 0;
     int advance = 0;
     std::vector<Pair> runs{};  // the box's dots, row by row: runs of dots off and on
+    // The longest runs, and how many runs repeat the one before: while no run is split, a
+    // glyph's size follows from these alone.
+    Pair longest{0, 0};
+    int repeats = 0;
 };
 
 CodedGlyph codedGlyph(const state::BitmapGlyph& source) {
@@ -62,6 +66,11 @@ CodedGlyph codedGlyph(const state::BitmapGlyph& source) {
         }
     }
     glyph.runs.push_back(run);
+    for (std::size_t i = 0; i < glyph.runs.size(); ++i) {
+        glyph.longest = {std::max(glyph.longest.first, glyph.runs[i].first),
+                         std::max(glyph.longest.second, glyph.runs[i].second)};
+        if (i > 0 && glyph.runs[i] == glyph.runs[i - 1]) ++glyph.repeats;
+    }
     return glyph;
 }
 
@@ -78,13 +87,35 @@ void splitRuns(const std::vector<Pair>& runs, Pair most, Emit emit) {
 
 // Each pair is followed by one bit, set when the next pair is the same: a repeat costs that
 // bit alone.
-int runBits(const std::vector<Pair>& runs, int bits0, int bits1) {
+int runBits(const CodedGlyph& glyph, int bits0, int bits1) {
+    const Pair most{(1 << bits0) - 1, (1 << bits1) - 1};
+    const int pairBits = bits0 + bits1 + 1;
+    if (glyph.longest.first <= most.first && glyph.longest.second <= most.second) {
+        const int runs = static_cast<int>(glyph.runs.size());
+        return (runs - glyph.repeats) * pairBits + glyph.repeats;
+    }
+    // The pairs splitRuns gives, counted rather than listed: a long run splits into many.
     int bits = 0;
-    std::optional<Pair> last;
-    splitRuns(runs, {(1 << bits0) - 1, (1 << bits1) - 1}, [&](Pair pair) {
-        bits += pair == last ? 1 : bits0 + bits1 + 1;
+    Pair last{-1, -1};
+    const auto emit = [&](Pair pair, int times) {
+        bits += (pair == last ? 1 : pairBits) + (times - 1);
         last = pair;
-    });
+    };
+    for (auto [off, on] : glyph.runs) {
+        if (off > most.first) {
+            const int times = (off - 1) / most.first;
+            emit({most.first, 0}, times);
+            off -= times * most.first;
+        }
+        if (on > most.second) {
+            const int times = (on - 1) / most.second;
+            emit({off, most.second}, 1);
+            if (times > 1) emit({0, most.second}, times - 1);
+            on -= times * most.second;
+            off = 0;
+        }
+        if (off != 0 || on != 0) emit({off, on}, 1);
+    }
     return bits;
 }
 
@@ -170,7 +201,7 @@ Widths smallestWidths(const std::vector<CodedGlyph>& glyphs) {
             long bytes = 0;
             for (const CodedGlyph& glyph : glyphs) {
                 const int bits =
-                    widths.header() + (glyph.box.empty() ? 0 : runBits(glyph.runs, bits0, bits1));
+                    widths.header() + (glyph.box.empty() ? 0 : runBits(glyph, bits0, bits1));
                 bytes += (bits + 7) / 8;
             }
             if (best < 0 || bytes < best) {

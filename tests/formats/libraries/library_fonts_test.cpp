@@ -603,6 +603,27 @@ TEST(LibraryFonts, AFontTheFormatCannotHoldIsRefused) {
             EXPECT_EQ(failure.facts().takers.find(row.format), std::string::npos);
         }
     }
+    // Limits only the glyphs' dots reach: GFXfont's 16-bit offsets, PSF's 512 drawings.
+    BitmapFont distinct{.ascent = 32, .descent = 0, .glyphs = {}, .family = {}};
+    for (char32_t character = 0x100; character < 0x100 + 600; ++character) {
+        BitmapGlyph glyph = state::blankGlyph(character, 32, 32);
+        glyph.advance = 32;
+        for (std::uint64_t& row : glyph.rows) row = 0xFFFFFFFF;
+        glyph.rows.front() = character;
+        distinct.glyphs.push_back(std::move(glyph));
+    }
+    for (const auto& [word, cause] : {std::pair{"gfxfont", Cause::BitmapPastOffsets},
+                                      std::pair{"psf", Cause::TooManyForFormat}}) {
+        SCOPED_TRACE(word);
+        try {
+            formatNamed(word)->writeBitmap(distinct, {});
+            ADD_FAILURE() << "not refused";
+        } catch (const state::Failure& failure) {
+            EXPECT_EQ(failure.cause(), cause);
+            EXPECT_NE(failure.facts().takers.find("lvgl"), std::string::npos);
+            EXPECT_EQ(failure.facts().takers.find(word), std::string::npos);
+        }
+    }
     BitmapFont huge = fontNamed("32x32 digits");
     for (BitmapGlyph& glyph : huge.glyphs) {
         glyph = state::blankGlyph(glyph.character, 64, 64);
