@@ -35,6 +35,12 @@ std::optional<std::filesystem::path> bitmapFontIn(const std::filesystem::path& f
     return file;
 }
 
+std::optional<std::filesystem::path> bitmapFontAt(const std::filesystem::path& path) {
+    std::error_code error;
+    if (std::filesystem::is_regular_file(path, error) && path.extension() == ".bdf") return path;
+    return bitmapFontIn(path);
+}
+
 BitmapDocument::BitmapDocument() : editor_(bdf_.font()) {}
 
 void BitmapDocument::open(const std::filesystem::path& path) {
