@@ -141,6 +141,7 @@ public:
         std::optional<std::string_view> family;
         std::string_view fontName;
         bool inProperties = false;
+        std::size_t declaredGlyphs = 0;
         doc_.headerEnd_ = doc_.text_.size();
         while (lines_.next()) {
             const std::string_view key = lines_.keyword();
@@ -160,6 +161,9 @@ public:
                 doc_.resolution_ = static_cast<int>(lines_.number());
             } else if (key == "CHARS") {
                 doc_.chars_ = span();
+                lines_.word();
+                const std::string_view count = bdfTrimmed(lines_.rest());
+                std::from_chars(count.data(), count.data() + count.size(), declaredGlyphs);
             } else if (key == "STARTPROPERTIES") {
                 doc_.properties_ = span();
                 lines_.word();
@@ -187,7 +191,14 @@ public:
         doc_.readFamily_ = family ? bdfUnquoted(*family) : xlfdFamily(fontName);
         doc_.fontAdvance_ = fontAdvance_;
 
+        // Room for the glyphs CHARS counts, at once: grown by doubling, Unifont's would be copied
+        // on the way. A count the text cannot hold is not believed.
+        constexpr std::size_t kShortestGlyph = sizeof("STARTCHAR\nENDCHAR\n") - 1;
+        declaredGlyphs = std::min({declaredGlyphs, std::size_t{state::kMaxBitmapGlyphs},
+                                   doc_.text_.size() / kShortestGlyph});
         std::vector<BitmapGlyph> glyphs;
+        glyphs.reserve(declaredGlyphs);
+        doc_.glyphs_.reserve(declaredGlyphs);
         bool ordered = true;
         while (lines_.keyword() == "STARTCHAR") {
             if (doc_.glyphs_.size() == state::kMaxBitmapGlyphs) {
@@ -330,10 +341,14 @@ private:
 };
 
 BdfDocument BdfDocument::read(std::string_view bytes) {
+    return read(std::string(bytes));
+}
+
+BdfDocument BdfDocument::read(std::string&& bytes) {
     static_assert(kMostImportBytes < std::numeric_limits<Offset>::max());
     if (bytes.size() > kMostImportBytes) throw Failure(Cause::FileTooLarge, {});
     BdfDocument document;
-    document.text_ = std::string(bytes);
+    document.text_ = std::move(bytes);
     BdfParser(document).parse();
     return document;
 }
