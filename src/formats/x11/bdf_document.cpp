@@ -199,6 +199,7 @@ public:
         std::vector<BitmapGlyph> glyphs;
         glyphs.reserve(declaredGlyphs);
         doc_.glyphs_.reserve(declaredGlyphs);
+        encodingLines_.reserve(declaredGlyphs);
         bool ordered = true;
         while (lines_.keyword() == "STARTCHAR") {
             if (doc_.glyphs_.size() == state::kMaxBitmapGlyphs) {
@@ -206,6 +207,7 @@ public:
             }
             BitmapGlyph glyph;
             doc_.glyphs_.push_back(glyphText(glyph));
+            encodingLines_.push_back(encodingLine_);
             if (doc_.glyphs_.back().encoding) {
                 ordered = ordered && (glyphs.empty() || glyphs.back().character < glyph.character);
                 glyphs.push_back(std::move(glyph));
@@ -224,9 +226,11 @@ public:
         }
         for (std::size_t i = 1; i < glyphs.size(); ++i) {
             if (glyphs[i].character == glyphs[i - 1].character) {
-                const auto line = encodingLines_.at(glyphs[i].character);
+                // The later of the two, as the file's order has it.
+                std::size_t later = doc_.glyphs_.size() - 1;
+                while (doc_.glyphs_[later].encoding != glyphs[i].character) --later;
                 throw Failure(Cause::BdfEncodingTwice,
-                              {.line = line.second,
+                              {.line = encodingLines_[later],
                                .code = static_cast<int>(glyphs[i].character),
                                .value = glyphs[i].name});
             }
@@ -314,8 +318,6 @@ private:
         if (encoding && *encoding >= 0 && drawn) {
             text.encoding = static_cast<char32_t>(*encoding);
             glyph.character = *text.encoding;
-            // Only the last line of each encoding is kept; a second one is refused anyway.
-            encodingLines_[glyph.character] = {startLine, encodingLine_};
         }
         return text;
     }
@@ -337,7 +339,8 @@ private:
     BdfLines lines_;
     int encodingLine_ = 0;
     std::optional<long long> fontAdvance_;
-    std::map<char32_t, std::pair<int, int>> encodingLines_;
+    // The ENCODING line of each glyph read, in the file's order.
+    std::vector<int> encodingLines_;
 };
 
 BdfDocument BdfDocument::read(std::string_view bytes) {
