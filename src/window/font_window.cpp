@@ -389,7 +389,9 @@ void FontWindow::chooseAndOpen() {
         tr("フォント (*.bdf %1 %2)").arg(formats::kFontFileName, formats::kLabelFileName));
     if (chosen.isEmpty()) return;
     const std::filesystem::path path(QFile::encodeName(chosen).toStdString());
-    openFont(path.extension() == ".bdf" ? path : path.parent_path());
+    const bool classic =
+        path.filename() == formats::kFontFileName || path.filename() == formats::kLabelFileName;
+    openFont(classic ? path.parent_path() : path);
 }
 
 void FontWindow::chooseAndImport() {
