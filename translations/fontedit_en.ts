@@ -433,8 +433,8 @@
     </message>
     <message>
         <location line="+20"/>
-        <source>BDF フォント (*.bdf)</source>
-        <translation>BDF fonts (*.bdf)</translation>
+        <source>フォント (*.bdf %1 %2)</source>
+        <translation>Fonts (*.bdf %1 %2)</translation>
     </message>
     <message>
         <location line="+17"/>

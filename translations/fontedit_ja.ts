@@ -433,8 +433,8 @@
     </message>
     <message>
         <location line="+20"/>
-        <source>BDF フォント (*.bdf)</source>
-        <translation>BDF フォント (*.bdf)</translation>
+        <source>フォント (*.bdf %1 %2)</source>
+        <translation>フォント (*.bdf %1 %2)</translation>
     </message>
     <message>
         <location line="+17"/>

@@ -35,6 +35,12 @@ std::optional<std::filesystem::path> bitmapFontIn(const std::filesystem::path& f
     return file;
 }
 
+std::optional<std::filesystem::path> bitmapFontAt(const std::filesystem::path& path) {
+    std::error_code error;
+    if (std::filesystem::is_regular_file(path, error) && path.extension() == ".bdf") return path;
+    return bitmapFontIn(path);
+}
+
 BitmapDocument::BitmapDocument() : editor_(bdf_.font()) {}
 
 void BitmapDocument::open(const std::filesystem::path& path) {
@@ -49,8 +55,9 @@ void BitmapDocument::open(const std::filesystem::path& path) {
     }
     // Before the reading: a change between the two then shows as one.
     const std::optional<storage::FileIdentity> identity = storage::identityOf(file);
-    const std::string bytes = storage::readWholeFile(file, formats::kMostImportBytes);
-    formats::BdfDocument read = inFile(file, [&] { return formats::BdfDocument::read(bytes); });
+    std::string bytes = storage::readWholeFile(file, formats::kMostImportBytes);
+    formats::BdfDocument read =
+        inFile(file, [&] { return formats::BdfDocument::read(std::move(bytes)); });
     bdf_ = std::move(read);
     fromFile_ = true;
     path_ = std::move(file);

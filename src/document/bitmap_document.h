@@ -20,6 +20,8 @@ namespace fontedit::document {
 // classic font's files instead.
 inline constexpr const char* kBitmapFontFileName = "font.bdf";
 std::optional<std::filesystem::path> bitmapFontIn(const std::filesystem::path& folder);
+// What `path` opens as a general font: itself when it is a .bdf file, else bitmapFontIn().
+std::optional<std::filesystem::path> bitmapFontAt(const std::filesystem::path& path);
 
 class BitmapDocument {
 public:

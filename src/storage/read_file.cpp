@@ -26,6 +26,7 @@ public:
         if (fstat(fd_, &status) != 0) fail(Cause::FileAccess, errno);
         if (S_ISDIR(status.st_mode)) fail(Cause::FileAccess, EISDIR);
         if (!S_ISREG(status.st_mode)) fail(Cause::NotARegularFile, 0);
+        size_ = static_cast<std::size_t>(status.st_size);
     }
     ReadableFile(const ReadableFile&) = delete;
     ReadableFile& operator=(const ReadableFile&) = delete;
@@ -34,11 +35,17 @@ public:
     }
 
     // Reads one byte more than `most`, if there is one, to tell whether the file goes on.
+    // Room for the file as its size says is made at once: grown by doubling, a font of
+    // megabytes would be copied on the way and kept with twice the room it needs.
     FileStart read(std::size_t most) {
-        std::string bytes;
+        std::string bytes(std::min(most + 1, std::max<std::size_t>(size_ + 1, 64 * 1024)), '\0');
         std::size_t done = 0;
-        while (done <= most) {
-            bytes.resize(std::min(most + 1, std::max<std::size_t>(done * 2, 64 * 1024)));
+        for (;;) {
+            if (done == bytes.size()) {
+                if (done > most) break;
+                // The file grew since its size was taken.
+                bytes.resize(std::min(most + 1, done * 2));
+            }
             const ssize_t count = ::read(fd_, bytes.data() + done, bytes.size() - done);
             if (count < 0 && errno == EINTR) continue;
             if (count < 0) fail(Cause::FileAccess, errno);
@@ -56,6 +63,7 @@ public:
 private:
     std::filesystem::path path_;
     int fd_ = -1;
+    std::size_t size_ = 0;
 };
 
 }  // namespace

@@ -89,17 +89,16 @@ std::variant<StartOptions, int> readCommandLine(const std::vector<std::string>& 
         if (!std::filesystem::exists(status)) {
             return usageError("'" + state::escapedBytes(*dir) + "': no such directory");
         }
-        if (std::filesystem::is_regular_file(status) && options.directory.extension() == ".bdf") {
-            options.bitmapFont = options.directory;
-            options.directory = options.directory.parent_path();
-        } else if (!std::filesystem::is_directory(status)) {
+        const bool folder = std::filesystem::is_directory(status);
+        options.bitmapFont = document::bitmapFontAt(options.directory);
+        if (!folder && !options.bitmapFont) {
             return usageError("'" + state::escapedBytes(*dir) +
                               "': not a directory or a .bdf file");
-        } else {
-            options.bitmapFont = document::bitmapFontIn(options.directory);
         }
+        if (!folder) options.directory = options.directory.parent_path();
+        return options;
     }
-    if (operands.isEmpty()) options.bitmapFont = document::bitmapFontIn(options.directory);
+    options.bitmapFont = document::bitmapFontIn(options.directory);
     return options;
 }
 

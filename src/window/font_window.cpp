@@ -19,6 +19,7 @@
 #include <utility>
 
 #include "formats/common/bitmap_cell.h"
+#include "formats/own/font_files.h"
 #include "state/failure.h"
 #include "window/bitmap_export_dialog.h"
 #include "window/confirmation.h"
@@ -28,6 +29,7 @@
 #include "window/font_panel.h"
 #include "window/icon.h"
 #include "window/import_dialog.h"
+#include "window/opening.h"
 #include "window/work_aside.h"
 
 namespace fontedit::window {
@@ -362,6 +364,12 @@ bool FontWindow::mayDrop() {
 
 void FontWindow::openFont(const std::filesystem::path& path) {
     if (!mayDrop()) return;
+    std::error_code error;
+    if (!document::bitmapFontAt(path) &&
+        std::filesystem::exists(path / formats::kFontFileName, error)) {
+        openClassicInstead(*this, path, [this] { recovery_.discard(); });
+        return;
+    }
     // A font that cannot be opened leaves this one, and its recovery file, as they were.
     document_.open(path);
     recovery_.discard();
@@ -374,11 +382,16 @@ void FontWindow::openFont(const std::filesystem::path& path) {
     offerRecovery();
 }
 
+// A file dialog takes no folder: one of the classic font's files stands for its folder.
 void FontWindow::chooseAndOpen() {
     const QString chosen = QFileDialog::getOpenFileName(
         this, tr("開く…"), QFile::decodeName(document_.path().parent_path().c_str()),
-        tr("BDF フォント (*.bdf)"));
-    if (!chosen.isEmpty()) openFont(QFile::encodeName(chosen).toStdString());
+        tr("フォント (*.bdf %1 %2)").arg(formats::kFontFileName, formats::kLabelFileName));
+    if (chosen.isEmpty()) return;
+    const std::filesystem::path path(QFile::encodeName(chosen).toStdString());
+    const bool classic =
+        path.filename() == formats::kFontFileName || path.filename() == formats::kLabelFileName;
+    openFont(classic ? path.parent_path() : path);
 }
 
 void FontWindow::chooseAndImport() {

@@ -21,6 +21,7 @@
 #include <utility>
 #include <vector>
 
+#include "document/bitmap_document.h"
 #include "formats/own/cell_texts.h"
 #include "formats/own/cp932.h"
 #include "formats/own/font_files.h"
@@ -34,6 +35,7 @@
 #include "window/glyph_panel.h"
 #include "window/icon.h"
 #include "window/import_dialog.h"
+#include "window/opening.h"
 #include "window/panel_settings.h"
 #include "window/pixel_button.h"
 #include "window/pixel_grid_events.h"
@@ -259,6 +261,10 @@ void Form1::onReadClicked() {
         1,
         1};
     if (editor_.hasUnsavedChanges() && ask(discard) != 0) return;
+    readFont();
+}
+
+void Form1::readFont() {
     document_.read();
     showStatus();
 }
@@ -523,8 +529,9 @@ void Form1::chooseAndOpenFolder() {
 }
 
 void Form1::openFolder(const std::filesystem::path& dir) {
+    const std::optional<std::filesystem::path> general = document::bitmapFontAt(dir);
     std::error_code error;
-    const bool hasFont = std::filesystem::exists(dir / formats::kFontFileName, error);
+    const bool hasFont = general || std::filesystem::exists(dir / formats::kFontFileName, error);
     const Question discard{
         tr("保存されていない変更があります。変更を破棄してフォルダ %1 を開きますか？")
             .arg(shownPath(dir)),
@@ -539,6 +546,11 @@ void Form1::openFolder(const std::filesystem::path& dir) {
         0,
         1};
     if (editor_.hasUnsavedChanges() && ask(hasFont ? discard : carry) != 0) return;
+    if (general) {
+        if (std::filesystem::is_directory(dir, error)) keepOpenedFolder(dir);
+        openGeneralInstead(*this, *general, [this] { recovery_.discard(); });
+        return;
+    }
     document_.open(dir);
     keepOpenedFolder(dir);
     try {

@@ -49,7 +49,11 @@ public:
 
     // "フォルダを開く": binds the window to `dir` and reads its font where it has one, asking
     // first when that drops unsaved work; a folder without a font takes the work along.
+    // A BDF file, or a folder holding font.bdf and not the classic font's files, opens in the
+    // general window instead, after the same question.
     void openFolder(const std::filesystem::path& dir);
+    // "読出し" without its question: the folder's font in place of the tables.
+    void readFont();
     // "取り込み": the font in `file` replaces the tables as one unsaved step; where the file's
     // table can be read more than one way, asks which.
     void importFrom(const std::filesystem::path& file);

@@ -6,17 +6,22 @@
 #include <QApplication>
 #include <QFile>
 #include <QLineEdit>
+#include <QPointer>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <string>
 
+#include "folder/font_folder.h"
+#include "formats/common/imported_glyphs.h"
 #include "window/dot_grid.h"
 #include "window/font_window.h"
+#include "window/form1.h"
 #include "window/glyph_list.h"
 
 using fontedit::window::DotGrid;
 using fontedit::window::FontWindow;
+using fontedit::window::Form1;
 using fontedit::window::GlyphList;
 using fontedit::window::Question;
 
@@ -36,6 +41,17 @@ std::string blankFont(int count) {
         text += "ENDCHAR\n";
     }
     return text + "ENDFONT\n";
+}
+
+// The one top-level window of its kind that is shown.
+template <class Window>
+Window* shown() {
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (auto* window = qobject_cast<Window*>(widget); window && window->isVisible()) {
+            return window;
+        }
+    }
+    return nullptr;
 }
 
 }  // namespace
@@ -127,6 +143,31 @@ private slots:
         QTest::keyClicks(row, QStringLiteral("z"));
         QCOMPARE(row->text(), QString::fromStdString(editor.hexField(9)));
         QVERIFY(editor.dot(0, 9));
+    }
+
+    // A folder opens in the window of its kind, in place of the window it was chosen in: the
+    // classic font's folder from this window, and a folder of font.bdf from the classic one.
+    void foldersOpenInTheWindowOfTheirKind() {
+        const auto window = open(2);
+        QVERIFY(window);
+        QTemporaryDir classic;
+        fontedit::state::FontData data;
+        const std::uint8_t a[5] = {0x7C, 0x12, 0x11, 0x12, 0x7C};
+        for (int code = 0; code < 96; ++code) fontedit::formats::setGlyph(data, code, a);
+        fontedit::folder::saveFont(data, classic.path().toStdString());
+        window->openFont(classic.path().toStdString());
+        QPointer<Form1> form = shown<Form1>();
+        QVERIFY(form && window->isHidden());
+        QCOMPARE(form->directory(), classic.path().toStdString());
+        QCOMPARE(form->editor().state().font.cell(0, 1), "7C");
+
+        form->openFolder(scratch_.path().toStdString());
+        QTRY_VERIFY(!form);
+        FontWindow* general = shown<FontWindow>();
+        QVERIFY(general && general != window.get());
+        QCOMPARE(general->document().path(),
+                 scratch_.filePath(QStringLiteral("font.bdf")).toStdString());
+        general->close();
     }
 
     void listPaintsWhatIsInViewAndNarrows() {

@@ -141,6 +141,7 @@ public:
         std::optional<std::string_view> family;
         std::string_view fontName;
         bool inProperties = false;
+        std::size_t declaredGlyphs = 0;
         doc_.headerEnd_ = doc_.text_.size();
         while (lines_.next()) {
             const std::string_view key = lines_.keyword();
@@ -160,6 +161,9 @@ public:
                 doc_.resolution_ = static_cast<int>(lines_.number());
             } else if (key == "CHARS") {
                 doc_.chars_ = span();
+                lines_.word();
+                const std::string_view count = bdfTrimmed(lines_.rest());
+                std::from_chars(count.data(), count.data() + count.size(), declaredGlyphs);
             } else if (key == "STARTPROPERTIES") {
                 doc_.properties_ = span();
                 lines_.word();
@@ -187,7 +191,15 @@ public:
         doc_.readFamily_ = family ? bdfUnquoted(*family) : xlfdFamily(fontName);
         doc_.fontAdvance_ = fontAdvance_;
 
+        // Room for the glyphs CHARS counts, at once: grown by doubling, Unifont's would be copied
+        // on the way. A count the text cannot hold is not believed.
+        constexpr std::size_t kShortestGlyph = sizeof("STARTCHAR\nENDCHAR\n") - 1;
+        declaredGlyphs = std::min({declaredGlyphs, std::size_t{state::kMaxBitmapGlyphs},
+                                   doc_.text_.size() / kShortestGlyph});
         std::vector<BitmapGlyph> glyphs;
+        glyphs.reserve(declaredGlyphs);
+        doc_.glyphs_.reserve(declaredGlyphs);
+        encodingLines_.reserve(declaredGlyphs);
         bool ordered = true;
         while (lines_.keyword() == "STARTCHAR") {
             if (doc_.glyphs_.size() == state::kMaxBitmapGlyphs) {
@@ -195,6 +207,7 @@ public:
             }
             BitmapGlyph glyph;
             doc_.glyphs_.push_back(glyphText(glyph));
+            encodingLines_.push_back(encodingLine_);
             if (doc_.glyphs_.back().encoding) {
                 ordered = ordered && (glyphs.empty() || glyphs.back().character < glyph.character);
                 glyphs.push_back(std::move(glyph));
@@ -213,9 +226,11 @@ public:
         }
         for (std::size_t i = 1; i < glyphs.size(); ++i) {
             if (glyphs[i].character == glyphs[i - 1].character) {
-                const auto line = encodingLines_.at(glyphs[i].character);
+                // The later of the two, as the file's order has it.
+                std::size_t later = doc_.glyphs_.size() - 1;
+                while (doc_.glyphs_[later].encoding != glyphs[i].character) --later;
                 throw Failure(Cause::BdfEncodingTwice,
-                              {.line = line.second,
+                              {.line = encodingLines_[later],
                                .code = static_cast<int>(glyphs[i].character),
                                .value = glyphs[i].name});
             }
@@ -303,8 +318,6 @@ private:
         if (encoding && *encoding >= 0 && drawn) {
             text.encoding = static_cast<char32_t>(*encoding);
             glyph.character = *text.encoding;
-            // Only the last line of each encoding is kept; a second one is refused anyway.
-            encodingLines_[glyph.character] = {startLine, encodingLine_};
         }
         return text;
     }
@@ -326,14 +339,19 @@ private:
     BdfLines lines_;
     int encodingLine_ = 0;
     std::optional<long long> fontAdvance_;
-    std::map<char32_t, std::pair<int, int>> encodingLines_;
+    // The ENCODING line of each glyph read, in the file's order.
+    std::vector<int> encodingLines_;
 };
 
 BdfDocument BdfDocument::read(std::string_view bytes) {
+    return read(std::string(bytes));
+}
+
+BdfDocument BdfDocument::read(std::string&& bytes) {
     static_assert(kMostImportBytes < std::numeric_limits<Offset>::max());
     if (bytes.size() > kMostImportBytes) throw Failure(Cause::FileTooLarge, {});
     BdfDocument document;
-    document.text_ = std::string(bytes);
+    document.text_ = std::move(bytes);
     BdfParser(document).parse();
     return document;
 }

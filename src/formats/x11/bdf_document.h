@@ -23,6 +23,8 @@ public:
     // Fails with FileTooLarge past kMostImportBytes, NotBdf, BdfSyntax, BitmapRow,
     // BdfNotClosed, BdfEncodingTwice, BdfTooManyGlyphs or BdfGlyphTooLarge, each with its line.
     static BdfDocument read(std::string_view bytes);
+    // The same, keeping `bytes` as the text rather than a copy of it: a font of megabytes.
+    static BdfDocument read(std::string&& bytes);
 
     const state::BitmapFont& font() const { return font_; }
     // Edits here show in the next write().
