@@ -224,8 +224,10 @@ void FontWindow::createActions() {
 }
 
 void FontWindow::follow() {
-    editor_.addGlyphsObserver([this](std::span<const char32_t> characters) {
-        if (std::ranges::find(characters, editor_.current()) != characters.end()) showCurrent();
+    // Any glyph changed may move the current one in memory, where glyphs are added or
+    // removed, or widen the cell: the grid is given the glyph again whichever changed.
+    editor_.addGlyphsObserver([this](std::span<const char32_t>) {
+        showCurrent();
         showHistory();
         showStatus();
     });
