@@ -233,12 +233,21 @@ private:
         // Another library's table is only a guess: a shape the user named, or the one the
         // editor's own export states, wins over it.
         const bool shapeNamed = options_.layout || options_.stride || options_.msbFirst;
+        std::optional<ImportedFont> font;
         if (!shapeNamed && !declared_) {
-            if (std::optional<ImportedFont> other =
-                    importMax72xxTable(list.bytes, candidate.line, options_)) {
-                return *other;
-            }
+            font = importMax72xxTable(list.bytes, candidate.line, options_);
         }
+        if (!font) font = glyphTableFont(candidate, std::move(list), size);
+        // Taken as either kind of table, an array the user did not name is named to them.
+        if (guessed) {
+            font->notes.insert(font->notes.begin(), {.kind = ImportNote::Kind::ArrayTaken,
+                                                     .name = std::string(candidate.name),
+                                                     .line = candidate.line});
+        }
+        return *font;
+    }
+
+    ImportedFont glyphTableFont(const Candidate& candidate, List list, std::size_t size) const {
         ImportOptions options = options_;
         if (glcdFirst_ && size == kGlcdCharacters * kColumns && !options.offset) {
             options.offset = *glcdFirst_ * kColumns;
@@ -250,13 +259,7 @@ private:
         if (declared_ && (!candidate.width || *candidate.width == declared_->stride)) {
             table.declared = declared_;
         }
-        ImportedFont font = importGlyphTable(table, options);
-        if (guessed) {
-            font.notes.insert(font.notes.begin(), {.kind = ImportNote::Kind::ArrayTaken,
-                                                   .name = std::string(candidate.name),
-                                                   .line = candidate.line});
-        }
-        return font;
+        return importGlyphTable(table, options);
     }
 
     // Every "name[...]... = {" in the file, in order.
