@@ -1,6 +1,5 @@
 #include "window/glyph_list.h"
 
-#include <QAccessible>
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -13,6 +12,7 @@
 #include "formats/common/bitmap_cell.h"
 #include "state/utf8.h"
 #include "window/glyph_drawing.h"
+#include "window/item_cursor.h"
 
 namespace fontedit::window {
 namespace {
@@ -152,12 +152,7 @@ void GlyphList::moveCursor(int index) {
     cursor_ = index;
     scrollTo(index);
     viewport()->update(itemRect(cursor_));
-    // Asked only while a screen reader listens: the question makes the interfaces.
-    if (hasFocus() && QAccessible::isActive()) {
-        QAccessibleEvent focus(this, QAccessible::Focus);
-        focus.setChild(index);
-        QAccessible::updateAccessibility(&focus);
-    }
+    announceCursor(*this, index);
 }
 
 QString GlyphList::itemText(int index) const {
@@ -221,36 +216,13 @@ void GlyphList::mousePressEvent(QMouseEvent* event) {
 }
 
 void GlyphList::keyPressEvent(QKeyEvent* event) {
-    const auto step = [this](int items) {
-        if (count() > 0) moveCursor(std::clamp(cursor_ + items, 0, count() - 1));
-    };
     const int page = std::max(1, viewport()->height() / itemSize().height()) * columns();
-    switch (event->key()) {
-        case Qt::Key_Left:
-            step(-1);
-            break;
-        case Qt::Key_Right:
-            step(1);
-            break;
-        case Qt::Key_Up:
-            step(-columns());
-            break;
-        case Qt::Key_Down:
-            step(columns());
-            break;
-        case Qt::Key_PageUp:
-            step(-page);
-            break;
-        case Qt::Key_PageDown:
-            step(page);
-            break;
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-            if (const state::BitmapGlyph* glyph = glyphAt(cursor_))
-                emit glyphChosen(glyph->character);
-            break;
-        default:
-            QAbstractScrollArea::keyPressEvent(event);
+    if (const std::optional<int> step = cursorStep(event->key(), columns(), page)) {
+        if (count() > 0) moveCursor(std::clamp(cursor_ + *step, 0, count() - 1));
+    } else if (choosesItem(event->key())) {
+        if (const state::BitmapGlyph* glyph = glyphAt(cursor_)) emit glyphChosen(glyph->character);
+    } else {
+        QAbstractScrollArea::keyPressEvent(event);
     }
 }
 

@@ -1,6 +1,5 @@
 #include "window/glyph_overview.h"
 
-#include <QAccessible>
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -9,6 +8,7 @@
 
 #include "editing/grid_commands.h"
 #include "window/glyph_drawing.h"
+#include "window/item_cursor.h"
 #include "window/overview_accessible.h"
 
 namespace fontedit::window {
@@ -77,12 +77,7 @@ void GlyphOverview::moveCursor(int code) {
         update(cellRect(code));
     }
     cursor_ = code;
-    // Asked only while a screen reader listens: the question makes the interfaces.
-    if (hasFocus() && QAccessible::isActive()) {
-        QAccessibleEvent focus(this, QAccessible::Focus);
-        focus.setChild(code);
-        QAccessible::updateAccessibility(&focus);
-    }
+    announceCursor(*this, code);
 }
 
 QString GlyphOverview::cellText(int code) const {
@@ -125,28 +120,12 @@ void GlyphOverview::mousePressEvent(QMouseEvent* event) {
 }
 
 void GlyphOverview::keyPressEvent(QKeyEvent* event) {
-    const auto step = [this](int codes) {
-        moveCursor(std::clamp(cursor_ + codes, 0, state::kSavedCodes - 1));
-    };
-    switch (event->key()) {
-        case Qt::Key_Left:
-            step(-1);
-            break;
-        case Qt::Key_Right:
-            step(1);
-            break;
-        case Qt::Key_Up:
-            step(-kOverviewColumns);
-            break;
-        case Qt::Key_Down:
-            step(kOverviewColumns);
-            break;
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-            emit glyphChosen(cursor_);
-            break;
-        default:
-            QWidget::keyPressEvent(event);
+    if (const std::optional<int> step = cursorStep(event->key(), kOverviewColumns, 0)) {
+        moveCursor(std::clamp(cursor_ + *step, 0, state::kSavedCodes - 1));
+    } else if (choosesItem(event->key())) {
+        emit glyphChosen(cursor_);
+    } else {
+        QWidget::keyPressEvent(event);
     }
 }
 

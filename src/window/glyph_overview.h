@@ -24,9 +24,6 @@ public:
     // The code whose cell holds `point`, if any.
     std::optional<int> codeAt(QPoint point) const;
     static QRect cellRect(int code);
-    std::optional<int> current() const { return current_; }
-    // Where the arrow keys are; Return asks for this glyph.
-    int cursor() const { return cursor_; }
     // "33 A": what a cell reads as to a screen reader and in its tooltip.
     QString cellText(int code) const;
 
