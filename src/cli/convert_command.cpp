@@ -209,21 +209,17 @@ CLI::Option* addCellOption(CLI::App& command, formats::TableBitmapOptions& table
                 table.height = static_cast<int>(*state::parseCount(text.substr(x + 1)));
             },
             description)
-        ->check(CLI::Validator(
-            [](const std::string& text) -> std::string {
+        ->check(acceptedBy(
+            [](const std::string& text) {
                 const std::size_t x = text.find('x');
                 const auto side = [](const std::string& part) {
                     const auto count = state::parseCount(part);
                     return count && *count >= 1 && *count <= state::kMaxGlyphSide;
                 };
-                if (x == std::string::npos || !side(text.substr(0, x)) ||
-                    !side(text.substr(x + 1))) {
-                    return "'" + text + "' is not WIDTHxHEIGHT of 1-" +
-                           std::to_string(state::kMaxGlyphSide) + " dots";
-                }
-                return {};
+                return x != std::string::npos && side(text.substr(0, x)) &&
+                       side(text.substr(x + 1));
             },
-            ""))
+            "is not WIDTHxHEIGHT of 1-" + std::to_string(state::kMaxGlyphSide) + " dots"))
         ->type_name("WxH");
 }
 
@@ -268,13 +264,11 @@ void addConvertCommand(CLI::App& app) {
                  "the cell every glyph of the table or the sheet fills, glyph after glyph. "
                  "e.g. --cell 8x16"),
          kConvertsCell},
-        {command
-             ->add_option("--in-layout", table.layout,
-                          readBy(kConvertsTable) +
-                              "how the table holds a glyph: columns (the default), pages or "
-                              "rows, as --layout writes them. e.g. --in-layout rows")
-             ->transform(cLayoutWords())
-             ->option_text("LAYOUT"),
+        {addWordOption(*command, "--in-layout", table.layout,
+                       readBy(kConvertsTable) +
+                           "how the table holds a glyph: columns (the default), pages or "
+                           "rows, as --layout writes them. e.g. --in-layout rows",
+                       cLayoutWords(), "LAYOUT"),
          kConvertsTable},
         {command->add_flag("--in-msb-first", table.msbFirst,
                            readBy(kConvertsTable) +
@@ -314,13 +308,11 @@ void addConvertCommand(CLI::App& app) {
              ->type_name("N"),
          kConvertsFace},
     };
-    command
-        ->add_option("--charset", options->charset,
-                     "unicode (the default) or jisx0201: the glyphs of JIS X 0201's characters "
-                     "at its codes 0-255, half-width katakana at 0xA1-0xDF, for a Japanese "
-                     "character LCD. e.g. --charset jisx0201")
-        ->transform(charsetWords())
-        ->option_text("CHARSET");
+    addWordOption(*command, "--charset", options->charset,
+                  "unicode (the default) or jisx0201: the glyphs of JIS X 0201's characters "
+                  "at its codes 0-255, half-width katakana at 0xA1-0xDF, for a Japanese "
+                  "character LCD. e.g. --charset jisx0201",
+                  charsetWords(), "CHARSET");
     command->add_flag("--by-label", options->byLabel,
                       "a classic font's directory: each glyph at the one character its label "
                       "holds, not glyph i at character 32 + i; one whose label is not one "
@@ -333,14 +325,12 @@ void addConvertCommand(CLI::App& app) {
                               "default IN's file name up to its first dot. e.g. --name font8x16")
              ->type_name("NAME"),
          formats::kConvertsName},
-        {command
-             ->add_option("--layout", write.layout,
-                          writtenBy(formats::kConvertsLayout) +
-                              "columns (the default: a column's bytes, top first), pages (a row "
-                              "of column bytes for each 8 dots down, as an SSD1306 takes) or "
-                              "rows (a row's bytes, left first). e.g. --layout pages")
-             ->transform(cLayoutWords())
-             ->option_text("LAYOUT"),
+        {addWordOption(*command, "--layout", write.layout,
+                       writtenBy(formats::kConvertsLayout) +
+                           "columns (the default: a column's bytes, top first), pages (a row "
+                           "of column bytes for each 8 dots down, as an SSD1306 takes) or "
+                           "rows (a row's bytes, left first). e.g. --layout pages",
+                       cLayoutWords(), "LAYOUT"),
          formats::kConvertsLayout},
         {command->add_flag("--msb-first", write.msbFirst,
                            writtenBy(formats::kConvertsLayout) +

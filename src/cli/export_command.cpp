@@ -86,33 +86,25 @@ void addExportCommand(CLI::App& app) {
     for (const formats::FormatInfo& info : formats::exportFormats()) {
         words.emplace_back(info.word, info.format);
     }
-    command->add_option("--format", options->format, formatHelp())
-        ->transform(wordFor(std::move(words)))
-        ->option_text("FORMAT");
+    addWordOption(*command, "--format", options->format, formatHelp(), wordFor(std::move(words)),
+                  "FORMAT");
     command
         ->add_option("-o,--output", options->output,
                      "the file to write, - for standard output; by default " + defaultFilesHelp())
         ->type_name("FILE");
     formats::CSourceOptions& c = options->settings.c;
-    CLI::Option* name = command->add_option("--name", c.name, "the table's name (default Font)")
-                            ->check(CLI::Validator(
-                                [](const std::string& text) {
-                                    return formats::isCIdentifier(text)
-                                               ? std::string()
-                                               : "'" + text + "' is not a C identifier";
-                                },
-                                ""))
-                            ->type_name("NAME");
+    CLI::Option* name =
+        command->add_option("--name", c.name, "the table's name (default Font)")
+            ->check(acceptedBy([](const std::string& text) { return formats::isCIdentifier(text); },
+                               "is not a C identifier"))
+            ->type_name("NAME");
     CLI::Option* progmem = command->add_flag(
         "--progmem", c.progmem, "put the table in program memory (PROGMEM) when built for AVR");
     CLI::Option* layout =
-        command
-            ->add_option("--layout", c.layout,
-                         "columns ([96][5], a byte per column) or rows ([96][8], a byte per "
-                         "dot row, top first, bit 4 the left column, as a character LCD's "
-                         "CGRAM takes)")
-            ->transform(layoutWords())
-            ->option_text("LAYOUT");
+        addWordOption(*command, "--layout", c.layout,
+                      "columns ([96][5], a byte per column) or rows ([96][8], a byte per dot row, "
+                      "top first, bit 4 the left column, as a character LCD's CGRAM takes)",
+                      layoutWords(), "LAYOUT");
     CLI::Option* msbTop =
         command->add_flag("--msb-top", c.msbTop, "column layout: bit 7 is the top dot, not bit 0");
     CLI::Option* msbLeft = command->add_flag(

@@ -115,23 +115,20 @@ void addImportCommand(CLI::App& app) {
         "Take a font from FILE, a " + state::joined(formats::importTitles(), ", ", " or ") +
             " font, unpacking it first when gzip packed it, and write it as the font files of "
             "DIR, creating DIR when missing.");
-    command->add_option("--format", options->format, importFormatHelp())
-        ->transform(wordFor(importFormatWords()))
-        ->option_text("FORMAT");
+    addWordOption(*command, "--format", options->format, importFormatHelp(),
+                  wordFor(importFormatWords()), "FORMAT");
     command
         ->add_option("--array", options->import.array,
                      readBy(formats::kReadsArray) +
                          "the array to take, by name; by default the first that fits a font. "
                          "e.g. --array font5x7")
         ->type_name("NAME");
-    command
-        ->add_option("--layout", options->import.layout,
-                     readBy(formats::kReadsShape) +
-                         "columns (a byte per column, bit 0 the top dot) or rows (a byte per "
-                         "dot row, bit 4 the left dot); by default told from the file or guessed. "
-                         "e.g. --layout rows")
-        ->transform(layoutWords())
-        ->option_text("LAYOUT");
+    addWordOption(*command, "--layout", options->import.layout,
+                  readBy(formats::kReadsShape) +
+                      "columns (a byte per column, bit 0 the top dot) or rows (a byte per "
+                      "dot row, bit 4 the left dot); by default told from the file or guessed. "
+                      "e.g. --layout rows",
+                  layoutWords(), "LAYOUT");
     command->add_flag(
         "--msb-top", options->msbTop,
         readBy(formats::kReadsShape) + "columns whose top dot is bit 7. e.g. --msb-top");
@@ -179,14 +176,12 @@ void addImportCommand(CLI::App& app) {
                    readBy(formats::kReadsFace) +
                        "the face of a collection (.ttc) to take, counted from 0. e.g. --face 1")
         ->type_name("N");
-    command
-        ->add_option("--charset", options->import.charset,
-                     readBy(formats::kReadsFace) +
-                         "how codes from --first name characters: unicode (the default) or "
-                         "jisx0201, whose 0xA1-0xDF are the half-width katakana, for a Japanese "
-                         "character LCD. e.g. --charset jisx0201 --first 0xA0")
-        ->transform(charsetWords())
-        ->option_text("CHARSET");
+    addWordOption(*command, "--charset", options->import.charset,
+                  readBy(formats::kReadsFace) +
+                      "how codes from --first name characters: unicode (the default) or "
+                      "jisx0201, whose 0xA1-0xDF are the half-width katakana, for a Japanese "
+                      "character LCD. e.g. --charset jisx0201 --first 0xA0",
+                  charsetWords(), "CHARSET");
     command->add_flag("-f,--force", options->force,
                       "replace existing font files in DIR. e.g. --force");
     command->add_option("FILE", options->source, "the font, gzip packed or not")

@@ -1,6 +1,7 @@
 #include "cli/option_values.h"
 
 #include <limits>
+#include <utility>
 
 #include "messages/worded.h"
 
@@ -40,6 +41,14 @@ CLI::Option* addCountOption(CLI::App& command, const std::string& name,
             name, [&target](const std::string& text) { target = state::parseCount(text); },
             description)
         ->check(countBetween(smallest, largest));
+}
+
+CLI::Validator acceptedBy(std::function<bool(const std::string&)> accepts, const std::string& why) {
+    return CLI::Validator(
+        [accepts = std::move(accepts), why](const std::string& text) {
+            return accepts(text) ? std::string() : "'" + text + "' " + why;
+        },
+        "");
 }
 
 CLI::Validator layoutWords() {

@@ -3,6 +3,7 @@
 // Values on the command line, numbers as state::parseCount reads them.
 #include <CLI/CLI.hpp>
 #include <cstddef>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -20,6 +21,9 @@ namespace fontedit::cli {
 CLI::Option* addCountOption(CLI::App& command, const std::string& name,
                             std::optional<std::size_t>& target, std::size_t largest,
                             const std::string& description, std::size_t smallest = 0);
+
+// Refuses a value that `accepts` turns down, saying "'VALUE' " and then `why`.
+CLI::Validator acceptedBy(std::function<bool(const std::string&)> accepts, const std::string& why);
 
 // A usage error worded from a failure, whose message has every outside byte escaped already.
 class WordedUsageError : public CLI::ValidationError {
@@ -46,6 +50,15 @@ CLI::Validator wordFor(std::vector<std::pair<std::string, Value>> words) {
             return "'" + text + "' is none of " + list;
         },
         "");
+}
+
+// An option whose value is one of the words `words` turns into a value (wordFor), shown in the
+// help as `kind`.
+template <typename Value>
+CLI::Option* addWordOption(CLI::App& command, const std::string& name, Value& target,
+                           const std::string& description, const CLI::Validator& words,
+                           const std::string& kind) {
+    return command.add_option(name, target, description)->transform(words)->option_text(kind);
 }
 
 // columns or rows, for --layout.

@@ -108,12 +108,9 @@ void addRenderCommand(CLI::App& app) {
             "--look",
             [options](const std::string& name) { options->look = *pictures::lookNamed(name); },
             looks + " (default paper)")
-        ->check(CLI::Validator(
-            [](const std::string& name) {
-                return pictures::lookNamed(name) ? std::string()
-                                                 : "'" + name + "' is no look: " + lookNames();
-            },
-            ""))
+        ->check(acceptedBy(
+            [](const std::string& name) { return pictures::lookNamed(name).has_value(); },
+            "is no look: " + lookNames()))
         ->type_name("NAME");
     command
         ->add_option_function<std::string>(
@@ -122,13 +119,9 @@ void addRenderCommand(CLI::App& app) {
             "COLUMNSxROWS: lay the text out on a character LCD of that many 5 x 8 cells, such "
             "as " +
                 commonSizeNames() + ", each line of the text on a row of its own")
-        ->check(CLI::Validator(
-            [](const std::string& name) {
-                return pictures::panelSizeNamed(name)
-                           ? std::string()
-                           : "'" + name + "' is not COLUMNSxROWS of at most 40x4";
-            },
-            ""))
+        ->check(acceptedBy(
+            [](const std::string& name) { return pictures::panelSizeNamed(name).has_value(); },
+            "is not COLUMNSxROWS of at most 40x4"))
         ->type_name("SIZE");
     command->add_option("-o,--output", options->output, "the PNG file, - for standard output")
         ->type_name("FILE")
