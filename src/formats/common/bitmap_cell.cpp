@@ -31,8 +31,17 @@ TrimmedBox trimmedBox(const state::BitmapGlyph& glyph) {
 }
 
 std::vector<std::uint8_t> msbFirstBits(const state::BitmapGlyph& glyph, const TrimmedBox& box) {
-    return msbFirstBits(box.width, box.height,
-                        [&](int x, int y) { return glyph.dot(box.left + x, box.top + y); });
+    std::vector<std::uint8_t> bytes;
+    int bit = 0;
+    for (int y = 0; y < box.height; ++y) {
+        for (int x = 0; x < box.width; ++x, ++bit) {
+            if (bit % 8 == 0) bytes.push_back(0);
+            if (glyph.dot(box.left + x, box.top + y)) {
+                bytes.back() = static_cast<std::uint8_t>(bytes.back() | 0x80 >> bit % 8);
+            }
+        }
+    }
+    return bytes;
 }
 
 state::BitmapFont classicBitmapFont(const state::FontData& data, int first) {

@@ -33,18 +33,6 @@ TrimmedBox trimmedBox(const state::BitmapGlyph& glyph);
 
 // The box's dots row after row, left to right, eight to a byte from bit 7 down, the last byte
 // filled out with zeros; as GFXfont and LVGL hold a glyph.
-template <typename Lit>
-std::vector<std::uint8_t> msbFirstBits(int width, int height, Lit lit) {
-    std::vector<std::uint8_t> bytes;
-    int bit = 0;
-    for (int y = 0; y < height; ++y) {
-        for (int x = 0; x < width; ++x, ++bit) {
-            if (bit % 8 == 0) bytes.push_back(0);
-            if (lit(x, y)) bytes.back() = static_cast<std::uint8_t>(bytes.back() | 0x80 >> bit % 8);
-        }
-    }
-    return bytes;
-}
 std::vector<std::uint8_t> msbFirstBits(const state::BitmapGlyph& glyph, const TrimmedBox& box);
 // How many bytes msbFirstBits gives for the box.
 constexpr std::size_t msbFirstByteCount(const TrimmedBox& box) {

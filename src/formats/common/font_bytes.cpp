@@ -1,7 +1,5 @@
 #include "formats/common/font_bytes.h"
 
-#include <algorithm>
-#include <bit>
 #include <charconv>
 #include <numeric>
 
@@ -34,21 +32,6 @@ state::GlyphBytes glyphBytes(const state::FontData& data, int code) {
         bytes[column - 1] = cellByte(data.cells[code][column - 1], code, column);
     }
     return bytes;
-}
-
-LitBox litBox(const state::GlyphBytes& columns) {
-    int left = state::kGlyphColumns, right = -1;
-    std::uint8_t rows = 0;
-    for (int column = 0; column < state::kGlyphColumns; ++column) {
-        if (columns[column] == 0) continue;
-        left = std::min(left, column);
-        right = column;
-        rows |= columns[column];
-    }
-    if (right < 0) return {};
-    const int top = std::countr_zero(rows);
-    const int bottom = 7 - std::countl_zero(rows);
-    return {left, top, right - left + 1, bottom - top + 1};
 }
 
 std::array<std::uint8_t, state::kGlyphRows> rowBytes(const state::GlyphBytes& columns,

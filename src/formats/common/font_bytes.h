@@ -23,20 +23,6 @@ state::GlyphBytes glyphBytes(const state::FontData& data, int code);
 
 using state::dotLit;
 
-// The smallest box holding a glyph's lit dots, in cell columns and rows; empty for a blank
-// glyph. Display libraries store only this box, as their converters trim every glyph.
-struct LitBox {
-    int left = 0;
-    int top = 0;
-    int width = 0;
-    int height = 0;
-    bool empty() const { return width == 0; }
-    bool lit(const state::GlyphBytes& columns, int x, int y) const {
-        return dotLit(columns[left + x], top + y);
-    }
-};
-LitBox litBox(const state::GlyphBytes& columns);
-
 // A glyph's dot rows, top first, the left dot in bit `leftBit` and each next one a bit lower.
 std::array<std::uint8_t, state::kGlyphRows> rowBytes(const state::GlyphBytes& columns, int leftBit);
 

@@ -5,7 +5,6 @@
 
 #include "formats/c/c_text.h"
 #include "formats/common/bitmap_cell.h"
-#include "formats/common/font_bytes.h"
 
 namespace fontedit::formats {
 namespace {
@@ -23,11 +22,11 @@ std::string gfxfontBytes(const state::FontData& data, std::string_view name, int
     const int last = first + state::kSavedCodes - 1;
     std::string bitmaps, glyphs;
     std::size_t offset = 0;
+    const state::BitmapFont font = classicBitmapFont(data, first);
     for (int code = 0; code < state::kSavedCodes; ++code) {
-        const state::GlyphBytes columns = glyphBytes(data, code);
-        const LitBox box = litBox(columns);
-        const std::vector<std::uint8_t> bytes = msbFirstBits(
-            box.width, box.height, [&](int x, int y) { return box.lit(columns, x, y); });
+        const state::BitmapGlyph& glyph = font.glyphs[static_cast<std::size_t>(code)];
+        const TrimmedBox box = trimmedBox(glyph);
+        const std::vector<std::uint8_t> bytes = msbFirstBits(glyph, box);
         const std::string comment = " " + glyphComment(code, data.labels[code]) + "\n";
         if (!bytes.empty()) bitmaps += "    " + byteList(bytes) + "," + comment;
         const int xOffset = box.empty() ? 0 : box.left;
