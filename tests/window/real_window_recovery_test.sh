@@ -76,8 +76,7 @@ answer_start Escape
 poll find_editor || fail "no window after Escape"
 pixel_lit 2 3 && fail "Escape restored the edit"
 has_recovery || fail "Escape removed the recovery file"
-kill -9 "$pid"
-wait "$pid" 2>/dev/null || true
+kill_editor
 rm -rf "$recovery_dir"
 
 # A edits; B only reads the folder; A is killed: B leaves A's file alone, and the next start
@@ -93,16 +92,9 @@ wait "$other" 2>/dev/null || true
 other=""
 sleep 1.5
 has_recovery || fail "the window that only read removed the other window's recovery file"
-kill -9 "$pid"
-wait "$pid" 2>/dev/null || true
-QT_QPA_PLATFORM=xcb "$program" "$font" &
-pid=$!
-poll any_window || fail "A's edit is not offered at the next start"
-answer_start Return
-poll find_editor || fail "no window after restoring A's edit"
+restore_after_kill "$font"
 poll pixel_lit 3 5 || fail "A's edit is not what was restored"
-kill -9 "$pid"
-wait "$pid" 2>/dev/null || true
+kill_editor
 rm -rf "$recovery_dir"
 
 # A link planted in place of the window's file mid-session is not followed.
@@ -115,8 +107,7 @@ ln -sf "$workdir/victim" "$own"
 click_pixel 2 4
 sleep 1.5
 [ "$(cat "$workdir/victim")" = "not yours" ] || fail "the recovery file's link was followed"
-kill -9 "$pid"
-wait "$pid" 2>/dev/null || true
+kill_editor
 rm -rf "$recovery_dir"
 
 # SIGTERM, SIGINT or SIGQUIT right after an edit, before the window's quiet second has passed.
@@ -171,16 +162,9 @@ poll find_question || fail "Ctrl+O to a folder without a font did not ask about 
 xdotool windowfocus --sync "$question" key Return
 sleep 0.5
 has_recovery || fail "Ctrl+O removed the recovery file of the work it carried along"
-kill -9 "$pid"
-wait "$pid" 2>/dev/null || true
-QT_QPA_PLATFORM=xcb "$program" "$workdir/empty" &
-pid=$!
-poll any_window || fail "the work carried along is not offered for its new folder"
-answer_start Return
-poll find_editor || fail "no window after restoring the work carried along"
+restore_after_kill "$workdir/empty"
 poll pixel_lit 2 6 || fail "the work carried along is not what was restored"
-kill -9 "$pid"
-wait "$pid" 2>/dev/null || true
+kill_editor
 rm -rf "$recovery_dir"
 
 # A folder whose name is another folder's with a window's tag, "font.<pid>-0", is not offered
@@ -188,8 +172,7 @@ rm -rf "$recovery_dir"
 start_editor "$font"
 click_pixel 3 3
 poll has_recovery || fail "no recovery file before the kill"
-kill -9 "$pid"
-wait "$pid" 2>/dev/null || true
+kill_editor
 mkdir "$font.$pid-0"
 # The question would come first, under the window's own caption: the grid shows only once
 # nothing was asked.
@@ -197,8 +180,7 @@ start_editor "$font.$pid-0"
 has_recovery || fail "the work left for font is gone"
 click_pixel 4 4
 poll pixel_lit 4 4 || fail "the work left for font was offered for font.<pid>-0"
-kill -9 "$pid"
-wait "$pid" 2>/dev/null || true
+kill_editor
 rm -rf "$recovery_dir"
 
 # Two windows read the folder; the first saves an edit, then the second is asked.

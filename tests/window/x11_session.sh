@@ -118,12 +118,17 @@ find_editor() {
     [ -n "$window" ]
 }
 
+# Kills the editor as a crash would, leaving whatever it has written, and waits for it to go.
+kill_editor() {
+    kill -9 "$pid"
+    wait "$pid" 2>/dev/null || true
+}
+
 # Kills the editor once its unsaved work is in a recovery file, starts it again on "$@" and
 # answers the question at start with Return, which brings the work back.
 restore_after_kill() {
     poll has_recovery || fail "no recovery file after an edit"
-    kill -9 "$pid"
-    wait "$pid" 2>/dev/null || true
+    kill_editor
     QT_QPA_PLATFORM=xcb "$program" "$@" &
     pid=$!
     poll any_window || fail "no question at start with a recovery file"
