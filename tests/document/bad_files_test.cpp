@@ -16,19 +16,9 @@ namespace fontedit::document {
 namespace {
 
 using namespace formats;
-using support::expectFailure;
-using support::readBytes;
-using support::ScratchDirectory;
-using support::writeBytes;
+using namespace support;
 
 using state::Cause;
-
-std::string lines(const std::string& line, int count) {
-    std::string text;
-    text.reserve(line.size() * count);
-    for (int i = 0; i < count; ++i) text += line;
-    return text;
-}
 
 // The same noise on every run, so that the failure it meets stays put.
 std::string noise(std::size_t size) {
@@ -41,8 +31,8 @@ std::string noise(std::size_t size) {
     return bytes;
 }
 
-const std::string kGoodFont = lines("1, 2, 3, 4, 5\r\n", 96);
-const std::string kGoodLabels = lines("L\r\n", 96);
+const std::string kGoodFont = repeated("1, 2, 3, 4, 5\r\n", 96);
+const std::string kGoodLabels = repeated("L\r\n", 96);
 
 TEST(BadFontFile, FailsWithItsCauseAndLoadsNothing) {
     struct Case {
@@ -81,8 +71,8 @@ TEST(BadFontFile, HugeFileLoadsItsFirstFields) {
     // 16 MiB past the 96th line, ending in bytes that are not CP932: never looked at.
     ScratchDirectory dir;
     writeBytes(dir / kFontFileName,
-               kGoodFont + lines("FF, FF, FF, FF, FF\r\n", 16 << 20 >> 5) + "\xFF\xFF");
-    writeBytes(dir / kLabelFileName, kGoodLabels + lines("more\r\n", 1 << 16));
+               kGoodFont + repeated("FF, FF, FF, FF, FF\r\n", 16 << 20 >> 5) + "\xFF\xFF");
+    writeBytes(dir / kLabelFileName, kGoodLabels + repeated("more\r\n", 1 << 16));
     editing::Editor editor;
     FontDocument(editor, dir.path()).read();
     EXPECT_EQ(editor.state().font.cell(95, 5), "5");

@@ -16,18 +16,9 @@ namespace fontedit::document {
 namespace {
 
 using namespace formats;
-using support::expectFailure;
-using support::readBytes;
-using support::ScratchDirectory;
-using support::writeBytes;
+using namespace support;
 
 using state::Cause;
-
-std::string repeat(const std::string& line, int times) {
-    std::string text;
-    while (times-- > 0) text += line;
-    return text;
-}
 
 // Labels and cells that a field reader alone would shift, split or trim.
 state::FontData awkwardFont() {
@@ -81,16 +72,16 @@ TEST(SaveFont, WritesBothFilesByteForByte) {
     ScratchDirectory dir;
     editing::Editor editor;
     FontDocument(editor, dir.path()).save();
-    EXPECT_EQ(readBytes(dir / kFontFileName), repeat(", , , , \r\n", 96));
-    EXPECT_EQ(readBytes(dir / kLabelFileName), repeat("\r\n", 96));
+    EXPECT_EQ(readBytes(dir / kFontFileName), repeated(", , , , \r\n", 96));
+    EXPECT_EQ(readBytes(dir / kLabelFileName), repeated("\r\n", 96));
 
     editor.togglePixel(2, 0);
     editor.state().font.setCell(1, 1, "7C");
     editor.state().labels.setLabel(1, "あ");
     FontDocument(editor, dir.path()).save();
     EXPECT_EQ(readBytes(dir / kFontFileName),
-              ", 1, , , \r\n7C, , , , \r\n" + repeat(", , , , \r\n", 94));
-    EXPECT_EQ(readBytes(dir / kLabelFileName), "\r\n\x82\xA0\r\n" + repeat("\r\n", 94));
+              ", 1, , , \r\n7C, , , , \r\n" + repeated(", , , , \r\n", 94));
+    EXPECT_EQ(readBytes(dir / kLabelFileName), "\r\n\x82\xA0\r\n" + repeated("\r\n", 94));
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 2);
 }
 
@@ -150,8 +141,8 @@ TEST(ReadFont, LoadsCodes0To95ThenShowsTheGlyphOfTheCodeField) {
 }
 
 TEST(ReadFont, FailsWithoutTouchingTheEditor) {
-    const std::string fontBytes = repeat("1, 2, 3, 4, 5\r\n", 96);
-    const std::string labelBytes = repeat("L\r\n", 96);
+    const std::string fontBytes = repeated("1, 2, 3, 4, 5\r\n", 96);
+    const std::string labelBytes = repeated("L\r\n", 96);
     struct Case {
         std::string fontBytes;  // "-" for no file, "/" for a directory
         std::string labelBytes;
@@ -159,20 +150,20 @@ TEST(ReadFont, FailsWithoutTouchingTheEditor) {
         state::Facts where;
     };
     const Case cases[] = {
-        {repeat("1, 2, 3, 4, 5\r\n", 95),
+        {repeated("1, 2, 3, 4, 5\r\n", 95),
          labelBytes,
          Cause::PastEndOfFile,
          {.file = kFontFileName}},
-        {fontBytes, repeat("L\r\n", 95), Cause::PastEndOfFile, {.file = kLabelFileName}},
+        {fontBytes, repeated("L\r\n", 95), Cause::PastEndOfFile, {.file = kLabelFileName}},
         {"-", labelBytes, Cause::FileNotFound, {.file = kFontFileName}},
         {fontBytes, "-", Cause::FileNotFound, {.file = kLabelFileName}},
         {"/", labelBytes, Cause::FileAccess, {.file = kFontFileName}},
-        {repeat("1, 2, 3, 4, 5\r\n", 4) + "1, \x82\r\n" + fontBytes,
+        {repeated("1, 2, 3, 4, 5\r\n", 4) + "1, \x82\r\n" + fontBytes,
          labelBytes,
          Cause::InvalidCp932,
          {.file = kFontFileName, .line = 5}},
         {fontBytes,
-         repeat("L\r\n", 6) + "\xFD\r\n" + labelBytes,
+         repeated("L\r\n", 6) + "\xFD\r\n" + labelBytes,
          Cause::InvalidCp932,
          {.file = kLabelFileName, .line = 7}},
     };

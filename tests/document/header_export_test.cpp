@@ -13,10 +13,7 @@ namespace fontedit::document {
 namespace {
 
 using namespace formats;
-using support::expectFailure;
-using support::readBytes;
-using support::ScratchDirectory;
-using support::writeBytes;
+using namespace support;
 
 TEST(ExportHeader, WritesANeverEditedFontByteForByte) {
     std::string expected = "const unsigned char Font[96][5] =\r\n{\r\n";

@@ -40,6 +40,13 @@ std::vector<std::string> linesOf(const std::string& text) {
     return lines;
 }
 
+std::string repeated(std::string_view text, std::size_t times) {
+    std::string result;
+    result.reserve(text.size() * times);
+    for (std::size_t i = 0; i < times; ++i) result += text;
+    return result;
+}
+
 std::string readBytes(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);
     std::ostringstream bytes;

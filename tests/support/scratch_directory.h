@@ -1,7 +1,8 @@
 #pragma once
 
 // A directory of its own for tests, fuzzers and benchmarks that read and write real files,
-// removed with everything in it at the end; and whole-file reads and writes.
+// removed with everything in it at the end; whole-file reads and writes, and texts of many
+// lines.
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -32,6 +33,8 @@ private:
 std::string readBytes(const std::filesystem::path& path);
 // A text's lines without their line ends, as a file's are compared line by line.
 std::vector<std::string> linesOf(const std::string& text);
+// `text` over and over, `times` in all: a file of many alike lines.
+std::string repeated(std::string_view text, std::size_t times);
 void writeBytes(const std::filesystem::path& path, std::string_view bytes);
 
 }  // namespace fontedit::support

@@ -33,12 +33,7 @@
 #include "icons/fontedit-32x32-16.xpm"
 #include "icons/fontedit-32x32-2.xpm"
 
-using fontedit::window::ControlKind;
-using fontedit::window::ControlPlacement;
-using fontedit::window::Form1;
-using fontedit::window::formControls;
-using fontedit::window::pixelRect;
-using fontedit::window::qtText;
+using namespace fontedit::window;
 
 namespace {
 

@@ -19,11 +19,7 @@
 #include "window/form1.h"
 #include "window/glyph_list.h"
 
-using fontedit::window::DotGrid;
-using fontedit::window::FontWindow;
-using fontedit::window::Form1;
-using fontedit::window::GlyphList;
-using fontedit::window::Question;
+using namespace fontedit::window;
 
 namespace {
 

@@ -29,10 +29,7 @@ namespace fontedit::formats {
 namespace {
 
 using state::Cause;
-using support::expectFailure;
-using support::readBytes;
-using support::ScratchDirectory;
-using support::writeBytes;
+using namespace support;
 
 using Dot = std::pair<int, int>;  // x from the left, y up from the baseline (0 = just above)
 

@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdio>
 #include <cstdlib>
+#include <initializer_list>
 #include <map>
 #include <optional>
 #include <random>
@@ -273,17 +274,21 @@ TEST(PsfImport, AConsoleFontReadAsBinaryRowsKeepsItsRightColumns) {
     }
 }
 
+// PSF2's mark, then its header's fields from the version on, each 32 bits little-endian.
+std::string psf2Header(std::initializer_list<unsigned> fields) {
+    std::string bytes = "\x72\xB5\x4A\x86";
+    for (const unsigned field : fields) {
+        for (int i = 0; i < 4; ++i) bytes += static_cast<char>(field >> (8 * i) & 0xFF);
+    }
+    return bytes;
+}
+
 }  // namespace
+
 // A table entry whose UTF-8 bits spell a value past U+10FFFF draws no character, and the
 // characters after it stay the glyph's: F4 90 80 80 spells 0x110000, past the last one.
 TEST(PsfImport, AValuePastUnicodeInTheTableIsNoCharacter) {
-    const auto little32 = [](unsigned value) {
-        std::string bytes;
-        for (int i = 0; i < 4; ++i) bytes += static_cast<char>(value >> (8 * i) & 0xFF);
-        return bytes;
-    };
-    std::string psf = "\x72\xB5\x4A\x86";
-    for (const unsigned field : {0u, 32u, 1u, 1u, 8u, 8u, 8u}) psf += little32(field);
+    std::string psf = psf2Header({0, 32, 1, 1, 8, 8, 8});
     psf += std::string("\x80\x80\x80\x80\x80\x00\x00\x00", 8);
     psf +=
         "\xF4\x90\x80\x80"
@@ -294,13 +299,7 @@ TEST(PsfImport, AValuePastUnicodeInTheTableIsNoCharacter) {
 
 // 480 bytes with a NUL are also what a binary table is; the PSF2 mark is looked at first.
 TEST(PsfImport, AFontOfABinaryTablesSizeIsKnownByItsMark) {
-    const auto little32 = [](unsigned value) {
-        std::string bytes;
-        for (int i = 0; i < 4; ++i) bytes += static_cast<char>(value >> (8 * i) & 0xFF);
-        return bytes;
-    };
-    std::string psf = "\x72\xB5\x4A\x86";
-    for (const unsigned field : {0u, 32u, 0u, 56u, 8u, 8u, 8u}) psf += little32(field);
+    std::string psf = psf2Header({0, 32, 0, 56, 8, 8, 8});
     std::string glyphs(56 * 8, '\0');
     glyphs.replace(33 * 8, 5, "\x80\x80\x80\x80\x80");
     psf += glyphs;

@@ -29,10 +29,7 @@ namespace fontedit::formats::display_fonts {
 namespace {
 
 using state::Cause;
-using support::expectFailure;
-using support::readBytes;
-using support::ScratchDirectory;
-using support::writeBytes;
+using namespace support;
 
 constexpr int kGlyphs = state::kSavedCodes;
 constexpr int kPitch = 6;  // a glyph's column and the blank one after it
@@ -104,7 +101,7 @@ static void draw_font(const uint8_t *font) {
 )";
 
 // LVGL's structures as its lv_font.h and lv_font_fmt_txt.h declare them, 8.3 and 9.x apart
-// where they differ, and its functions the font points to.
+// by LVGL_VERSION_MAJOR where they differ, and its functions the font points to.
 constexpr std::string_view kLvglCommon = R"(#include <stdbool.h>
 #include <stddef.h>
 #include <stdint.h>
@@ -123,43 +120,14 @@ typedef struct {
 } lv_font_glyph_dsc_t;
 )";
 
-constexpr std::string_view kLvgl8 = R"(#define LVGL_VERSION_MAJOR 8
-#define LVGL_VERSION_MINOR 3
+constexpr std::string_view kLvglFont = R"(#if LVGL_VERSION_MAJOR == 8
 typedef struct {
     uint32_t last_letter;
     uint32_t last_glyph_id;
 } lv_font_fmt_txt_glyph_cache_t;
-typedef struct {
-    const uint8_t *glyph_bitmap;
-    const lv_font_fmt_txt_glyph_dsc_t *glyph_dsc;
-    const lv_font_fmt_txt_cmap_t *cmaps;
-    const void *kern_dsc;
-    uint16_t kern_scale;
-    uint16_t cmap_num : 9;
-    uint16_t bpp : 4;
-    uint16_t kern_classes : 1;
-    uint16_t bitmap_format : 2;
-    lv_font_fmt_txt_glyph_cache_t *cache;
-} lv_font_fmt_txt_dsc_t;
-typedef struct _lv_font_t {
-    bool (*get_glyph_dsc)(const struct _lv_font_t *, lv_font_glyph_dsc_t *, uint32_t, uint32_t);
-    const uint8_t *(*get_glyph_bitmap)(const struct _lv_font_t *, uint32_t);
-    int16_t line_height;
-    int16_t base_line;
-    uint8_t subpx : 2;
-    int8_t underline_position;
-    int8_t underline_thickness;
-    const void *dsc;
-    const struct _lv_font_t *fallback;
-    void *user_data;
-} lv_font_t;
-bool lv_font_get_glyph_dsc_fmt_txt(const lv_font_t *, lv_font_glyph_dsc_t *, uint32_t, uint32_t);
-const uint8_t *lv_font_get_bitmap_fmt_txt(const lv_font_t *, uint32_t);
-)";
-
-constexpr std::string_view kLvgl9 = R"(#define LVGL_VERSION_MAJOR 9
-#define LVGL_VERSION_MINOR 2
+#else
 typedef struct _lv_draw_buf_t lv_draw_buf_t;
+#endif
 typedef struct {
     const uint8_t *glyph_bitmap;
     const lv_font_fmt_txt_glyph_dsc_t *glyph_dsc;
@@ -170,10 +138,19 @@ typedef struct {
     uint16_t bpp : 4;
     uint16_t kern_classes : 1;
     uint16_t bitmap_format : 2;
+#if LVGL_VERSION_MAJOR == 8
+    lv_font_fmt_txt_glyph_cache_t *cache;
+#endif
 } lv_font_fmt_txt_dsc_t;
 typedef struct _lv_font_t lv_font_t;
 struct _lv_font_t {
     bool (*get_glyph_dsc)(const lv_font_t *, lv_font_glyph_dsc_t *, uint32_t, uint32_t);
+#if LVGL_VERSION_MAJOR == 8
+    const uint8_t *(*get_glyph_bitmap)(const lv_font_t *, uint32_t);
+    int16_t line_height;
+    int16_t base_line;
+    uint8_t subpx : 2;
+#else
     const void *(*get_glyph_bitmap)(lv_font_glyph_dsc_t *, lv_draw_buf_t *);
     void (*release_glyph)(const lv_font_t *, lv_font_glyph_dsc_t *);
     int32_t line_height;
@@ -181,6 +158,7 @@ struct _lv_font_t {
     uint8_t subpx : 2;
     uint8_t kerning : 1;
     uint8_t static_bitmap : 1;
+#endif
     int8_t underline_position;
     int8_t underline_thickness;
     const void *dsc;
@@ -188,7 +166,11 @@ struct _lv_font_t {
     void *user_data;
 };
 bool lv_font_get_glyph_dsc_fmt_txt(const lv_font_t *, lv_font_glyph_dsc_t *, uint32_t, uint32_t);
+#if LVGL_VERSION_MAJOR == 8
+const uint8_t *lv_font_get_bitmap_fmt_txt(const lv_font_t *, uint32_t);
+#else
 const void *lv_font_get_bitmap_fmt_txt(lv_font_glyph_dsc_t *, lv_draw_buf_t *);
+#endif
 )";
 
 // LVGL's format 0 "tiny" cmap gives glyph glyph_id_start + (letter - range_start); the glyph's
@@ -225,18 +207,16 @@ static void draw_font(const lv_font_t *font) {
 }
 )";
 
-constexpr std::string_view kLvglFunctions8 = R"(
+constexpr std::string_view kLvglFunctions = R"(
 bool lv_font_get_glyph_dsc_fmt_txt(const lv_font_t *f, lv_font_glyph_dsc_t *d, uint32_t l,
                                    uint32_t n) { (void)f; (void)d; (void)l; (void)n; return 0; }
+#if LVGL_VERSION_MAJOR == 8
 const uint8_t *lv_font_get_bitmap_fmt_txt(const lv_font_t *f, uint32_t l) {
     (void)f; (void)l; return 0; }
-)";
-
-constexpr std::string_view kLvglFunctions9 = R"(
-bool lv_font_get_glyph_dsc_fmt_txt(const lv_font_t *f, lv_font_glyph_dsc_t *d, uint32_t l,
-                                   uint32_t n) { (void)f; (void)d; (void)l; (void)n; return 0; }
+#else
 const void *lv_font_get_bitmap_fmt_txt(lv_font_glyph_dsc_t *d, lv_draw_buf_t *b) {
     (void)d; (void)b; return 0; }
+#endif
 )";
 
 struct Library {
@@ -249,20 +229,20 @@ struct Library {
 };
 
 std::vector<Library> libraries() {
-    const std::string lvgl = std::string(kLvglCommon) + std::string(decoders::kLvglGlyphsAndMaps) +
-                             std::string(kLvglGlyph);
-    const std::string lvgl8 = lvgl + std::string(kLvgl8);
-    const std::string lvgl9 = lvgl + std::string(kLvgl9);
+    const auto lvgl = [](const std::string& major, const std::string& minor) {
+        return "#define LVGL_VERSION_MAJOR " + major + "\n#define LVGL_VERSION_MINOR " + minor +
+               "\n" + std::string(kLvglCommon) + std::string(decoders::kLvglGlyphsAndMaps) +
+               std::string(kLvglGlyph) + std::string(kLvglFont);
+    };
+    const std::string lvglDrawer = std::string(kLvglFunctions) + std::string(kLvglDrawer);
     const std::string u8g2 = std::string(decoders::kU8g2Drawer) + std::string(kU8g2Glyph);
     return {
         {"u8g2", u8g2Source, 32, "", u8g2, true},
         // Characters past 0xFF go past u8g2's lookup table, in glyphs of two-byte codes.
         {"u8g2 from U+00C0", u8g2Source, 0xC0, "", u8g2, false},
         {"u8x8", u8x8Source, 32, "", std::string(kU8x8Drawer), true},
-        {"lvgl 8.3", lvglSource, 32, lvgl8, std::string(kLvglFunctions8) + std::string(kLvglDrawer),
-         false},
-        {"lvgl 9", lvglSource, 0x400, lvgl9,
-         std::string(kLvglFunctions9) + std::string(kLvglDrawer), false},
+        {"lvgl 8.3", lvglSource, 32, lvgl("8", "3"), lvglDrawer, false},
+        {"lvgl 9", lvglSource, 0x400, lvgl("9", "2"), lvglDrawer, false},
     };
 }
 

@@ -27,10 +27,7 @@ namespace fontedit::formats {
 namespace {
 
 using state::Cause;
-using support::expectFailure;
-using support::readBytes;
-using support::ScratchDirectory;
-using support::writeBytes;
+using namespace support;
 
 std::string hexColumns(const state::GlyphBytes& columns) {
     std::string text;

@@ -13,11 +13,13 @@
 #include "formats/tables/c_source_export.h"
 #include "state/conversions.h"
 #include "state/failure.h"
+#include "support/scratch_directory.h"
 
 namespace fontedit::formats {
 namespace {
 
 using state::Cause;
+using support::repeated;
 using Cells = std::array<std::string, state::kGlyphColumns>;
 
 const Cells kO = {"3E", "41", "41", "41", "3E"};
@@ -44,18 +46,9 @@ struct Options {
     }
 };
 
-std::string repeated(std::string_view text, std::size_t times) {
-    std::string result;
-    result.reserve(text.size() * times);
-    for (std::size_t i = 0; i < times; ++i) result += text;
-    return result;
-}
-
 // `glyphs` more glyphs of column bytes 1, 2, 3, 4, 5, as a list's inside.
 std::string moreGlyphs(int glyphs) {
-    std::string list;
-    for (int i = 0; i < glyphs; ++i) list += "1, 2, 3, 4, 5,\n";
-    return list;
+    return repeated("1, 2, 3, 4, 5,\n", static_cast<std::size_t>(glyphs));
 }
 
 TEST(CTableImport, TakesEveryFormFirmwareIsWrittenIn) {

@@ -21,9 +21,7 @@ namespace fontedit::formats {
 namespace {
 
 using state::Cause;
-using support::expectFailure;
-using support::readBytes;
-using support::ScratchDirectory;
+using namespace support;
 
 // A font of every kind of glyph, through our BDF export.
 state::FontData dottedFont() {
