@@ -191,10 +191,11 @@ std::vector<std::string> wordsOf(bool reading) {
     return words;
 }
 
-CLI::Validator cLayoutWords() {
-    return wordFor<formats::CLayout>({{"columns", formats::CLayout::Columns},
-                                      {"pages", formats::CLayout::Pages},
-                                      {"rows", formats::CLayout::Rows}});
+OptionWords cLayoutWords() {
+    return {wordFor<formats::CLayout>({{"columns", formats::CLayout::Columns},
+                                       {"pages", formats::CLayout::Pages},
+                                       {"rows", formats::CLayout::Rows}}),
+            "LAYOUT"};
 }
 
 // "8x16" into the table's cell.
@@ -268,7 +269,7 @@ void addConvertCommand(CLI::App& app) {
                        readBy(kConvertsTable) +
                            "how the table holds a glyph: columns (the default), pages or "
                            "rows, as --layout writes them. e.g. --in-layout rows",
-                       cLayoutWords(), "LAYOUT"),
+                       cLayoutWords()),
          kConvertsTable},
         {command->add_flag("--in-msb-first", table.msbFirst,
                            readBy(kConvertsTable) +
@@ -312,7 +313,7 @@ void addConvertCommand(CLI::App& app) {
                   "unicode (the default) or jisx0201: the glyphs of JIS X 0201's characters "
                   "at its codes 0-255, half-width katakana at 0xA1-0xDF, for a Japanese "
                   "character LCD. e.g. --charset jisx0201",
-                  charsetWords(), "CHARSET");
+                  charsetWords());
     command->add_flag("--by-label", options->byLabel,
                       "a classic font's directory: each glyph at the one character its label "
                       "holds, not glyph i at character 32 + i; one whose label is not one "
@@ -330,7 +331,7 @@ void addConvertCommand(CLI::App& app) {
                            "columns (the default: a column's bytes, top first), pages (a row "
                            "of column bytes for each 8 dots down, as an SSD1306 takes) or "
                            "rows (a row's bytes, left first). e.g. --layout pages",
-                       cLayoutWords(), "LAYOUT"),
+                       cLayoutWords()),
          formats::kConvertsLayout},
         {command->add_flag("--msb-first", write.msbFirst,
                            writtenBy(formats::kConvertsLayout) +

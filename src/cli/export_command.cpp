@@ -86,8 +86,8 @@ void addExportCommand(CLI::App& app) {
     for (const formats::FormatInfo& info : formats::exportFormats()) {
         words.emplace_back(info.word, info.format);
     }
-    addWordOption(*command, "--format", options->format, formatHelp(), wordFor(std::move(words)),
-                  "FORMAT");
+    addWordOption(*command, "--format", options->format, formatHelp(),
+                  {wordFor(std::move(words)), "FORMAT"});
     command
         ->add_option("-o,--output", options->output,
                      "the file to write, - for standard output; by default " + defaultFilesHelp())
@@ -104,7 +104,7 @@ void addExportCommand(CLI::App& app) {
         addWordOption(*command, "--layout", c.layout,
                       "columns ([96][5], a byte per column) or rows ([96][8], a byte per dot row, "
                       "top first, bit 4 the left column, as a character LCD's CGRAM takes)",
-                      layoutWords(), "LAYOUT");
+                      layoutWords());
     CLI::Option* msbTop =
         command->add_flag("--msb-top", c.msbTop, "column layout: bit 7 is the top dot, not bit 0");
     CLI::Option* msbLeft = command->add_flag(

@@ -116,7 +116,7 @@ void addImportCommand(CLI::App& app) {
             " font, unpacking it first when gzip packed it, and write it as the font files of "
             "DIR, creating DIR when missing.");
     addWordOption(*command, "--format", options->format, importFormatHelp(),
-                  wordFor(importFormatWords()), "FORMAT");
+                  {wordFor(importFormatWords()), "FORMAT"});
     command
         ->add_option("--array", options->import.array,
                      readBy(formats::kReadsArray) +
@@ -128,7 +128,7 @@ void addImportCommand(CLI::App& app) {
                       "columns (a byte per column, bit 0 the top dot) or rows (a byte per "
                       "dot row, bit 4 the left dot); by default told from the file or guessed. "
                       "e.g. --layout rows",
-                  layoutWords(), "LAYOUT");
+                  layoutWords());
     command->add_flag(
         "--msb-top", options->msbTop,
         readBy(formats::kReadsShape) + "columns whose top dot is bit 7. e.g. --msb-top");
@@ -181,7 +181,7 @@ void addImportCommand(CLI::App& app) {
                       "how codes from --first name characters: unicode (the default) or "
                       "jisx0201, whose 0xA1-0xDF are the half-width katakana, for a Japanese "
                       "character LCD. e.g. --charset jisx0201 --first 0xA0",
-                  charsetWords(), "CHARSET");
+                  charsetWords());
     command->add_flag("-f,--force", options->force,
                       "replace existing font files in DIR. e.g. --force");
     command->add_option("FILE", options->source, "the font, gzip packed or not")

@@ -51,15 +51,17 @@ CLI::Validator acceptedBy(std::function<bool(const std::string&)> accepts, const
         "");
 }
 
-CLI::Validator layoutWords() {
-    return wordFor<state::GlyphLayout>(
-        {{"columns", state::GlyphLayout::Columns}, {"rows", state::GlyphLayout::Rows}});
+OptionWords layoutWords() {
+    return {wordFor<state::GlyphLayout>(
+                {{"columns", state::GlyphLayout::Columns}, {"rows", state::GlyphLayout::Rows}}),
+            "LAYOUT"};
 }
 
-CLI::Validator charsetWords() {
-    return wordFor<formats::ImportOptions::Charset>(
-        {{"unicode", formats::ImportOptions::Charset::Unicode},
-         {"jisx0201", formats::ImportOptions::Charset::JisX0201}});
+OptionWords charsetWords() {
+    return {wordFor<formats::ImportOptions::Charset>(
+                {{"unicode", formats::ImportOptions::Charset::Unicode},
+                 {"jisx0201", formats::ImportOptions::Charset::JisX0201}}),
+            "CHARSET"};
 }
 
 }  // namespace fontedit::cli

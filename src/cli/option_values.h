@@ -52,19 +52,25 @@ CLI::Validator wordFor(std::vector<std::pair<std::string, Value>> words) {
         "");
 }
 
-// An option whose value is one of the words `words` turns into a value (wordFor), shown in the
-// help as `kind`.
+// The words an option takes, each turned into its value (wordFor), and what its help calls
+// the value.
+struct OptionWords {
+    CLI::Validator values;
+    std::string kind;
+};
+
 template <typename Value>
 CLI::Option* addWordOption(CLI::App& command, const std::string& name, Value& target,
-                           const std::string& description, const CLI::Validator& words,
-                           const std::string& kind) {
-    return command.add_option(name, target, description)->transform(words)->option_text(kind);
+                           const std::string& description, const OptionWords& words) {
+    return command.add_option(name, target, description)
+        ->transform(words.values)
+        ->option_text(words.kind);
 }
 
 // columns or rows, for --layout.
-CLI::Validator layoutWords();
+OptionWords layoutWords();
 
 // unicode or jisx0201, for --charset.
-CLI::Validator charsetWords();
+OptionWords charsetWords();
 
 }  // namespace fontedit::cli
