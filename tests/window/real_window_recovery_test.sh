@@ -22,10 +22,10 @@ recovery_dir="$XDG_STATE_HOME/fontedit"
 font="$workdir/font"
 mkdir "$font"
 pid=""
-other=""
+peer=""
 cleanup() {
     [ -n "$pid" ] && kill -9 "$pid" 2>/dev/null
-    [ -n "$other" ] && kill -9 "$other" 2>/dev/null
+    [ -n "$peer" ] && kill -9 "$peer" 2>/dev/null
     rm -rf "$workdir"
 }
 trap cleanup EXIT
@@ -69,11 +69,7 @@ for signal in TERM HUP; do
 done
 
 # Escape at the question starts as before and leaves the file alone; 破棄 would remove it.
-QT_QPA_PLATFORM=xcb "$program" "$font" &
-pid=$!
-poll any_window || fail "no question at the second start"
-answer_start Escape
-poll find_editor || fail "no window after Escape"
+answer_recovery Escape "$font"
 pixel_lit 2 3 && fail "Escape restored the edit"
 has_recovery || fail "Escape removed the recovery file"
 kill_editor
@@ -82,14 +78,14 @@ rm -rf "$recovery_dir"
 # A edits; B only reads the folder; A is killed: B leaves A's file alone, and the next start
 # offers A's edit.
 start_editor "$font"
-other=$pid
+peer=$pid
 click_pixel 3 5
 poll has_recovery || fail "no recovery file after A's edit"
 start_editor "$font"
 click_at_twips 4320 2160
-kill -9 "$other"
-wait "$other" 2>/dev/null || true
-other=""
+kill -9 "$peer"
+wait "$peer" 2>/dev/null || true
+peer=""
 sleep 1.5
 has_recovery || fail "the window that only read removed the other window's recovery file"
 restore_after_kill "$font"
@@ -133,11 +129,7 @@ awk 'BEGIN { printf "#define X (1"; for (i = 0; i < 20000; i++) printf "+1"; pri
 start_editor "$font"
 click_pixel 5 5
 poll pixel_lit 5 5 || fail "the click before the import did not light its pixel"
-xdotool windowfocus --sync "$window" key ctrl+i
-poll find_question || fail "Ctrl+I opened no dialog"
-sleep 0.3
-xdotool windowfocus --sync "$question" key ctrl+a type "$workdir/slow.c"
-xdotool key Return
+type_in_dialog ctrl+i "$workdir/slow.c"
 sleep 0.5
 asked=$(date +%s%N)
 kill -TERM "$pid"
@@ -152,11 +144,7 @@ mkdir "$workdir/empty"
 start_editor "$font"
 click_pixel 2 6
 poll has_recovery || fail "no recovery file before Ctrl+O"
-xdotool windowfocus --sync "$window" key ctrl+o
-poll find_question || fail "Ctrl+O opened no dialog"
-sleep 0.3
-xdotool windowfocus --sync "$question" key ctrl+a type "$workdir/empty"
-xdotool key Return
+type_in_dialog ctrl+o "$workdir/empty"
 sleep 0.5
 poll find_question || fail "Ctrl+O to a folder without a font did not ask about the unsaved work"
 xdotool windowfocus --sync "$question" key Return
@@ -186,7 +174,7 @@ rm -rf "$recovery_dir"
 # Two windows read the folder; the first saves an edit, then the second is asked.
 start_editor "$font"
 first=$window
-other=$pid
+peer=$pid
 click_pixel 4 4
 click_at_twips 4320 2640
 poll test -f "$font/fntdat.txt" || fail "保存 wrote no fntdat.txt"

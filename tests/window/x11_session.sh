@@ -80,13 +80,19 @@ no_tip() {
     ! find_tip
 }
 
-# Presses the keys, then types `path` into the dialog they open and presses Return.
-answer_dialog() {
+# Presses the keys, then types `path` into the dialog they open and presses Return; what
+# follows, a question or an import running aside, is the caller's to wait for.
+type_in_dialog() {
     xdotool windowfocus --sync "$window" key "$1"
     poll find_other || fail "$1 opened no dialog"
     sleep 0.3
     xdotool windowfocus --sync "$other" key ctrl+a type "$2"
     xdotool key Return
+}
+
+# The same, waiting for the dialog to close.
+answer_dialog() {
+    type_in_dialog "$@"
     poll no_other || fail "the dialog of $1 stayed open"
 }
 
@@ -129,9 +135,17 @@ kill_editor() {
 restore_after_kill() {
     poll has_recovery || fail "no recovery file after an edit"
     kill_editor
+    answer_recovery Return "$@"
+}
+
+# Starts the editor on the arguments after the first, with a recovery file waiting, and
+# answers the question at start with the key $1.
+answer_recovery() {
+    key=$1
+    shift
     QT_QPA_PLATFORM=xcb "$program" "$@" &
     pid=$!
     poll any_window || fail "no question at start with a recovery file"
-    answer_start Return
+    answer_start "$key"
     poll find_editor || fail "no window after the question"
 }
