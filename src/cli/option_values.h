@@ -59,6 +59,7 @@ struct OptionWords {
     std::string kind;
 };
 
+// An option whose value is one of `words`.
 template <typename Value>
 CLI::Option* addWordOption(CLI::App& command, const std::string& name, Value& target,
                            const std::string& description, const OptionWords& words) {
