@@ -324,14 +324,16 @@ private:
 
     void rows(BitmapGlyph& glyph) {
         glyph.rows.assign(static_cast<std::size_t>(glyph.height), 0);
-        for (std::uint64_t& row : glyph.rows) {
+        for (std::size_t y = 0; y < glyph.rows.size(); ++y) {
             lines_.nextRow(glyph.width);
+            std::uint64_t row = 0;
             for (int x = 0; x < glyph.width; x += 4) {
                 const int digit = lines_.rowDigit(static_cast<std::size_t>(x / 4));
                 for (int dot = 0; dot < 4 && x + dot < glyph.width; ++dot) {
                     if (digit & (8 >> dot)) row |= std::uint64_t{1} << (x + dot);
                 }
             }
+            glyph.rows[y] = row;
         }
     }
 
