@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cstring>
+#include <functional>
+#include <numeric>
 
 namespace fontedit::state {
 namespace {
@@ -11,6 +13,28 @@ unsigned bytesFor(std::uint64_t value) {
     if (value <= 0xFFFF) return 2;
     if (value <= 0xFFFF'FFFF) return 4;
     return 8;
+}
+
+// Each row as a number of its own width in the machine's order, read back the same way.
+template <typename Word>
+std::uint64_t loaded(const std::uint8_t* at) {
+    Word word;
+    std::memcpy(&word, at, sizeof word);
+    return word;
+}
+
+template <typename Word>
+void stored(std::uint8_t* at, std::uint64_t value) {
+    const auto word = static_cast<Word>(value);
+    std::memcpy(at, &word, sizeof word);
+}
+
+template <typename Word>
+void storedAll(std::uint8_t* at, std::span<const std::uint64_t> rows) {
+    for (const std::uint64_t row : rows) {
+        stored<Word>(at, row);
+        at += sizeof(Word);
+    }
 }
 
 }  // namespace
@@ -27,9 +51,26 @@ GlyphRows::GlyphRows(std::size_t count, std::uint64_t value)
 }
 
 GlyphRows::GlyphRows(std::initializer_list<std::uint64_t> rows)
-    : GlyphRows(Zeroed{}, rows.size(), 1) {
-    std::size_t y = 0;
-    for (const std::uint64_t row : rows) set(y++, row);
+    : GlyphRows(std::span(rows.begin(), rows.size())) {}
+
+GlyphRows::GlyphRows(std::span<const std::uint64_t> rows)
+    : GlyphRows(
+          Zeroed{}, rows.size(),
+          bytesFor(std::accumulate(rows.begin(), rows.end(), std::uint64_t{0}, std::bit_or<>{}))) {
+    std::uint8_t* at = bytes();
+    switch (rowBytes_) {
+        case 1:
+            storedAll<std::uint8_t>(at, rows);
+            break;
+        case 2:
+            storedAll<std::uint16_t>(at, rows);
+            break;
+        case 4:
+            storedAll<std::uint32_t>(at, rows);
+            break;
+        default:
+            storedAll<std::uint64_t>(at, rows);
+    }
 }
 
 GlyphRows::GlyphRows(const GlyphRows& other) : count_(other.count_), rowBytes_(other.rowBytes_) {
@@ -66,7 +107,6 @@ void GlyphRows::release() noexcept {
     if (onHeap()) delete[] heap_;
     count_ = 0;
     rowBytes_ = 1;
-    std::fill(std::begin(within_), std::end(within_), std::uint8_t{0});
 }
 
 void GlyphRows::take(GlyphRows& other) noexcept {
@@ -79,7 +119,6 @@ void GlyphRows::take(GlyphRows& other) noexcept {
     }
     other.count_ = 0;
     other.rowBytes_ = 1;
-    std::fill(std::begin(other.within_), std::end(other.within_), std::uint8_t{0});
 }
 
 void GlyphRows::assign(std::size_t count, std::uint64_t value) {
@@ -88,19 +127,38 @@ void GlyphRows::assign(std::size_t count, std::uint64_t value) {
 
 std::uint64_t GlyphRows::get(std::size_t y) const {
     const std::uint8_t* at = bytes() + y * rowBytes_;
-    std::uint64_t value = 0;
-    for (unsigned byte = rowBytes_; byte-- > 0;) value = value << 8 | at[byte];
-    return value;
+    switch (rowBytes_) {
+        case 1:
+            return *at;
+        case 2:
+            return loaded<std::uint16_t>(at);
+        case 4:
+            return loaded<std::uint32_t>(at);
+        default:
+            return loaded<std::uint64_t>(at);
+    }
 }
 
 void GlyphRows::store(std::size_t y, std::uint64_t value) {
     std::uint8_t* at = bytes() + y * rowBytes_;
-    for (unsigned byte = 0; byte < rowBytes_; ++byte) at[byte] = std::uint8_t(value >> 8 * byte);
+    switch (rowBytes_) {
+        case 1:
+            *at = static_cast<std::uint8_t>(value);
+            break;
+        case 2:
+            stored<std::uint16_t>(at, value);
+            break;
+        case 4:
+            stored<std::uint32_t>(at, value);
+            break;
+        default:
+            stored<std::uint64_t>(at, value);
+    }
 }
 
 void GlyphRows::set(std::size_t y, std::uint64_t value) {
-    const unsigned needed = bytesFor(value);
-    if (needed > rowBytes_) {
+    if (value >> (8 * rowBytes_ - 1) >> 1 != 0) {
+        const unsigned needed = bytesFor(value);
         GlyphRows wider(Zeroed{}, count_, needed);
         for (std::size_t row = 0; row < count_; ++row) wider.store(row, get(row));
         *this = std::move(wider);

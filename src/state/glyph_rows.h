@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <initializer_list>
 #include <iterator>
+#include <span>
 
 namespace fontedit::state {
 
@@ -61,6 +62,7 @@ public:
     GlyphRows() = default;
     GlyphRows(std::size_t count, std::uint64_t value);
     GlyphRows(std::initializer_list<std::uint64_t> rows);
+    explicit GlyphRows(std::span<const std::uint64_t> rows);
     GlyphRows(const GlyphRows& other);
     GlyphRows(GlyphRows&& other) noexcept;
     GlyphRows& operator=(const GlyphRows& other);

@@ -1,10 +1,12 @@
 #include "formats/x11/bdf_document.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <initializer_list>
 #include <limits>
 #include <map>
+#include <span>
 #include <tuple>
 
 #include "formats/font_import.h"
@@ -322,18 +324,18 @@ private:
     }
 
     void rows(BitmapGlyph& glyph) {
-        glyph.rows.assign(static_cast<std::size_t>(glyph.height), 0);
-        for (std::size_t y = 0; y < glyph.rows.size(); ++y) {
+        std::array<std::uint64_t, state::kMaxGlyphSide> rows{};
+        const auto height = static_cast<std::size_t>(glyph.height);
+        for (std::uint64_t& row : std::span(rows).first(height)) {
             lines_.nextRow(glyph.width);
-            std::uint64_t row = 0;
             for (int x = 0; x < glyph.width; x += 4) {
                 const int digit = lines_.rowDigit(static_cast<std::size_t>(x / 4));
                 for (int dot = 0; dot < 4 && x + dot < glyph.width; ++dot) {
                     if (digit & (8 >> dot)) row |= std::uint64_t{1} << (x + dot);
                 }
             }
-            glyph.rows[y] = row;
         }
+        glyph.rows = state::GlyphRows(std::span(rows).first(height));
     }
 
     BdfDocument& doc_;
