@@ -29,6 +29,21 @@ void stored(std::uint8_t* at, std::uint64_t value) {
     std::memcpy(at, &word, sizeof word);
 }
 
+// Calls `act` with a number as wide as each row, the one place that tells the widths apart.
+template <typename Act>
+decltype(auto) withWord(unsigned rowBytes, Act act) {
+    switch (rowBytes) {
+        case 1:
+            return act(std::uint8_t{});
+        case 2:
+            return act(std::uint16_t{});
+        case 4:
+            return act(std::uint32_t{});
+        default:
+            return act(std::uint64_t{});
+    }
+}
+
 template <typename Word>
 void storedAll(std::uint8_t* at, std::span<const std::uint64_t> rows) {
     for (const std::uint64_t row : rows) {
@@ -58,19 +73,7 @@ GlyphRows::GlyphRows(std::span<const std::uint64_t> rows)
           Zeroed{}, rows.size(),
           bytesFor(std::accumulate(rows.begin(), rows.end(), std::uint64_t{0}, std::bit_or<>{}))) {
     std::uint8_t* at = bytes();
-    switch (rowBytes_) {
-        case 1:
-            storedAll<std::uint8_t>(at, rows);
-            break;
-        case 2:
-            storedAll<std::uint16_t>(at, rows);
-            break;
-        case 4:
-            storedAll<std::uint32_t>(at, rows);
-            break;
-        default:
-            storedAll<std::uint64_t>(at, rows);
-    }
+    withWord(rowBytes_, [&](auto word) { storedAll<decltype(word)>(at, rows); });
 }
 
 GlyphRows::GlyphRows(const GlyphRows& other) : count_(other.count_), rowBytes_(other.rowBytes_) {
@@ -127,33 +130,12 @@ void GlyphRows::assign(std::size_t count, std::uint64_t value) {
 
 std::uint64_t GlyphRows::get(std::size_t y) const {
     const std::uint8_t* at = bytes() + y * rowBytes_;
-    switch (rowBytes_) {
-        case 1:
-            return *at;
-        case 2:
-            return loaded<std::uint16_t>(at);
-        case 4:
-            return loaded<std::uint32_t>(at);
-        default:
-            return loaded<std::uint64_t>(at);
-    }
+    return withWord(rowBytes_, [&](auto word) { return loaded<decltype(word)>(at); });
 }
 
 void GlyphRows::store(std::size_t y, std::uint64_t value) {
     std::uint8_t* at = bytes() + y * rowBytes_;
-    switch (rowBytes_) {
-        case 1:
-            *at = static_cast<std::uint8_t>(value);
-            break;
-        case 2:
-            stored<std::uint16_t>(at, value);
-            break;
-        case 4:
-            stored<std::uint32_t>(at, value);
-            break;
-        default:
-            stored<std::uint64_t>(at, value);
-    }
+    withWord(rowBytes_, [&](auto word) { stored<decltype(word)>(at, value); });
 }
 
 void GlyphRows::set(std::size_t y, std::uint64_t value) {
