@@ -47,7 +47,7 @@ void grow(state::BitmapGlyph& glyph, const CellBox& box) {
                               .needed = std::to_string(state::kMaxGlyphSide) + "x" +
                                         std::to_string(state::kMaxGlyphSide)});
     }
-    std::vector<std::uint64_t> rows(static_cast<std::size_t>(grown.height));
+    state::GlyphRows rows(static_cast<std::size_t>(grown.height), 0);
     const int shift = old.left - grown.left;
     for (int y = 0; y < old.height; ++y) rows[grown.top() - old.top() + y] = glyph.rows[y] << shift;
     glyph.rows = std::move(rows);
@@ -71,7 +71,7 @@ void setCellDots(state::BitmapGlyph& glyph, const CellBox& cell, const Dots& dot
         }
     }
     state::BitmapGlyph result = glyph;
-    std::ranges::fill(result.rows, 0);
+    result.rows.assign(result.rows.size(), 0);
     if (right >= 0) {
         grow(result, {.left = cell.left + left,
                       .bottom = cell.top() - 1 - low,

@@ -23,8 +23,8 @@ bool BitmapGlyph::dot(int x, int y) const {
 void BitmapGlyph::setDot(int x, int y, bool lit) {
     if (x < 0 || y < 0 || x >= width || y >= height) return;
     const std::uint64_t bit = std::uint64_t{1} << x;
-    auto& row = rows[static_cast<std::size_t>(y)];
-    row = lit ? (row | bit) : (row & ~bit);
+    const std::uint64_t row = rows[static_cast<std::size_t>(y)];
+    rows[static_cast<std::size_t>(y)] = lit ? (row | bit) : (row & ~bit);
 }
 
 const BitmapGlyph* BitmapFont::find(char32_t character) const {

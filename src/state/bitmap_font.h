@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "state/glyph_rows.h"
+
 namespace fontedit::state {
 
 inline constexpr int kMaxGlyphSide = 64;
@@ -14,16 +16,16 @@ inline constexpr int kMaxBitmapGlyphs = 65536;
 
 struct BitmapGlyph {
     char32_t character = 0;
-    std::string name;  // the label; BDF's STARTCHAR
-    int advance = 0;   // dots from this glyph's origin to the next one's
+    int advance = 0;  // dots from this glyph's origin to the next one's
     // The box of the dots, as BDF's BBX: its size, and its lower-left corner against the
     // origin on the baseline, y growing upwards.
     int width = 0;
     int height = 0;
     int left = 0;
     int bottom = 0;
-    // One word per row of the box, top row first; bit x is the dot in column x from the left.
-    std::vector<std::uint64_t> rows;
+    std::string name;  // the label; BDF's STARTCHAR
+    // One number per row of the box, top row first; bit x is the dot in column x from the left.
+    GlyphRows rows;
 
     bool dot(int x, int y) const;
     void setDot(int x, int y, bool lit);

@@ -26,7 +26,7 @@ TEST(BitmapFont, KeepsGlyphsSortedAndDotsInTheirBox) {
     glyph.setDot(2, 1, true);
     glyph.setDot(3, 0, true);   // past the width
     glyph.setDot(0, -1, true);  // above the top
-    EXPECT_EQ(glyph.rows, (std::vector<std::uint64_t>{0, 0b100}));
+    EXPECT_EQ(glyph.rows, (GlyphRows{0, 0b100}));
     EXPECT_TRUE(glyph.dot(2, 1));
     EXPECT_FALSE(glyph.dot(3, 1));
 
@@ -37,6 +37,18 @@ TEST(BitmapFont, KeepsGlyphsSortedAndDotsInTheirBox) {
     EXPECT_EQ(rowByte(wide.rows[0], 64, 0), 0x80);
     EXPECT_EQ(rowByte(wide.rows[0], 64, 7), 0x01);
     EXPECT_EQ(rowByte(wide.rows[0], 63, 7), 0x00);  // bits past the width are no dots
+
+    // One wide row widens every row, out of the glyph onto the heap; a copy is a copy; rows
+    // are equal by their numbers, whatever bytes each takes.
+    GlyphRows rows(16, 1);
+    rows[15] |= std::uint64_t{1} << 40;
+    EXPECT_EQ(rows[14], 1u);
+    GlyphRows copy = rows;
+    copy[0] = 0;
+    EXPECT_EQ(rows[0], 1u);
+    rows[15] &= 1;
+    EXPECT_EQ(rows, GlyphRows(16, 1));
+    EXPECT_NE(rows, copy);
 }
 
 TEST(CharacterList, ReadsCodesRangesAndFiles) {

@@ -1,10 +1,12 @@
 #include "formats/x11/bdf_document.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <initializer_list>
 #include <limits>
 #include <map>
+#include <span>
 #include <tuple>
 
 #include "formats/font_import.h"
@@ -119,13 +121,12 @@ public:
         : doc_(document), lines_(document.text_, BdfLines::Comments::Lines) {}
 
     // A glyph read before, again; it was read whole then, so it is now.
-    BitmapGlyph glyphAt(const BdfDocument::GlyphText& text) {
+    BdfDocument::GlyphLines glyphAt(const BdfDocument::GlyphText& text, BitmapGlyph& glyph) {
         fontAdvance_ = doc_.fontAdvance_;
         lines_.seek(text.begin);
         lines_.next();
-        BitmapGlyph glyph;
-        glyphText(glyph);
-        return glyph;
+        BdfDocument::GlyphText again;
+        return glyphText(glyph, again);
     }
 
     void parse() {
@@ -206,7 +207,7 @@ public:
                 throw Failure(Cause::BdfTooManyGlyphs, {.line = lines_.line()});
             }
             BitmapGlyph glyph;
-            doc_.glyphs_.push_back(glyphText(glyph));
+            glyphText(glyph, doc_.glyphs_.emplace_back());
             encodingLines_.push_back(encodingLine_);
             if (doc_.glyphs_.back().encoding) {
                 ordered = ordered && (glyphs.empty() || glyphs.back().character < glyph.character);
@@ -263,10 +264,10 @@ private:
                 static_cast<int>(read.left), static_cast<int>(read.bottom)};
     }
 
-    BdfDocument::GlyphText glyphText(BitmapGlyph& glyph) {
-        BdfDocument::GlyphText text;
+    BdfDocument::GlyphLines glyphText(BitmapGlyph& glyph, BdfDocument::GlyphText& text) {
+        BdfDocument::GlyphLines found;
         text.begin = offset(lines_.lineBegin());
-        text.startChar = span();
+        found.startChar = span();
         const int startLine = lines_.line();
         lines_.word();
         glyph.name = std::string(bdfTrimmed(lines_.rest()));
@@ -286,19 +287,19 @@ private:
                 if (*encoding > 0x10FFFF) lines_.malformed();
                 encodingLine_ = lines_.line();
             } else if (key == "DWIDTH") {
-                text.dWidth = span();
+                found.dWidth = span();
                 lines_.word();
                 advance = lines_.number();
             } else if (key == "BBX") {
                 // The box draws the rows that follow it; one after them would not.
                 if (drawn) lines_.malformed();
-                text.bbx = span();
+                found.bbx = span();
                 glyphBox = box();
             } else if (key == "BITMAP") {
                 if (drawn) lines_.malformed();
                 drawn = true;
-                text.drawn = true;
-                text.bitmap = span();
+                found.drawn = true;
+                found.bitmap = span();
                 const BdfDocument::Box drawnBox = glyphBox.value_or(doc_.declaredBox_);
                 if (drawnBox.width > state::kMaxGlyphSide ||
                     drawnBox.height > state::kMaxGlyphSide) {
@@ -310,7 +311,7 @@ private:
                 glyph.left = drawnBox.left;
                 glyph.bottom = drawnBox.bottom;
                 rows(glyph);
-                text.rowsEnd = offset(lines_.after());
+                found.rowsEnd = offset(lines_.after());
             }
         }
         text.end = offset(lines_.after());
@@ -319,12 +320,13 @@ private:
             text.encoding = static_cast<char32_t>(*encoding);
             glyph.character = *text.encoding;
         }
-        return text;
+        return found;
     }
 
     void rows(BitmapGlyph& glyph) {
-        glyph.rows.assign(static_cast<std::size_t>(glyph.height), 0);
-        for (std::uint64_t& row : glyph.rows) {
+        std::array<std::uint64_t, state::kMaxGlyphSide> rows{};
+        const auto height = static_cast<std::size_t>(glyph.height);
+        for (std::uint64_t& row : std::span(rows).first(height)) {
             lines_.nextRow(glyph.width);
             for (int x = 0; x < glyph.width; x += 4) {
                 const int digit = lines_.rowDigit(static_cast<std::size_t>(x / 4));
@@ -333,6 +335,7 @@ private:
                 }
             }
         }
+        glyph.rows = state::GlyphRows(std::span(rows).first(height));
     }
 
     BdfDocument& doc_;
@@ -362,8 +365,15 @@ std::string BdfDocument::glyphLines(const BitmapGlyph& glyph) const {
 }
 
 BitmapGlyph BdfDocument::readGlyph(const GlyphText& text) const {
+    BitmapGlyph glyph;
     // The parser reads the text alone in this.
-    return BdfParser(const_cast<BdfDocument&>(*this)).glyphAt(text);
+    BdfParser(const_cast<BdfDocument&>(*this)).glyphAt(text, glyph);
+    return glyph;
+}
+
+BdfDocument::GlyphLines BdfDocument::linesOf(const GlyphText& text) const {
+    BitmapGlyph glyph;
+    return BdfParser(const_cast<BdfDocument&>(*this)).glyphAt(text, glyph);
 }
 
 void BdfDocument::appendGlyph(std::string& out, const GlyphText& text, bool boxMoved,
@@ -371,41 +381,46 @@ void BdfDocument::appendGlyph(std::string& out, const GlyphText& text, bool boxM
     const std::string_view all(text_);
     const BitmapGlyph* now = text.encoding ? font_.find(*text.encoding) : nullptr;
     if (!kept(text)) return;
-    const bool ownBox = text.bbx || !text.drawn || !boxMoved;
+    if ((!now || !was) && !boxMoved) {
+        out += all.substr(text.begin, text.end - text.begin);
+        return;
+    }
+    const GlyphLines lines = linesOf(text);
+    const bool ownBox = lines.bbx || !lines.drawn || !boxMoved;
     if (!now || !was) {
         if (ownBox) {
             out += all.substr(text.begin, text.end - text.begin);
         } else {
             const auto& box = declaredBox_;
-            out += all.substr(text.begin, text.bitmap.begin - text.begin);
+            out += all.substr(text.begin, lines.bitmap.begin - text.begin);
             out += line(numbers("BBX", {box.width, box.height, box.left, box.bottom}));
-            out += all.substr(text.bitmap.begin, text.end - text.bitmap.begin);
+            out += all.substr(lines.bitmap.begin, text.end - lines.bitmap.begin);
         }
         return;
     }
     std::vector<Edit> edits;
     if (now->name != was->name) {
-        edits.push_back({text.startChar.begin, text.startChar.end, "STARTCHAR " + now->name});
+        edits.push_back({lines.startChar.begin, lines.startChar.end, "STARTCHAR " + now->name});
     }
     if (now->advance != was->advance) {
         const std::string dWidth = numbers("DWIDTH", {now->advance, 0});
-        if (text.dWidth) {
-            edits.push_back({text.dWidth->begin, text.dWidth->end, dWidth});
+        if (lines.dWidth) {
+            edits.push_back({lines.dWidth->begin, lines.dWidth->end, dWidth});
         } else {
-            const std::size_t at = text.bbx ? text.bbx->begin : text.bitmap.begin;
+            const std::size_t at = lines.bbx ? lines.bbx->begin : lines.bitmap.begin;
             edits.push_back({at, at, line(dWidth)});
         }
     }
     const bool sameBox = now->width == was->width && now->height == was->height;
     if (!sameBox || now->left != was->left || now->bottom != was->bottom || !ownBox) {
         const std::string bbx = numbers("BBX", {now->width, now->height, now->left, now->bottom});
-        if (text.bbx) {
-            edits.push_back({text.bbx->begin, text.bbx->end, bbx});
+        if (lines.bbx) {
+            edits.push_back({lines.bbx->begin, lines.bbx->end, bbx});
         } else {
-            edits.push_back({text.bitmap.begin, text.bitmap.begin, line(bbx)});
+            edits.push_back({lines.bitmap.begin, lines.bitmap.begin, line(bbx)});
         }
     }
-    const std::size_t rowsBegin = std::min(all.find('\n', text.bitmap.end), all.size()) + 1;
+    const std::size_t rowsBegin = std::min(all.find('\n', lines.bitmap.end), all.size()) + 1;
     if (sameBox) {
         std::size_t at = rowsBegin;
         const std::uint64_t mask = maskOf(now->width);
@@ -422,7 +437,7 @@ void BdfDocument::appendGlyph(std::string& out, const GlyphText& text, bool boxM
     } else {
         std::string rows;
         for (const std::uint64_t row : now->rows) rows += line(hexRow(row, now->width));
-        edits.push_back({rowsBegin, text.rowsEnd, rows});
+        edits.push_back({rowsBegin, lines.rowsEnd, rows});
     }
     std::stable_sort(edits.begin(), edits.end(),
                      [](const Edit& a, const Edit& b) { return a.begin < b.begin; });

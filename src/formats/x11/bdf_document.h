@@ -45,6 +45,10 @@ private:
     struct GlyphText {
         Offset begin = 0, end = 0;         // from STARTCHAR to after ENDCHAR's line end
         std::optional<char32_t> encoding;  // none: written as it was read, whatever changes
+    };
+    // The lines of a glyph's text, found again for the glyphs a writing changes rather than
+    // kept for every glyph.
+    struct GlyphLines {
         Span startChar;
         std::optional<Span> dWidth, bbx;
         Span bitmap;
@@ -63,6 +67,7 @@ private:
     bool kept(const GlyphText& text) const;
     // The glyph as the text holds it, read again rather than kept: the model holds it already.
     state::BitmapGlyph readGlyph(const GlyphText& text) const;
+    GlyphLines linesOf(const GlyphText& text) const;
     // `was`: the glyph as read where the model's differs from it.
     void appendGlyph(std::string& out, const GlyphText& text, bool boxMoved,
                      const state::BitmapGlyph* was) const;

@@ -249,13 +249,14 @@ public:
             const long long offset = bitmaps.offset(index, height * rowBytes);
             glyph.rows.assign(static_cast<std::size_t>(height), 0);
             for (long long row = 0; row < height; ++row) {
-                std::uint64_t& bits = glyph.rows[static_cast<std::size_t>(row)];
+                std::uint64_t bits = 0;
                 for (long long x = 0; x < width; x += 8) {
                     const std::uint8_t byte = bitmaps.byte(offset + row * rowBytes + x / 8);
                     for (long long dot = 0; byte != 0 && dot < 8 && x + dot < width; ++dot) {
                         if (byte & 0x80 >> dot) bits |= std::uint64_t{1} << (x + dot);
                     }
                 }
+                glyph.rows[static_cast<std::size_t>(row)] = bits;
             }
             font.glyphs.push_back(std::move(glyph));
         }

@@ -608,8 +608,8 @@ TEST(LibraryFonts, AFontTheFormatCannotHoldIsRefused) {
     for (char32_t character = 0x100; character < 0x100 + 600; ++character) {
         BitmapGlyph glyph = state::blankGlyph(character, 32, 32);
         glyph.advance = 32;
-        for (std::uint64_t& row : glyph.rows) row = 0xFFFFFFFF;
-        glyph.rows.front() = character;
+        glyph.rows.assign(glyph.rows.size(), 0xFFFFFFFF);
+        glyph.rows[0] = character;
         distinct.glyphs.push_back(std::move(glyph));
     }
     for (const auto& [word, cause] : {std::pair{"gfxfont", Cause::BitmapPastOffsets},

@@ -337,7 +337,8 @@ TEST(BitmapFonts, EditsRewriteOnlyTheLinesTheyNeed) {
         "COMMENT between\r\nSTARTCHAR unencoded\r\nENCODING -1 7\r\nBBX 1 1 0 0\r\n"
         "BITMAP\r\n80\r\nENDCHAR\r\n"
         "STARTCHAR three\r\nENCODING 51\r\nX-ODD 1\r\nBBX 2 2 1 0\r\nBITMAP\r\n"
-        "C0\r\n40\r\nENDCHAR\r\nENDFONT\r\n";
+        "C0\r\n40\r\nENDCHAR\r\n"
+        "STARTCHAR four\r\nENCODING 52\r\nBITMAP\r\n20\r\n20\r\n20\r\n20\r\nENDCHAR\r\nENDFONT\r\n";
     struct Case {
         const char* what;
         std::function<void(BdfDocument&)> edit;
@@ -363,7 +364,9 @@ TEST(BitmapFonts, EditsRewriteOnlyTheLinesTheyNeed) {
              g.rows = {1, 2, 3};
          },
          {{"FONTBOUNDINGBOX 3 4 0 -1", "FONTBOUNDINGBOX 3 5 0 -1"},
-          {"BBX 2 2 1 0\r\nBITMAP\r\nC0\r\n40", "BBX 2 3 1 1\r\nBITMAP\r\n80\r\n40\r\nC0"}}},
+          {"BBX 2 2 1 0\r\nBITMAP\r\nC0\r\n40", "BBX 2 3 1 1\r\nBITMAP\r\n80\r\n40\r\nC0"},
+          // A glyph drawn in the font's box keeps the box it had.
+          {"ENCODING 52\r\nBITMAP", "ENCODING 52\r\nBBX 3 4 0 -1\r\nBITMAP"}}},
         {"a glyph gone and one added between, the count, the ascent and a new descent",
          [](BdfDocument& d) {
              BitmapFont& f = d.font();
@@ -393,7 +396,8 @@ TEST(BitmapFonts, EditsRewriteOnlyTheLinesTheyNeed) {
           {"STARTCHAR one\r\nENCODING 49\r\nSWIDTH 750 0\r\nDWIDTH 4 0\r\nBBX 3 4 0 -1\r\n"
            "BITMAP\r\n40\r\nc0\r\n40\r\nE0\r\nENDCHAR\r\nCOMMENT between\r\n"
            "STARTCHAR unencoded\r\nENCODING -1 7\r\nBBX 1 1 0 0\r\nBITMAP\r\n80\r\nENDCHAR\r\n",
-           ""}}},
+           ""},
+          {"STARTCHAR four\r\nENCODING 52\r\nBITMAP\r\n20\r\n20\r\n20\r\n20\r\nENDCHAR\r\n", ""}}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -401,7 +405,7 @@ TEST(BitmapFonts, EditsRewriteOnlyTheLinesTheyNeed) {
         EXPECT_EQ(document.font().family, "t");
         EXPECT_EQ(document.font().ascent, 3);
         EXPECT_EQ(document.font().descent, 1);
-        ASSERT_EQ(document.font().glyphs.size(), 2u);
+        ASSERT_EQ(document.font().glyphs.size(), 3u);
         c.edit(document);
         std::string expected = font;
         std::size_t from = 0;
