@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <array>
 #include <cstdint>
 #include <cstdio>
 #include <limits>
@@ -38,6 +39,11 @@ const std::map<std::string_view, long long> kEnumerators = {
     {"LV_FONT_FMT_TXT_COMPRESSED", kCompressed},
     {"NULL", 0},
 };
+
+// The fields of the font itself that the glyphs depend on.
+enum FontField : std::size_t { kBpp, kBitmapFormat, kLineHeight, kBaseLine, kFontFields };
+constexpr std::string_view kFontFieldNames[kFontFields] = {"bpp", "bitmap_format", "line_height",
+                                                           "base_line"};
 
 // A brace-enclosed initializer's fields: by designator, or by position for those written
 // without one. A value is a number, an enumerator, or the name of an array it points to.
@@ -215,12 +221,13 @@ private:
     // glyph. The converter and the export write every field the glyphs depend on: a file
     // without one is cut short, and a compressed font is no plain one.
     std::vector<Mapped> parse() {
-        const long long bpp = required("bpp");
+        const std::array<std::size_t, kFontFields> at = fontFields();
+        const long long bpp = required(at[kBpp]);
         if (bpp != 1) throw Failure(Cause::PixelDepth, {.value = std::to_string(bpp)});
-        format_ = required("bitmap_format");
+        format_ = required(at[kBitmapFormat]);
         if (format_ < kPlain || format_ > kCompressedNoPrefilter) damaged();
-        lineHeight_ = required("line_height");
-        baseLine_ = required("base_line");
+        lineHeight_ = required(at[kLineHeight]);
+        baseLine_ = required(at[kBaseLine]);
         numbers(list("glyph_bitmap"), bitmap_);
         // Widths and offsets are bytes in LVGL's glyph description, as the converter writes.
         forEachEntry(list("glyph_dsc"), [&](const Fields& glyph) {
@@ -245,24 +252,31 @@ private:
         return at < tokens_.size() && tokens_[at].is(punctuator);
     }
 
-    long long required(std::string_view name) const {
-        const std::optional<long long> found = field(name);
-        if (!found) damaged();
-        return *found;
-    }
-
-    // The first ".NAME = value" anywhere: the font's own fields have names of their own.
-    std::optional<long long> field(std::string_view name) const {
+    // Where each of the font's own fields is first given as ".NAME = value", found in one pass
+    // rather than one a field: the font's own fields have names of their own.
+    std::array<std::size_t, kFontFields> fontFields() const {
+        std::array<std::size_t, kFontFields> found;
+        found.fill(tokens_.size());
         for (std::size_t at = 0; at + 3 < tokens_.size(); ++at) {
-            if (tokens_[at].is('.') && tokens_[at + 1].text == name && isAt(at + 2, '=')) {
-                tokens_.requireDecided(at);
-                std::size_t next = at + 3;
-                const std::optional<long long> number = valueAt(next);
-                if (!number) damaged();
-                return number;
+            if (!tokens_[at].is('.') || !isAt(at + 2, '=')) continue;
+            const std::string_view name = tokens_[at + 1].text;
+            for (std::size_t field = 0; field < kFontFields; ++field) {
+                if (found[field] == tokens_.size() && name == kFontFieldNames[field]) {
+                    found[field] = at;
+                }
             }
         }
-        return std::nullopt;
+        return found;
+    }
+
+    // The value of the field given at `at`, as fontFields found it.
+    long long required(std::size_t at) const {
+        if (at == tokens_.size()) damaged();
+        tokens_.requireDecided(at);
+        std::size_t next = at + 3;
+        const std::optional<long long> number = valueAt(next);
+        if (!number) damaged();
+        return *number;
     }
 
     // A number, "-" and a number, or an enumerator, from `at` on; `at` is moved past it.
