@@ -6,6 +6,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "formats/c/c_constants.h"
@@ -45,13 +46,30 @@ enum FontField : std::size_t { kBpp, kBitmapFormat, kLineHeight, kBaseLine, kFon
 constexpr std::string_view kFontFieldNames[kFontFields] = {"bpp", "bitmap_format", "line_height",
                                                            "base_line"};
 
-// A brace-enclosed initializer's fields: by designator, or by position for those written
-// without one. A value is a number, an enumerator, or the name of an array it points to.
+// A brace-enclosed initializer's fields: by designator, in the order written, or by position
+// for those written without one. A value is a number, an enumerator, or the name of an array it
+// points to. Vectors kept from entry to entry rather than maps: a font has an entry a glyph.
 struct Fields {
-    std::map<std::string_view, long long> numbers;
-    std::map<std::string_view, std::string_view> names;
+    template <typename Value>
+    using Designated = std::vector<std::pair<std::string_view, Value>>;
+    Designated<long long> numbers;
+    Designated<std::string_view> names;
     std::vector<long long> positional;
+
+    void clear() {
+        numbers.clear();
+        names.clear();
+        positional.clear();
+    }
 };
+
+// The value last given to designator `name`, as C takes the last of two; none when not given.
+template <typename Value>
+const Value* designated(const Fields::Designated<Value>& fields, std::string_view name) {
+    const auto found = std::find_if(fields.rbegin(), fields.rend(),
+                                    [&](const auto& field) { return field.first == name; });
+    return found == fields.rend() ? nullptr : &found->second;
+}
 
 // LVGL's glyph description, its fields at their own widths.
 struct GlyphDescription {
@@ -342,10 +360,11 @@ private:
     template <typename Visit>
     void forEachEntry(std::size_t open, Visit visit) const {
         const std::size_t end = tokens_.after(open);
+        Fields fields;
         for (std::size_t at = open + 1; at + 1 < end; ++at) {
             if (tokens_[at].kind == CToken::Kind::Conditional) conditionalIn(at);
             if (!tokens_[at].is('{')) continue;
-            Fields fields;
+            fields.clear();
             const std::size_t close = tokens_.after(at) - 1;
             for (std::size_t inner = at + 1; inner < close;) {
                 if (tokens_[inner].kind == CToken::Kind::Conditional) conditionalIn(inner);
@@ -362,13 +381,13 @@ private:
                 const std::optional<long long> number = valueAt(inner);
                 if (number) {
                     if (designator) {
-                        fields.numbers[*designator] = *number;
+                        fields.numbers.emplace_back(*designator, *number);
                     } else {
                         if (fields.positional.size() == kMostPositional) damaged();
                         fields.positional.push_back(*number);
                     }
                 } else if (designator && tokens_[before].kind == CToken::Kind::Identifier) {
-                    fields.names[*designator] = tokens_[before].text;
+                    fields.names.emplace_back(*designator, tokens_[before].text);
                     inner = before + 1;
                 } else {
                     damaged();
@@ -380,8 +399,7 @@ private:
     }
 
     static long long value(const Fields& fields, std::string_view name, std::size_t position) {
-        const auto found = fields.numbers.find(name);
-        if (found != fields.numbers.end()) return found->second;
+        if (const long long* found = designated(fields.numbers, name)) return *found;
         if (position < fields.positional.size()) return fields.positional[position];
         return 0;
     }
@@ -395,10 +413,10 @@ private:
     // to it.
     const std::vector<std::uint16_t>& pointed(const Fields& cmap, std::string_view name) {
         static const std::vector<std::uint16_t> none;
-        const auto found = cmap.names.find(name);
-        if (found == cmap.names.end()) return none;
-        const auto [read, fresh] = pointedLists_.try_emplace(found->second);
-        if (fresh) numbers(list(found->second), read->second);
+        const std::string_view* found = designated(cmap.names, name);
+        if (!found) return none;
+        const auto [read, fresh] = pointedLists_.try_emplace(*found);
+        if (fresh) numbers(list(*found), read->second);
         return read->second;
     }
 
