@@ -14,9 +14,6 @@ namespace {
 using state::Cause;
 using state::Failure;
 
-using state::Cause;
-using state::Failure;
-
 // Every cell and label distinct, so that a partial load cannot go unnoticed; built once, as
 // every run starts from them.
 struct FilledTables {

@@ -1,6 +1,7 @@
 #include "formats/c/c_constants.h"
 
 #include <algorithm>
+#include <iterator>
 #include <limits>
 #include <string>
 
@@ -62,12 +63,14 @@ Escape readEscape(std::string_view text) {
 }  // namespace
 
 std::optional<std::uint64_t> integerConstant(std::string_view token) {
+    // Copied only to drop digit separators: every value of every table comes through here.
     std::string digits;
-    for (char ch : token) {
-        if (ch != '\'') digits += ch;
+    if (token.find('\'') != std::string_view::npos) {
+        std::remove_copy(token.begin(), token.end(), std::back_inserter(digits), '\'');
+        token = digits;
     }
-    const std::size_t suffix = digits.find_last_not_of("uUlL") + 1;
-    std::string_view number(digits.data(), suffix);
+    const std::size_t suffix = token.find_last_not_of("uUlL") + 1;
+    std::string_view number = token.substr(0, suffix);
     if (number.empty() || digitValue(number[0]) > 9) return std::nullopt;
     if (number.size() > 1 && number[0] == '0') {
         const char prefix = number[1] | 0x20;

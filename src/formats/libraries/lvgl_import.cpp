@@ -1,10 +1,12 @@
 #include <algorithm>
+#include <array>
 #include <cstdint>
 #include <cstdio>
 #include <limits>
 #include <map>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "formats/c/c_constants.h"
@@ -39,13 +41,35 @@ const std::map<std::string_view, long long> kEnumerators = {
     {"NULL", 0},
 };
 
-// A brace-enclosed initializer's fields: by designator, or by position for those written
-// without one. A value is a number, an enumerator, or the name of an array it points to.
+// The fields of the font itself that the glyphs depend on.
+enum FontField : std::size_t { kBpp, kBitmapFormat, kLineHeight, kBaseLine, kFontFields };
+constexpr std::string_view kFontFieldNames[kFontFields] = {"bpp", "bitmap_format", "line_height",
+                                                           "base_line"};
+
+// A brace-enclosed initializer's fields: by designator, in the order written, or by position
+// for those written without one. A value is a number, an enumerator, or the name of an array it
+// points to. Vectors kept from entry to entry rather than maps: a font has an entry a glyph.
 struct Fields {
-    std::map<std::string_view, long long> numbers;
-    std::map<std::string_view, std::string_view> names;
+    template <typename Value>
+    using Designated = std::vector<std::pair<std::string_view, Value>>;
+    Designated<long long> numbers;
+    Designated<std::string_view> names;
     std::vector<long long> positional;
+
+    void clear() {
+        numbers.clear();
+        names.clear();
+        positional.clear();
+    }
 };
+
+// The value last given to designator `name`, as C takes the last of two; none when not given.
+template <typename Value>
+const Value* designated(const Fields::Designated<Value>& fields, std::string_view name) {
+    const auto found = std::find_if(fields.rbegin(), fields.rend(),
+                                    [&](const auto& field) { return field.first == name; });
+    return found == fields.rend() ? nullptr : &found->second;
+}
 
 // LVGL's glyph description, its fields at their own widths.
 struct GlyphDescription {
@@ -215,12 +239,13 @@ private:
     // glyph. The converter and the export write every field the glyphs depend on: a file
     // without one is cut short, and a compressed font is no plain one.
     std::vector<Mapped> parse() {
-        const long long bpp = required("bpp");
+        const std::array<std::size_t, kFontFields> at = fontFields();
+        const long long bpp = required(at[kBpp]);
         if (bpp != 1) throw Failure(Cause::PixelDepth, {.value = std::to_string(bpp)});
-        format_ = required("bitmap_format");
+        format_ = required(at[kBitmapFormat]);
         if (format_ < kPlain || format_ > kCompressedNoPrefilter) damaged();
-        lineHeight_ = required("line_height");
-        baseLine_ = required("base_line");
+        lineHeight_ = required(at[kLineHeight]);
+        baseLine_ = required(at[kBaseLine]);
         numbers(list("glyph_bitmap"), bitmap_);
         // Widths and offsets are bytes in LVGL's glyph description, as the converter writes.
         forEachEntry(list("glyph_dsc"), [&](const Fields& glyph) {
@@ -245,24 +270,31 @@ private:
         return at < tokens_.size() && tokens_[at].is(punctuator);
     }
 
-    long long required(std::string_view name) const {
-        const std::optional<long long> found = field(name);
-        if (!found) damaged();
-        return *found;
-    }
-
-    // The first ".NAME = value" anywhere: the font's own fields have names of their own.
-    std::optional<long long> field(std::string_view name) const {
+    // Where each of the font's own fields is first given as ".NAME = value", found in one pass
+    // rather than one a field: the font's own fields have names of their own.
+    std::array<std::size_t, kFontFields> fontFields() const {
+        std::array<std::size_t, kFontFields> found;
+        found.fill(tokens_.size());
         for (std::size_t at = 0; at + 3 < tokens_.size(); ++at) {
-            if (tokens_[at].is('.') && tokens_[at + 1].text == name && isAt(at + 2, '=')) {
-                tokens_.requireDecided(at);
-                std::size_t next = at + 3;
-                const std::optional<long long> number = valueAt(next);
-                if (!number) damaged();
-                return number;
+            if (!tokens_[at].is('.') || !isAt(at + 2, '=')) continue;
+            const std::string_view name = tokens_[at + 1].text;
+            for (std::size_t field = 0; field < kFontFields; ++field) {
+                if (found[field] == tokens_.size() && name == kFontFieldNames[field]) {
+                    found[field] = at;
+                }
             }
         }
-        return std::nullopt;
+        return found;
+    }
+
+    // The value of the field given at `at`, as fontFields found it.
+    long long required(std::size_t at) const {
+        if (at == tokens_.size()) damaged();
+        tokens_.requireDecided(at);
+        std::size_t next = at + 3;
+        const std::optional<long long> number = valueAt(next);
+        if (!number) damaged();
+        return *number;
     }
 
     // A number, "-" and a number, or an enumerator, from `at` on; `at` is moved past it.
@@ -328,10 +360,11 @@ private:
     template <typename Visit>
     void forEachEntry(std::size_t open, Visit visit) const {
         const std::size_t end = tokens_.after(open);
+        Fields fields;
         for (std::size_t at = open + 1; at + 1 < end; ++at) {
             if (tokens_[at].kind == CToken::Kind::Conditional) conditionalIn(at);
             if (!tokens_[at].is('{')) continue;
-            Fields fields;
+            fields.clear();
             const std::size_t close = tokens_.after(at) - 1;
             for (std::size_t inner = at + 1; inner < close;) {
                 if (tokens_[inner].kind == CToken::Kind::Conditional) conditionalIn(inner);
@@ -348,13 +381,13 @@ private:
                 const std::optional<long long> number = valueAt(inner);
                 if (number) {
                     if (designator) {
-                        fields.numbers[*designator] = *number;
+                        fields.numbers.emplace_back(*designator, *number);
                     } else {
                         if (fields.positional.size() == kMostPositional) damaged();
                         fields.positional.push_back(*number);
                     }
                 } else if (designator && tokens_[before].kind == CToken::Kind::Identifier) {
-                    fields.names[*designator] = tokens_[before].text;
+                    fields.names.emplace_back(*designator, tokens_[before].text);
                     inner = before + 1;
                 } else {
                     damaged();
@@ -366,8 +399,7 @@ private:
     }
 
     static long long value(const Fields& fields, std::string_view name, std::size_t position) {
-        const auto found = fields.numbers.find(name);
-        if (found != fields.numbers.end()) return found->second;
+        if (const long long* found = designated(fields.numbers, name)) return *found;
         if (position < fields.positional.size()) return fields.positional[position];
         return 0;
     }
@@ -381,10 +413,10 @@ private:
     // to it.
     const std::vector<std::uint16_t>& pointed(const Fields& cmap, std::string_view name) {
         static const std::vector<std::uint16_t> none;
-        const auto found = cmap.names.find(name);
-        if (found == cmap.names.end()) return none;
-        const auto [read, fresh] = pointedLists_.try_emplace(found->second);
-        if (fresh) numbers(list(found->second), read->second);
+        const std::string_view* found = designated(cmap.names, name);
+        if (!found) return none;
+        const auto [read, fresh] = pointedLists_.try_emplace(*found);
+        if (fresh) numbers(list(*found), read->second);
         return read->second;
     }
 

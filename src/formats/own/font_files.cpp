@@ -25,17 +25,22 @@ void requireInPlace(bool inPlace, state::Facts place, std::string_view text) {
     }
 }
 
+// Whether a walk looks for cells that hold no byte: Read keeps them, so it spends nothing on
+// them.
+enum class CellBytes { Checked, Kept };
+
 // The field on `line` for cell `column` of `code` as the cell's text, and its first fault:
-// bytes that are not CP932, or no byte as export and render read it. A blank cell is a
-// column never drawn, as the classic files have it, and every reader takes it as 0.
+// bytes that are not CP932, or, when `cellBytes` asks, no byte as export and render read it. A
+// blank cell is a column never drawn, as the classic files have it, and every reader takes it
+// as 0.
 std::optional<Failure> readCell(std::string_view field, int code, int column, int line,
-                                std::string& cell) {
+                                std::string& cell, CellBytes cellBytes) {
     try {
         cell = fromCp932(field, {.file = kFontFileName, .line = line});
     } catch (const Failure& failure) {
         return failure;
     }
-    if (readCellByte(cell)) return std::nullopt;
+    if (cellBytes == CellBytes::Kept || readCellByte(cell)) return std::nullopt;
     return Failure(
         Cause::CellNotAByte,
         {.file = kFontFileName, .line = line, .code = code, .column = column, .value = cell});
@@ -68,10 +73,13 @@ std::string labelFileBytes(const state::FontData& data) {
     return bytes;
 }
 
+namespace {
+
 // Fields and lines are split on the raw CP932 bytes, which is safe because blank, quotation
 // mark, comma and line ends all lie below 0x40, where no CP932 trail byte does. Converting
 // each piece alone leaves the bytes after the 96th line unread, as they should be.
-void checkFontFile(std::string_view bytes, state::FontData& data, const FaultSink& fault) {
+void walkFontFile(std::string_view bytes, state::FontData& data, const FaultSink& fault,
+                  CellBytes cellBytes) {
     FieldReader fields(bytes);
     for (int code = 0; code < state::kSavedCodes; ++code) {
         for (int column = 1; column <= state::kGlyphColumns; ++column) {
@@ -85,12 +93,18 @@ void checkFontFile(std::string_view bytes, state::FontData& data, const FaultSin
                               {.file = kFontFileName, .line = static_cast<int>(line)}));
                 return;
             }
-            if (std::optional<Failure> found =
-                    readCell(*field, code, column, fields.line(), data.cells[code][column - 1])) {
+            if (std::optional<Failure> found = readCell(*field, code, column, fields.line(),
+                                                        data.cells[code][column - 1], cellBytes)) {
                 fault(std::move(*found));
             }
         }
     }
+}
+
+}  // namespace
+
+void checkFontFile(std::string_view bytes, state::FontData& data, const FaultSink& fault) {
+    walkFontFile(bytes, data, fault, CellBytes::Checked);
 }
 
 void checkLabelFile(std::string_view bytes, state::FontData& data, const FaultSink& fault) {
@@ -118,11 +132,12 @@ void checkFontFiles(std::string_view fontBytes, std::string_view labelBytes, sta
 
 state::FontData parseFontFiles(std::string_view fontBytes, std::string_view labelBytes) {
     state::FontData data;
-    checkFontFiles(fontBytes, labelBytes, data, [](Failure fault) {
-        if (fault.cause() == Cause::CellNotAByte) return;
+    const FaultSink refuse = [](Failure fault) {
         if (fault.cause() == Cause::PastEndOfFile) fault.facts().line = 0;
         throw std::move(fault);
-    });
+    };
+    walkFontFile(fontBytes, data, refuse, CellBytes::Kept);
+    checkLabelFile(labelBytes, data, refuse);
     return data;
 }
 
