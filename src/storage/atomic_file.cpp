@@ -242,7 +242,8 @@ private:
         if (!target_.kernelLink) flags |= O_NOFOLLOW;
         const int fd =
             openat(target_.folder.get(), target_.name.c_str(), flags | O_NOCTTY | O_CLOEXEC);
-        if (fd < 0) failOnFile(errno == ENXIO ? Cause::NoReader : Cause::FileAccess, target_.path, errno);
+        if (fd < 0)
+            failOnFile(errno == ENXIO ? Cause::NoReader : Cause::FileAccess, target_.path, errno);
         return fd;
     }
 

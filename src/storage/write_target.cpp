@@ -100,7 +100,8 @@ public:
     void follow(const Descriptor& link, const struct stat& linkStatus) {
         // The link as the user would find it, while the walk is still on the given names.
         const std::filesystem::path shown = links_ == 0 ? walked_ / next() : path_;
-        if (strangers(statusOf(folder_.get(), path_), linkStatus)) failOnFile(Cause::UnsafeLink, shown);
+        if (strangers(statusOf(folder_.get(), path_), linkStatus))
+            failOnFile(Cause::UnsafeLink, shown);
         if (++links_ > kMostLinks) failOnFile(Cause::FileAccess, path_, ELOOP);
         std::string target(PATH_MAX, '\0');
         const ssize_t length = readlinkat(link.get(), "", target.data(), target.size());

@@ -8,7 +8,6 @@
 namespace fontedit::formats {
 namespace {
 
-
 // Far deeper than any condition or chain of macros is written, shallow enough for the stack.
 constexpr int kDeepest = 64;
 // Steps a source may spend on its conditions: a few for each of its bytes, and a floor for

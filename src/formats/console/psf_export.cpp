@@ -23,8 +23,8 @@ std::string psfBytes(const state::FontData& data, int first) {
     const int start =
         first + state::kSavedCodes <= static_cast<int>(kGlyphs) ? first : kErasePosition;
     std::string psf(kPsf2Mark);
-    for (const unsigned field :
-         {0u, unsigned{kPsf2HeaderBytes}, kPsf2HasUnicodeTable, kGlyphs, kGlyphHeight, kGlyphHeight, 8u}) {
+    for (const unsigned field : {0u, unsigned{kPsf2HeaderBytes}, kPsf2HasUnicodeTable, kGlyphs,
+                                 kGlyphHeight, kGlyphHeight, 8u}) {
         appendPsfWord(psf, field);
     }
     const std::size_t bitmaps = psf.size();

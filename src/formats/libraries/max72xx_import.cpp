@@ -6,7 +6,6 @@
 namespace fontedit::formats {
 namespace {
 
-
 struct Header {
     long long first = 0, last = 0;
     std::size_t height = 0, length = 0;

@@ -54,7 +54,8 @@ private:
 // A box of `dots` dots from its fields read on: pairs of runs of unlit and lit dots, row after
 // row, each pair repeated while the bit after it is set; `light(at, count)` takes each lit run.
 template <typename Light>
-void forEachLitRun(U8g2FieldReader& bits, int unlitBits, int litBits, std::size_t dots, Light light) {
+void forEachLitRun(U8g2FieldReader& bits, int unlitBits, int litBits, std::size_t dots,
+                   Light light) {
     std::size_t at = 0;
     do {
         const unsigned off = bits.get(unlitBits);

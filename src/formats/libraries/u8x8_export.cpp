@@ -9,10 +9,7 @@
 #include "state/failure.h"
 
 namespace fontedit::formats {
-namespace {
-
-
-}  // namespace
+namespace {}  // namespace
 
 std::string u8x8BitmapData(const state::BitmapFont& font) {
     checkLimits(font, kU8x8Limits);

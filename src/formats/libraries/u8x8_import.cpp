@@ -49,7 +49,8 @@ ImportedFont importU8x8(std::string_view source, const ImportOptions& options) {
             kU8x8HeaderBytes + static_cast<std::size_t>(code - firstCode) * glyphBytes;
         for (std::size_t at = 0; at < glyphBytes; ++at) {
             const std::size_t tile = at / kU8x8TileDots;
-            const long long x = static_cast<long long>(tile % across * kU8x8TileDots + at % kU8x8TileDots);
+            const long long x =
+                static_cast<long long>(tile % across * kU8x8TileDots + at % kU8x8TileDots);
             const long long top = static_cast<long long>(tile / across * kU8x8TileDots);
             for (int bit = 0; bit < kU8x8TileDots; ++bit) {
                 if (byte(start + at) >> bit & 1) cells.dot(glyph, x, kCellAscent - 1 - (top + bit));
@@ -92,9 +93,11 @@ state::BitmapFont u8x8BitmapImport(std::string_view source) {
             kU8x8HeaderBytes + static_cast<std::size_t>(code - firstCode) * glyphBytes;
         for (std::size_t at = 0; at < glyphBytes; ++at) {
             const std::size_t tile = at / kU8x8TileDots;
-            const int x = static_cast<int>(tile % static_cast<std::size_t>(across)) * kU8x8TileDots +
-                          static_cast<int>(at % kU8x8TileDots);
-            const int top = static_cast<int>(tile / static_cast<std::size_t>(across)) * kU8x8TileDots;
+            const int x =
+                static_cast<int>(tile % static_cast<std::size_t>(across)) * kU8x8TileDots +
+                static_cast<int>(at % kU8x8TileDots);
+            const int top =
+                static_cast<int>(tile / static_cast<std::size_t>(across)) * kU8x8TileDots;
             for (int bit = 0; bit < kU8x8TileDots; ++bit) {
                 if (byte(start + at) >> bit & 1) glyph.setDot(x, top + bit, true);
             }
