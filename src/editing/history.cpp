@@ -21,7 +21,7 @@ void appendText(std::string& out, std::string_view text) {
     out += text;
 }
 
-std::uint8_t takeByte(std::string_view& in) {
+std::uint8_t takeRawByte(std::string_view& in) {
     const auto byte = static_cast<std::uint8_t>(in.front());
     in.remove_prefix(1);
     return byte;
@@ -30,7 +30,7 @@ std::uint8_t takeByte(std::string_view& in) {
 std::string_view takeText(std::string_view& in) {
     std::size_t length = 0;
     for (int shift = 0;; shift += 7) {
-        const std::uint8_t byte = takeByte(in);
+        const std::uint8_t byte = takeRawByte(in);
         length |= static_cast<std::size_t>(byte & 0x7F) << shift;
         if ((byte & 0x80) == 0) break;
     }
@@ -104,10 +104,10 @@ int History::replay(const std::string& step, bool forward, state::FontTable& fon
                     state::LabelTable& labels) {
     replaying_ = true;
     std::string_view in = step;
-    const int code = takeByte(in);
+    const int code = takeRawByte(in);
     while (!in.empty()) {
-        const int changed = takeByte(in);
-        const int slot = takeByte(in);
+        const int changed = takeRawByte(in);
+        const int slot = takeRawByte(in);
         const std::string_view before = takeText(in);
         const std::string_view after = takeText(in);
         std::string text(forward ? after : before);

@@ -26,10 +26,6 @@ namespace {
 using state::Cause;
 using state::Failure;
 
-[[noreturn]] void fail(Cause cause, const std::filesystem::path& file, int error) {
-    throw Failure(cause, {.file = file.string(), .error = error});
-}
-
 mode_t newFileMode(mode_t mode) {
     const mode_t mask = umask(0);
     umask(mask);
@@ -120,12 +116,12 @@ public:
                          O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
             if (fd_ < 0 && errno != EEXIST) break;
         }
-        if (fd_ < 0) fail(Cause::FileAccess, target.path, errno);
+        if (fd_ < 0) failOnFile(Cause::FileAccess, target.path, errno);
         // Root saving into a user's folder leaves the user's files the user's; a process
         // that may not give the file away keeps it as its own.
         if (target.exists) (void)!fchown(fd_, target.status.st_uid, target.status.st_gid);
         const mode_t fileMode = target.exists ? target.status.st_mode & 07777 : newFileMode(mode);
-        if (fchmod(fd_, fileMode) != 0) fail(Cause::FileAccess, target.path, errno);
+        if (fchmod(fd_, fileMode) != 0) failOnFile(Cause::FileAccess, target.path, errno);
     }
     SideFile(const SideFile&) = delete;
     SideFile& operator=(const SideFile&) = delete;
@@ -139,7 +135,7 @@ public:
     const std::string& name() const { return name_; }
 
     void flush() {
-        if (fsync(fd_) != 0) fail(Cause::WriteFailed, target_.path, errno);
+        if (fsync(fd_) != 0) failOnFile(Cause::WriteFailed, target_.path, errno);
     }
 
     // Puts the file in the target's place.
@@ -161,10 +157,10 @@ public:
                 else if (errno != EEXIST)
                     break;
             }
-            if (name_.empty()) fail(Cause::FileAccess, target_.path, errno);
+            if (name_.empty()) failOnFile(Cause::FileAccess, target_.path, errno);
         }
         if (renameat(folder, name_.c_str(), folder, target_.name.c_str()) != 0) {
-            fail(Cause::FileAccess, target_.path, errno);
+            failOnFile(Cause::FileAccess, target_.path, errno);
         }
         kept_ = true;
     }
@@ -186,10 +182,10 @@ private:
 // Makes renames and new names themselves survive a power cut.
 void syncFolder(int folder, const std::filesystem::path& file) {
     const int fd = openat(folder, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) fail(Cause::WriteFailed, file, errno);
+    if (fd < 0) failOnFile(Cause::WriteFailed, file, errno);
     const int synced = fsync(fd) == 0 ? 0 : errno;
     close(fd);
-    if (synced != 0) fail(Cause::WriteFailed, file, synced);
+    if (synced != 0) failOnFile(Cause::WriteFailed, file, synced);
 }
 
 // One file of a write: prepared (written beside the target, or the target's old content
@@ -200,12 +196,12 @@ public:
         : target_(writeTarget(path, links == Links::Refuse)), mode_(mode) {
         if (!target_.exists) return;
         if (!S_ISREG(target_.status.st_mode) || target_.kernelLink) {
-            if (nonRegular == NonRegular::Refuse) fail(Cause::NotARegularFile, path, 0);
+            if (nonRegular == NonRegular::Refuse) failOnFile(Cause::NotARegularFile, path, 0);
             return;
         }
         // rename() would replace a read-only file.
         if (faccessat(target_.folder.get(), target_.name.c_str(), W_OK, 0) != 0) {
-            fail(Cause::PermissionDenied, path, errno);
+            failOnFile(Cause::PermissionDenied, path, errno);
         }
     }
 
@@ -216,7 +212,7 @@ public:
         if (inPlace()) {
             copyOldContent();
         } else if (const int error = writeAll(side_->fd(), bytes)) {
-            fail(Cause::WriteFailed, target_.path, error);
+            failOnFile(Cause::WriteFailed, target_.path, error);
         }
         side_->flush();
     }
@@ -246,7 +242,8 @@ private:
         if (!target_.kernelLink) flags |= O_NOFOLLOW;
         const int fd =
             openat(target_.folder.get(), target_.name.c_str(), flags | O_NOCTTY | O_CLOEXEC);
-        if (fd < 0) fail(errno == ENXIO ? Cause::NoReader : Cause::FileAccess, target_.path, errno);
+        if (fd < 0)
+            failOnFile(errno == ENXIO ? Cause::NoReader : Cause::FileAccess, target_.path, errno);
         return fd;
     }
 
@@ -262,7 +259,7 @@ private:
             error = writeAll(side_->fd(), {buffer, static_cast<std::size_t>(count)});
         }
         close(from);
-        if (error != 0) fail(Cause::WriteFailed, target_.path, error);
+        if (error != 0) failOnFile(Cause::WriteFailed, target_.path, error);
     }
 
     // The copy stays until the new content is flushed; a failure names it.
@@ -290,7 +287,7 @@ private:
         int error = flags < 0 || fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) != 0 ? errno : 0;
         if (error == 0) error = writeAll(fd, bytes);
         if (close(fd) != 0 && error == 0) error = errno;
-        if (error != 0) fail(Cause::WriteFailed, target_.path, error);
+        if (error != 0) failOnFile(Cause::WriteFailed, target_.path, error);
     }
 
     WriteTarget target_;

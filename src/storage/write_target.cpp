@@ -20,10 +20,6 @@ using state::Failure;
 
 constexpr int kMostLinks = 40;  // as the kernel allows in one path
 
-[[noreturn]] void fail(Cause cause, const std::filesystem::path& file, int error = 0) {
-    throw Failure(cause, {.file = file.string(), .error = error});
-}
-
 bool shared(const struct stat& folder) {
     return (folder.st_mode & S_ISVTX) && (folder.st_mode & S_IWOTH);
 }
@@ -43,7 +39,7 @@ void pushParts(std::vector<std::string>& pending, const std::filesystem::path& p
 
 Descriptor openAt(int folder, const char* name, int flags, const std::filesystem::path& path) {
     const int fd = openat(folder, name, flags | O_CLOEXEC);
-    if (fd < 0) fail(Cause::FileAccess, path, errno);
+    if (fd < 0) failOnFile(Cause::FileAccess, path, errno);
     return Descriptor(fd);
 }
 
@@ -53,7 +49,7 @@ Descriptor rootOf(const std::filesystem::path& path) {
 
 struct stat statusOf(int fd, const std::filesystem::path& path) {
     struct stat status {};
-    if (fstat(fd, &status) != 0) fail(Cause::FileAccess, path, errno);
+    if (fstat(fd, &status) != 0) failOnFile(Cause::FileAccess, path, errno);
     return status;
 }
 
@@ -82,11 +78,11 @@ public:
         int fd = openat(folder_.get(), name.c_str(), O_PATH | O_NOFOLLOW | O_CLOEXEC);
         if (fd < 0 && errno == ENOENT && mode != 0) {
             if (mkdirat(folder_.get(), name.c_str(), mode) != 0 && errno != EEXIST) {
-                fail(Cause::FileAccess, path_, errno);
+                failOnFile(Cause::FileAccess, path_, errno);
             }
             fd = openat(folder_.get(), name.c_str(), O_PATH | O_NOFOLLOW | O_CLOEXEC);
         }
-        if (fd < 0) fail(Cause::FileAccess, path_, errno);
+        if (fd < 0) failOnFile(Cause::FileAccess, path_, errno);
         Descriptor entry(fd);
         const struct stat status = statusOf(entry.get(), path_);
         if (S_ISLNK(status.st_mode)) {
@@ -96,7 +92,7 @@ public:
             pending_.pop_back();
             folder_ = std::move(entry);
         } else {
-            fail(Cause::FileAccess, path_, ENOTDIR);
+            failOnFile(Cause::FileAccess, path_, ENOTDIR);
         }
     }
 
@@ -104,11 +100,12 @@ public:
     void follow(const Descriptor& link, const struct stat& linkStatus) {
         // The link as the user would find it, while the walk is still on the given names.
         const std::filesystem::path shown = links_ == 0 ? walked_ / next() : path_;
-        if (strangers(statusOf(folder_.get(), path_), linkStatus)) fail(Cause::UnsafeLink, shown);
-        if (++links_ > kMostLinks) fail(Cause::FileAccess, path_, ELOOP);
+        if (strangers(statusOf(folder_.get(), path_), linkStatus))
+            failOnFile(Cause::UnsafeLink, shown);
+        if (++links_ > kMostLinks) failOnFile(Cause::FileAccess, path_, ELOOP);
         std::string target(PATH_MAX, '\0');
         const ssize_t length = readlinkat(link.get(), "", target.data(), target.size());
-        if (length < 0) fail(Cause::FileAccess, path_, errno);
+        if (length < 0) failOnFile(Cause::FileAccess, path_, errno);
         target.resize(static_cast<std::size_t>(length));
         pending_.pop_back();
         if (!target.empty() && target.front() == '/') folder_ = rootOf(target);
@@ -124,6 +121,10 @@ private:
 };
 
 }  // namespace
+
+void failOnFile(Cause cause, const std::filesystem::path& file, int error) {
+    throw Failure(cause, {.file = file.string(), .error = error});
+}
 
 Descriptor::Descriptor(Descriptor&& other) noexcept : fd_(std::exchange(other.fd_, -1)) {}
 
@@ -141,7 +142,7 @@ Descriptor::~Descriptor() {
 
 WriteTarget writeTarget(const std::filesystem::path& path, bool noLinks) {
     Walk walk(path);
-    if (walk.done()) fail(Cause::FileAccess, path, EISDIR);
+    if (walk.done()) failOnFile(Cause::FileAccess, path, EISDIR);
     bool linked = false;
     for (;;) {
         if (!walk.atLast()) {
@@ -152,21 +153,21 @@ WriteTarget writeTarget(const std::filesystem::path& path, bool noLinks) {
         const int folder = walk.folder().get();
         struct stat status {};
         if (fstatat(folder, name.c_str(), &status, AT_SYMLINK_NOFOLLOW) != 0) {
-            if (errno == ENOENT && linked) fail(Cause::LinkTargetMissing, path);
-            if (errno != ENOENT) fail(Cause::FileAccess, path, errno);
+            if (errno == ENOENT && linked) failOnFile(Cause::LinkTargetMissing, path);
+            if (errno != ENOENT) failOnFile(Cause::FileAccess, path, errno);
             return {.path = path, .folder = std::move(walk.folder()), .name = name};
         }
         if (S_ISLNK(status.st_mode)) {
-            if (noLinks) fail(Cause::LinkInPlace, path);
+            if (noLinks) failOnFile(Cause::LinkInPlace, path);
             const Descriptor link(openat(folder, name.c_str(), O_PATH | O_NOFOLLOW | O_CLOEXEC));
-            if (!link.valid()) fail(Cause::FileAccess, path, errno);
+            if (!link.valid()) failOnFile(Cause::FileAccess, path, errno);
             const struct stat linkStatus = statusOf(link.get(), path);
             // A link of /proc to a pipe or a socket names nothing the walk could reach.
             if (S_ISLNK(linkStatus.st_mode) && onProc(folder)) {
                 char first = 0;
                 if (readlinkat(link.get(), "", &first, 1) == 1 && first != '/') {
                     if (fstatat(folder, name.c_str(), &status, 0) != 0) {
-                        fail(Cause::FileAccess, path, errno);
+                        failOnFile(Cause::FileAccess, path, errno);
                     }
                     return {.path = path,
                             .folder = std::move(walk.folder()),
@@ -181,10 +182,10 @@ WriteTarget writeTarget(const std::filesystem::path& path, bool noLinks) {
             linked = true;
             continue;
         }
-        if (S_ISDIR(status.st_mode)) fail(Cause::FileAccess, path, EISDIR);
+        if (S_ISDIR(status.st_mode)) failOnFile(Cause::FileAccess, path, EISDIR);
         if ((S_ISFIFO(status.st_mode) || S_ISREG(status.st_mode)) &&
             strangers(statusOf(folder, path), status)) {
-            fail(Cause::UnsafeFile, path);
+            failOnFile(Cause::UnsafeFile, path);
         }
         return {.path = path,
                 .folder = std::move(walk.folder()),

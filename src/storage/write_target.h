@@ -12,6 +12,8 @@
 #include <filesystem>
 #include <string>
 
+#include "state/failure.h"
+
 namespace fontedit::storage {
 
 // An open file descriptor, closed when destroyed.
@@ -50,5 +52,8 @@ WriteTarget writeTarget(const std::filesystem::path& path, bool noLinks = false)
 // (as umask allows) when `mode` is not 0; opened for lookups only. Fails with FileAccess
 // naming the path.
 Descriptor openFolder(const std::filesystem::path& path, mode_t mode = 0);
+
+// Throws a Failure of `cause` naming `file`, with the errno that caused it or 0.
+[[noreturn]] void failOnFile(state::Cause cause, const std::filesystem::path& file, int error = 0);
 
 }  // namespace fontedit::storage

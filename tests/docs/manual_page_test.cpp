@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
-#include <regex>
 #include <set>
 #include <sstream>
 #include <string>
@@ -32,18 +31,33 @@ const std::string& page() {
 }
 
 // The words in the parentheses that open the description of `option`, in their order, of
-// those in `known`; every description of it in the section.
+// those in `known`; every description of it in the section. An entry is ".TP", then ".B",
+// ".BI" or ".BR" with the option's flag as groff spells it, alone or followed by its argument.
 std::vector<std::vector<std::string>> wordsOf(const std::string& text, const std::string& option,
                                               const std::set<std::string>& known) {
     std::vector<std::vector<std::string>> found;
-    const std::regex entry("\\.TP\\n\\.B[IR]? \\\\-\\\\-" + option +
-                           "(?:\\n| [^\\n]*\\n)(?:\\(([^)]*)\\))?");
-    for (std::sregex_iterator it(text.begin(), text.end(), entry), end; it != end; ++it) {
+    const std::string entry = ".TP\n.B";
+    const std::string flag = " \\-\\-" + option;
+    for (std::size_t at = text.find(entry); at != std::string::npos;
+         at = text.find(entry, at + 1)) {
+        std::size_t next = at + entry.size();
+        if (next < text.size() && (text[next] == 'I' || text[next] == 'R')) ++next;
+        if (text.compare(next, flag.size(), flag) != 0) continue;
+        next += flag.size();
+        if (next >= text.size() || (text[next] != '\n' && text[next] != ' ')) continue;
+        next = text.find('\n', next) + 1;
         std::vector<std::string> words;
-        const std::regex word("[a-z0-9]+");
-        const std::string list = (*it)[1];
-        for (std::sregex_iterator w(list.begin(), list.end(), word); w != end; ++w) {
-            if (known.contains(w->str())) words.push_back(w->str());
+        const std::size_t close = text.find(')', next);
+        if (next != 0 && next < text.size() && text[next] == '(' && close != std::string::npos) {
+            std::string word;
+            for (const char c : text.substr(next + 1, close - next - 1) + ' ') {
+                if ((c >= 'a' && c <= 'z') || (c >= '0' && c <= '9')) {
+                    word += c;
+                    continue;
+                }
+                if (known.contains(word)) words.push_back(word);
+                word.clear();
+            }
         }
         found.push_back(words);
     }
@@ -59,9 +73,9 @@ TEST(ManualPage, ExportFormatsAndTheirOptionsAreTheRegistrys) {
             << info.word;
     }
     const std::vector<std::pair<std::string, std::uint32_t>> options{
-        {"name", kTakesName},          {"progmem", kTakesProgmem},      {"layout", kTakesLayout},
-        {"msb\\\\-top", kTakesMsbTop}, {"msb\\\\-left", kTakesMsbLeft}, {"first", kTakesFirst},
-        {"codes", kTakesCodes},        {"scale", kTakesScale}};
+        {"name", kTakesName},        {"progmem", kTakesProgmem},    {"layout", kTakesLayout},
+        {"msb\\-top", kTakesMsbTop}, {"msb\\-left", kTakesMsbLeft}, {"first", kTakesFirst},
+        {"codes", kTakesCodes},      {"scale", kTakesScale}};
     for (const auto& [option, setting] : options) {
         std::vector<std::string> taking;
         for (const FormatInfo& info : exportFormats()) {
@@ -82,9 +96,9 @@ TEST(ManualPage, ImportFormatsAndTheirOptionsAreTheRegistrys) {
     }
     EXPECT_NE(text.find(".BR \\-\\-format \" " + words + "\""), std::string::npos) << words;
     const std::vector<std::pair<std::string, std::uint32_t>> options{
-        {"array", kReadsArray},        {"layout", kReadsShape}, {"msb\\\\-top", kReadsShape},
-        {"msb\\\\-left", kReadsShape}, {"stride", kReadsShape}, {"offset", kReadsShape},
-        {"baseline", kReadsBaseline},  {"size", kReadsFace},    {"face", kReadsFace},
+        {"array", kReadsArray},       {"layout", kReadsShape}, {"msb\\-top", kReadsShape},
+        {"msb\\-left", kReadsShape},  {"stride", kReadsShape}, {"offset", kReadsShape},
+        {"baseline", kReadsBaseline}, {"size", kReadsFace},    {"face", kReadsFace},
         {"charset", kReadsFace}};
     for (const auto& [option, setting] : options) {
         EXPECT_EQ(wordsOf(text, option, known),
@@ -107,8 +121,8 @@ TEST(ManualPage, ConvertFormatsAndTheirOptionsAreTheRegistrys) {
         std::uint32_t setting;
         bool reading;
     } options[] = {{"cell", kConvertsCell, true},
-                   {"in\\\\-layout", kConvertsTable, true},
-                   {"in\\\\-msb\\\\-first", kConvertsTable, true},
+                   {"in\\-layout", kConvertsTable, true},
+                   {"in\\-msb\\-first", kConvertsTable, true},
                    {"offset", kConvertsTable, true},
                    {"first", kConvertsCell, true},
                    {"array", kConvertsArray, true},
@@ -116,7 +130,7 @@ TEST(ManualPage, ConvertFormatsAndTheirOptionsAreTheRegistrys) {
                    {"face", kConvertsFace, true},
                    {"name", kConvertsName, false},
                    {"layout", kConvertsLayout, false},
-                   {"msb\\\\-first", kConvertsLayout, false},
+                   {"msb\\-first", kConvertsLayout, false},
                    {"progmem", kConvertsProgmem, false},
                    {"scale", kConvertsScale, false}};
     for (const auto& [option, setting, reading] : options) {

@@ -8,16 +8,6 @@
 namespace fontedit::formats {
 namespace {
 
-bool isWordStart(char ch) {
-    return (ch >= 'a' && ch <= 'z') || (ch >= 'A' && ch <= 'Z') || ch == '_';
-}
-bool isDigit(char ch) {
-    return ch >= '0' && ch <= '9';
-}
-bool isWordPart(char ch) {
-    return isWordStart(ch) || isDigit(ch);
-}
-
 // Far deeper than any condition or chain of macros is written, shallow enough for the stack.
 constexpr int kDeepest = 64;
 // Steps a source may spend on its conditions: a few for each of its bytes, and a floor for
@@ -60,15 +50,15 @@ Token lexToken(std::string_view text, std::size_t& at) {
     const std::size_t start = at;
     const char ch = text[at];
     Token::Kind kind = Token::Kind::Other;
-    if (isWordStart(ch)) {
-        while (at < text.size() && isWordPart(text[at])) ++at;
+    if (isIdentifierStart(ch)) {
+        while (at < text.size() && isIdentifierPart(text[at])) ++at;
         kind = Token::Kind::Word;
     } else if (isDigit(ch) || (ch == '.' && at + 1 < text.size() && isDigit(text[at + 1]))) {
         ++at;
         while (at < text.size()) {
             const char next = text[at];
             const bool sign = (next == '+' || next == '-') && (text[at - 1] | 0x20) == 'e';
-            if (!isWordPart(next) && next != '.' && next != '\'' && !sign) break;
+            if (!isIdentifierPart(next) && next != '.' && next != '\'' && !sign) break;
             ++at;
         }
         kind = Token::Kind::Number;

@@ -13,6 +13,17 @@
 
 namespace fontedit::formats {
 
+// The characters of C's names and numbers, as the tokenizer and the conditions read them.
+inline bool isDigit(char ch) {
+    return ch >= '0' && ch <= '9';
+}
+inline bool isIdentifierStart(char ch) {
+    return (ch >= 'a' && ch <= 'z') || (ch >= 'A' && ch <= 'Z') || ch == '_';
+}
+inline bool isIdentifierPart(char ch) {
+    return isIdentifierStart(ch) || isDigit(ch);
+}
+
 // The macros of one source as its directives define them, each macro's value worked out once
 // and kept until a definition it depends on changes, so that a long macro named by many
 // conditions costs its length once. All work is counted against a budget in proportion to the

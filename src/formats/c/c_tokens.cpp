@@ -9,15 +9,6 @@
 namespace fontedit::formats {
 namespace {
 
-bool isDigit(char ch) {
-    return ch >= '0' && ch <= '9';
-}
-bool isIdentifierStart(char ch) {
-    return (ch >= 'a' && ch <= 'z') || (ch >= 'A' && ch <= 'Z') || ch == '_';
-}
-bool isIdentifierPart(char ch) {
-    return isIdentifierStart(ch) || isDigit(ch);
-}
 bool isBlank(char ch) {
     return ch == ' ' || ch == '\t' || ch == '\r' || ch == '\f' || ch == '\v';
 }

@@ -64,10 +64,6 @@ GlyphCell checkedCell(const BitmapFont& font) {
     return cell;
 }
 
-void appendWord(std::string& bytes, std::uint32_t value) {
-    for (int shift = 0; shift < 32; shift += 8) bytes += static_cast<char>(value >> shift & 0xFF);
-}
-
 }  // namespace
 
 std::string rawGlyphs(const BitmapFont& font) {
@@ -119,7 +115,7 @@ std::string psf2Font(const BitmapFont& font) {
          {0u, std::uint32_t{kPsf2HeaderBytes}, std::uint32_t{kPsf2HasUnicodeTable},
           static_cast<std::uint32_t>(positions), glyphBytes,
           static_cast<std::uint32_t>(cell.height), static_cast<std::uint32_t>(cell.width)}) {
-        appendWord(psf, field);
+        appendPsfWord(psf, field);
     }
     const std::string blank(glyphBytes, '\0');
     for (const std::size_t group : at) psf += group == kFree ? blank : bitmaps[group];

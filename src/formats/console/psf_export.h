@@ -22,6 +22,9 @@ inline constexpr unsigned kPsf2HasUnicodeTable = 0x01;
 inline constexpr std::uint8_t kPsf2Separator = 0xFF;
 inline constexpr std::uint8_t kPsf2StartSequence = 0xFE;
 
+// One of the header's fields, little-endian, at the end of `bytes`.
+void appendPsfWord(std::string& bytes, std::uint32_t value);
+
 // Fails with CellNotAByte on the first cell that is not a byte.
 std::string psfBytes(const state::FontData& data, int first = kDefaultFirstEncoding);
 

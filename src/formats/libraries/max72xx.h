@@ -18,6 +18,8 @@
 
 namespace fontedit::formats {
 
+// A table opens with 'F', then its version, 1 or 2.
+inline constexpr std::uint8_t kMax72xxTableMark = 'F';
 // A column a byte.
 inline constexpr int kMax72xxHighest = 8;
 inline constexpr FormatLimits kMax72xxLimits{.highest = kMax72xxHighest, .lastCharacter = 0xFFFF};

@@ -13,7 +13,6 @@ namespace {
 using state::Cause;
 using state::Failure;
 
-constexpr std::uint8_t kTableMark = 'F';
 // Version 1 states characters in a byte; version 2 in two, high byte first.
 constexpr char32_t kVersion1Last = 0xFF;
 constexpr int kMostColumns = 0xFF;
@@ -88,7 +87,7 @@ state::BitmapFont max72xxBitmapImport(std::string_view source) {
             continue;
         }
         at = end - 1;
-        if (v.size() < 5 || v[0] != kTableMark || (v[1] != 1 && v[1] != 2)) continue;
+        if (v.size() < 5 || v[0] != kMax72xxTableMark || (v[1] != 1 && v[1] != 2)) continue;
         const bool wide = v[1] == 2;
         if (wide && v.size() < 7) continue;
         const char32_t first = wide ? static_cast<char32_t>(v[2] << 8 | v[3]) : v[2];

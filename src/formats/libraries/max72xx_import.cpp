@@ -6,15 +6,13 @@
 namespace fontedit::formats {
 namespace {
 
-constexpr std::uint8_t kTableMark = 'F';
-
 struct Header {
     long long first = 0, last = 0;
     std::size_t height = 0, length = 0;
 };
 
 std::optional<Header> headerOf(const std::vector<std::uint8_t>& v) {
-    if (v.size() < 5 || v[0] != kTableMark) return std::nullopt;
+    if (v.size() < 5 || v[0] != kMax72xxTableMark) return std::nullopt;
     if (v[1] == 1) return Header{v[2], v[3], v[4], 5};
     if (v[1] == 2 && v.size() >= 7) return Header{v[2] << 8 | v[3], v[4] << 8 | v[5], v[6], 7};
     return std::nullopt;

@@ -17,6 +17,8 @@ namespace fontedit::formats {
 
 // Two-byte character codes, and a glyph's record of at most 255 bytes.
 inline constexpr std::size_t kU8g2LongestRecord = 0xFF;
+// The header before the glyph records.
+inline constexpr std::size_t kU8g2HeaderBytes = 23;
 inline constexpr FormatLimits kU8g2Limits{.lastCharacter = 0xFFFF};
 
 // The font's bytes as u8g2 reads them, the NUL that closes the C string included; glyph

@@ -19,7 +19,6 @@ namespace {
 // Run fields of up to 8 bits are tried: a longer run is split into pairs, each repeat of which
 // costs one bit.
 constexpr int kWidestRunBits = 8;
-constexpr std::size_t kHeaderBytes = 23;
 
 // Bits a field needs to hold 0..most.
 int unsignedBits(int most) {
@@ -257,12 +256,12 @@ std::string u8g2BitmapData(const state::BitmapFont& font) {
             wide += record;
             continue;
         }
-        if (glyph.encoding == 'A') putWord(data, 17, data.size() - kHeaderBytes);
-        if (glyph.encoding == 'a') putWord(data, 19, data.size() - kHeaderBytes);
+        if (glyph.encoding == 'A') putWord(data, 17, data.size() - kU8g2HeaderBytes);
+        if (glyph.encoding == 'a') putWord(data, 19, data.size() - kU8g2HeaderBytes);
         data += record;
     }
     data += std::string(2, '\0');
-    putWord(data, 21, data.size() - kHeaderBytes);
+    putWord(data, 21, data.size() - kU8g2HeaderBytes);
     // One entry for the characters above 0xFF: they start past it, and it reaches to 0xFFFF.
     data += std::string("\0\4\377\377", 4);
     return data + wide + std::string(2, '\0');

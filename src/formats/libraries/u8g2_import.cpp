@@ -18,22 +18,21 @@ namespace {
 using state::Cause;
 using state::Failure;
 
-constexpr std::size_t kHeaderBytes = 23;
 // No field of a glyph is wider than a 16-bit count; wider ones are no font's.
 constexpr int kWidestField = 16;
 // The cell's rows lie within this many of the baseline, wherever it stands.
 constexpr long long kFarthestRow = state::kGlyphRows;
 
-[[noreturn]] void damaged() {
+[[noreturn]] void u8g2Damaged() {
     throw Failure(Cause::LibraryFontDamaged, {.value = "u8g2"});
 }
 
 // The fields of a glyph, least significant bit first, as u8g2 reads them; none past its record.
-class BitReader {
+class U8g2FieldReader {
 public:
-    BitReader(std::string_view bytes) : bytes_(bytes) {}
+    U8g2FieldReader(std::string_view bytes) : bytes_(bytes) {}
     unsigned get(int bits) {
-        if (position_ + bits > bytes_.size() * 8) damaged();
+        if (position_ + bits > bytes_.size() * 8) u8g2Damaged();
         unsigned value = 0;
         for (int bit = 0; bit < bits; ++bit, ++position_) {
             value |= (static_cast<unsigned char>(bytes_[position_ / 8]) >> position_ % 8 & 1u)
@@ -55,13 +54,14 @@ private:
 // A box of `dots` dots from its fields read on: pairs of runs of unlit and lit dots, row after
 // row, each pair repeated while the bit after it is set; `light(at, count)` takes each lit run.
 template <typename Light>
-void forEachLitRun(BitReader& bits, int unlitBits, int litBits, std::size_t dots, Light light) {
+void forEachLitRun(U8g2FieldReader& bits, int unlitBits, int litBits, std::size_t dots,
+                   Light light) {
     std::size_t at = 0;
     do {
         const unsigned off = bits.get(unlitBits);
         const unsigned on = bits.get(litBits);
         do {
-            if (at + off + on > dots) damaged();
+            if (at + off + on > dots) u8g2Damaged();
             at += off;
             light(at, on);
             at += on;
@@ -83,9 +83,9 @@ public:
         : font_(font), options_(options) {}
 
     ImportedFont read() {
-        if (font_.size() < kHeaderBytes) damaged();
+        if (font_.size() < kU8g2HeaderBytes) u8g2Damaged();
         for (int field = 2; field <= 8; ++field) {
-            if (byte(field) > kWidestField) damaged();
+            if (byte(field) > kWidestField) u8g2Damaged();
         }
         // Walked twice rather than held: a font of millions of records takes no memory for them.
         std::vector<long long> encodings;
@@ -110,9 +110,9 @@ public:
     // The font at its own size: each glyph's box, offsets and advance as the font gives them,
     // the line the font's box.
     state::BitmapFont readBitmap() {
-        if (font_.size() < kHeaderBytes) damaged();
+        if (font_.size() < kU8g2HeaderBytes) u8g2Damaged();
         for (int field = 2; field <= 8; ++field) {
-            if (byte(field) > kWidestField) damaged();
+            if (byte(field) > kWidestField) u8g2Damaged();
         }
         const int boxHeight = byte(10);
         const int boxBottom = static_cast<std::int8_t>(byte(12));
@@ -121,8 +121,8 @@ public:
                                .glyphs = {},
                                .family = {}};
         forEachRecord([&](const Record& record) {
-            if (font.glyphs.size() == state::kMaxBitmapGlyphs) damaged();
-            if (font.find(static_cast<char32_t>(record.encoding))) damaged();
+            if (font.glyphs.size() == state::kMaxBitmapGlyphs) u8g2Damaged();
+            if (font.find(static_cast<char32_t>(record.encoding))) u8g2Damaged();
             font.put(bitmapGlyph(record));
         });
         return font;
@@ -130,7 +130,7 @@ public:
 
 private:
     state::BitmapGlyph bitmapGlyph(const Record& record) const {
-        BitReader bits(record.fields);
+        U8g2FieldReader bits(record.fields);
         const unsigned width = bits.get(byte(4));
         const unsigned height = bits.get(byte(5));
         const auto character = static_cast<char32_t>(record.encoding);
@@ -158,7 +158,7 @@ private:
 
     int byte(std::size_t at) const { return static_cast<unsigned char>(font_[at]); }
     std::size_t word(std::size_t at) const {
-        if (at + 2 > font_.size()) damaged();
+        if (at + 2 > font_.size()) u8g2Damaged();
         return static_cast<std::size_t>(byte(at)) << 8 | byte(at + 1);
     }
 
@@ -172,9 +172,9 @@ private:
     // the table their offset leads to, each with a two-byte code, and end at code 0.
     template <typename Visit>
     void forEachRecord(Visit visit) const {
-        std::size_t at = kHeaderBytes;
+        std::size_t at = kU8g2HeaderBytes;
         for (;;) {
-            if (at + 2 > font_.size()) damaged();
+            if (at + 2 > font_.size()) u8g2Damaged();
             const std::size_t jump = byte(at + 1);
             if (jump == 0) break;
             visit(record(at, 2, jump, byte(at)));
@@ -182,11 +182,11 @@ private:
         }
         const std::size_t table = word(21);
         if (table == 0) return;
-        at = kHeaderBytes + table + word(kHeaderBytes + table);
+        at = kU8g2HeaderBytes + table + word(kU8g2HeaderBytes + table);
         for (;;) {
             const std::size_t encoding = word(at);
             if (encoding == 0) break;
-            if (at + 3 > font_.size()) damaged();
+            if (at + 3 > font_.size()) u8g2Damaged();
             const std::size_t jump = byte(at + 2);
             visit(record(at, 3, jump, static_cast<long long>(encoding)));
             at += jump;
@@ -194,12 +194,12 @@ private:
     }
 
     Record record(std::size_t at, std::size_t opening, std::size_t jump, long long encoding) const {
-        if (jump < opening || at + jump > font_.size()) damaged();
+        if (jump < opening || at + jump > font_.size()) u8g2Damaged();
         return {encoding, font_.substr(at + opening, jump - opening)};
     }
 
     void draw(const CellFont& cells, CellGlyph& glyph, std::string_view fields) const {
-        BitReader bits(fields);
+        U8g2FieldReader bits(fields);
         const unsigned width = bits.get(byte(4));
         const unsigned height = bits.get(byte(5));
         const int left = bits.getSigned(byte(6));
@@ -247,14 +247,14 @@ private:
 ImportedFont importU8g2(std::string_view source, const ImportOptions& options) {
     requireImportSize(source.size());
     const std::optional<std::string> font = markedString(cTokens(source), kU8g2Section);
-    if (!font) damaged();
+    if (!font) u8g2Damaged();
     return U8g2Reader(*font, options).read();
 }
 
 state::BitmapFont u8g2BitmapImport(std::string_view source) {
     if (source.size() > kMostImportBytes) throw Failure(Cause::FileTooLarge, {});
     const std::optional<std::string> font = markedString(cTokens(source), "U8G2_FONT_SECTION");
-    if (!font) damaged();
+    if (!font) u8g2Damaged();
     const ImportOptions options;
     return U8g2Reader(*font, options).readBitmap();
 }

@@ -16,6 +16,9 @@ namespace fontedit::formats {
 
 // One-byte characters, and tiles of 8 x 8 up to four across and down.
 inline constexpr int kU8x8MostTiles = 4;
+// A tile is 8 x 8 dots; the header before the tiles is 4 bytes.
+inline constexpr int kU8x8TileDots = 8;
+inline constexpr std::size_t kU8x8HeaderBytes = 4;
 inline constexpr FormatLimits kU8x8Limits{
     .widest = kU8x8MostTiles * 8, .highest = kU8x8MostTiles * 8, .lastCharacter = 0xFF};
 // The header holds the characters in a byte each: glyph 95 must stand for 255 at most.

@@ -9,31 +9,27 @@
 #include "state/failure.h"
 
 namespace fontedit::formats {
-namespace {
-
-constexpr int kTileDots = 8;
-
-}  // namespace
+namespace {}  // namespace
 
 std::string u8x8BitmapData(const state::BitmapFont& font) {
     checkLimits(font, kU8x8Limits);
     if (font.glyphs.empty()) throw state::Failure(state::Cause::NoGlyphForCharacter, {});
     const FontCell cell = fontCell(font);
-    const int across = std::max(1, (cell.width + kTileDots - 1) / kTileDots);
-    const int down = std::max(1, (cell.height + kTileDots - 1) / kTileDots);
+    const int across = std::max(1, (cell.width + kU8x8TileDots - 1) / kU8x8TileDots);
+    const int down = std::max(1, (cell.height + kU8x8TileDots - 1) / kU8x8TileDots);
     const char32_t first = font.glyphs.front().character, last = font.glyphs.back().character;
     std::string data = {static_cast<char>(first), static_cast<char>(last),
                         static_cast<char>(across), static_cast<char>(down)};
-    const std::size_t glyphBytes = static_cast<std::size_t>(across * down * kTileDots);
+    const std::size_t glyphBytes = static_cast<std::size_t>(across * down * kU8x8TileDots);
     data.reserve(data.size() + (last - first + 1) * glyphBytes);
     for (char32_t character = first; character <= last; ++character) {
         const state::BitmapGlyph* glyph = font.find(character);
         for (int tile = 0; tile < across * down; ++tile) {
-            for (int column = 0; column < kTileDots; ++column) {
+            for (int column = 0; column < kU8x8TileDots; ++column) {
                 unsigned byte = 0;
-                const int x = tile % across * kTileDots + column;
-                for (int bit = 0; bit < kTileDots && glyph; ++bit) {
-                    if (cellDot(cell, *glyph, x, tile / across * kTileDots + bit))
+                const int x = tile % across * kU8x8TileDots + column;
+                for (int bit = 0; bit < kU8x8TileDots && glyph; ++bit) {
+                    if (cellDot(cell, *glyph, x, tile / across * kU8x8TileDots + bit))
                         byte |= 1u << bit;
                 }
                 data += static_cast<char>(byte);

@@ -70,9 +70,9 @@ struct Reading {
     Likeness likeness{};
 };
 
-class TableReader {
+class BinaryTableReader {
 public:
-    TableReader(const GlyphTable& table, const ImportOptions& options)
+    BinaryTableReader(const GlyphTable& table, const ImportOptions& options)
         : table_(table),
           options_(options),
           header_(options.offset || options.stride || table.declared ? std::nullopt
@@ -326,7 +326,7 @@ bool holdsGlyphs(std::size_t size, std::size_t offset, std::size_t fewest) {
 }
 
 ImportedFont importGlyphTable(const GlyphTable& table, const ImportOptions& options) {
-    return TableReader(table, options).read();
+    return BinaryTableReader(table, options).read();
 }
 
 std::string shapeOptions(const TableShape& shape, std::size_t offset) {
