@@ -41,6 +41,13 @@ std::string number(double value, int decimals) {
     return text;
 }
 
+// A limit as written in the target: 0.5, 16, 20000.
+std::string limitText(double value) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%g", value);
+    return text;
+}
+
 std::string cell(const Summary& summary, int decimals) {
     if (summary.count == 0) return "—";
     return number(summary.median, decimals) + " (" + number(summary.min, decimals) + "–" +
@@ -54,7 +61,7 @@ std::string targetText(const Figure& figure) {
         case TargetKind::RatioToFigureAtMost:
             return "≤ " + number(figure.limit, 2) + " × " + figure.reference;
         case TargetKind::AtMost:
-            return "≤ " + number(figure.limit, 0) + " " + figure.unit;
+            return "≤ " + limitText(figure.limit) + " " + figure.unit;
         case TargetKind::None:
             break;
     }
